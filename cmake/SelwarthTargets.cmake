@@ -1,0 +1,42 @@
+# Helpers shared by the build files.
+
+# Our own code is held to a clean build.
+function(selwarth_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A layer is the static library selwarth_<name> made of src/<name>/*.cpp.
+function(selwarth_layer name)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+  if(name STREQUAL "framework")
+    file(GLOB headless CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/framework/headless/*.cpp)
+    list(APPEND sources ${headless})
+  endif()
+  if(NOT sources)
+    add_library(selwarth_${name} INTERFACE)
+    target_include_directories(selwarth_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    foreach(dep IN LISTS ARGN)
+      target_link_libraries(selwarth_${name} INTERFACE selwarth_${dep})
+    endforeach()
+    return()
+  endif()
+  add_library(selwarth_${name} STATIC ${sources})
+  target_include_directories(selwarth_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  foreach(dep IN LISTS ARGN)
+    target_link_libraries(selwarth_${name} PUBLIC selwarth_${dep})
+  endforeach()
+  selwarth_warnings(selwarth_${name})
+endfunction()
+
+# A test executable made of tests/<dir>/*.cpp, registered with CTest.
+function(selwarth_test_dir dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${dir} ${sources})
+  target_link_libraries(test_${dir} PRIVATE ${ARGN} selwarth_testsupport GTest::gtest_main)
+  selwarth_warnings(test_${dir})
+  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "SELWARTH_BIN=${CMAKE_BINARY_DIR}/bin;SELWARTH_SOURCE=${PROJECT_SOURCE_DIR}")
+endfunction()

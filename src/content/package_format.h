@@ -1,0 +1,68 @@
+#pragma once
+
+// The package file (.QXP, .OFF): a header of variable length, then the
+// entries of the 366 day slots back to back, then a one-piece description.
+// All numbers are little-endian.
+//
+//   PackageType   1 byte   0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31 or 32;
+//                          1 means the text is in code page 437
+//   reserved      2 bytes
+//   TitleCount    1 byte   1..7 (signed)
+//   Titles        TitleCount x 41 bytes: a length byte (0..40), 40 bytes
+//   TrailerMarker 1 byte   0 = no trailers
+//   SlotOffsets   370 x 4 bytes, absolute; [k] starts slot k, [366] starts
+//                 the description, [367..369] are 0
+//
+// A piece is a length byte L (0..255) followed by L bytes of text.
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace package {
+
+inline constexpr int SlotCount = 366;        // day slots 0..365
+inline constexpr int OffsetCount = 370;      // SlotOffsets elements
+inline constexpr int DescriptionSlot = 366;  // SlotOffsets[366]: the description
+inline constexpr int PlanDays = 365;         // a reading plan uses slots 0..364
+inline constexpr int MaxTitles = 7;
+inline constexpr int TitleLength = 40;       // bytes of text in a title record
+inline constexpr int PieceLength = 255;      // bytes of text in a piece
+inline constexpr std::uint8_t CodePage437Type = 1;
+inline constexpr char HyphenMarker = '-';
+inline constexpr char AnswerMarker = '\\';
+inline constexpr char ItalicMarker = '~';
+inline constexpr const char *ReadingPlanPrefix = "Through the Bible";
+
+struct Header {
+  std::uint8_t PackageType = 0;
+  std::vector<std::string> Titles; // 1..7 titles, each at most 40 bytes
+  char TrailerMarker = 0;
+  std::array<std::uint32_t, OffsetCount> SlotOffsets{};
+  std::uint32_t Size = 0;   // bytes the header takes in the file
+  std::uint64_t FileSize = 0;
+};
+
+// The size in bytes of a header with titleCount titles.
+constexpr std::uint32_t HeaderSize(int titleCount) {
+  return 1 + 2 + 1 + static_cast<std::uint32_t>(titleCount) * (1 + TitleLength) + 1 +
+         OffsetCount * 4;
+}
+
+// Whether the format byte is one the program reads.
+bool IsAcceptedType(std::uint8_t packageType);
+
+// Whether the first title makes the package a reading plan (it begins with
+// "Through the Bible", compared with case).
+bool IsReadingPlan(const Header &header);
+
+// Reads the header from the start of an open file. A damaged header (file
+// shorter than the header, TitleCount outside 1..7, a title length above 40)
+// gives nothing, and fault (when given) says what is wrong. The format byte
+// is not judged here.
+std::optional<Header> ReadHeader(std::FILE *file, std::string *fault = nullptr);
+
+} // namespace package

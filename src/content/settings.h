@@ -1,0 +1,41 @@
+#pragma once
+
+// The program-wide mirrors of the keys of section [Selwarth] in SELWARTH.INI.
+// They are loaded once at start (LoadSettings) and changed afterwards only by
+// the settings dialogs and the Hide Menu command. On/off settings are 16-bit
+// numbers: 0 is off, anything else on.
+
+#include <cstdint>
+#include <string>
+
+inline constexpr const char *SettingsFile = "SELWARTH.INI";
+inline constexpr const char *SettingsSection = "Selwarth";
+
+// The quote method: how the day slot is chosen.
+inline constexpr std::int32_t MethodRandom = 1;
+inline constexpr std::int32_t MethodIncrement = 2;
+inline constexpr std::int32_t MethodDate = 3;
+
+// Sizes of the text buffers of the stored texts, terminating NUL included: a
+// longer stored text is cut to size - 1 characters when read.
+inline constexpr std::size_t ConcordanceBuffer = 20;
+inline constexpr std::size_t SaverTitleBuffer = 50;
+inline constexpr std::size_t QuoteMethodBuffer = 20;
+inline constexpr std::size_t LastStartupBuffer = 41;
+
+extern std::int16_t EveryStartup;
+extern std::int16_t HideMenu;
+extern std::int16_t JustifyText;
+extern std::int16_t SaveFile;
+extern std::int16_t UpdateDaily;
+extern std::int16_t Topmost;
+extern std::int16_t BlankLines;
+extern std::int16_t ScreenSaver;
+extern std::string ConcordanceServer;      // at most 19 characters
+extern std::string ConcordanceTranslation; // at most 19 characters
+extern std::string SaverPackage;           // the SaverTitle key, at most 49 characters
+extern std::int16_t PlanOffset;            // 0..364, the reading plan's start day
+extern std::int32_t QuoteMethodCode;       // MethodRandom, MethodIncrement or MethodDate
+
+// Puts every mirror back to the value an absent key gives (tests start here).
+void ResetSettingsToDefaults();

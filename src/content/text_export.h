@@ -1,0 +1,30 @@
+#pragma once
+
+// SELWARTH.TXT: the day's text of every package, two lines a package (the
+// title; the body followed, for a package with a trailer marker, by a space
+// and the trailer), CR LF line ends, code page 1252 bytes.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "content/text_piece.h"
+
+class TextExport {
+public:
+  TextExport() = default;
+  ~TextExport();
+  TextExport(const TextExport &) = delete;
+  TextExport &operator=(const TextExport &) = delete;
+
+  // Creates the file anew (truncating an old one). False when it cannot.
+  bool Create(const std::string &path);
+  bool IsOpen() const { return file_ != nullptr; }
+  // Appends one package's two lines; does nothing when the file is not open.
+  void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
+                   std::string_view trailer);
+  void Close();
+
+private:
+  std::FILE *file_ = nullptr;
+};

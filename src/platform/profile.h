@@ -1,0 +1,55 @@
+#pragma once
+
+// Private profile files: the INI-style settings files SELWARTH.INI and
+// CONTROL.INI. They behave like the Windows private-profile functions the
+// program was written against:
+//  - sections and keys compare without regard to case;
+//  - blanks around keys and values are dropped;
+//  - a value in matching single or double quotes loses them;
+//  - lines starting with ';' are comments;
+//  - a text longer than the buffer is cut to buffer - 1 characters;
+//  - an absent key (or file, or section) gives the default;
+//  - integers: blanks skipped, an optional sign, decimal digits up to the
+//    first other character, no digits read as 0, an empty value gives the
+//    default.
+// A write keeps every other line of the file as it was, goes to a temporary
+// file in the same folder that is then renamed over the old one, and holds an
+// advisory lock during the read-modify-write so that two running copies of
+// the program lose no key.
+//
+// A bare file name ("SELWARTH.INI") lives in ConfigFolder(); a name with a
+// folder in it is used as given.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// $XDG_CONFIG_HOME/selwarth, or ~/.config/selwarth when that is not set.
+std::string ConfigFolder();
+
+// Where a profile file of the given name lives.
+std::string ProfilePath(std::string_view fileName);
+
+// The value of key in section, cut to bufferSize - 1 bytes; defaultValue
+// (cut the same way) when the key is absent. bufferSize 0 gives "".
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, std::size_t bufferSize,
+                                    std::string_view fileName);
+
+// The integer value of key in section, or defaultValue when the key is absent
+// or its value is empty.
+int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                         std::string_view fileName);
+
+// Sets key in section to value, creating the folder, the file, the section
+// and the key as needed. Returns false when the file could not be written;
+// ProfileWriteError() then says why.
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, std::string_view fileName);
+
+// Why the last failed WritePrivateProfileString failed (a system error text).
+std::string ProfileWriteError();
+
+} // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ProcessResult {
+  int exitStatus = -1; // the exit code, or -1 when the process did not exit normally
+  std::string output;  // standard output
+  std::string errors;  // standard error
+};
+
+struct ProcessOptions {
+  std::string workingDirectory;               // empty: the caller's
+  std::map<std::string, std::string> environment; // added to or replacing the caller's
+  std::string input;                          // fed to standard input
+};
+
+// Runs a program with arguments (no shell) and waits for it.
+ProcessResult RunProcess(const std::string &program, const std::vector<std::string> &arguments,
+                         const ProcessOptions &options = {});
+
+// The path of one of our built programs (build/bin/<name>), from SELWARTH_BIN.
+std::string BuiltProgram(const std::string &name);
+
+// The source tree, from SELWARTH_SOURCE.
+std::string SourceTree();
+
+} // namespace testsupport
