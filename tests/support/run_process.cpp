@@ -1,9 +1,9 @@
 #include "support/run_process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <csignal>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>

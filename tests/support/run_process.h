@@ -13,9 +13,9 @@ struct ProcessResult {
 };
 
 struct ProcessOptions {
-  std::string workingDirectory;               // empty: the caller's
+  std::string workingDirectory;                   // empty: the caller's
   std::map<std::string, std::string> environment; // added to or replacing the caller's
-  std::string input;                          // fed to standard input
+  std::string input;                              // fed to standard input
 };
 
 // Runs a program with arguments (no shell) and waits for it.

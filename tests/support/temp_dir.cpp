@@ -23,7 +23,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return (path_ / name).string(); }
+std::string TempDir::File(std::string_view name) const {
+  return (path_ / name).string();
+}
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
   std::string file = File(name);
@@ -32,9 +34,13 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
   return file;
 }
 
-std::string TempDir::Read(std::string_view name) const { return ReadFileBytes(path_ / name); }
+std::string TempDir::Read(std::string_view name) const {
+  return ReadFileBytes(path_ / name);
+}
 
-bool TempDir::Exists(std::string_view name) const { return std::filesystem::exists(path_ / name); }
+bool TempDir::Exists(std::string_view name) const {
+  return std::filesystem::exists(path_ / name);
+}
 
 WorkingDirectory::WorkingDirectory(const std::filesystem::path &path)
     : previous_(std::filesystem::current_path()) {

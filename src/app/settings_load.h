@@ -1,0 +1,26 @@
+#pragma once
+
+// Loading the settings into their program-wide mirrors at start.
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+// Reads every start-up key of [Selwarth] in its order (the on/off keys, the
+// concordance texts, SaverTitle, PlanOffset, QuoteMethod) with its default,
+// cut and range rule, and sets QuoteMethodCode. localTime is the time the
+// date text was just built from: it decides the default quote method.
+void LoadSettings(const std::tm &localTime);
+
+// The quote method code of a stored QuoteMethod text: "Date", "Increment"
+// and "Random" exactly, with case; anything else gives Date from 1994 on and
+// Increment before.
+std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime);
+
+// The text stored for a quote method code: "Random", "Increment" or "Date".
+const char *QuoteMethodName(std::int32_t code);
+
+// PlanOffset as read, taken as a 16-bit number, with anything outside 0..364
+// replaced by 0.
+std::int16_t CheckedPlanOffset(int stored);

@@ -1,0 +1,39 @@
+#include "app/today_text.h"
+
+#include "platform/clock.h"
+
+std::string TodayText;
+std::int16_t DateValid = 0;
+std::tm *LocalTimeNow = nullptr;
+
+namespace {
+
+constexpr const char *DayNames[] = {"Sun ", "Mon ", "Tue ", "Wed ", "Thu ", "Fri ", "Sat "};
+constexpr const char *MonthNames[] = {"Jan ", "Feb ", "Mar ", "Apr ", "May ", "Jun ",
+                                      "Jul ", "Aug ", "Sep ", "Oct ", "Nov ", "Dec "};
+constexpr int FirstUsableYear = 93; // years since 1900: 1993
+
+} // namespace
+
+std::string DateText(const std::tm &time) {
+  bool valid = time.tm_year >= FirstUsableYear;
+  std::string text;
+  if (time.tm_wday >= 0 && time.tm_wday <= 6)
+    text = DayNames[time.tm_wday];
+  else
+    valid = false;
+  if (time.tm_mon >= 0 && time.tm_mon <= 11)
+    text += MonthNames[time.tm_mon];
+  else
+    valid = false;
+  if (!valid)
+    return {};
+  text += std::to_string(time.tm_mday) + ", " + std::to_string(time.tm_year + 1900);
+  return text;
+}
+
+void BuildTodayText() {
+  LocalTimeNow = platform::LocalTime(platform::CurrentTime());
+  TodayText = DateText(*LocalTimeNow);
+  DateValid = TodayText.empty() ? 0 : 1;
+}

@@ -1,0 +1,5 @@
+#include "app/verse_window.h"
+
+TVerseWindow *MainWindowHandle = nullptr;
+
+TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {}

@@ -1,0 +1,32 @@
+#include "app/window_placement.h"
+
+#include "content/settings_file.h"
+
+namespace {
+constexpr int SmallestSide = 40;
+}
+
+TWindowPlacement CheckedPlacement(TWindowPlacement saved, int screenWidth, int screenHeight) {
+  bool fits = saved.x >= 0 && saved.y >= 0 && saved.cx >= SmallestSide &&
+              saved.cy >= SmallestSide && saved.x <= screenWidth && saved.y <= screenHeight &&
+              saved.cx <= screenWidth && saved.cy <= screenHeight;
+  if (fits)
+    return saved;
+  return {0, 0, static_cast<std::int16_t>(screenWidth), static_cast<std::int16_t>(screenHeight)};
+}
+
+TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight) {
+  TWindowPlacement saved;
+  saved.x = static_cast<std::int16_t>(ReadSettingInt("x", 0));
+  saved.y = static_cast<std::int16_t>(ReadSettingInt("y", 0));
+  saved.cx = static_cast<std::int16_t>(ReadSettingInt("cx", screenWidth));
+  saved.cy = static_cast<std::int16_t>(ReadSettingInt("cy", screenHeight));
+  return CheckedPlacement(saved, screenWidth, screenHeight);
+}
+
+void WriteWindowPlacement(int left, int top, int right, int bottom) {
+  WriteSettingInt("x", left);
+  WriteSettingInt("y", top);
+  WriteSettingInt("cx", static_cast<std::int16_t>(right - left));
+  WriteSettingInt("cy", static_cast<std::int16_t>(bottom - top));
+}

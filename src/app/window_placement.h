@@ -1,0 +1,26 @@
+#pragma once
+
+// Where the main window opens: the rectangle saved when it last closed, if it
+// still makes sense on the current screen, else the whole screen.
+
+#include <cstdint>
+
+struct TWindowPlacement {
+  std::int16_t x = 0;
+  std::int16_t y = 0;
+  std::int16_t cx = 0;
+  std::int16_t cy = 0;
+  bool operator==(const TWindowPlacement &) const = default;
+};
+
+// The saved values as they are when each lies on a screen of width by
+// height (x, y at least 0 and at most the screen's size; cx, cy at least 40
+// and at most the screen's size); otherwise 0, 0, width, height. Each value
+// is judged alone, not their sums.
+TWindowPlacement CheckedPlacement(TWindowPlacement saved, int screenWidth, int screenHeight);
+
+// Reads x, y, cx, cy (defaults 0, 0, width, height) and checks them.
+TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
+
+// Writes the frame's screen rectangle as x, y, cx, cy.
+void WriteWindowPlacement(int left, int top, int right, int bottom);

@@ -1,0 +1,16 @@
+#pragma once
+
+// Reading and writing keys of section [Selwarth] of SELWARTH.INI. Every call
+// goes to the settings file; integers are written as "%d".
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+int ReadSettingInt(std::string_view key, int defaultValue);
+// The stored text cut to bufferSize - 1 characters, or defaultValue.
+std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
+                            std::size_t bufferSize);
+// False when the file could not be written.
+bool WriteSettingInt(std::string_view key, int value);
+bool WriteSettingText(std::string_view key, std::string_view value);

@@ -1,0 +1,23 @@
+#pragma once
+
+// Window messages: what the framework routes to windows, posted or sent.
+// The numbers are those of the system the program was first written for, so
+// that handlers keep their familiar names.
+
+#include <cstdint>
+
+using TMsgId = std::uint32_t;
+
+inline constexpr TMsgId WM_DESTROY = 0x0002;
+inline constexpr TMsgId WM_SIZE = 0x0005;
+inline constexpr TMsgId WM_PAINT = 0x000F;
+inline constexpr TMsgId WM_CLOSE = 0x0010;
+inline constexpr TMsgId WM_QUIT = 0x0012;
+inline constexpr TMsgId WM_COMMAND = 0x0111;
+inline constexpr TMsgId WM_TIMER = 0x0113;
+
+struct TMessage {
+  TMsgId Id = 0;
+  std::uintptr_t WParam = 0;
+  std::intptr_t LParam = 0;
+};

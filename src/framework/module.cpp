@@ -1,0 +1,6 @@
+#include "framework/module.h"
+
+TModule &Module() {
+  static TModule module;
+  return module;
+}

@@ -1,0 +1,19 @@
+// The entry point of the windowed program: the Qt backend, the module
+// object, then the program's main routine.
+
+#include <QApplication>
+#include <string>
+
+#include "app/run_application.h"
+#include "framework/module.h"
+#include "framework/qt/qt_backend.h"
+
+int main(int argc, char **argv) {
+  QApplication qtApp(argc, argv);
+  QtBackend backend;
+  TModule &module = Module();
+  for (int i = 1; i < argc; ++i)
+    module.CommandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+  module.CmdShow = SW_SHOWNORMAL;
+  return RunApplication(argc, argv);
+}

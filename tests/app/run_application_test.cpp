@@ -1,0 +1,115 @@
+#include "app/run_application.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/verse_window.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "framework/application.h"
+#include "framework/headless/headless_backend.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+
+using testsupport::SetDate;
+using testsupport::SetUptimeMs;
+
+namespace {
+
+class RunApplicationTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    SetDate(1997, 1, 5);
+  }
+
+  // Runs the program's main routine; returns its status.
+  int Start() {
+    char name[] = "selwarth";
+    char *argv[] = {name, nullptr};
+    return RunApplication(1, argv);
+  }
+
+  bool WindowOpened() const {
+    const auto &captions = backend.CreatedCaptions();
+    return std::find(captions.begin(), captions.end(), "Selwarth") != captions.end();
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  HeadlessBackend backend;
+};
+
+TEST_F(RunApplicationTest, ASilentStartRightAfterBootWhenTodayWasAlreadyShown) {
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  auto before = std::filesystem::last_write_time(sandbox.SettingsPath());
+  SetUptimeMs(30000);
+  EXPECT_EQ(Start(), 0);
+  EXPECT_FALSE(WindowOpened());
+  EXPECT_EQ(backend.WindowCount(), 0u);
+  // Nothing was written.
+  EXPECT_EQ(std::filesystem::last_write_time(sandbox.SettingsPath()), before);
+}
+
+TEST_F(RunApplicationTest, OpensTheWindowWhenTheStartIsLaterThan45Seconds) {
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  SetUptimeMs(45001);
+  EXPECT_EQ(Start(), 0);
+  EXPECT_TRUE(WindowOpened());
+
+  backend.Then([] {});
+  SetUptimeMs(45000); // exactly 45 s still counts as right after boot
+  EXPECT_EQ(Start(), 0);
+  EXPECT_EQ(backend.CreatedCaptions().size(), 2u); // the window of the first start only
+}
+
+TEST_F(RunApplicationTest, OpensTheWindowOnANewDay) {
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sat Jan 4, 1997");
+  SetUptimeMs(30000);
+  Start();
+  EXPECT_TRUE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, EveryStartupOnAlwaysOpensTheWindow) {
+  WriteSettingInt("EveryStartup", 7);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  SetUptimeMs(1000);
+  Start();
+  EXPECT_TRUE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, BeforeTheClockIsSetBothDatesAreEmptyAndTheStartIsSilent) {
+  WriteSettingInt("EveryStartup", 0);
+  SetDate(1992, 6, 1);
+  SetUptimeMs(30000);
+  EXPECT_EQ(Start(), 0);
+  EXPECT_FALSE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, TheUptimeIsComparedAsAnUnsignedNumber) {
+  // After 49.7 days the counter wraps and the start counts as just after boot.
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  SetUptimeMs(0xFFFFFFFFu);
+  Start();
+  EXPECT_TRUE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {
+  bool sawWindow = false;
+  backend.Then([&] {
+    TFrameWindow *frame = TheApplication()->GetMainWindow();
+    ASSERT_NE(frame, nullptr);
+    sawWindow = frame->IsCreated() && backend.Shows(*frame);
+    EXPECT_NE(dynamic_cast<TVerseWindow *>(frame->GetClientWindow()), nullptr);
+    frame->GetClientWindow()->Destroy(3);
+  });
+  EXPECT_EQ(Start(), 0); // the frame closes itself when its client goes
+  EXPECT_TRUE(sawWindow);
+  EXPECT_EQ(backend.WindowCount(), 0u);
+}
+
+} // namespace
