@@ -2,9 +2,9 @@
 
 #include "app/qx_app.h"
 #include "app/settings_load.h"
-#include "app/today_text.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/today_text.h"
 #include "platform/clock.h"
 
 namespace {

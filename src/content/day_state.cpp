@@ -8,6 +8,7 @@ std::int16_t RandomSeeded = 0;
 bool HasAnswers = false;
 bool ShowAnswers = false;
 bool ReloadPending = false;
+bool TextExportFailureTold = false;
 
 void ResetDayState() {
   DayIndex = 0;
@@ -18,4 +19,5 @@ void ResetDayState() {
   HasAnswers = false;
   ShowAnswers = false;
   ReloadPending = false;
+  TextExportFailureTold = false;
 }

@@ -12,6 +12,7 @@ extern std::int16_t RandomSeeded;      // the random method's seed; 0 = not yet 
 extern bool HasAnswers;                // some entry of the day has a quiz answer
 extern bool ShowAnswers;               // quiz answers are shown
 extern bool ReloadPending;             // a dialog accepted a change that needs a reload
+extern bool TextExportFailureTold;     // the user heard SELWARTH.TXT could not be made
 
 // Puts the day state back to how a new process starts (tests start here).
 void ResetDayState();

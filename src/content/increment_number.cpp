@@ -13,3 +13,7 @@ std::uint16_t TakeIncrementNumber() {
   WriteSettingInt("IncrementNum", WrapIncrementNumber(static_cast<std::uint16_t>(stored + 1)));
   return WrapIncrementNumber(stored);
 }
+
+std::uint16_t PeekIncrementNumber() {
+  return WrapIncrementNumber(static_cast<std::uint16_t>(ReadSettingInt("IncrementNum", 0)));
+}

@@ -12,3 +12,6 @@ std::uint16_t WrapIncrementNumber(std::uint16_t n);
 // Reads IncrementNum (default 0), writes back the next number wrapped into
 // 0..365, and returns the number read, wrapped.
 std::uint16_t TakeIncrementNumber();
+
+// The number TakeIncrementNumber would return, without storing anything.
+std::uint16_t PeekIncrementNumber();

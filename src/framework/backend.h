@@ -6,6 +6,7 @@
 // shown and lets a test script the user.
 
 #include <string>
+#include <string_view>
 
 class TMessageQueue;
 class TWindow;
@@ -20,6 +21,11 @@ public:
   virtual void DestroyPeer(TWindow &window) = 0;
   // The window's caption changed.
   virtual void CaptionChanged(TWindow &window) = 0;
+
+  // Shows a modal message box (style: the MB_ bits) and returns the button
+  // chosen (IDOK, IDYES, ...). The text is code page 1252 bytes.
+  virtual int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
+                             unsigned style) = 0;
 
   // Waits for user input and delivers it and the posted messages until a
   // quit is posted.

@@ -1,6 +1,7 @@
 #include "framework/headless/headless_backend.h"
 
 #include "framework/application.h"
+#include "framework/message_box.h"
 #include "framework/message_queue.h"
 #include "framework/window.h"
 
@@ -33,6 +34,17 @@ void HeadlessBackend::DestroyPeer(TWindow &window) {
 void HeadlessBackend::CaptionChanged(TWindow &window) {
   if (peers_.contains(&window))
     peers_[&window] = window.Title();
+}
+
+int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::string_view caption,
+                                    unsigned style) {
+  messages_.push_back({std::string(text), std::string(caption), style});
+  if (!answers_.empty()) {
+    int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+  return (style & 0x0F) == MB_YESNO ? IDYES : IDOK;
 }
 
 void HeadlessBackend::RunMessageLoop(TMessageQueue &queue) {

@@ -25,12 +25,25 @@ public:
   bool Shows(const TWindow &window) const { return peers_.contains(&window); }
   std::string CaptionOf(const TWindow &window) const;
   std::size_t WindowCount() const { return peers_.size(); }
+  // A message box that was shown.
+  struct ShownMessage {
+    std::string Text;
+    std::string Caption;
+    unsigned Style;
+  };
+  const std::vector<ShownMessage> &Messages() const { return messages_; }
+  // The answer to give the next message box; without one the first button
+  // (OK or Yes) is taken.
+  void AnswerNextMessage(int answer) { answers_.push_back(answer); }
+
   // Every window ever shown, by caption, in order of creation.
   const std::vector<std::string> &CreatedCaptions() const { return created_; }
 
   void CreatePeer(TWindow &window) override;
   void DestroyPeer(TWindow &window) override;
   void CaptionChanged(TWindow &window) override;
+  int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
+                     unsigned style) override;
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override {}
 
@@ -38,5 +51,7 @@ private:
   std::map<const TWindow *, std::string> peers_;
   std::vector<std::string> created_;
   std::deque<std::function<void()>> script_;
+  std::vector<ShownMessage> messages_;
+  std::deque<int> answers_;
   Backend *previous_;
 };

@@ -2,11 +2,14 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/qt/text_codec.h"
 #include "framework/window.h"
 
 namespace {
@@ -16,7 +19,7 @@ namespace {
 class WindowWidget : public QWidget {
 public:
   WindowWidget(TWindow &window, QWidget *parent) : QWidget(parent), window_(window) {
-    setWindowTitle(QString::fromLatin1(window.Title()));
+    setWindowTitle(FromWindows1252(window.Title()));
   }
 
 protected:
@@ -73,7 +76,45 @@ void QtBackend::DestroyPeer(TWindow &window) {
 
 void QtBackend::CaptionChanged(TWindow &window) {
   if (QWidget *widget = WidgetOf(&window))
-    widget->setWindowTitle(QString::fromLatin1(window.Title()));
+    widget->setWindowTitle(FromWindows1252(window.Title()));
+}
+
+int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
+                              unsigned style) {
+  QMessageBox box(WidgetOf(owner));
+  box.setWindowTitle(FromWindows1252(caption));
+  box.setText(FromWindows1252(text));
+  switch (style & MB_ICONMASK) {
+  case MB_ICONHAND:
+    box.setIcon(QMessageBox::Critical);
+    break;
+  case MB_ICONQUESTION:
+    box.setIcon(QMessageBox::Question);
+    break;
+  case MB_ICONEXCLAMATION:
+    box.setIcon(QMessageBox::Warning);
+    break;
+  case MB_ICONASTERISK:
+    box.setIcon(QMessageBox::Information);
+    break;
+  default:
+    break;
+  }
+  if ((style & 0x0F) == MB_YESNO) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  // A task-modal box blocks every window of the program, not just its owner.
+  box.setWindowModality((style & MB_TASKMODAL) != 0 || owner == nullptr ? Qt::ApplicationModal
+                                                                        : Qt::WindowModal);
+  int chosen = box.exec();
+  if (chosen == QMessageBox::Yes)
+    return IDYES;
+  if (chosen == QMessageBox::No)
+    return IDNO;
+  return IDOK;
 }
 
 void QtBackend::RunMessageLoop(TMessageQueue &queue) {

@@ -17,6 +17,8 @@ public:
   void CreatePeer(TWindow &window) override;
   void DestroyPeer(TWindow &window) override;
   void CaptionChanged(TWindow &window) override;
+  int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
+                     unsigned style) override;
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override;
 

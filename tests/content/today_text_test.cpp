@@ -1,4 +1,4 @@
-#include "app/today_text.h"
+#include "content/today_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,102 @@
+#include "content/day_load.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "content/day_entries.h"
+#include "content/day_selection.h"
+#include "content/day_state.h"
+#include "content/marquee_export.h"
+#include "content/package_reader.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/text_export.h"
+#include "content/today_text.h"
+#include "framework/message_box.h"
+#include "platform/clock.h"
+#include "platform/file_search.h"
+
+namespace {
+
+constexpr std::size_t LongestFileName = 100;
+constexpr std::size_t FontNameBuffer = 60;
+
+std::string LowerCase(std::string name) {
+  for (char &c : name)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  return name;
+}
+
+// The local time the Date method counts from: the one the date text was
+// last built from, or now when there is none yet (a tool without a window).
+const std::tm &LoadTime() {
+  if (LocalTimeNow == nullptr)
+    BuildTodayText();
+  return *LocalTimeNow;
+}
+
+// Opens SELWARTH.TXT anew. When it cannot be made the user hears of it once
+// in a run, not at every load.
+void OpenTextExport(TWindow *owner, TextExport &file) {
+  if (file.Create(TextExportFile) || TextExportFailureTold)
+    return;
+  TextExportFailureTold = true;
+  std::string text = std::string("The daily text could not be saved to ") + TextExportFile + ": " +
+                     std::strerror(errno) + ".";
+  MessageBox(owner, text, "Unable to Comply", MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, TextExport *exportFile) {
+  auto entry = std::make_unique<TDayEntry>();
+  ReadPackageEntry(fileName, *entry, entry->Marker, entry->Trailer, entry->Title, exportFile);
+  if (entry->Text.empty())
+    return nullptr;
+  std::string lower = LowerCase(fileName);
+  entry->FontName = ReadSettingText(lower + "_fontname", "System", FontNameBuffer);
+  entry->FontSize = static_cast<std::int16_t>(ReadSettingInt(lower + "_fontsize", 10));
+  entry->FileName = std::move(lower);
+  return entry;
+}
+
+} // namespace
+
+void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
+  ShowAnswers = false;
+  HasAnswers = false;
+  FreeDayEntries(DayEntries);
+
+  std::vector<std::string> files = platform::FindFiles("*.QXP");
+  if (files.empty()) {
+    MessageBox(owner, "No package files were found in the current directory.", "Uh oh...", MB_OK);
+    return;
+  }
+
+  ChooseDayIndex(LoadTime(), options.ReadOnly);
+
+  TextExport textFile;
+  TextExport *exportFile = nullptr;
+  if (SaveFile != 0 && options.ReadOnly) {
+    exportFile = options.Export;
+  } else if (SaveFile != 0) {
+    OpenTextExport(owner, textFile);
+    if (textFile.IsOpen())
+      exportFile = &textFile;
+  }
+
+  std::unique_ptr<TDayEntry> *tail = &DayEntries;
+  for (const std::string &fileName : files) {
+    // A name too long for the entry's field is passed over.
+    if (fileName.size() > LongestFileName)
+      continue;
+    std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, exportFile);
+    if (!entry)
+      continue;
+    if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage)
+      WriteMarqueeText(*entry);
+    *tail = std::move(entry);
+    tail = &(*tail)->Next;
+  }
+  textFile.Close();
+}

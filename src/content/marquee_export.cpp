@@ -1,0 +1,23 @@
+#include "content/marquee_export.h"
+
+#include "content/day_entries.h"
+#include "content/package_format.h"
+#include "platform/profile.h"
+
+std::string MarqueeText(const TDayEntry &entry) {
+  std::string text = entry.Text;
+  if (entry.Marker == package::AnswerMarker)
+    text += "...";
+  else if (entry.Marker != 0)
+    text += ' ';
+  if (entry.Marker != 0)
+    text += entry.Trailer;
+  if (text.size() > MarqueeLength)
+    text.resize(MarqueeLength);
+  return text;
+}
+
+void WriteMarqueeText(const TDayEntry &entry) {
+  platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
+                                      "CONTROL.INI");
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The screen saver text: the chosen package's entry for the day, written to
+// the key "Text" of section "Screen Saver.Marquee" in CONTROL.INI.
+
+#include <string>
+
+struct TDayEntry;
+
+inline constexpr std::size_t MarqueeLength = 255;
+
+// The entry's first piece; then "..." and the trailer for a quiz answer, or a
+// space and the trailer for any other marker; cut to 255 characters.
+std::string MarqueeText(const TDayEntry &entry);
+
+// Writes MarqueeText(entry) into CONTROL.INI.
+void WriteMarqueeText(const TDayEntry &entry);

@@ -1,0 +1,277 @@
+#include "content/day_load.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/marquee_export.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/text_export.h"
+#include "content/today_text.h"
+#include "framework/headless/headless_backend.h"
+#include "package_bytes.h"
+#include "platform/profile.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+#include "support/temp_dir.h"
+
+using testpackage::BuildPackage;
+using testpackage::PackageSpec;
+
+namespace {
+
+class DayLoadTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::SetDate(2023, 3, 1); // slot 59
+    BuildTodayText();
+  }
+  void TearDown() override { FreeDayEntries(DayEntries); }
+
+  void AddPackage(const std::string &name, const PackageSpec &spec = {}) {
+    packages.Write(name, BuildPackage(spec));
+  }
+
+  std::vector<std::string> Loaded() const {
+    std::vector<std::string> names;
+    for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+      names.push_back(entry->FileName + ": " + entry->Text);
+    return names;
+  }
+
+  std::string Marquee() const {
+    return platform::GetPrivateProfileString("Screen Saver.Marquee", "Text", "<none>", 1024,
+                                             "CONTROL.INI");
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir packages;
+  testsupport::WorkingDirectory cwd{packages.Path()};
+  HeadlessBackend backend;
+};
+
+TEST_F(DayLoadTest, AFolderWithoutPackagesSaysSoAndLeavesTheTextFileAlone) {
+  packages.Write("SELWARTH.TXT", "yesterday\r\n");
+  packages.Write("VERSE.OFF", BuildPackage({}));
+  SaveFile = 1;
+  DayIndex = 42;
+  LoadDay(nullptr);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text, "No package files were found in the current directory.");
+  EXPECT_EQ(backend.Messages()[0].Caption, "Uh oh...");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_OK);
+  EXPECT_EQ(DayEntries, nullptr);
+  EXPECT_EQ(DayIndex, 42); // no slot was chosen
+  EXPECT_EQ(packages.Read("SELWARTH.TXT"), "yesterday\r\n");
+}
+
+TEST_F(DayLoadTest, LoadsPackagesInNameOrderWithoutRegardToCaseAndSkipsEmptyDays) {
+  AddPackage("Verse.QXP");
+  AddPackage("daily.qxp");
+  PackageSpec nothingToday;
+  nothingToday.Entries[59] = {""};
+  AddPackage("Art.QXP", nothingToday);
+  PackageSpec badType;
+  badType.Type = 40;
+  AddPackage("Bad.QXP", badType);
+  AddPackage(std::string(97, 'l') + ".QXP"); // 101 characters: passed over
+  AddPackage(std::string(96, 'k') + ".QXP"); // 100 characters: read
+  LoadDay(nullptr);
+  EXPECT_TRUE(backend.Messages().empty());
+  EXPECT_EQ(Loaded(),
+            (std::vector<std::string>{"daily.qxp: Day 59", std::string(96, 'k') + ".qxp: Day 59",
+                                      "verse.qxp: Day 59"}));
+}
+
+TEST_F(DayLoadTest, GivesEachEntryItsPackagesFontFromTheLowerCaseKeys) {
+  AddPackage("Daily.QXP");
+  AddPackage("Other.QXP");
+  WriteSettingText("daily.qxp_fontname", "DejaVu Serif");
+  WriteSettingInt("DAILY.QXP_FONTSIZE", 14); // keys compare without case
+  WriteSettingText("other.qxp_fontname", std::string(70, 'F'));
+  LoadDay(nullptr);
+  ASSERT_NE(DayEntries, nullptr);
+  EXPECT_EQ(DayEntries->FileName, "daily.qxp");
+  EXPECT_EQ(DayEntries->FontName, "DejaVu Serif");
+  EXPECT_EQ(DayEntries->FontSize, 14);
+  ASSERT_NE(DayEntries->Next, nullptr);
+  EXPECT_EQ(DayEntries->Next->FontName, std::string(59, 'F'));
+  EXPECT_EQ(DayEntries->Next->FontSize, 10);
+}
+
+TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
+  AddPackage("VERSE.QXP");
+  QuoteMethodCode = MethodDate;
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 59);
+  DayOffset = -60;
+  DayStepped = true;
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 365);
+  EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 365"}));
+}
+
+TEST_F(DayLoadTest, TheIncrementMethodAdvancesTheStoredNumberOnFreshLoadsOnly) {
+  AddPackage("VERSE.QXP");
+  QuoteMethodCode = MethodIncrement;
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 0);
+  EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
+
+  WriteSettingInt("IncrementNum", 365);
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 365);
+  EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
+
+  // Day Forward twice: from the remembered number, the file untouched.
+  DayStepped = true;
+  DayOffset = 2;
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 1);
+  EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
+
+  // File/New reads and advances the setting again.
+  DayStepped = false;
+  DayOffset = 0;
+  LoadDay(nullptr);
+  EXPECT_EQ(DayIndex, 0);
+  EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
+}
+
+TEST_F(DayLoadTest, TheRandomMethodStaysInRangeAndSeedsOnce) {
+  AddPackage("VERSE.QXP");
+  QuoteMethodCode = MethodRandom;
+  testsupport::SetDate(2023, 3, 1, 7);
+  std::set<int> seen;
+  LoadDay(nullptr);
+  std::int16_t seed = RandomSeeded;
+  EXPECT_NE(seed, 0);
+  for (int i = 0; i < 400; ++i) {
+    testsupport::SetDate(2023, 3, 2, i % 24); // a new time would give a new seed
+    LoadDay(nullptr);
+    ASSERT_GE(DayIndex, 0);
+    ASSERT_LE(DayIndex, 365);
+    seen.insert(DayIndex);
+  }
+  EXPECT_EQ(RandomSeeded, seed);
+  EXPECT_GT(seen.size(), 100u);
+}
+
+TEST_F(DayLoadTest, WritesTheChosenPackagesTextForTheScreenSaver) {
+  PackageSpec verse;
+  verse.Marker = '-';
+  verse.Entries[59] = {"Love one another. -John 13:34"};
+  AddPackage("VERSE.QXP", verse);
+  PackageSpec quiz;
+  quiz.Marker = '\\';
+  quiz.Entries[59] = {"Who built the ark? \\Noah, ", "Genesis 6"};
+  AddPackage("QUIZ.QXP", quiz);
+
+  ScreenSaver = 1;
+  SaverPackage = "verse.qxp";
+  LoadDay(nullptr);
+  EXPECT_EQ(Marquee(), "Love one another.  - John 13:34");
+
+  SaverPackage = "quiz.qxp";
+  LoadDay(nullptr);
+  EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
+  EXPECT_TRUE(HasAnswers);
+
+  // The name must match the lower-case file name exactly.
+  SaverPackage = "Verse.qxp";
+  LoadDay(nullptr);
+  EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
+
+  ScreenSaver = 0;
+  SaverPackage = "verse.qxp";
+  LoadDay(nullptr);
+  EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
+}
+
+TEST(MarqueeTextTest, TakesTheFirstPieceAndTheTrailerCutTo255) {
+  TDayEntry entry;
+  entry.Text = "First piece ";
+  entry.NextPiece = std::make_unique<TTextPiece>("second piece");
+  EXPECT_EQ(MarqueeText(entry), "First piece ");
+  entry.Marker = '~';
+  entry.Trailer = "Watts";
+  EXPECT_EQ(MarqueeText(entry), "First piece  Watts");
+  entry.Text = std::string(250, 'a');
+  EXPECT_EQ(MarqueeText(entry), std::string(250, 'a') + " Watt");
+}
+
+TEST_F(DayLoadTest, WritesTheTextFileWhileSaveFileIsOn) {
+  PackageSpec verse;
+  verse.Titles = {"Daily Verse"};
+  verse.Marker = '-';
+  verse.Entries[59] = {"Love one ", "another. -John 13:34"};
+  AddPackage("A.QXP", verse);
+  PackageSpec none;
+  none.Entries[59] = {""};
+  AddPackage("B.QXP", none);
+  PackageSpec plain;
+  plain.Titles = {"Plain"};
+  plain.Entries[59] = {"No trailer here"};
+  AddPackage("C.QXP", plain);
+
+  LoadDay(nullptr);
+  EXPECT_FALSE(packages.Exists("SELWARTH.TXT"));
+
+  SaveFile = 1;
+  LoadDay(nullptr);
+  EXPECT_EQ(packages.Read("SELWARTH.TXT"), "Daily Verse\r\nLove one another.  - John 13:34\r\n"
+                                           "Plain\r\nNo trailer here\r\n");
+}
+
+TEST_F(DayLoadTest, ATextFileThatCannotBeMadeIsReportedOnceAndTheDayStillShows) {
+  AddPackage("VERSE.QXP");
+  std::filesystem::create_directory(packages.Path() / "SELWARTH.TXT");
+  SaveFile = 1;
+  LoadDay(nullptr);
+  LoadDay(nullptr);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Caption, "Unable to Comply");
+  EXPECT_NE(backend.Messages()[0].Text.find("SELWARTH.TXT"), std::string::npos);
+  EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 59"}));
+}
+
+TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
+  AddPackage("VERSE.QXP");
+  SaveFile = 1;
+  ScreenSaver = 1;
+  SaverPackage = "verse.qxp";
+  QuoteMethodCode = MethodIncrement;
+  WriteSettingInt("IncrementNum", 9);
+  auto settingsBefore = testsupport::ReadFileBytes(sandbox.SettingsPath());
+
+  testsupport::TempDir elsewhere;
+  TextExport out;
+  ASSERT_TRUE(out.Create(elsewhere.File("today.txt")));
+  LoadDay(nullptr, TDayLoadOptions{true, &out});
+  out.Close();
+
+  EXPECT_EQ(DayIndex, 9);
+  EXPECT_EQ(elsewhere.Read("today.txt"), "Verse\r\nDay 9\r\n");
+  EXPECT_FALSE(packages.Exists("SELWARTH.TXT"));
+  EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()), settingsBefore);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.Folder() + "/CONTROL.INI"));
+}
+
+TEST_F(DayLoadTest, ANewLoadReleasesTheOldDayAndClearsTheAnswers) {
+  AddPackage("VERSE.QXP");
+  ShowAnswers = true;
+  HasAnswers = true;
+  LoadDay(nullptr);
+  EXPECT_FALSE(ShowAnswers);
+  EXPECT_FALSE(HasAnswers);
+  LoadDay(nullptr);
+  EXPECT_EQ(Loaded().size(), 1u);
+}
+
+} // namespace
