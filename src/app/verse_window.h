@@ -6,7 +6,12 @@
 
 class TVerseWindow : public TWindow {
 public:
+  // Loads the day's content at once, before the window exists.
   TVerseWindow();
+
+protected:
+  void SetupWindow() override;
+  void CleanupWindow() override;
 };
 
 // The one verse window, published when it is set up.
