@@ -11,6 +11,7 @@
 #include "framework/headless/headless_backend.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/temp_dir.h"
 
 using testsupport::SetDate;
 using testsupport::SetUptimeMs;
@@ -37,6 +38,8 @@ protected:
   }
 
   testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testsupport::WorkingDirectory cwd{folder.Path()};
   HeadlessBackend backend;
 };
 
@@ -109,6 +112,9 @@ TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {
   });
   EXPECT_EQ(Start(), 0); // the frame closes itself when its client goes
   EXPECT_TRUE(sawWindow);
+  // The folder has no package: the window said so as it was built.
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Caption, "Uh oh...");
   EXPECT_EQ(backend.WindowCount(), 0u);
 }
 
