@@ -24,13 +24,13 @@
 
 namespace package {
 
-inline constexpr int SlotCount = 366;        // day slots 0..365
-inline constexpr int OffsetCount = 370;      // SlotOffsets elements
-inline constexpr int DescriptionSlot = 366;  // SlotOffsets[366]: the description
-inline constexpr int PlanDays = 365;         // a reading plan uses slots 0..364
+inline constexpr int SlotCount = 366;       // day slots 0..365
+inline constexpr int OffsetCount = 370;     // SlotOffsets elements
+inline constexpr int DescriptionSlot = 366; // SlotOffsets[366]: the description
+inline constexpr int PlanDays = 365;        // a reading plan uses slots 0..364
 inline constexpr int MaxTitles = 7;
-inline constexpr int TitleLength = 40;       // bytes of text in a title record
-inline constexpr int PieceLength = 255;      // bytes of text in a piece
+inline constexpr int TitleLength = 40;  // bytes of text in a title record
+inline constexpr int PieceLength = 255; // bytes of text in a piece
 inline constexpr std::uint8_t CodePage437Type = 1;
 inline constexpr char HyphenMarker = '-';
 inline constexpr char AnswerMarker = '\\';
@@ -42,7 +42,7 @@ struct Header {
   std::vector<std::string> Titles; // 1..7 titles, each at most 40 bytes
   char TrailerMarker = 0;
   std::array<std::uint32_t, OffsetCount> SlotOffsets{};
-  std::uint32_t Size = 0;   // bytes the header takes in the file
+  std::uint32_t Size = 0; // bytes the header takes in the file
   std::uint64_t FileSize = 0;
 };
 

@@ -21,6 +21,8 @@ class TextExport;
 void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker,
                       std::string &trailer, std::string &title, TextExport *exportFile);
 
-// The package's description, with the first title before it when both fit in
-// 250 characters; empty when the file cannot be read.
+// The package's description, with the first title and ": " before it when
+// title and description together hold at most 249 characters; empty when the
+// file or its description cannot be read. The package type is not judged, so
+// a disabled or unknown package is described too.
 std::string ReadPackageDescription(std::string_view fileName);

@@ -9,7 +9,9 @@ void ReleaseChain(std::unique_ptr<TTextPiece> piece) {
 
 } // namespace
 
-TTextPiece::~TTextPiece() { ReleaseChain(std::move(NextPiece)); }
+TTextPiece::~TTextPiece() {
+  ReleaseChain(std::move(NextPiece));
+}
 
 TTextPiece &TTextPiece::operator=(TTextPiece &&other) noexcept {
   if (this != &other) {

@@ -1,0 +1,37 @@
+#pragma once
+
+// Reading the pieces of one entry. A piece is a length byte followed by that
+// many bytes of text.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "content/package_format.h"
+#include "content/text_piece.h"
+
+namespace package {
+
+// Reads the piece at position (the file's current position) into text and
+// moves position past it. False when the piece runs past fileSize or a read
+// fails.
+bool ReadPiece(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize, std::string &text);
+
+// Moves to position and reads the piece there, as ReadPiece. False also when
+// position lies at or past fileSize.
+bool ReadPieceAt(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize,
+                 std::string &text);
+
+enum class EntryRead {
+  Entry,   // first holds a first piece that is not empty, and its chain
+  Nothing, // the stored first piece is empty: nothing for this day
+  Damaged, // the slot or one of its pieces lies outside the file
+};
+
+// Reads the entry of slot (0..365) into first and the chain behind it. The
+// first piece is always read; further pieces follow while the position is
+// below the next slot's offset and below the end of the file. Unless the
+// result is Entry, first is left empty with no chain.
+EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TTextPiece &first);
+
+} // namespace package

@@ -1,0 +1,98 @@
+#include "content/package_reader.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "content/day_state.h"
+#include "content/entry_cleaning.h"
+#include "content/package_format.h"
+#include "content/package_pieces.h"
+#include "content/package_slot.h"
+#include "content/settings.h"
+#include "content/text_export.h"
+#include "content/trailer_split.h"
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using PackageFile = std::unique_ptr<std::FILE, FileCloser>;
+
+PackageFile OpenPackage(std::string_view fileName) {
+  const std::string name(fileName);
+  return PackageFile(std::fopen(name.c_str(), "rb"));
+}
+
+// A first piece that held only control bytes, or only the trailer, would hide
+// the whole entry (an entry with an empty first piece is not shown), so the
+// text of the next piece moves up into it.
+void DropEmptyLeadingPieces(TTextPiece &first) {
+  while (first.Text.empty() && first.NextPiece) {
+    std::unique_ptr<TTextPiece> next = std::move(first.NextPiece);
+    first.Text = std::move(next->Text);
+    first.NextPiece = std::move(next->NextPiece);
+  }
+}
+
+} // namespace
+
+void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker,
+                      std::string &trailer, std::string &title, TextExport *exportFile) {
+  first = TTextPiece();
+  marker = 0;
+  trailer.clear();
+  title.clear();
+
+  PackageFile file = OpenPackage(fileName);
+  if (!file)
+    return;
+  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  if (!header || !package::IsAcceptedType(header->PackageType))
+    return;
+  marker = header->TrailerMarker;
+  const std::optional<int> slot =
+      package::ChooseSlot(*header, DayIndex, PlanOffset, QuoteMethodCode);
+  if (!slot)
+    return;
+  if (package::ReadEntryPieces(file.get(), *header, *slot, first) != package::EntryRead::Entry)
+    return;
+  file.reset();
+
+  CleanEntryPieces(first, header->PackageType == package::CodePage437Type);
+  std::string finished = SplitTrailer(first, marker);
+  DropEmptyLeadingPieces(first);
+  // A trailer longer than a piece can only come from a damaged package.
+  if (first.Text.empty() || finished.size() > static_cast<std::size_t>(package::PieceLength)) {
+    first = TTextPiece();
+    return;
+  }
+  if (marker == package::AnswerMarker)
+    HasAnswers = true;
+  trailer = std::move(finished);
+  title = header->Titles[static_cast<std::size_t>(*slot) % header->Titles.size()];
+
+  if (SaveFile != 0 && exportFile != nullptr)
+    exportFile->AppendEntry(title, first, marker, trailer);
+}
+
+std::string ReadPackageDescription(std::string_view fileName) {
+  PackageFile file = OpenPackage(fileName);
+  if (!file)
+    return {};
+  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  if (!header)
+    return {};
+  std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];
+  std::string description;
+  if (!package::ReadPieceAt(file.get(), position, header->FileSize, description))
+    return {};
+
+  // Title and description go together only while they fit in 253 characters
+  // with the separator.
+  const std::string &firstTitle = header->Titles.front();
+  if (firstTitle.size() + description.size() + 4 < 254)
+    return firstTitle + ": " + description;
+  return description;
+}

@@ -1,0 +1,386 @@
+#include "content/package_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/text_export.h"
+#include "package_bytes.h"
+#include "support/temp_dir.h"
+
+using testpackage::BuildPackage;
+using testpackage::PackageSpec;
+
+namespace {
+
+struct ReadResult {
+  TTextPiece First;
+  char Marker = 0;
+  std::string Trailer;
+  std::string Title;
+
+  std::vector<std::string> Pieces() const {
+    std::vector<std::string> pieces;
+    for (const TTextPiece *piece = &First; piece != nullptr; piece = piece->NextPiece.get())
+      pieces.push_back(piece->Text);
+    return pieces;
+  }
+  bool IsEmpty() const { return First.Text.empty() && !First.NextPiece; }
+};
+
+class PackageReaderTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+  }
+
+  ReadResult Read(const std::string &bytes, TextExport *exportFile = nullptr) {
+    ReadResult result;
+    result.Marker = 'x'; // the reader must set it
+    ReadPackageEntry(dir.Write("TEST.QXP", bytes), result.First, result.Marker, result.Trailer,
+                     result.Title, exportFile);
+    return result;
+  }
+  ReadResult Read(const PackageSpec &spec, TextExport *exportFile = nullptr) {
+    return Read(BuildPackage(spec), exportFile);
+  }
+  // A package whose slot 0 holds the given pieces.
+  static PackageSpec WithEntry(std::vector<std::string> pieces, char marker = 0) {
+    PackageSpec spec;
+    spec.Marker = marker;
+    spec.Entries[0] = std::move(pieces);
+    return spec;
+  }
+
+  testsupport::TempDir dir;
+};
+
+using Pieces = std::vector<std::string>;
+
+TEST_F(PackageReaderTest, ReadsTheAcceptedTypesOnly) {
+  DayIndex = 4;
+  for (int type : {0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32}) {
+    PackageSpec spec;
+    spec.Type = static_cast<std::uint8_t>(type);
+    EXPECT_EQ(Read(spec).First.Text, "Day 4") << "type " << type;
+  }
+  for (int type : {3, 9, 40, 255}) {
+    PackageSpec spec;
+    spec.Type = static_cast<std::uint8_t>(type);
+    EXPECT_TRUE(Read(spec).IsEmpty()) << "type " << type;
+  }
+}
+
+TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
+  PackageSpec spec = WithEntry({"caf\x82", " \x81\xE1"});
+  spec.Titles = {"T\x81tle"};
+  spec.Type = 1;
+  ReadResult converted = Read(spec);
+  EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xE9", " \xFC\xDF"}));
+  EXPECT_EQ(converted.Title, "T\x81tle"); // titles are never converted
+
+  for (int type : {0, 11, 21, 31}) {
+    spec.Type = static_cast<std::uint8_t>(type);
+    EXPECT_EQ(Read(spec).Pieces(), (Pieces{"caf\x82", " \x81\xE1"})) << "type " << type;
+  }
+}
+
+TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
+  PackageSpec spec;
+  DayIndex = 365;
+  PlanOffset = 20;
+  EXPECT_EQ(Read(spec).First.Text, "Day 365");
+  QuoteMethodCode = MethodRandom;
+  EXPECT_EQ(Read(spec).First.Text, "Day 365");
+
+  // A day index outside the slots would read past the offset table.
+  for (std::int16_t day : {-1, 366, 1000}) {
+    DayIndex = day;
+    EXPECT_TRUE(Read(spec).IsEmpty()) << day;
+  }
+}
+
+TEST_F(PackageReaderTest, ReadingPlanCountsFromItsStartDay) {
+  PackageSpec spec;
+  spec.Titles = {"Through the Bible in a Year"};
+  DayIndex = 10;
+  PlanOffset = 20;
+  EXPECT_EQ(Read(spec).First.Text, "Day 355");
+  DayIndex = 365;
+  PlanOffset = 0;
+  EXPECT_EQ(Read(spec).First.Text, "Day 0");
+  DayIndex = 0;
+  PlanOffset = 364;
+  EXPECT_EQ(Read(spec).First.Text, "Day 1");
+}
+
+TEST_F(PackageReaderTest, ReadingPlanGivesNothingUnlessTheMethodIsDate) {
+  PackageSpec plan;
+  plan.Titles = {"Through the Bible"};
+  PackageSpec lowerCase;
+  lowerCase.Titles = {"through the Bible in a Year"};
+  DayIndex = 10;
+  PlanOffset = 20;
+  for (std::int32_t method : {MethodIncrement, MethodRandom}) {
+    QuoteMethodCode = method;
+    EXPECT_TRUE(Read(plan).IsEmpty());
+    EXPECT_EQ(Read(lowerCase).First.Text, "Day 10");
+  }
+}
+
+TEST_F(PackageReaderTest, JoinsThePiecesOfTheSlotOnly) {
+  PackageSpec spec;
+  spec.Entries[3] = {"In the beginning ", "God created"};
+  spec.Entries[4] = {"the heaven"};
+  DayIndex = 3;
+  ReadResult result = Read(spec);
+  EXPECT_EQ(result.Pieces(), (Pieces{"In the beginning ", "God created"}));
+  EXPECT_EQ(JoinedText(result.First), "In the beginning God created");
+}
+
+TEST_F(PackageReaderTest, PieceRunningPastTheNextSlotEndsTheEntry) {
+  PackageSpec spec = WithEntry({"abc", "defgh", "ij"});
+  std::string bytes = BuildPackage(spec);
+  const std::uint32_t start = testpackage::GetOffset(bytes, 1, 0);
+  testpackage::SetOffset(bytes, 1, 1, start + 6); // inside "defgh"
+  EXPECT_EQ(Read(bytes).Pieces(), (Pieces{"abc", "defgh"}));
+
+  // A next offset below the slot's own: the first piece alone.
+  testpackage::SetOffset(bytes, 1, 1, 0);
+  EXPECT_EQ(Read(bytes).Pieces(), (Pieces{"abc"}));
+}
+
+TEST_F(PackageReaderTest, RemovesControlBytesFromEveryPiece) {
+  ReadResult result = Read(WithEntry({"a\tb\r\n", std::string("\x01x\0y\x1F", 5), "\x7F~", "\r"}));
+  EXPECT_EQ(result.Pieces(), (Pieces{"ab", "xy", "\x7F~", ""}));
+}
+
+TEST_F(PackageReaderTest, FirstPieceOfControlBytesDoesNotHideTheEntry) {
+  ReadResult result = Read(WithEntry({"\r\n", "\t", "Love one another. ", "-John 13:34"}, '-'));
+  EXPECT_EQ(result.Pieces(), (Pieces{"Love one another. ", ""}));
+  EXPECT_EQ(result.Trailer, "- John 13:34");
+}
+
+TEST_F(PackageReaderTest, EmptyStoredFirstPieceGivesNoEntry) {
+  ReadResult result = Read(WithEntry({"", "more text"}, '-'));
+  EXPECT_TRUE(result.IsEmpty());
+  EXPECT_EQ(result.Marker, '-');
+}
+
+struct TrailerCase {
+  const char *Name;
+  char Marker;
+  Pieces Stored;
+  Pieces Body;
+  std::string Trailer;
+};
+
+TEST_F(PackageReaderTest, SplitsTheTrailer) {
+  const TrailerCase cases[] = {
+      {"hyphen", '-', {"Love one another. -John 13:34"}, {"Love one another. "}, "- John 13:34"},
+      {"hyphen and space", '-', {"Text - John"}, {"Text "}, "-  John"},
+      {"last occurrence", '-', {"world. -John 3:16-18"}, {"world. -John 3:16"}, "- 18"},
+      {"before the last piece",
+       '\\',
+       {"Who built the ark? \\Noah, ", "Genesis 6"},
+       {"Who built the ark? "},
+       "Noah, Genesis 6"},
+      {"not in the last two", '\\', {"a\\b", "c", "d"}, {"a\\b", "c", "d"}, ""},
+      {"single piece without marker", '-', {"No reference"}, {"No reference"}, ""},
+      {"tilde", '~', {"Text ~Psalm 23"}, {"Text "}, "Psalm 23"},
+      {"other marker", '|', {"Text ", "|Anonymous"}, {"Text ", ""}, "Anonymous"},
+      {"marker at the end", '~', {"Text~"}, {"Text"}, ""},
+      {"marker 0", 0, {"a - b \\ c ~ d"}, {"a - b \\ c ~ d"}, ""},
+  };
+  for (const TrailerCase &c : cases) {
+    ReadResult result = Read(WithEntry(c.Stored, c.Marker));
+    EXPECT_EQ(result.Pieces(), c.Body) << c.Name;
+    EXPECT_EQ(result.Trailer, c.Trailer) << c.Name;
+    EXPECT_EQ(result.Marker, c.Marker) << c.Name;
+  }
+}
+
+TEST_F(PackageReaderTest, BackslashMarkerSetsHasAnswersWithOrWithoutTrailer) {
+  Read(WithEntry({"Who built the ark?"}, '-'));
+  EXPECT_FALSE(HasAnswers);
+  ReadResult result = Read(WithEntry({"Who built the ark? ", "Noah"}, '\\'));
+  EXPECT_TRUE(HasAnswers);
+  EXPECT_EQ(result.Trailer, "");
+}
+
+TEST_F(PackageReaderTest, EntryThatIsOnlyATrailerGivesNoEntry) {
+  EXPECT_TRUE(Read(WithEntry({"\\Noah, Genesis 6"}, '\\')).IsEmpty());
+  EXPECT_FALSE(HasAnswers);
+}
+
+TEST_F(PackageReaderTest, TitleFollowsTheSlot) {
+  PackageSpec spec;
+  spec.Titles = {"First", "Second", "Third"};
+  DayIndex = 7;
+  EXPECT_EQ(Read(spec).Title, "Second");
+
+  // A reading plan takes the title of its plan day: slot 355, 355 mod 7 = 5.
+  spec.Titles = {"Through the Bible 1", "2", "3", "4", "5", "6", "7"};
+  DayIndex = 10;
+  PlanOffset = 20;
+  EXPECT_EQ(Read(spec).Title, "6");
+}
+
+TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
+  ReadResult result;
+  ReadPackageEntry(dir.File("MISSING.QXP"), result.First, result.Marker, result.Trailer,
+                   result.Title, nullptr);
+  EXPECT_TRUE(result.IsEmpty());
+  EXPECT_EQ(ReadPackageDescription(dir.File("MISSING.QXP")), "");
+  EXPECT_EQ(ReadPackageDescription(dir.Path().string()), ""); // a folder
+}
+
+struct Damage {
+  const char *Name;
+  std::function<void(std::string &)> Apply;
+};
+
+TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
+  const PackageSpec spec = WithEntry({"first ", "second"}, '\\');
+  const Damage damages[] = {
+      {"empty file", [](std::string &b) { b.clear(); }},
+      {"shorter than its header", [](std::string &b) { b.resize(1000); }},
+      {"title count 0", [](std::string &b) { b[testpackage::TitleCountPosition] = 0; }},
+      {"title count 8", [](std::string &b) { b[testpackage::TitleCountPosition] = 8; }},
+      {"negative title count", [](std::string &b) { b[testpackage::TitleCountPosition] = -1; }},
+      {"title length 41", [](std::string &b) { b[testpackage::TitlePosition(0)] = 41; }},
+      {"slot past the end",
+       [](std::string &b) { testpackage::SetOffset(b, 1, 0, b.size() + 100); }},
+      {"slot at the end", [](std::string &b) { testpackage::SetOffset(b, 1, 0, b.size()); }},
+      {"slot past 4 GiB", [](std::string &b) { testpackage::SetOffset(b, 1, 0, 0xFFFFFFFF); }},
+      {"first piece past the end",
+       [](std::string &b) {
+         b.back() = 100;
+         testpackage::SetOffset(b, 1, 0, b.size() - 1);
+       }},
+      {"next piece past the end",
+       [](std::string &b) {
+         const std::uint32_t start = testpackage::GetOffset(b, 1, 0);
+         testpackage::SetOffset(b, 1, 1, 0xFFFFFFFF);
+         b.resize(start + 7 + 3); // inside "second"
+       }},
+      {"joined trailer above 255",
+       [](std::string &b) {
+         PackageSpec longTrailer =
+             WithEntry({"Q \\" + std::string(200, 'a'), std::string(100, 'b')}, '\\');
+         b = BuildPackage(longTrailer);
+       }},
+      {"hyphen trailer grows above 255",
+       [](std::string &b) {
+         b = BuildPackage(WithEntry({"Body ", "-" + std::string(254, 'x')}, '-'));
+       }},
+  };
+  SaveFile = 1;
+  for (const Damage &damage : damages) {
+    std::string bytes = BuildPackage(spec);
+    damage.Apply(bytes);
+    TextExport exportFile;
+    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+    ReadResult result = Read(bytes, &exportFile);
+    exportFile.Close();
+    EXPECT_TRUE(result.IsEmpty()) << damage.Name;
+    EXPECT_EQ(dir.Read("SELWARTH.TXT"), "") << damage.Name;
+  }
+}
+
+TEST_F(PackageReaderTest, LongestTrailersThatFitAreKept) {
+  ReadResult joined = Read(WithEntry({"Q \\" + std::string(200, 'a'), std::string(55, 'b')}, '\\'));
+  EXPECT_EQ(joined.Trailer, std::string(200, 'a') + std::string(55, 'b'));
+  ReadResult hyphen = Read(WithEntry({"Body ", "-" + std::string(253, 'x')}, '-'));
+  EXPECT_EQ(hyphen.Trailer, "- " + std::string(253, 'x'));
+}
+
+TEST_F(PackageReaderTest, DescriptionTakesTheTitleWhenBothFit) {
+  PackageSpec spec;
+  spec.Titles = {std::string(40, 'T')};
+  spec.Description = std::string(209, 'd');
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(spec))),
+            spec.Titles[0] + ": " + spec.Description);
+  spec.Description = std::string(210, 'd');
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(spec))), spec.Description);
+}
+
+TEST_F(PackageReaderTest, DescriptionIgnoresTheTypeButNotDamage) {
+  PackageSpec spec;
+  spec.Type = 40;
+  spec.Titles = {"Greek"};
+  spec.Description = "Text\twith a tab \x81";
+  std::string bytes = BuildPackage(spec);
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \x81");
+
+  std::string cut = bytes.substr(0, bytes.size() - 3);
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", cut)), "");
+  testpackage::SetOffset(bytes, 1, 366, bytes.size());
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "");
+  bytes[testpackage::TitleCountPosition] = 0;
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "");
+}
+
+class TextExportTest : public PackageReaderTest {
+protected:
+  void SetUp() override {
+    PackageReaderTest::SetUp();
+    SaveFile = 1;
+    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+  }
+  std::string Written() {
+    exportFile.Close();
+    return dir.Read("SELWARTH.TXT");
+  }
+  TextExport exportFile;
+};
+
+TEST_F(TextExportTest, WritesTitleAndBodyLinesPerPackage) {
+  PackageSpec verse = WithEntry({"Love one another. -John 13:34"}, '-');
+  verse.Titles = {"Daily Verse"};
+  PackageSpec quiz = WithEntry({"Who built the ark? \\Noah, ", "Genesis 6"}, '\\');
+  quiz.Titles = {"Daily Bible Quiz"};
+  Read(verse, &exportFile);
+  Read(quiz, &exportFile);
+  EXPECT_EQ(Written(), "Daily Verse\r\nLove one another.  - John 13:34\r\n"
+                       "Daily Bible Quiz\r\nWho built the ark?  Noah, Genesis 6\r\n");
+}
+
+TEST_F(TextExportTest, SpaceBeforeTheTrailerOnlyWithAMarker) {
+  Read(WithEntry({"Plain ", "text"}, 0), &exportFile);
+  Read(WithEntry({"No reference"}, '~'), &exportFile);
+  Read(WithEntry({"", "skipped"}, '~'), &exportFile);
+  EXPECT_EQ(Written(), "Verse\r\nPlain text\r\nVerse\r\nNo reference \r\n");
+}
+
+TEST_F(TextExportTest, WritesTheBytesAsRead) {
+  PackageSpec spec = WithEntry({"\x81"});
+  Read(spec, &exportFile);
+  spec.Type = 1;
+  Read(spec, &exportFile);
+  EXPECT_EQ(Written(), "Verse\r\n\x81\r\nVerse\r\n\xFC\r\n");
+}
+
+TEST_F(TextExportTest, NothingWrittenWhenOffOrNotOpen) {
+  SaveFile = 0;
+  Read(WithEntry({"text"}), &exportFile);
+  EXPECT_EQ(Written(), "");
+
+  SaveFile = 1;
+  TextExport unopened;
+  EXPECT_FALSE(unopened.Create(dir.File("missing/SELWARTH.TXT")));
+  EXPECT_EQ(Read(WithEntry({"text"}), &unopened).First.Text, "text");
+}
+
+TEST_F(TextExportTest, CreateTruncatesAnOldFile) {
+  Read(WithEntry({"old"}), &exportFile);
+  exportFile.Close();
+  ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+  EXPECT_EQ(Written(), "");
+}
+
+} // namespace
