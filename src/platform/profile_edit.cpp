@@ -1,0 +1,111 @@
+#include "platform/profile_edit.h"
+
+#include "platform/profile_parse.h"
+
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string CheckName(std::string_view what, std::string_view name) {
+  std::string prefix = std::string(what) + " name ";
+  if (name.empty())
+    return prefix + "is empty";
+  if (HasLineBreak(name))
+    return prefix + "contains a line break";
+  if (name.find('=') != std::string_view::npos)
+    return prefix + "contains '='";
+  if (name.find(']') != std::string_view::npos)
+    return prefix + "contains ']'";
+  return "";
+}
+
+std::string KeyLine(std::string_view key, std::string_view value) {
+  return std::string(key) + "=" + EncodeProfileValue(value);
+}
+
+} // namespace
+
+std::string CheckProfileEntry(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
+  if (std::string problem = CheckName("section", section); !problem.empty())
+    return problem;
+  if (std::string problem = CheckName("key", key); !problem.empty())
+    return problem;
+  if (key.front() == ';' || key.front() == '[')
+    return "key name starts with '" + std::string(1, key.front()) + "'";
+  if (HasLineBreak(value))
+    return "value contains a line break";
+  return "";
+}
+
+std::string EncodeProfileValue(std::string_view value) {
+  if (ProfileValue(value) == value)
+    return std::string(value);
+  return "\"" + std::string(value) + "\"";
+}
+
+std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value) {
+  section = TrimBlanks(section);
+  key = TrimBlanks(key);
+  const std::string foldedSection = FoldCase(section);
+  const std::string foldedKey = FoldCase(key);
+
+  std::string_view firstEnding;
+  std::optional<ProfileLine> header, lastKey, last;
+  ProfileLines lines(text);
+  while (auto line = lines.Next()) {
+    if (firstEnding.empty())
+      firstEnding = line->ending;
+    last = line;
+    ProfileLineParts parts = ParseProfileLine(line->content);
+    if (parts.kind == ProfileLineKind::Section) {
+      if (header)
+        break; // the end of our section
+      if (FoldCase(parts.name) == foldedSection)
+        header = line;
+      continue;
+    }
+    if (!header || parts.kind != ProfileLineKind::Key)
+      continue;
+    if (FoldCase(parts.name) == foldedKey) {
+      const std::size_t valueStart = line->offset + parts.valueStart;
+      const std::size_t valueEnd = line->offset + line->content.size();
+      return std::string(text.substr(0, valueStart)) + EncodeProfileValue(value) +
+             std::string(text.substr(valueEnd));
+    }
+    lastKey = line;
+  }
+  if (firstEnding.empty())
+    firstEnding = "\n";
+
+  if (header) {
+    const ProfileLine &anchor = lastKey ? *lastKey : *header;
+    const std::string_view eol = anchor.ending.empty() ? firstEnding : anchor.ending;
+    std::string added = anchor.ending.empty() ? std::string(eol) : std::string();
+    added += KeyLine(key, value) + std::string(eol);
+    return std::string(text.substr(0, anchor.End())) + added +
+           std::string(text.substr(anchor.End()));
+  }
+
+  std::string result(text);
+  if (last) {
+    if (last->ending.empty())
+      result += firstEnding;
+    if (!TrimBlanks(last->content).empty())
+      result += firstEnding;
+  }
+  result += "[" + std::string(section) + "]" + std::string(firstEnding);
+  result += KeyLine(key, value) + std::string(firstEnding);
+  return result;
+}
+
+} // namespace platform

@@ -1,0 +1,88 @@
+#pragma once
+
+// Reading the text of a profile file: splitting it into lines, telling
+// section headers, key lines and comments apart, and the rules for values
+// and integers. Pure functions over bytes; no file access.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace platform {
+
+// One line of a profile file. content excludes the line end; ending is "\n",
+// "\r\n", or "" for a last line without one; offset is where the line starts.
+struct ProfileLine {
+  std::string_view content;
+  std::string_view ending;
+  std::size_t offset = 0;
+
+  std::size_t End() const { return offset + content.size() + ending.size(); }
+};
+
+// Walks the lines of a text in order.
+class ProfileLines {
+public:
+  explicit ProfileLines(std::string_view text) : text_(text) {}
+  // The next line, or nothing after the last one.
+  std::optional<ProfileLine> Next();
+
+private:
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+enum class ProfileLineKind {
+  Other,   // a blank line, or text that is neither of the kinds below
+  Comment, // first non-blank byte ';'
+  Section, // "[Name]", anything after the ']' ignored
+  Key,     // "key=value"
+};
+
+struct ProfileLineParts {
+  ProfileLineKind kind = ProfileLineKind::Other;
+  std::string_view name;      // section or key name, blanks dropped
+  std::string_view value;     // the key's value as read (blanks and quotes dropped)
+  std::size_t valueStart = 0; // in content: the first byte after '=' and its blanks
+};
+
+// What a line is. A '[' line without ']' is Other: it names no section and,
+// not being a key either, is ignored by reads.
+ProfileLineParts ParseProfileLine(std::string_view content);
+
+// Blanks are spaces and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
+// A value as read: blanks dropped, then one pair of matching single or double
+// quotes around it.
+std::string_view ProfileValue(std::string_view raw);
+
+// ASCII letters to lower case; other bytes (code page 1252 letters included)
+// unchanged.
+std::string FoldCase(std::string_view text);
+
+// The integer reading of a value: blanks skipped, an optional sign, decimal
+// digits up to the first other byte; no digits read as 0 and an empty value
+// as defaultValue. A number beyond the range of int is clamped to INT_MIN or
+// INT_MAX, so that a hand-edited huge value stays out of any range check
+// instead of wrapping around to some small number that might pass one.
+int ParseProfileInt(std::string_view value, int defaultValue);
+
+// The keys of a file by section, names folded with FoldCase. A repeated
+// section or key keeps its first occurrence; key lines before the first
+// section belong to none and are left out.
+class ProfileIndex {
+public:
+  explicit ProfileIndex(std::string_view text);
+  // The value of key in section (names compared without regard to ASCII case
+  // and blanks around them), or nothing when absent.
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+private:
+  using Keys = std::unordered_map<std::string, std::string>;
+  std::unordered_map<std::string, Keys> sections_;
+};
+
+} // namespace platform
