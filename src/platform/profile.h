@@ -21,6 +21,7 @@
 // folder in it is used as given.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,13 +44,25 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
                          std::string_view fileName);
 
-// Sets key in section to value, creating the folder, the file, the section
-// and the key as needed. Returns false when the file could not be written;
-// ProfileWriteError() then says why.
+// Sets key in section to value, creating the folder (mode 0700), the file
+// (mode 0600), the section and the key as needed; see SetProfileValue in
+// profile_edit.h for where new lines go. The lock file is ".<name>.lock"
+// beside the file. A file that is a symbolic link stays one: the file it
+// points to is replaced. Returns false when the file could not be written, or
+// when section, key or value could not be stored as given (an empty name, a
+// line break, '=' or ']' in a name, a key starting with ';' or '['; see
+// CheckProfileEntry); ProfileWriteError() then says why.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view fileName);
 
-// Why the last failed WritePrivateProfileString failed (a system error text).
+// Why the last failed WritePrivateProfileString of this thread failed: what
+// was being done, and the system's error text or what was wrong with the
+// names or the value.
 std::string ProfileWriteError();
+
+// How many times a profile file has been read from the disk and parsed; a
+// read served by the parsed copy kept in memory does not count. For tests and
+// diagnostics.
+std::uint64_t ProfileFileReads();
 
 } // namespace platform

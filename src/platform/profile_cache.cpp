@@ -1,0 +1,71 @@
+#include "platform/profile_cache.h"
+
+#include "platform/profile_file.h"
+
+#include <ctime>
+
+namespace platform {
+
+namespace {
+
+bool SameTime(const timespec &a, const timespec &b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+} // namespace
+
+bool ProfileCache::Identity::operator==(const Identity &other) const {
+  return device == other.device && inode == other.inode && size == other.size &&
+         SameTime(modified, other.modified) && SameTime(changed, other.changed);
+}
+
+ProfileCache::Identity ProfileCache::IdentityOf(const struct stat &info) {
+  return Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+std::shared_ptr<const ProfileIndex> ProfileCache::Get(const std::string &path) {
+  std::lock_guard lock(mutex_);
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    entries_.erase(path);
+    return nullptr;
+  }
+  auto kept = entries_.find(path);
+  if (kept != entries_.end() && kept->second.settled && kept->second.identity == IdentityOf(info))
+    return kept->second.index;
+
+  // Taken before reading, so that a change made during the read is never
+  // counted as settled.
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  std::string bytes;
+  std::string ignored;
+  if (ReadWholeFile(path, bytes, info, ignored) != ReadResult::Read) {
+    entries_.erase(path);
+    return nullptr;
+  }
+  ++reads_;
+  Entry entry;
+  entry.identity = IdentityOf(info);
+  entry.settled = info.st_mtim.tv_sec < now.tv_sec - 1;
+  entry.index = std::make_shared<const ProfileIndex>(bytes);
+  entries_[path] = entry;
+  return entry.index;
+}
+
+void ProfileCache::Forget(const std::string &path) {
+  std::lock_guard lock(mutex_);
+  entries_.erase(path);
+}
+
+std::uint64_t ProfileCache::Reads() const {
+  std::lock_guard lock(mutex_);
+  return reads_;
+}
+
+ProfileCache &SharedProfileCache() {
+  static ProfileCache cache;
+  return cache;
+}
+
+} // namespace platform

@@ -1,0 +1,202 @@
+#include "platform/profile_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::string Reason(const std::string &what, int code) {
+  return what + ": " + std::strerror(code);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0)
+      ::close(fd_);
+  }
+  Descriptor(const Descriptor &) = delete;
+  Descriptor &operator=(const Descriptor &) = delete;
+  int Get() const { return fd_; }
+  // Closes now, reporting the result (a delayed write error shows here).
+  int Close() {
+    int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const std::string &bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR)
+      continue;
+    if (written <= 0)
+      return false;
+    done += static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Reads to the end, failing with EFBIG past MaxProfileSize.
+bool ReadAll(int fd, std::string &bytes) {
+  bytes.clear();
+  std::vector<char> chunk(65536);
+  for (;;) {
+    ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return false;
+    if (got == 0)
+      return true;
+    if (bytes.size() + static_cast<std::size_t>(got) > MaxProfileSize) {
+      errno = EFBIG;
+      return false;
+    }
+    bytes.append(chunk.data(), static_cast<std::size_t>(got));
+  }
+}
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct stat &info,
+                         std::string &error) {
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (file.Get() < 0) {
+    if (errno == ENOENT)
+      return ReadResult::Absent;
+    error = Reason(path, errno);
+    return ReadResult::Failed;
+  }
+  if (::fstat(file.Get(), &info) != 0) {
+    error = Reason(path, errno);
+    return ReadResult::Failed;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    error = path + ": not a regular file";
+    return ReadResult::Failed;
+  }
+  if (static_cast<std::size_t>(info.st_size) > MaxProfileSize || !ReadAll(file.Get(), bytes)) {
+    error = Reason(path, static_cast<std::size_t>(info.st_size) > MaxProfileSize ? EFBIG : errno);
+    return ReadResult::Failed;
+  }
+  return ReadResult::Read;
+}
+
+bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode, uid_t owner,
+                 gid_t group, std::string &error) {
+  const std::string folder = FolderOf(path);
+  std::string temp = folder + "/." + NameOf(path) + ".XXXXXX";
+  Descriptor file(::mkostemp(temp.data(), O_CLOEXEC));
+  if (file.Get() < 0) {
+    error = Reason("cannot create a temporary file in " + folder, errno);
+    return false;
+  }
+  // Owner first, since a change of owner may clear mode bits. Only root may
+  // give a file away, so for anyone else this keeps at most the group, and a
+  // refusal is no reason to fail the write.
+  if (owner != static_cast<uid_t>(-1)) {
+    [[maybe_unused]] int refused = ::fchown(file.Get(), owner, group);
+  }
+  const char *failure = nullptr;
+  const std::string *subject = &temp;
+  if (!WriteAll(file.Get(), bytes))
+    failure = "cannot write ";
+  else if (::fchmod(file.Get(), mode) != 0)
+    failure = "cannot set the mode of ";
+  else if (::fsync(file.Get()) != 0)
+    failure = "cannot flush ";
+  else if (file.Close() != 0)
+    failure = "cannot close ";
+  else if (::rename(temp.c_str(), path.c_str()) != 0) {
+    failure = "cannot replace ";
+    subject = &path;
+  }
+  if (failure != nullptr) {
+    const int code = errno;
+    ::unlink(temp.c_str());
+    error = Reason(failure + *subject, code);
+    return false;
+  }
+  // Make the rename itself durable. The new file is in place whatever this
+  // gives, so a failure here (some file systems cannot sync a folder) is not
+  // reported as a failed write.
+  Descriptor folderFile(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folderFile.Get() >= 0) {
+    [[maybe_unused]] int unsynced = ::fsync(folderFile.Get());
+  }
+  return true;
+}
+
+bool MakeFolders(const std::string &folder, mode_t mode, std::string &error) {
+  struct stat info;
+  if (::stat(folder.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode))
+      return true;
+    error = Reason(folder, ENOTDIR);
+    return false;
+  }
+  if (errno != ENOENT) {
+    error = Reason(folder, errno);
+    return false;
+  }
+  const std::string parent = FolderOf(folder);
+  if (parent.size() < folder.size() && !MakeFolders(parent, mode, error))
+    return false;
+  if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) {
+    error = Reason("cannot create " + folder, errno);
+    return false;
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string &path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos)
+    return ".";
+  if (slash == 0)
+    return "/";
+  return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string &path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FileLock::~FileLock() {
+  if (fd_ >= 0)
+    ::close(fd_); // releases the lock
+}
+
+bool FileLock::Acquire(const std::string &lockPath, std::string &error) {
+  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600);
+  if (fd_ < 0) {
+    error = Reason("cannot open the lock file " + lockPath, errno);
+    return false;
+  }
+  int result;
+  do
+    result = ::flock(fd_, LOCK_EX);
+  while (result != 0 && errno == EINTR);
+  if (result != 0) {
+    error = Reason("cannot lock " + lockPath, errno);
+    return false;
+  }
+  return true;
+}
+
+} // namespace platform

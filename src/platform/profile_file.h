@@ -1,0 +1,60 @@
+#pragma once
+
+// The file work behind profile writes and reads: reading a whole file without
+// ever blocking or swallowing a huge one, replacing a file so that a crash
+// leaves either the old or the new one, making folders, and the advisory
+// lock that serialises writers.
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// Profile files above this size are not read (reads give the defaults) and
+// not written: settings files are a few kilobytes, and anything this large
+// is not one of ours.
+inline constexpr std::size_t MaxProfileSize = std::size_t{16} << 20;
+
+enum class ReadResult { Read, Absent, Failed };
+
+// Reads the regular file at path whole into bytes, its status into info.
+// Absent when there is no such file; Failed (error says why) when it cannot be
+// read, is not a regular file (a FIFO in its place does not block us), or is
+// larger than MaxProfileSize.
+ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct stat &info,
+                         std::string &error);
+
+// Writes bytes to a temporary file beside path, flushes it to the disk, gives
+// it mode (and, where allowed, owner and group) and renames it over path. On
+// failure path is untouched and the temporary file is removed.
+bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode, uid_t owner,
+                 gid_t group, std::string &error);
+
+// Makes folder and any missing folder above it, each new one with mode.
+bool MakeFolders(const std::string &folder, mode_t mode, std::string &error);
+
+// The folder part of a path ("." for a bare name) and the name after it.
+std::string FolderOf(const std::string &path);
+std::string NameOf(const std::string &path);
+
+// An exclusive advisory lock (flock) on a lock file, held until destruction.
+// The lock file stays in place: removing it would let a third process lock a
+// new file while the second still holds the old one.
+class FileLock {
+public:
+  FileLock() = default;
+  ~FileLock();
+  FileLock(const FileLock &) = delete;
+  FileLock &operator=(const FileLock &) = delete;
+
+  // Creates lockPath if needed and waits for the lock.
+  bool Acquire(const std::string &lockPath, std::string &error);
+
+private:
+  int fd_ = -1;
+};
+
+} // namespace platform

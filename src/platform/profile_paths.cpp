@@ -1,0 +1,53 @@
+#include "platform/profile.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// An environment variable holding an absolute path, or "". A relative one is
+// ignored, as the XDG base directory rules ask.
+std::string AbsoluteFromEnvironment(const char *name) {
+  const char *value = std::getenv(name);
+  if (value == nullptr || value[0] != '/')
+    return "";
+  return value;
+}
+
+std::string HomeFromPasswordFile() {
+  long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+  passwd entry{};
+  passwd *found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+      found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/')
+    return "";
+  return found->pw_dir;
+}
+
+} // namespace
+
+std::string ConfigFolder() {
+  if (std::string config = AbsoluteFromEnvironment("XDG_CONFIG_HOME"); !config.empty())
+    return config + "/selwarth";
+  std::string home = AbsoluteFromEnvironment("HOME");
+  if (home.empty())
+    home = HomeFromPasswordFile();
+  // With no home folder at all the settings live below the working folder,
+  // which is better than losing them.
+  if (home.empty())
+    return ".config/selwarth";
+  return home + "/.config/selwarth";
+}
+
+std::string ProfilePath(std::string_view fileName) {
+  if (fileName.find('/') != std::string_view::npos)
+    return std::string(fileName);
+  return ConfigFolder() + "/" + std::string(fileName);
+}
+
+} // namespace platform
