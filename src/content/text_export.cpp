@@ -18,7 +18,14 @@ TextExport::~TextExport() {
 bool TextExport::Create(const std::string &path) {
   Close();
   file_ = std::fopen(path.c_str(), "wb");
+  owned_ = true;
   return file_ != nullptr;
+}
+
+void TextExport::Attach(std::FILE *stream) {
+  Close();
+  file_ = stream;
+  owned_ = false;
 }
 
 void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, char marker,
@@ -41,6 +48,7 @@ void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, ch
 void TextExport::Close() {
   if (file_ == nullptr)
     return;
-  std::fclose(file_);
+  if (owned_)
+    std::fclose(file_);
   file_ = nullptr;
 }

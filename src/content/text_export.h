@@ -19,6 +19,9 @@ public:
 
   // Creates the file anew (truncating an old one). False when it cannot.
   bool Create(const std::string &path);
+  // Writes to a stream the caller owns (a tool's standard output); Close
+  // leaves it open.
+  void Attach(std::FILE *stream);
   bool IsOpen() const { return file_ != nullptr; }
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
@@ -27,4 +30,5 @@ public:
 
 private:
   std::FILE *file_ = nullptr;
+  bool owned_ = false;
 };

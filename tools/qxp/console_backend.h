@@ -1,0 +1,32 @@
+#pragma once
+
+// The backend of a command-line tool: no window is ever shown, and a message
+// box becomes a line on standard error ("Caption: text").
+
+#include <cstdio>
+
+#include "framework/backend.h"
+
+namespace qxp {
+
+class ConsoleBackend : public Backend {
+public:
+  explicit ConsoleBackend(std::FILE *errors = stderr);
+  ~ConsoleBackend() override;
+
+  void CreatePeer(TWindow &) override {}
+  void DestroyPeer(TWindow &) override {}
+  void CaptionChanged(TWindow &) override {}
+  // Answers OK, or Yes to a question.
+  int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
+                     unsigned style) override;
+  // A tool has no message loop: delivers what was posted and returns.
+  void RunMessageLoop(TMessageQueue &queue) override;
+  void MessagePosted() override {}
+
+private:
+  std::FILE *errors_;
+  Backend *previous_;
+};
+
+} // namespace qxp
