@@ -1,0 +1,47 @@
+#pragma once
+
+// The two code pages of package text and the UTF-8 they are written in.
+// Entries of a type-1 package are stored in IBM PC code page 437; every other
+// text of a package (the entries of the other types, the titles and the
+// description) is Windows code page 1252.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qxp {
+
+enum class CodePage { Windows1252, Ibm437 };
+
+// The code page the entries of a package of this type are stored in.
+CodePage EntryCodePage(std::uint8_t packageType);
+
+// The name used in messages: "code page 1252" or "code page 437".
+const char *CodePageName(CodePage codePage);
+
+// The byte that holds the character in the code page; nothing when the code
+// page has no such character. Only characters from U+0020 are mapped: the
+// program drops bytes below 0x20 from entries, so none stands for a character.
+std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character);
+
+// The character a byte stands for; nothing for a byte the code page leaves
+// undefined (five bytes of code page 1252).
+std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte);
+
+// Reads one UTF-8 character at text[pos] and moves pos past it. Nothing for a
+// malformed sequence (overlong forms, surrogates and values above U+10FFFF
+// included); pos is then left unchanged.
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos);
+
+void AppendUtf8(std::string &out, char32_t character);
+
+// "U+4E2D" for messages.
+std::string CodePointName(char32_t character);
+
+// Control characters: C0, DEL and C1.
+constexpr bool IsControl(char32_t character) {
+  return character < 0x20 || (character >= 0x7F && character <= 0x9F);
+}
+
+} // namespace qxp

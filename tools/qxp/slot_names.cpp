@@ -1,0 +1,129 @@
+#include "qxp/slot_names.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+
+namespace qxp {
+
+namespace {
+
+struct Month {
+  const char *name;
+  int days; // in a common year
+};
+
+constexpr std::array<Month, 12> Months = {{{"January", 31},
+                                           {"February", 28},
+                                           {"March", 31},
+                                           {"April", 30},
+                                           {"May", 31},
+                                           {"June", 30},
+                                           {"July", 31},
+                                           {"August", 31},
+                                           {"September", 30},
+                                           {"October", 31},
+                                           {"November", 30},
+                                           {"December", 31}}};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+// The month a word names: its full name or its first three letters.
+std::optional<int> ParseMonth(std::string_view word) {
+  for (int m = 0; m < 12; ++m) {
+    std::string_view full = Months[m].name;
+    if (EqualsIgnoringCase(word, full) || EqualsIgnoringCase(word, full.substr(0, 3)))
+      return m;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseNumber(std::string_view word) {
+  if (word.empty() || word.size() > 4)
+    return std::nullopt;
+  int value = 0;
+  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size())
+    return std::nullopt;
+  return value;
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Splits "Jan  1" into its two words; nothing unless there are exactly two.
+std::optional<std::pair<std::string_view, std::string_view>> TwoWords(std::string_view text) {
+  std::array<std::string_view, 2> words;
+  int count = 0;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    while (pos < text.size() && IsBlank(text[pos]))
+      ++pos;
+    if (pos == text.size())
+      break;
+    std::size_t start = pos;
+    while (pos < text.size() && !IsBlank(text[pos]))
+      ++pos;
+    if (count == 2)
+      return std::nullopt;
+    words[count++] = text.substr(start, pos - start);
+  }
+  if (count != 2)
+    return std::nullopt;
+  return std::pair{words[0], words[1]};
+}
+
+} // namespace
+
+std::optional<int> ParseSlotName(std::string_view name) {
+  auto words = TwoWords(name);
+  if (!words)
+    return std::nullopt;
+  auto [first, second] = *words;
+  auto number = ParseNumber(second);
+  if (!number)
+    return std::nullopt;
+  if (EqualsIgnoringCase(first, "slot"))
+    return *number >= 0 && *number <= ExtraSlot ? std::optional<int>(*number) : std::nullopt;
+  if (EqualsIgnoringCase(first, "day"))
+    return *number >= 1 && *number <= 365 ? std::optional<int>(*number - 1) : std::nullopt;
+  auto month = ParseMonth(first);
+  if (!month)
+    return std::nullopt;
+  if (*month == 1 && *number == 29)
+    return ExtraSlot;
+  if (*number < 1 || *number > Months[*month].days)
+    return std::nullopt;
+  int slot = *number - 1;
+  for (int m = 0; m < *month; ++m)
+    slot += Months[m].days;
+  return slot;
+}
+
+std::string SlotDate(int slot) {
+  if (slot == ExtraSlot)
+    return "Feb 29";
+  int day = slot;
+  for (const Month &month : Months) {
+    if (day < month.days)
+      return std::string(month.name, 3) + " " + std::to_string(day + 1);
+    day -= month.days;
+  }
+  return "slot " + std::to_string(slot);
+}
+
+std::string DescribeSlot(int slot) {
+  return "slot " + std::to_string(slot) + " (" + SlotDate(slot) + ")";
+}
+
+} // namespace qxp

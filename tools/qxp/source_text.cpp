@@ -1,0 +1,136 @@
+#include "qxp/source_text.h"
+
+#include <cstdio>
+
+namespace qxp {
+
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
+
+// The length of the escape that starts at text[pos] ("{x41}" is 5, "{|}" is
+// 3), 0 when none starts there.
+std::size_t EscapeLength(std::string_view text, std::size_t pos) {
+  std::string_view rest = text.substr(pos);
+  if (rest.starts_with("{|}"))
+    return 3;
+  if (rest.size() >= 5 && rest[0] == '{' && rest[1] == 'x' && HexValue(rest[2]) >= 0 &&
+      HexValue(rest[3]) >= 0 && rest[4] == '}')
+    return 5;
+  return 0;
+}
+
+std::string ByteEscape(unsigned char byte) {
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "{x%02X}", byte);
+  return escape;
+}
+
+std::string ControlError(char32_t character) {
+  if (character == '\t')
+    return "a tab is not allowed in text (use spaces)";
+  return "control character " + CodePointName(character) + " is not allowed in text";
+}
+
+// Appends the source text of one byte of an encoded value.
+void EncodeByte(std::string &out, std::string_view bytes, std::size_t i, CodePage codePage) {
+  auto byte = static_cast<unsigned char>(bytes[i]);
+  bool atEdge = i == 0 || i + 1 == bytes.size();
+  if ((byte == ' ' && atEdge) || (byte == '{' && EscapeLength(bytes, i) > 0)) {
+    out += ByteEscape(byte);
+    return;
+  }
+  auto character = DecodeByte(codePage, byte);
+  if (!character || IsControl(*character)) {
+    out += ByteEscape(byte);
+    return;
+  }
+  AppendUtf8(out, *character);
+}
+
+} // namespace
+
+std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage codePage,
+                                            bool allowPieceBreaks, std::string &error) {
+  DecodedText decoded;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t escape = EscapeLength(text, pos);
+    if (escape == 3) {
+      if (!allowPieceBreaks) {
+        error = "a piece break {|} belongs in an entry";
+        return std::nullopt;
+      }
+      decoded.pieceBreaks.push_back(decoded.bytes.size());
+      pos += escape;
+      continue;
+    }
+    if (escape == 5) {
+      decoded.bytes.push_back(
+          static_cast<char>(HexValue(text[pos + 2]) * 16 + HexValue(text[pos + 3])));
+      pos += escape;
+      continue;
+    }
+    std::size_t start = pos;
+    auto character = NextUtf8(text, pos);
+    if (!character) {
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[start]));
+      error = std::string("the text is not valid UTF-8 (byte ") + byte + ")";
+      return std::nullopt;
+    }
+    if (IsControl(*character)) {
+      error = ControlError(*character);
+      return std::nullopt;
+    }
+    auto byte = EncodeChar(codePage, *character);
+    if (!byte) {
+      error = CodePointName(*character) + " '" + std::string(text.substr(start, pos - start)) +
+              "' is not in " + CodePageName(codePage);
+      return std::nullopt;
+    }
+    decoded.bytes.push_back(static_cast<char>(*byte));
+  }
+  return decoded;
+}
+
+std::string EncodeSourceText(std::string_view bytes, CodePage codePage) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    EncodeByte(out, bytes, i, codePage);
+  return out;
+}
+
+std::string EncodeSourcePieces(const std::vector<std::string> &pieces, CodePage codePage) {
+  // Spaces are escaped at the ends of the whole entry only: inside it, a space
+  // next to a break survives because lines lose only their own edge blanks.
+  std::string joined;
+  std::vector<std::size_t> breaks;
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (i > 0)
+      breaks.push_back(joined.size());
+    joined += pieces[i];
+  }
+  std::string out;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i <= joined.size(); ++i) {
+    while (next < breaks.size() && breaks[next] == i) {
+      out += "{|}";
+      ++next;
+    }
+    if (i < joined.size())
+      EncodeByte(out, joined, i, codePage);
+  }
+  return out;
+}
+
+} // namespace qxp
