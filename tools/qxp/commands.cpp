@@ -1,0 +1,187 @@
+#include "qxp/commands.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+
+#include "qxp/diagnostics.h"
+#include "qxp/package_checker.h"
+#include "qxp/package_image.h"
+#include "qxp/package_writer.h"
+#include "qxp/source_compiler.h"
+#include "qxp/source_dumper.h"
+#include "today_command.h"
+
+namespace qxp {
+
+namespace {
+
+// A source larger than this is surely not one.
+constexpr std::size_t MaxSourceSize = 64u << 20;
+
+struct FileCloser {
+  void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+std::optional<std::string> ReadSource(const std::string &path, std::string &error) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
+    error = "cannot open '" + path + "': " + std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string text;
+  char buffer[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+    text.append(buffer, got);
+    if (text.size() > MaxSourceSize) {
+      error = "'" + path + "' is too large for a package source (more than 64 MiB)";
+      return std::nullopt;
+    }
+  }
+  if (std::ferror(file.get())) {
+    error = "cannot read '" + path + "': " + std::strerror(errno);
+    return std::nullopt;
+  }
+  return text;
+}
+
+// The checked package at path, or nothing after saying why on err.
+std::optional<CheckReport> LoadAndCheck(const std::string &path, std::ostream &err) {
+  std::string error;
+  auto image = PackageImage::Load(path, error);
+  if (!image) {
+    err << "qxp: " << error << '\n';
+    return std::nullopt;
+  }
+  return CheckPackage(*image);
+}
+
+int UsageError(const std::string &message, std::ostream &err) {
+  err << "qxp: " << message << "\n\n";
+  PrintUsage(err);
+  return ExitUsage;
+}
+
+int Build(const std::vector<std::string> &arguments, std::ostream &err) {
+  std::string source;
+  std::string output;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == "-o" && i + 1 < arguments.size() && output.empty()) {
+      output = arguments[++i];
+    } else if (arguments[i] != "-o" && source.empty()) {
+      source = arguments[i];
+    } else {
+      return UsageError("build takes one SOURCE and one -o FILE.QXP", err);
+    }
+  }
+  if (source.empty() || output.empty())
+    return UsageError("build takes one SOURCE and one -o FILE.QXP", err);
+  return RunBuild(source, output, err);
+}
+
+} // namespace
+
+int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::ostream &err) {
+  std::string error;
+  auto text = ReadSource(sourcePath, error);
+  if (!text) {
+    err << "qxp: " << error << '\n';
+    return ExitFault;
+  }
+  Diagnostics diagnostics(sourcePath);
+  auto content = BuildContent(*text, diagnostics);
+  if (!content) {
+    for (const std::string &message : diagnostics.Messages())
+      err << message << '\n';
+    err << "qxp: " << outputPath << " not written\n";
+    return ExitFault;
+  }
+  auto bytes = SerializePackage(*content, error);
+  if (!bytes || !WriteFileAtomically(outputPath, *bytes, error)) {
+    err << "qxp: " << error << '\n';
+    return ExitFault;
+  }
+  return ExitOk;
+}
+
+int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err) {
+  auto report = LoadAndCheck(packagePath, err);
+  if (!report)
+    return ExitFault;
+  if (!report->Sound()) {
+    for (const std::string &fault : report->faults)
+      err << packagePath << ": " << fault << '\n';
+    err << "qxp: " << packagePath << " is damaged; nothing dumped\n";
+    return ExitFault;
+  }
+  out << DumpSource(*report->content);
+  out.flush();
+  if (!out) {
+    err << "qxp: cannot write the source to the output\n";
+    return ExitFault;
+  }
+  return ExitOk;
+}
+
+int RunCheck(const std::string &packagePath, std::ostream &out, std::ostream &err) {
+  auto report = LoadAndCheck(packagePath, err);
+  if (!report)
+    return ExitFault;
+  if (report->Sound()) {
+    out << packagePath << ": sound, " << report->entries
+        << (report->entries == 1 ? " entry\n" : " entries\n");
+    return ExitOk;
+  }
+  for (const std::string &fault : report->faults)
+    out << packagePath << ": " << fault << '\n';
+  out << packagePath << ": damaged, " << report->faults.size()
+      << (report->faults.size() == 1 ? " fault\n" : " faults\n");
+  return ExitFault;
+}
+
+void PrintUsage(std::ostream &out) {
+  out << "Usage: qxp COMMAND ...\n"
+         "\n"
+         "  qxp build SOURCE -o FILE.QXP   compile a package from its text source\n"
+         "  qxp dump FILE.QXP              print the source of a package\n"
+         "  qxp check FILE.QXP             check a package and name every fault\n"
+         "  qxp today [--method date|increment|random] [--offset N]\n"
+         "                                 print the day's text of the packages here\n"
+         "  qxp --help                     show this text\n"
+         "\n"
+         "The source format is described in docs/package-source.md.\n"
+         "Exit status: 0 done, 1 a fault or an error, 2 wrong usage.\n";
+}
+
+int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
+                   std::ostream &err) {
+  if (arguments.empty()) {
+    PrintUsage(err);
+    return ExitUsage;
+  }
+  const std::string &command = arguments.front();
+  if (command == "--help" || command == "-h" || command == "help") {
+    PrintUsage(out);
+    return ExitOk;
+  }
+  if (command == "build")
+    return Build(arguments, err);
+  if (command == "today") {
+    // The day's text goes to the process's own streams, as the program's
+    // text export writes through stdio.
+    out.flush();
+    err.flush();
+    return RunTodayCommand({arguments.begin() + 1, arguments.end()}, stdout, stderr);
+  }
+  if (command == "dump" || command == "check") {
+    if (arguments.size() != 2)
+      return UsageError(command + " takes one FILE.QXP", err);
+    return command == "dump" ? RunDump(arguments[1], out, err) : RunCheck(arguments[1], out, err);
+  }
+  return UsageError("unknown command '" + command + "'", err);
+}
+
+} // namespace qxp

@@ -1,0 +1,31 @@
+#pragma once
+
+// The commands of qxp. Each returns the program's exit status: 0 done,
+// 1 a fault in the input or an error, 2 wrong usage.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace qxp {
+
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFault = 1;
+inline constexpr int ExitUsage = 2;
+
+// qxp build SOURCE -o FILE.QXP
+int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::ostream &err);
+
+// qxp dump FILE.QXP: the source of the package on out.
+int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err);
+
+// qxp check FILE.QXP: "FILE.QXP: sound, N entries", or every fault.
+int RunCheck(const std::string &packagePath, std::ostream &out, std::ostream &err);
+
+void PrintUsage(std::ostream &out);
+
+// Runs the command line (without the program name). "today" writes to the
+// process's standard output and error rather than to out and err.
+int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
+
+} // namespace qxp

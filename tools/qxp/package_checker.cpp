@@ -1,0 +1,189 @@
+#include "qxp/package_checker.h"
+
+#include <array>
+
+#include "content/package_format.h"
+#include "qxp/entry_layout.h"
+#include "qxp/slot_names.h"
+
+namespace qxp {
+
+namespace {
+
+using Offsets = std::array<std::uint32_t, package::OffsetCount>;
+
+constexpr std::uint64_t TitleCountAt = 3;
+constexpr std::uint64_t TitlesAt = 4;
+constexpr std::uint64_t TitleRecord = 1 + package::TitleLength;
+
+std::string OffsetField(int index) {
+  std::string field = "SlotOffsets[" + std::to_string(index) + "] (";
+  if (index == package::DescriptionSlot)
+    return field + "the description)";
+  return field + DescribeSlot(index) + ")";
+}
+
+class Checker {
+public:
+  explicit Checker(const PackageImage &image) : image_(image) {}
+
+  CheckReport Run() {
+    if (!CheckHeader())
+      return std::move(report_);
+    CheckOffsets();
+    for (int slot = 0; slot < package::SlotCount; ++slot)
+      CheckSlot(slot);
+    CheckDescription();
+    if (report_.Sound())
+      report_.content = std::move(content_);
+    return std::move(report_);
+  }
+
+private:
+  void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
+
+  // Checks the fields of the header and takes the offsets; false when the
+  // layout of the rest of the file cannot be known.
+  bool CheckHeader() {
+    auto type = image_.Byte(0);
+    if (!type) {
+      Fault("the file is empty, shorter than its header");
+      return false;
+    }
+    if (!package::IsAcceptedType(*type))
+      Fault("PackageType: " + std::to_string(*type) +
+            " is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32");
+    content_.Type = *type;
+    auto countByte = image_.Byte(TitleCountAt);
+    if (!countByte) {
+      Fault("the file is " + std::to_string(image_.Size()) + " bytes, shorter than its header");
+      return false;
+    }
+    auto count = static_cast<std::int8_t>(*countByte);
+    if (count < 1 || count > package::MaxTitles) {
+      Fault("TitleCount: " + std::to_string(count) + " is outside 1-7");
+      return false;
+    }
+    headerSize_ = package::HeaderSize(count);
+    if (image_.Size() < headerSize_) {
+      Fault("the file is " + std::to_string(image_.Size()) + " bytes, shorter than its header (" +
+            std::to_string(headerSize_) + " bytes with " + std::to_string(count) + " titles)");
+      return false;
+    }
+    bool titlesSound = CheckTitles(count);
+    const auto &shared = image_.Header();
+    if (!shared && titlesSound)
+      Fault("header: " + image_.HeaderFault());
+    if (shared) {
+      content_.Titles = shared->Titles;
+      content_.TrailerMarker = shared->TrailerMarker;
+      offsets_ = shared->SlotOffsets;
+      return true;
+    }
+    // The layout is known even though a title is damaged: go on to the
+    // offsets so that one fault does not hide the others.
+    std::uint64_t at = headerSize_ - package::OffsetCount * 4;
+    content_.TrailerMarker = static_cast<char>(*image_.Byte(at - 1));
+    for (int i = 0; i < package::OffsetCount; ++i)
+      offsets_[i] = *image_.U32(at + 4 * i);
+    return true;
+  }
+
+  bool CheckTitles(int count) {
+    bool sound = true;
+    for (int i = 0; i < count; ++i) {
+      std::uint8_t length = *image_.Byte(TitlesAt + i * TitleRecord);
+      if (length > package::TitleLength) {
+        Fault("Titles[" + std::to_string(i) + "] (title " + std::to_string(i + 1) + "): length " +
+              std::to_string(length) + " is above 40");
+        sound = false;
+      }
+    }
+    return sound;
+  }
+
+  void CheckOffsets() {
+    for (int i = package::DescriptionSlot + 1; i < package::OffsetCount; ++i) {
+      if (offsets_[i] != 0)
+        Fault("SlotOffsets[" + std::to_string(i) + "]: " + std::to_string(offsets_[i]) +
+              ", but the unused offsets 367-369 must be 0");
+    }
+    if (offsets_[0] < headerSize_)
+      Fault(OffsetField(0) + ": offset " + std::to_string(offsets_[0]) +
+            " points into the header, which ends at " + std::to_string(headerSize_));
+    for (int i = 0; i <= package::DescriptionSlot; ++i) {
+      if (offsets_[i] >= image_.Size())
+        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+              " is past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
+      if (i < package::DescriptionSlot && offsets_[i] > offsets_[i + 1])
+        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+              " comes after the next offset " + std::to_string(offsets_[i + 1]) +
+              "; the offsets are out of order");
+    }
+  }
+
+  void CheckSlot(int slot) {
+    std::uint64_t start = offsets_[slot];
+    std::uint64_t end = offsets_[slot + 1];
+    if (start >= image_.Size())
+      return; // reported with the offsets
+    // With offsets out of order the program reads the first piece only; with
+    // an end past the file, the fault is already named. Either way the walk
+    // stays within what the program would read and what was not yet reported.
+    bool walk = start <= end && end <= image_.Size();
+    std::vector<std::string> pieces;
+    std::uint64_t at = start;
+    do {
+      auto piece = image_.PieceAt(at);
+      if (!piece) {
+        Fault(DescribeSlot(slot) + ": the piece at " + std::to_string(at) +
+              " runs past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
+        return;
+      }
+      pieces.emplace_back(piece->text);
+      at = piece->end;
+    } while (walk && at < end);
+    if (!walk)
+      return;
+    if (at > end) {
+      Fault(DescribeSlot(slot) + ": the piece at " + std::to_string(at - pieces.back().size() - 1) +
+            " runs past the slot's end (" + std::to_string(end) + ")");
+      return;
+    }
+    if (auto fault = EntryFault(pieces, content_.TrailerMarker, content_.Type)) {
+      Fault(DescribeSlot(slot) + ": " + *fault);
+      return;
+    }
+    if (pieces.size() == 1 && pieces.front().empty())
+      return; // nothing that day
+    ++report_.entries;
+    content_.Entries[slot] = std::move(pieces);
+  }
+
+  void CheckDescription() {
+    std::uint64_t at = offsets_[package::DescriptionSlot];
+    if (at >= image_.Size())
+      return; // reported with the offsets
+    auto piece = image_.PieceAt(at);
+    if (!piece) {
+      Fault("description: the piece at " + std::to_string(at) + " runs past the end of the file (" +
+            std::to_string(image_.Size()) + " bytes)");
+      return;
+    }
+    content_.Description = std::string(piece->text);
+  }
+
+  const PackageImage &image_;
+  CheckReport report_;
+  PackageContent content_;
+  Offsets offsets_{};
+  std::uint64_t headerSize_ = 0;
+};
+
+} // namespace
+
+CheckReport CheckPackage(const PackageImage &image) {
+  return Checker(image).Run();
+}
+
+} // namespace qxp

@@ -1,0 +1,26 @@
+#pragma once
+
+// Judges a package file as the program would read it and names every fault:
+// the header's fields, the slot offsets, the pieces of every slot, the
+// trailers and the description.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "qxp/package_content.h"
+#include "qxp/package_image.h"
+
+namespace qxp {
+
+struct CheckReport {
+  std::vector<std::string> faults;       // each names the field and the slot
+  std::optional<PackageContent> content; // what the package holds, when sound
+  int entries = 0;                       // slots with something to show
+
+  bool Sound() const { return faults.empty(); }
+};
+
+CheckReport CheckPackage(const PackageImage &image);
+
+} // namespace qxp
