@@ -89,8 +89,8 @@ std::string ReadPackageDescription(std::string_view fileName) {
   if (!package::ReadPieceAt(file.get(), position, header->FileSize, description))
     return {};
 
-  // Title and description go together only while they fit in 253 characters
-  // with the separator.
+  // The first title leads the description only while the two together hold
+  // at most 249 characters.
   const std::string &firstTitle = header->Titles.front();
   if (firstTitle.size() + description.size() + 4 < 254)
     return firstTitle + ": " + description;

@@ -1,0 +1,107 @@
+// Feeds arbitrary bytes to the package readers as a package file and checks
+// that every result keeps within the limits the rest of the program relies on.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "content/day_state.h"
+#include "content/package_reader.h"
+#include "content/settings.h"
+#include "content/text_export.h"
+
+namespace {
+
+struct Day {
+  std::int16_t Index;
+  std::int16_t PlanOffset;
+  std::int32_t Method;
+};
+
+constexpr Day Days[] = {
+    {0, 0, MethodDate},     {365, 0, MethodDate},      {10, 20, MethodDate},
+    {200, 364, MethodDate}, {364, 1, MethodIncrement}, {59, 100, MethodRandom},
+};
+
+std::filesystem::path Folder;
+
+void RemoveFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(Folder, ignored);
+}
+
+// The package file, in a folder made once for the whole run.
+const std::string &PackagePath() {
+  static const std::string path = [] {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "selwarth-fuzz-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+      std::abort();
+    Folder = pattern;
+    std::atexit(RemoveFolder);
+    return (Folder / "FUZZ.QXP").string();
+  }();
+  return path;
+}
+
+void Require(bool condition) {
+  if (!condition)
+    __builtin_trap();
+}
+
+void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer,
+                const std::string &title) {
+  Require(title.size() <= 40);
+  Require(trailer.size() <= 255);
+  if (first.Text.empty()) {
+    // No entry: nothing is handed on.
+    Require(!first.NextPiece);
+    return;
+  }
+  Require(marker != 0 || trailer.empty());
+  for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get()) {
+    Require(piece->Text.size() <= 255);
+    for (char c : piece->Text)
+      Require(static_cast<unsigned char>(c) >= 32);
+  }
+}
+
+void ReadDay(const std::string &path, const Day &day, TextExport &exportFile) {
+  DayIndex = day.Index;
+  PlanOffset = day.PlanOffset;
+  QuoteMethodCode = day.Method;
+  TTextPiece first;
+  char marker = 0;
+  std::string trailer;
+  std::string title;
+  ReadPackageEntry(path, first, marker, trailer, title, &exportFile);
+  CheckEntry(first, marker, trailer, title);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  const std::string &path = PackagePath();
+  std::FILE *file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr)
+    std::abort();
+  if (size > 0 && std::fwrite(data, 1, size, file) != size)
+    std::abort();
+  std::fclose(file);
+
+  static TextExport exportFile;
+  if (!exportFile.IsOpen() && !exportFile.Create("/dev/null"))
+    std::abort();
+  SaveFile = 1;
+  for (const Day &day : Days)
+    ReadDay(path, day, exportFile);
+  // One slot that follows the input, so that every slot gets its turn.
+  ReadDay(path, {static_cast<std::int16_t>(size % 366), 0, MethodDate}, exportFile);
+
+  Require(ReadPackageDescription(path).size() <= 255);
+  return 0;
+}
