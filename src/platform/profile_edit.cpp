@@ -25,6 +25,18 @@ std::string CheckName(std::string_view what, std::string_view name) {
   return "";
 }
 
+bool IsFullEnding(std::string_view ending) {
+  return ending.ends_with('\n');
+}
+
+// What a line needs after it before another line can follow: nothing, or the
+// ending a last line lacks (just the LF when its CR is there).
+std::string_view Completion(const ProfileLine &line, std::string_view eol) {
+  if (IsFullEnding(line.ending))
+    return "";
+  return line.ending.empty() ? eol : "\n";
+}
+
 std::string KeyLine(std::string_view key, std::string_view value) {
   return std::string(key) + "=" + EncodeProfileValue(value);
 }
@@ -63,7 +75,7 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   std::optional<ProfileLine> header, lastKey, last;
   ProfileLines lines(text);
   while (auto line = lines.Next()) {
-    if (firstEnding.empty())
+    if (firstEnding.empty() && IsFullEnding(line->ending))
       firstEnding = line->ending;
     last = line;
     ProfileLineParts parts = ParseProfileLine(line->content);
@@ -89,17 +101,16 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 
   if (header) {
     const ProfileLine &anchor = lastKey ? *lastKey : *header;
-    const std::string_view eol = anchor.ending.empty() ? firstEnding : anchor.ending;
-    std::string added = anchor.ending.empty() ? std::string(eol) : std::string();
-    added += KeyLine(key, value) + std::string(eol);
+    const std::string_view eol = IsFullEnding(anchor.ending) ? anchor.ending : firstEnding;
+    std::string added = std::string(Completion(anchor, eol)) + KeyLine(key, value);
+    added += eol;
     return std::string(text.substr(0, anchor.End())) + added +
            std::string(text.substr(anchor.End()));
   }
 
   std::string result(text);
   if (last) {
-    if (last->ending.empty())
-      result += firstEnding;
+    result += Completion(*last, firstEnding);
     if (!TrimBlanks(last->content).empty())
       result += firstEnding;
   }

@@ -28,6 +28,11 @@ std::optional<ProfileLine> ProfileLines::Next() {
   std::size_t newline = text_.find('\n', position_);
   if (newline == std::string_view::npos) {
     line.content = text_.substr(position_);
+    // A CR at the very end is a CR LF cut short, not part of the line.
+    if (line.content.ends_with('\r')) {
+      line.content.remove_suffix(1);
+      line.ending = "\r";
+    }
     position_ = text_.size();
     return line;
   }

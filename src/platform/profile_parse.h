@@ -13,7 +13,8 @@
 namespace platform {
 
 // One line of a profile file. content excludes the line end; ending is "\n",
-// "\r\n", or "" for a last line without one; offset is where the line starts.
+// "\r\n", or for a last line "" or "\r" (a CR LF cut short); offset is where
+// the line starts.
 struct ProfileLine {
   std::string_view content;
   std::string_view ending;

@@ -170,6 +170,11 @@ TEST_F(ProfileTest, AddsKeysAfterTheSectionsLastKeyAndSectionsAtTheEnd) {
   ASSERT_TRUE(Set("D", "d", "5"));
   EXPECT_EQ(Text(), "[A]\r\na=1\r\na2=2\r\n; about B\r\n\r\n[B]\r\nb=3\r\n[C]\r\nc=1\r\nc2=4\r\n"
                     "\r\n[D]\r\nd=5\r\n");
+
+  Put("[S]\r\nK=1\r"); // a CR LF cut short at the end
+  EXPECT_EQ(Get("S", "K"), "1");
+  ASSERT_TRUE(Set("S", "K2", "2"));
+  EXPECT_EQ(Text(), "[S]\r\nK=1\r\nK2=2\r\n");
 }
 
 TEST_F(ProfileTest, ValuesReadBackAsWritten) {
