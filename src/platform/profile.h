@@ -3,7 +3,8 @@
 // Private profile files: the INI-style settings files SELWARTH.INI and
 // CONTROL.INI. They behave like the Windows private-profile functions the
 // program was written against:
-//  - sections and keys compare without regard to case;
+//  - sections and keys compare without regard to ASCII case; of a repeated
+//    section or key the first counts;
 //  - blanks around keys and values are dropped;
 //  - a value in matching single or double quotes loses them;
 //  - lines starting with ';' are comments;
@@ -11,7 +12,7 @@
 //  - an absent key (or file, or section) gives the default;
 //  - integers: blanks skipped, an optional sign, decimal digits up to the
 //    first other character, no digits read as 0, an empty value gives the
-//    default.
+//    default; a number beyond the range of int reads as INT_MAX or INT_MIN.
 // A write keeps every other line of the file as it was, goes to a temporary
 // file in the same folder that is then renamed over the old one, and holds an
 // advisory lock during the read-modify-write so that two running copies of
@@ -27,10 +28,13 @@
 
 namespace platform {
 
-// $XDG_CONFIG_HOME/selwarth, or ~/.config/selwarth when that is not set.
+// $XDG_CONFIG_HOME/selwarth when that is set to an absolute path, else
+// $HOME/.config/selwarth, with the home folder from the password file when
+// HOME is not an absolute path either.
 std::string ConfigFolder();
 
-// Where a profile file of the given name lives.
+// Where a profile file of the given name lives: a name with a '/' in it as
+// given, a bare name in ConfigFolder().
 std::string ProfilePath(std::string_view fileName);
 
 // The value of key in section, cut to bufferSize - 1 bytes; defaultValue
