@@ -57,6 +57,11 @@ void TWindow::Destroy(int retVal) {
     MessageQueue().PostQuit(retVal);
 }
 
+bool TWindow::CanClose() {
+  return std::all_of(children_.begin(), children_.end(),
+                     [](TWindow *child) { return !child->IsCreated() || child->CanClose(); });
+}
+
 void TWindow::CloseWindow(int retVal) {
   if (created_ && CanClose())
     Destroy(retVal);

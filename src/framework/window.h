@@ -29,8 +29,9 @@ public:
   void CloseWindow(int retVal = 0);
   bool IsCreated() const { return created_; }
 
-  // Whether the window may close now (asked before a close).
-  virtual bool CanClose() { return true; }
+  // Whether the window may close now (asked before a close). By default a
+  // window may close when each of its children may.
+  virtual bool CanClose();
 
   // Queues a message to this window.
   void PostMessage(TMsgId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);

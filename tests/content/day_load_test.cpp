@@ -13,6 +13,7 @@
 #include "content/text_export.h"
 #include "content/today_text.h"
 #include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
 #include "package_bytes.h"
 #include "platform/profile.h"
 #include "support/config_sandbox.h"
