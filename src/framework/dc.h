@@ -1,0 +1,63 @@
+#pragma once
+
+// A device context: the surface a window paints on, with the operations the
+// program draws text with. Each backend provides one (the Qt backend paints
+// with QPainter; the headless backend measures with fixed metrics and records
+// what is drawn). Text is code page 1252 bytes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  bool operator==(const TSize &) const = default;
+};
+
+struct TRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool operator==(const TRect &) const = default;
+};
+
+// A colour as 0x00BBGGRR.
+using TColor = std::uint32_t;
+constexpr TColor MakeColor(unsigned red, unsigned green, unsigned blue) {
+  return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
+}
+
+// How text is drawn over what lies under it.
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+
+// What a font is asked for: the face name, the cell height in pixels, italic.
+struct TFontDesc {
+  std::string FaceName = "System";
+  int Height = 10;
+  bool Italic = false;
+  bool operator==(const TFontDesc &) const = default;
+};
+
+class TDC {
+public:
+  virtual ~TDC() = default;
+
+  // Width and height in pixels of the first count characters of text in the
+  // selected font (count is clamped to the text's length).
+  virtual TSize GetTextExtent(std::string_view text, int count) = 0;
+  // Spreads extra pixels over the next drawn or measured line's breakCount
+  // space characters; (0, 1) turns it off.
+  virtual void SetTextJustification(int extra, int breakCount) = 0;
+  // Draws the first count characters of text with the top left corner at x, y.
+  virtual void TextOut(int x, int y, std::string_view text, int count) = 0;
+
+  virtual void SelectFont(const TFontDesc &font) = 0;
+  virtual void SetTextColor(TColor color) = 0;
+  virtual void SetBkColor(TColor color) = 0;
+  virtual void SetBkMode(int mode) = 0;
+};
