@@ -20,7 +20,7 @@ std::string OffsetField(int index) {
   std::string field = "SlotOffsets[" + std::to_string(index) + "] (";
   if (index == package::DescriptionSlot)
     return field + "the description)";
-  return field + DescribeSlot(index) + ")";
+  return field + "slot " + std::to_string(index) + ", " + SlotDate(index) + ")";
 }
 
 class Checker {

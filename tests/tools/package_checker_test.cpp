@@ -1,0 +1,132 @@
+// qxp check on sound packages and on every kind of damage.
+
+#include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
+
+#include "qxp/package_checker.h"
+#include "qxp_helpers.h"
+
+using qxptest::Build;
+using qxptest::OffsetAt;
+using qxptest::PutU32;
+using qxptest::U32At;
+using qxptest::VerseHeader;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+const std::string Source = std::string(VerseHeader) +
+                           "Description: Test\n"
+                           "[Jan 1]\nIn the beginning God created the heaven and the earth.\n"
+                           "-Genesis 1:1\n"
+                           "[Jan 11]\nGod is our refuge and strength.\n-Psalm 46:1\n"
+                           "[Feb 29]\nThe extra slot\n";
+
+qxp::CheckReport Check(std::string bytes) {
+  return qxp::CheckPackage(qxp::PackageImage::FromBytes(std::move(bytes)));
+}
+
+std::vector<std::string> Faults(std::string bytes) {
+  return Check(std::move(bytes)).faults;
+}
+
+TEST(PackageChecker, ABuiltPackageIsSoundAndReadsBack) {
+  auto report = Check(Build(Source));
+  EXPECT_TRUE(report.Sound()) << qxptest::Joined(report.faults);
+  EXPECT_EQ(report.entries, 3);
+  ASSERT_TRUE(report.content);
+  EXPECT_EQ(*report.content, qxptest::Compile(Source));
+}
+
+TEST(PackageChecker, HeaderFaults) {
+  std::string bytes = Build(Source);
+  std::string wrongType = bytes;
+  wrongType[0] = 40;
+  EXPECT_THAT(Faults(wrongType),
+              ElementsAre("PackageType: 40 is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, 30, "
+                          "31, 32"));
+  EXPECT_THAT(Faults(""), ElementsAre("the file is empty, shorter than its header"));
+  EXPECT_THAT(Faults(bytes.substr(0, 3)),
+              ElementsAre("the file is 3 bytes, shorter than its header"));
+  EXPECT_THAT(Faults(bytes.substr(0, 1000)),
+              ElementsAre("the file is 1000 bytes, shorter than its header (1526 bytes with 1 "
+                          "titles)"));
+  for (char count : {'\0', '\x08', '\xFF'}) {
+    std::string wrongCount = bytes;
+    wrongCount[3] = count;
+    EXPECT_THAT(Faults(wrongCount), ElementsAre(HasSubstr("TitleCount: ")));
+  }
+}
+
+TEST(PackageChecker, ADamagedTitleDoesNotHideOffsetFaults) {
+  std::string bytes = Build(Source);
+  bytes[4] = 41;
+  PutU32(bytes, OffsetAt(367), 7);
+  EXPECT_THAT(Faults(bytes),
+              ElementsAre("Titles[0] (title 1): length 41 is above 40",
+                          "SlotOffsets[367]: 7, but the unused offsets 367-369 must be 0"));
+}
+
+TEST(PackageChecker, OffsetFaultsNameFieldAndSlot) {
+  std::string bytes = Build(Source);
+  std::string pastEnd = bytes;
+  PutU32(pastEnd, OffsetAt(10), static_cast<std::uint32_t>(bytes.size() + 5));
+  EXPECT_THAT(
+      Faults(pastEnd),
+      ElementsAre(HasSubstr("SlotOffsets[10] (slot 10, Jan 11): offset " +
+                            std::to_string(bytes.size() + 5) + " is past the end of the file (" +
+                            std::to_string(bytes.size()) + " bytes)"),
+                  HasSubstr("SlotOffsets[10] (slot 10, Jan 11): offset"
+                            " " +
+                            std::to_string(bytes.size() + 5) + " comes after")));
+
+  std::string intoHeader = bytes;
+  PutU32(intoHeader, OffsetAt(0), 100);
+  EXPECT_THAT(Faults(intoHeader),
+              ElementsAre("SlotOffsets[0] (slot 0, Jan 1): offset 100 points into the header, "
+                          "which ends at 1526",
+                          HasSubstr("slot 0 (Jan 1): ")));
+
+  std::string swapped = bytes;
+  PutU32(swapped, OffsetAt(200), U32At(bytes, OffsetAt(201)) + 1);
+  EXPECT_THAT(Faults(swapped),
+              ::testing::Contains(HasSubstr("SlotOffsets[200] (slot 200, Jul 20): offset")));
+  EXPECT_THAT(qxptest::Joined(Faults(swapped)), HasSubstr("the offsets are out of order"));
+}
+
+TEST(PackageChecker, PieceFaults) {
+  std::string bytes = Build(Source);
+  std::uint32_t slot0 = U32At(bytes, OffsetAt(0));
+  std::string pastSlot = bytes;
+  pastSlot[slot0] = static_cast<char>(static_cast<unsigned char>(pastSlot[slot0]) + 2);
+  EXPECT_THAT(Faults(pastSlot),
+              ElementsAre("slot 0 (Jan 1): the piece at 1526 runs past the slot's end (" +
+                          std::to_string(U32At(bytes, OffsetAt(1))) + ")"));
+
+  std::uint32_t description = U32At(bytes, OffsetAt(366));
+  EXPECT_THAT(Faults(bytes.substr(0, description + 3)),
+              ElementsAre("description: the piece at " + std::to_string(description) +
+                          " runs past the end of the file (" + std::to_string(description + 3) +
+                          " bytes)"));
+}
+
+TEST(PackageChecker, EntryFaultsTheProgramWouldHide) {
+  // A trailer joined over two pieces that passes 255 bytes.
+  std::string source = std::string(VerseHeader) + "[Jan 1]\na x" + std::string(200, 'b') + "{|}" +
+                       std::string(60, 'c') + "\n";
+  std::string longTrailer = Build(source);
+  longTrailer[1526 + 3] = '-'; // the 'x'
+  EXPECT_THAT(Faults(longTrailer),
+              ElementsAre(HasSubstr("slot 0 (Jan 1): the trailer is 262 bytes as shown")));
+
+  // An empty first piece that hides the pieces after it.
+  std::string hidden = Build(std::string(VerseHeader) + "[Jan 1]\n{x20}{|}cd\n");
+  hidden[1526] = 0;
+  hidden[1527] = 0;
+  EXPECT_THAT(Faults(hidden), ElementsAre("slot 0 (Jan 1): the first piece is empty, so the 2 "
+                                          "piece(s) after it never show"));
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+// qxp dump gives a source that builds the same package, and what qxp builds
+// is what the program's own reader shows.
+
+#include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
+
+#include "content/day_state.h"
+#include "content/package_reader.h"
+#include "content/settings.h"
+#include "qxp/package_checker.h"
+#include "qxp/package_writer.h"
+#include "qxp/source_dumper.h"
+#include "qxp_helpers.h"
+#include "support/temp_dir.h"
+
+using qxptest::Build;
+using qxptest::VerseHeader;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::string Dump(const std::string &bytes) {
+  auto report = qxp::CheckPackage(qxp::PackageImage::FromBytes(bytes));
+  EXPECT_TRUE(report.Sound()) << qxptest::Joined(report.faults);
+  return report.content ? qxp::DumpSource(*report.content) : "";
+}
+
+void ExpectRoundTrip(const std::string &source) {
+  std::string bytes = Build(source);
+  std::string dumped = Dump(bytes);
+  EXPECT_EQ(Build(dumped), bytes) << dumped;
+}
+
+TEST(RoundTrip, SourcesBuildBackToTheSameBytes) {
+  std::string longText;
+  for (int i = 0; i < 80; ++i)
+    longText += "and the evening and the morning were the first day ";
+  ExpectRoundTrip(std::string(VerseHeader) +
+                  "Description: All kinds\n"
+                  "[Jan 1]\nIn the beginning -Genesis 1:1\n"
+                  "[Jan 2]\n" +
+                  longText +
+                  "-Genesis 1:5\n"
+                  "[Jan 3]\nno trailer here\n"
+                  "[Jan 4]\n{x5B}bracket and #hash at line starts] -x\n"
+                  "[Jan 5]\n{x20}spaces  at  the edges{x20}\n"
+                  "[Jan 6]\nbraces {x7B}x41} and {|} a break\n"
+                  "[Jan 7]\nthe marker-twice -a-b\n"
+                  "[Jan 8]\nundefined {x7F}{x81} and control {x09} bytes\n"
+                  "[Feb 29]\nthe extra slot\n");
+  ExpectRoundTrip("Type: 1\nTitle: Caf\xC3\xA9\nTitle: {x20}two{x20}\nMarker: \\\n"
+                  "[Mar 1]\n\xE2\x94\x82 box \xE2\x95\x90 answer? \\\xC3\xBC\n");
+  ExpectRoundTrip("Type: 0\nTitle: Through the Bible in a Year\nMarker: none\n"
+                  "[day 1]\nGenesis 1-3\n[day 365]\nRevelation 19-22\n[slot 365]\nspare\n");
+}
+
+TEST(RoundTrip, DumpWritesReadableSource) {
+  std::string dumped =
+      Dump(Build(std::string(VerseHeader) + "[Jan 1]\nIn the beginning God created the heaven "
+                                            "and the earth. -Genesis 1:1\n[Dec 31]\nEnd\n"));
+  EXPECT_EQ(dumped, "# Package source: build it with  qxp build SOURCE -o FILE.QXP\n"
+                    "Type: 0\nTitle: Verse\nMarker: -\n"
+                    "\n[Jan 1]\nIn the beginning God created the heaven and the earth.\n"
+                    "-Genesis 1:1\n"
+                    "\n[Dec 31]\nEnd\n");
+  EXPECT_THAT(Dump(Build("Type: 0\nTitle: Through the Bible\n[day 2]\nx\n")),
+              HasSubstr("\n[Day 2]\nx\n"));
+}
+
+TEST(RoundTrip, PiecesQxpWouldCutDifferentlyAreKept) {
+  // A package made by other means: the trailer marker sits further back than
+  // qxp's layout would allow, so the program shows no trailer for it.
+  qxp::PackageContent content = qxptest::Compile(VerseHeader);
+  content.Entries[4] = {"Wash me -", std::string(255, 'w'), std::string(10, 'z')};
+  std::string error;
+  auto bytes = qxp::SerializePackage(content, error);
+  ASSERT_TRUE(bytes) << error;
+  std::string dumped = Dump(*bytes);
+  EXPECT_THAT(dumped, HasSubstr("Wash me\n-{|}www"));
+  EXPECT_EQ(Build(dumped), *bytes);
+}
+
+class ProgramReader : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    QuoteMethodCode = MethodDate;
+  }
+  void TearDown() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+  }
+
+  struct Shown {
+    std::string body;
+    std::string trailer;
+    std::string title;
+  };
+  Shown Read(const std::string &bytes, int dayIndex) {
+    std::string path = dir_.Write("TEST.QXP", bytes);
+    DayIndex = static_cast<std::int16_t>(dayIndex);
+    TTextPiece first;
+    char marker = 0;
+    Shown shown;
+    ReadPackageEntry(path, first, marker, shown.trailer, shown.title, nullptr);
+    shown.body = JoinedText(first);
+    return shown;
+  }
+  testsupport::TempDir dir_;
+};
+
+TEST_F(ProgramReader, ShowsWhatTheSourceSays) {
+  std::string longBody;
+  for (int i = 0; i < 70; ++i)
+    longBody += "Love one another. ";
+  std::string bytes = Build(std::string(VerseHeader) +
+                            "Title: Second\n"
+                            "[Jan 1]\n" +
+                            longBody +
+                            "\n-John 13:34\n"
+                            "[Jan 2]\nthe marker-inside the text -1 John 4:8\n"
+                            "[Feb 29]\nLeap\n");
+  Shown day = Read(bytes, 0);
+  EXPECT_EQ(day.body, longBody);
+  EXPECT_EQ(day.trailer, "- John 13:34");
+  EXPECT_EQ(day.title, "Verse");
+  day = Read(bytes, 1);
+  EXPECT_EQ(day.body, "the marker-inside the text ");
+  EXPECT_EQ(day.trailer, "- 1 John 4:8");
+  EXPECT_EQ(day.title, "Second");
+  EXPECT_EQ(Read(bytes, 365).body, "Leap");
+  EXPECT_EQ(Read(bytes, 2).body, "");
+}
+
+TEST_F(ProgramReader, TypeOneTextIsShownInCodePage1252) {
+  std::string bytes = Build("Type: 1\nTitle: Caf\xC3\xA9\nMarker: ~\nDescription: d\n"
+                            "[Jan 1]\nna\xC3\xAFve \xC3\x9F ~Ref \xC3\xBC\n");
+  Shown day = Read(bytes, 0);
+  EXPECT_EQ(day.body, "na\xEFve \xDF ");
+  EXPECT_EQ(day.trailer, "Ref \xFC");
+  EXPECT_EQ(day.title, "Caf\xE9");
+  EXPECT_EQ(ReadPackageDescription(dir_.File("TEST.QXP")), "Caf\xE9: d");
+}
+
+} // namespace
