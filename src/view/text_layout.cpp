@@ -1,0 +1,148 @@
+#include "view/text_layout.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "content/settings.h"
+
+std::int16_t DocumentBottom = 0;
+
+namespace {
+
+constexpr char Space = ' ';
+constexpr std::int64_t Margin = 4;
+
+// A line stops growing once it holds this many characters, even if it is not
+// full. No readable font puts so many characters on a line as wide as a
+// screen; the limit is there for a font that measures (next to) nothing,
+// where a long paragraph would otherwise become one line that is measured
+// again for every word it gains: a cost that grows with the square of the
+// text.
+constexpr std::size_t MaxLineLength = 1024;
+
+template <typename Int> Int Clamped(std::int64_t value) {
+  return static_cast<Int>(std::clamp<std::int64_t>(value, std::numeric_limits<Int>::min(),
+                                                   std::numeric_limits<Int>::max()));
+}
+
+int CountOf(std::size_t length) {
+  return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max()));
+}
+
+// One line of the paragraph: the characters [start, end), with gaps spaces
+// among them (trailing spaces included).
+struct Line {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  std::int64_t gaps = 0;
+};
+
+std::size_t SkipSpaces(std::string_view text, std::size_t position) {
+  while (position < text.size() && text[position] == Space)
+    ++position;
+  return position;
+}
+
+// The width of text[start, end). The device's widths are taken as signed
+// 16-bit values: a wider line wraps round, as it always has.
+std::int16_t WidthOf(TDC &dc, std::string_view text, std::size_t start, std::size_t end) {
+  return static_cast<std::int16_t>(dc.GetTextExtent(text.substr(start), CountOf(end - start)).cx);
+}
+
+// The height of the line that starts at start: that of its first character,
+// or of a NUL for an empty line, so that an empty line is as high as a full one.
+int HeightOf(TDC &dc, std::string_view text, std::size_t start) {
+  static constexpr char Terminator[1] = {'\0'};
+  const std::string_view first =
+      start < text.size() ? text.substr(start, 1) : std::string_view(Terminator, 1);
+  return dc.GetTextExtent(first, 1).cy;
+}
+
+// Gives the last word of the line back to the next one. Only the space just
+// before it goes with it; earlier spaces of the same run stay on this line
+// and still count as gaps.
+void TakeBackLastWord(std::string_view text, Line &line) {
+  const std::size_t space = text.rfind(Space, line.end - 1);
+  if (space == std::string_view::npos || space <= line.start)
+    return; // a line with gaps always has a space after its first word
+  line.end = space;
+  --line.gaps;
+}
+
+// Grows the line from start (a non-space, or the end of the text) word by
+// word, measuring it whole each time, until it reaches the usable width or
+// the end of the text. A line that came out wider than the usable width
+// gives its last word back, unless that word is its only one: a single word
+// too wide for the window stays whole and runs past the right margin.
+Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t usable) {
+  Line line{start, start, 0};
+  std::int16_t width = 0;
+  for (;;) {
+    while (line.end < text.size() && text[line.end] == Space) {
+      ++line.end;
+      ++line.gaps;
+    }
+    while (line.end < text.size() && text[line.end] != Space)
+      ++line.end;
+    width = WidthOf(dc, text, line.start, line.end);
+    if (line.end == text.size() || width >= usable || line.end - line.start >= MaxLineLength)
+      break;
+  }
+  if (width > usable && line.gaps > 0)
+    TakeBackLastWord(text, line);
+  return line;
+}
+
+bool IsLeft(int alignment) {
+  return alignment != AlignCenter && alignment != AlignRight;
+}
+
+int LineX(int alignment, const LayoutRect &rect, std::int16_t width) {
+  switch (alignment) {
+  case AlignCenter:
+    return Clamped<int>((std::int64_t{rect.right} - width) / 2);
+  case AlignRight:
+    return Clamped<int>(std::int64_t{rect.right} - Margin - width);
+  default:
+    return static_cast<int>(Margin);
+  }
+}
+
+} // namespace
+
+void LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment) {
+  const std::int64_t usable = std::int64_t{rect.right} - 2 * Margin;
+  const bool justify = IsLeft(alignment) && JustifyText != 0;
+  std::size_t position = 0;
+  for (;;) {
+    const Line line = BreakLine(dc, text, SkipSpaces(text, position), usable);
+    const bool last = line.end == text.size();
+    const std::int16_t width = WidthOf(dc, text, line.start, line.end);
+    // The last line of a paragraph keeps its natural spacing.
+    if (justify && line.gaps > 0 && !last) {
+      const std::int64_t extra = std::int64_t{rect.right} - rect.left - 2 * Margin - width;
+      dc.SetTextJustification(Clamped<int>(extra), Clamped<int>(line.gaps));
+    }
+    dc.TextOut(LineX(alignment, rect, width), rect.top, text.substr(line.start),
+               CountOf(line.end - line.start));
+    // Justification would otherwise also stretch the next measure.
+    dc.SetTextJustification(0, 1);
+    rect.top = Clamped<std::int32_t>(std::int64_t{rect.top} + HeightOf(dc, text, line.start));
+    if (last)
+      break;
+    position = line.end;
+  }
+  DocumentBottom = Clamped<std::int16_t>(rect.top);
+}
+
+void LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment) {
+  std::size_t length = 0;
+  for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
+    length += piece->Text.size();
+  std::string body;
+  body.reserve(length);
+  for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
+    body += piece->Text;
+  LayoutText(dc, body, rect, alignment);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// Breaking one paragraph into lines that fit the verse window, and drawing
+// them. A line is placed flush left (and, with JustifyText on, spread to the
+// full width), centred, or flush right, with a margin of 4 pixels on each
+// side. Every measure is taken with the font selected in the device context
+// at the time of the call; nothing is kept between calls except the document
+// bottom.
+
+#include <cstdint>
+#include <string_view>
+
+#include "content/day_entries.h"
+#include "framework/dc.h"
+
+// The working rectangle in device pixels. The layout reads left and right,
+// moves top down by one line height per line (top is the y of the next line)
+// and never reads bottom.
+struct LayoutRect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+  bool operator==(const LayoutRect &) const = default;
+};
+
+// How a line is placed. Any other value lays out as AlignLeft.
+inline constexpr int AlignLeft = 0;   // x = 4; justified when JustifyText is on
+inline constexpr int AlignCenter = 1; // x = (right - width) / 2; never justified
+inline constexpr int AlignRight = 2;  // x = right - 4 - width; never justified
+
+// The y just below the last laid-out line, in document coordinates. The verse
+// window owns it; every layout call leaves its final top here, held to the
+// range of the 16-bit value.
+extern std::int16_t DocumentBottom;
+
+// Lays out and draws text (code page 1252 bytes) as one paragraph, starting at
+// rect.top, and advances rect.top past it. Only the space breaks lines. An
+// empty text, or one of spaces only, draws nothing and still takes one line.
+void LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment);
+
+// Lays out the body of an entry, its pieces joined with nothing between them,
+// as one paragraph.
+void LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment);
