@@ -1,13 +1,17 @@
 #pragma once
 
 // The backend renders the framework's windows and feeds user input back. The
-// framework owns the state of every window; a backend only mirrors it. The Qt
-// backend shows real windows; the headless backend records what would be
-// shown and lets a test script the user.
+// framework owns the state of every window; a backend only mirrors it and
+// turns what the user does into messages. The Qt backend shows real
+// windows; the headless backend records what would be shown and lets a test
+// script the user.
 
 #include <string>
 #include <string_view>
 
+#include "framework/dc.h"
+
+class TFrameWindow;
 class TMessageQueue;
 class TWindow;
 
@@ -15,12 +19,36 @@ class Backend {
 public:
   virtual ~Backend() = default;
 
-  // The window now exists in the framework; make and show its peer.
+  // The window now exists in the framework; make and show its peer (a
+  // top-level window at its Attr place, a child inside its parent).
   virtual void CreatePeer(TWindow &window) = 0;
   // The window is going away; drop its peer.
   virtual void DestroyPeer(TWindow &window) = 0;
   // The window's caption changed.
   virtual void CaptionChanged(TWindow &window) = 0;
+  // The frame's menu was assigned, removed or changed (DrawMenuBar).
+  virtual void MenuChanged(TFrameWindow &frame) = 0;
+  // The window's scroller changed range or position.
+  virtual void ScrollerChanged(TWindow &window) = 0;
+  // The window needs painting; erase: clear its background first.
+  virtual void Invalidate(TWindow &window, bool erase) = 0;
+  // Keeps a top-level window above all others, or not.
+  virtual void SetTopmost(TWindow &window, bool topmost) = 0;
+
+  // The client area of a window and its rectangle on the screen.
+  virtual TRect ClientRect(const TWindow &window) const = 0;
+  virtual TRect WindowRect(const TWindow &window) const = 0;
+  // The size of the screen in pixels.
+  virtual TSize ScreenSize() const = 0;
+
+  // Starts or replaces a timer that posts WM_TIMER with id to window every
+  // periodMs; false when no timer is available.
+  virtual bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) = 0;
+  virtual void StopTimer(TWindow &window, unsigned id) = 0;
+
+  // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
+  // the clipboard is held by someone else.
+  virtual bool SetClipboardText(std::string_view text) = 0;
 
   // Shows a modal message box (style: the MB_ bits) and returns the button
   // chosen (IDOK, IDYES, ...). The text is code page 1252 bytes.

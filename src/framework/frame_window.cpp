@@ -1,5 +1,26 @@
 #include "framework/frame_window.h"
 
+#include "framework/backend.h"
+#include "framework/response_table.h"
+
+namespace {
+
+void UpdateStates(TFrameWindow &frame, std::vector<TMenuItem> &items) {
+  for (TMenuItem &item : items) {
+    if (!item.Popup.empty()) {
+      UpdateStates(frame, item.Popup);
+      continue;
+    }
+    if (item.Separator)
+      continue;
+    TCommandEnabler enabler = frame.QueryCommand(item.Id);
+    item.Grayed = !enabler.Enabled();
+    item.Checked = enabler.Checked();
+  }
+}
+
+} // namespace
+
 TFrameWindow::TFrameWindow(TWindow *parent, std::string title, std::unique_ptr<TWindow> client,
                            bool shrinkToClient)
     : TWindow(parent, std::move(title)), client_(std::move(client)),
@@ -11,6 +32,54 @@ TFrameWindow::TFrameWindow(TWindow *parent, std::string title, std::unique_ptr<T
 TFrameWindow::~TFrameWindow() {
   // The client goes first, while the frame it belongs to still exists.
   client_.reset();
+}
+
+void TFrameWindow::AssignMenu(std::optional<TMenu> menu) {
+  menu_ = std::move(menu);
+  DrawMenuBar();
+}
+
+void TFrameWindow::DrawMenuBar() {
+  if (IsCreated())
+    CurrentBackend().MenuChanged(*this);
+}
+
+void TFrameWindow::UpdateMenuStates() {
+  if (menu_)
+    UpdateStates(*this, menu_->Bar());
+}
+
+TCommandEnabler TFrameWindow::QueryCommand(unsigned id) {
+  TCommandEnabler enabler(id);
+  if (!EnableCommand(enabler))
+    enabler.Enable(false);
+  return enabler;
+}
+
+bool TFrameWindow::EnableCommand(TCommandEnabler &enabler) {
+  return (client_ && client_->EnableCommand(enabler)) || TWindow::EnableCommand(enabler);
+}
+
+bool TFrameWindow::TranslateKey(TKeyPress key) {
+  std::optional<unsigned> command = TranslateAccelerator(accelerators_, key);
+  if (!command || !QueryCommand(*command).Enabled())
+    return false;
+  HandleMessage(CommandMessage(*command));
+  return true;
+}
+
+void TFrameWindow::MenuCommand(unsigned id) {
+  if (QueryCommand(id).Enabled())
+    HandleMessage(CommandMessage(id));
+}
+
+bool TFrameWindow::Respond(const TMessage &msg) {
+  // Commands reach the client first.
+  if (msg.Id == WM_COMMAND && client_ && client_->IsCreated()) {
+    client_->HandleMessage(msg);
+    return true;
+  }
+  return TWindow::Respond(msg);
 }
 
 void TFrameWindow::ChildDestroyed(TWindow &child) {

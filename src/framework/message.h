@@ -15,6 +15,12 @@ inline constexpr TMsgId WM_CLOSE = 0x0010;
 inline constexpr TMsgId WM_QUIT = 0x0012;
 inline constexpr TMsgId WM_COMMAND = 0x0111;
 inline constexpr TMsgId WM_TIMER = 0x0113;
+inline constexpr TMsgId WM_VSCROLL = 0x0115;
+inline constexpr TMsgId WM_LBUTTONDBLCLK = 0x0203;
+
+// WM_SIZE: WParam the size type, LParam the client width (low word) and
+// height (high word).
+inline constexpr std::uintptr_t SIZE_RESTORED = 0;
 
 struct TMessage {
   TMsgId Id = 0;

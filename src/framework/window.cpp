@@ -4,6 +4,7 @@
 
 #include "framework/application.h"
 #include "framework/backend.h"
+#include "framework/offset_dc.h"
 
 TWindow::TWindow(TWindow *parent, std::string title) : parent_(parent), title_(std::move(title)) {
   if (parent_ != nullptr)
@@ -72,8 +73,113 @@ void TWindow::PostMessage(TMsgId id, std::uintptr_t wParam, std::intptr_t lParam
 }
 
 void TWindow::HandleMessage(const TMessage &msg) {
-  if (msg.Id == WM_CLOSE)
+  if (!Respond(msg))
+    DefaultProcessing(msg);
+}
+
+bool TWindow::Respond(const TMessage &) {
+  return false;
+}
+
+bool TWindow::EnableCommand(TCommandEnabler &) {
+  return false;
+}
+
+void TWindow::DefaultProcessing(const TMessage &msg) {
+  switch (msg.Id) {
+  case WM_CLOSE:
     CloseWindow();
+    break;
+  case WM_VSCROLL:
+    ScrollVertically(static_cast<unsigned>(msg.WParam & 0xFFFF),
+                     static_cast<int>((msg.WParam >> 16) & 0xFFFF));
+    break;
+  default:
+    break;
+  }
+}
+
+void TWindow::ScrollVertically(unsigned code, int thumbPosition) {
+  if (!Scroller)
+    return;
+  int before = Scroller->YPos;
+  switch (code) {
+  case SB_LINEUP:
+    Scroller->ScrollBy(-1);
+    break;
+  case SB_LINEDOWN:
+    Scroller->ScrollBy(1);
+    break;
+  case SB_PAGEUP:
+    Scroller->ScrollBy(-Scroller->PageStep(GetClientRect().Height()));
+    break;
+  case SB_PAGEDOWN:
+    Scroller->ScrollBy(Scroller->PageStep(GetClientRect().Height()));
+    break;
+  case SB_THUMBPOSITION:
+  case SB_THUMBTRACK:
+    Scroller->ScrollTo(thumbPosition);
+    break;
+  case SB_TOP:
+    Scroller->ScrollTo(0);
+    break;
+  case SB_BOTTOM:
+    Scroller->ScrollTo(Scroller->YRange);
+    break;
+  default:
+    return;
+  }
+  if (created_ && Scroller->YPos != before) {
+    CurrentBackend().ScrollerChanged(*this);
+    Invalidate(true);
+  }
+}
+
+void TWindow::Invalidate(bool erase) {
+  if (created_)
+    CurrentBackend().Invalidate(*this, erase);
+}
+
+void TWindow::PaintWindow(TDC &dc, bool erase, const TRect &rect) {
+  if (!Scroller) {
+    Paint(dc, erase, rect);
+    return;
+  }
+  int dx = Scroller->XPos * Scroller->XUnit;
+  int dy = Scroller->YPos * Scroller->YUnit;
+  TOffsetDC scrolled(dc, dx, dy);
+  TRect shifted{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+  Paint(scrolled, erase, shifted);
+}
+
+TRect TWindow::GetClientRect() const {
+  if (!created_)
+    return TRect{0, 0, Attr.W, Attr.H};
+  return CurrentBackend().ClientRect(*this);
+}
+
+TRect TWindow::GetWindowRect() const {
+  if (!created_)
+    return TRect{Attr.X, Attr.Y, Attr.X + Attr.W, Attr.Y + Attr.H};
+  return CurrentBackend().WindowRect(*this);
+}
+
+void TWindow::SetTopmost(bool topmost) {
+  if (topmost)
+    Attr.ExStyle |= WS_EX_TOPMOST;
+  else
+    Attr.ExStyle &= ~WS_EX_TOPMOST;
+  if (created_)
+    CurrentBackend().SetTopmost(*this, topmost);
+}
+
+bool TWindow::SetTimer(unsigned id, unsigned periodMs) {
+  return created_ && CurrentBackend().StartTimer(*this, id, periodMs);
+}
+
+void TWindow::KillTimer(unsigned id) {
+  if (created_)
+    CurrentBackend().StopTimer(*this, id);
 }
 
 void TWindow::SetCaption(std::string title) {

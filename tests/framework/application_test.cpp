@@ -15,9 +15,9 @@ class RecordingWindow : public TWindow {
 public:
   explicit RecordingWindow(std::vector<std::string> &log, TWindow *parent = nullptr)
       : TWindow(parent, "recording"), log_(log) {}
-  void HandleMessage(const TMessage &msg) override {
+  bool Respond(const TMessage &msg) override {
     log_.push_back("msg " + std::to_string(msg.Id) + " " + std::to_string(msg.WParam));
-    TWindow::HandleMessage(msg);
+    return false;
   }
   bool allowClose = true;
   bool CanClose() override { return allowClose; }

@@ -17,6 +17,17 @@ public:
   void CreatePeer(TWindow &) override {}
   void DestroyPeer(TWindow &) override {}
   void CaptionChanged(TWindow &) override {}
+  void MenuChanged(TFrameWindow &) override {}
+  void ScrollerChanged(TWindow &) override {}
+  void Invalidate(TWindow &, bool) override {}
+  void SetTopmost(TWindow &, bool) override {}
+  TRect ClientRect(const TWindow &) const override { return {}; }
+  TRect WindowRect(const TWindow &) const override { return {}; }
+  TSize ScreenSize() const override { return {}; }
+  // A tool has no message loop to deliver timer messages.
+  bool StartTimer(TWindow &, unsigned, unsigned) override { return false; }
+  void StopTimer(TWindow &, unsigned) override {}
+  bool SetClipboardText(std::string_view) override { return false; }
   // Answers OK, or Yes to a question.
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;

@@ -1,8 +1,10 @@
 #include "framework/headless/headless_backend.h"
 
 #include "framework/application.h"
+#include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/response_table.h"
 #include "framework/window.h"
 
 HeadlessBackend::HeadlessBackend() : previous_(HasBackend() ? &CurrentBackend() : nullptr) {
@@ -19,21 +21,141 @@ void HeadlessBackend::Then(std::function<void()> action) {
 
 std::string HeadlessBackend::CaptionOf(const TWindow &window) const {
   auto found = peers_.find(&window);
-  return found == peers_.end() ? std::string() : found->second;
+  return found == peers_.end() ? std::string() : found->second.caption;
+}
+
+bool HeadlessBackend::IsTopmost(const TWindow &window) const {
+  auto found = peers_.find(&window);
+  return found != peers_.end() && found->second.topmost;
+}
+
+int HeadlessBackend::InvalidationsOf(const TWindow &window) const {
+  auto found = peers_.find(&window);
+  return found == peers_.end() ? 0 : found->second.invalidations;
+}
+
+bool HeadlessBackend::LastInvalidationErased(const TWindow &window) const {
+  auto found = peers_.find(&window);
+  return found != peers_.end() && found->second.lastErase;
+}
+
+HeadlessDC HeadlessBackend::Paint(TWindow &window) {
+  HeadlessDC dc;
+  bool erase = LastInvalidationErased(window);
+  window.PaintWindow(dc, erase, ClientRect(window));
+  return dc;
+}
+
+void HeadlessBackend::Resize(TWindow &frame, int width, int height) {
+  auto found = peers_.find(&frame);
+  if (found == peers_.end())
+    return;
+  TRect &rect = found->second.rect;
+  rect.right = rect.left + width;
+  rect.bottom = rect.top + height;
+  for (TWindow *child : frame.Children()) {
+    TRect client = ClientRect(*child);
+    child->HandleMessage(
+        TMessage{WM_SIZE, SIZE_RESTORED,
+                 static_cast<std::intptr_t>((client.Height() << 16) | (client.Width() & 0xFFFF))});
+  }
+}
+
+void HeadlessBackend::ChooseMenuItem(TFrameWindow &frame, unsigned id) {
+  frame.UpdateMenuStates();
+  frame.MenuCommand(id);
+}
+
+void HeadlessBackend::PressKey(TFrameWindow &frame, TKeyPress key) {
+  frame.TranslateKey(key);
+}
+
+void HeadlessBackend::DoubleClick(TWindow &window) {
+  window.HandleMessage(TMessage{WM_LBUTTONDBLCLK, 0, 0});
+}
+
+bool HeadlessBackend::FireTimer(TWindow &window, unsigned id) {
+  if (!HasTimer(window, id))
+    return false;
+  window.PostMessage(WM_TIMER, id);
+  return true;
+}
+
+bool HeadlessBackend::HasTimer(const TWindow &window, unsigned id) const {
+  return timers_.contains({&window, id});
 }
 
 void HeadlessBackend::CreatePeer(TWindow &window) {
-  peers_[&window] = window.Title();
+  Peer peer;
+  peer.caption = window.Title();
+  peer.topmost = (window.Attr.ExStyle & WS_EX_TOPMOST) != 0;
+  if (window.Parent() == nullptr)
+    peer.rect = TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
+                      window.Attr.Y + window.Attr.H};
+  peers_[&window] = peer;
   created_.push_back(window.Title());
 }
 
 void HeadlessBackend::DestroyPeer(TWindow &window) {
   peers_.erase(&window);
+  std::erase_if(timers_, [&](const auto &timer) { return timer.first.first == &window; });
 }
 
 void HeadlessBackend::CaptionChanged(TWindow &window) {
   if (peers_.contains(&window))
-    peers_[&window] = window.Title();
+    peers_[&window].caption = window.Title();
+}
+
+void HeadlessBackend::MenuChanged(TFrameWindow &) {
+  ++menuRedraws_;
+}
+
+void HeadlessBackend::Invalidate(TWindow &window, bool erase) {
+  auto found = peers_.find(&window);
+  if (found == peers_.end())
+    return;
+  ++found->second.invalidations;
+  found->second.lastErase = erase;
+}
+
+void HeadlessBackend::SetTopmost(TWindow &window, bool topmost) {
+  if (peers_.contains(&window))
+    peers_[&window].topmost = topmost;
+}
+
+TRect HeadlessBackend::ClientRect(const TWindow &window) const {
+  // A child fills its parent; a top-level window has no border.
+  const TWindow *top = &window;
+  while (top->Parent() != nullptr)
+    top = top->Parent();
+  TRect rect = WindowRect(*top);
+  return TRect{0, 0, rect.Width(), rect.Height()};
+}
+
+TRect HeadlessBackend::WindowRect(const TWindow &window) const {
+  auto found = peers_.find(&window);
+  if (found == peers_.end() || window.Parent() != nullptr)
+    return TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
+                 window.Attr.Y + window.Attr.H};
+  return found->second.rect;
+}
+
+bool HeadlessBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {
+  if (refuseTimers_)
+    return false;
+  timers_[{&window, id}] = periodMs;
+  return true;
+}
+
+void HeadlessBackend::StopTimer(TWindow &window, unsigned id) {
+  timers_.erase({&window, id});
+}
+
+bool HeadlessBackend::SetClipboardText(std::string_view text) {
+  if (clipboardBusy_)
+    return false;
+  clipboard_ = std::string(text);
+  return true;
 }
 
 int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::string_view caption,

@@ -1,17 +1,21 @@
 #pragma once
 
-// A backend without a screen, for tests: it records the windows that exist
-// and their captions, and plays a scripted user. Whenever the program has
-// nothing left to do, the loop performs the next scripted action; when the
-// script is used up, the user closes the main window.
+// A backend without a screen, for tests: it records the windows that exist,
+// their captions, menus, timers and what they paint, and plays a scripted
+// user. Whenever the program has nothing left to do, the loop performs the
+// next scripted action; when the script is used up, the user closes the main
+// window.
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/accelerator.h"
 #include "framework/backend.h"
+#include "framework/headless/headless_dc.h"
 
 class HeadlessBackend : public Backend {
 public:
@@ -21,10 +25,13 @@ public:
   // Queues an action of the scripted user.
   void Then(std::function<void()> action);
 
-  // What the backend shows: the windows that exist, with their captions.
+  // --- What the backend shows.
   bool Shows(const TWindow &window) const { return peers_.contains(&window); }
   std::string CaptionOf(const TWindow &window) const;
+  bool IsTopmost(const TWindow &window) const;
   std::size_t WindowCount() const { return peers_.size(); }
+  // Every window ever shown, by caption, in order of creation.
+  const std::vector<std::string> &CreatedCaptions() const { return created_; }
   // A message box that was shown.
   struct ShownMessage {
     std::string Text;
@@ -35,23 +42,65 @@ public:
   // The answer to give the next message box; without one the first button
   // (OK or Yes) is taken.
   void AnswerNextMessage(int answer) { answers_.push_back(answer); }
+  // How often a window was invalidated, and whether the last asked to erase.
+  int InvalidationsOf(const TWindow &window) const;
+  bool LastInvalidationErased(const TWindow &window) const;
+  int MenuRedraws() const { return menuRedraws_; }
+  const std::string &ClipboardText() const { return clipboard_; }
 
-  // Every window ever shown, by caption, in order of creation.
-  const std::vector<std::string> &CreatedCaptions() const { return created_; }
+  // --- What the scripted user does.
+  // Paints the window now, as the system would after an invalidation.
+  HeadlessDC Paint(TWindow &window);
+  // Resizes a top-level window; its client gets WM_SIZE.
+  void Resize(TWindow &frame, int width, int height);
+  // Chooses a menu item of the frame (after the menu's enabling query).
+  void ChooseMenuItem(TFrameWindow &frame, unsigned id);
+  void PressKey(TFrameWindow &frame, TKeyPress key);
+  void DoubleClick(TWindow &window);
+  // Lets a timer's period pass: WM_TIMER is posted if the timer runs.
+  bool FireTimer(TWindow &window, unsigned id);
+  bool HasTimer(const TWindow &window, unsigned id) const;
+  void SetScreenSize(TSize size) { screen_ = size; }
+  void RefuseTimers(bool refuse) { refuseTimers_ = refuse; }
+  void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
 
+  // --- Backend.
   void CreatePeer(TWindow &window) override;
   void DestroyPeer(TWindow &window) override;
   void CaptionChanged(TWindow &window) override;
+  void MenuChanged(TFrameWindow &frame) override;
+  void ScrollerChanged(TWindow &) override {}
+  void Invalidate(TWindow &window, bool erase) override;
+  void SetTopmost(TWindow &window, bool topmost) override;
+  TRect ClientRect(const TWindow &window) const override;
+  TRect WindowRect(const TWindow &window) const override;
+  TSize ScreenSize() const override { return screen_; }
+  bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
+  void StopTimer(TWindow &window, unsigned id) override;
+  bool SetClipboardText(std::string_view text) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override {}
 
 private:
-  std::map<const TWindow *, std::string> peers_;
+  struct Peer {
+    std::string caption;
+    TRect rect;
+    bool topmost = false;
+    int invalidations = 0;
+    bool lastErase = false;
+  };
+  std::map<const TWindow *, Peer> peers_;
+  std::map<std::pair<const TWindow *, unsigned>, unsigned> timers_;
   std::vector<std::string> created_;
   std::deque<std::function<void()>> script_;
   std::vector<ShownMessage> messages_;
   std::deque<int> answers_;
+  std::string clipboard_;
+  TSize screen_{1024, 768};
+  int menuRedraws_ = 0;
+  bool refuseTimers_ = false;
+  bool clipboardBusy_ = false;
   Backend *previous_;
 };

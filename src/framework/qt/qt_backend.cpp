@@ -1,39 +1,49 @@
 #include "framework/qt/qt_backend.h"
 
-#include <QCloseEvent>
+#include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWidget>
 
+#include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
 
 namespace {
 
-// The peer of one framework window. Closing it from the desktop asks the
-// framework window, which decides and destroys the peer itself.
-class WindowWidget : public QWidget {
-public:
-  WindowWidget(TWindow &window, QWidget *parent) : QWidget(parent), window_(window) {
-    setWindowTitle(FromWindows1252(window.Title()));
-  }
-
-protected:
-  void closeEvent(QCloseEvent *event) override {
-    event->ignore();
-    window_.HandleMessage(TMessage{WM_CLOSE, 0, 0});
-  }
-
-private:
-  TWindow &window_;
-};
-
 QWidget *WidgetOf(const TWindow *window) {
   return window != nullptr ? static_cast<QWidget *>(window->Peer) : nullptr;
+}
+
+// The widget a window paints on: the paint area of a plain window, the
+// central widget of a frame.
+QWidget *AreaOf(const TWindow &window) {
+  if (auto *plain = dynamic_cast<WindowWidget *>(WidgetOf(&window)))
+    return plain->Area();
+  if (auto *frame = dynamic_cast<FrameWidget *>(WidgetOf(&window)))
+    return frame->centralWidget() != nullptr ? frame->centralWidget() : frame;
+  return WidgetOf(&window);
+}
+
+QMessageBox::Icon IconOf(unsigned style) {
+  switch (style & MB_ICONMASK) {
+  case MB_ICONHAND:
+    return QMessageBox::Critical;
+  case MB_ICONQUESTION:
+    return QMessageBox::Question;
+  case MB_ICONEXCLAMATION:
+    return QMessageBox::Warning;
+  case MB_ICONASTERISK:
+    return QMessageBox::Information;
+  default:
+    return QMessageBox::NoIcon;
+  }
 }
 
 } // namespace
@@ -43,34 +53,49 @@ QtBackend::QtBackend() : previous_(HasBackend() ? &CurrentBackend() : nullptr) {
 }
 
 QtBackend::~QtBackend() {
+  for (auto &[key, timer] : timers_)
+    delete timer;
   SetBackend(previous_);
 }
 
 void QtBackend::CreatePeer(TWindow &window) {
   QWidget *parent = WidgetOf(window.Parent());
-  auto *widget = new WindowWidget(window, parent);
-  window.Peer = widget;
-  if (parent == nullptr) {
-    widget->resize(640, 480);
+  if (auto *frame = dynamic_cast<TFrameWindow *>(&window); frame != nullptr && parent == nullptr) {
+    auto *widget = new FrameWidget(*frame);
+    window.Peer = widget;
+    widget->setWindowFlag(Qt::WindowStaysOnTopHint, (window.Attr.ExStyle & WS_EX_TOPMOST) != 0);
+    widget->RebuildMenu();
+    widget->setGeometry(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H);
     widget->show();
     return;
   }
-  // A frame's client fills the frame.
-  if (parent->layout() == nullptr) {
-    auto *layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(0, 0, 0, 0);
+  auto *widget = new WindowWidget(window, parent);
+  window.Peer = widget;
+  if (auto *frame = dynamic_cast<FrameWidget *>(parent)) {
+    frame->setCentralWidget(widget);
+  } else if (parent == nullptr) {
+    widget->setGeometry(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H);
   }
-  parent->layout()->addWidget(widget);
+  widget->SyncScrollBar();
   widget->show();
 }
 
 void QtBackend::DestroyPeer(TWindow &window) {
+  for (auto it = timers_.begin(); it != timers_.end();) {
+    if (it->first.first == &window) {
+      delete it->second;
+      it = timers_.erase(it);
+    } else {
+      ++it;
+    }
+  }
   QWidget *widget = WidgetOf(&window);
   window.Peer = nullptr;
   if (widget == nullptr)
     return;
   // The widget may be inside one of its own event handlers.
   widget->hide();
+  widget->setParent(nullptr);
   widget->deleteLater();
 }
 
@@ -79,27 +104,92 @@ void QtBackend::CaptionChanged(TWindow &window) {
     widget->setWindowTitle(FromWindows1252(window.Title()));
 }
 
+void QtBackend::MenuChanged(TFrameWindow &frame) {
+  if (auto *widget = dynamic_cast<FrameWidget *>(WidgetOf(&frame)))
+    widget->RebuildMenu();
+}
+
+void QtBackend::ScrollerChanged(TWindow &window) {
+  if (auto *widget = dynamic_cast<WindowWidget *>(WidgetOf(&window)))
+    widget->SyncScrollBar();
+}
+
+void QtBackend::Invalidate(TWindow &window, bool) {
+  // Qt always paints the background of the area first.
+  if (QWidget *area = AreaOf(window))
+    area->update();
+}
+
+void QtBackend::SetTopmost(TWindow &window, bool topmost) {
+  QWidget *widget = WidgetOf(&window);
+  if (widget == nullptr || widget->parentWidget() != nullptr)
+    return;
+  bool visible = widget->isVisible();
+  widget->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+  if (visible)
+    widget->show();
+}
+
+TRect QtBackend::ClientRect(const TWindow &window) const {
+  QWidget *area = AreaOf(window);
+  if (area == nullptr)
+    return TRect{0, 0, window.Attr.W, window.Attr.H};
+  return TRect{0, 0, area->width(), area->height()};
+}
+
+TRect QtBackend::WindowRect(const TWindow &window) const {
+  QWidget *widget = WidgetOf(&window);
+  if (widget == nullptr)
+    return TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
+                 window.Attr.Y + window.Attr.H};
+  QRect frame = widget->frameGeometry();
+  return TRect{frame.left(), frame.top(), frame.left() + frame.width(),
+               frame.top() + frame.height()};
+}
+
+TSize QtBackend::ScreenSize() const {
+  QScreen *screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr)
+    return TSize{640, 480};
+  return TSize{screen->geometry().width(), screen->geometry().height()};
+}
+
+bool QtBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {
+  StopTimer(window, id);
+  auto *timer = new QTimer;
+  timer->setInterval(static_cast<int>(periodMs));
+  TWindow *target = &window;
+  QObject::connect(timer, &QTimer::timeout, [target, id] { target->PostMessage(WM_TIMER, id); });
+  timer->start();
+  timers_[{&window, id}] = timer;
+  return true;
+}
+
+void QtBackend::StopTimer(TWindow &window, unsigned id) {
+  auto found = timers_.find({&window, id});
+  if (found == timers_.end())
+    return;
+  delete found->second;
+  timers_.erase(found);
+}
+
+bool QtBackend::SetClipboardText(std::string_view text) {
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr)
+    return false;
+  clipboard->setText(FromWindows1252(text));
+  return true;
+}
+
 int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                               unsigned style) {
-  QMessageBox box(WidgetOf(owner));
+  QWidget *parent = owner != nullptr ? WidgetOf(owner) : nullptr;
+  if (parent != nullptr)
+    parent = parent->window();
+  QMessageBox box(parent);
   box.setWindowTitle(FromWindows1252(caption));
   box.setText(FromWindows1252(text));
-  switch (style & MB_ICONMASK) {
-  case MB_ICONHAND:
-    box.setIcon(QMessageBox::Critical);
-    break;
-  case MB_ICONQUESTION:
-    box.setIcon(QMessageBox::Question);
-    break;
-  case MB_ICONEXCLAMATION:
-    box.setIcon(QMessageBox::Warning);
-    break;
-  case MB_ICONASTERISK:
-    box.setIcon(QMessageBox::Information);
-    break;
-  default:
-    break;
-  }
+  box.setIcon(IconOf(style));
   if ((style & 0x0F) == MB_YESNO) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
@@ -107,8 +197,8 @@ int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string
     box.setStandardButtons(QMessageBox::Ok);
   }
   // A task-modal box blocks every window of the program, not just its owner.
-  box.setWindowModality((style & MB_TASKMODAL) != 0 || owner == nullptr ? Qt::ApplicationModal
-                                                                        : Qt::WindowModal);
+  box.setWindowModality((style & MB_TASKMODAL) != 0 || parent == nullptr ? Qt::ApplicationModal
+                                                                         : Qt::WindowModal);
   int chosen = box.exec();
   if (chosen == QMessageBox::Yes)
     return IDYES;

@@ -3,10 +3,13 @@
 // The Qt 6 Widgets backend: real windows on the desktop.
 
 #include <QObject>
+#include <map>
+#include <utility>
 
 #include "framework/backend.h"
 
 class QEventLoop;
+class QTimer;
 
 class QtBackend : public QObject, public Backend {
   Q_OBJECT
@@ -17,6 +20,16 @@ public:
   void CreatePeer(TWindow &window) override;
   void DestroyPeer(TWindow &window) override;
   void CaptionChanged(TWindow &window) override;
+  void MenuChanged(TFrameWindow &frame) override;
+  void ScrollerChanged(TWindow &window) override;
+  void Invalidate(TWindow &window, bool erase) override;
+  void SetTopmost(TWindow &window, bool topmost) override;
+  TRect ClientRect(const TWindow &window) const override;
+  TRect WindowRect(const TWindow &window) const override;
+  TSize ScreenSize() const override;
+  bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
+  void StopTimer(TWindow &window, unsigned id) override;
+  bool SetClipboardText(std::string_view text) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
   void RunMessageLoop(TMessageQueue &queue) override;
@@ -25,6 +38,7 @@ public:
 private:
   void DeliverPosted();
 
+  std::map<std::pair<const TWindow *, unsigned>, QTimer *> timers_;
   TMessageQueue *queue_ = nullptr;
   QEventLoop *loop_ = nullptr;
   bool deliveryScheduled_ = false;

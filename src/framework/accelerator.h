@@ -1,0 +1,39 @@
+#pragma once
+
+// Accelerator tables: keys that send a command. An entry of the kind
+// character matches the character a key combination produces (Ctrl+N gives
+// 14); an entry of the kind virtual key matches the key itself, with Ctrl
+// where one is given.
+
+#include <optional>
+#include <vector>
+
+// Virtual key codes of the keys the program uses.
+inline constexpr unsigned VK_LEFT = 0x25;
+inline constexpr unsigned VK_RIGHT = 0x27;
+inline constexpr unsigned VK_HOME = 0x24;
+inline constexpr unsigned VK_F4 = 0x73;
+inline constexpr unsigned VK_F7 = 0x76;
+inline constexpr unsigned VK_F8 = 0x77;
+inline constexpr unsigned VK_F9 = 0x78;
+
+struct TAccelerator {
+  enum Kind { Character, VirtualKey };
+  Kind kind;
+  unsigned key;      // the character code, or the virtual key
+  bool ctrl = false; // virtual keys only
+  unsigned command;
+};
+
+// A key as the backend reports it: the virtual key, the character it
+// produces (0 when none) and whether Ctrl is held.
+struct TKeyPress {
+  unsigned virtualKey = 0;
+  unsigned character = 0;
+  bool ctrl = false;
+};
+
+using TAcceleratorTable = std::vector<TAccelerator>;
+
+// The command a key press sends, if any.
+std::optional<unsigned> TranslateAccelerator(const TAcceleratorTable &table, TKeyPress key);

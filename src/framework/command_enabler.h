@@ -1,0 +1,31 @@
+#pragma once
+
+// A command-enabling query: before a menu is shown (and before an
+// accelerator sends its command) the framework asks the window which
+// commands are enabled and which are checked.
+
+class TCommandEnabler {
+public:
+  explicit TCommandEnabler(unsigned id) : id_(id) {}
+
+  unsigned GetId() const { return id_; }
+  void Enable(bool enable = true) {
+    enabled_ = enable;
+    handled_ = true;
+  }
+  void SetCheck(bool check) {
+    checked_ = check;
+    handled_ = true;
+  }
+
+  bool Enabled() const { return enabled_; }
+  bool Checked() const { return checked_; }
+  // Whether a handler answered the query.
+  bool Handled() const { return handled_; }
+
+private:
+  unsigned id_;
+  bool enabled_ = true;
+  bool checked_ = false;
+  bool handled_ = false;
+};

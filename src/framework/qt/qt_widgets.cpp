@@ -1,0 +1,193 @@
+#include "framework/qt/qt_widgets.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "framework/frame_window.h"
+#include "framework/qt/qt_dc.h"
+#include "framework/qt/text_codec.h"
+#include "framework/window.h"
+
+namespace {
+
+unsigned VirtualKeyOf(int key) {
+  switch (key) {
+  case Qt::Key_Left:
+    return VK_LEFT;
+  case Qt::Key_Right:
+    return VK_RIGHT;
+  case Qt::Key_Home:
+    return VK_HOME;
+  case Qt::Key_F4:
+    return VK_F4;
+  case Qt::Key_F7:
+    return VK_F7;
+  case Qt::Key_F8:
+    return VK_F8;
+  case Qt::Key_F9:
+    return VK_F9;
+  default:
+    return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<unsigned>(key) : 0;
+  }
+}
+
+void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &items);
+
+QAction *MakeAction(TFrameWindow &frame, QObject *owner, const TMenuItem &item) {
+  auto *action = new QAction(FromWindows1252(item.Text), owner);
+  action->setEnabled(!item.Grayed);
+  action->setCheckable(item.Checked);
+  action->setChecked(item.Checked);
+  unsigned id = item.Id;
+  QObject::connect(action, &QAction::triggered, [&frame, id] { frame.MenuCommand(id); });
+  return action;
+}
+
+void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &items) {
+  for (const TMenuItem &item : items) {
+    if (item.Separator)
+      menu->addSeparator();
+    else if (!item.Popup.empty())
+      AddItems(frame, menu->addMenu(FromWindows1252(item.Text)), item.Popup);
+    else
+      menu->addAction(MakeAction(frame, menu, item));
+  }
+}
+
+} // namespace
+
+// The paint surface of a window: paints through the framework, reports size
+// changes and double clicks.
+class PaintArea : public QWidget {
+public:
+  PaintArea(TWindow &window, QWidget *parent) : QWidget(parent), window_(window) {
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+  }
+
+protected:
+  void paintEvent(QPaintEvent *event) override {
+    QPainter painter(this);
+    QtDC dc(painter);
+    QRect area = event->rect();
+    window_.PaintWindow(dc, true,
+                        TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+  }
+  void resizeEvent(QResizeEvent *) override {
+    std::intptr_t size = (static_cast<std::intptr_t>(height() & 0xFFFF) << 16) | (width() & 0xFFFF);
+    window_.HandleMessage(TMessage{WM_SIZE, SIZE_RESTORED, size});
+  }
+  void mouseDoubleClickEvent(QMouseEvent *event) override {
+    if (event->button() == Qt::LeftButton)
+      window_.HandleMessage(TMessage{WM_LBUTTONDBLCLK, 0, 0});
+  }
+  void wheelEvent(QWheelEvent *event) override {
+    if (!window_.Scroller)
+      return;
+    int lines = event->angleDelta().y() / 40; // three lines a notch
+    unsigned code = lines > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < std::abs(lines); ++i)
+      window_.HandleMessage(TMessage{WM_VSCROLL, code, 0});
+  }
+
+private:
+  TWindow &window_;
+};
+
+bool SendKeyToFrame(TFrameWindow &frame, QKeyEvent *event) {
+  TKeyPress key;
+  key.ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+  key.virtualKey = VirtualKeyOf(event->key());
+  if (key.ctrl && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+    key.character = static_cast<unsigned>(event->key() - Qt::Key_A + 1);
+  return frame.TranslateKey(key);
+}
+
+FrameWidget::FrameWidget(TFrameWindow &frame) : frame_(frame) {
+  setWindowTitle(FromWindows1252(frame.Title()));
+}
+
+void FrameWidget::RebuildMenu() {
+  QMenuBar *bar = menuBar();
+  bar->clear();
+  if (!frame_.GetMenu()) {
+    bar->hide();
+    return;
+  }
+  frame_.UpdateMenuStates();
+  for (const TMenuItem &item : frame_.GetMenu()->Bar()) {
+    if (item.Popup.empty()) {
+      bar->addAction(MakeAction(frame_, bar, item));
+      continue;
+    }
+    QMenu *popup = bar->addMenu(FromWindows1252(item.Text));
+    AddItems(frame_, popup, item.Popup);
+    // The states are asked for again each time a menu opens.
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup, item] {
+      popup->clear();
+      frame_.UpdateMenuStates();
+      for (const TMenuItem &current : frame_.GetMenu()->Bar())
+        if (current.Text == item.Text)
+          AddItems(frame_, popup, current.Popup);
+    });
+  }
+  bar->show();
+}
+
+void FrameWidget::closeEvent(QCloseEvent *event) {
+  // The framework decides and destroys the peer itself.
+  event->ignore();
+  frame_.HandleMessage(TMessage{WM_CLOSE, 0, 0});
+}
+
+void FrameWidget::keyPressEvent(QKeyEvent *event) {
+  if (!SendKeyToFrame(frame_, event))
+    QMainWindow::keyPressEvent(event);
+}
+
+WindowWidget::WindowWidget(TWindow &window, QWidget *parent)
+    : QWidget(parent), window_(window), area_(new PaintArea(window, this)) {
+  auto *layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(area_);
+  if ((window.Attr.Style & WS_VSCROLL) != 0) {
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    layout->addWidget(scrollBar_);
+    QObject::connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
+      if (syncing_)
+        return;
+      std::uintptr_t wParam = (static_cast<std::uintptr_t>(value & 0xFFFF) << 16) | SB_THUMBTRACK;
+      window_.HandleMessage(TMessage{WM_VSCROLL, wParam, 0});
+    });
+  }
+  setWindowTitle(FromWindows1252(window.Title()));
+}
+
+QWidget *WindowWidget::Area() const {
+  return area_;
+}
+
+void WindowWidget::SyncScrollBar() {
+  if (scrollBar_ == nullptr || !window_.Scroller)
+    return;
+  syncing_ = true;
+  const TScroller &scroller = *window_.Scroller;
+  scrollBar_->setRange(0, scroller.YRange);
+  scrollBar_->setPageStep(scroller.PageStep(area_->height()));
+  scrollBar_->setValue(scroller.YPos);
+  syncing_ = false;
+}
+
+void WindowWidget::closeEvent(QCloseEvent *event) {
+  event->ignore();
+  window_.HandleMessage(TMessage{WM_CLOSE, 0, 0});
+}
