@@ -1,10 +1,31 @@
 #include "app/qx_app.h"
 
 #include "app/verse_window.h"
+#include "app/window_placement.h"
+#include "content/settings.h"
+#include "framework/backend.h"
+#include "resources/main_menu.h"
 
 TQXApp::TQXApp() = default;
 
 void TQXApp::InitMainWindow() {
-  SetMainWindow(
-      std::make_unique<TFrameWindow>(nullptr, "Selwarth", std::make_unique<TVerseWindow>()));
+  // The verse window loads the day as it is built, before any window exists.
+  auto verse = std::make_unique<TVerseWindow>();
+  verse->Attr.Style |= WS_VSCROLL;
+  verse->Scroller = std::make_unique<TScroller>(0, 4, 0, 0);
+  auto frame = std::make_unique<TFrameWindow>(nullptr, "Selwarth", std::move(verse));
+
+  TSize screen = CurrentBackend().ScreenSize();
+  TWindowPlacement place = ReadWindowPlacement(screen.cx, screen.cy);
+  frame->Attr.X = place.x;
+  frame->Attr.Y = place.y;
+  frame->Attr.W = place.cx;
+  frame->Attr.H = place.cy;
+  if (Topmost != 0)
+    frame->Attr.ExStyle |= WS_EX_TOPMOST;
+  if (HideMenu == 0)
+    frame->AssignMenu(MainMenu());
+  frame->IconId = ProgramIcon;
+  frame->SetAcceleratorTable(MainAccelerators());
+  SetMainWindow(std::move(frame));
 }

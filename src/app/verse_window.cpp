@@ -1,15 +1,203 @@
 #include "app/verse_window.h"
 
+#include "app/window_placement.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/today_text.h"
+#include "framework/frame_window.h"
+#include "framework/message_box.h"
+#include "resources/main_menu.h"
+#include "view/clipboard_copy.h"
+#include "view/text_layout.h"
+#include "view/verse_painter.h"
 
 TVerseWindow *MainWindowHandle = nullptr;
 
-TVerseWindow::TVerseWindow() : TWindow(nullptr, "") { LoadDay(this); }
+const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
+  using W = TVerseWindow;
+  static const TResponseTable<W> table = {
+      EvCommand(CM_NEW, &W::OnCommand),
+      EvCommand(CM_EXIT, &W::OnCommand),
+      EvCommand(CM_SHOWANSWERS, &W::OnCommand),
+      EvCommand(CM_HIDEMENUS, &W::OnCommand),
+      EvCommand(CM_COPYTEXT, &W::OnCommand),
+      EvCommand(CM_DAYBACKWARD, &W::OnDayCommand),
+      EvCommand(CM_DAYFORWARD, &W::OnDayCommand),
+      EvCommand(CM_DAYRESET, &W::OnDayCommand),
+      EvCommandEnable(CM_DAYBACKWARD, &W::OnCommandEnable),
+      EvCommandEnable(CM_DAYFORWARD, &W::OnCommandEnable),
+      EvCommandEnable(CM_DAYRESET, &W::OnCommandEnable),
+      EvCommandEnable(CM_SHOWANSWERS, &W::OnCommandEnable),
+      EvCommandEnable(CM_COPYTEXT, &W::OnCommandEnable),
+      EvMessage(WM_SIZE, &W::EvSize),
+      EvMessage(WM_TIMER, &W::EvTimer),
+      EvMessage(WM_LBUTTONDBLCLK, &W::EvLButtonDblClk),
+  };
+  return table;
+}
 
-void TVerseWindow::SetupWindow() { MainWindowHandle = this; }
+TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
+  LoadDay(this);
+}
+
+bool TVerseWindow::Respond(const TMessage &msg) {
+  return RespondFrom(*this, Responses(), msg) || TWindow::Respond(msg);
+}
+
+bool TVerseWindow::EnableCommand(TCommandEnabler &enabler) {
+  return EnableFrom(*this, Responses(), enabler) || TWindow::EnableCommand(enabler);
+}
+
+TFrameWindow *TVerseWindow::Frame() const {
+  return dynamic_cast<TFrameWindow *>(Parent());
+}
+
+void TVerseWindow::SetupWindow() {
+  UpdateDateItem();
+  if (!SetTimer(DayTimer, DayTimerPeriodMs))
+    MessageBox(this, "Selwarth will not be able to update automatically each day.",
+               "No Windows Timers Available", MB_ICONEXCLAMATION);
+  MainWindowHandle = this;
+}
 
 void TVerseWindow::CleanupWindow() {
+  if (TFrameWindow *frame = Frame()) {
+    TRect place = frame->GetWindowRect();
+    WriteWindowPlacement(place.left, place.top, place.right, place.bottom);
+  }
+  WriteSettingInt("HideMenu", HideMenu);
+  WriteSettingText("LastStartup", TodayText);
   FreeDayEntries(DayEntries);
+  KillTimer(DayTimer);
   MainWindowHandle = nullptr;
+}
+
+void TVerseWindow::UpdateDateItem() {
+  TFrameWindow *frame = Frame();
+  if (HideMenu != 0 || frame == nullptr || !frame->GetMenu())
+    return;
+  if (TodayText.empty())
+    BuildTodayText();
+  if (DateValid == 0)
+    return;
+  frame->GetMenu()->ModifyItemText(CM_DATE, TodayText);
+  frame->DrawMenuBar();
+}
+
+void TVerseWindow::NewDay() {
+  DayOffset = 0;
+  DayStepped = false;
+  LoadDay(this);
+  Invalidate(true);
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+}
+
+void TVerseWindow::ToggleMenu() {
+  TFrameWindow *frame = Frame();
+  if (frame == nullptr)
+    return;
+  if (frame->GetMenu()) {
+    HideMenu = 1;
+    frame->AssignMenu(std::nullopt);
+  } else {
+    HideMenu = 0;
+    frame->AssignMenu(MainMenu());
+    UpdateDateItem();
+  }
+  Invalidate(true);
+}
+
+void TVerseWindow::OnCommand(unsigned id) {
+  switch (id) {
+  case CM_NEW:
+    NewDay();
+    break;
+  case CM_EXIT:
+    CloseWindow(0);
+    break;
+  case CM_SHOWANSWERS:
+    ShowAnswers = !ShowAnswers;
+    Invalidate(false);
+    break;
+  case CM_HIDEMENUS:
+    ToggleMenu();
+    break;
+  case CM_COPYTEXT:
+    CopyDayText(*this);
+    break;
+  default:
+    break;
+  }
+}
+
+void TVerseWindow::OnDayCommand(unsigned id) {
+  if (id == CM_DAYBACKWARD)
+    DayOffset = static_cast<std::int16_t>(DayOffset - 1);
+  else if (id == CM_DAYFORWARD)
+    DayOffset = static_cast<std::int16_t>(DayOffset + 1);
+  else
+    DayOffset = 0;
+  DayStepped = true;
+  LoadDay(this);
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+}
+
+void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
+  switch (enabler.GetId()) {
+  case CM_DAYBACKWARD:
+    enabler.Enable(QuoteMethodCode != MethodRandom);
+    enabler.SetCheck(DayOffset < 0);
+    break;
+  case CM_DAYFORWARD:
+    enabler.Enable(QuoteMethodCode != MethodRandom);
+    enabler.SetCheck(DayOffset > 0);
+    break;
+  case CM_DAYRESET:
+    enabler.Enable(DayOffset != 0);
+    break;
+  case CM_SHOWANSWERS:
+    enabler.Enable(HasAnswers);
+    enabler.SetCheck(ShowAnswers);
+    break;
+  case CM_COPYTEXT:
+    enabler.Enable(DayEntries != nullptr);
+    break;
+  default:
+    break;
+  }
+}
+
+void TVerseWindow::EvSize(const TMessage &) {
+  Invalidate(true);
+  ScrollRangeStale = true;
+}
+
+void TVerseWindow::EvTimer(const TMessage &msg) {
+  if (msg.WParam != DayTimer)
+    return;
+  std::string before = TodayText;
+  BuildTodayText();
+  if (TodayText == before)
+    return;
+  if (HideMenu == 0)
+    UpdateDateItem();
+  if (UpdateDaily != 0)
+    PostMessage(WM_COMMAND, CM_NEW);
+}
+
+void TVerseWindow::EvLButtonDblClk(const TMessage &) {
+  if (HideMenu != 0)
+    PostMessage(WM_COMMAND, CM_HIDEMENUS);
+}
+
+void TVerseWindow::Paint(TDC &dc, bool, const TRect &) {
+  TRect client = GetClientRect();
+  PaintDayEntries(dc, client, DayEntries.get());
+  if (!ScrollRangeStale || !Scroller)
+    return;
+  ScrollRangeStale = false;
+  SetScrollRange(0, ScrollRangeFor(DocumentBottom, GetWindowRect().Height()));
 }

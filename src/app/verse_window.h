@@ -1,18 +1,51 @@
 #pragma once
 
-// The main text window: it shows the day's entries of every enabled package.
+// The main text window: it shows the day's entries of every enabled package,
+// keeps the date on the menu bar current, notices the change of date, and
+// answers every menu command and accelerator of the main window.
 
+#include "framework/response_table.h"
 #include "framework/window.h"
+
+class TFrameWindow;
 
 class TVerseWindow : public TWindow {
 public:
   // Loads the day's content at once, before the window exists.
   TVerseWindow();
 
+  // Writes TodayText into the menu bar's date item.
+  void UpdateDateItem();
+
+  // Recompute the vertical scroll range at the end of the next paint.
+  bool ScrollRangeStale = true;
+
+  bool EnableCommand(TCommandEnabler &enabler) override;
+
+  // The response table's handlers.
+  void OnCommand(unsigned id);
+  void OnDayCommand(unsigned id);
+  void OnCommandEnable(TCommandEnabler &enabler);
+  void EvSize(const TMessage &msg);
+  void EvTimer(const TMessage &msg);
+  void EvLButtonDblClk(const TMessage &msg);
+
 protected:
   void SetupWindow() override;
   void CleanupWindow() override;
+  void Paint(TDC &dc, bool erase, const TRect &rect) override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  static const TResponseTable<TVerseWindow> &Responses();
+  TFrameWindow *Frame() const;
+  void NewDay();
+  void ToggleMenu();
 };
 
 // The one verse window, published when it is set up.
 extern TVerseWindow *MainWindowHandle;
+
+// The id and period of the day timer.
+inline constexpr unsigned DayTimer = 1;
+inline constexpr unsigned DayTimerPeriodMs = 10000;

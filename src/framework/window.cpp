@@ -173,6 +173,14 @@ void TWindow::SetTopmost(bool topmost) {
     CurrentBackend().SetTopmost(*this, topmost);
 }
 
+void TWindow::SetScrollRange(int xRange, int yRange) {
+  if (!Scroller)
+    return;
+  Scroller->SetRange(xRange, yRange);
+  if (created_)
+    CurrentBackend().ScrollerChanged(*this);
+}
+
 bool TWindow::SetTimer(unsigned id, unsigned periodMs) {
   return created_ && CurrentBackend().StartTimer(*this, id, periodMs);
 }

@@ -73,6 +73,9 @@ public:
   // Keeps the window above every other window, or lets it go.
   void SetTopmost(bool topmost);
 
+  // Sets the scroller's ranges (the position follows) and shows them.
+  void SetScrollRange(int xRange, int yRange);
+
   // Window timers: WM_TIMER with the id every periodMs. False when the
   // system has no timer to give.
   bool SetTimer(unsigned id, unsigned periodMs);

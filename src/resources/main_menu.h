@@ -1,0 +1,38 @@
+#pragma once
+
+// The menu "DDEMENU" and accelerator table 1 of the main window, and the
+// command ids they send.
+
+#include "framework/accelerator.h"
+#include "framework/menu.h"
+
+inline constexpr unsigned CM_NEW = 101;
+inline constexpr unsigned CM_EXIT = 102;
+inline constexpr unsigned CM_PACKAGES = 201;
+inline constexpr unsigned CM_PROGRAM = 202;
+inline constexpr unsigned CM_STARTDATE = 203;
+inline constexpr unsigned CM_DAYBACKWARD = 204;
+inline constexpr unsigned CM_DAYFORWARD = 205;
+inline constexpr unsigned CM_DAYRESET = 206;
+inline constexpr unsigned CM_DDE = 207;
+inline constexpr unsigned CM_REFERENCES = 301;
+inline constexpr unsigned CM_SHOWANSWERS = 302;
+inline constexpr unsigned CM_HIDEMENUS = 303;
+inline constexpr unsigned CM_COPYTEXT = 304;
+inline constexpr unsigned CM_LINKMORNING = 3051;
+inline constexpr unsigned CM_LINKEVENING = 3052;
+inline constexpr unsigned CM_LINKQUIZ = 3053;
+inline constexpr unsigned CM_LINKVERSE = 3054;
+inline constexpr unsigned CM_ABOUTPACKAGES = 402;
+inline constexpr unsigned CM_ABOUT = 403;
+inline constexpr unsigned CM_DATE = 501;
+
+// The main window's menu bar; the date item holds three blanks until the
+// first date is written.
+TMenu MainMenu();
+
+// The main window's accelerator table.
+TAcceleratorTable MainAccelerators();
+
+// The program's icon resource.
+inline constexpr int ProgramIcon = 1;

@@ -1,0 +1,19 @@
+#pragma once
+
+// Copy Text: the whole day's text as plain text on the clipboard, whatever
+// the window shows (answers included, no fonts, no gaps but one blank line
+// between entries).
+
+#include <string>
+
+#include "content/day_entries.h"
+
+class TWindow;
+
+// For each entry: the title, CR LF, the body pieces, a space, the trailer,
+// CR LF CR LF.
+std::string DayText(const TDayEntry *first);
+
+// Puts DayText(DayEntries) on the clipboard. A busy clipboard copies
+// nothing and says nothing.
+void CopyDayText(TWindow &owner);

@@ -1,0 +1,26 @@
+#pragma once
+
+// Painting the day's entries: for each, a centred heading in blue, the body
+// as one justified paragraph in black, and the trailer by its marker (an
+// attribution flush right, a quiz answer on a black bar, an italic line, or a
+// plain line), with a gap between entries when BlankLines is on.
+
+#include "content/day_entries.h"
+#include "framework/dc.h"
+
+inline constexpr TColor HeadingColor = MakeColor(0, 0, 200);
+inline constexpr TColor TextColor = MakeColor(0, 0, 0);
+inline constexpr TColor AnswerBarColor = MakeColor(0, 0, 0);
+inline constexpr TColor ShownAnswerColor = MakeColor(255, 255, 255);
+
+// The gap between entries with BlankLines on, besides a line of the entry's
+// font after an entry without a trailer.
+inline constexpr int EntryGap = 10;
+
+// Paints the entries from first on, in document coordinates, within the
+// client area's width. Leaves DocumentBottom below the last line.
+void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first);
+
+// The vertical scroll range, in 4-pixel units, of a document of the given
+// height in a window of the given height; 0 when it fits.
+int ScrollRangeFor(int documentBottom, int windowHeight);
