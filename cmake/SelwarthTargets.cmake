@@ -37,6 +37,5 @@ function(selwarth_test_dir dir)
   add_executable(test_${dir} ${sources})
   target_link_libraries(test_${dir} PRIVATE ${ARGN} selwarth_testsupport GTest::gtest_main)
   selwarth_warnings(test_${dir})
-  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SELWARTH_BIN=${CMAKE_BINARY_DIR}/bin;SELWARTH_SOURCE=${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -92,16 +92,12 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
 
 std::string BuiltProgram(const std::string &name) {
   const char *bin = std::getenv("SELWARTH_BIN");
-  if (bin == nullptr)
-    throw std::runtime_error("SELWARTH_BIN is not set; run the tests through ctest");
-  return std::string(bin) + "/" + name;
+  return std::string(bin != nullptr ? bin : SELWARTH_BIN_DIR) + "/" + name;
 }
 
 std::string SourceTree() {
   const char *source = std::getenv("SELWARTH_SOURCE");
-  if (source == nullptr)
-    throw std::runtime_error("SELWARTH_SOURCE is not set; run the tests through ctest");
-  return source;
+  return source != nullptr ? source : SELWARTH_SOURCE_DIR;
 }
 
 } // namespace testsupport

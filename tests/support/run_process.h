@@ -22,10 +22,11 @@ struct ProcessOptions {
 ProcessResult RunProcess(const std::string &program, const std::vector<std::string> &arguments,
                          const ProcessOptions &options = {});
 
-// The path of one of our built programs (build/bin/<name>), from SELWARTH_BIN.
+// The path of one of our built programs (build/bin/<name>); SELWARTH_BIN in
+// the environment names another folder.
 std::string BuiltProgram(const std::string &name);
 
-// The source tree, from SELWARTH_SOURCE.
+// The source tree; SELWARTH_SOURCE in the environment names another.
 std::string SourceTree();
 
 } // namespace testsupport
