@@ -14,7 +14,7 @@
 #include "content/today_text.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
-#include "package_bytes.h"
+#include "support/package_bytes.h"
 #include "platform/profile.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "package_bytes.h"
+#include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/text_export.h"
-#include "package_bytes.h"
+#include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;

@@ -134,10 +134,17 @@ TRect HeadlessBackend::ClientRect(const TWindow &window) const {
 
 TRect HeadlessBackend::WindowRect(const TWindow &window) const {
   auto found = peers_.find(&window);
-  if (found == peers_.end() || window.Parent() != nullptr)
+  if (found == peers_.end())
     return TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
                  window.Attr.Y + window.Attr.H};
-  return found->second.rect;
+  if (window.Parent() == nullptr)
+    return found->second.rect;
+  // A child covers its top-level window's client area.
+  const TWindow *top = &window;
+  while (top->Parent() != nullptr)
+    top = top->Parent();
+  TRect outer = WindowRect(*top);
+  return TRect{outer.left, outer.top, outer.right, outer.bottom};
 }
 
 bool HeadlessBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {

@@ -1,4 +1,4 @@
-#include "package_bytes.h"
+#include "support/package_bytes.h"
 
 #include <stdexcept>
 

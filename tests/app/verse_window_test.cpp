@@ -1,0 +1,270 @@
+// The main window driven by a scripted user on the headless backend.
+
+#include "app/verse_window.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/qx_app.h"
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/today_text.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "resources/main_menu.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+using testpackage::BuildPackage;
+using testpackage::PackageSpec;
+
+namespace {
+
+class VerseWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::SetDate(2023, 3, 1); // slot 59
+    BuildTodayText();
+    PackageSpec verse;
+    verse.Titles = {"Daily Verse"};
+    verse.Marker = '-';
+    verse.Entries[59] = {"Love one another. -John 13:34"};
+    packages.Write("VERSE.QXP", BuildPackage(verse));
+  }
+
+  void AddQuiz() {
+    PackageSpec quiz;
+    quiz.Titles = {"Daily Bible Quiz"};
+    quiz.Marker = '\\';
+    quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};
+    packages.Write("QUIZ.QXP", BuildPackage(quiz));
+  }
+
+  // Runs the program with the scripted user's steps; returns the exit status.
+  int Run(std::vector<std::function<void()>> steps) {
+    for (auto &step : steps)
+      backend.Then(std::move(step));
+    TQXApp app;
+    return app.Run();
+  }
+
+  static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
+  static TVerseWindow &Verse() { return *MainWindowHandle; }
+  static bool Enabled(unsigned id) { return Frame().QueryCommand(id).Enabled(); }
+  static bool Checked(unsigned id) { return Frame().QueryCommand(id).Checked(); }
+  static std::string DateItem() {
+    const TMenuItem *item = Frame().GetMenu()->FindItem(CM_DATE);
+    return item != nullptr ? item->Text : "<none>";
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir packages;
+  testsupport::WorkingDirectory cwd{packages.Path()};
+  HeadlessBackend backend;
+};
+
+TEST_F(VerseWindowTest, OpensWithTheMenuAndTheDateAndSavesItsStateOnClose) {
+  WriteSettingInt("x", 10);
+  WriteSettingInt("y", 20);
+  WriteSettingInt("cx", 500);
+  WriteSettingInt("cy", 400);
+  int status = Run({[&] {
+    EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth");
+    ASSERT_TRUE(Frame().GetMenu());
+    EXPECT_EQ(DateItem(), "Wed Mar 1, 2023");
+    EXPECT_EQ(Frame().GetWindowRect(), (TRect{10, 20, 510, 420}));
+    EXPECT_TRUE(backend.HasTimer(Verse(), DayTimer));
+    EXPECT_FALSE(backend.IsTopmost(Frame()));
+    backend.Resize(Frame(), 600, 300);
+    Frame().MenuCommand(CM_EXIT);
+  }});
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadSettingInt("cx", 0), 600);
+  EXPECT_EQ(ReadSettingInt("cy", 0), 300);
+  EXPECT_EQ(ReadSettingInt("x", 0), 10);
+  EXPECT_EQ(ReadSettingInt("HideMenu", -1), 0);
+  EXPECT_EQ(ReadSettingText("LastStartup", "", 41), "Wed Mar 1, 2023");
+  EXPECT_EQ(DayEntries, nullptr); // the day was released
+}
+
+TEST_F(VerseWindowTest, APlaceThatDoesNotFitTheScreenBecomesTheWholeScreen) {
+  backend.SetScreenSize({800, 600});
+  WriteSettingInt("x", 900);
+  Topmost = 1;
+  Run({[&] {
+    EXPECT_EQ(Frame().GetWindowRect(), (TRect{0, 0, 800, 600}));
+    EXPECT_TRUE(backend.IsTopmost(Frame()));
+  }});
+}
+
+TEST_F(VerseWindowTest, HiddenMenusComeBackWithADoubleClickAndAreRemembered) {
+  HideMenu = 1;
+  Run({[&] {
+         EXPECT_FALSE(Frame().GetMenu());
+         backend.DoubleClick(Verse());
+       },
+       [&] {
+         ASSERT_TRUE(Frame().GetMenu());
+         EXPECT_EQ(HideMenu, 0);
+         EXPECT_EQ(DateItem(), "Wed Mar 1, 2023");
+         backend.DoubleClick(Verse()); // with the menu shown: nothing
+       },
+       [&] {
+         EXPECT_TRUE(Frame().GetMenu());
+         Frame().MenuCommand(CM_HIDEMENUS);
+         EXPECT_FALSE(Frame().GetMenu());
+         EXPECT_TRUE(backend.LastInvalidationErased(Verse()));
+       }});
+  EXPECT_EQ(ReadSettingInt("HideMenu", -1), 1);
+}
+
+TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
+  Run({[&] {
+         EXPECT_FALSE(Enabled(CM_DAYRESET));
+         for (int i = 0; i < 3; ++i)
+           backend.PressKey(Frame(), TKeyPress{VK_LEFT, 0, true});
+       },
+       [&] {
+         EXPECT_EQ(DayOffset, -3);
+         EXPECT_EQ(DayIndex, 56);
+         EXPECT_TRUE(Checked(CM_DAYBACKWARD));
+         EXPECT_FALSE(Checked(CM_DAYFORWARD));
+         EXPECT_TRUE(Enabled(CM_DAYRESET));
+         Frame().MenuCommand(CM_NEW);
+       },
+       [&] {
+         EXPECT_EQ(DayOffset, 0);
+         EXPECT_FALSE(DayStepped);
+         EXPECT_FALSE(Checked(CM_DAYBACKWARD));
+         EXPECT_FALSE(Enabled(CM_DAYRESET));
+         EXPECT_NE(DayEntries, nullptr);
+       }});
+}
+
+TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
+  QuoteMethodCode = MethodRandom;
+  Run({[&] {
+    EXPECT_FALSE(Enabled(CM_DAYBACKWARD));
+    EXPECT_FALSE(Enabled(CM_DAYFORWARD));
+    EXPECT_FALSE(Enabled(CM_DAYRESET));
+    // The accelerator of a disabled command sends nothing.
+    backend.PressKey(Frame(), TKeyPress{VK_RIGHT, 0, true});
+    EXPECT_EQ(DayOffset, 0);
+  }});
+}
+
+TEST_F(VerseWindowTest, DayForwardUnderIncrementLeavesTheStoredNumberAlone) {
+  QuoteMethodCode = MethodIncrement;
+  WriteSettingInt("IncrementNum", 58);
+  Run({[&] {
+         EXPECT_EQ(DayIndex, 58);
+         EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 59);
+         Frame().MenuCommand(CM_DAYFORWARD);
+       },
+       [&] {
+         EXPECT_EQ(DayIndex, 59);
+         EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 59);
+         Frame().MenuCommand(CM_NEW);
+       },
+       [&] {
+         EXPECT_EQ(DayIndex, 59);
+         EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 60);
+       }});
+}
+
+TEST_F(VerseWindowTest, ShowAnswersNeedsAQuizAndIsClearedByEveryReload) {
+  Run({[&] { EXPECT_FALSE(Enabled(CM_SHOWANSWERS)); }});
+  AddQuiz();
+  Run({[&] {
+         ASSERT_TRUE(Enabled(CM_SHOWANSWERS));
+         backend.PressKey(Frame(), TKeyPress{'A', 1, true});
+         EXPECT_TRUE(ShowAnswers);
+         EXPECT_TRUE(Checked(CM_SHOWANSWERS));
+         EXPECT_FALSE(backend.LastInvalidationErased(Verse()));
+         Frame().MenuCommand(CM_DAYFORWARD);
+       },
+       [&] {
+         EXPECT_FALSE(ShowAnswers);
+         EXPECT_FALSE(Checked(CM_SHOWANSWERS));
+       }});
+}
+
+TEST_F(VerseWindowTest, CopyTextPutsTheWholeDayOnTheClipboard) {
+  AddQuiz();
+  Run({[&] {
+    ASSERT_TRUE(Enabled(CM_COPYTEXT));
+    backend.PressKey(Frame(), TKeyPress{'C', 3, true});
+    EXPECT_EQ(backend.ClipboardText(),
+              "Daily Bible Quiz\r\nWho built the ark?  Noah (Genesis 6:14)\r\n\r\n"
+              "Daily Verse\r\nLove one another.  - John 13:34\r\n\r\n");
+  }});
+  // A clipboard held by another program: nothing is copied, nothing said.
+  Run({[&] {
+    backend.SetClipboardBusy(true);
+    Frame().MenuCommand(CM_COPYTEXT);
+    EXPECT_TRUE(backend.Messages().empty());
+  }});
+}
+
+TEST_F(VerseWindowTest, CopyTextIsDisabledWithoutEntries) {
+  packages.Write("VERSE.QXP", BuildPackage({.Entries = {{59, {""}}}}));
+  Run({[&] { EXPECT_FALSE(Enabled(CM_COPYTEXT)); }});
+}
+
+TEST_F(VerseWindowTest, TheDayTimerFollowsTheDateAndReloadsWhenAsked) {
+  Run({[&] {
+         testsupport::SetDate(2023, 3, 2);
+         backend.FireTimer(Verse(), DayTimer);
+       },
+       [&] {
+         EXPECT_EQ(DateItem(), "Thu Mar 2, 2023");
+         EXPECT_EQ(DayIndex, 60); // New was posted and ran
+         UpdateDaily = 0;
+         testsupport::SetDate(2023, 3, 3);
+         backend.FireTimer(Verse(), DayTimer);
+       },
+       [&] {
+         EXPECT_EQ(DateItem(), "Fri Mar 3, 2023");
+         EXPECT_EQ(DayIndex, 60); // the content stays
+       }});
+}
+
+TEST_F(VerseWindowTest, NoTimerIsReportedAndTheProgramGoesOn) {
+  backend.RefuseTimers(true);
+  EXPECT_EQ(Run({}), 0);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text,
+            "Selwarth will not be able to update automatically each day.");
+  EXPECT_EQ(backend.Messages()[0].Caption, "No Windows Timers Available");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONEXCLAMATION);
+}
+
+TEST_F(VerseWindowTest, PaintingSetsTheScrollRangeOnceTheSizeChanged) {
+  PackageSpec longText;
+  longText.Entries[59] = {std::string(120, 'w') + " " + std::string(120, 'w')};
+  for (char c = 'A'; c <= 'J'; ++c)
+    packages.Write(std::string(1, c) + ".QXP", BuildPackage(longText));
+  Run({[&] {
+    backend.Resize(Frame(), 400, 100);
+    backend.Paint(Verse());
+    int range = Verse().Scroller->YRange;
+    EXPECT_GT(range, 0);
+    // Showing the answers does not recompute the range.
+    Verse().Scroller->SetRange(0, 3);
+    Frame().MenuCommand(CM_SHOWANSWERS);
+    backend.Paint(Verse());
+    EXPECT_EQ(Verse().Scroller->YRange, 3);
+    backend.Resize(Frame(), 400, 100);
+    backend.Paint(Verse());
+    EXPECT_EQ(Verse().Scroller->YRange, range);
+  }});
+}
+
+} // namespace
