@@ -11,6 +11,7 @@
 
 #include "framework/dc.h"
 
+class TDialog;
 class TFrameWindow;
 class TMessageQueue;
 class TWindow;
@@ -54,6 +55,14 @@ public:
   // chosen (IDOK, IDYES, ...). The text is code page 1252 bytes.
   virtual int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                              unsigned style) = 0;
+
+  // Runs a created dialog modally: delivers user input and posted messages
+  // until the dialog has ended.
+  virtual void RunModal(TDialog &dialog) = 0;
+  // A control's state (text, check, items, selection, enabled) changed.
+  virtual void ControlChanged(TDialog &dialog, int id) = 0;
+  // Gives the keyboard focus to a top-level window.
+  virtual void Activate(TWindow &window) = 0;
 
   // Waits for user input and delivers it and the posted messages until a
   // quit is posted.

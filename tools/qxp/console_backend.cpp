@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
 
@@ -21,6 +22,12 @@ int ConsoleBackend::ShowMessageBox(TWindow *, std::string_view text, std::string
   std::string line = std::string(caption) + ": " + std::string(text) + "\n";
   std::fputs(line.c_str(), errors_);
   return (style & 0x0F) == MB_YESNO ? IDYES : IDOK;
+}
+
+void ConsoleBackend::RunModal(TDialog &dialog) {
+  dialog.UserCancel();
+  if (!dialog.Ended())
+    dialog.CloseDialog(IDCANCEL);
 }
 
 void ConsoleBackend::RunMessageLoop(TMessageQueue &queue) {

@@ -28,6 +28,10 @@ public:
   bool StartTimer(TWindow &, unsigned, unsigned) override { return false; }
   void StopTimer(TWindow &, unsigned) override {}
   bool SetClipboardText(std::string_view) override { return false; }
+  // Nobody can answer a dialog here: it is cancelled at once.
+  void RunModal(TDialog &dialog) override;
+  void ControlChanged(TDialog &, int) override {}
+  void Activate(TWindow &) override {}
   // Answers OK, or Yes to a question.
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;

@@ -1,6 +1,7 @@
 #include "framework/headless/headless_backend.h"
 
 #include "framework/application.h"
+#include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
@@ -17,6 +18,31 @@ HeadlessBackend::~HeadlessBackend() {
 
 void HeadlessBackend::Then(std::function<void()> action) {
   script_.push_back(std::move(action));
+}
+
+void HeadlessBackend::InDialog(const std::string &templateName,
+                               std::function<void(TDialog &)> step) {
+  dialogSteps_[templateName].push_back(std::move(step));
+}
+
+void HeadlessBackend::RunModal(TDialog &dialog) {
+  const std::string &name = dialog.Template().Name;
+  dialogsRun_.push_back(name);
+  auto &steps = dialogSteps_[name];
+  while (!dialog.Ended()) {
+    if (MessageQueue().DispatchOne())
+      continue;
+    if (!steps.empty()) {
+      auto step = std::move(steps.front());
+      steps.pop_front();
+      step(dialog);
+      continue;
+    }
+    // The scripted user has nothing more to do here: Escape.
+    dialog.UserCancel();
+    if (!dialog.Ended())
+      dialog.CloseDialog(IDCANCEL);
+  }
 }
 
 std::string HeadlessBackend::CaptionOf(const TWindow &window) const {

@@ -24,11 +24,19 @@ public:
 
   // Queues an action of the scripted user.
   void Then(std::function<void()> action);
+  // Queues what the scripted user does in the next modal run of the dialog
+  // of the given template; the dialog is cancelled (Escape) when its steps
+  // are used up and it is still open.
+  void InDialog(const std::string &templateName, std::function<void(TDialog &)> step);
+  // Modal dialogs run so far, by template name.
+  const std::vector<std::string> &DialogsRun() const { return dialogsRun_; }
 
   // --- What the backend shows.
   bool Shows(const TWindow &window) const { return peers_.contains(&window); }
   std::string CaptionOf(const TWindow &window) const;
   bool IsTopmost(const TWindow &window) const;
+  // The window that last got the keyboard focus through Activate.
+  const TWindow *ActiveWindow() const { return active_; }
   std::size_t WindowCount() const { return peers_.size(); }
   // Every window ever shown, by caption, in order of creation.
   const std::vector<std::string> &CreatedCaptions() const { return created_; }
@@ -80,6 +88,9 @@ public:
   bool SetClipboardText(std::string_view text) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
+  void RunModal(TDialog &dialog) override;
+  void ControlChanged(TDialog &, int) override {}
+  void Activate(TWindow &window) override { active_ = &window; }
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override {}
 
@@ -95,6 +106,9 @@ private:
   std::map<std::pair<const TWindow *, unsigned>, unsigned> timers_;
   std::vector<std::string> created_;
   std::deque<std::function<void()>> script_;
+  std::map<std::string, std::deque<std::function<void(TDialog &)>>> dialogSteps_;
+  std::vector<std::string> dialogsRun_;
+  const TWindow *active_ = nullptr;
   std::vector<ShownMessage> messages_;
   std::deque<int> answers_;
   std::string clipboard_;

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "framework/application.h"
+#include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
@@ -205,6 +207,24 @@ int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string
   if (chosen == QMessageBox::No)
     return IDNO;
   return IDOK;
+}
+
+void QtBackend::RunModal(TDialog &dialog) {
+  // A nested loop: the rest of the program goes on (timers, posted
+  // messages) while the dialog waits for its user.
+  while (!dialog.Ended() && dialog.IsCreated()) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    MessageQueue().DispatchPending();
+  }
+}
+
+void QtBackend::ControlChanged(TDialog &, int) {}
+
+void QtBackend::Activate(TWindow &window) {
+  if (QWidget *widget = WidgetOf(&window)) {
+    widget->raise();
+    widget->activateWindow();
+  }
 }
 
 void QtBackend::RunMessageLoop(TMessageQueue &queue) {

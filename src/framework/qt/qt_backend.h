@@ -32,6 +32,9 @@ public:
   bool SetClipboardText(std::string_view text) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
+  void RunModal(TDialog &dialog) override;
+  void ControlChanged(TDialog &dialog, int id) override;
+  void Activate(TWindow &window) override;
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override;
 

@@ -1,0 +1,68 @@
+#pragma once
+
+// Wrappers over the controls of a dialog: each addresses one control by its
+// id and reads or changes its state, which the backend then shows.
+
+#include <string>
+#include <string_view>
+
+#include "framework/dialog.h"
+
+class TControl {
+public:
+  TControl(TDialog &dialog, int id) : dialog_(dialog), id_(id) {}
+  int GetId() const { return id_; }
+  // The control's text (an edit's contents, a button's or a static's label).
+  std::string GetText() const;
+  void SetText(std::string_view text);
+  void Enable(bool enable);
+
+protected:
+  TControlState &State() const;
+  void Changed() const { dialog_.ControlChanged(id_); }
+
+  TDialog &dialog_;
+  int id_;
+};
+
+class TStatic : public TControl {
+public:
+  using TControl::TControl;
+};
+
+class TEdit : public TControl {
+public:
+  using TControl::TControl;
+};
+
+class TButton : public TControl {
+public:
+  using TControl::TControl;
+  int GetCheck() const;
+  void SetCheck(int check);
+};
+
+// Checks one radio button of the range first..last (control ids) and clears
+// the others.
+void CheckRadioButton(TDialog &dialog, int first, int last, int checked);
+
+class TListBox : public TControl {
+public:
+  using TControl::TControl;
+  // Adds an item: in order for a sorted list box, at the end otherwise.
+  // Returns its index.
+  int AddString(std::string_view item);
+  // Adds the ordinary files of the working directory that match pattern
+  // ("*.QXP"), each name as the file search gives it.
+  void DirectoryList(std::string_view pattern);
+  void ClearList();
+  int GetCount() const;
+  std::string GetString(int index) const;
+  int GetSelIndex() const;
+  void SetSelIndex(int index);
+  // The first item from start + 1 on (wrapping) that begins with prefix,
+  // without regard to case; -1 when none does.
+  int FindString(std::string_view prefix, int start = -1) const;
+  // Selects the item FindString finds; returns its index or -1.
+  int SelectString(std::string_view prefix, int start = -1);
+};

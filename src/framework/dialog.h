@@ -1,0 +1,87 @@
+#pragma once
+
+// Dialogs built from templates, modal or modeless. The framework holds the
+// state of every control (text, check mark, list items, selection); the
+// backend shows it and reports what the user does, which reaches the dialog
+// as WM_COMMAND notifications from the control. Buttons 1 and 2, Escape and
+// the system menu's Close are handled by default: OK and Cancel close the
+// dialog with their id as its result.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "framework/dialog_template.h"
+#include "framework/window.h"
+
+// Button check states.
+inline constexpr int BF_UNCHECKED = 0;
+inline constexpr int BF_CHECKED = 1;
+
+// Notifications.
+inline constexpr unsigned BN_CLICKED = 0;
+inline constexpr unsigned LBN_SELCHANGE = 1;
+inline constexpr unsigned LBN_DBLCLK = 2;
+inline constexpr unsigned EN_CHANGE = 0x0300;
+
+// Dialog results.
+inline constexpr int IDRETRY = 4;
+
+// The state of one control of a dialog.
+struct TControlState {
+  TControlTemplate Template;
+  std::string Text;
+  int Check = BF_UNCHECKED;
+  std::vector<std::string> Items; // list box items
+  int Selection = -1;             // list box selection; -1 for none
+  bool Enabled = true;
+};
+
+class TDialog : public TWindow {
+public:
+  TDialog(TWindow *parent, const TDialogTemplate &tmpl);
+  ~TDialog() override;
+
+  // Runs the dialog modally: creates it, waits until it ends, destroys it;
+  // returns the result it ended with.
+  int Execute();
+  bool IsModal() const { return modal_; }
+  // Ends the dialog with a result: a modal one stops its run, a modeless one
+  // is destroyed.
+  void CloseDialog(int result);
+  int Result() const { return result_; }
+  bool Ended() const { return ended_; }
+
+  const TDialogTemplate &Template() const { return template_; }
+  TControlState *Control(int id);
+  const std::vector<TControlState> &Controls() const { return controls_; }
+  // Shows a control's changed state.
+  void ControlChanged(int id);
+
+  // --- What the user does (the backend, or a test's scripted user).
+  // Clicks a button: an auto check box toggles, an auto radio button checks
+  // itself and clears the others of its group; the dialog is notified.
+  void UserClick(int id);
+  void UserSelect(int id, int index);
+  void UserDoubleClick(int id, int index);
+  void UserType(int id, const std::string &text);
+  // Escape or the system menu's Close.
+  void UserCancel();
+
+protected:
+  // OK and Cancel: close with IDOK and IDCANCEL.
+  virtual void CmOk() { CloseDialog(IDOK_RESULT); }
+  virtual void CmCancel() { CloseDialog(IDCANCEL_RESULT); }
+  void DefaultProcessing(const TMessage &msg) override;
+
+private:
+  static constexpr int IDOK_RESULT = 1;
+  static constexpr int IDCANCEL_RESULT = 2;
+  void Notify(int id, unsigned code);
+
+  TDialogTemplate template_;
+  std::vector<TControlState> controls_;
+  bool modal_ = false;
+  bool ended_ = false;
+  int result_ = 0;
+};
