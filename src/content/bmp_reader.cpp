@@ -1,0 +1,291 @@
+#include "content/bmp_reader.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr std::uint64_t FileHeaderSize = 14;
+constexpr std::uint32_t CoreHeaderSize = 12;
+constexpr std::uint32_t InfoHeaderSize = 40;
+constexpr std::uint32_t CompressionNone = 0; // BI_RGB
+constexpr std::uint32_t MaxTableEntries = 256;
+
+// The largest picture within the limits (32-bit rows, 10,000 pixels a side)
+// needs about 400 MB; a bigger file is refused before it is read.
+constexpr std::uint64_t MaxFileSize = 512ull << 20;
+
+// Where the headers put things; all positions are from the start of the file.
+struct TLayout {
+  std::uint32_t HeaderSize = 0;
+  std::int64_t Width = 0;
+  std::int64_t Height = 0; // rows in the file, always positive
+  bool TopDown = false;
+  unsigned Depth = 0;
+  std::uint64_t TableEntries = 0;
+  unsigned EntrySize = 0; // 3 (RGBTRIPLE) or 4 (RGBQUAD)
+  std::uint64_t PixelOffset = 0;
+  std::uint64_t RowStride = 0;
+};
+
+std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
+         static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
+         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+bool ValidSide(std::int64_t side) {
+  return side >= 1 && side <= MaxBitmapSide;
+}
+
+// The depth-dependent checks shared by both headers. The caller has set
+// Depth, Width, Height and, for the 40-byte header, clrUsed.
+TBitmapFault CheckDepthAndTable(TLayout &layout, bool core, std::uint32_t clrUsed) {
+  const unsigned depth = layout.Depth;
+  const bool paletted = depth == 1 || depth == 4 || depth == 8;
+  if (!paletted && depth != 24 && (core || depth != 32))
+    return TBitmapFault::BadDepth;
+  if (!ValidSide(layout.Width) || !ValidSide(layout.Height))
+    return TBitmapFault::BadDimensions;
+  const std::uint32_t fullTable = paletted ? 1u << depth : 0;
+  if (core) {
+    layout.TableEntries = fullTable;
+    return TBitmapFault::None;
+  }
+  // Deeper formats may carry a table as a hint for palette displays; it is
+  // skipped, but it still has to fit.
+  if (clrUsed > (paletted ? fullTable : MaxTableEntries))
+    return TBitmapFault::BadColourCount;
+  layout.TableEntries = paletted && clrUsed == 0 ? fullTable : clrUsed;
+  return TBitmapFault::None;
+}
+
+TBitmapFault ReadCoreHeader(std::span<const std::uint8_t> bytes, TLayout &layout) {
+  layout.Width = Read16(bytes, 18);
+  layout.Height = Read16(bytes, 20);
+  if (Read16(bytes, 22) != 1)
+    return TBitmapFault::BadPlanes;
+  layout.Depth = Read16(bytes, 24);
+  layout.EntrySize = 3;
+  return CheckDepthAndTable(layout, true, 0);
+}
+
+TBitmapFault ReadInfoHeader(std::span<const std::uint8_t> bytes, TLayout &layout) {
+  layout.Width = static_cast<std::int32_t>(Read32(bytes, 18));
+  const std::int64_t height = static_cast<std::int32_t>(Read32(bytes, 22));
+  layout.TopDown = height < 0;
+  layout.Height = height < 0 ? -height : height;
+  if (Read16(bytes, 26) != 1)
+    return TBitmapFault::BadPlanes;
+  layout.Depth = Read16(bytes, 28);
+  if (Read32(bytes, 30) != CompressionNone)
+    return TBitmapFault::Compressed;
+  layout.EntrySize = 4;
+  return CheckDepthAndTable(layout, false, Read32(bytes, 46));
+}
+
+TBitmapFault ReadLayout(std::span<const std::uint8_t> bytes, TLayout &layout) {
+  if (bytes.size() >= 2 && (bytes[0] != 'B' || bytes[1] != 'M'))
+    return TBitmapFault::BadSignature;
+  if (bytes.size() < FileHeaderSize + 4)
+    return TBitmapFault::TooShort;
+  layout.HeaderSize = Read32(bytes, 14);
+  if (layout.HeaderSize != CoreHeaderSize && layout.HeaderSize != InfoHeaderSize)
+    return TBitmapFault::BadHeaderSize;
+  if (bytes.size() < FileHeaderSize + layout.HeaderSize)
+    return TBitmapFault::TooShort;
+
+  const TBitmapFault fault = layout.HeaderSize == CoreHeaderSize ? ReadCoreHeader(bytes, layout)
+                                                                 : ReadInfoHeader(bytes, layout);
+  if (fault != TBitmapFault::None)
+    return fault;
+
+  const std::uint64_t tableEnd =
+      FileHeaderSize + layout.HeaderSize + layout.TableEntries * layout.EntrySize;
+  if (tableEnd > bytes.size())
+    return TBitmapFault::TooShort;
+  layout.PixelOffset = Read32(bytes, 10);
+  if (layout.PixelOffset < tableEnd || layout.PixelOffset > bytes.size())
+    return TBitmapFault::BadPixelOffset;
+  // Each row is padded to whole 32-bit words.
+  layout.RowStride = (static_cast<std::uint64_t>(layout.Width) * layout.Depth + 31) / 32 * 4;
+  const std::uint64_t pixelBytes = layout.RowStride * static_cast<std::uint64_t>(layout.Height);
+  if (pixelBytes > bytes.size() - layout.PixelOffset)
+    return TBitmapFault::TruncatedPixels;
+  return TBitmapFault::None;
+}
+
+std::vector<std::uint32_t> ReadColourTable(std::span<const std::uint8_t> bytes,
+                                           const TLayout &layout) {
+  std::vector<std::uint32_t> table;
+  if (layout.Depth > 8)
+    return table;
+  table.reserve(layout.TableEntries);
+  std::size_t at = FileHeaderSize + layout.HeaderSize;
+  for (std::uint64_t i = 0; i < layout.TableEntries; ++i, at += layout.EntrySize) {
+    // Blue, green, red (and a reserved byte in the 4-byte form).
+    table.push_back(static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
+                    static_cast<std::uint32_t>(bytes[at + 1]) << 8 | bytes[at]);
+  }
+  return table;
+}
+
+// An index past a short table reads as black.
+std::uint32_t Lookup(const std::vector<std::uint32_t> &table, unsigned index) {
+  return index < table.size() ? table[index] : 0;
+}
+
+void DecodeRow(const std::uint8_t *row, const TLayout &layout,
+               const std::vector<std::uint32_t> &table, std::uint32_t *out) {
+  const auto width = static_cast<std::size_t>(layout.Width);
+  switch (layout.Depth) {
+  case 1:
+    for (std::size_t x = 0; x < width; ++x)
+      out[x] = Lookup(table, row[x / 8] >> (7 - x % 8) & 1u);
+    break;
+  case 4:
+    for (std::size_t x = 0; x < width; ++x)
+      out[x] = Lookup(table, x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0xFu);
+    break;
+  case 8:
+    for (std::size_t x = 0; x < width; ++x)
+      out[x] = Lookup(table, row[x]);
+    break;
+  default: {
+    // 24 or 32 bits: blue, green, red, then for 32 an unused byte.
+    const std::size_t step = layout.Depth / 8;
+    for (std::size_t x = 0; x < width; ++x, row += step)
+      out[x] = static_cast<std::uint32_t>(row[2]) << 16 | static_cast<std::uint32_t>(row[1]) << 8 |
+               row[0];
+    break;
+  }
+  }
+}
+
+std::optional<TBitmapImage> Refuse(TBitmapFault *fault, TBitmapFault why) {
+  if (fault != nullptr)
+    *fault = why;
+  return std::nullopt;
+}
+
+struct FileCloser {
+  void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+} // namespace
+
+const char *DescribeBitmapFault(TBitmapFault fault) {
+  switch (fault) {
+  case TBitmapFault::None:
+    return "no fault";
+  case TBitmapFault::CannotOpen:
+    return "the file cannot be opened or read";
+  case TBitmapFault::FileTooLarge:
+    return "the file is larger than any picture within the limits";
+  case TBitmapFault::TooShort:
+    return "the file is shorter than its headers or colour table";
+  case TBitmapFault::BadSignature:
+    return "the file does not start with \"BM\"";
+  case TBitmapFault::BadHeaderSize:
+    return "the information header is neither 12 nor 40 bytes";
+  case TBitmapFault::BadPlanes:
+    return "the number of planes is not 1";
+  case TBitmapFault::BadDepth:
+    return "the number of bits per pixel is not supported";
+  case TBitmapFault::Compressed:
+    return "the pixels are compressed";
+  case TBitmapFault::BadDimensions:
+    return "the width or height is 0 or above 10000 pixels";
+  case TBitmapFault::BadColourCount:
+    return "the colour table is larger than the depth allows";
+  case TBitmapFault::BadPixelOffset:
+    return "the pixel offset lies inside the headers or past the end of the file";
+  case TBitmapFault::TruncatedPixels:
+    return "the file ends before the last pixel row";
+  }
+  return "unknown fault";
+}
+
+std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault *fault) {
+  TLayout layout;
+  if (const TBitmapFault why = ReadLayout(bytes, layout); why != TBitmapFault::None)
+    return Refuse(fault, why);
+
+  const std::vector<std::uint32_t> table = ReadColourTable(bytes, layout);
+  TBitmapImage image;
+  image.Width = static_cast<int>(layout.Width);
+  image.Height = static_cast<int>(layout.Height);
+  image.Pixels.resize(static_cast<std::size_t>(layout.Width) *
+                      static_cast<std::size_t>(layout.Height));
+  for (std::int64_t y = 0; y < layout.Height; ++y) {
+    // Bottom-up files store the top row last.
+    const std::int64_t fileRow = layout.TopDown ? y : layout.Height - 1 - y;
+    const std::uint8_t *row =
+        bytes.data() + layout.PixelOffset + static_cast<std::uint64_t>(fileRow) * layout.RowStride;
+    DecodeRow(row, layout, table, image.Pixels.data() + static_cast<std::size_t>(y) * image.Width);
+  }
+  if (fault != nullptr)
+    *fault = TBitmapFault::None;
+  return image;
+}
+
+std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault *fault) {
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  struct stat info {};
+  if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))
+    return Refuse(fault, TBitmapFault::CannotOpen);
+  const auto size = static_cast<std::uint64_t>(info.st_size);
+  if (size > MaxFileSize)
+    return Refuse(fault, TBitmapFault::FileTooLarge);
+  std::vector<std::uint8_t> bytes(size);
+  if (size > 0 && std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+    return Refuse(fault, TBitmapFault::CannotOpen);
+  return ReadBitmap(bytes, fault);
+}
+
+TBitmapImage ScaleTo(const TBitmapImage &image, int width, int height) {
+  TBitmapImage scaled;
+  const bool sourceSound =
+      image.Width >= 1 && image.Height >= 1 &&
+      image.Pixels.size() == static_cast<std::size_t>(image.Width) * image.Height;
+  if (!sourceSound || !ValidSide(width) || !ValidSide(height))
+    return scaled;
+  scaled.Width = width;
+  scaled.Height = height;
+  scaled.Pixels.resize(static_cast<std::size_t>(width) * height);
+
+  const std::int64_t sourceWidth = image.Width;
+  const std::int64_t sourceHeight = image.Height;
+  for (std::int64_t y = 0; y < height; ++y) {
+    // The source rows this row covers: at least one.
+    const std::int64_t top = y * sourceHeight / height;
+    const std::int64_t bottom = std::max((y + 1) * sourceHeight / height, top + 1);
+    for (std::int64_t x = 0; x < width; ++x) {
+      const std::int64_t left = x * sourceWidth / width;
+      const std::int64_t right = std::max((x + 1) * sourceWidth / width, left + 1);
+      std::uint64_t red = 0, green = 0, blue = 0;
+      for (std::int64_t sy = top; sy < bottom; ++sy) {
+        const std::uint32_t *row = image.Pixels.data() + sy * sourceWidth;
+        for (std::int64_t sx = left; sx < right; ++sx) {
+          red += row[sx] >> 16 & 0xFF;
+          green += row[sx] >> 8 & 0xFF;
+          blue += row[sx] & 0xFF;
+        }
+      }
+      const auto count = static_cast<std::uint64_t>((bottom - top) * (right - left));
+      // Rounded to the nearest level.
+      const auto average = [count](std::uint64_t sum) {
+        return static_cast<std::uint32_t>((sum + count / 2) / count);
+      };
+      scaled.Pixels[y * width + x] = average(red) << 16 | average(green) << 8 | average(blue);
+    }
+  }
+  return scaled;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+// Our reader of the reference pictures (.QXR): Windows BMP files.
+//
+// What is read:
+//   - the 14-byte file header, signature "BM"; bfOffBits says where the pixel
+//     rows start; bfSize is not trusted (writers get it wrong), the real
+//     length of the file is used instead;
+//   - an information header of 12 bytes (BITMAPCOREHEADER: 16-bit unsigned
+//     width and height, 3-byte colour table entries) or 40 bytes
+//     (BITMAPINFOHEADER: 32-bit signed width and height, 4-byte entries).
+//     The larger v4 and v5 headers are refused, as any other size is: a
+//     reference picture has one of the two classic headers;
+//   - 1, 4, 8 and 24 bits per pixel, and 32 (blue, green, red, unused) with
+//     the 40-byte header; uncompressed (BI_RGB) only;
+//   - a colour table for 1, 4 and 8 bits: with the 12-byte header always
+//     2^depth entries; with the 40-byte header biClrUsed entries, 0 meaning
+//     2^depth. biClrUsed above 2^depth (or above 256 for the deeper formats,
+//     where the table is a mere hint) is refused. A pixel whose index lies
+//     past a shorter table is black. The table follows the information
+//     header and must end at or before bfOffBits;
+//   - rows bottom-up, or top-down for a negative height (40-byte header
+//     only), each padded to a multiple of 4 bytes.
+//
+// Width and height must be 1..MaxBitmapSide. Every size is worked out in 64
+// bits and checked against the length of the data before anything is
+// allocated, so a damaged file costs no more memory than a good one of its
+// length.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+inline constexpr int MaxBitmapSide = 10000;
+
+struct TBitmapImage {
+  int Width = 0;
+  int Height = 0;
+  std::vector<std::uint32_t> Pixels; // 0x00RRGGBB, Width * Height, top row first
+};
+
+// Why a file is not a readable picture.
+enum class TBitmapFault {
+  None,
+  CannotOpen,      // the file cannot be opened or read
+  FileTooLarge,    // larger than any picture within the limits can be
+  TooShort,        // shorter than its headers or its colour table
+  BadSignature,    // does not start with "BM"
+  BadHeaderSize,   // information header neither 12 nor 40 bytes
+  BadPlanes,       // planes other than 1
+  BadDepth,        // bits per pixel not 1, 4, 8, 24 (or 32 with 40 bytes)
+  Compressed,      // anything but BI_RGB
+  BadDimensions,   // width or height 0, negative width, or a side above the limit
+  BadColourCount,  // biClrUsed larger than the depth allows
+  BadPixelOffset,  // bfOffBits inside the headers or colour table
+  TruncatedPixels, // the file ends before the last pixel row
+};
+
+// A short English description of the fault, for logs and test output.
+const char *DescribeBitmapFault(TBitmapFault fault);
+
+// Decodes a whole BMP file held in memory. Gives nothing for a file that is
+// not readable; fault (when given) then says why, and is None on success.
+std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes,
+                                       TBitmapFault *fault = nullptr);
+
+// Reads and decodes the BMP file at path, as ReadBitmap.
+std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault *fault = nullptr);
+
+// A copy of the picture at width x height pixels. Each new pixel is the
+// average of the source pixels its area covers (at least one), so shrinking
+// smooths and enlarging repeats pixels. An empty picture, or a width or
+// height outside 1..MaxBitmapSide, gives an empty picture (0 x 0).
+TBitmapImage ScaleTo(const TBitmapImage &image, int width, int height);
