@@ -24,17 +24,6 @@ std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime) {
   return localTime.tm_year >= FirstDateMethodYear ? MethodDate : MethodIncrement;
 }
 
-const char *QuoteMethodName(std::int32_t code) {
-  switch (code) {
-  case MethodRandom:
-    return "Random";
-  case MethodIncrement:
-    return "Increment";
-  default:
-    return "Date";
-  }
-}
-
 std::int16_t CheckedPlanOffset(int stored) {
   auto offset = static_cast<std::int16_t>(stored);
   return (offset < 0 || offset > LastPlanDay) ? 0 : offset;

@@ -18,9 +18,6 @@ void LoadSettings(const std::tm &localTime);
 // Increment before.
 std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime);
 
-// The text stored for a quote method code: "Random", "Increment" or "Date".
-const char *QuoteMethodName(std::int32_t code);
-
 // PlanOffset as read, taken as a 16-bit number, with anything outside 0..364
 // replaced by 0.
 std::int16_t CheckedPlanOffset(int stored);

@@ -7,6 +7,7 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "dialogs/program_settings_dialog.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
@@ -21,6 +22,7 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
   static const TResponseTable<W> table = {
       EvCommand(CM_NEW, &W::OnCommand),
       EvCommand(CM_EXIT, &W::OnCommand),
+      EvCommand(CM_PROGRAM, &W::OnCommand),
       EvCommand(CM_SHOWANSWERS, &W::OnCommand),
       EvCommand(CM_HIDEMENUS, &W::OnCommand),
       EvCommand(CM_COPYTEXT, &W::OnCommand),
@@ -118,6 +120,9 @@ void TVerseWindow::OnCommand(unsigned id) {
   case CM_EXIT:
     CloseWindow(0);
     break;
+  case CM_PROGRAM:
+    RunProgramSettings();
+    break;
   case CM_SHOWANSWERS:
     ShowAnswers = !ShowAnswers;
     Invalidate(false);
@@ -131,6 +136,21 @@ void TVerseWindow::OnCommand(unsigned id) {
   default:
     break;
   }
+}
+
+void TVerseWindow::RunProgramSettings() {
+  std::int32_t method = QuoteMethodCode;
+  std::int16_t blankLines = BlankLines;
+  std::int16_t justify = JustifyText;
+  TProgramSettingsDialog(this).Execute();
+  if (QuoteMethodCode != method)
+    PostMessage(WM_COMMAND, CM_NEW);
+  else if (BlankLines != blankLines)
+    PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+  else if (JustifyText != justify)
+    Invalidate(true);
+  if (TFrameWindow *frame = Frame())
+    frame->SetTopmost(Topmost != 0);
 }
 
 void TVerseWindow::OnDayCommand(unsigned id) {

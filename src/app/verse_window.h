@@ -40,6 +40,9 @@ private:
   static const TResponseTable<TVerseWindow> &Responses();
   TFrameWindow *Frame() const;
   void NewDay();
+  // Runs Program Settings, then lays out, repaints or reloads as the changes
+  // need, and applies Topmost.
+  void RunProgramSettings();
   void ToggleMenu();
 };
 

@@ -29,3 +29,14 @@ void ResetSettingsToDefaults() {
   PlanOffset = 0;
   QuoteMethodCode = MethodDate;
 }
+
+const char *QuoteMethodName(std::int32_t code) {
+  switch (code) {
+  case MethodRandom:
+    return "Random";
+  case MethodIncrement:
+    return "Increment";
+  default:
+    return "Date";
+  }
+}

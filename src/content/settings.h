@@ -37,5 +37,8 @@ extern std::string SaverPackage;           // the SaverTitle key, at most 49 cha
 extern std::int16_t PlanOffset;            // 0..364, the reading plan's start day
 extern std::int32_t QuoteMethodCode;       // MethodRandom, MethodIncrement or MethodDate
 
+// The text stored for a quote method code: "Random", "Increment" or "Date".
+const char *QuoteMethodName(std::int32_t code);
+
 // Puts every mirror back to the value an absent key gives (tests start here).
 void ResetSettingsToDefaults();

@@ -12,6 +12,7 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
@@ -265,6 +266,46 @@ TEST_F(VerseWindowTest, PaintingSetsTheScrollRangeOnceTheSizeChanged) {
     backend.Paint(Verse());
     EXPECT_EQ(Verse().Scroller->YRange, range);
   }});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VerseWindowTest, ProgramSettingsReloadsRelaysOrRepaintsAsTheChangesNeed) {
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(119); // Blank Lines only
+    d.UserClick(1);
+  });
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(114); // Justify Text only
+    d.UserClick(1);
+  });
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(111); // the quote method, and Topmost
+    d.UserClick(116);
+    d.UserClick(1);
+  });
+  WriteSettingInt("IncrementNum", 7);
+  Run({[&] {
+         Verse().ScrollRangeStale = false;
+         backend.PressKey(Frame(), TKeyPress{'G', 7, true});
+       },
+       [&] {
+         EXPECT_TRUE(Verse().ScrollRangeStale); // a posted size message ran
+         Verse().ScrollRangeStale = false;
+         int before = backend.InvalidationsOf(Verse());
+         Frame().MenuCommand(CM_PROGRAM);
+         EXPECT_EQ(backend.InvalidationsOf(Verse()), before + 1);
+       },
+       [&] {
+         EXPECT_FALSE(Verse().ScrollRangeStale);
+         Frame().MenuCommand(CM_PROGRAM);
+       },
+       [&] {
+         EXPECT_EQ(DayIndex, 7); // New ran under the Increment method
+         EXPECT_TRUE(backend.IsTopmost(Frame()));
+       }});
 }
 
 } // namespace

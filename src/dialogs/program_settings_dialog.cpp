@@ -1,0 +1,128 @@
+#include "dialogs/program_settings_dialog.h"
+
+#include <array>
+#include <utility>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "dialogs/screen_saver_dialog.h"
+#include "framework/controls.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "platform/profile.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+constexpr int SaveButton = 9;
+constexpr int HelpButton = 998;
+constexpr int DateRadio = 110, IncrementRadio = 111, RandomRadio = 112;
+constexpr int ScreenSaverBox = 117;
+
+// Each option's check box and setting, in the order Save writes them.
+struct Option {
+  int box;
+  const char *key;
+  std::int16_t *value;
+};
+const std::array<Option, 7> &Options() {
+  static const std::array<Option, 7> options = {{
+      {113, "SaveFile", &SaveFile},
+      {118, "EveryStartup", &EveryStartup},
+      {115, "UpdateDaily", &UpdateDaily},
+      {114, "JustifyText", &JustifyText},
+      {116, "Topmost", &Topmost},
+      {119, "BlankLines", &BlankLines},
+      {ScreenSaverBox, "ScreenSaver", &ScreenSaver},
+  }};
+  return options;
+}
+
+} // namespace
+
+TProgramSettingsDialog::TProgramSettingsDialog(TWindow *parent)
+    : TDialog(parent, ProgramSettingsTemplate()) {}
+
+bool TProgramSettingsDialog::Respond(const TMessage &msg) {
+  using D = TProgramSettingsDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(SaveButton, &D::CmSave),
+      EvCommand(HelpButton, &D::CmHelp),
+      EvCommand(ScreenSaverBox, &D::CmScreenSaver),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TProgramSettingsDialog::SetupWindow() {
+  int radio = QuoteMethodCode == MethodRandom      ? RandomRadio
+              : QuoteMethodCode == MethodIncrement ? IncrementRadio
+                                                   : DateRadio;
+  CheckRadioButton(*this, DateRadio, RandomRadio, radio);
+  for (const Option &option : Options())
+    TButton(*this, option.box).SetCheck(*option.value != 0 ? BF_CHECKED : BF_UNCHECKED);
+}
+
+void TProgramSettingsDialog::ReadControls() {
+  for (const Option &option : Options())
+    *option.value = TButton(*this, option.box).GetCheck() == BF_CHECKED ? 1 : 0;
+  if (TButton(*this, DateRadio).GetCheck() == BF_CHECKED)
+    QuoteMethodCode = MethodDate;
+  else if (TButton(*this, IncrementRadio).GetCheck() == BF_CHECKED)
+    QuoteMethodCode = MethodIncrement;
+  else
+    QuoteMethodCode = MethodRandom;
+}
+
+void TProgramSettingsDialog::CmOk() {
+  ReadControls();
+  CloseDialog(IDOK);
+}
+
+void TProgramSettingsDialog::CmSave(unsigned) {
+  std::array<std::int16_t, 7> before{};
+  for (std::size_t i = 0; i < Options().size(); ++i)
+    before[i] = *Options()[i].value;
+  std::int32_t methodBefore = QuoteMethodCode;
+
+  ReadControls();
+  bool written = true;
+  for (const Option &option : Options())
+    written = WriteSettingInt(option.key, *option.value) && written;
+  written = WriteSettingText("QuoteMethod", QuoteMethodName(QuoteMethodCode)) && written;
+  if (!written) {
+    // Saying "saved" here would be false. The dialog stays open with the
+    // settings as they were, so that Cancel still undoes and OK still
+    // applies the changes for this run.
+    std::string reason = platform::ProfileWriteError();
+    for (std::size_t i = 0; i < Options().size(); ++i)
+      *Options()[i].value = before[i];
+    QuoteMethodCode = methodBefore;
+    MessageBox(this,
+               "Settings could not be saved.\n" + reason +
+                   "\nChoose [OK] to use them until you exit, or [CANCEL] to undo them.",
+               "Program Settings", MB_ICONEXCLAMATION | MB_TASKMODAL);
+    return;
+  }
+  MessageBox(this, "Settings have been saved.", "Program Settings",
+             MB_ICONINFORMATION | MB_TASKMODAL);
+  CloseDialog(IDOK);
+}
+
+void TProgramSettingsDialog::CmHelp(unsigned) {
+  MessageBox(this,
+             "Select or deselect options as desired and then click the button of your choice.\n"
+             "[OK] will make the changes last until you exit.\n"
+             "[SAVE] will make the changes permanent.\n"
+             "[CANCEL] will undo any changes you have made.",
+             "Changing Program Settings", MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+void TProgramSettingsDialog::CmScreenSaver(unsigned) {
+  TButton box(*this, ScreenSaverBox);
+  if (box.GetCheck() != BF_CHECKED)
+    return;
+  TScreenSaverDialog(this).Execute();
+  if (!ReloadPending)
+    box.SetCheck(BF_UNCHECKED);
+}

@@ -1,0 +1,82 @@
+#include "dialogs/screen_saver_dialog.h"
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "framework/controls.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "platform/file_search.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+constexpr int PackageList = 101;
+constexpr int HelpButton = 998;
+
+std::string LowerCase(std::string name) {
+  for (char &c : name)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  return name;
+}
+
+} // namespace
+
+TScreenSaverDialog::TScreenSaverDialog(TWindow *parent) : TDialog(parent, ScreenSaverTemplate()) {}
+
+bool TScreenSaverDialog::Respond(const TMessage &msg) {
+  using D = TScreenSaverDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(HelpButton, &D::CmHelp),
+      EvNotify(PackageList, LBN_SELCHANGE, &D::EvSelChange),
+      EvNotify(PackageList, LBN_DBLCLK, &D::CmOk),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TScreenSaverDialog::SetupWindow() {
+  ReloadPending = false;
+  // The names as the daily load compares them: in lower case.
+  TListBox list(*this, PackageList);
+  for (const std::string &name : platform::FindFiles("*.QXP"))
+    list.AddString(LowerCase(name));
+  selection_.clear();
+}
+
+void TScreenSaverDialog::EvSelChange() {
+  TListBox list(*this, PackageList);
+  selection_ = list.GetString(list.GetSelIndex());
+}
+
+void TScreenSaverDialog::CmOk() {
+  if (selection_.empty()) {
+    MessageBox(this, "First highlight a package to load into the screen saver, then choose [OK].",
+               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  // The setting is read back into a buffer of 50 bytes at the next start:
+  // a longer name would come back cut and never match its package.
+  if (selection_.size() > SaverTitleBuffer - 1) {
+    MessageBox(this,
+               ("The package name \"" + selection_ + "\" is longer than " +
+                std::to_string(SaverTitleBuffer - 1) +
+                " characters and cannot be used for the screen saver. Rename the package "
+                "file to a shorter name and try again.")
+                   .c_str(),
+               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  WriteSettingText("SaverTitle", selection_);
+  SaverPackage = selection_;
+  ReloadPending = true;
+  CloseDialog(IDOK);
+}
+
+void TScreenSaverDialog::CmHelp(unsigned) {
+  MessageBox(this,
+             "In order for Selwarth to use the Windows \"Marquee\" screen saver, you will need "
+             "to highlight one package that you would like loaded into it and then choose "
+             "[OK].",
+             "Screen Saver Help", MB_ICONINFORMATION | MB_TASKMODAL);
+}

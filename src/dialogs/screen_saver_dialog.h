@@ -1,0 +1,25 @@
+#pragma once
+
+// The Screen Saver dialog: the user picks the package whose daily text goes
+// to the screen saver. Accepting stores the choice at once, in the settings
+// file and in memory, and sets ReloadPending.
+
+#include <string>
+
+#include "framework/dialog.h"
+
+class TScreenSaverDialog : public TDialog {
+public:
+  explicit TScreenSaverDialog(TWindow *parent);
+
+  void CmOk() override;
+  void CmHelp(unsigned);
+  void EvSelChange();
+
+protected:
+  void SetupWindow() override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  std::string selection_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// The dialog templates of the program: each dialog's caption, style, place
+// and size, and its controls, in dialog units.
+
+#include "framework/dialog_template.h"
+
+const TDialogTemplate &ProgramSettingsTemplate(); // "PROGRAMSETTINGS"
+const TDialogTemplate &ScreenSaverTemplate();     // "SCREENSAVER"
+
+// The style of the program's modal dialogs: a modal frame with a caption and
+// a system menu.
+inline constexpr std::uint32_t ModalDialogStyle = 0x80C80080;

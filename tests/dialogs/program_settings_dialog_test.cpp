@@ -1,0 +1,163 @@
+#include "dialogs/program_settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "dialogs/screen_saver_dialog.h"
+#include "framework/controls.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "support/config_sandbox.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+  }
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir packages;
+  testsupport::WorkingDirectory cwd{packages.Path()};
+  HeadlessBackend backend;
+};
+
+TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryOnly) {
+  QuoteMethodCode = MethodIncrement;
+  BlankLines = 7;
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    EXPECT_EQ(TButton(d, 111).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, 110).GetCheck(), BF_UNCHECKED);
+    EXPECT_EQ(TButton(d, 119).GetCheck(), BF_CHECKED);   // BlankLines 7 is on
+    EXPECT_EQ(TButton(d, 114).GetCheck(), BF_CHECKED);   // JustifyText
+    EXPECT_EQ(TButton(d, 113).GetCheck(), BF_UNCHECKED); // SaveFile
+    d.UserClick(112);
+    d.UserClick(116);
+    d.UserClick(1);
+  });
+  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
+  EXPECT_EQ(QuoteMethodCode, MethodRandom);
+  EXPECT_EQ(Topmost, 1);
+  EXPECT_EQ(BlankLines, 1);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
+}
+
+TEST_F(SettingsDialogTest, CancelChangesNothing) {
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(112);
+    d.UserClick(114);
+    d.UserCancel();
+  });
+  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
+  EXPECT_EQ(QuoteMethodCode, MethodDate);
+  EXPECT_EQ(JustifyText, 1);
+}
+
+TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(111);
+    d.UserClick(9);
+  });
+  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
+  EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()),
+            "[Selwarth]\nSaveFile=0\nEveryStartup=1\nUpdateDaily=1\nJustifyText=1\nTopmost=0\n"
+            "BlankLines=0\nScreenSaver=0\nQuoteMethod=Increment\n");
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text, "Settings have been saved.");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
+  // The settings folder cannot be made: a file stands in its place.
+  std::filesystem::path folder = sandbox.Folder();
+  std::filesystem::create_directories(folder.parent_path());
+  std::ofstream(folder) << "not a folder";
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(112);
+    d.UserClick(9);
+    EXPECT_FALSE(d.Ended());
+    EXPECT_EQ(QuoteMethodCode, MethodDate); // not applied yet
+    d.UserCancel();
+  });
+  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text.rfind("Settings could not be saved.\n", 0), 0u);
+  EXPECT_EQ(QuoteMethodCode, MethodDate);
+}
+
+TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
+  packages.Write("Verse.QXP", "x");
+  packages.Write("quiz.QXP", "x");
+  packages.Write("greek.OFF", "x");
+  // Cancelled: the box is unchecked again.
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(117);
+    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_UNCHECKED);
+    d.UserClick(117);
+  });
+  backend.InDialog("SCREENSAVER", [](TDialog &d) {
+    TListBox list(d, 101);
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.GetString(0), "quiz.qxp");
+    EXPECT_EQ(list.GetString(1), "verse.qxp");
+    d.UserCancel();
+  });
+  backend.InDialog("SCREENSAVER", [](TDialog &d) { d.UserDoubleClick(101, 1); });
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_CHECKED);
+    d.UserCancel();
+  });
+  TProgramSettingsDialog(nullptr).Execute();
+  // Cancel leaves ScreenSaver as it was, but the package is already stored.
+  EXPECT_EQ(ScreenSaver, 0);
+  EXPECT_EQ(SaverPackage, "verse.qxp");
+  EXPECT_EQ(ReadSettingText("SaverTitle", "", 50), "verse.qxp");
+  // Unchecking opens nothing.
+  EXPECT_EQ(backend.DialogsRun(),
+            (std::vector<std::string>{"PROGRAMSETTINGS", "SCREENSAVER", "SCREENSAVER"}));
+}
+
+TEST_F(SettingsDialogTest, TheScreenSaverDialogNeedsASelection) {
+  packages.Write("VERSE.QXP", "x");
+  backend.InDialog("SCREENSAVER", [](TDialog &d) {
+    d.UserClick(1);
+    EXPECT_FALSE(d.Ended());
+    d.UserClick(998);
+    d.UserSelect(101, 0);
+    d.UserClick(1);
+  });
+  ReloadPending = true;
+  EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDOK);
+  ASSERT_EQ(backend.Messages().size(), 2u);
+  EXPECT_EQ(backend.Messages()[0].Text,
+            "First highlight a package to load into the screen saver, then choose [OK].");
+  EXPECT_EQ(backend.Messages()[0].Caption, "Oops...");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONSTOP | MB_TASKMODAL);
+  EXPECT_EQ(backend.Messages()[1].Caption, "Screen Saver Help");
+  EXPECT_TRUE(ReloadPending);
+  EXPECT_EQ(SaverPackage, "verse.qxp");
+}
+
+TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {
+  std::string longName = std::string(46, 'a') + ".qxp"; // 50 characters
+  packages.Write(longName, "x");
+  backend.InDialog("SCREENSAVER", [](TDialog &d) {
+    d.UserDoubleClick(101, 0);
+    EXPECT_FALSE(d.Ended());
+    d.UserCancel();
+  });
+  EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDCANCEL);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_NE(backend.Messages()[0].Text.find(longName), std::string::npos);
+  EXPECT_FALSE(ReloadPending);
+  EXPECT_EQ(SaverPackage, "");
+}
+
+} // namespace
