@@ -1,0 +1,41 @@
+// Feeds arbitrary bytes to the BMP reader as a reference picture, and checks
+// that a picture it accepts keeps the promises the dialog relies on and can
+// be scaled.
+
+#include <cstdint>
+#include <span>
+
+#include "content/bmp_reader.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition)
+    __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  TBitmapFault fault = TBitmapFault::None;
+  const auto image = ReadBitmap(std::span(data, size), &fault);
+  if (!image) {
+    Require(fault != TBitmapFault::None);
+    Require(DescribeBitmapFault(fault) != nullptr);
+    return 0;
+  }
+  Require(fault == TBitmapFault::None);
+  Require(image->Width >= 1 && image->Width <= MaxBitmapSide);
+  Require(image->Height >= 1 && image->Height <= MaxBitmapSide);
+  Require(image->Pixels.size() == static_cast<std::size_t>(image->Width) * image->Height);
+  for (std::uint32_t pixel : image->Pixels)
+    Require(pixel <= 0xFFFFFF);
+
+  // Shrinking and enlarging, by sizes that follow the input.
+  const TBitmapImage small = ScaleTo(*image, image->Width / 3 + 1, image->Height / 2 + 1);
+  Require(small.Pixels.size() == static_cast<std::size_t>(small.Width) * small.Height);
+  const TBitmapImage large = ScaleTo(*image, 1 + size % 61, 1 + size % 37);
+  Require(large.Width == static_cast<int>(1 + size % 61));
+  Require(large.Pixels.size() == static_cast<std::size_t>(large.Width) * large.Height);
+  return 0;
+}
