@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
+#include <set>
 
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -247,6 +248,21 @@ TEST(BmpReaderTest, ScaleAveragesWhenShrinkingAndRepeatsWhenEnlarging) {
     EXPECT_TRUE(none.Width == 0 && none.Height == 0 && none.Pixels.empty()) << width;
   }
   EXPECT_TRUE(ScaleTo(TBitmapImage{3, 3, {1, 2}}, 2, 2).Pixels.empty());
+}
+
+TEST(BmpReaderTest, SamplePicturesReadInBothHeaderForms) {
+  std::set<std::uint32_t> headerSizes;
+  for (const char *name : {"LANDS.QXR", "TIMELINE.QXR", "TABERNAC.QXR"}) {
+    const std::string path = testsupport::SourceTree() + "/packages/pictures/" + name;
+    TBitmapFault fault = TBitmapFault::None;
+    const auto image = ReadBitmapFile(path, &fault);
+    ASSERT_TRUE(image) << name << ": " << DescribeBitmapFault(fault);
+    EXPECT_GE(std::min(image->Width, image->Height), 300) << name;
+    EXPECT_LE(std::max(image->Width, image->Height), 700) << name;
+    headerSizes.insert(Get(testsupport::ReadFileBytes(path), 14, 4));
+    EXPECT_EQ(ScaleTo(*image, 325, 325).Pixels.size(), 325u * 325u) << name;
+  }
+  EXPECT_EQ(headerSizes, (std::set<std::uint32_t>{12, 40}));
 }
 
 } // namespace
