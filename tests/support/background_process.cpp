@@ -1,0 +1,94 @@
+#include "support/background_process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "support/temp_dir.h"
+
+extern char **environ;
+
+namespace testsupport {
+
+BackgroundProcess::BackgroundProcess(const std::string &program,
+                                     const std::vector<std::string> &arguments,
+                                     const ProcessOptions &options) {
+  std::string pattern = "/tmp/selwarth-output-XXXXXX";
+  int out = mkstemp(pattern.data());
+  if (out < 0)
+    throw std::runtime_error("cannot make an output file");
+  outputFile_ = pattern;
+  std::vector<std::string> args{program};
+  args.insert(args.end(), arguments.begin(), arguments.end());
+  std::vector<char *> argv;
+  for (std::string &argument : args)
+    argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  pid_ = fork();
+  if (pid_ < 0)
+    throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
+    int input = open("/dev/null", O_RDONLY);
+    dup2(input, 0);
+    dup2(out, 1);
+    dup2(out, 2);
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
+      _exit(126);
+    for (const auto &[name, value] : options.environment)
+      setenv(name.c_str(), value.c_str(), 1);
+    execve(program.c_str(), argv.data(), environ);
+    _exit(127);
+  }
+  close(out);
+}
+
+BackgroundProcess::~BackgroundProcess() {
+  if (Running()) {
+    Signal(SIGKILL);
+    WaitForExit(std::chrono::seconds(10));
+  }
+  unlink(outputFile_.c_str());
+}
+
+bool BackgroundProcess::Running() {
+  if (reaped_ || pid_ <= 0)
+    return false;
+  pid_t done = waitpid(pid_, &status_, WNOHANG);
+  if (done == pid_)
+    reaped_ = true;
+  return !reaped_;
+}
+
+void BackgroundProcess::Signal(int signal) {
+  if (Running())
+    kill(pid_, signal);
+}
+
+int BackgroundProcess::WaitForExit(std::chrono::milliseconds timeout) {
+  WaitUntil([&] { return !Running(); }, timeout);
+  if (!reaped_ || !WIFEXITED(status_))
+    return -1;
+  return WEXITSTATUS(status_);
+}
+
+std::string BackgroundProcess::Output() const {
+  return ReadFileBytes(outputFile_);
+}
+
+bool WaitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+} // namespace testsupport

@@ -1,0 +1,41 @@
+#pragma once
+
+// What the DDE tests share: a private socket folder per test, and the
+// stand-in concordance server run as a separate process.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/background_process.h"
+#include "support/temp_dir.h"
+
+namespace testsupport {
+
+// Points XDG_RUNTIME_DIR at a fresh temporary folder for the object's
+// lifetime, so that each test has a DDE folder of its own and its servers
+// are seen by no other test.
+class DdeSandbox {
+public:
+  DdeSandbox();
+  ~DdeSandbox();
+  DdeSandbox(const DdeSandbox &) = delete;
+  DdeSandbox &operator=(const DdeSandbox &) = delete;
+
+  const TempDir &Runtime() const { return runtime_; }
+  // Where the sockets go.
+  std::string Folder() const;
+
+private:
+  TempDir runtime_;
+  std::optional<std::string> previous_;
+};
+
+// Starts selwarth-concordance serving service with the extra arguments and
+// waits until it accepts connections; null (with a test failure) when it
+// does not come up.
+std::unique_ptr<BackgroundProcess> StartConcordance(const std::string &service,
+                                                    const std::vector<std::string> &extra = {});
+
+} // namespace testsupport
