@@ -1,0 +1,226 @@
+#include "platform/start_program.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <set>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/dde.h"
+
+extern char **environ;
+
+namespace platform {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int PollStepMs = 20;
+
+bool IsExecutableFile(const std::string &path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+std::set<std::string> FolderEntries(const std::string &folder) {
+  std::set<std::string> names;
+  if (folder.empty())
+    return names;
+  DIR *dir = opendir(folder.c_str());
+  if (dir == nullptr)
+    return names;
+  while (dirent *entry = readdir(dir))
+    names.insert(entry->d_name);
+  closedir(dir);
+  return names;
+}
+
+// The environment of the started program: ours without the tokens that
+// would let it take the focus.
+std::vector<std::string> ChildEnvironment() {
+  std::vector<std::string> entries;
+  for (char **entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    std::string_view text(*entry);
+    if (text.starts_with("DESKTOP_STARTUP_ID=") || text.starts_with("XDG_ACTIVATION_TOKEN="))
+      continue;
+    entries.emplace_back(text);
+  }
+  return entries;
+}
+
+// Reads exactly size bytes before the deadline; false on end of file, error
+// or time-out.
+bool ReadExactly(int fd, void *buffer, std::size_t size, Clock::time_point deadline) {
+  auto *bytes = static_cast<char *>(buffer);
+  std::size_t got = 0;
+  while (got < size) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    pollfd watch{fd, POLLIN, 0};
+    int ready = poll(&watch, 1, left.count() > 0 ? static_cast<int>(left.count()) : 0);
+    if (ready < 0 && errno == EINTR)
+      continue;
+    if (ready <= 0)
+      return false;
+    ssize_t n = read(fd, bytes + got, size - got);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return false;
+    got += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// In the started program, between fork and exec: only async-signal-safe
+// calls. Reports the exec error on report and ends.
+[[noreturn]] void ExecProgram(const char *path, char *const argv[], char *const envp[],
+                              int report) {
+  int nullInput = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  if (nullInput >= 0)
+    dup2(nullInput, 0);
+  // Dispositions and masks of ours must not reach the program.
+  struct sigaction defaults {};
+  defaults.sa_handler = SIG_DFL;
+  for (int signal = 1; signal < NSIG; ++signal)
+    if (signal != SIGKILL && signal != SIGSTOP)
+      sigaction(signal, &defaults, nullptr);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  // Descriptors of ours (other than standard ones) close at exec.
+  syscall(SYS_close_range, 3u, ~0u, 4u /* CLOSE_RANGE_CLOEXEC */);
+  execve(path, argv, envp);
+  int error = errno;
+  (void)!write(report, &error, sizeof error);
+  _exit(127);
+}
+
+// Forks twice: the program runs as a grandchild in a session of its own and
+// the middle process ends at once, so no zombie of ours remains. Returns the
+// program's pid, or -1 when it could not be run.
+pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::time_point deadline) {
+  std::vector<std::string> environment = ChildEnvironment();
+  std::vector<char *> envp;
+  for (std::string &entry : environment)
+    envp.push_back(entry.data());
+  envp.push_back(nullptr);
+  std::string argv0 = name;
+  char *argv[] = {argv0.data(), nullptr};
+
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0)
+    return -1;
+  pid_t middle = fork();
+  if (middle < 0) {
+    close(report[0]);
+    close(report[1]);
+    return -1;
+  }
+  if (middle == 0) {
+    close(report[0]);
+    setsid();
+    pid_t program = fork();
+    if (program == 0)
+      ExecProgram(path.c_str(), argv, envp.data(), report[1]);
+    (void)!write(report[1], &program, sizeof program);
+    _exit(0);
+  }
+  close(report[1]);
+  int status = 0;
+  while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_t program = -1;
+  int execError = 0;
+  bool started = ReadExactly(report[0], &program, sizeof program, deadline) && program > 0 &&
+                 !ReadExactly(report[0], &execError, sizeof execError, deadline);
+  close(report[0]);
+  return started ? program : -1;
+}
+
+bool Registered(const StartOptions &options, const std::string &folder,
+                const std::set<std::string> &before) {
+  if (!options.service.empty())
+    return DdeServiceListening(options.service);
+  for (const std::string &name : FolderEntries(folder))
+    if (!before.contains(name))
+      return true;
+  return false;
+}
+
+} // namespace
+
+std::string FindProgram(const std::string &name) {
+  if (name.empty())
+    return {};
+  if (name.find('/') != std::string::npos)
+    return IsExecutableFile(name) ? name : std::string();
+  if (IsExecutableFile(name))
+    return "./" + name;
+  const char *path = std::getenv("PATH");
+  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::size_t start = 0;
+  while (start <= folders.size()) {
+    std::size_t end = folders.find(':', start);
+    if (end == std::string::npos)
+      end = folders.size();
+    std::string folder = folders.substr(start, end - start);
+    if (!folder.empty() && IsExecutableFile(folder + "/" + name))
+      return folder + "/" + name;
+    start = end + 1;
+  }
+  return {};
+}
+
+bool StartProgram(const std::string &name, const StartOptions &options, StartOutcome *outcome) {
+  StartOutcome ignored;
+  StartOutcome &result = outcome != nullptr ? *outcome : ignored;
+  result = StartOutcome::NotStarted;
+  std::string path = FindProgram(name);
+  if (path.empty())
+    return false;
+
+  auto deadline = Clock::now() + std::chrono::milliseconds(std::max(options.waitMs, 0));
+  std::string folder = options.service.empty() ? DdeSocketFolder() : std::string();
+  std::set<std::string> before = FolderEntries(folder);
+  pid_t program = SpawnDetached(path, name, deadline);
+  if (program < 0)
+    return false;
+
+  // A pidfd tells when the program ends although it is not our child.
+  int watch = static_cast<int>(syscall(SYS_pidfd_open, program, 0));
+  bool ended = watch < 0 && errno == ESRCH;
+  result = StartOutcome::StillStarting;
+  while (!ended) {
+    if (Registered(options, folder, before)) {
+      result = StartOutcome::Registered;
+      break;
+    }
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0)
+      break;
+    int step = std::min<int>(PollStepMs, static_cast<int>(left.count()));
+    if (watch >= 0) {
+      pollfd exit{watch, POLLIN, 0};
+      ended = poll(&exit, 1, step) > 0;
+    } else {
+      poll(nullptr, 0, step);
+      ended = kill(program, 0) != 0 && errno == ESRCH;
+    }
+  }
+  if (ended)
+    result = Registered(options, folder, before) ? StartOutcome::Registered : StartOutcome::Ended;
+  if (watch >= 0)
+    close(watch);
+  return true;
+}
+
+} // namespace platform

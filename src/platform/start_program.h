@@ -1,0 +1,50 @@
+#pragma once
+
+// Starting a program by name, as the concordance link does when its server
+// is not running.
+//
+// The name is the program itself, never parsed by a shell: a name with a '/'
+// is used as given; otherwise it is looked up in the working directory, then
+// in the folders of PATH. The program starts detached from us (a session of
+// its own, standard input from /dev/null, standard output and error
+// inherited), with argv[0] the name as given, so a server named by a link
+// sees that name.
+//
+// Focus: we ask for nothing. The started program gets no startup-notification
+// or activation token (DESKTOP_STARTUP_ID and XDG_ACTIVATION_TOKEN are
+// removed from its environment), so on X11 and Wayland alike the window
+// manager has no reason to give it the focus; whether a window is shown
+// minimised is up to that program.
+//
+// The call returns when the program has registered a DDE service (the
+// expected one when a service name is given, else any new socket in the DDE
+// folder), when it has ended, or after the wait bound. The program is not our
+// child once the call returns (a double fork), so it never lingers as a
+// zombie of ours.
+
+#include <string>
+
+namespace platform {
+
+struct StartOptions {
+  // The DDE service the program is expected to register; empty: any.
+  std::string service;
+  // The longest wait for the registration, in milliseconds.
+  int waitMs = 5000;
+};
+
+enum class StartOutcome {
+  NotStarted,    // not found, not executable, or could not be run
+  Registered,    // the service answers
+  Ended,         // the program ended without registering
+  StillStarting, // the wait bound passed first
+};
+
+// Starts the program; false only when it could not be started at all.
+bool StartProgram(const std::string &name, const StartOptions &options = {},
+                  StartOutcome *outcome = nullptr);
+
+// The file that StartProgram would run for name; empty when none.
+std::string FindProgram(const std::string &name);
+
+} // namespace platform

@@ -1,0 +1,182 @@
+#include "platform/start_program.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/dde.h"
+#include "support/dde_sandbox.h"
+
+namespace {
+
+using namespace platform;
+using testsupport::BuiltProgram;
+using testsupport::DdeSandbox;
+using testsupport::TempDir;
+using testsupport::WaitUntil;
+using testsupport::WorkingDirectory;
+using Clock = std::chrono::steady_clock;
+
+HDDEDATA Ignore(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) {
+  return 0;
+}
+
+std::string Script(const TempDir &dir, const std::string &name, const std::string &body) {
+  std::string path = dir.Write(name, "#!/bin/sh\n" + body);
+  chmod(path.c_str(), 0755);
+  return path;
+}
+
+// Sets PATH for the object's lifetime.
+class PathVariable {
+public:
+  explicit PathVariable(const std::string &value) : previous_(std::getenv("PATH")) {
+    setenv("PATH", value.c_str(), 1);
+  }
+  ~PathVariable() { setenv("PATH", previous_.c_str(), 1); }
+
+private:
+  std::string previous_;
+};
+
+bool NoChildLeft() {
+  return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
+}
+
+// Ends the concordance server serving service (it is not our child).
+void StopServer(const std::string &service) {
+  // Its pid is the socket's peer's.
+  std::string path = DdeSocketFolder() + "/" + DdeSocketName(service);
+  int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.copy(address.sun_path, sizeof address.sun_path - 1);
+  if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
+      kill(peer.pid, SIGTERM);
+  }
+  close(fd);
+  EXPECT_TRUE(WaitUntil([&] { return !DdeServiceListening(service); }));
+}
+
+TEST(StartProgramTest, AServerFoundInTheWorkingFolderIsStartedAndThenAnswers) {
+  DdeSandbox sandbox;
+  TempDir folder;
+  std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("QVWIN"));
+  WorkingDirectory here(folder.Path());
+  PathVariable path("/nonexistent");
+  EXPECT_FALSE(DdeServiceListening("QVWIN"));
+  StartOutcome outcome{};
+  ASSERT_TRUE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000}, &outcome));
+  EXPECT_EQ(outcome, StartOutcome::Registered);
+  EXPECT_TRUE(NoChildLeft());
+
+  // The server took its service name from the name it was started by.
+  DWORD inst = 0;
+  ASSERT_EQ(DdeInitialize(&inst, Ignore, APPCMD_CLIENTONLY), DMLERR_NO_ERROR);
+  HSZ service = DdeCreateStringHandle(inst, "qvwin");
+  HSZ topic = DdeCreateStringHandle(inst, "Verses");
+  HCONV conv = DdeConnect(inst, service, topic);
+  EXPECT_NE(conv, 0u);
+  DdeDisconnect(conv);
+  DdeUninitialize(inst);
+  StopServer("QVWIN");
+}
+
+TEST(StartProgramTest, WithoutAServiceNameAnyNewSocketCountsAsRegistered) {
+  DdeSandbox sandbox;
+  TempDir folder;
+  std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("SMW"));
+  PathVariable path(folder.Path().string());
+  StartOutcome outcome{};
+  ASSERT_TRUE(StartProgram("SMW", {.service = "", .waitMs = 10000}, &outcome));
+  EXPECT_EQ(outcome, StartOutcome::Registered);
+  EXPECT_TRUE(DdeServiceListening("SMW"));
+  StopServer("SMW");
+}
+
+TEST(StartProgramTest, TheWorkingFolderComesBeforeThePath) {
+  TempDir here, onPath;
+  Script(here, "which-one", "exit 0\n");
+  Script(onPath, "which-one", "exit 0\n");
+  Script(onPath, "only-on-path", "exit 0\n");
+  WorkingDirectory cwd(here.Path());
+  PathVariable path("/nonexistent::" + onPath.Path().string());
+  EXPECT_EQ(FindProgram("which-one"), "./which-one");
+  EXPECT_EQ(FindProgram("only-on-path"), onPath.File("only-on-path"));
+  EXPECT_EQ(FindProgram(onPath.File("which-one")), onPath.File("which-one"));
+  EXPECT_EQ(FindProgram("sub/which-one"), ""); // a name with '/' is not searched
+  EXPECT_EQ(FindProgram(""), "");
+}
+
+TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
+  TempDir folder;
+  WorkingDirectory here(folder.Path());
+  PathVariable path(folder.Path().string());
+  folder.Write("not-executable", "#!/bin/sh\nexit 0\n");
+  std::filesystem::create_directory(folder.File("a-folder"));
+  folder.Write("bad-interpreter", "#!/nonexistent/interpreter\n");
+  chmod(folder.File("bad-interpreter").c_str(), 0755);
+  auto start = Clock::now();
+  for (const char *name : {"NoSuchServer", "not-executable", "a-folder", "bad-interpreter",
+                           "Logos /tmp", "./missing", ""}) {
+    StartOutcome outcome = StartOutcome::Registered;
+    EXPECT_FALSE(StartProgram(name, {.service = "", .waitMs = 5000}, &outcome)) << name;
+    EXPECT_EQ(outcome, StartOutcome::NotStarted) << name;
+  }
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  EXPECT_TRUE(NoChildLeft());
+}
+
+TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
+  DdeSandbox sandbox;
+  TempDir folder;
+  WorkingDirectory here(folder.Path());
+  Script(folder, "quits", "exit 3\n");
+  Script(folder, "lingers", "sleep 2\n");
+  StartOutcome outcome{};
+  auto start = Clock::now();
+  EXPECT_TRUE(StartProgram("quits", {.service = "Quits", .waitMs = 10000}, &outcome));
+  EXPECT_EQ(outcome, StartOutcome::Ended);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+
+  start = Clock::now();
+  EXPECT_TRUE(StartProgram("lingers", {.service = "Lingers", .waitMs = 300}, &outcome));
+  EXPECT_EQ(outcome, StartOutcome::StillStarting);
+  auto took = Clock::now() - start;
+  EXPECT_GE(took, std::chrono::milliseconds(300));
+  EXPECT_LT(took, std::chrono::milliseconds(1900));
+  EXPECT_TRUE(NoChildLeft());
+}
+
+TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {
+  TempDir folder;
+  WorkingDirectory here(folder.Path());
+  Script(
+      folder, "report",
+      "{ readlink /proc/$$/fd/0; cut -d' ' -f6 /proc/$$/stat; echo \"${DESKTOP_STARTUP_ID-none}\"; "
+      "} > report.tmp\nmv report.tmp report.txt\n");
+  setenv("DESKTOP_STARTUP_ID", "steal-the-focus", 1);
+  StartOutcome outcome{};
+  EXPECT_TRUE(StartProgram("report", {.service = "Report", .waitMs = 10000}, &outcome));
+  unsetenv("DESKTOP_STARTUP_ID");
+  ASSERT_TRUE(WaitUntil([&] { return folder.Exists("report.txt"); }));
+  std::string report = folder.Read("report.txt");
+  std::string ourSession = "\n" + std::to_string(getsid(0)) + "\n";
+  EXPECT_THAT(report, ::testing::MatchesRegex("/dev/null\n[0-9]+\nnone\n"));
+  EXPECT_THAT(report, ::testing::Not(::testing::HasSubstr(ourSession))); // a session of its own
+}
+
+} // namespace
