@@ -1,0 +1,127 @@
+#include "options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace concordance {
+
+const char *const HelpText =
+    R"help(Usage: selwarth-concordance [options]
+
+A stand-in concordance program: a DDE server that Selwarth's Links menu and
+DDE Settings dialog talk to. It serves under its own program name, so a link
+named QVWIN, Logos or SMW pointing at it becomes that server.
+
+It answers:
+  topic System   request Version         the version text
+  topic Data     request NumVersions     the number of translations
+                 request VerAbr0, ...    one translation abbreviation each
+  topic Passage  poke CurVer             choose a translation (a listed one)
+                 poke CurRef             show a passage
+  topic Verses   execute [GoTo("REF")]   show a passage
+                 execute [Activate]      come forward
+A reference reads "book chapter[:verse[-verse]]", as "John 3:16".
+
+Options:
+  --service NAME        serve under NAME instead of the program name
+  --version TEXT        the version text (default 02.00)
+  --translations A,B    the translations offered (default KJV,WEB)
+  --log FILE            append one line per transaction received to FILE
+  --no-answer           accept conversations but never answer a transaction
+  --verse-text          also print the passage's text (needs diatheke and a
+                        module of the translation)
+  --exit-after SECONDS  end after SECONDS (default: run until killed)
+  --help                show this text
+
+It prints each passage it is asked to show ("Showing John 3:16 (KJV)") and
+ends cleanly on SIGTERM or SIGINT, withdrawing its service.
+)help";
+
+namespace {
+
+std::string BaseName(std::string_view path) {
+  std::size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::vector<std::string> SplitList(std::string_view text) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos)
+      comma = text.size();
+    if (comma > start)
+      items.emplace_back(text.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return items;
+}
+
+} // namespace
+
+std::optional<Options> ParseOptions(int argc, const char *const argv[], std::string &error) {
+  Options options;
+  options.service = argc > 0 ? BaseName(argv[0]) : "selwarth-concordance";
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    auto value = [&](std::string_view &out) {
+      if (i + 1 >= argc) {
+        error = std::string(argument) + " needs a value";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    std::string_view text;
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+    } else if (argument == "--no-answer") {
+      options.noAnswer = true;
+    } else if (argument == "--verse-text") {
+      options.verseText = true;
+    } else if (argument == "--service") {
+      if (!value(text))
+        return std::nullopt;
+      options.service = text;
+    } else if (argument == "--version") {
+      if (!value(text))
+        return std::nullopt;
+      options.version = text;
+    } else if (argument == "--translations") {
+      if (!value(text))
+        return std::nullopt;
+      options.translations = SplitList(text);
+    } else if (argument == "--log") {
+      if (!value(text))
+        return std::nullopt;
+      options.logFile = text;
+    } else if (argument == "--exit-after") {
+      if (!value(text))
+        return std::nullopt;
+      auto [end, failure] =
+          std::from_chars(text.data(), text.data() + text.size(), options.exitAfterSeconds);
+      if (failure != std::errc() || end != text.data() + text.size() ||
+          options.exitAfterSeconds <= 0) {
+        error = "--exit-after needs a positive number of seconds";
+        return std::nullopt;
+      }
+    } else {
+      error = "unknown option " + std::string(argument) + " (see --help)";
+      return std::nullopt;
+    }
+  }
+  if (options.service.empty() || options.service.size() > 255) {
+    error = "the service name must have 1 to 255 characters";
+    return std::nullopt;
+  }
+  for (const std::string &translation : options.translations) {
+    if (translation.size() > 19) {
+      error = "a translation abbreviation has at most 19 characters: " + translation;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+} // namespace concordance

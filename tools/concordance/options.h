@@ -1,0 +1,28 @@
+#pragma once
+
+// The command line of selwarth-concordance.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace concordance {
+
+struct Options {
+  std::string service;                                 // the DDE service name
+  std::string version = "02.00";                       // answer to "Version"
+  std::vector<std::string> translations{"KJV", "WEB"}; // "NumVersions", "VerAbr%d"
+  std::string logFile;                                 // one line per transaction
+  bool noAnswer = false;    // accept conversations, never answer transactions
+  int exitAfterSeconds = 0; // 0: run until killed
+  bool verseText = false;   // print the verse text through diatheke
+  bool help = false;
+};
+
+// Parses the arguments (argv[0] names the service unless --service does);
+// nullopt with a message in error when they are wrong.
+std::optional<Options> ParseOptions(int argc, const char *const argv[], std::string &error);
+
+extern const char *const HelpText;
+
+} // namespace concordance
