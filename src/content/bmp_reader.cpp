@@ -1,10 +1,11 @@
 #include "content/bmp_reader.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <cerrno>
 
 namespace {
 
@@ -175,9 +176,33 @@ std::optional<TBitmapImage> Refuse(TBitmapFault *fault, TBitmapFault why) {
   return std::nullopt;
 }
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
+class TDescriptor {
+public:
+  explicit TDescriptor(int fd) : fd_(fd) {}
+  ~TDescriptor() {
+    if (fd_ >= 0)
+      close(fd_);
+  }
+  TDescriptor(const TDescriptor &) = delete;
+  TDescriptor &operator=(const TDescriptor &) = delete;
+  int Get() const { return fd_; }
+
+private:
+  int fd_;
 };
+
+bool ReadAll(int fd, std::vector<std::uint8_t> &bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got <= 0)
+      return false;
+    done += static_cast<std::size_t>(got);
+  }
+  return true;
+}
 
 } // namespace
 
@@ -237,15 +262,17 @@ std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBit
 }
 
 std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault *fault) {
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  // Non-blocking, so that a named pipe given the name of a picture cannot
+  // hold the caller up; it is then refused as not a regular file.
+  const TDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
-  if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))
+  if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
     return Refuse(fault, TBitmapFault::CannotOpen);
   const auto size = static_cast<std::uint64_t>(info.st_size);
   if (size > MaxFileSize)
     return Refuse(fault, TBitmapFault::FileTooLarge);
   std::vector<std::uint8_t> bytes(size);
-  if (size > 0 && std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+  if (!ReadAll(file.Get(), bytes))
     return Refuse(fault, TBitmapFault::CannotOpen);
   return ReadBitmap(bytes, fault);
 }

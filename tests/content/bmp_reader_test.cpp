@@ -1,9 +1,9 @@
 #include "content/bmp_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <set>
 
@@ -227,6 +227,10 @@ TEST(BmpReaderTest, RefusesFilesThatCannotBeRead) {
   EXPECT_FALSE(ReadBitmapFile(dir.File("ABSENT.QXR"), &fault));
   EXPECT_EQ(fault, TBitmapFault::CannotOpen);
   EXPECT_FALSE(ReadBitmapFile(dir.Path().string(), &fault));
+  EXPECT_EQ(fault, TBitmapFault::CannotOpen);
+  // A named pipe with no writer must not block the reader.
+  ASSERT_EQ(mkfifo(dir.File("PIPE.QXR").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadBitmapFile(dir.File("PIPE.QXR"), &fault));
   EXPECT_EQ(fault, TBitmapFault::CannotOpen);
   // A sparse file: refused by its length, never read.
   const std::string huge = dir.Write("HUGE.QXR", "BM");
