@@ -7,7 +7,10 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "dialogs/calendar_dialog.h"
 #include "dialogs/program_settings_dialog.h"
+#include "dialogs/start_date_dialog.h"
+#include "framework/backend.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
@@ -23,12 +26,16 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommand(CM_NEW, &W::OnCommand),
       EvCommand(CM_EXIT, &W::OnCommand),
       EvCommand(CM_PROGRAM, &W::OnCommand),
+      EvCommand(CM_STARTDATE, &W::OnCommand),
+      EvCommand(CM_DATE, &W::OnCommand),
       EvCommand(CM_SHOWANSWERS, &W::OnCommand),
       EvCommand(CM_HIDEMENUS, &W::OnCommand),
       EvCommand(CM_COPYTEXT, &W::OnCommand),
       EvCommand(CM_DAYBACKWARD, &W::OnDayCommand),
       EvCommand(CM_DAYFORWARD, &W::OnDayCommand),
       EvCommand(CM_DAYRESET, &W::OnDayCommand),
+      EvCommandEnable(CM_STARTDATE, &W::OnCommandEnable),
+      EvCommandEnable(CM_DATE, &W::OnCommandEnable),
       EvCommandEnable(CM_DAYBACKWARD, &W::OnCommandEnable),
       EvCommandEnable(CM_DAYFORWARD, &W::OnCommandEnable),
       EvCommandEnable(CM_DAYRESET, &W::OnCommandEnable),
@@ -44,6 +51,8 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
 TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
   LoadDay(this);
 }
+
+TVerseWindow::~TVerseWindow() = default;
 
 bool TVerseWindow::Respond(const TMessage &msg) {
   return RespondFrom(*this, Responses(), msg) || TWindow::Respond(msg);
@@ -74,6 +83,8 @@ void TVerseWindow::CleanupWindow() {
   WriteSettingText("LastStartup", TodayText);
   FreeDayEntries(DayEntries);
   KillTimer(DayTimer);
+  if (CalendarOpen)
+    CalendarDialog->Destroy();
   MainWindowHandle = nullptr;
 }
 
@@ -123,6 +134,12 @@ void TVerseWindow::OnCommand(unsigned id) {
   case CM_PROGRAM:
     RunProgramSettings();
     break;
+  case CM_STARTDATE:
+    RunStartDate();
+    break;
+  case CM_DATE:
+    OpenCalendar();
+    break;
   case CM_SHOWANSWERS:
     ShowAnswers = !ShowAnswers;
     Invalidate(false);
@@ -149,8 +166,25 @@ void TVerseWindow::RunProgramSettings() {
     PostMessage(WM_SIZE, SIZE_RESTORED, 0);
   else if (JustifyText != justify)
     Invalidate(true);
+  if (CalendarOpen)
+    CalendarDialog->SetTopmost(Topmost != 0);
   if (TFrameWindow *frame = Frame())
     frame->SetTopmost(Topmost != 0);
+}
+
+void TVerseWindow::RunStartDate() {
+  TSetStartDateDialog(this).Execute();
+  if (ReloadPending)
+    PostMessage(WM_COMMAND, CM_NEW);
+}
+
+void TVerseWindow::OpenCalendar() {
+  if (CalendarOpen) {
+    CurrentBackend().Activate(*CalendarDialog);
+    return;
+  }
+  CalendarDialog = std::make_unique<TCalendar>(nullptr);
+  CalendarDialog->Create();
 }
 
 void TVerseWindow::OnDayCommand(unsigned id) {
@@ -177,6 +211,12 @@ void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
     break;
   case CM_DAYRESET:
     enabler.Enable(DayOffset != 0);
+    break;
+  case CM_STARTDATE:
+    enabler.Enable(QuoteMethodCode == MethodDate);
+    break;
+  case CM_DATE:
+    enabler.Enable(true);
     break;
   case CM_SHOWANSWERS:
     enabler.Enable(HasAnswers);

@@ -4,21 +4,27 @@
 // keeps the date on the menu bar current, notices the change of date, and
 // answers every menu command and accelerator of the main window.
 
+#include <memory>
+
 #include "framework/response_table.h"
 #include "framework/window.h"
 
+class TCalendar;
 class TFrameWindow;
 
 class TVerseWindow : public TWindow {
 public:
   // Loads the day's content at once, before the window exists.
   TVerseWindow();
+  ~TVerseWindow() override;
 
   // Writes TodayText into the menu bar's date item.
   void UpdateDateItem();
 
   // Recompute the vertical scroll range at the end of the next paint.
   bool ScrollRangeStale = true;
+  // The modeless Calendar; valid while CalendarOpen is set.
+  std::unique_ptr<TCalendar> CalendarDialog;
 
   bool EnableCommand(TCommandEnabler &enabler) override;
 
@@ -43,6 +49,8 @@ private:
   // Runs Program Settings, then lays out, repaints or reloads as the changes
   // need, and applies Topmost.
   void RunProgramSettings();
+  void RunStartDate();
+  void OpenCalendar();
   void ToggleMenu();
 };
 

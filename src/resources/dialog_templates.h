@@ -7,6 +7,8 @@
 
 const TDialogTemplate &ProgramSettingsTemplate(); // "PROGRAMSETTINGS"
 const TDialogTemplate &ScreenSaverTemplate();     // "SCREENSAVER"
+const TDialogTemplate &StartDateTemplate();       // "STARTDATE"
+const TDialogTemplate &CalendarTemplate();        // "CALENDAR"
 
 // The style of the program's modal dialogs: a modal frame with a caption and
 // a system menu.

@@ -12,6 +12,7 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "dialogs/calendar_dialog.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
@@ -306,6 +307,41 @@ TEST_F(VerseWindowTest, ProgramSettingsReloadsRelaysOrRepaintsAsTheChangesNeed) 
          EXPECT_EQ(DayIndex, 7); // New ran under the Increment method
          EXPECT_TRUE(backend.IsTopmost(Frame()));
        }});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMethod) {
+  backend.InDialog("STARTDATE", [](TDialog &d) {
+    d.UserClick(106); // 2 January
+    d.UserClick(1);
+  });
+  Run({[&] {
+         EXPECT_TRUE(Enabled(CM_STARTDATE));
+         DayOffset = 3;
+         backend.PressKey(Frame(), TKeyPress{'D', 4, true});
+         EXPECT_EQ(PlanOffset, 1);
+       },
+       [&] {
+         EXPECT_EQ(DayOffset, 0); // New ran
+         QuoteMethodCode = MethodIncrement;
+         EXPECT_FALSE(Enabled(CM_STARTDATE));
+       }});
+}
+
+TEST_F(VerseWindowTest, TheDateItemOpensOneCalendarThatClosesWithTheWindow) {
+  Run({[&] {
+    Frame().MenuCommand(CM_DATE);
+    ASSERT_TRUE(CalendarOpen);
+    TWindow *calendar = Verse().CalendarDialog.get();
+    EXPECT_TRUE(backend.Shows(*calendar));
+    Frame().MenuCommand(CM_DATE);
+    EXPECT_EQ(Verse().CalendarDialog.get(), calendar); // no second calendar
+    EXPECT_EQ(backend.ActiveWindow(), calendar);
+  }});
+  EXPECT_FALSE(CalendarOpen);
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+#include "dialogs/calendar_dialog.h"
+
+#include "content/settings.h"
+#include "content/today_text.h"
+#include "dialogs/calendar_data.h"
+#include "framework/controls.h"
+#include "framework/response_table.h"
+#include "resources/dialog_templates.h"
+
+bool CalendarOpen = false;
+
+namespace {
+
+constexpr int PreviousButton = 37, NextButton = 38;
+constexpr int TitleEdit = 250;
+constexpr int FirstCell = 201, LastCell = 237;
+
+} // namespace
+
+TCalendar::TCalendar(TWindow *parent) : TDialog(parent, CalendarTemplate()) {}
+
+bool TCalendar::Respond(const TMessage &msg) {
+  static const TResponseTable<TCalendar> table = {
+      EvCommand(PreviousButton, &TCalendar::CmPrevious),
+      EvCommand(NextButton, &TCalendar::CmNext),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TCalendar::SetupWindow() {
+  if (LocalTimeNow == nullptr)
+    BuildTodayText();
+  year_ = LocalTimeNow->tm_year + 1900;
+  month_ = LocalTimeNow->tm_mon + 1;
+  day_ = LocalTimeNow->tm_mday;
+  FillMonth();
+  CalendarOpen = true;
+  if (Topmost != 0)
+    SetTopmost(true);
+}
+
+void TCalendar::CleanupWindow() {
+  CalendarOpen = false;
+}
+
+void TCalendar::FillMonth() {
+  int first = DayOfWeek(1, month_, year_);
+  int length = DaysInMonth(month_, year_);
+  TEdit(*this, TitleEdit)
+      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + std::to_string(year_));
+  for (int cell = FirstCell; cell <= LastCell; ++cell) {
+    int day = cell - 200 - first;
+    TEdit(*this, cell).SetText(day >= 1 && day <= length ? std::to_string(day) : "");
+  }
+}
+
+void TCalendar::CmPrevious(unsigned) {
+  if (--month_ < 1) {
+    month_ = 12;
+    --year_;
+  }
+  FillMonth();
+}
+
+void TCalendar::CmNext(unsigned) {
+  if (++month_ > 12) {
+    month_ = 1;
+    ++year_;
+  }
+  FillMonth();
+}

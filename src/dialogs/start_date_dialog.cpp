@@ -1,0 +1,100 @@
+#include "dialogs/start_date_dialog.h"
+
+#include <cstdio>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "dialogs/calendar_data.h"
+#include "framework/controls.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+constexpr int MonthEdit = 101, MonthBack = 102, MonthForward = 103;
+constexpr int DayEdit = 104, DayBack = 105, DayForward = 106;
+
+std::string TwoColumns(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2i", value);
+  return text;
+}
+
+int LastDay(int month) {
+  return MonthDays[static_cast<std::size_t>(month)];
+}
+
+} // namespace
+
+TSetStartDateDialog::TSetStartDateDialog(TWindow *parent) : TDialog(parent, StartDateTemplate()) {}
+
+bool TSetStartDateDialog::Respond(const TMessage &msg) {
+  using D = TSetStartDateDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(MonthBack, &D::CmMonthBack),
+      EvCommand(MonthForward, &D::CmMonthForward),
+      EvCommand(DayBack, &D::CmDayBack),
+      EvCommand(DayForward, &D::CmDayForward),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TSetStartDateDialog::SetupWindow() {
+  offsetAtOpening_ = PlanOffset;
+  ReloadPending = false;
+  DateOfPlanOffset(PlanOffset, month_, day_);
+  ShowMonth();
+  ShowDay();
+}
+
+void TSetStartDateDialog::ShowMonth() {
+  TEdit(*this, MonthEdit).SetText(TwoColumns(month_));
+}
+
+void TSetStartDateDialog::ShowDay() {
+  TEdit(*this, DayEdit).SetText(TwoColumns(day_));
+}
+
+void TSetStartDateDialog::ClampDay() {
+  if (day_ > LastDay(month_)) {
+    day_ = LastDay(month_);
+    ShowDay();
+  }
+}
+
+void TSetStartDateDialog::CmMonthBack(unsigned) {
+  month_ = month_ < 2 ? 12 : month_ - 1;
+  ShowMonth();
+  ClampDay();
+}
+
+void TSetStartDateDialog::CmMonthForward(unsigned) {
+  month_ = month_ > 11 ? 1 : month_ + 1;
+  ShowMonth();
+  ClampDay();
+}
+
+void TSetStartDateDialog::CmDayBack(unsigned) {
+  day_ = day_ < 2 ? LastDay(month_) : day_ - 1;
+  ShowDay();
+}
+
+void TSetStartDateDialog::CmDayForward(unsigned) {
+  day_ = day_ < LastDay(month_) ? day_ + 1 : 1;
+  ShowDay();
+}
+
+void TSetStartDateDialog::CmOk() {
+  if (day_ > LastDay(month_)) {
+    MessageBox(this, "That is an invalid date. Please try again.", "Oops... ", MB_ICONINFORMATION);
+    return;
+  }
+  PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
+  if (PlanOffset != offsetAtOpening_) {
+    ReloadPending = true;
+    WriteSettingInt("PlanOffset", PlanOffset);
+  }
+  CloseDialog(IDOK);
+}

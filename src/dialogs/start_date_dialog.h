@@ -1,0 +1,32 @@
+#pragma once
+
+// The Plan Start Date dialog: the day of the year the reading plan starts,
+// chosen as a month and a day of a 365-day year and stored as PlanOffset.
+
+#include <cstdint>
+
+#include "framework/dialog.h"
+
+class TSetStartDateDialog : public TDialog {
+public:
+  explicit TSetStartDateDialog(TWindow *parent);
+
+  void CmOk() override;
+  void CmMonthBack(unsigned);
+  void CmMonthForward(unsigned);
+  void CmDayBack(unsigned);
+  void CmDayForward(unsigned);
+
+protected:
+  void SetupWindow() override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  void ShowMonth();
+  void ShowDay();
+  void ClampDay();
+
+  int month_ = 1;
+  int day_ = 1;
+  std::int16_t offsetAtOpening_ = 0;
+};

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/today_text.h"
+#include "dialogs/calendar_data.h"
+#include "dialogs/calendar_dialog.h"
+#include "dialogs/start_date_dialog.h"
+#include "framework/controls.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+
+namespace {
+
+TEST(CalendarDataTest, DayOfWeekFollowsTheGregorianCalendar) {
+  EXPECT_EQ(DayOfWeek(1, 1, 2000), 6);  // Saturday
+  EXPECT_EQ(DayOfWeek(5, 1, 1997), 0);  // Sunday
+  EXPECT_EQ(DayOfWeek(1, 9, 1997), 1);  // Monday
+  EXPECT_EQ(DayOfWeek(29, 2, 2024), 4); // Thursday
+  EXPECT_EQ(DayOfWeek(1, 3, 1900), 4);  // Thursday
+  EXPECT_EQ(DayOfWeek(7, 12, 2026), 1); // Monday
+}
+
+TEST(CalendarDataTest, MonthLengthsUseTheFullLeapRule) {
+  EXPECT_EQ(DaysInMonth(2, 2000), 29);
+  EXPECT_EQ(DaysInMonth(2, 2024), 29);
+  EXPECT_EQ(DaysInMonth(2, 1999), 28);
+  // 1900 and 2100 are not leap years.
+  EXPECT_EQ(DaysInMonth(2, 1900), 28);
+  EXPECT_EQ(DaysInMonth(2, 2100), 28);
+  EXPECT_EQ(DaysInMonth(12, 1900), 31);
+}
+
+TEST(CalendarDataTest, PlanOffsetsCountACommonYear) {
+  int month = 0, day = 0;
+  for (auto [offset, m, d] :
+       {std::tuple{0, 1, 1}, {31, 2, 1}, {58, 2, 28}, {59, 3, 1}, {364, 12, 31}}) {
+    DateOfPlanOffset(offset, month, day);
+    EXPECT_EQ(month, m) << offset;
+    EXPECT_EQ(day, d) << offset;
+    EXPECT_EQ(PlanOffsetOf(m, d), offset);
+  }
+}
+
+class DateDialogTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+  }
+  static std::string Text(TDialog &d, int id) { return TEdit(d, id).GetText(); }
+  testsupport::ConfigSandbox sandbox;
+  HeadlessBackend backend;
+};
+
+TEST_F(DateDialogTest, StartDateOpensOnThePlansStartAndStepsWithinTheYear) {
+  PlanOffset = 59;
+  backend.InDialog("STARTDATE", [](TDialog &d) {
+    EXPECT_EQ(Text(d, 101), " 3");
+    EXPECT_EQ(Text(d, 104), " 1");
+    d.UserClick(105); // day back from 1: the month's last day
+    EXPECT_EQ(Text(d, 104), "31");
+    d.UserClick(102); // February: the day is held to 28
+    EXPECT_EQ(Text(d, 101), " 2");
+    EXPECT_EQ(Text(d, 104), "28");
+    d.UserClick(106); // day forward from the last day: 1
+    EXPECT_EQ(Text(d, 104), " 1");
+    d.UserClick(102);
+    d.UserClick(102); // back from January: December
+    EXPECT_EQ(Text(d, 101), "12");
+    d.UserClick(103); // forward from December: January
+    EXPECT_EQ(Text(d, 101), " 1");
+    d.UserClick(1);
+  });
+  EXPECT_EQ(TSetStartDateDialog(nullptr).Execute(), IDOK);
+  EXPECT_EQ(PlanOffset, 0);
+  EXPECT_TRUE(ReloadPending);
+  EXPECT_EQ(ReadSettingInt("PlanOffset", -1), 0);
+}
+
+TEST_F(DateDialogTest, OkWithoutAChangeWritesNothing) {
+  PlanOffset = 364;
+  ReloadPending = true; // cleared when the dialog opens
+  backend.InDialog("STARTDATE", [](TDialog &d) {
+    EXPECT_EQ(Text(d, 101), "12");
+    EXPECT_EQ(Text(d, 104), "31");
+    d.UserClick(1);
+  });
+  TSetStartDateDialog(nullptr).Execute();
+  EXPECT_FALSE(ReloadPending);
+  EXPECT_EQ(ReadSettingInt("PlanOffset", -1), -1);
+}
+
+TEST_F(DateDialogTest, TheCalendarShowsTheCurrentMonthAndSteps) {
+  testsupport::SetDate(2000, 1, 15);
+  BuildTodayText();
+  Topmost = 1;
+  TCalendar calendar(nullptr);
+  calendar.Create();
+  EXPECT_TRUE(CalendarOpen);
+  EXPECT_TRUE(backend.IsTopmost(calendar));
+  // January 2000 starts on a Saturday and has 31 days: cells 207 to 237.
+  EXPECT_EQ(Text(calendar, 250), "January 2000");
+  EXPECT_EQ(Text(calendar, 206), "");
+  EXPECT_EQ(Text(calendar, 207), "1");
+  EXPECT_EQ(Text(calendar, 237), "31");
+
+  calendar.UserClick(38); // February 2000: 29 days from Tuesday
+  EXPECT_EQ(Text(calendar, 250), "February 2000");
+  EXPECT_EQ(Text(calendar, 203), "1");
+  EXPECT_EQ(Text(calendar, 231), "29");
+  EXPECT_EQ(Text(calendar, 232), "");
+
+  calendar.UserClick(37);
+  calendar.UserClick(37); // back over the year's start
+  EXPECT_EQ(Text(calendar, 250), "December 1999");
+
+  calendar.UserCancel();
+  EXPECT_FALSE(calendar.IsCreated());
+  EXPECT_FALSE(CalendarOpen);
+}
+
+TEST_F(DateDialogTest, FebruaryOf1900HasTwentyEightDays) {
+  testsupport::SetDate(2026, 12, 7);
+  BuildTodayText();
+  TCalendar calendar(nullptr);
+  calendar.Create();
+  for (int i = 0; i < 12 * 127 - 2; ++i) // back to February 1900
+    calendar.UserClick(37);
+  EXPECT_EQ(Text(calendar, 250), "February 1900");
+  EXPECT_EQ(Text(calendar, 205), "1"); // a Thursday
+  EXPECT_EQ(Text(calendar, 232), "28");
+  EXPECT_EQ(Text(calendar, 233), "");
+  calendar.Destroy();
+}
+
+} // namespace
