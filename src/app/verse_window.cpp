@@ -8,6 +8,7 @@
 #include "content/settings_file.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_dialog.h"
+#include "dialogs/package_settings_dialog.h"
 #include "dialogs/program_settings_dialog.h"
 #include "dialogs/start_date_dialog.h"
 #include "framework/backend.h"
@@ -25,6 +26,7 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
   static const TResponseTable<W> table = {
       EvCommand(CM_NEW, &W::OnCommand),
       EvCommand(CM_EXIT, &W::OnCommand),
+      EvCommand(CM_PACKAGES, &W::OnCommand),
       EvCommand(CM_PROGRAM, &W::OnCommand),
       EvCommand(CM_STARTDATE, &W::OnCommand),
       EvCommand(CM_DATE, &W::OnCommand),
@@ -133,6 +135,11 @@ void TVerseWindow::OnCommand(unsigned id) {
     break;
   case CM_PROGRAM:
     RunProgramSettings();
+    break;
+  case CM_PACKAGES:
+    TPackageSettingsDialog(this).Execute();
+    if (ReloadPending)
+      PostMessage(WM_COMMAND, CM_NEW);
     break;
   case CM_STARTDATE:
     RunStartDate();

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/dc.h"
 
@@ -41,6 +42,9 @@ public:
   virtual TRect WindowRect(const TWindow &window) const = 0;
   // The size of the screen in pixels.
   virtual TSize ScreenSize() const = 0;
+  // The face name of every font family of the screen, once each (code page
+  // 1252; families whose names it cannot hold are left out).
+  virtual std::vector<std::string> FontFamilies() const = 0;
 
   // Starts or replaces a timer that posts WM_TIMER with id to window every
   // periodMs; false when no timer is available.

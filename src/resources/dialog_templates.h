@@ -5,6 +5,7 @@
 
 #include "framework/dialog_template.h"
 
+const TDialogTemplate &PackageSettingsTemplate(); // "PACKAGESETTINGS"
 const TDialogTemplate &ProgramSettingsTemplate(); // "PROGRAMSETTINGS"
 const TDialogTemplate &ScreenSaverTemplate();     // "SCREENSAVER"
 const TDialogTemplate &StartDateTemplate();       // "STARTDATE"

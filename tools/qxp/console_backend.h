@@ -24,6 +24,7 @@ public:
   TRect ClientRect(const TWindow &) const override { return {}; }
   TRect WindowRect(const TWindow &) const override { return {}; }
   TSize ScreenSize() const override { return {}; }
+  std::vector<std::string> FontFamilies() const override { return {}; }
   // A tool has no message loop to deliver timer messages.
   bool StartTimer(TWindow &, unsigned, unsigned) override { return false; }
   void StopTimer(TWindow &, unsigned) override {}

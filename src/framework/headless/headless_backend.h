@@ -83,6 +83,8 @@ public:
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override { return screen_; }
+  std::vector<std::string> FontFamilies() const override { return fonts_; }
+  void SetFontFamilies(std::vector<std::string> fonts) { fonts_ = std::move(fonts); }
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
@@ -113,6 +115,7 @@ private:
   std::deque<int> answers_;
   std::string clipboard_;
   TSize screen_{1024, 768};
+  std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
   int menuRedraws_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;

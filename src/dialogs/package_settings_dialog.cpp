@@ -1,0 +1,225 @@
+#include "dialogs/package_settings_dialog.h"
+
+#include <cstdio>
+
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/settings_file.h"
+#include "framework/backend.h"
+#include "framework/controls.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "platform/file_rename.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+constexpr int EnabledList = 101, DisabledList = 102, FontList = 103, SizeList = 104;
+constexpr int OnOffButton = 11, AssignButton = 159, HelpButton = 998;
+constexpr int SmallestSize = 6, LargestSize = 80;
+constexpr std::size_t FontNameBuffer = 256;
+// The longest package name a switch can make: the name field holds 102
+// characters and its end.
+constexpr std::size_t LongestSwitchedName = 102;
+
+std::string LowerCase(std::string text) {
+  for (char &c : text)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+bool EqualNoCase(const std::string &a, const std::string &b) {
+  return LowerCase(a) == LowerCase(b);
+}
+
+// A size as the size list writes it: at least two digits.
+std::string SizeText(int size) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", size);
+  return text;
+}
+
+std::string DropTrailingDot(std::string text) {
+  if (!text.empty() && text.back() == '.')
+    text.pop_back();
+  return text;
+}
+
+char LetterAfterLastDot(const std::string &name) {
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos || dot + 1 >= name.size() ? '\0' : name[dot + 1];
+}
+
+} // namespace
+
+TPackageSettingsDialog::TPackageSettingsDialog(TWindow *parent)
+    : TDialog(parent, PackageSettingsTemplate()) {}
+
+bool TPackageSettingsDialog::Respond(const TMessage &msg) {
+  using D = TPackageSettingsDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(AssignButton, &D::CmAssign),
+      EvCommand(OnOffButton, &D::CmOnOff),
+      EvCommand(HelpButton, &D::CmHelp),
+      EvNotify(EnabledList, LBN_SELCHANGE, &D::EvEnabledSelected),
+      EvNotify(DisabledList, LBN_SELCHANGE, &D::EvDisabledSelected),
+      EvNotify(FontList, LBN_SELCHANGE, &D::EvFontPicked),
+      EvNotify(SizeList, LBN_SELCHANGE, &D::EvSizePicked),
+      EvNotify(EnabledList, LBN_DBLCLK, &D::EvDoubleClick),
+      EvNotify(DisabledList, LBN_DBLCLK, &D::EvDoubleClick),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TPackageSettingsDialog::SetupWindow() {
+  ReloadPending = false;
+  FillPackageLists();
+  TListBox fonts(*this, FontList);
+  for (const std::string &family : CurrentBackend().FontFamilies())
+    fonts.AddString(family);
+  TListBox sizes(*this, SizeList);
+  for (int size = SmallestSize; size <= LargestSize; ++size)
+    sizes.AddString(SizeText(size));
+  selected_.clear();
+  LastAction = 0;
+}
+
+void TPackageSettingsDialog::FillPackageLists() {
+  TListBox enabled(*this, EnabledList);
+  TListBox disabled(*this, DisabledList);
+  enabled.ClearList();
+  disabled.ClearList();
+  enabled.DirectoryList("*.QXP");
+  disabled.DirectoryList("*.OFF");
+}
+
+bool TPackageSettingsDialog::EnabledPackageSelected() const {
+  char letter = LetterAfterLastDot(selected_);
+  return !selected_.empty() && letter != 'o' && letter != 'O';
+}
+
+void TPackageSettingsDialog::EvEnabledSelected() {
+  TListBox(*this, DisabledList).SetSelIndex(-1);
+  TListBox enabled(*this, EnabledList);
+  selected_ = enabled.GetString(enabled.GetSelIndex());
+  if (selected_.empty())
+    return;
+  std::string key = LowerCase(selected_);
+  TListBox(*this, FontList)
+      .SelectString(ReadSettingText(key + "_fontname", "System", FontNameBuffer));
+  TListBox(*this, SizeList).SelectString(SizeText(ReadSettingInt(key + "_fontsize", 10)));
+  LastAction = EnabledList;
+}
+
+void TPackageSettingsDialog::EvDisabledSelected() {
+  TListBox disabled(*this, DisabledList);
+  selected_ = disabled.GetString(disabled.GetSelIndex());
+  TListBox(*this, EnabledList).SetSelIndex(-1);
+  TListBox(*this, FontList).SetSelIndex(-1);
+  TListBox(*this, SizeList).SetSelIndex(-1);
+  LastAction = DisabledList;
+}
+
+void TPackageSettingsDialog::EvFontPicked() {
+  if (EnabledPackageSelected())
+    LastAction = FontList;
+  else
+    TListBox(*this, FontList).SetSelIndex(-1);
+}
+
+void TPackageSettingsDialog::EvSizePicked() {
+  if (EnabledPackageSelected())
+    LastAction = SizeList;
+  else
+    TListBox(*this, SizeList).SetSelIndex(-1);
+}
+
+void TPackageSettingsDialog::EvDoubleClick() {
+  CmOnOff(OnOffButton);
+}
+
+void TPackageSettingsDialog::CmOnOff(unsigned) {
+  TListBox(*this, FontList).SetSelIndex(-1);
+  TListBox(*this, SizeList).SetSelIndex(-1);
+  if (selected_.empty()) {
+    MessageBox(this, "First highlight a package to turn on or off.", "Oops...",
+               MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  std::size_t dot = selected_.rfind('.');
+  std::string stem = dot == std::string::npos ? selected_ : selected_.substr(0, dot);
+  char letter = LetterAfterLastDot(selected_);
+  std::string renamed = stem + (letter == 'q' || letter == 'Q' ? ".OFF" : ".QXP");
+  if (renamed.size() > LongestSwitchedName) {
+    MessageBox(this,
+               "The name of the package \"" + selected_ +
+                   "\" is too long to switch it on or "
+                   "off. Rename the file to a name of at most " +
+                   std::to_string(LongestSwitchedName) + " characters first.",
+               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  // Switching never replaces a file: a package of the other state with the
+  // same name would be lost.
+  std::string error;
+  if (!platform::RenameNoReplace(selected_, renamed, error)) {
+    MessageBox(this,
+               "The package \"" + selected_ + "\" could not be renamed to \"" + renamed +
+                   "\": " + error + ".",
+               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    FillPackageLists();
+    selected_.clear();
+    return;
+  }
+  FillPackageLists();
+  selected_.clear();
+  ReloadPending = true;
+  LastAction = OnOffButton;
+}
+
+void TPackageSettingsDialog::CmAssign(unsigned) {
+  TListBox enabled(*this, EnabledList);
+  TListBox fonts(*this, FontList);
+  TListBox sizes(*this, SizeList);
+  if (enabled.GetSelIndex() < 0 || fonts.GetSelIndex() < 0 || sizes.GetSelIndex() < 0) {
+    MessageBox(this, "First choose a Package, Font, and Size.", "Oops...",
+               MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  std::string package = enabled.GetString(enabled.GetSelIndex());
+  std::string face = DropTrailingDot(fonts.GetString(fonts.GetSelIndex()));
+  int size = std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str());
+  std::string key = LowerCase(package);
+  WriteSettingText(key + "_fontname", face);
+  WriteSettingInt(key + "_fontsize", size);
+  // The window shows the new font at once, before the day is loaded again.
+  for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+    if (EqualNoCase(entry->FileName, package)) {
+      entry->FontName = face.substr(0, 59);
+      entry->FontSize = static_cast<std::int16_t>(size);
+    }
+  if (Parent() != nullptr)
+    Parent()->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+  ReloadPending = true;
+  LastAction = AssignButton;
+}
+
+void TPackageSettingsDialog::CmHelp(unsigned) {
+  MessageBox(this,
+             "Highlight packages and then click [On/Off] to enable or disable them. Once a "
+             "package is enabled, you may highlight it, choose a font and size, and click "
+             "[Assign Font].",
+             "Package Settings Help", MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+void TPackageSettingsDialog::CmOk() {
+  if (LastAction == FontList || LastAction == SizeList) {
+    std::string question = "Font settings were changed for " + selected_ +
+                           ". Do you want to go back and assign the new font before exiting?";
+    if (MessageBox(this, question, "PackageSettings", MB_ICONQUESTION | MB_YESNO | MB_TASKMODAL) ==
+        IDYES)
+      return;
+  }
+  CloseDialog(IDOK);
+}

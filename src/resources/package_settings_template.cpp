@@ -1,0 +1,32 @@
+#include "framework/window.h"
+#include "resources/dialog_templates.h"
+
+const TDialogTemplate &PackageSettingsTemplate() {
+  using K = TControlKind;
+  constexpr std::uint32_t PackageList =
+      LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
+  constexpr std::uint32_t ChoiceList = LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+  static const TDialogTemplate dialog{
+      "PACKAGESETTINGS",
+      "Package Settings",
+      ModalDialogStyle,
+      0,
+      0,
+      170,
+      104,
+      "System",
+      8,
+      {
+          {108, K::Static, "Enabled:", 0, 12, 5, 46, 7},
+          {-1, K::Static, "Disabled:", 0, 75, 5, 45, 7},
+          {101, K::ListBox, "", PackageList, 6, 15, 58, 54},
+          {102, K::ListBox, "", PackageList, 69, 15, 58, 54},
+          {103, K::ListBox, "", ChoiceList, 6, 68, 95, 31},
+          {104, K::ListBox, "", ChoiceList, 106, 68, 21, 31},
+          {1, K::DefPushButton, "&Ok", WS_TABSTOP, 133, 14, 32, 12},
+          {11, K::PushButton, "On&/Off", WS_TABSTOP, 133, 38, 32, 12},
+          {159, K::PushButton, "&Assign", WS_TABSTOP, 133, 63, 32, 12},
+          {998, K::PushButton, "&Help", WS_TABSTOP, 133, 88, 32, 12},
+      }};
+  return dialog;
+}
