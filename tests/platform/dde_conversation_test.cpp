@@ -153,14 +153,16 @@ TEST_F(DdeConversationTest, ExecutesTakeTheCommandUpToItsNul) {
   ASSERT_NE(server, nullptr);
   HCONV conv = Connect("QVWIN", "Verses");
   ASSERT_NE(conv, 0u);
+  EXPECT_EQ(Request(conv, "Version"), std::string("02.00\0", 6)); // asked on the check topic
   EXPECT_EQ(Execute(conv, "[GoTo(\"Romans 8:28\")]"), 1u);
   EXPECT_EQ(Execute(conv, "[Activate]"), 1u);
   EXPECT_EQ(Execute(conv, "[GoTo(\"\")]"), 0u);
   EXPECT_EQ(Execute(conv, "[Explode]"), 0u);
   DdeDisconnect(conv);
-  EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= 6; }));
+  EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= 7; }));
   EXPECT_THAT(LogLines(),
-              ElementsAre("CONNECT\tVerses\t\t", "EXECUTE\tVerses\t\t[GoTo(\"Romans 8:28\")]",
+              ElementsAre("CONNECT\tVerses\t\t", "REQUEST\tVerses\tVersion\t",
+                          "EXECUTE\tVerses\t\t[GoTo(\"Romans 8:28\")]",
                           "EXECUTE\tVerses\t\t[Activate]", "EXECUTE\tVerses\t\t[GoTo(\"\")]",
                           "EXECUTE\tVerses\t\t[Explode]", "DISCONNECT\t\t\t"));
   EXPECT_THAT(server->Output(), ::testing::HasSubstr("Showing Romans 8:28 (KJV)\nActivated\n"));

@@ -10,7 +10,9 @@
 #include <chrono>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -282,6 +284,35 @@ TEST_F(DdePeerTest, ClientsThatNeverSayTheirTopicAreDroppedAfterTheConnectTimeou
   EXPECT_NE(conv, 0u);
   for (int fd : idle)
     close(fd);
+}
+
+TEST_F(DdePeerTest, APeerOfAnotherUserIsRefused) {
+  if (geteuid() != 0)
+    GTEST_SKIP() << "acting as another user needs root";
+  // Let the other user reach the socket at all; the folder was checked when
+  // the name was registered.
+  for (const std::string &folder : {sandbox.Runtime().Path().string(), sandbox.Folder()})
+    chmod(folder.c_str(), 0711);
+  chmod(path.c_str(), 0777);
+  pid_t child = fork();
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0)
+      _exit(2);
+    int fd = RawConnect(path);
+    std::string connect = EncodeFrame(ConnectFrame("Data"));
+    if (fd < 0)
+      _exit(3);
+    send(fd, connect.data(), connect.size(), MSG_NOSIGNAL); // may meet a closed socket already
+    _exit(ReadUntilClosed(fd, 5000) == "" ? 0 : 4);         // closed without an answer
+  }
+  int status = 0;
+  ASSERT_TRUE(testsupport::WaitUntil([&] {
+    Serve(1);
+    return waitpid(child, &status, WNOHANG) == child;
+  }));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(Events.empty());
+  EXPECT_EQ(DdeWatchedSockets(ServerInst).size(), 1u);
 }
 
 // A fake server at the service's socket: it accepts one client, answers its
