@@ -7,9 +7,11 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "dialogs/about_dialogs.h"
 #include "dialogs/calendar_dialog.h"
 #include "dialogs/package_settings_dialog.h"
 #include "dialogs/program_settings_dialog.h"
+#include "dialogs/references_dialog.h"
 #include "dialogs/start_date_dialog.h"
 #include "framework/backend.h"
 #include "framework/frame_window.h"
@@ -30,6 +32,9 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommand(CM_PROGRAM, &W::OnCommand),
       EvCommand(CM_STARTDATE, &W::OnCommand),
       EvCommand(CM_DATE, &W::OnCommand),
+      EvCommand(CM_REFERENCES, &W::OnCommand),
+      EvCommand(CM_ABOUTPACKAGES, &W::OnCommand),
+      EvCommand(CM_ABOUT, &W::OnCommand),
       EvCommand(CM_SHOWANSWERS, &W::OnCommand),
       EvCommand(CM_HIDEMENUS, &W::OnCommand),
       EvCommand(CM_COPYTEXT, &W::OnCommand),
@@ -87,6 +92,8 @@ void TVerseWindow::CleanupWindow() {
   KillTimer(DayTimer);
   if (CalendarOpen)
     CalendarDialog->Destroy();
+  if (ReferencesOpen)
+    ReferencesDialog->Destroy();
   MainWindowHandle = nullptr;
 }
 
@@ -147,6 +154,15 @@ void TVerseWindow::OnCommand(unsigned id) {
   case CM_DATE:
     OpenCalendar();
     break;
+  case CM_REFERENCES:
+    OpenReferences();
+    break;
+  case CM_ABOUTPACKAGES:
+    TAboutPackagesDialog(this).Execute();
+    break;
+  case CM_ABOUT:
+    TAboutSelwarthDialog(this).Execute();
+    break;
   case CM_SHOWANSWERS:
     ShowAnswers = !ShowAnswers;
     Invalidate(false);
@@ -175,6 +191,8 @@ void TVerseWindow::RunProgramSettings() {
     Invalidate(true);
   if (CalendarOpen)
     CalendarDialog->SetTopmost(Topmost != 0);
+  if (ReferencesOpen)
+    ReferencesDialog->SetTopmost(Topmost != 0);
   if (TFrameWindow *frame = Frame())
     frame->SetTopmost(Topmost != 0);
 }
@@ -183,6 +201,15 @@ void TVerseWindow::RunStartDate() {
   TSetStartDateDialog(this).Execute();
   if (ReloadPending)
     PostMessage(WM_COMMAND, CM_NEW);
+}
+
+void TVerseWindow::OpenReferences() {
+  if (ReferencesOpen) {
+    CurrentBackend().Activate(*ReferencesDialog);
+    return;
+  }
+  ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr);
+  ReferencesDialog->Create();
 }
 
 void TVerseWindow::OpenCalendar() {

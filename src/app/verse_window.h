@@ -10,6 +10,7 @@
 #include "framework/window.h"
 
 class TCalendar;
+class TReferencesDialog;
 class TFrameWindow;
 
 class TVerseWindow : public TWindow {
@@ -25,6 +26,8 @@ public:
   bool ScrollRangeStale = true;
   // The modeless Calendar; valid while CalendarOpen is set.
   std::unique_ptr<TCalendar> CalendarDialog;
+  // The modeless References dialog; valid while ReferencesOpen is set.
+  std::unique_ptr<TReferencesDialog> ReferencesDialog;
 
   bool EnableCommand(TCommandEnabler &enabler) override;
 
@@ -51,6 +54,7 @@ private:
   void RunProgramSettings();
   void RunStartDate();
   void OpenCalendar();
+  void OpenReferences();
   void ToggleMenu();
 };
 

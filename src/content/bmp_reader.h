@@ -28,6 +28,8 @@
 // length.
 
 #include <cstdint>
+
+#include "framework/bitmap.h"
 #include <optional>
 #include <span>
 #include <string>
@@ -35,11 +37,8 @@
 
 inline constexpr int MaxBitmapSide = 10000;
 
-struct TBitmapImage {
-  int Width = 0;
-  int Height = 0;
-  std::vector<std::uint32_t> Pixels; // 0x00RRGGBB, Width * Height, top row first
-};
+// Pictures are the framework's bitmaps: 0x00RRGGBB, top row first.
+using TBitmapImage = TBitmap;
 
 // Why a file is not a readable picture.
 enum class TBitmapFault {

@@ -15,6 +15,12 @@ struct TSize {
   bool operator==(const TSize &) const = default;
 };
 
+struct TPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const TPoint &) const = default;
+};
+
 struct TRect {
   int left = 0;
   int top = 0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/bitmap.h"
 #include "framework/dialog_template.h"
 #include "framework/window.h"
 
@@ -35,7 +36,17 @@ struct TControlState {
   std::vector<std::string> Items; // list box items
   int Selection = -1;             // list box selection; -1 for none
   bool Enabled = true;
+  // A picture control's bitmap (none when empty), drawn with its top-left
+  // corner at (w / 2 - PictureInset, h / 2 - PictureInset) of the control's
+  // client area of w x h pixels.
+  TBitmap Picture;
+  int PictureInset = 0;
 };
+
+// Where a picture control draws its bitmap in a client area of w x h.
+inline TPoint PictureOrigin(const TControlState &control, int w, int h) {
+  return TPoint{w / 2 - control.PictureInset, h / 2 - control.PictureInset};
+}
 
 class TDialog : public TWindow {
 public:

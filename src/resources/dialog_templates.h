@@ -10,6 +10,9 @@ const TDialogTemplate &ProgramSettingsTemplate(); // "PROGRAMSETTINGS"
 const TDialogTemplate &ScreenSaverTemplate();     // "SCREENSAVER"
 const TDialogTemplate &StartDateTemplate();       // "STARTDATE"
 const TDialogTemplate &CalendarTemplate();        // "CALENDAR"
+const TDialogTemplate &ReferenceTemplate();       // "REFERENCE"
+const TDialogTemplate &AboutPackagesTemplate();   // "ABOUTPACKAGES"
+const TDialogTemplate &AboutSelwarthTemplate();   // "ABOUTSELWARTH"
 
 // The style of the program's modal dialogs: a modal frame with a caption and
 // a system menu.

@@ -13,6 +13,7 @@
 #include "content/settings_file.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_dialog.h"
+#include "dialogs/references_dialog.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
@@ -342,6 +343,25 @@ TEST_F(VerseWindowTest, TheDateItemOpensOneCalendarThatClosesWithTheWindow) {
     EXPECT_EQ(backend.ActiveWindow(), calendar);
   }});
   EXPECT_FALSE(CalendarOpen);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(VerseWindowTest, ReferencesOpenOnceAndTheAboutBoxesRun) {
+  Run({[&] {
+    backend.PressKey(Frame(), TKeyPress{'R', 18, true});
+    ASSERT_TRUE(ReferencesOpen);
+    TWindow *references = Verse().ReferencesDialog.get();
+    backend.PressKey(Frame(), TKeyPress{VK_F9, 0, false});
+    EXPECT_EQ(Verse().ReferencesDialog.get(), references);
+    EXPECT_EQ(backend.ActiveWindow(), references);
+    Frame().MenuCommand(CM_ABOUTPACKAGES);
+    Frame().MenuCommand(CM_ABOUT);
+  }});
+  EXPECT_FALSE(ReferencesOpen);
+  EXPECT_EQ(backend.DialogsRun(), (std::vector<std::string>{"ABOUTPACKAGES", "ABOUTSELWARTH"}));
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+// The About Packages box (every package with its description) and the About
+// box (the program's name, version and platform).
+
+#include "framework/dialog.h"
+
+inline constexpr const char *ProgramVersion = "2.20";
+inline constexpr const char *ProgramPlatform = "for Windows NT/95";
+
+class TAboutPackagesDialog : public TDialog {
+public:
+  explicit TAboutPackagesDialog(TWindow *parent);
+  void EvSelChange();
+
+protected:
+  void SetupWindow() override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  void ShowDescription();
+};
+
+class TAboutSelwarthDialog : public TDialog {
+public:
+  explicit TAboutSelwarthDialog(TWindow *parent);
+
+protected:
+  void SetupWindow() override;
+};

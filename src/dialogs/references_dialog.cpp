@@ -1,0 +1,77 @@
+#include "dialogs/references_dialog.h"
+
+#include "content/bmp_reader.h"
+#include "content/settings.h"
+#include "framework/controls.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "resources/dialog_templates.h"
+
+bool ReferencesOpen = false;
+
+namespace {
+constexpr int PictureControl = 100, FileList = 102, ShowButton = 13;
+}
+
+TReferencesDialog::TReferencesDialog(TWindow *parent) : TDialog(parent, ReferenceTemplate()) {}
+
+bool TReferencesDialog::Respond(const TMessage &msg) {
+  using D = TReferencesDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(ShowButton, &D::CmShow),
+      EvNotify(FileList, LBN_SELCHANGE, &D::EvSelChange),
+      EvNotify(FileList, LBN_DBLCLK, &D::EvDoubleClick),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+void TReferencesDialog::SetupWindow() {
+  TListBox(*this, FileList).DirectoryList("*.QXR");
+  selected_.clear();
+  shown_.clear();
+  if (TControlState *picture = Control(PictureControl))
+    picture->PictureInset = ReferenceInset;
+  ReferencesOpen = true;
+  if (Topmost != 0)
+    SetTopmost(true);
+}
+
+void TReferencesDialog::CleanupWindow() {
+  if (TControlState *picture = Control(PictureControl))
+    picture->Picture = TBitmap{};
+  ReferencesOpen = false;
+}
+
+void TReferencesDialog::EvSelChange() {
+  TListBox list(*this, FileList);
+  selected_ = list.GetString(list.GetSelIndex());
+}
+
+void TReferencesDialog::EvDoubleClick() {
+  CmShow(ShowButton);
+}
+
+void TReferencesDialog::CmShow(unsigned) {
+  if (selected_.empty()) {
+    MessageBox(this, "First highlight a reference to show.", "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  if (selected_ == shown_)
+    return;
+  TControlState *picture = Control(PictureControl);
+  if (picture == nullptr)
+    return;
+  picture->Picture = TBitmap{};
+  shown_.clear();
+  std::optional<TBitmapImage> image = ReadBitmapFile(selected_);
+  if (!image) {
+    ControlChanged(PictureControl);
+    MessageBox(this, "The reference picture could not be read.", "Oops...",
+               MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  // Only the top-left block is ever shown: keep just that.
+  picture->Picture = CopyTopLeft(*image, ReferenceSide, ReferenceSide);
+  ControlChanged(PictureControl);
+  shown_ = selected_;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The References dialog: lists the reference pictures (.QXR) of the working
+// directory and shows the one the user picks. Modeless; at most one.
+
+#include <string>
+
+#include "framework/dialog.h"
+
+// Set while a References dialog exists.
+extern bool ReferencesOpen;
+
+// The block of a picture the dialog shows, and where it sits in the picture
+// control: its top-left corner at (w / 2 - 163, h / 2 - 163).
+inline constexpr int ReferenceSide = 325;
+inline constexpr int ReferenceInset = 163;
+
+class TReferencesDialog : public TDialog {
+public:
+  explicit TReferencesDialog(TWindow *parent);
+
+  void CmShow(unsigned);
+  void EvSelChange();
+  void EvDoubleClick();
+
+  const std::string &ShownName() const { return shown_; }
+
+protected:
+  void SetupWindow() override;
+  void CleanupWindow() override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  std::string selected_;
+  std::string shown_;
+};

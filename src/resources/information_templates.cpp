@@ -1,0 +1,75 @@
+#include "framework/window.h"
+#include "resources/dialog_templates.h"
+
+const TDialogTemplate &ReferenceTemplate() {
+  using K = TControlKind;
+  static const TDialogTemplate dialog{
+      "REFERENCE",
+      "Selwarth Reference",
+      ModalDialogStyle,
+      0,
+      0,
+      173,
+      211,
+      "System",
+      8,
+      {
+          {100, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
+          {102, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10,
+           175, 77, 31},
+          {13, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
+          {2, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
+      }};
+  return dialog;
+}
+
+const TDialogTemplate &AboutPackagesTemplate() {
+  using K = TControlKind;
+  static const TDialogTemplate dialog{
+      "ABOUTPACKAGES",
+      "About Packages",
+      ModalDialogStyle,
+      0,
+      0,
+      214,
+      100,
+      "System",
+      8,
+      {
+          {-1, K::Static, "Packages:", SS_CENTER, 12, 9, 41, 8},
+          {101, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 5, 22,
+           56, 56},
+          {102, K::Edit, "", ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | WS_BORDER | WS_DISABLED,
+           67, 8, 142, 70},
+          {1, K::PushButton, "&Close", WS_TABSTOP, 90, 83, 30, 12},
+      }};
+  return dialog;
+}
+
+const TDialogTemplate &AboutSelwarthTemplate() {
+  using K = TControlKind;
+  static const TDialogTemplate dialog{
+      "ABOUTSELWARTH",
+      "About Selwarth for Windows",
+      ModalDialogStyle,
+      0,
+      0,
+      159,
+      99,
+      "System",
+      8,
+      {
+          {-1, K::Static, "Selwarth Daily Scripture Calendar", SS_CENTER, 7, 2, 145, 8},
+          {112, K::Static, "for [platform]", SS_CENTER, 36, 11, 87, 8},
+          {102, K::Static, "[version number]", SS_CENTER, 47, 20, 64, 8},
+          {400, K::Icon, "1", 0, 16, 16, 0, 0},
+          {31944, K::Icon, "2", 0, 127, 16, 0, 0},
+          {-1, K::GroupBox, "", 0, 4, 36, 151, 45},
+          {-1, K::Static, "A verse, a reading and a question", SS_CENTER, 8, 42, 143, 8},
+          {-1, K::Static, "for every day of the year.", SS_CENTER, 8, 51, 143, 8},
+          {-1, K::Static, "Free software for the Linux desktop;", SS_CENTER, 8, 62, 143, 8},
+          {-1, K::Static, "packages are built with qxp.", SS_CENTER, 8, 71, 143, 8},
+          {1, K::PushButton, "&OK", WS_TABSTOP, 68, 84, 22, 12},
+      }};
+  return dialog;
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "content/settings.h"
+#include "dialogs/about_dialogs.h"
+#include "dialogs/references_dialog.h"
+#include "framework/controls.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "support/config_sandbox.h"
+#include "support/package_bytes.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class InformationDialogTest : public ::testing::Test {
+protected:
+  void SetUp() override { ResetSettingsToDefaults(); }
+  void CopyPicture(const std::string &name, const std::string &as) {
+    std::filesystem::copy_file(std::filesystem::path(testsupport::SourceTree()) / "packages" /
+                                   "pictures" / name,
+                               folder.Path() / as);
+  }
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testsupport::WorkingDirectory cwd{folder.Path()};
+  HeadlessBackend backend;
+};
+
+TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
+  CopyPicture("LANDS.QXR", "LANDS.QXR");
+  CopyPicture("TIMELINE.QXR", "a-very-long-reference-name.QXR");
+  Topmost = 1;
+  TReferencesDialog dialog(nullptr);
+  dialog.Create();
+  EXPECT_TRUE(ReferencesOpen);
+  EXPECT_TRUE(backend.IsTopmost(dialog));
+  TListBox list(dialog, 102);
+  ASSERT_EQ(list.GetCount(), 2);
+
+  dialog.UserClick(13); // nothing selected yet
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text, "First highlight a reference to show.");
+
+  dialog.UserDoubleClick(102, 1); // LANDS.QXR, 396 x 528
+  const TControlState &picture = *dialog.Control(100);
+  EXPECT_EQ(dialog.ShownName(), "LANDS.QXR");
+  EXPECT_EQ(picture.Picture.Width, 325);
+  EXPECT_EQ(picture.Picture.Height, 325);
+  EXPECT_EQ(PictureOrigin(picture, 326, 326), (TPoint{0, 0}));
+  EXPECT_EQ(PictureOrigin(picture, 330, 320), (TPoint{2, -3}));
+
+  dialog.UserSelect(102, 0); // the timeline, 600 x 300, under a long name
+  dialog.UserClick(13);
+  EXPECT_EQ(dialog.ShownName(), "a-very-long-reference-name.QXR");
+  EXPECT_EQ(picture.Picture.Width, 325);
+  EXPECT_EQ(picture.Picture.Height, 300); // a smaller picture fills part of the square
+
+  dialog.UserClick(2);
+  EXPECT_FALSE(dialog.IsCreated());
+  EXPECT_FALSE(ReferencesOpen);
+}
+
+TEST_F(InformationDialogTest, AnUnreadablePictureIsReportedAndShowsNothing) {
+  CopyPicture("TABERNAC.QXR", "GOOD.QXR");
+  folder.Write("BAD.QXR", "BM this is not a picture");
+  TReferencesDialog dialog(nullptr);
+  dialog.Create();
+  dialog.UserDoubleClick(102, 1); // GOOD.QXR
+  ASSERT_FALSE(dialog.Control(100)->Picture.Empty());
+  dialog.UserDoubleClick(102, 0); // BAD.QXR
+  EXPECT_TRUE(dialog.Control(100)->Picture.Empty());
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text, "The reference picture could not be read.");
+  EXPECT_EQ(backend.Messages()[0].Caption, "Oops...");
+  EXPECT_TRUE(dialog.IsCreated());
+  dialog.Destroy();
+}
+
+TEST_F(InformationDialogTest, AboutPackagesListsEveryPackageWithItsDescription) {
+  testpackage::PackageSpec spec;
+  spec.Titles = {"Daily Verse"};
+  spec.Description = "One verse for every day";
+  folder.Write("a.qxp", testpackage::BuildPackage(spec));
+  spec.Titles = {"Quiz"};
+  spec.Description = "Questions";
+  folder.Write("b.off", testpackage::BuildPackage(spec));
+  backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
+    TListBox list(d, 101);
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.GetSelIndex(), 0);
+    EXPECT_EQ(TEdit(d, 102).GetText(), "Daily Verse: One verse for every day");
+    d.UserSelect(101, 1);
+    EXPECT_EQ(TEdit(d, 102).GetText(), "Quiz: Questions");
+    d.UserClick(1);
+  });
+  EXPECT_EQ(TAboutPackagesDialog(nullptr).Execute(), IDOK);
+}
+
+TEST_F(InformationDialogTest, AboutPackagesSaysWhenThereIsNone) {
+  backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
+    EXPECT_EQ(TListBox(d, 101).GetCount(), 0);
+    EXPECT_EQ(TEdit(d, 102).GetText(), "No Selwarth packages were found in the current directory.");
+  });
+  TAboutPackagesDialog(nullptr).Execute();
+}
+
+TEST_F(InformationDialogTest, AboutShowsTheVersionAndPlatform) {
+  backend.InDialog("ABOUTSELWARTH", [](TDialog &d) {
+    EXPECT_EQ(TStatic(d, 102).GetText(), "Version 2.20");
+    EXPECT_EQ(TStatic(d, 112).GetText(), "for Windows NT/95");
+    d.UserClick(1);
+  });
+  EXPECT_EQ(TAboutSelwarthDialog(nullptr).Execute(), IDOK);
+}
+
+} // namespace
