@@ -110,7 +110,7 @@ std::string VerseText(const std::string &translation, const std::string &referen
   std::string module = FindModule(diatheke, translation);
   if (module.empty())
     return {};
-  std::string text = Capture(diatheke, {"-b", module, "-k", reference});
+  std::string text = Capture(diatheke, {"-b", module, "-f", "plain", "-m", "30", "-k", reference});
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
     text.pop_back();
   return text;
