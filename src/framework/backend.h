@@ -6,6 +6,7 @@
 // windows; the headless backend records what would be shown and lets a test
 // script the user.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ public:
   // periodMs; false when no timer is available.
   virtual bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) = 0;
   virtual void StopTimer(TWindow &window, unsigned id) = 0;
+
+  // Watches sockets for reading on the GUI thread: ready(fd) is called from
+  // the message loop (and from modal runs) whenever one of fds can be read.
+  // A new call replaces the set; an empty set stops watching.
+  virtual void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) = 0;
 
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.

@@ -1,5 +1,7 @@
 #include "framework/headless/headless_backend.h"
 
+#include <poll.h>
+
 #include "framework/application.h"
 #include "framework/dialog.h"
 #include "framework/frame_window.h"
@@ -191,6 +193,27 @@ bool HeadlessBackend::SetClipboardText(std::string_view text) {
   return true;
 }
 
+void HeadlessBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
+  watched_ = fds;
+  socketReady_ = std::move(ready);
+}
+
+bool HeadlessBackend::PollSockets(int timeoutMs) {
+  if (watched_.empty() || !socketReady_)
+    return false;
+  std::vector<pollfd> polled;
+  for (int fd : watched_)
+    polled.push_back(pollfd{fd, POLLIN, 0});
+  if (poll(polled.data(), polled.size(), timeoutMs) <= 0)
+    return false;
+  // The callback may change the watched set: take a copy of what is ready.
+  std::function<void(int)> ready = socketReady_;
+  for (const pollfd &entry : polled)
+    if (entry.revents != 0)
+      ready(entry.fd);
+  return true;
+}
+
 int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::string_view caption,
                                     unsigned style) {
   messages_.push_back({std::string(text), std::string(caption), style});
@@ -205,6 +228,8 @@ int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::strin
 void HeadlessBackend::RunMessageLoop(TMessageQueue &queue) {
   while (!queue.QuitPosted()) {
     if (queue.DispatchOne())
+      continue;
+    if (PollSockets(0))
       continue;
     if (!script_.empty()) {
       auto action = std::move(script_.front());

@@ -88,6 +88,11 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
+  void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
+  // Delivers what the watched sockets have, waiting up to timeoutMs for the
+  // first; false when nothing was ready.
+  bool PollSockets(int timeoutMs);
+  const std::vector<int> &WatchedSockets() const { return watched_; }
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
   void RunModal(TDialog &dialog) override;
@@ -114,6 +119,8 @@ private:
   std::vector<ShownMessage> messages_;
   std::deque<int> answers_;
   std::string clipboard_;
+  std::vector<int> watched_;
+  std::function<void(int)> socketReady_;
   TSize screen_{1024, 768};
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
   int menuRedraws_ = 0;
