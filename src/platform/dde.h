@@ -207,9 +207,10 @@ void DdeSocketReady(DWORD instId, int fd);
 // Called whenever the instance's watched descriptors change; an empty
 // function removes the hook. The hook may call DdeWatchedSockets only.
 void DdeSetWatchHook(DWORD instId, std::function<void()> hook);
-// Waits up to timeoutMs for activity on the instance's sockets and handles
-// what arrived (once round, then returns; a signal also ends the wait).
-// False for an unknown instance.
+// Waits up to timeoutMs (negative: without end) for activity on the
+// instance's sockets and handles what arrived, one round, then returns; a
+// signal also ends the wait, so a caller can look at its flags. False for an
+// unknown instance.
 bool DdeServeFor(DWORD instId, int timeoutMs);
 
 // --- Names -----------------------------------------------------------------

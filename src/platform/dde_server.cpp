@@ -98,8 +98,15 @@ bool Answer(const InstancePtr &instance, const ConversationPtr &conversation, Fr
     ReleaseString(item);
   if (data != 0)
     DdeFreeDataHandle(data);
-  if (result == DDE_NOANSWER || conversation->closed || !instance->alive)
+  if (result == DDE_NOANSWER)
     return false;
+  if (conversation->closed || !instance->alive) {
+    // The callback ended the conversation; the data it made goes nowhere.
+    std::string unused;
+    if (kind.type == XTYP_REQUEST && result != 0)
+      TakeData(result, &unused); // frees it unless the application keeps it
+    return false;
+  }
   if (kind.type == XTYP_REQUEST) {
     std::string bytes;
     if (result != 0 && TakeData(result, &bytes)) {

@@ -46,7 +46,9 @@ std::string DataText(HDDEDATA data) {
   return text;
 }
 
-HDDEDATA ServerCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA data,
+HDDEDATA LastAnswer = 0;
+
+HDDEDATA ServerCallback(UINT type, UINT format, HCONV conv, HSZ topic, HSZ item, HDDEDATA data,
                         ULONG_PTR, ULONG_PTR) {
   std::string topicText = DdeStringText(ServerInst, topic);
   switch (type) {
@@ -58,6 +60,10 @@ HDDEDATA ServerCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDE
     Events.push_back({"server", type, itemText});
     if (itemText == "Silent")
       return DDE_NOANSWER;
+    if (itemText == "Hangup") { // answers, but ends the conversation first
+      DdeDisconnect(conv);
+      return LastAnswer = DdeCreateDataHandle(ServerInst, "x", 1, 0, item, format, 0);
+    }
     if (itemText == "Big")
       return DdeCreateDataHandle(ServerInst, nullptr, DdeMaxData, 0, item, format, 0);
     std::string answer = topicText + "/" + itemText;
@@ -210,6 +216,16 @@ TEST_F(DdePeerTest, ALateAnswerIsNotTakenForTheNextTransactionsAnswer) {
   ASSERT_NE(conv, 0u);
   EXPECT_EQ(Request(conv, "Silent", 100), "(none)");
   EXPECT_EQ(Request(conv, "Next"), "Data/Next");
+}
+
+TEST_F(DdePeerTest, AServerThatHangsUpInsideItsCallbackSendsNothingAndLeaksNothing) {
+  HCONV conv = Connect("Data");
+  ASSERT_NE(conv, 0u);
+  EXPECT_EQ(Request(conv, "Hangup"), "(none)");
+  EXPECT_FALSE(DdeFreeDataHandle(LastAnswer)); // the layer freed the orphaned answer
+  EXPECT_THAT(Events, ElementsAre(Event{"server", XTYP_CONNECT, "Data"},
+                                  Event{"server", XTYP_REQUEST, "Hangup"},
+                                  Event{"client", XTYP_DISCONNECT, ""}));
 }
 
 TEST_F(DdePeerTest, TheServerLeavesOutWhatItsFlagsFail) {
