@@ -13,7 +13,7 @@ DDE Settings dialog talk to. It serves under its own program name, so a link
 named QVWIN, Logos or SMW pointing at it becomes that server.
 
 It answers:
-  topic System   request Version         the version text
+  topic System   request Version         the version text (on any topic)
   topic Data     request NumVersions     the number of translations
                  request VerAbr0, ...    one translation abbreviation each
   topic Passage  poke CurVer             choose a translation (a listed one)

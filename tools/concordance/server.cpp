@@ -1,5 +1,6 @@
 #include "server.h"
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
