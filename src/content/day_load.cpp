@@ -16,6 +16,7 @@
 #include "framework/message_box.h"
 #include "platform/clock.h"
 #include "platform/file_search.h"
+#include "platform/profile.h"
 
 namespace {
 
@@ -73,6 +74,8 @@ void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
     return;
   }
 
+  // One look at the settings file for all the packages' font keys.
+  platform::ProfileReadBatch settingsBatch;
   ChooseDayIndex(LoadTime(), options.ReadOnly);
 
   TextExport textFile;

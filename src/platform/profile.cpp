@@ -117,4 +117,12 @@ std::uint64_t ProfileFileReads() {
   return SharedProfileCache().Reads();
 }
 
+ProfileReadBatch::ProfileReadBatch() {
+  SharedProfileCache().BeginBatch();
+}
+
+ProfileReadBatch::~ProfileReadBatch() {
+  SharedProfileCache().EndBatch();
+}
+
 } // namespace platform

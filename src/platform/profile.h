@@ -69,4 +69,16 @@ std::string ProfileWriteError();
 // diagnostics.
 std::uint64_t ProfileFileReads();
 
+// While one of these lives, each profile file is looked at once: reads after
+// the first use what it found, without asking the file system again. For a
+// burst of reads (one per package in the daily load); writes still go to the
+// file and are seen by later reads.
+class ProfileReadBatch {
+public:
+  ProfileReadBatch();
+  ~ProfileReadBatch();
+  ProfileReadBatch(const ProfileReadBatch &) = delete;
+  ProfileReadBatch &operator=(const ProfileReadBatch &) = delete;
+};
+
 } // namespace platform

@@ -25,6 +25,26 @@ ProfileCache::Identity ProfileCache::IdentityOf(const struct stat &info) {
 
 std::shared_ptr<const ProfileIndex> ProfileCache::Get(const std::string &path) {
   std::lock_guard lock(mutex_);
+  if (batchDepth_ == 0)
+    return Look(path);
+  auto seen = batch_.find(path);
+  if (seen != batch_.end())
+    return seen->second;
+  return batch_[path] = Look(path);
+}
+
+void ProfileCache::BeginBatch() {
+  std::lock_guard lock(mutex_);
+  ++batchDepth_;
+}
+
+void ProfileCache::EndBatch() {
+  std::lock_guard lock(mutex_);
+  if (batchDepth_ > 0 && --batchDepth_ == 0)
+    batch_.clear();
+}
+
+std::shared_ptr<const ProfileIndex> ProfileCache::Look(const std::string &path) {
   struct stat info;
   if (::stat(path.c_str(), &info) != 0) {
     entries_.erase(path);
@@ -56,6 +76,7 @@ std::shared_ptr<const ProfileIndex> ProfileCache::Get(const std::string &path) {
 void ProfileCache::Forget(const std::string &path) {
   std::lock_guard lock(mutex_);
   entries_.erase(path);
+  batch_.erase(path);
 }
 
 std::uint64_t ProfileCache::Reads() const {

@@ -32,6 +32,11 @@ public:
   // How many times a file was read and parsed.
   std::uint64_t Reads() const;
 
+  // Inside a batch each file is looked at once: later reads of it use what
+  // the first found, without a stat. Batches nest.
+  void BeginBatch();
+  void EndBatch();
+
 private:
   struct Identity {
     dev_t device = 0;
@@ -49,8 +54,12 @@ private:
 
   static Identity IdentityOf(const struct stat &info);
 
+  std::shared_ptr<const ProfileIndex> Look(const std::string &path);
+
   mutable std::mutex mutex_;
   std::map<std::string, Entry> entries_;
+  int batchDepth_ = 0;
+  std::map<std::string, std::shared_ptr<const ProfileIndex>> batch_;
   std::uint64_t reads_ = 0;
 };
 

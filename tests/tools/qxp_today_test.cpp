@@ -83,3 +83,24 @@ TEST_F(QxpTodayTest, BadOptionsAreUsageErrors) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(QxpTodayTest, ForATerminalTheTextIsUtf8WithPlainLineEnds) {
+  PackageSpec spanish;
+  spanish.Type = 1; // code page 437: 0xA1 is í
+  spanish.Titles = {"Vers\xED"
+                    "culo"}; // titles are stored in code page 1252
+  spanish.Entries[0] = {"Vers\xA1"
+                        "culo"};
+  for (int slot = 1; slot < 366; ++slot)
+    spanish.Entries[slot] = spanish.Entries[0];
+  folder.Write("VERSE.QXP", BuildPackage(spanish));
+  auto result = Today({"--utf8"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.output, "Vers\xC3\xAD"
+                           "culo\nVers\xC3\xAD"
+                           "culo\n");
+}
+
+} // namespace

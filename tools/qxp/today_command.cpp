@@ -1,8 +1,11 @@
 #include "today_command.h"
 
 #include <charconv>
+#include <cstdlib>
+#include <string_view>
 
 #include "app/settings_load.h"
+#include "codepage.h"
 #include "console_backend.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
@@ -19,7 +22,21 @@ struct TodayOptions {
   std::string method; // empty: the stored setting
   int offset = 0;
   bool hasOffset = false;
+  bool utf8 = false; // for terminals: UTF-8 with LF line ends
 };
+
+// The export's code page 1252 bytes and CR LF line ends as UTF-8 text with LF
+// line ends.
+std::string TerminalText(std::string_view bytes) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+      continue;
+    AppendUtf8(text, DecodeByte(CodePage::Windows1252, byte).value_or(U'?'));
+  }
+  return text;
+}
 
 bool ParseOffset(const std::string &text, int &offset) {
   const char *first = text.data();
@@ -42,6 +59,8 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
                      options.method.c_str());
         return false;
       }
+    } else if (word == "--utf8") {
+      options.utf8 = true;
     } else if (word == "--offset" && hasValue) {
       if (!ParseOffset(arguments[++i], options.offset)) {
         std::fprintf(errors, "qxp today: --offset takes a number of days from -366 to 366\n");
@@ -88,10 +107,23 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   // The text goes to standard output whatever the stored SaveFile says.
   SaveFile = 1;
 
+  // The text is gathered first, so that it can be converted for a terminal.
+  char *buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE *memory = open_memstream(&buffer, &size);
+  if (memory == nullptr) {
+    std::fprintf(errors, "qxp today: out of memory\n");
+    return 1;
+  }
   TextExport output;
-  output.Attach(out);
+  output.Attach(memory);
   LoadDay(nullptr, TDayLoadOptions{true, &output});
   output.Close();
+  std::fclose(memory);
+  std::string bytes(buffer, size);
+  std::free(buffer);
+  std::string text = options.utf8 ? TerminalText(bytes) : bytes;
+  std::fwrite(text.data(), 1, text.size(), out);
   std::fflush(out);
   bool printed = DayEntries != nullptr;
   FreeDayEntries(DayEntries);
