@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -135,6 +137,26 @@ TEST_F(DateDialogTest, FebruaryOf1900HasTwentyEightDays) {
   EXPECT_EQ(Text(calendar, 232), "28");
   EXPECT_EQ(Text(calendar, 233), "");
   calendar.Destroy();
+}
+
+} // namespace
+
+namespace {
+
+TEST(CalendarDataTest, DayOfWeekAgreesWithTheCLibraryFrom1753To2400) {
+  for (int year = 1753; year <= 2400; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= DaysInMonth(month, year); ++day) {
+        std::tm date{};
+        date.tm_year = year - 1900;
+        date.tm_mon = month - 1;
+        date.tm_mday = day;
+        date.tm_hour = 12;
+        std::time_t t = timegm(&date);
+        std::tm back{};
+        gmtime_r(&t, &back);
+        ASSERT_EQ(DayOfWeek(day, month, year), back.tm_wday) << year << "-" << month << "-" << day;
+      }
 }
 
 } // namespace
