@@ -3,6 +3,7 @@
 #include "app/verse_window.h"
 #include "app/window_placement.h"
 #include "content/settings.h"
+#include "dde/dde_client.h"
 #include "framework/backend.h"
 #include "resources/main_menu.h"
 
@@ -28,4 +29,21 @@ void TQXApp::InitMainWindow() {
   frame->IconId = ProgramIcon;
   frame->SetAcceleratorTable(MainAccelerators());
   SetMainWindow(std::move(frame));
+}
+
+void TQXApp::InitInstance() {
+  StartDdeClient(InstId, &TQXApp::CallBack);
+  TApplication::InitInstance();
+}
+
+int TQXApp::TermInstance(int status) {
+  StopDdeClient(InstId);
+  InstId = 0;
+  return TApplication::TermInstance(status);
+}
+
+platform::HDDEDATA TQXApp::CallBack(platform::UINT type, platform::UINT, platform::HCONV conv,
+                                    platform::HSZ, platform::HSZ, platform::HDDEDATA,
+                                    platform::ULONG_PTR, platform::ULONG_PTR) {
+  return AnswerDdeCallback(type, conv, MainWindowHandle, MainWindowHandle);
 }

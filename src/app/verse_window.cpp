@@ -1,5 +1,6 @@
 #include "app/verse_window.h"
 
+#include "app/qx_app.h"
 #include "app/window_placement.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
@@ -7,6 +8,8 @@
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
+#include "dde/dde_settings_dialog.h"
+#include "dde/links.h"
 #include "dialogs/about_dialogs.h"
 #include "dialogs/calendar_dialog.h"
 #include "dialogs/package_settings_dialog.h"
@@ -38,6 +41,11 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommand(CM_SHOWANSWERS, &W::OnCommand),
       EvCommand(CM_HIDEMENUS, &W::OnCommand),
       EvCommand(CM_COPYTEXT, &W::OnCommand),
+      EvCommand(CM_DDE, &W::OnCommand),
+      EvCommand(CM_LINKMORNING, &W::CmLink),
+      EvCommand(CM_LINKEVENING, &W::CmLink),
+      EvCommand(CM_LINKQUIZ, &W::CmLink),
+      EvCommand(CM_LINKVERSE, &W::CmLink),
       EvCommand(CM_DAYBACKWARD, &W::OnDayCommand),
       EvCommand(CM_DAYFORWARD, &W::OnDayCommand),
       EvCommand(CM_DAYRESET, &W::OnDayCommand),
@@ -48,6 +56,10 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommandEnable(CM_DAYRESET, &W::OnCommandEnable),
       EvCommandEnable(CM_SHOWANSWERS, &W::OnCommandEnable),
       EvCommandEnable(CM_COPYTEXT, &W::OnCommandEnable),
+      EvCommandEnable(CM_LINKMORNING, &W::OnCommandEnable),
+      EvCommandEnable(CM_LINKEVENING, &W::OnCommandEnable),
+      EvCommandEnable(CM_LINKQUIZ, &W::OnCommandEnable),
+      EvCommandEnable(CM_LINKVERSE, &W::OnCommandEnable),
       EvMessage(WM_SIZE, &W::EvSize),
       EvMessage(WM_TIMER, &W::EvTimer),
       EvMessage(WM_LBUTTONDBLCLK, &W::EvLButtonDblClk),
@@ -56,6 +68,8 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
 }
 
 TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
+  if (auto *app = dynamic_cast<TQXApp *>(TheApplication()))
+    Instance = &app->InstId;
   LoadDay(this);
 }
 
@@ -94,6 +108,7 @@ void TVerseWindow::CleanupWindow() {
     CalendarDialog->Destroy();
   if (ReferencesOpen)
     ReferencesDialog->Destroy();
+  EndConversation();
   MainWindowHandle = nullptr;
 }
 
@@ -172,6 +187,9 @@ void TVerseWindow::OnCommand(unsigned id) {
     break;
   case CM_COPYTEXT:
     CopyDayText(*this);
+    break;
+  case CM_DDE:
+    TDDESettingsDialog(this).Execute();
     break;
   default:
     break;
@@ -259,9 +277,21 @@ void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
   case CM_COPYTEXT:
     enabler.Enable(DayEntries != nullptr);
     break;
+  case CM_LINKMORNING:
+  case CM_LINKEVENING:
+  case CM_LINKVERSE:
+    enabler.Enable(!ConcordanceServer.empty());
+    break;
+  case CM_LINKQUIZ:
+    enabler.Enable(!ConcordanceServer.empty() && HasAnswers);
+    break;
   default:
     break;
   }
+}
+
+void TVerseWindow::CmLink(unsigned id) {
+  RunLink(id, *this, this);
 }
 
 void TVerseWindow::EvSize(const TMessage &) {

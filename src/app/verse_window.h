@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "dde/conversation_slot.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
 
@@ -13,7 +14,10 @@ class TCalendar;
 class TReferencesDialog;
 class TFrameWindow;
 
-class TVerseWindow : public TWindow {
+// The window also holds the program's one DDE conversation (HConv,
+// HszService, HszTopic, ConnectServer, EndConversation), which the links and
+// the DDE Settings dialog share.
+class TVerseWindow : public TWindow, public TConversationSlot {
 public:
   // Loads the day's content at once, before the window exists.
   TVerseWindow();
@@ -35,6 +39,8 @@ public:
   void OnCommand(unsigned id);
   void OnDayCommand(unsigned id);
   void OnCommandEnable(TCommandEnabler &enabler);
+  // The Links commands, 3051 to 3054.
+  void CmLink(unsigned id);
   void EvSize(const TMessage &msg);
   void EvTimer(const TMessage &msg);
   void EvLButtonDblClk(const TMessage &msg);

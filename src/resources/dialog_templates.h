@@ -13,6 +13,7 @@ const TDialogTemplate &CalendarTemplate();        // "CALENDAR"
 const TDialogTemplate &ReferenceTemplate();       // "REFERENCE"
 const TDialogTemplate &AboutPackagesTemplate();   // "ABOUTPACKAGES"
 const TDialogTemplate &AboutSelwarthTemplate();   // "ABOUTSELWARTH"
+const TDialogTemplate &DdeSettingsTemplate();     // "DDESETTINGS"
 
 // The style of the program's modal dialogs: a modal frame with a caption and
 // a system menu.

@@ -1,0 +1,100 @@
+#include "dde/conversation_slot.h"
+
+#include <vector>
+
+#include "platform/start_program.h"
+
+using namespace platform;
+
+namespace {
+
+void StartByName(const std::string &service) {
+  // The result is not examined: the second connect tells.
+  StartProgram(service, StartOptions{.service = service, .waitMs = 5000});
+}
+
+} // namespace
+
+bool SameDdeName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i]))
+      return false;
+  return true;
+}
+
+TConversationSlot::~TConversationSlot() = default;
+
+int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {
+  HszService = 0;
+  HszTopic = 0;
+  DWORD inst = InstanceId();
+  HszService = DdeCreateStringHandle(inst, service.c_str(), CP_WINANSI);
+  HszTopic = DdeCreateStringHandle(inst, topic.c_str(), CP_WINANSI);
+  HConv = DdeConnect(inst, HszService, HszTopic);
+  if (HConv == 0) {
+    StartByName(service);
+    HConv = DdeConnect(inst, HszService, HszTopic);
+  }
+  if (HConv != 0)
+    return 1;
+  FreeNames();
+  return 0;
+}
+
+void TConversationSlot::EndConversation() {
+  if (HConv == 0)
+    return;
+  DdeDisconnect(HConv);
+  FreeNames();
+  HConv = 0;
+}
+
+void TConversationSlot::PartnerLeft(HCONV conv) {
+  if (HConv == 0 || conv != HConv)
+    return;
+  // The conversation is gone; so are the names that belonged to it, or they
+  // would be lost once the next connect overwrites them.
+  HConv = 0;
+  FreeNames();
+}
+
+void TConversationSlot::FreeNames() {
+  DWORD inst = InstanceId();
+  if (HszService != 0)
+    DdeFreeStringHandle(inst, HszService);
+  if (HszTopic != 0)
+    DdeFreeStringHandle(inst, HszTopic);
+  HszService = 0;
+  HszTopic = 0;
+}
+
+bool TConversationSlot::Poke(const char *item, const std::string &text, DWORD timeoutMs) {
+  DWORD inst = InstanceId();
+  HSZ name = DdeCreateStringHandle(inst, item, CP_WINANSI);
+  HDDEDATA result = DdeClientTransaction(text.c_str(), static_cast<DWORD>(text.size() + 1), HConv,
+                                         name, CF_TEXT, XTYP_POKE, timeoutMs);
+  DdeFreeStringHandle(inst, name);
+  return result != 0;
+}
+
+bool TConversationSlot::Execute(const void *buffer, DWORD length, DWORD timeoutMs) {
+  return DdeClientTransaction(buffer, length, HConv, 0, CF_TEXT, XTYP_EXECUTE, timeoutMs) != 0;
+}
+
+std::optional<std::string> TConversationSlot::Request(const char *item, std::size_t limit,
+                                                      DWORD timeoutMs) {
+  DWORD inst = InstanceId();
+  HSZ name = DdeCreateStringHandle(inst, item, CP_WINANSI);
+  HDDEDATA data = DdeClientTransaction(nullptr, 0, HConv, name, CF_TEXT, XTYP_REQUEST, timeoutMs);
+  DdeFreeStringHandle(inst, name);
+  if (data == 0)
+    return std::nullopt;
+  std::vector<char> buffer(limit, '\0');
+  DWORD got = DdeGetData(data, buffer.data(), static_cast<DWORD>(limit - 1), 0);
+  DdeFreeDataHandle(data);
+  std::string text(buffer.data(), got);
+  return text.substr(0, text.find('\0'));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// The one conversation with a concordance program that the program may hold
+// at a time. The main window owns the slot; the links and the DDE Settings
+// dialog borrow it. A conversation lives for one user action: connect, one
+// to three transactions, end.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/dde.h"
+
+class TConversationSlot {
+public:
+  TConversationSlot() = default;
+  virtual ~TConversationSlot();
+  TConversationSlot(const TConversationSlot &) = delete;
+  TConversationSlot &operator=(const TConversationSlot &) = delete;
+
+  // The DDE instance the conversations belong to (0: none); null until the
+  // owner points it at the application's instance id.
+  const std::uint32_t *Instance = nullptr;
+  std::uint32_t InstanceId() const { return Instance != nullptr ? *Instance : 0; }
+
+  platform::HCONV HConv = 0;    // 0: no conversation
+  platform::HSZ HszService = 0; // the slot's while HConv is non-zero
+  platform::HSZ HszTopic = 0;
+
+  // Opens a conversation with service on topic; when nobody answers, starts
+  // the program named service and tries exactly once more. Returns 1 with
+  // the conversation open, 0 with nothing left allocated.
+  int ConnectServer(const std::string &service, const std::string &topic);
+  // Ends the conversation in the slot, if any.
+  void EndConversation();
+  // The partner ended the conversation conv: the slot lets go of it.
+  void PartnerLeft(platform::HCONV conv);
+
+  // Transactions on the open conversation; each creates and frees its item
+  // name around the call. Zero / nullopt on failure or time-out.
+  bool Poke(const char *item, const std::string &text, platform::DWORD timeoutMs);
+  bool Execute(const void *buffer, platform::DWORD length, platform::DWORD timeoutMs);
+  // A request's reply: at most limit - 1 bytes, up to its first NUL.
+  std::optional<std::string> Request(const char *item, std::size_t limit,
+                                     platform::DWORD timeoutMs);
+
+private:
+  void FreeNames();
+};
+
+// Service and topic names compare without regard to ASCII case.
+bool SameDdeName(std::string_view a, std::string_view b);

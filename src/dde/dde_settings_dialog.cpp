@@ -1,0 +1,290 @@
+#include "dde/dde_settings_dialog.h"
+
+#include <array>
+
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "framework/message.h"
+#include "framework/message_box.h"
+#include "framework/response_table.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+struct ServerKind {
+  int radio;
+  const char *service;
+  const char *minimum;
+  const char *tooOld;
+};
+
+const std::array<ServerKind, 3> &Kinds() {
+  static const std::array<ServerKind, 3> kinds = {{
+      {DdeLogosRadio, "Logos", "01.60", "Sorry, Selwarth needs Logos 1.60 or higher."},
+      {DdeQuickVerseRadio, "QVWIN", "1.0i", "Sorry, Selwarth needs QuickVerse 1.0i or higher."},
+      {DdeSeedMasterRadio, "SMW", "2.63", "Sorry, Selwarth needs SeedMaster 2.63 or higher."},
+  }};
+  return kinds;
+}
+
+const ServerKind *KindOf(unsigned radio) {
+  for (const ServerKind &kind : Kinds())
+    if (static_cast<unsigned>(kind.radio) == radio)
+      return &kind;
+  return nullptr;
+}
+
+constexpr const char *EnterName = "Enter name";
+// The version taken for servers that are not asked for one.
+constexpr const char *AssumedVersion = "1.0i";
+// Replies are read into buffers of these sizes (NUL included).
+constexpr std::size_t VersionBuffer = 10;
+constexpr std::size_t ReplyBuffer = 21;
+
+void LinkFailed(TWindow *owner) {
+  MessageBox(owner, "Unable to link with server.", "DDE Error", MB_ICONEXCLAMATION);
+}
+
+// A decimal count as the reply gives it: blanks, a sign, digits; 0 when
+// there is none. Held to [0, MaxTranslations].
+int CountOf(const std::string &text) {
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string::npos)
+    return 0;
+  bool negative = text[i] == '-';
+  if (text[i] == '-' || text[i] == '+')
+    ++i;
+  long long count = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    count = std::min<long long>(count * 10 + (text[i] - '0'), MaxTranslations);
+  return negative ? 0 : static_cast<int>(count);
+}
+
+void PostCommand(TWindow &window, int id) {
+  window.PostMessage(WM_COMMAND, static_cast<std::uintptr_t>(id));
+}
+
+} // namespace
+
+TDDESettingsDialog::TDDESettingsDialog(TWindow *parent) : TDialog(parent, DdeSettingsTemplate()) {}
+
+TDDESettingsDialog::~TDDESettingsDialog() = default;
+
+bool TDDESettingsDialog::Respond(const TMessage &msg) {
+  using D = TDDESettingsDialog;
+  static const TResponseTable<D> table = {
+      EvCommand(DdeLogosRadio, &D::CmServerKind),
+      EvCommand(DdeQuickVerseRadio, &D::CmServerKind),
+      EvCommand(DdeSeedMasterRadio, &D::CmServerKind),
+      EvCommand(DdeOtherRadio, &D::CmOther),
+      EvCommand(DdeNoneRadio, &D::CmNone),
+      EvCommand(DdeRetryButton, &D::CmRetry),
+      EvCommand(DdeHelpButton, &D::CmHelp),
+  };
+  return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
+}
+
+TConversationSlot &TDDESettingsDialog::Slot() {
+  if (auto *slot = dynamic_cast<TConversationSlot *>(Parent()))
+    return *slot;
+  return ownSlot_;
+}
+
+void TDDESettingsDialog::SetupWindow() {
+  translations_ = std::make_unique<TListBox>(*this, DdeTranslationList);
+  ddeId_ = std::make_unique<TEdit>(*this, DdeIdEdit);
+  serverName_ = ConcordanceServer;
+  savedTranslation_ = ConcordanceTranslation;
+  topicName_.clear();
+
+  for (const ServerKind &kind : Kinds()) {
+    if (SameDdeName(ConcordanceServer, kind.service)) {
+      CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, kind.radio);
+      PostCommand(*this, kind.radio);
+      return;
+    }
+  }
+  if (!ConcordanceServer.empty()) {
+    CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeOtherRadio);
+    ddeId_->SetText(ConcordanceServer);
+    PostCommand(*this, DdeRetryButton);
+    return;
+  }
+  CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeNoneRadio);
+  SetDdeId("", true);
+}
+
+void TDDESettingsDialog::SetDdeId(const std::string &text, bool readOnly) {
+  if (TControlState *box = Control(DdeIdEdit)) {
+    if (readOnly)
+      box->Template.Style |= ES_READONLY;
+    else
+      box->Template.Style &= ~ES_READONLY;
+  }
+  ddeId_->SetText(text);
+}
+
+int TDDESettingsDialog::CheckedKind() {
+  for (int radio = DdeLogosRadio; radio <= DdeNoneRadio; ++radio)
+    if (TButton(*this, radio).GetCheck() == BF_CHECKED)
+      return radio;
+  return 0;
+}
+
+int TDDESettingsDialog::CheckServer() {
+  version_.clear();
+  serverName_ = ddeId_->GetText();
+  bool logos = SameDdeName(serverName_, "Logos");
+  topicName_ = logos ? "System" : "Verses";
+  TConversationSlot &slot = Slot();
+  if (slot.ConnectServer(serverName_, topicName_) == 0) {
+    LinkFailed(this);
+    return 0;
+  }
+  if (logos) {
+    std::optional<std::string> reply = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs);
+    if (!reply) {
+      MessageBox(this, "The server is not responding. Please check it for any errors.", "DDE Error",
+                 MB_OK);
+      slot.EndConversation();
+      return 0;
+    }
+    version_ = *reply;
+  } else if (SameDdeName(serverName_, "SMW")) {
+    // SeedMaster is asked on its check topic; one that does not say keeps
+    // the version every other server is taken to have.
+    version_ = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs).value_or(AssumedVersion);
+  } else {
+    version_ = AssumedVersion;
+  }
+  slot.EndConversation();
+  return 1;
+}
+
+int TDDESettingsDialog::FillTranslations() {
+  translations_->ClearList();
+  serverName_ = ddeId_->GetText();
+  bool logos = SameDdeName(serverName_, "Logos");
+  topicName_ = logos ? "Data" : "Verses";
+  TConversationSlot &slot = Slot();
+  if (slot.ConnectServer(serverName_, topicName_) == 0) {
+    LinkFailed(this);
+    return 0;
+  }
+  if (logos) {
+    int count = CountOf(slot.Request("NumVersions", ReplyBuffer, DdeRequestTimeoutMs).value_or(""));
+    for (int i = 0; i < count; ++i) {
+      std::string item = "VerAbr" + std::to_string(i);
+      std::optional<std::string> name =
+          slot.Request(item.c_str(), ReplyBuffer, DdeRequestTimeoutMs);
+      if (name && !name->empty())
+        translations_->AddString(name->substr(0, ConcordanceBuffer - 1));
+    }
+    slot.EndConversation();
+  } else {
+    slot.EndConversation();
+    translations_->AddString("Default");
+  }
+  translations_->SelectString(savedTranslation_);
+  return 1;
+}
+
+void TDDESettingsDialog::CmServerKind(unsigned id) {
+  const ServerKind *kind = KindOf(id);
+  if (kind == nullptr)
+    return;
+  SetDdeId(kind->service, true);
+  if (CheckServer() != 0) {
+    if (version_.compare(kind->minimum) >= 0) {
+      FillTranslations();
+      return;
+    }
+    MessageBox(this, kind->tooOld, "DDE not available", MB_OK);
+  }
+  PostCommand(*this, DdeNoneRadio);
+}
+
+void TDDESettingsDialog::CmOther(unsigned) {
+  SetDdeId(EnterName, false);
+}
+
+void TDDESettingsDialog::CmNone(unsigned) {
+  CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeNoneRadio);
+  SetDdeId("", true);
+  translations_->ClearList();
+  serverName_.clear();
+}
+
+void TDDESettingsDialog::CmRetry(unsigned) {
+  int kind = CheckedKind();
+  if (KindOf(static_cast<unsigned>(kind)) != nullptr) {
+    PostCommand(*this, kind);
+    return;
+  }
+  if (kind != DdeOtherRadio) {
+    MessageBox(this, "First select a concordance to connect to.", "Oops...", MB_OK);
+    return;
+  }
+  std::string name = ddeId_->GetText();
+  if (name.empty() || SameDdeName(name, EnterName)) {
+    serverName_ = name;
+    MessageBox(this, "Please enter the server's name in the 'DDE Id' box first.", "Oops...", MB_OK);
+    return;
+  }
+  // The name is stored in a setting of 19 characters; a longer one would
+  // come back cut, naming another program.
+  if (name.size() > ConcordanceBuffer - 1) {
+    MessageBox(this,
+               "The DDE Id \"" + name + "\" is too long. Selwarth can keep a DDE Id of at most " +
+                   std::to_string(ConcordanceBuffer - 1) + " characters.",
+               "Oops...", MB_OK);
+    return;
+  }
+  if (CheckServer() == 0)
+    return;
+  if (version_.empty()) {
+    MessageBox(this, "Sorry, this program does not appear to be fully QuickVerse compatible.",
+               "DDE not available", MB_OK);
+    PostCommand(*this, DdeNoneRadio);
+    return;
+  }
+  FillTranslations();
+}
+
+void TDDESettingsDialog::CmHelp(unsigned) {
+  MessageBox(this,
+             "To select a Bible concordance server, first make sure it is currently running or is "
+             "included in your system's PATH statement. If your program is listed, select the "
+             "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
+             "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
+             "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
+             "translations will be listed. Select one and then choose the \"OK\" button.",
+             "Selecting a DDE Server", MB_OK);
+}
+
+void TDDESettingsDialog::CmOk() {
+  int selected = translations_->GetSelIndex();
+  savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
+  bool none = TButton(*this, DdeNoneRadio).GetCheck() == BF_CHECKED;
+  if (savedTranslation_.empty() && !none) {
+    MessageBox(this, "Please select the Bible translation you would like to use.",
+               "Unable to accept settings", MB_OK);
+    return;
+  }
+  if (serverName_.size() > ConcordanceBuffer - 1) {
+    MessageBox(this,
+               "The DDE Id \"" + serverName_ +
+                   "\" is too long. Selwarth can keep a DDE Id of at most " +
+                   std::to_string(ConcordanceBuffer - 1) + " characters.",
+               "Unable to accept settings", MB_OK);
+    return;
+  }
+  ConcordanceServer = serverName_;
+  ConcordanceTranslation = savedTranslation_;
+  bool written = WriteSettingText("ConcordanceServer", ConcordanceServer);
+  written = WriteSettingText("ConcordanceTranslation", ConcordanceTranslation) && written;
+  if (!written)
+    MessageBox(this, "The DDE settings could not be saved. They will be used until you exit.",
+               "Dynamic Data Exchange Settings", MB_ICONEXCLAMATION);
+  CloseDialog(IDOK);
+}

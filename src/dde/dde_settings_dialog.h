@@ -1,0 +1,75 @@
+#pragma once
+
+// The DDE Settings dialog: the user picks the concordance program and the
+// Bible translation the Links commands use. Each choice is tried at once:
+// the program is contacted (and started when it is not running), its
+// version is checked and its translations are listed. OK stores the choice
+// in ConcordanceServer and ConcordanceTranslation and in the settings file.
+//
+// The dialog holds no conversation of its own between button presses; it
+// borrows the conversation slot of its parent (the main window).
+
+#include <memory>
+#include <string>
+
+#include "dde/conversation_slot.h"
+#include "framework/controls.h"
+#include "framework/dialog.h"
+
+class TDDESettingsDialog : public TDialog {
+public:
+  explicit TDDESettingsDialog(TWindow *parent);
+  ~TDDESettingsDialog() override;
+
+  // Contacts the server named in the DDE Id box and sets the version text.
+  // 1 when it answered; 0 with the message already shown.
+  int CheckServer();
+  // Fills the list with the server's translations and preselects the saved
+  // one. 1 when filled; 0 with the message already shown.
+  int FillTranslations();
+
+  // The response table's handlers.
+  void CmServerKind(unsigned id); // Logos, QuickVerse, SeedMaster
+  void CmOther(unsigned);
+  void CmNone(unsigned);
+  void CmRetry(unsigned);
+  void CmHelp(unsigned);
+  void CmOk() override;
+
+  const std::string &ServerName() const { return serverName_; }
+  const std::string &Version() const { return version_; }
+
+protected:
+  void SetupWindow() override;
+  bool Respond(const TMessage &msg) override;
+
+private:
+  TConversationSlot &Slot();
+  void SetDdeId(const std::string &text, bool readOnly);
+  int CheckedKind();
+
+  std::unique_ptr<TListBox> translations_;
+  std::unique_ptr<TEdit> ddeId_;
+  std::string serverName_;
+  std::string topicName_;
+  std::string version_;
+  std::string savedTranslation_;
+  // Used only when the parent holds no slot: every contact then fails.
+  TConversationSlot ownSlot_;
+};
+
+// The dialog's control ids.
+inline constexpr int DdeRetryButton = 4;
+inline constexpr int DdeHelpButton = 998;
+inline constexpr int DdeLogosRadio = 101;
+inline constexpr int DdeQuickVerseRadio = 102;
+inline constexpr int DdeSeedMasterRadio = 103;
+inline constexpr int DdeOtherRadio = 104;
+inline constexpr int DdeNoneRadio = 105;
+inline constexpr int DdeTranslationList = 120;
+inline constexpr int DdeIdEdit = 130;
+
+// The time-out of the dialog's requests, in milliseconds.
+inline constexpr unsigned DdeRequestTimeoutMs = 5000;
+// The most translations asked of a server, whatever count it gives.
+inline constexpr int MaxTranslations = 1000;

@@ -1,0 +1,128 @@
+#include "dde/scripture_reference.h"
+
+#include <array>
+
+#include "content/day_entries.h"
+#include "resources/main_menu.h"
+
+namespace {
+
+using Cut = std::optional<std::string>;
+
+Cut Limited(std::string_view reference) {
+  if (reference.size() > ReferenceLimit)
+    return std::nullopt;
+  return std::string(reference);
+}
+
+std::string_view DropTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ')
+    text.remove_suffix(1);
+  return text;
+}
+
+// Where a reading begins: the first blank at or after the label, then past
+// every blank. npos when the label or the blank is missing.
+std::size_t ReadingStart(std::string_view text, std::string_view label) {
+  std::size_t at = text.find(label);
+  if (at == std::string_view::npos)
+    return at;
+  std::size_t blank = text.find(' ', at);
+  if (blank == std::string_view::npos)
+    return blank;
+  std::size_t start = text.find_first_not_of(' ', blank);
+  return start == std::string_view::npos ? text.size() : start;
+}
+
+} // namespace
+
+Cut CutMorningReading(std::string_view text) {
+  std::size_t start = ReadingStart(text, "Morning:");
+  if (start == std::string_view::npos)
+    return std::nullopt;
+  std::size_t slash = text.find('/', start);
+  if (slash == std::string_view::npos)
+    return std::nullopt;
+  std::string_view reference = DropTrailingBlanks(text.substr(start, slash - start));
+  if (reference.empty())
+    return std::nullopt;
+  return Limited(reference);
+}
+
+Cut CutEveningReading(std::string_view text) {
+  std::size_t start = ReadingStart(text, "Evening:");
+  if (start == std::string_view::npos)
+    return std::nullopt;
+  return Limited(text.substr(start));
+}
+
+Cut CutQuizReference(std::string_view trailer) {
+  std::size_t open = trailer.find('(');
+  if (open == std::string_view::npos)
+    return std::nullopt;
+  std::string_view rest = trailer.substr(open + 1);
+  rest = rest.substr(0, rest.find(')'));
+  return Limited(DropTrailingBlanks(rest));
+}
+
+Cut CutVerseReference(std::string_view trailer) {
+  std::size_t dash = trailer.find('-');
+  if (dash == std::string_view::npos)
+    return std::nullopt;
+  return Limited(DropTrailingBlanks(trailer.substr(dash + 1)));
+}
+
+bool IsReadingPlanTitle(std::string_view title) {
+  return title.starts_with("Through the Bible");
+}
+
+bool IsQuizTitle(std::string_view title) {
+  return title.find("Bible Quiz") != std::string_view::npos;
+}
+
+bool IsDailyVerseTitle(std::string_view title) {
+  static constexpr std::array<std::string_view, 6> translations = {
+      "New International Version", "New American Standard", "New King James Version",
+      "King James Version",        "Living Bible",          "Amplified Bible"};
+  for (std::string_view name : translations)
+    if (title.find(name) != std::string_view::npos)
+      return true;
+  return false;
+}
+
+const TDayEntry *LinkEntry(const TDayEntry *head, unsigned commandId) {
+  bool (*accepts)(std::string_view) = nullptr;
+  switch (commandId) {
+  case CM_LINKMORNING:
+  case CM_LINKEVENING:
+    accepts = IsReadingPlanTitle;
+    break;
+  case CM_LINKQUIZ:
+    accepts = IsQuizTitle;
+    break;
+  case CM_LINKVERSE:
+    accepts = IsDailyVerseTitle;
+    break;
+  default:
+    return nullptr;
+  }
+  for (const TDayEntry *entry = head; entry != nullptr; entry = entry->Next.get())
+    if (accepts(entry->Title))
+      return entry;
+  return nullptr;
+}
+
+Cut LinkReference(const TDayEntry &entry, unsigned commandId) {
+  switch (commandId) {
+  case CM_LINKMORNING:
+    return CutMorningReading(entry.Text);
+  case CM_LINKEVENING:
+    return CutEveningReading(entry.Text);
+  case CM_LINKQUIZ:
+    return CutQuizReference(entry.Trailer);
+  case CM_LINKVERSE:
+    return CutVerseReference(entry.Trailer);
+  default:
+    return std::nullopt;
+  }
+}

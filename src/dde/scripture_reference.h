@@ -1,0 +1,39 @@
+#pragma once
+
+// Taking a Scripture reference out of the day's content for the Links
+// commands. The reference is not analysed: a piece of text is cut at fixed
+// markers and sent as it is; the concordance program reads it.
+//
+// A cut gives nullopt when the entry cannot be cut soundly: its marker is
+// missing, a label has no blank after it, the morning part has no "/" or
+// nothing but blanks before it, or the piece is longer than a reference may
+// be (ReferenceLimit).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct TDayEntry;
+
+// The longest reference sent.
+inline constexpr std::size_t ReferenceLimit = 39;
+
+// "Morning:" up to the "/", blanks before the "/" dropped.
+std::optional<std::string> CutMorningReading(std::string_view text);
+// "Evening:" up to the end of the text, kept as it is.
+std::optional<std::string> CutEveningReading(std::string_view text);
+// The quiz answer's "(" up to ")" or the end, blanks before the end dropped.
+std::optional<std::string> CutQuizReference(std::string_view trailer);
+// The daily verse's "-" up to the end, blanks at the end dropped.
+std::optional<std::string> CutVerseReference(std::string_view trailer);
+
+// Which package each link reads (titles compare with regard to case).
+bool IsReadingPlanTitle(std::string_view title);
+bool IsQuizTitle(std::string_view title);
+bool IsDailyVerseTitle(std::string_view title);
+
+// The first entry from head whose title the command's rule accepts; null
+// when none does or the id is not a link.
+const TDayEntry *LinkEntry(const TDayEntry *head, unsigned commandId);
+// The command's reference cut from its entry.
+std::optional<std::string> LinkReference(const TDayEntry &entry, unsigned commandId);

@@ -1,0 +1,156 @@
+// The Links menu and the DDE Settings command of the main window, with the
+// program's own DDE instance and the stand-in concordance server.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/qx_app.h"
+#include "app/verse_window.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/today_text.h"
+#include "dde/dde_client.h"
+#include "framework/dialog.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "resources/main_menu.h"
+#include "support/config_sandbox.h"
+#include "support/dde_sandbox.h"
+#include "support/fixed_clock.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+using ::testing::ElementsAre;
+using testpackage::BuildPackage;
+using testpackage::PackageSpec;
+
+namespace {
+
+class DdeLinksWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::SetDate(2023, 3, 1); // slot 59
+    BuildTodayText();
+    PackageSpec verse;
+    verse.Titles = {"Daily Verse - King James Version"};
+    verse.Marker = '-';
+    verse.Entries[59] = {"For God so loved the world. -John 3:16"};
+    packages.Write("VERSE.QXP", BuildPackage(verse));
+  }
+  void TearDown() override { SetDdeInitializer(nullptr); }
+
+  void AddQuiz() {
+    PackageSpec quiz;
+    quiz.Titles = {"Daily Bible Quiz"};
+    quiz.Marker = '\\';
+    quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};
+    packages.Write("QUIZ.QXP", BuildPackage(quiz));
+  }
+  void Run(std::vector<std::function<void()>> steps) {
+    for (auto &step : steps)
+      backend.Then(std::move(step));
+    TQXApp app;
+    app.Run();
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto &message : backend.Messages())
+      texts.push_back(message.Text);
+    return texts;
+  }
+  static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
+  static bool Enabled(unsigned id) { return Frame().QueryCommand(id).Enabled(); }
+  std::string LogFile() const { return packages.File("server.log"); }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::DdeSandbox dde;
+  testsupport::TempDir packages;
+  testsupport::WorkingDirectory cwd{packages.Path()};
+  HeadlessBackend backend;
+};
+
+TEST_F(DdeLinksWindowTest, LinksAreEnabledOnlyWithAServerAndTheQuizOnlyWithAnswers) {
+  Run({[&] {
+         for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+           EXPECT_FALSE(Enabled(id)) << id;
+         EXPECT_TRUE(Enabled(CM_DDE));
+         ConcordanceServer = "QVWIN";
+         EXPECT_TRUE(Enabled(CM_LINKMORNING));
+         EXPECT_TRUE(Enabled(CM_LINKEVENING));
+         EXPECT_TRUE(Enabled(CM_LINKVERSE));
+         EXPECT_FALSE(Enabled(CM_LINKQUIZ)); // no quiz loaded
+         AddQuiz();
+         Frame().MenuCommand(CM_NEW);
+       },
+       [&] { EXPECT_TRUE(Enabled(CM_LINKQUIZ)); }});
+}
+
+TEST_F(DdeLinksWindowTest, TwoLinksInARowEachOpenAndEndTheirConversation) {
+  AddQuiz();
+  ConcordanceServer = "QVWIN";
+  ConcordanceTranslation = "Default";
+  auto server = testsupport::StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Run({[&] {
+    EXPECT_NE(static_cast<TQXApp *>(TheApplication())->InstId, 0u);
+    Frame().MenuCommand(CM_LINKVERSE);
+    EXPECT_EQ(MainWindowHandle->HConv, 0u);
+    Frame().MenuCommand(CM_LINKQUIZ);
+    EXPECT_EQ(MainWindowHandle->HConv, 0u);
+    EXPECT_TRUE(backend.WatchedSockets().empty());
+  }});
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(testsupport::WaitUntil([&] {
+    return testsupport::ReadFileBytes(LogFile()).find("Genesis 6:14\")]\nEXECUTE\tVerses\t\t"
+                                                      "[Activate]\nDISCONNECT") !=
+           std::string::npos;
+  }));
+  EXPECT_EQ(testsupport::ReadFileBytes(LogFile()),
+            "CONNECT\tVerses\t\t\nEXECUTE\tVerses\t\t[GoTo(\" John 3:16\")]\n"
+            "EXECUTE\tVerses\t\t[Activate]\nDISCONNECT\t\t\t\n"
+            "CONNECT\tVerses\t\t\nEXECUTE\tVerses\t\t[GoTo(\"Genesis 6:14\")]\n"
+            "EXECUTE\tVerses\t\t[Activate]\nDISCONNECT\t\t\t\n");
+}
+
+TEST_F(DdeLinksWindowTest, TheDdeCommandRunsTheSettingsDialogAndItsChoiceEnablesTheLinks) {
+  auto server = testsupport::StartConcordance("QVWIN");
+  ASSERT_NE(server, nullptr);
+  backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(102); });
+  backend.InDialog("DDESETTINGS", [](TDialog &d) {
+    d.UserSelect(120, 0);
+    d.UserClick(1);
+  });
+  Run({[&] { Frame().MenuCommand(CM_DDE); },
+       [&] {
+         EXPECT_TRUE(Enabled(CM_LINKVERSE));
+         EXPECT_EQ(MainWindowHandle->HConv, 0u);
+       }});
+  EXPECT_THAT(backend.DialogsRun(), ElementsAre("DDESETTINGS"));
+  EXPECT_EQ(ConcordanceServer, "QVWIN");
+  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DdeLinksWindowTest, WithoutDdeTheProgramRunsAndEachLinkFails) {
+  SetDdeInitializer([](platform::DWORD *, platform::PFNCALLBACK, platform::DWORD,
+                       platform::DWORD) -> platform::UINT { return platform::DMLERR_SYS_ERROR; });
+  ConcordanceServer = "QVWIN";
+  ConcordanceTranslation = "Default";
+  auto server = testsupport::StartConcordance("QVWIN");
+  ASSERT_NE(server, nullptr);
+  Run({[&] {
+    EXPECT_EQ(static_cast<TQXApp *>(TheApplication())->InstId, 0u);
+    Frame().MenuCommand(CM_LINKVERSE);
+  }});
+  EXPECT_THAT(Messages(), ElementsAre("DDE Initialization failed.",
+                                      "Unable to link with server. Please check your current "
+                                      "settings in the DDE Settings dialog."));
+  EXPECT_EQ(backend.Messages()[0].Caption, "Error");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONHAND);
+}
+
+} // namespace

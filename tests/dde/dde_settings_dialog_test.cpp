@@ -1,0 +1,322 @@
+// The DDE Settings dialog driven by a scripted user, against the stand-in
+// server started under each kind's service name.
+
+#include "dde/dde_settings_dialog.h"
+
+#include <gmock/gmock.h>
+
+#include "content/settings_file.h"
+#include "dde_fixture.h"
+#include "framework/message_box.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using testsupport::StartConcordance;
+
+// A main window stand-in: a window that holds the conversation slot.
+class SlotWindow : public TWindow, public TConversationSlot {};
+
+class DdeSettingsDialogTest : public ddetest::DdeClientTest {
+protected:
+  void SetUp() override {
+    DdeClientTest::SetUp();
+    window.Instance = &inst;
+    ddetest::CallbackSlot = &window;
+  }
+  void TearDown() override {
+    EXPECT_EQ(window.HConv, 0u);
+    DdeClientTest::TearDown();
+  }
+  int Run() { return TDDESettingsDialog(&window).Execute(); }
+  void Step(std::function<void(TDialog &)> step) {
+    backend.InDialog("DDESETTINGS", std::move(step));
+  }
+
+  static int Checked(TDialog &d) {
+    for (int id = DdeLogosRadio; id <= DdeNoneRadio; ++id)
+      if (TButton(d, id).GetCheck() == BF_CHECKED)
+        return id;
+    return 0;
+  }
+  static std::vector<std::string> Items(TDialog &d) {
+    TListBox list(d, DdeTranslationList);
+    std::vector<std::string> items;
+    for (int i = 0; i < list.GetCount(); ++i)
+      items.push_back(list.GetString(i));
+    return items;
+  }
+  static std::string Selected(TDialog &d) {
+    TListBox list(d, DdeTranslationList);
+    return list.GetSelIndex() < 0 ? "<none>" : list.GetString(list.GetSelIndex());
+  }
+  static bool ReadOnly(TDialog &d) {
+    return (d.Control(DdeIdEdit)->Template.Style & ES_READONLY) != 0;
+  }
+  std::string Stored(const char *key) { return ReadSettingText(key, "<absent>", 20); }
+
+  SlotWindow window;
+};
+
+TEST_F(DdeSettingsDialogTest, QuickVerseInAnyCaseOpensCheckedWithTheDefaultTranslation) {
+  ConcordanceServer = "qvwin";
+  ConcordanceTranslation = "default";
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeQuickVerseRadio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "QVWIN");
+    EXPECT_TRUE(ReadOnly(d));
+    EXPECT_THAT(Items(d), ElementsAre("Default"));
+    EXPECT_EQ(Selected(d), "Default");
+    d.UserClick(1);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_EQ(ConcordanceServer, "QVWIN");
+  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_EQ(Stored("ConcordanceServer"), "QVWIN");
+  EXPECT_EQ(Stored("ConcordanceTranslation"), "Default");
+  // Checked on "Verses" without a request, then the list on "Verses".
+  EXPECT_THAT(SettledLog(), ElementsAre("CONNECT\tVerses\t\t", "DISCONNECT\t\t\t",
+                                        "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePreselected) {
+  ConcordanceServer = "Logos";
+  ConcordanceTranslation = "kj";
+  auto server = StartConcordance(
+      "Logos", {"--version", "01.60", "--translations", "WEB,KJV,ASV", "--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeLogosRadio);
+    EXPECT_THAT(Items(d), ElementsAre("ASV", "KJV", "WEB"));
+    EXPECT_EQ(Selected(d), "KJV");
+    d.UserSelect(DdeTranslationList, 2);
+    d.UserClick(1);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_EQ(ConcordanceServer, "Logos");
+  EXPECT_EQ(ConcordanceTranslation, "WEB");
+  EXPECT_THAT(SettledLog(),
+              ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
+                          "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
+                          "REQUEST\tData\tVerAbr0\t", "REQUEST\tData\tVerAbr1\t",
+                          "REQUEST\tData\tVerAbr2\t", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(DdeSettingsDialogTest, LogosVersionsCompareByteByByte) {
+  struct Case {
+    const char *version;
+    bool accepted;
+  };
+  for (Case c : {Case{"01.60", true}, Case{"01.61", true}, Case{"1.50", true}, Case{"01.59", false},
+                 Case{"01.5", false}}) {
+    SCOPED_TRACE(c.version);
+    auto server = StartConcordance("Logos", {"--version", c.version});
+    ASSERT_NE(server, nullptr);
+    std::size_t before = backend.Messages().size();
+    bool accepted = false;
+    std::string version;
+    Step([&](TDialog &d) {
+      d.UserClick(DdeLogosRadio);
+      accepted = Checked(d) == DdeLogosRadio && !Items(d).empty();
+      version = static_cast<TDDESettingsDialog &>(d).Version();
+    });
+    Run();
+    EXPECT_EQ(accepted, c.accepted);
+    EXPECT_EQ(version, c.version);
+    if (!c.accepted) {
+      ASSERT_EQ(backend.Messages().size(), before + 1);
+      EXPECT_EQ(backend.Messages().back().Text, "Sorry, Selwarth needs Logos 1.60 or higher.");
+      EXPECT_EQ(backend.Messages().back().Caption, "DDE not available");
+    }
+    server->Signal(SIGTERM);
+    server->WaitForExit(std::chrono::seconds(5));
+  }
+}
+
+TEST_F(DdeSettingsDialogTest, AVersionBelowTheMinimumFallsBackToNone) {
+  auto server = StartConcordance("Logos", {"--version", "01.59"});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) { d.UserClick(DdeLogosRadio); });
+  Step([](TDialog &d) { // the posted None has run
+    EXPECT_EQ(Checked(d), DdeNoneRadio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "");
+    EXPECT_TRUE((Items(d)).empty());
+    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).ServerName(), "");
+  });
+  Run();
+  EXPECT_THAT(Messages(), ElementsAre("Sorry, Selwarth needs Logos 1.60 or higher."));
+}
+
+TEST_F(DdeSettingsDialogTest, SeedMasterIsAskedItsVersionAndOnlyASilentOneIsTakenAsOld) {
+  {
+    auto server = StartConcordance("SMW", {"--version", "2.70", "--log", LogFile()});
+    ASSERT_NE(server, nullptr);
+    Step([](TDialog &d) {
+      d.UserClick(DdeSeedMasterRadio);
+      EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), "2.70");
+      EXPECT_THAT(Items(d), ElementsAre("Default"));
+      EXPECT_EQ(Checked(d), DdeSeedMasterRadio);
+    });
+    Run();
+    EXPECT_TRUE((Messages()).empty());
+    EXPECT_THAT(SettledLog(),
+                ElementsAre("CONNECT\tVerses\t\t", "REQUEST\tVerses\tVersion\t", "DISCONNECT\t\t\t",
+                            "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
+  }
+  // A server of that name that does not answer "Version": 1.0i, too old.
+  auto server = StartConcordance("SMW", {"--version", ""});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) { d.UserClick(DdeSeedMasterRadio); });
+  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
+  Run();
+  EXPECT_THAT(Messages(), ElementsAre("Sorry, Selwarth needs SeedMaster 2.63 or higher."));
+}
+
+TEST_F(DdeSettingsDialogTest, AKindThatCannotBeReachedFallsBackToNone) {
+  Step([](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeNoneRadio); // nothing configured
+    d.UserClick(DdeQuickVerseRadio);
+  });
+  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
+  Run();
+  EXPECT_THAT(Messages(), ElementsAre("Unable to link with server."));
+  EXPECT_EQ(backend.Messages()[0].Caption, "DDE Error");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONEXCLAMATION);
+}
+
+TEST_F(DdeSettingsDialogTest, AnOtherServerOpensWithItsNameAndAnAutomaticRetry) {
+  ConcordanceServer = "MyBible";
+  ConcordanceTranslation = "Default";
+  auto server = StartConcordance("MyBible", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeOtherRadio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "MyBible");
+    EXPECT_FALSE(ReadOnly(d));
+    EXPECT_THAT(Items(d), ElementsAre("Default"));
+    EXPECT_EQ(Selected(d), "Default");
+  });
+  Run();
+  EXPECT_THAT(SettledLog(), ElementsAre("CONNECT\tVerses\t\t", "DISCONNECT\t\t\t",
+                                        "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(DdeSettingsDialogTest, OtherWithTheNameLogosIsTreatedAsLogos) {
+  auto server = StartConcordance(
+      "Logos", {"--version", "00.10", "--translations", "KJV", "--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    d.UserClick(DdeOtherRadio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Enter name");
+    EXPECT_FALSE(ReadOnly(d));
+    d.UserType(DdeIdEdit, "logos");
+    d.UserClick(DdeRetryButton);
+    // No minimum version for Other.
+    EXPECT_THAT(Items(d), ElementsAre("KJV"));
+    d.UserSelect(DdeTranslationList, 0);
+    d.UserClick(1);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_EQ(ConcordanceServer, "logos");
+  EXPECT_EQ(ConcordanceTranslation, "KJV");
+  EXPECT_THAT(SettledLog(),
+              ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
+                          "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
+                          "REQUEST\tData\tVerAbr0\t", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(DdeSettingsDialogTest, OtherWithoutAVersionIsNotCompatible) {
+  auto server = StartConcordance("Logos", {"--version", ""});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    d.UserClick(DdeOtherRadio);
+    d.UserType(DdeIdEdit, "LOGOS");
+    d.UserClick(DdeRetryButton);
+  });
+  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
+  Run();
+  EXPECT_THAT(
+      Messages(),
+      ElementsAre("Sorry, this program does not appear to be fully QuickVerse compatible."));
+}
+
+TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {
+  Step([](TDialog &d) {
+    d.UserClick(DdeRetryButton); // None
+    d.UserClick(DdeOtherRadio);
+    d.UserClick(DdeRetryButton); // "Enter name"
+    d.UserType(DdeIdEdit, "");
+    d.UserClick(DdeRetryButton);
+    d.UserType(DdeIdEdit, "AConcordanceNameOf20");
+    d.UserClick(DdeRetryButton);
+    d.UserType(DdeIdEdit, "Nobody");
+    d.UserClick(DdeRetryButton); // cannot be reached: stays on Other
+    EXPECT_EQ(Checked(d), DdeOtherRadio);
+    d.UserClick(998);
+  });
+  Run();
+  ASSERT_EQ(backend.Messages().size(), 6u);
+  EXPECT_EQ(Messages()[0], "First select a concordance to connect to.");
+  EXPECT_EQ(Messages()[1], "Please enter the server's name in the 'DDE Id' box first.");
+  EXPECT_EQ(Messages()[2], Messages()[1]);
+  EXPECT_EQ(Messages()[3], "The DDE Id \"AConcordanceNameOf20\" is too long. Selwarth can keep a "
+                           "DDE Id of at most 19 characters.");
+  EXPECT_EQ(Messages()[4], "Unable to link with server.");
+  EXPECT_THAT(Messages()[5], ::testing::StartsWith("To select a Bible concordance server, first"));
+  EXPECT_EQ(backend.Messages()[5].Caption, "Selecting a DDE Server");
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(backend.Messages()[i].Caption, "Oops...");
+}
+
+TEST_F(DdeSettingsDialogTest, RetryRepeatsTheCheckedKind) {
+  ConcordanceServer = "QVWIN";
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) { d.UserClick(DdeRetryButton); });
+  Step([](TDialog &d) { EXPECT_THAT(Items(d), ElementsAre("Default")); });
+  Run();
+  EXPECT_EQ(SettledLog().size(), 8u); // two checks and two fillings
+}
+
+TEST_F(DdeSettingsDialogTest, OkNeedsATranslationUnlessNoneIsChosen) {
+  ConcordanceServer = "QVWIN";
+  ConcordanceTranslation = "KJV";
+  auto server = StartConcordance("QVWIN");
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    EXPECT_EQ(Selected(d), "<none>"); // no "KJV" offered
+    d.UserClick(1);
+    EXPECT_FALSE(d.Ended());
+    d.UserClick(DdeNoneRadio);
+    d.UserClick(1);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Please select the Bible translation you would like to use."));
+  EXPECT_EQ(backend.Messages()[0].Caption, "Unable to accept settings");
+  EXPECT_EQ(ConcordanceServer, "");
+  EXPECT_EQ(ConcordanceTranslation, "");
+  EXPECT_EQ(Stored("ConcordanceServer"), "");
+  EXPECT_EQ(Stored("ConcordanceTranslation"), "");
+}
+
+TEST_F(DdeSettingsDialogTest, CancelKeepsTheSettings) {
+  ConcordanceServer = "QVWIN";
+  ConcordanceTranslation = "Default";
+  auto server = StartConcordance("QVWIN");
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    d.UserClick(DdeNoneRadio);
+    d.UserCancel();
+  });
+  EXPECT_EQ(Run(), IDCANCEL);
+  EXPECT_EQ(ConcordanceServer, "QVWIN");
+  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_EQ(Stored("ConcordanceServer"), "<absent>");
+}
+
+} // namespace

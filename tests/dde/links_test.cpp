@@ -1,0 +1,215 @@
+// The Links commands against the stand-in concordance server, a separate
+// process; what the program sent is read from the server's log.
+
+#include "dde/links.h"
+
+#include <gmock/gmock.h>
+
+#include <chrono>
+#include <thread>
+
+#include "content/day_entries.h"
+#include "dde_fixture.h"
+#include "framework/message_box.h"
+#include "resources/main_menu.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using testsupport::StartConcordance;
+using testsupport::WaitUntil;
+using Clock = std::chrono::steady_clock;
+
+const std::string NotRunning = "Unable to link with server. Please check your current settings in "
+                               "the DDE Settings dialog and make sure that your concordance is "
+                               "running.";
+
+class LinksTest : public ddetest::DdeClientTest {
+protected:
+  void SetUp() override {
+    DdeClientTest::SetUp();
+    ConcordanceServer = "QVWIN";
+    ConcordanceTranslation = "KJV";
+    Add("Daily Verse - King James Version", "For God so loved the world", "- John 3:16");
+    Add("Through the Bible in a Year", "Morning: Genesis 1-2 / Evening: Matthew 1", "");
+    Add("Daily Bible Quiz", "Who built the ark?", "Noah (Genesis 6:14)");
+  }
+  void TearDown() override {
+    FreeDayEntries(DayEntries);
+    DdeClientTest::TearDown();
+  }
+
+  TDayEntry &Add(const std::string &title, const std::string &text, const std::string &trailer) {
+    std::unique_ptr<TDayEntry> *place = &DayEntries;
+    while (*place)
+      place = &(*place)->Next;
+    *place = std::make_unique<TDayEntry>();
+    (*place)->Title = title;
+    (*place)->Text = text;
+    (*place)->Trailer = trailer;
+    return **place;
+  }
+  void Link(unsigned id) { RunLink(id, slot, nullptr); }
+  // The log once the server has seen the conversation end.
+  std::vector<std::string> Sent(std::size_t lines) {
+    EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= lines; }));
+    return LogLines();
+  }
+};
+
+TEST_F(LinksTest, EachLinkGoesToItsReferenceOnAnotherServer) {
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE}) {
+    Link(id);
+    EXPECT_EQ(slot.HConv, 0u);
+  }
+  EXPECT_TRUE((Messages()).empty());
+  auto goTo = [](const std::string &reference) {
+    return "EXECUTE\tVerses\t\t[GoTo(\"" + reference + "\")]";
+  };
+  const std::string activate = "EXECUTE\tVerses\t\t[Activate]";
+  const std::string connect = "CONNECT\tVerses\t\t", end = "DISCONNECT\t\t\t";
+  EXPECT_THAT(Sent(16), ElementsAre(connect, goTo("Genesis 1-2"), activate, end, connect,
+                                    goTo("Matthew 1"), activate, end, connect, goTo("Genesis 6:14"),
+                                    activate, end, connect, goTo(" John 3:16"), activate, end));
+  EXPECT_TRUE(WaitUntil([&] { return server->Output().find("John") != std::string::npos; }));
+  EXPECT_THAT(server->Output(), ::testing::HasSubstr("Showing Genesis 1-2 (KJV)\nActivated\n"));
+}
+
+TEST_F(LinksTest, EachLinkPokesTheTranslationAndTheReferenceToLogos) {
+  ConcordanceServer = "logos"; // any case takes the Logos path
+  ConcordanceTranslation = "WEB";
+  auto server = StartConcordance("Logos", {"--log", LogFile(), "--translations", "KJV,WEB"});
+  ASSERT_NE(server, nullptr);
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+    Link(id);
+  EXPECT_TRUE((Messages()).empty());
+  auto ref = [](const std::string &reference) { return "POKE\tPassage\tCurRef\t" + reference; };
+  const std::string connect = "CONNECT\tPassage\t\t", end = "DISCONNECT\t\t\t";
+  const std::string version = "POKE\tPassage\tCurVer\tWEB";
+  EXPECT_THAT(Sent(16), ElementsAre(connect, version, ref("Genesis 1-2"), end, connect, version,
+                                    ref("Matthew 1"), end, connect, version, ref("Genesis 6:14"),
+                                    end, connect, version, ref(" John 3:16"), end));
+}
+
+TEST_F(LinksTest, NothingIsSentBeforeTheSetUpAndTheEntryAreRight) {
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  ConcordanceTranslation = "";
+  Link(CM_LINKVERSE);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text,
+            "Please select a concordance server and Bible translation first. This may be done in "
+            "the Data Exchange Settings dialog.");
+  EXPECT_EQ(backend.Messages()[0].Caption, "DDE Not Set Up");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_OK);
+
+  ConcordanceTranslation = "KJV";
+  FreeDayEntries(DayEntries);
+  Add("Daily Verse - World English Bible", "Text", "- John 1:1");
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+    Link(id);
+  Add("Through the Bible in a Year", "Morning: Genesis 1-2", "");
+  Add("Bible Quiz", "Q", "Noah, Genesis 6:14");
+  Add("New King James Version", "Text", "John 1:1");
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+    Link(id);
+  ASSERT_EQ(backend.Messages().size(), 9u);
+  EXPECT_EQ(Messages()[1], "First, you must enable the \"Through the Bible\" package.");
+  EXPECT_EQ(Messages()[2], "First, you must enable the \"Through the Bible\" package.");
+  EXPECT_EQ(Messages()[3], "First, you must enable the \"Daily Bible Quiz\" package.");
+  EXPECT_EQ(Messages()[4], "In order to pull up today's verse in your concordance, Selwarth needs "
+                           "one of the following packages enabled: KJV, NIV, NASB, NKJV, TLB, or "
+                           "AMP");
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(backend.Messages()[i].Caption, "Unable to Comply");
+    EXPECT_EQ(backend.Messages()[i].Style, MB_ICONEXCLAMATION);
+  }
+  for (int i = 5; i <= 8; ++i) {
+    EXPECT_EQ(backend.Messages()[i].Text, "Unable to parse Scripture reference.");
+    EXPECT_EQ(backend.Messages()[i].Caption, "Unknown Format");
+    EXPECT_EQ(backend.Messages()[i].Style, MB_ICONEXCLAMATION);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_TRUE((LogLines()).empty());
+}
+
+TEST_F(LinksTest, AReferenceTheServerCannotShowIsReported) {
+  DayEntries->Next->Next->Trailer = "Noah ()"; // sent as it is: an empty reference
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Link(CM_LINKQUIZ);
+  ASSERT_EQ(backend.Messages().size(), 1u);
+  EXPECT_EQ(backend.Messages()[0].Text, "Unable to go to .");
+  EXPECT_EQ(backend.Messages()[0].Caption, "DDE Error");
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONEXCLAMATION);
+  // No [Activate] after a failed GoTo.
+  EXPECT_THAT(Sent(3), ElementsAre("CONNECT\tVerses\t\t", "EXECUTE\tVerses\t\t[GoTo(\"\")]",
+                                   "DISCONNECT\t\t\t"));
+}
+
+TEST_F(LinksTest, LogosReportsAnUnknownTranslationAndAReferenceItCannotShow) {
+  ConcordanceServer = "Logos";
+  ConcordanceTranslation = "NIV";
+  DayEntries->Next->Next->Trailer = "Noah (not a reference!)";
+  auto server = StartConcordance("Logos", {"--log", LogFile(), "--translations", "KJV"});
+  ASSERT_NE(server, nullptr);
+  Link(CM_LINKQUIZ);
+  ConcordanceTranslation = "KJV";
+  Link(CM_LINKQUIZ);
+  EXPECT_THAT(Messages(), ElementsAre("Unable to load the NIV translation. Please check your "
+                                      "current settings in the DDE Settings dialog.",
+                                      "Unable to go to not a reference!."));
+  EXPECT_EQ(backend.Messages()[0].Caption, "DDE Error");
+  EXPECT_EQ(backend.Messages()[1].Caption, "DDE Error");
+  EXPECT_THAT(Sent(7),
+              ElementsAre("CONNECT\tPassage\t\t", "POKE\tPassage\tCurVer\tNIV", "DISCONNECT\t\t\t",
+                          "CONNECT\tPassage\t\t", "POKE\tPassage\tCurVer\tKJV",
+                          "POKE\tPassage\tCurRef\tnot a reference!", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(LinksTest, AServerThatCannotBeReachedGivesEachPathItsMessage) {
+  Link(CM_LINKVERSE);
+  ConcordanceServer = "LOGOS";
+  Link(CM_LINKVERSE);
+  EXPECT_THAT(Messages(), ElementsAre("Unable to link with server. Please check your current "
+                                      "settings in the DDE Settings dialog.",
+                                      NotRunning));
+  EXPECT_EQ(backend.Messages()[1].Caption, "DDE Error");
+  EXPECT_EQ(backend.Messages()[1].Style, MB_ICONEXCLAMATION);
+}
+
+TEST_F(LinksTest, AServerThatNeverAnswersRunsIntoTheTimeOut) {
+  ConcordanceServer = "Logos";
+  auto server = StartConcordance("Logos", {"--no-answer", "--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  auto start = Clock::now();
+  Link(CM_LINKVERSE);
+  auto took = Clock::now() - start;
+  EXPECT_GE(took, std::chrono::milliseconds(LogosPokeTimeoutMs));
+  EXPECT_LT(took, std::chrono::milliseconds(LogosPokeTimeoutMs + 3000));
+  EXPECT_THAT(Messages(), ElementsAre("Unable to load the KJV translation. Please check your "
+                                      "current settings in the DDE Settings dialog."));
+}
+
+TEST_F(LinksTest, AServerKilledDuringATransactionIsReportedThenTheLinkFails) {
+  auto server = StartConcordance("QVWIN", {"--no-answer"});
+  ASSERT_NE(server, nullptr);
+  pid_t pid = server->Pid();
+  std::thread killer([pid] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(pid, SIGKILL);
+  });
+  auto start = Clock::now();
+  Link(CM_LINKMORNING);
+  killer.join();
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(ExecuteTimeoutMs));
+  EXPECT_THAT(Messages(), ElementsAre("Disconnected.", "Unable to go to Genesis 1-2."));
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONINFORMATION);
+  EXPECT_EQ(slot.HConv, 0u);
+  EXPECT_EQ(slot.HszService, 0u); // the names went with the conversation
+  EXPECT_EQ(slot.HszTopic, 0u);
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+#include "dde/scripture_reference.h"
+
+#include <gtest/gtest.h>
+
+#include "content/day_entries.h"
+#include "resources/main_menu.h"
+
+namespace {
+
+using Cut = std::optional<std::string>;
+
+TEST(ScriptureReferenceTest, TheMorningReadingRunsToTheSlashWithoutTheBlanksBeforeIt) {
+  EXPECT_EQ(CutMorningReading("Morning: Genesis 1-2 / Evening: Matthew 1"), "Genesis 1-2");
+  EXPECT_EQ(CutMorningReading("Read today. Morning:   Job 3-4   /Evening: Luke 2"), "Job 3-4");
+  EXPECT_EQ(CutMorningReading("Morning: Ps 23/Psalm 24 / x"), "Ps 23"); // the first slash
+  // The first blank at or after the label starts the reading, wherever it is.
+  EXPECT_EQ(CutMorningReading("Morning:Gen 1 / Evening: Mt 1"), "1");
+}
+
+TEST(ScriptureReferenceTest, MorningEntriesThatCannotBeCutSoundlyAreRefused) {
+  EXPECT_EQ(CutMorningReading("Genesis 1-2 / Evening: Matthew 1"), Cut{}); // no label
+  EXPECT_EQ(CutMorningReading("morning: Genesis 1 / x"), Cut{});           // case counts
+  EXPECT_EQ(CutMorningReading("Morning:Genesis"), Cut{});                  // no blank after it
+  EXPECT_EQ(CutMorningReading("Morning: Genesis 1-2"), Cut{});             // no slash
+  EXPECT_EQ(CutMorningReading("Morning:   / Evening: Matthew 1"), Cut{});  // only blanks
+  EXPECT_EQ(CutMorningReading("Morning:Gen/ Evening: Mt 1"), Cut{});       // no slash after it
+  std::string long40(40, 'x');
+  EXPECT_EQ(CutMorningReading("Morning: " + long40 + " / x"), Cut{});
+  EXPECT_EQ(CutMorningReading("Morning: " + long40.substr(1) + " / x"), long40.substr(1));
+}
+
+TEST(ScriptureReferenceTest, TheEveningReadingRunsToTheEndAsItIs) {
+  EXPECT_EQ(CutEveningReading("Morning: Genesis 1-2 / Evening: Matthew 1"), "Matthew 1");
+  EXPECT_EQ(CutEveningReading("Evening:  Mark 2  "), "Mark 2  ");
+  EXPECT_EQ(CutEveningReading("Evening: "), "");
+  EXPECT_EQ(CutEveningReading("Morning: Genesis 1 / Matthew 1"), Cut{});
+  EXPECT_EQ(CutEveningReading("Morning: Genesis 1 / Evening:Matthew"), Cut{});
+  EXPECT_EQ(CutEveningReading("Evening: " + std::string(40, 'y')), Cut{});
+}
+
+TEST(ScriptureReferenceTest, TheQuizReferenceIsWhatTheParenthesesHold) {
+  EXPECT_EQ(CutQuizReference("Noah (Genesis 6:14)"), "Genesis 6:14");
+  EXPECT_EQ(CutQuizReference("Noah ( Genesis 6:14  ) and (Acts 1)"), " Genesis 6:14");
+  EXPECT_EQ(CutQuizReference("Noah ()"), "");
+  EXPECT_EQ(CutQuizReference("Noah (   )"), "");
+  EXPECT_EQ(CutQuizReference("Noah (Genesis 6:14   "), "Genesis 6:14"); // no ")"
+  EXPECT_EQ(CutQuizReference("Noah, Genesis 6:14"), Cut{});
+  EXPECT_EQ(CutQuizReference("(" + std::string(40, 'z') + ")"), Cut{});
+  EXPECT_EQ(CutQuizReference("(" + std::string(39, 'z') + "   )"), std::string(39, 'z'));
+}
+
+TEST(ScriptureReferenceTest, TheVerseReferenceFollowsTheDashWithItsLeadingBlank) {
+  EXPECT_EQ(CutVerseReference("- John 3:16"), " John 3:16");
+  EXPECT_EQ(CutVerseReference("-John 3:16  "), "John 3:16");
+  EXPECT_EQ(CutVerseReference("Paul - 1 Cor 13 - 4"), " 1 Cor 13 - 4");
+  EXPECT_EQ(CutVerseReference("John 3:16"), Cut{});
+  EXPECT_EQ(CutVerseReference("- " + std::string(39, 'v')), Cut{}); // 40 with its blank
+}
+
+TEST(ScriptureReferenceTest, EachLinkFindsTheFirstPackageItsTitleRuleAccepts) {
+  EXPECT_TRUE(IsReadingPlanTitle("Through the Bible in a Year"));
+  EXPECT_TRUE(IsReadingPlanTitle("Through the Bible"));
+  EXPECT_FALSE(IsReadingPlanTitle("Through the bible in a Year"));
+  EXPECT_FALSE(IsReadingPlanTitle("Through the Bibl"));
+  EXPECT_FALSE(IsReadingPlanTitle(" Through the Bible"));
+  EXPECT_TRUE(IsQuizTitle("The Daily Bible Quiz"));
+  EXPECT_FALSE(IsQuizTitle("Daily bible quiz"));
+  for (const char *title : {"Daily Verse - New International Version", "New American Standard",
+                            "NKJV: New King James Version", "Daily Verse - King James Version",
+                            "The Living Bible", "Amplified Bible verses"})
+    EXPECT_TRUE(IsDailyVerseTitle(title)) << title;
+  EXPECT_FALSE(IsDailyVerseTitle("Daily Verse - World English Bible"));
+  EXPECT_FALSE(IsDailyVerseTitle("King James version"));
+
+  auto head = std::make_unique<TDayEntry>();
+  head->Title = "Daily Verse - King James Version";
+  head->Next = std::make_unique<TDayEntry>();
+  head->Next->Title = "Through the Bible in a Year";
+  head->Next->Next = std::make_unique<TDayEntry>();
+  head->Next->Next->Title = "Through the Bible, second copy";
+  head->Next->Next->Next = std::make_unique<TDayEntry>();
+  head->Next->Next->Next->Title = "Amplified Bible";
+  EXPECT_EQ(LinkEntry(head.get(), CM_LINKMORNING), head->Next.get());
+  EXPECT_EQ(LinkEntry(head.get(), CM_LINKEVENING), head->Next.get());
+  EXPECT_EQ(LinkEntry(head.get(), CM_LINKVERSE), head.get());
+  EXPECT_EQ(LinkEntry(head.get(), CM_LINKQUIZ), nullptr);
+  EXPECT_EQ(LinkEntry(nullptr, CM_LINKVERSE), nullptr);
+  EXPECT_EQ(LinkEntry(head.get(), CM_NEW), nullptr);
+}
+
+} // namespace
