@@ -1,0 +1,305 @@
+#include "framework/qt/qt_dialog_controls.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextOption>
+
+#include "framework/dialog.h"
+#include "framework/qt/text_codec.h"
+
+namespace {
+
+bool Has(const TControlTemplate &control, std::uint32_t style) {
+  return (control.Style & style) != 0;
+}
+
+QWidget *MakeButton(const TControlTemplate &control, QWidget *dialog) {
+  auto *button = new QPushButton(dialog);
+  if (control.Kind == TControlKind::DefPushButton) {
+    button->setDefault(true);
+  } else {
+    // Inside a dialog Qt makes a focused button the default one; here Enter
+    // belongs to the template's default button alone.
+    button->setAutoDefault(false);
+  }
+  return button;
+}
+
+QWidget *MakeListBox(const TControlTemplate &control, QWidget *dialog) {
+  auto *list = new QListWidget(dialog);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setHorizontalScrollBarPolicy(Has(control, WS_HSCROLL) ? Qt::ScrollBarAsNeeded
+                                                              : Qt::ScrollBarAlwaysOff);
+  return list;
+}
+
+QWidget *MakeEdit(const TControlTemplate &control, QWidget *dialog) {
+  if (!Has(control, ES_MULTILINE)) {
+    auto *edit = new QLineEdit(dialog);
+    edit->setAlignment(Has(control, ES_CENTER) ? Qt::AlignCenter
+                                               : Qt::AlignLeft | Qt::AlignVCenter);
+    edit->setReadOnly(Has(control, ES_READONLY));
+    return edit;
+  }
+  auto *edit = new QPlainTextEdit(dialog);
+  // Room for the text in the small boxes the templates draw, as the old
+  // edits had: a pixel around it, not Qt's four.
+  edit->document()->setDocumentMargin(1);
+  edit->setReadOnly(Has(control, ES_READONLY));
+  edit->setVerticalScrollBarPolicy(Has(control, WS_VSCROLL) ? Qt::ScrollBarAsNeeded
+                                                            : Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (Has(control, ES_CENTER)) {
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    edit->document()->setDefaultTextOption(option);
+  }
+  return edit;
+}
+
+// Labels, frames and icons only show; clicks go to whatever lies beneath.
+void LetClicksThrough(QWidget *widget) {
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  widget->setFocusPolicy(Qt::NoFocus);
+}
+
+QWidget *MakeStatic(const TControlTemplate &control, QWidget *dialog) {
+  auto *label = new QLabel(dialog);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignTop | (Has(control, SS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft));
+  LetClicksThrough(label);
+  return label;
+}
+
+QWidget *MakeIcon(const TControlTemplate &, QWidget *dialog) {
+  auto *label = new QLabel(dialog);
+  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  label->setPixmap(ProgramIcon(32));
+  LetClicksThrough(label);
+  return label;
+}
+
+QWidget *MakePicture(const TControlTemplate &, QWidget *dialog) {
+  auto *frame = new QLabel(dialog);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setAlignment(Qt::AlignCenter);
+  LetClicksThrough(frame);
+  return frame;
+}
+
+QWidget *MakeGroupBox(const TControlTemplate &, QWidget *dialog) {
+  // Only a frame with a title: the controls inside belong to the dialog.
+  auto *box = new QGroupBox(dialog);
+  LetClicksThrough(box);
+  return box;
+}
+
+void SetIfChanged(QAbstractButton *button, const QString &text) {
+  if (button->text() != text)
+    button->setText(text);
+}
+
+// Brings the list's items in line with the framework's, changing only the
+// rows between the common start and the common end: a program filling a
+// list one AddString at a time costs one insertion each.
+void ShowItems(QListWidget *list, const TControlState &state) {
+  int shown = list->count();
+  int wanted = static_cast<int>(state.Items.size());
+  auto same = [&](int row, int item) {
+    return list->item(row)->text() == FromWindows1252(state.Items[static_cast<size_t>(item)]);
+  };
+  int front = 0;
+  while (front < shown && front < wanted && same(front, front))
+    ++front;
+  int back = 0;
+  while (back < shown - front && back < wanted - front && same(shown - 1 - back, wanted - 1 - back))
+    ++back;
+  for (int row = shown - back - 1; row >= front; --row)
+    delete list->takeItem(row);
+  for (int item = front; item < wanted - back; ++item)
+    list->insertItem(item, FromWindows1252(state.Items[static_cast<size_t>(item)]));
+
+  int selection = state.Selection < list->count() ? state.Selection : -1;
+  bool current = selection < 0
+                     ? list->currentRow() < 0 && !list->selectionModel()->hasSelection()
+                     : list->currentRow() == selection && list->item(selection)->isSelected();
+  if (current)
+    return;
+  list->setCurrentRow(selection);
+  if (selection < 0)
+    list->clearSelection();
+}
+
+void ShowLabel(QLabel *label, const TControlState &state) {
+  QString text = FromWindows1252(state.Text);
+  text.remove(QLatin1Char('\r'));
+  // Without a control to focus, Qt would show the "&" itself.
+  if (label->buddy() == nullptr)
+    text = WithoutMnemonics(text);
+  if (label->text() != text)
+    label->setText(text);
+}
+
+void ShowEdit(QWidget *widget, const TControlState &state) {
+  if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+    QString text = FromWindows1252(state.Text);
+    if (line->text() != text)
+      line->setText(text);
+  } else if (auto *multi = qobject_cast<QPlainTextEdit *>(widget)) {
+    QString text = ToEditText(state.Text);
+    if (multi->toPlainText() != text)
+      multi->setPlainText(text);
+  }
+}
+
+} // namespace
+
+QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
+  QWidget *widget = nullptr;
+  switch (control.Kind) {
+  case TControlKind::PushButton:
+  case TControlKind::DefPushButton:
+    widget = MakeButton(control, dialog);
+    break;
+  case TControlKind::AutoCheckBox:
+    widget = new QCheckBox(dialog);
+    break;
+  case TControlKind::AutoRadioButton: {
+    // The framework keeps a group's one check; the widget only mirrors it.
+    auto *radio = new QRadioButton(dialog);
+    radio->setAutoExclusive(false);
+    widget = radio;
+    break;
+  }
+  case TControlKind::GroupBox:
+    return MakeGroupBox(control, dialog);
+  case TControlKind::ListBox:
+    widget = MakeListBox(control, dialog);
+    break;
+  case TControlKind::Edit:
+    widget = MakeEdit(control, dialog);
+    break;
+  case TControlKind::Static:
+    return MakeStatic(control, dialog);
+  case TControlKind::Icon:
+    return MakeIcon(control, dialog);
+  case TControlKind::Picture:
+    return MakePicture(control, dialog);
+  }
+  // Tab visits the template's tab stops; the others take focus by a click.
+  // Radio buttons are always reachable, as Qt has no arrow-key walk through
+  // a group whose exclusivity it does not manage.
+  bool tabStop = Has(control, WS_TABSTOP) || control.Kind == TControlKind::AutoRadioButton;
+  widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  return widget;
+}
+
+void ShowControlState(QWidget *widget, const TControlState &state) {
+  widget->setEnabled(state.Enabled);
+  QString text = FromWindows1252(state.Text);
+  switch (state.Template.Kind) {
+  case TControlKind::PushButton:
+  case TControlKind::DefPushButton:
+    SetIfChanged(static_cast<QAbstractButton *>(widget), text);
+    break;
+  case TControlKind::AutoCheckBox:
+  case TControlKind::AutoRadioButton: {
+    auto *button = static_cast<QAbstractButton *>(widget);
+    SetIfChanged(button, text);
+    button->setChecked(state.Check == BF_CHECKED);
+    break;
+  }
+  case TControlKind::GroupBox:
+    if (auto *box = static_cast<QGroupBox *>(widget); box->title() != text)
+      box->setTitle(text);
+    break;
+  case TControlKind::ListBox:
+    ShowItems(static_cast<QListWidget *>(widget), state);
+    break;
+  case TControlKind::Edit:
+    ShowEdit(widget, state);
+    break;
+  case TControlKind::Static:
+    ShowLabel(static_cast<QLabel *>(widget), state);
+    break;
+  case TControlKind::Icon:
+    break;
+  case TControlKind::Picture:
+    // The picture a program draws into the frame will be shown here, from
+    // the control's state, once the framework keeps one.
+    widget->update();
+    break;
+  }
+}
+
+void ShowWholeItemsOnly(QListWidget *list) {
+  list->ensurePolished();
+  auto *probe = new QListWidgetItem(QStringLiteral("Xg"), list);
+  int row = list->sizeHintForRow(0);
+  delete probe;
+  int frame = 2 * list->frameWidth();
+  int inner = list->height() - frame;
+  if (row > 0 && inner > row)
+    list->resize(list->width(), inner / row * row + frame);
+}
+
+bool TakesFocus(const TControlTemplate &control) {
+  switch (control.Kind) {
+  case TControlKind::GroupBox:
+  case TControlKind::Static:
+  case TControlKind::Icon:
+  case TControlKind::Picture:
+    return false;
+  default:
+    return true;
+  }
+}
+
+QString ToEditText(std::string_view bytes) {
+  QString text = FromWindows1252(bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+std::string FromEditText(const QString &text) {
+  QString withReturns = text;
+  withReturns.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return ToWindows1252(withReturns);
+}
+
+QString WithoutMnemonics(const QString &text) {
+  QString plain;
+  plain.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+      ++i;
+    plain.append(text[i]);
+  }
+  return plain;
+}
+
+QPixmap ProgramIcon(int size) {
+  QIcon icon = QApplication::windowIcon();
+  if (!icon.isNull())
+    return icon.pixmap(size, size);
+  // Until the program has an icon of its own: a plain square.
+  QPixmap square(size, size);
+  square.fill(QColor(0x2a, 0x5d, 0xb0));
+  QPainter painter(&square);
+  painter.setPen(QColor(0x1a, 0x3a, 0x70));
+  painter.drawRect(0, 0, size - 1, size - 1);
+  return square;
+}
