@@ -64,6 +64,9 @@ TEST_F(ConversationSlotTest, AServerThatCannotBeReachedIsTriedTwiceAndStartedOnc
   EXPECT_EQ(slot.HConv, 0u);
   EXPECT_EQ(slot.HszService, 0u);
   EXPECT_EQ(slot.HszTopic, 0u);
+  // The start returns as soon as the refusing server answers, which may be
+  // before the program has noted its start.
+  EXPECT_TRUE(WaitUntil([&] { return !StartedPids().empty(); }));
   EXPECT_EQ(StartedPids().size(), 1u);
   EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= 2; }));
   EXPECT_THAT(LogLines(), ElementsAre("CONNECT\tNonsense\t\t", "CONNECT\tNonsense\t\t"));

@@ -13,6 +13,7 @@
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -62,6 +63,16 @@ QtBackend::~QtBackend() {
 
 void QtBackend::CreatePeer(TWindow &window) {
   QWidget *parent = WidgetOf(window.Parent());
+  if (auto *dialog = dynamic_cast<TDialog *>(&window)) {
+    // A dialog is a window of its own, kept above the window it belongs to.
+    auto *widget = new DialogWidget(*dialog, parent != nullptr ? parent->window() : nullptr);
+    window.Peer = widget;
+    widget->setWindowFlag(Qt::WindowStaysOnTopHint, (window.Attr.ExStyle & WS_EX_TOPMOST) != 0);
+    if (dialog->IsModal())
+      widget->setWindowModality(Qt::ApplicationModal);
+    widget->Open();
+    return;
+  }
   if (auto *frame = dynamic_cast<TFrameWindow *>(&window); frame != nullptr && parent == nullptr) {
     auto *widget = new FrameWidget(*frame);
     window.Peer = widget;
@@ -95,6 +106,9 @@ void QtBackend::DestroyPeer(TWindow &window) {
   window.Peer = nullptr;
   if (widget == nullptr)
     return;
+  // The framework's dialog may be gone before the widget is.
+  if (auto *dialog = dynamic_cast<DialogWidget *>(widget))
+    dialog->Detach();
   // The widget may be inside one of its own event handlers.
   widget->hide();
   widget->setParent(nullptr);
@@ -124,7 +138,7 @@ void QtBackend::Invalidate(TWindow &window, bool) {
 
 void QtBackend::SetTopmost(TWindow &window, bool topmost) {
   QWidget *widget = WidgetOf(&window);
-  if (widget == nullptr || widget->parentWidget() != nullptr)
+  if (widget == nullptr || !widget->isWindow())
     return;
   bool visible = widget->isVisible();
   widget->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
@@ -210,21 +224,37 @@ int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string
 }
 
 void QtBackend::RunModal(TDialog &dialog) {
+  if (QWidget *widget = WidgetOf(&dialog); widget != nullptr && !widget->isModal()) {
+    // Modality only takes effect when the window is shown.
+    bool visible = widget->isVisible();
+    widget->hide();
+    widget->setWindowModality(Qt::ApplicationModal);
+    if (visible)
+      widget->show();
+  }
   // A nested loop: the rest of the program goes on (timers, posted
   // messages) while the dialog waits for its user.
+  MessageQueue().DispatchPending();
   while (!dialog.Ended() && dialog.IsCreated()) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     MessageQueue().DispatchPending();
   }
 }
 
-void QtBackend::ControlChanged(TDialog &, int) {}
+void QtBackend::ControlChanged(TDialog &dialog, int id) {
+  if (DialogWidget *widget = DialogWidgetOf(dialog))
+    widget->ShowControl(id);
+}
 
 void QtBackend::Activate(TWindow &window) {
-  if (QWidget *widget = WidgetOf(&window)) {
-    widget->raise();
-    widget->activateWindow();
-  }
+  QWidget *widget = WidgetOf(&window);
+  if (widget == nullptr)
+    return;
+  widget = widget->window();
+  if (widget->isMinimized())
+    widget->showNormal();
+  widget->raise();
+  widget->activateWindow();
 }
 
 void QtBackend::RunMessageLoop(TMessageQueue &queue) {

@@ -1,0 +1,230 @@
+#include "framework/qt/qt_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "framework/dialog.h"
+#include "framework/qt/qt_dialog_controls.h"
+#include "framework/qt/text_codec.h"
+
+namespace {
+
+constexpr int IdOk = 1;
+
+// The top-left corner of a window's client area on the screen: below the
+// menu bar of a frame.
+QPoint ClientOrigin(QWidget *owner) {
+  QWidget *client = owner;
+  if (auto *frame = qobject_cast<QMainWindow *>(owner); frame && frame->centralWidget())
+    client = frame->centralWidget();
+  return client->mapToGlobal(QPoint(0, 0));
+}
+
+QRect AvailableArea(QWidget *owner) {
+  QScreen *screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+// Keeps a client rectangle on the screen, its top-left corner first.
+QPoint KeptOnScreen(QRect place, const QRect &screen) {
+  if (place.right() > screen.right())
+    place.moveRight(screen.right());
+  if (place.bottom() > screen.bottom())
+    place.moveBottom(screen.bottom());
+  if (place.left() < screen.left())
+    place.moveLeft(screen.left());
+  if (place.top() < screen.top())
+    place.moveTop(screen.top());
+  return place.topLeft();
+}
+
+} // namespace
+
+DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      dialog_(&dialog), units_(DialogFont()) {
+  setFont(DialogFont());
+  setWindowTitle(FromWindows1252(dialog.Title()));
+  const TDialogTemplate &tmpl = dialog.Template();
+  setFixedSize(units_.Rect(0, 0, tmpl.W, tmpl.H).size());
+
+  for (const TControlState &control : dialog.Controls()) {
+    const TControlTemplate &t = control.Template;
+    QWidget *widget = MakeControlWidget(t, this);
+    widget->setGeometry(units_.Rect(t.X, t.Y, t.W, t.H));
+    if (auto *list = qobject_cast<QListWidget *>(widget))
+      ShowWholeItemsOnly(list);
+    widget->setObjectName(QStringLiteral("control%1").arg(t.Id));
+    widgets_.push_back(widget);
+    ids_.push_back(t.Id);
+  }
+  // A group box is a frame drawn behind the controls it surrounds.
+  for (QWidget *widget : widgets_)
+    if (qobject_cast<QGroupBox *>(widget) != nullptr)
+      widget->lower();
+  GiveMnemonicsTargets();
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    ShowControlAt(i);
+    ConnectControl(i);
+  }
+  PlaceOnScreen(owner);
+}
+
+void DialogWidget::Open() {
+  show();
+  activateWindow();
+  if (dialog_ == nullptr)
+    return;
+  // Like the old dialog manager: the first tab stop has the focus, an
+  // edit's text selected.
+  const auto &controls = dialog_->Controls();
+  QWidget *first = nullptr;
+  for (size_t i = 0; i < widgets_.size() && first == nullptr; ++i)
+    if ((controls[i].Template.Style & WS_TABSTOP) != 0 && widgets_[i]->isEnabled() &&
+        TakesFocus(controls[i].Template))
+      first = widgets_[i];
+  if (first != nullptr)
+    first->setFocus(Qt::TabFocusReason);
+}
+
+void DialogWidget::ShowControl(int id) {
+  for (size_t i = 0; i < ids_.size(); ++i)
+    if (ids_[i] == id)
+      ShowControlAt(i);
+}
+
+void DialogWidget::ShowControlAt(size_t index) {
+  if (dialog_ == nullptr)
+    return;
+  // The widget must not report the framework's own change back as the user's.
+  QSignalBlocker quiet(widgets_[index]);
+  ShowControlState(widgets_[index], dialog_->Controls()[index]);
+}
+
+void DialogWidget::Detach() {
+  dialog_ = nullptr;
+  for (QWidget *widget : widgets_)
+    widget->blockSignals(true);
+}
+
+QWidget *DialogWidget::ControlWidget(int id) const {
+  for (size_t i = 0; i < ids_.size(); ++i)
+    if (ids_[i] == id)
+      return widgets_[i];
+  return nullptr;
+}
+
+void DialogWidget::ConnectControl(size_t index) {
+  QWidget *widget = widgets_[index];
+  int id = ids_[index];
+  if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+    connect(button, &QAbstractButton::clicked, this, [this, index] { Click(index); });
+  } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
+    connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
+      if (dialog_ != nullptr)
+        dialog_->UserSelect(id, row);
+    });
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, id, list](QListWidgetItem *item) {
+      if (dialog_ != nullptr)
+        dialog_->UserDoubleClick(id, list->row(item));
+    });
+  } else if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+    connect(line, &QLineEdit::textEdited, this, [this, id, index](const QString &text) {
+      if (dialog_ == nullptr)
+        return;
+      dialog_->UserType(id, ToWindows1252(text));
+      // What code page 1252 cannot hold shows as the framework keeps it.
+      ShowControlAt(index);
+    });
+  } else if (auto *multi = qobject_cast<QPlainTextEdit *>(widget)) {
+    connect(multi, &QPlainTextEdit::textChanged, this, [this, id, index, multi] {
+      if (dialog_ == nullptr)
+        return;
+      dialog_->UserType(id, FromEditText(multi->toPlainText()));
+      ShowControlAt(index);
+    });
+  }
+}
+
+void DialogWidget::Click(size_t index) {
+  if (dialog_ == nullptr)
+    return;
+  dialog_->UserClick(ids_[index]);
+  // Qt has toggled the button itself; the framework may see it otherwise (a
+  // checked radio button stays checked when clicked again).
+  ShowControlAt(index);
+}
+
+void DialogWidget::GiveMnemonicsTargets() {
+  // A label's mnemonic moves the focus to the next control that takes it.
+  const auto &controls = dialog_->Controls();
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    auto *label = qobject_cast<QLabel *>(widgets_[i]);
+    if (label == nullptr || controls[i].Template.Kind != TControlKind::Static ||
+        controls[i].Template.Text.find('&') == std::string::npos)
+      continue;
+    for (size_t next = i + 1; next < widgets_.size(); ++next)
+      if (TakesFocus(controls[next].Template)) {
+        label->setBuddy(widgets_[next]);
+        break;
+      }
+  }
+}
+
+void DialogWidget::PlaceOnScreen(QWidget *owner) {
+  const TDialogTemplate &tmpl = dialog_->Template();
+  QRect screen = AvailableArea(owner);
+  QRect place(QPoint(0, 0), size());
+  if (tmpl.X == 0 && tmpl.Y == 0) {
+    place.moveCenter(owner != nullptr ? owner->frameGeometry().center() : screen.center());
+  } else {
+    // The template's place is relative to the owner's client area.
+    QPoint origin = owner != nullptr ? ClientOrigin(owner) : QPoint(0, 0);
+    place.moveTopLeft(origin + QPoint(units_.X(tmpl.X), units_.Y(tmpl.Y)));
+  }
+  setGeometry(QRect(KeptOnScreen(place, screen), size()));
+}
+
+void DialogWidget::reject() {
+  if (dialog_ != nullptr)
+    dialog_->UserCancel();
+}
+
+void DialogWidget::closeEvent(QCloseEvent *event) {
+  event->ignore();
+  if (dialog_ != nullptr)
+    dialog_->UserCancel();
+}
+
+void DialogWidget::keyPressEvent(QKeyEvent *event) {
+  bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  bool plain = event->modifiers() == Qt::NoModifier ||
+               (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+  if (enter && plain && dialog_ != nullptr) {
+    bool hasDefault = false;
+    for (QPushButton *button : findChildren<QPushButton *>())
+      hasDefault = hasDefault || (button->isDefault() && button->isVisible());
+    // Without a default button Enter means OK, as it always did.
+    if (!hasDefault) {
+      dialog_->UserClick(IdOk);
+      return;
+    }
+  }
+  QDialog::keyPressEvent(event);
+}
+
+DialogWidget *DialogWidgetOf(const TDialog &dialog) {
+  return dynamic_cast<DialogWidget *>(static_cast<QWidget *>(dialog.Peer));
+}

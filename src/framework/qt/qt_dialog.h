@@ -1,0 +1,55 @@
+#pragma once
+
+// The Qt peer of a framework dialog: a QDialog laid out from the dialog's
+// template, one widget per control. It shows the framework's state of the
+// controls and reports what the user does (clicks, selections, typing,
+// Escape, the close button) to the framework, which decides what happens,
+// closing included.
+
+#include <QDialog>
+#include <vector>
+
+#include "framework/qt/qt_dialog_units.h"
+
+class TDialog;
+
+class DialogWidget : public QDialog {
+public:
+  // owner: the top-level window the dialog belongs to, or nullptr.
+  DialogWidget(TDialog &dialog, QWidget *owner);
+
+  // Shows the dialog, active, with the focus on its first tab stop.
+  void Open();
+  // Shows the framework's state of the controls with id.
+  void ShowControl(int id);
+  // The framework's dialog is going away: from now on nothing the user does
+  // reaches it.
+  void Detach();
+
+  // The widget of the first control with id; nullptr when there is none.
+  QWidget *ControlWidget(int id) const;
+  // The widgets of all controls, in the template's order.
+  const std::vector<QWidget *> &ControlWidgets() const { return widgets_; }
+  const DialogUnits &Units() const { return units_; }
+
+protected:
+  // Escape, and Qt's own wish to close: the framework decides.
+  void reject() override;
+  void closeEvent(QCloseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+
+private:
+  void ConnectControl(size_t index);
+  void ShowControlAt(size_t index);
+  void Click(size_t index);
+  void GiveMnemonicsTargets();
+  void PlaceOnScreen(QWidget *owner);
+
+  TDialog *dialog_;
+  DialogUnits units_;
+  std::vector<QWidget *> widgets_; // one per control, in template order
+  std::vector<int> ids_;
+};
+
+// The dialog's peer; nullptr when it has none.
+DialogWidget *DialogWidgetOf(const TDialog &dialog);
