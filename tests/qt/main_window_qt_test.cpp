@@ -14,18 +14,12 @@
 #include "content/settings.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
+#include "qt/qt_app_fixture.h"
 #include "support/config_sandbox.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::filesystem::path ScreenshotFolder() {
-  std::filesystem::path folder =
-      std::filesystem::path(testsupport::BuiltProgram("")) / ".." / "screenshots";
-  std::filesystem::create_directories(folder);
-  return folder;
-}
 
 void CopySamples(const std::filesystem::path &to) {
   std::filesystem::path samples =
@@ -53,11 +47,7 @@ TEST(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
   testsupport::WorkingDirectory cwd(folder.Path());
   ResetSettingsToDefaults();
 
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "selwarth";
-  static char *argv[] = {name, nullptr};
-  QApplication qtApp(argc, argv);
+  testsupport::QtApp();
   QtBackend backend;
 
   QImage shot;
@@ -76,9 +66,10 @@ TEST(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
     TheApplication()->GetMainWindow()->CloseWindow(0);
   });
   EXPECT_EQ(app.Run(), 0);
+  testsupport::DeleteDeferredWidgets();
 
   ASSERT_FALSE(shot.isNull());
-  shot.save(QString::fromStdString((ScreenshotFolder() / "main_window.png").string()));
+  shot.save(QString::fromStdString((testsupport::ScreenshotFolder() / "main_window.png").string()));
   EXPECT_TRUE(hadMenu);
   EXPECT_GT(HeadingPixels(shot), 50) << "no blue headings were painted";
   // Closing saved the window's state.
