@@ -1,6 +1,7 @@
 #include "framework/application.h"
 
 #include "framework/backend.h"
+#include "framework/close_signals.h"
 
 namespace {
 TApplication *Running = nullptr;
@@ -31,6 +32,9 @@ int TApplication::Run() {
   InitApplication();
   InitInstance();
   int status = 0;
+  // The program was asked to end while it was starting.
+  if (TakePendingSignalClose())
+    CloseMainWindowForSignal();
   if (mainWindow_ && mainWindow_->IsCreated()) {
     CurrentBackend().RunMessageLoop(MessageQueue());
     status = MessageQueue().ExitStatus();

@@ -7,10 +7,12 @@
 #include "app/run_application.h"
 #include "framework/module.h"
 #include "framework/qt/qt_backend.h"
+#include "framework/qt/qt_close_signals.h"
 
 int main(int argc, char **argv) {
   QApplication qtApp(argc, argv);
   QtBackend backend;
+  WatchCloseSignals(&backend);
   TModule &module = Module();
   for (int i = 1; i < argc; ++i)
     module.CommandLine += (i > 1 ? " " : "") + std::string(argv[i]);
