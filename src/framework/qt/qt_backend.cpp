@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -170,6 +172,16 @@ TSize QtBackend::ScreenSize() const {
   return TSize{screen->geometry().width(), screen->geometry().height()};
 }
 
+std::vector<std::string> QtBackend::FontFamilies() const {
+  std::vector<std::string> names{"System"};
+  for (const QString &family : QFontDatabase::families()) {
+    std::string name = ToWindows1252(family);
+    if (name.find('?') == std::string::npos && FromWindows1252(name) == family)
+      names.push_back(name);
+  }
+  return names;
+}
+
 bool QtBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {
   StopTimer(window, id);
   auto *timer = new QTimer;
@@ -187,6 +199,23 @@ void QtBackend::StopTimer(TWindow &window, unsigned id) {
     return;
   delete found->second;
   timers_.erase(found);
+}
+
+void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
+  for (QSocketNotifier *notifier : notifiers_)
+    notifier->deleteLater();
+  notifiers_.clear();
+  socketReady_ = std::move(ready);
+  for (int fd : fds) {
+    auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    QObject::connect(notifier, &QSocketNotifier::activated, this, [this, fd] {
+      if (socketReady_) {
+        std::function<void(int)> ready = socketReady_;
+        ready(fd);
+      }
+    });
+    notifiers_.push_back(notifier);
+  }
 }
 
 bool QtBackend::SetClipboardText(std::string_view text) {

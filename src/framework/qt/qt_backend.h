@@ -3,12 +3,15 @@
 // The Qt 6 Widgets backend: real windows on the desktop.
 
 #include <QObject>
+#include <functional>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "framework/backend.h"
 
 class QEventLoop;
+class QSocketNotifier;
 class QTimer;
 
 class QtBackend : public QObject, public Backend {
@@ -27,9 +30,11 @@ public:
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override;
+  std::vector<std::string> FontFamilies() const override;
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
+  void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
   void RunModal(TDialog &dialog) override;
@@ -42,6 +47,8 @@ private:
   void DeliverPosted();
 
   std::map<std::pair<const TWindow *, unsigned>, QTimer *> timers_;
+  std::vector<QSocketNotifier *> notifiers_;
+  std::function<void(int)> socketReady_;
   TMessageQueue *queue_ = nullptr;
   QEventLoop *loop_ = nullptr;
   bool deliveryScheduled_ = false;
