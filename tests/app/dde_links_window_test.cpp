@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "app/qx_app.h"
@@ -20,6 +21,7 @@
 #include "support/dde_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/package_bytes.h"
+#include "support/run_process.h"
 #include "support/temp_dir.h"
 
 using ::testing::ElementsAre;
@@ -151,6 +153,43 @@ TEST_F(DdeLinksWindowTest, WithoutDdeTheProgramRunsAndEachLinkFails) {
                                       "settings in the DDE Settings dialog."));
   EXPECT_EQ(backend.Messages()[0].Caption, "Error");
   EXPECT_EQ(backend.Messages()[0].Style, MB_ICONHAND);
+}
+
+TEST_F(DdeLinksWindowTest, TheSamplePackagesOpenTheirReadingsQuizAndVerse) {
+  namespace fs = std::filesystem;
+  fs::path samples = fs::path(testsupport::BuiltProgram("selwarth")).parent_path() / "../samples";
+  if (!fs::exists(samples / "PLAN.QXP"))
+    GTEST_SKIP() << "the sample packages are not built";
+  fs::remove(packages.File("VERSE.QXP"));
+  for (const char *name : {"PLAN.QXP", "QUIZ.QXP", "VERSE.QXP"})
+    fs::copy_file(samples / name, packages.File(name));
+  testsupport::SetDate(2023, 1, 1);
+  BuildTodayText();
+  ConcordanceServer = "QVWIN";
+  ConcordanceTranslation = "Default";
+  auto server = testsupport::StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Run({[&] {
+    for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+      Frame().MenuCommand(id);
+  }});
+  EXPECT_TRUE(Messages().empty()) << Messages()[0];
+  EXPECT_TRUE(testsupport::WaitUntil([&] {
+    std::string log = testsupport::ReadFileBytes(LogFile());
+    std::size_t count = 0;
+    for (std::size_t at = 0; (at = log.find("DISCONNECT", at)) != std::string::npos; ++at)
+      ++count;
+    return count == 4;
+  }));
+  std::string log = testsupport::ReadFileBytes(LogFile());
+  EXPECT_THAT(log, ::testing::HasSubstr("[GoTo(\"Genesis 1-2\")]\nEXECUTE\tVerses\t\t[Activate]"));
+  EXPECT_THAT(log, ::testing::HasSubstr("[GoTo(\"Matthew 1\")]\nEXECUTE\tVerses\t\t[Activate]"));
+  // The quiz and the verse were found and shown: each GoTo was followed by
+  // [Activate], which is sent only after a GoTo the server accepted.
+  std::size_t activates = 0;
+  for (std::size_t at = 0; (at = log.find("[Activate]", at)) != std::string::npos; ++at)
+    ++activates;
+  EXPECT_EQ(activates, 4u) << log;
 }
 
 } // namespace
