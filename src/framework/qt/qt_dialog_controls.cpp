@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,10 +93,49 @@ QWidget *MakeIcon(const TControlTemplate &, QWidget *dialog) {
   return label;
 }
 
+// A sunken frame a bitmap is drawn into: a plain copy, no stretching, with
+// its top-left corner where the control's state puts it.
+class PictureFrame : public QFrame {
+public:
+  explicit PictureFrame(QWidget *parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  }
+  void Show(const TControlState &state) {
+    inset_ = state.PictureInset;
+    image_ = QImage();
+    const TBitmap &picture = state.Picture;
+    if (!picture.Empty() &&
+        picture.Pixels.size() == static_cast<std::size_t>(picture.Width) * picture.Height) {
+      image_ = QImage(picture.Width, picture.Height, QImage::Format_RGB32);
+      for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x)
+          image_.setPixel(
+              x, y, 0xFF000000u | picture.Pixels[static_cast<std::size_t>(y) * picture.Width + x]);
+    }
+    update();
+  }
+
+protected:
+  void paintEvent(QPaintEvent *event) override {
+    QFrame::paintEvent(event);
+    if (image_.isNull())
+      return;
+    QPainter painter(this);
+    QRect area = contentsRect();
+    painter.setClipRect(area);
+    TControlState where;
+    where.PictureInset = inset_;
+    TPoint origin = PictureOrigin(where, area.width(), area.height());
+    painter.drawImage(area.left() + origin.x, area.top() + origin.y, image_);
+  }
+
+private:
+  QImage image_;
+  int inset_ = 0;
+};
+
 QWidget *MakePicture(const TControlTemplate &, QWidget *dialog) {
-  auto *frame = new QLabel(dialog);
-  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setAlignment(Qt::AlignCenter);
+  auto *frame = new PictureFrame(dialog);
   LetClicksThrough(frame);
   return frame;
 }
@@ -238,9 +278,7 @@ void ShowControlState(QWidget *widget, const TControlState &state) {
   case TControlKind::Icon:
     break;
   case TControlKind::Picture:
-    // The picture a program draws into the frame will be shown here, from
-    // the control's state, once the framework keeps one.
-    widget->update();
+    static_cast<PictureFrame *>(widget)->Show(state);
     break;
   }
 }
