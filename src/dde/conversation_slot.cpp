@@ -28,6 +28,9 @@ bool SameDdeName(std::string_view a, std::string_view b) {
 TConversationSlot::~TConversationSlot() = default;
 
 int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {
+  // Every user ends its conversation before it returns; should one not, its
+  // socket and names are not lost to the next.
+  EndConversation();
   HszService = 0;
   HszTopic = 0;
   DWORD inst = InstanceId();

@@ -84,6 +84,8 @@ TEST_F(ConversationSlotTest, TwoConversationsInARowLeaveNothingOpen) {
   EXPECT_EQ(slot.Request("Version", 10, 5000), "02.00");
   slot.EndConversation();
   ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1);
+  ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1); // the one left open is ended first
+  EXPECT_EQ(DdeWatchedSockets(inst).size(), 1u);
   EXPECT_EQ(slot.Request("NumVersions", 21, 5000), "2");
   EXPECT_EQ(slot.Request("VerAbr9", 21, 5000), std::nullopt);
   slot.EndConversation();
