@@ -167,11 +167,15 @@ TEST_F(DdeSettingsDialogTest, SeedMasterIsAskedItsVersionAndOnlyASilentOneIsTake
                 ElementsAre("CONNECT\tVerses\t\t", "REQUEST\tVerses\tVersion\t", "DISCONNECT\t\t\t",
                             "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
   }
-  // A server of that name that does not answer "Version": 1.0i, too old.
-  auto server = StartConcordance("SMW", {"--version", ""});
+  // A server of that name that does not answer "Version" within its time:
+  // taken as 1.0i, which is too old.
+  auto server = StartConcordance("SMW", {"--no-answer"});
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) { d.UserClick(DdeSeedMasterRadio); });
-  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
+  Step([](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeNoneRadio);
+    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), "1.0i");
+  });
   Run();
   EXPECT_THAT(Messages(), ElementsAre("Sorry, Selwarth needs SeedMaster 2.63 or higher."));
 }
