@@ -23,13 +23,6 @@ namespace {
 constexpr std::size_t LongestFileName = 100;
 constexpr std::size_t FontNameBuffer = 60;
 
-std::string LowerCase(std::string name) {
-  for (char &c : name)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return name;
-}
-
 // The local time the Date method counts from: the one the date text was
 // last built from, or now when there is none yet (a tool without a window).
 const std::tm &LoadTime() {
@@ -54,7 +47,7 @@ std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, TextExport *ex
   ReadPackageEntry(fileName, *entry, entry->Marker, entry->Trailer, entry->Title, exportFile);
   if (entry->Text.empty())
     return nullptr;
-  std::string lower = LowerCase(fileName);
+  std::string lower = platform::LowerCaseName(fileName);
   entry->FontName = ReadSettingText(lower + "_fontname", "System", FontNameBuffer);
   entry->FontSize = static_cast<std::int16_t>(ReadSettingInt(lower + "_fontsize", 10));
   entry->FileName = std::move(lower);

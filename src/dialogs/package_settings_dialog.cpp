@@ -10,6 +10,7 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "platform/file_rename.h"
+#include "platform/file_search.h"
 #include "resources/dialog_templates.h"
 
 namespace {
@@ -22,15 +23,8 @@ constexpr std::size_t FontNameBuffer = 256;
 // characters and its end.
 constexpr std::size_t LongestSwitchedName = 102;
 
-std::string LowerCase(std::string text) {
-  for (char &c : text)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 bool EqualNoCase(const std::string &a, const std::string &b) {
-  return LowerCase(a) == LowerCase(b);
+  return platform::LowerCaseName(a) == platform::LowerCaseName(b);
 }
 
 // A size as the size list writes it: at least two digits.
@@ -105,7 +99,7 @@ void TPackageSettingsDialog::EvEnabledSelected() {
   selected_ = enabled.GetString(enabled.GetSelIndex());
   if (selected_.empty())
     return;
-  std::string key = LowerCase(selected_);
+  std::string key = platform::LowerCaseName(selected_);
   TListBox(*this, FontList)
       .SelectString(ReadSettingText(key + "_fontname", "System", FontNameBuffer));
   TListBox(*this, SizeList).SelectString(SizeText(ReadSettingInt(key + "_fontsize", 10)));
@@ -190,7 +184,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   std::string package = enabled.GetString(enabled.GetSelIndex());
   std::string face = DropTrailingDot(fonts.GetString(fonts.GetSelIndex()));
   int size = std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str());
-  std::string key = LowerCase(package);
+  std::string key = platform::LowerCaseName(package);
   WriteSettingText(key + "_fontname", face);
   WriteSettingInt(key + "_fontsize", size);
   // The window shows the new font at once, before the day is loaded again.

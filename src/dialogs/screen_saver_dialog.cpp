@@ -14,13 +14,6 @@ namespace {
 constexpr int PackageList = 101;
 constexpr int HelpButton = 998;
 
-std::string LowerCase(std::string name) {
-  for (char &c : name)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return name;
-}
-
 } // namespace
 
 TScreenSaverDialog::TScreenSaverDialog(TWindow *parent) : TDialog(parent, ScreenSaverTemplate()) {}
@@ -40,7 +33,7 @@ void TScreenSaverDialog::SetupWindow() {
   // The names as the daily load compares them: in lower case.
   TListBox list(*this, PackageList);
   for (const std::string &name : platform::FindFiles("*.QXP"))
-    list.AddString(LowerCase(name));
+    list.AddString(platform::LowerCaseName(name));
   selection_.clear();
 }
 

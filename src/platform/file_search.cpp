@@ -25,6 +25,13 @@ bool IsOrdinaryFile(const std::string &folder, const dirent &entry) {
 
 } // namespace
 
+std::string LowerCaseName(std::string_view name) {
+  std::string lower(name);
+  for (char &c : lower)
+    c = Lower(c);
+  return lower;
+}
+
 bool HasExtension(std::string_view name, std::string_view extension) {
   if (name.size() < extension.size())
     return false;

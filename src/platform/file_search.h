@@ -18,6 +18,10 @@ std::vector<std::string> FindFiles(std::string_view pattern, std::string_view fo
 // Whether name ends in extension (".QXP"), compared without regard to case.
 bool HasExtension(std::string_view name, std::string_view extension);
 
+// The name with the ASCII letters A-Z in lower case and nothing else changed,
+// the form the program keys a package's settings by.
+std::string LowerCaseName(std::string_view name);
+
 // a < b comparing without regard to ASCII case, then by bytes.
 bool NameLess(std::string_view a, std::string_view b);
 
