@@ -16,6 +16,7 @@
 #include <QTextOption>
 
 #include "framework/dialog.h"
+#include "framework/qt/qt_icons.h"
 #include "framework/qt/text_codec.h"
 
 namespace {
@@ -85,10 +86,11 @@ QWidget *MakeStatic(const TControlTemplate &control, QWidget *dialog) {
   return label;
 }
 
-QWidget *MakeIcon(const TControlTemplate &, QWidget *dialog) {
+QWidget *MakeIcon(const TControlTemplate &control, QWidget *dialog) {
   auto *label = new QLabel(dialog);
   label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  label->setPixmap(ProgramIcon(32));
+  // The template names the icon resource by its number.
+  label->setPixmap(DrawIcon(control.Text == "2" ? 2 : 1, 32));
   LetClicksThrough(label);
   return label;
 }
@@ -330,14 +332,5 @@ QString WithoutMnemonics(const QString &text) {
 }
 
 QPixmap ProgramIcon(int size) {
-  QIcon icon = QApplication::windowIcon();
-  if (!icon.isNull())
-    return icon.pixmap(size, size);
-  // Until the program has an icon of its own: a plain square.
-  QPixmap square(size, size);
-  square.fill(QColor(0x2a, 0x5d, 0xb0));
-  QPainter painter(&square);
-  painter.setPen(QColor(0x1a, 0x3a, 0x70));
-  painter.drawRect(0, 0, size - 1, size - 1);
-  return square;
+  return DrawIcon(1, size);
 }

@@ -8,9 +8,11 @@
 #include "framework/module.h"
 #include "framework/qt/qt_backend.h"
 #include "framework/qt/qt_close_signals.h"
+#include "framework/qt/qt_icons.h"
 
 int main(int argc, char **argv) {
   QApplication qtApp(argc, argv);
+  QApplication::setWindowIcon(ProgramWindowIcon());
   QtBackend backend;
   WatchCloseSignals(&backend);
   TModule &module = Module();

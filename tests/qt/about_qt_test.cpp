@@ -1,0 +1,64 @@
+// The About boxes on the Qt backend, saved as screenshots to look at.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWidget>
+
+#include "dialogs/about_dialogs.h"
+#include "framework/qt/qt_backend.h"
+#include "qt_app_fixture.h"
+#include "support/config_sandbox.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+QImage Shot(TDialog &dialog, const std::string &name) {
+  auto *peer = static_cast<QWidget *>(dialog.Peer);
+  QCoreApplication::processEvents();
+  QImage shot = peer != nullptr ? peer->grab().toImage() : QImage();
+  shot.save(QString::fromStdString((testsupport::ScreenshotFolder() / name).string()));
+  return shot;
+}
+
+int BluePixels(const QImage &image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      QColor c = image.pixelColor(x, y);
+      if (c.blue() > 120 && c.red() < 60 && c.green() < 110)
+        ++count;
+    }
+  return count;
+}
+
+TEST(AboutQtTest, BothBoxesShowTheirTextsAndIcons) {
+  testsupport::QtApp();
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testpackage::PackageSpec spec;
+  spec.Titles = {"Daily Verse - King James Version"};
+  spec.Description = "A verse of Scripture for every day of the year";
+  folder.Write("VERSE.QXP", testpackage::BuildPackage(spec));
+  folder.Write("GREEK.OFF", testpackage::BuildPackage(spec));
+  testsupport::WorkingDirectory cwd(folder.Path());
+  QImage about, packages;
+  {
+    QtBackend backend;
+    TAboutSelwarthDialog aboutBox(nullptr);
+    aboutBox.Create();
+    about = Shot(aboutBox, "about.png");
+    aboutBox.Destroy();
+    TAboutPackagesDialog packagesBox(nullptr);
+    packagesBox.Create();
+    packages = Shot(packagesBox, "about_packages.png");
+    packagesBox.Destroy();
+  }
+  testsupport::DeleteDeferredWidgets();
+  ASSERT_FALSE(about.isNull());
+  ASSERT_FALSE(packages.isNull());
+  EXPECT_GT(BluePixels(about), 200) << "the book icon is missing";
+}
+
+} // namespace
