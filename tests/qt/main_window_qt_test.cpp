@@ -5,13 +5,17 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <filesystem>
 
 #include "app/qx_app.h"
+#include "content/day_state.h"
 #include "content/settings.h"
+#include "content/today_text.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
@@ -75,6 +79,82 @@ TEST(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
   // Closing saved the window's state.
   EXPECT_NE(testsupport::ReadFileBytes(sandbox.SettingsPath()).find("LastStartup"),
             std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+QMainWindow *ShownFrame() {
+  for (QWidget *top : QApplication::topLevelWidgets())
+    if (auto *frame = qobject_cast<QMainWindow *>(top); frame != nullptr && frame->isVisible())
+      return frame;
+  return nullptr;
+}
+
+void PressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QCoreApplication::sendEvent(target, &press);
+}
+
+// The menu bar's action whose text is given, searched through the popups,
+// each opened first as the user would (which asks for the items' states).
+QAction *MenuAction(QMenuBar *bar, const QString &text) {
+  for (QAction *top : bar->actions()) {
+    if (top->text() == text)
+      return top;
+    if (QMenu *menu = top->menu()) {
+      emit menu->aboutToShow();
+      for (QAction *item : menu->actions())
+        if (item->text() == text)
+          return item;
+    }
+  }
+  return nullptr;
+}
+
+TEST(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHidden) {
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  CopySamples(folder.Path());
+  testsupport::WorkingDirectory cwd(folder.Path());
+  ResetSettingsToDefaults();
+  ResetDayState();
+  testsupport::QtApp();
+  QtBackend backend;
+
+  std::vector<std::string> log;
+  TQXApp app;
+  QTimer::singleShot(500, [&] {
+    QMainWindow *frame = ShownFrame();
+    ASSERT_NE(frame, nullptr);
+    PressKey(frame, Qt::Key_Right, Qt::ControlModifier); // Day Forward
+    PressKey(frame, Qt::Key_Right, Qt::ControlModifier);
+    log.push_back("offset " + std::to_string(DayOffset));
+    PressKey(frame, Qt::Key_A, Qt::ControlModifier); // Show Answers (a quiz is loaded)
+    log.push_back(ShowAnswers ? "answers shown" : "answers hidden");
+    // The date is the last item on the bar itself.
+    QList<QAction *> bar = frame->menuBar()->actions();
+    ASSERT_FALSE(bar.isEmpty());
+    log.push_back(bar.back()->text().toStdString() == TodayText ? "date on the bar" : "no date");
+    // Day Reset from the menu.
+    QAction *reset = MenuAction(frame->menuBar(), "Day &Reset\tCtrl+Home");
+    ASSERT_NE(reset, nullptr);
+    reset->trigger();
+    log.push_back("offset " + std::to_string(DayOffset));
+    QAction *hide = MenuAction(frame->menuBar(), "&Hide Menus");
+    ASSERT_NE(hide, nullptr);
+    hide->trigger();
+    QCoreApplication::processEvents();
+    log.push_back(frame->menuBar()->isVisible() ? "menu shown" : "menu hidden");
+    PressKey(frame, Qt::Key_Left, Qt::ControlModifier); // still works
+    log.push_back("offset " + std::to_string(DayOffset));
+    TheApplication()->GetMainWindow()->CloseWindow(0);
+  });
+  EXPECT_EQ(app.Run(), 0);
+  testsupport::DeleteDeferredWidgets();
+  EXPECT_EQ(log, (std::vector<std::string>{"offset 2", "answers shown", "date on the bar",
+                                           "offset 0", "menu hidden", "offset -1"}));
 }
 
 } // namespace
