@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "framework/backend.h"
+#include "framework/clipboard.h"
 #include "framework/message_box.h"
 
 std::string DayText(const TDayEntry *first) {
@@ -31,5 +31,5 @@ void CopyDayText(TWindow &owner) {
     MessageBox(&owner, "Couldn't allocate enough memory.", "Copy error", MB_OK);
     return;
   }
-  CurrentBackend().SetClipboardText(text);
+  TClipboard(owner).SetText(text);
 }
