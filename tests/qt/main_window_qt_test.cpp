@@ -11,10 +11,13 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 
 #include "app/qx_app.h"
+#include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_file.h"
 #include "content/today_text.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
@@ -155,6 +158,60 @@ TEST(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHidd
   testsupport::DeleteDeferredWidgets();
   EXPECT_EQ(log, (std::vector<std::string>{"offset 2", "answers shown", "date on the bar",
                                            "offset 0", "menu hidden", "offset -1"}));
+}
+
+} // namespace
+
+namespace {
+
+// The sample day as the user can see it: answers hidden and shown, with gaps
+// between entries, and without justification.
+TEST(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) {
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  CopySamples(folder.Path());
+  testsupport::WorkingDirectory cwd(folder.Path());
+  ResetSettingsToDefaults();
+  ResetDayState();
+  // Fonts a reader would pick, assigned as the Package Settings dialog does.
+  for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"}) {
+    WriteSettingText(std::string(package) + "_fontname", "DejaVu Serif");
+    WriteSettingInt(std::string(package) + "_fontsize", 17);
+  }
+  testsupport::QtApp();
+  QtBackend backend;
+  std::map<std::string, QImage> shots;
+  TQXApp app;
+  QTimer::singleShot(500, [&] {
+    QMainWindow *frame = ShownFrame();
+    ASSERT_NE(frame, nullptr);
+    frame->resize(640, 560);
+    auto take = [&](const std::string &name) {
+      QApplication::processEvents();
+      shots[name] = frame->grab().toImage();
+    };
+    take("answers_hidden");
+    PressKey(frame, Qt::Key_A, Qt::ControlModifier);
+    take("answers_shown");
+    BlankLines = 1;
+    MainWindowHandle->PostMessage(WM_SIZE, 0, 0);
+    QApplication::processEvents();
+    take("blank_lines");
+    JustifyText = 0;
+    MainWindowHandle->Invalidate(true);
+    take("not_justified");
+    TheApplication()->GetMainWindow()->CloseWindow(0);
+  });
+  EXPECT_EQ(app.Run(), 0);
+  testsupport::DeleteDeferredWidgets();
+  ASSERT_EQ(shots.size(), 4u);
+  for (const auto &[name, shot] : shots)
+    EXPECT_TRUE(shot.save(
+        QString::fromStdString((testsupport::ScreenshotFolder() / (name + ".png")).string())));
+  // Showing the answers turns part of the black bar into white letters.
+  EXPECT_NE(shots["answers_hidden"], shots["answers_shown"]);
+  EXPECT_NE(shots["answers_shown"], shots["blank_lines"]);
+  EXPECT_NE(shots["blank_lines"], shots["not_justified"]);
 }
 
 } // namespace

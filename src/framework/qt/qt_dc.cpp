@@ -27,13 +27,13 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
   if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
     font.setFamily(FromWindows1252(desc.FaceName));
   font.setItalic(desc.Italic);
-  // Ask for a pixel size whose cell (ascent + descent) is the height asked
-  // for: the cell of most faces is a little taller than their em.
-  int height = std::max(1, desc.Height);
-  font.setPixelSize(height);
-  int cell = QFontMetrics(font).height();
-  if (cell > height)
-    font.setPixelSize(std::max(1, height * height / cell));
+  // The height asked for is the cell (ascent + descent), not the em: take
+  // the largest pixel size whose cell is no taller.
+  int height = std::clamp(desc.Height, 1, 2000);
+  int size = height;
+  font.setPixelSize(size);
+  while (size > 1 && QFontMetrics(font).height() > height)
+    font.setPixelSize(--size);
   return font;
 }
 
