@@ -2,11 +2,18 @@
 
 // A device context that paints with QPainter. Fonts are looked up among the
 // system's font families; "System" is the desktop's default sans face, and a
-// face that is not installed falls back to a sans face. The height asked for
-// is the font's cell height in pixels.
+// face that is not installed falls back to it. The height asked for is the
+// font's cell height in pixels.
+//
+// Text is measured from a table of the advance of each of the 256 code page
+// 1252 characters, and drawn word by word at the positions the table gives,
+// so that what is drawn always takes the room the layout measured (and
+// measuring, which the layout does for every word it adds, stays cheap).
 
 #include <QFont>
 #include <QPainter>
+#include <array>
+#include <memory>
 
 #include "framework/dc.h"
 
@@ -25,8 +32,20 @@ public:
   // The Qt font for a font description.
   static QFont MakeFont(const TFontDesc &desc);
 
+  // A font with what measuring and drawing need of it, made once per
+  // description.
+  struct Face {
+    QFont font;
+    std::array<int, 256> advance{};
+    int height = 0;
+    int ascent = 0;
+  };
+
 private:
+  int Width(std::string_view text) const;
+
   QPainter &painter_;
+  std::shared_ptr<const Face> face_;
   TColor textColor_ = 0;
   TColor bkColor_ = MakeColor(255, 255, 255);
   int bkMode_ = OPAQUE;
