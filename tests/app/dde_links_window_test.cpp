@@ -26,7 +26,7 @@
 
 using ::testing::ElementsAre;
 using testpackage::BuildPackage;
-using testpackage::PackageSpec;
+using testpackage::PackageLayout;
 
 namespace {
 
@@ -37,7 +37,7 @@ protected:
     ResetDayState();
     testsupport::SetDate(2023, 3, 1); // slot 59
     BuildTodayText();
-    PackageSpec verse;
+    PackageLayout verse;
     verse.Titles = {"Daily Verse - King James Version"};
     verse.Marker = '-';
     verse.Entries[59] = {"For God so loved the world. -John 3:16"};
@@ -46,7 +46,7 @@ protected:
   void TearDown() override { SetDdeInitializer(nullptr); }
 
   void AddQuiz() {
-    PackageSpec quiz;
+    PackageLayout quiz;
     quiz.Titles = {"Daily Bible Quiz"};
     quiz.Marker = '\\';
     quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};

@@ -24,7 +24,7 @@
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;
-using testpackage::PackageSpec;
+using testpackage::PackageLayout;
 
 namespace {
 
@@ -35,7 +35,7 @@ protected:
     ResetDayState();
     testsupport::SetDate(2023, 3, 1); // slot 59
     BuildTodayText();
-    PackageSpec verse;
+    PackageLayout verse;
     verse.Titles = {"Daily Verse"};
     verse.Marker = '-';
     verse.Entries[59] = {"Love one another. -John 13:34"};
@@ -43,7 +43,7 @@ protected:
   }
 
   void AddQuiz() {
-    PackageSpec quiz;
+    PackageLayout quiz;
     quiz.Titles = {"Daily Bible Quiz"};
     quiz.Marker = '\\';
     quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};
@@ -250,7 +250,7 @@ TEST_F(VerseWindowTest, NoTimerIsReportedAndTheProgramGoesOn) {
 }
 
 TEST_F(VerseWindowTest, PaintingSetsTheScrollRangeOnceTheSizeChanged) {
-  PackageSpec longText;
+  PackageLayout longText;
   longText.Entries[59] = {std::string(120, 'w') + " " + std::string(120, 'w')};
   for (char c = 'A'; c <= 'J'; ++c)
     packages.Write(std::string(1, c) + ".QXP", BuildPackage(longText));

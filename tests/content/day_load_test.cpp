@@ -14,14 +14,14 @@
 #include "content/today_text.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
-#include "support/package_bytes.h"
 #include "platform/profile.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;
-using testpackage::PackageSpec;
+using testpackage::PackageLayout;
 
 namespace {
 
@@ -35,8 +35,8 @@ protected:
   }
   void TearDown() override { FreeDayEntries(DayEntries); }
 
-  void AddPackage(const std::string &name, const PackageSpec &spec = {}) {
-    packages.Write(name, BuildPackage(spec));
+  void AddPackage(const std::string &name, const PackageLayout &layout = {}) {
+    packages.Write(name, BuildPackage(layout));
   }
 
   std::vector<std::string> Loaded() const {
@@ -75,10 +75,10 @@ TEST_F(DayLoadTest, AFolderWithoutPackagesSaysSoAndLeavesTheTextFileAlone) {
 TEST_F(DayLoadTest, LoadsPackagesInNameOrderWithoutRegardToCaseAndSkipsEmptyDays) {
   AddPackage("Verse.QXP");
   AddPackage("daily.qxp");
-  PackageSpec nothingToday;
+  PackageLayout nothingToday;
   nothingToday.Entries[59] = {""};
   AddPackage("Art.QXP", nothingToday);
-  PackageSpec badType;
+  PackageLayout badType;
   badType.Type = 40;
   AddPackage("Bad.QXP", badType);
   AddPackage(std::string(97, 'l') + ".QXP"); // 101 characters: passed over
@@ -165,11 +165,11 @@ TEST_F(DayLoadTest, TheRandomMethodStaysInRangeAndSeedsOnce) {
 }
 
 TEST_F(DayLoadTest, WritesTheChosenPackagesTextForTheScreenSaver) {
-  PackageSpec verse;
+  PackageLayout verse;
   verse.Marker = '-';
   verse.Entries[59] = {"Love one another. -John 13:34"};
   AddPackage("VERSE.QXP", verse);
-  PackageSpec quiz;
+  PackageLayout quiz;
   quiz.Marker = '\\';
   quiz.Entries[59] = {"Who built the ark? \\Noah, ", "Genesis 6"};
   AddPackage("QUIZ.QXP", quiz);
@@ -208,15 +208,15 @@ TEST(MarqueeTextTest, TakesTheFirstPieceAndTheTrailerCutTo255) {
 }
 
 TEST_F(DayLoadTest, WritesTheTextFileWhileSaveFileIsOn) {
-  PackageSpec verse;
+  PackageLayout verse;
   verse.Titles = {"Daily Verse"};
   verse.Marker = '-';
   verse.Entries[59] = {"Love one ", "another. -John 13:34"};
   AddPackage("A.QXP", verse);
-  PackageSpec none;
+  PackageLayout none;
   none.Entries[59] = {""};
   AddPackage("B.QXP", none);
-  PackageSpec plain;
+  PackageLayout plain;
   plain.Titles = {"Plain"};
   plain.Entries[59] = {"No trailer here"};
   AddPackage("C.QXP", plain);

@@ -24,15 +24,15 @@ protected:
 };
 
 TEST_F(PackageFormatTest, ReadsTheHeaderFields) {
-  testpackage::PackageSpec spec;
-  spec.Type = 21;
-  spec.Titles = {"Verse", "Second title"};
-  spec.Marker = '~';
-  const std::string bytes = testpackage::BuildPackage(spec);
+  testpackage::PackageLayout layout;
+  layout.Type = 21;
+  layout.Titles = {"Verse", "Second title"};
+  layout.Marker = '~';
+  const std::string bytes = testpackage::BuildPackage(layout);
   const auto header = Header(bytes);
   ASSERT_TRUE(header);
   EXPECT_EQ(header->PackageType, 21);
-  EXPECT_EQ(header->Titles, spec.Titles);
+  EXPECT_EQ(header->Titles, layout.Titles);
   EXPECT_EQ(header->TrailerMarker, '~');
   EXPECT_EQ(header->Size, package::HeaderSize(2));
   EXPECT_EQ(header->FileSize, bytes.size());

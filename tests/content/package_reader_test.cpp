@@ -12,7 +12,7 @@
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;
-using testpackage::PackageSpec;
+using testpackage::PackageLayout;
 
 namespace {
 
@@ -45,15 +45,15 @@ protected:
                      result.Title, exportFile);
     return result;
   }
-  ReadResult Read(const PackageSpec &spec, TextExport *exportFile = nullptr) {
-    return Read(BuildPackage(spec), exportFile);
+  ReadResult Read(const PackageLayout &layout, TextExport *exportFile = nullptr) {
+    return Read(BuildPackage(layout), exportFile);
   }
   // A package whose slot 0 holds the given pieces.
-  static PackageSpec WithEntry(std::vector<std::string> pieces, char marker = 0) {
-    PackageSpec spec;
-    spec.Marker = marker;
-    spec.Entries[0] = std::move(pieces);
-    return spec;
+  static PackageLayout WithEntry(std::vector<std::string> pieces, char marker = 0) {
+    PackageLayout layout;
+    layout.Marker = marker;
+    layout.Entries[0] = std::move(pieces);
+    return layout;
   }
 
   testsupport::TempDir dir;
@@ -64,64 +64,64 @@ using Pieces = std::vector<std::string>;
 TEST_F(PackageReaderTest, ReadsTheAcceptedTypesOnly) {
   DayIndex = 4;
   for (int type : {0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32}) {
-    PackageSpec spec;
-    spec.Type = static_cast<std::uint8_t>(type);
-    EXPECT_EQ(Read(spec).First.Text, "Day 4") << "type " << type;
+    PackageLayout layout;
+    layout.Type = static_cast<std::uint8_t>(type);
+    EXPECT_EQ(Read(layout).First.Text, "Day 4") << "type " << type;
   }
   for (int type : {3, 9, 40, 255}) {
-    PackageSpec spec;
-    spec.Type = static_cast<std::uint8_t>(type);
-    EXPECT_TRUE(Read(spec).IsEmpty()) << "type " << type;
+    PackageLayout layout;
+    layout.Type = static_cast<std::uint8_t>(type);
+    EXPECT_TRUE(Read(layout).IsEmpty()) << "type " << type;
   }
 }
 
 TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
-  PackageSpec spec = WithEntry({"caf\x82", " \x81\xE1"});
-  spec.Titles = {"T\x81tle"};
-  spec.Type = 1;
-  ReadResult converted = Read(spec);
+  PackageLayout layout = WithEntry({"caf\x82", " \x81\xE1"});
+  layout.Titles = {"T\x81tle"};
+  layout.Type = 1;
+  ReadResult converted = Read(layout);
   EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xE9", " \xFC\xDF"}));
   EXPECT_EQ(converted.Title, "T\x81tle"); // titles are never converted
 
   for (int type : {0, 11, 21, 31}) {
-    spec.Type = static_cast<std::uint8_t>(type);
-    EXPECT_EQ(Read(spec).Pieces(), (Pieces{"caf\x82", " \x81\xE1"})) << "type " << type;
+    layout.Type = static_cast<std::uint8_t>(type);
+    EXPECT_EQ(Read(layout).Pieces(), (Pieces{"caf\x82", " \x81\xE1"})) << "type " << type;
   }
 }
 
 TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
-  PackageSpec spec;
+  PackageLayout layout;
   DayIndex = 365;
   PlanOffset = 20;
-  EXPECT_EQ(Read(spec).First.Text, "Day 365");
+  EXPECT_EQ(Read(layout).First.Text, "Day 365");
   QuoteMethodCode = MethodRandom;
-  EXPECT_EQ(Read(spec).First.Text, "Day 365");
+  EXPECT_EQ(Read(layout).First.Text, "Day 365");
 
   // A day index outside the slots would read past the offset table.
   for (std::int16_t day : {-1, 366, 1000}) {
     DayIndex = day;
-    EXPECT_TRUE(Read(spec).IsEmpty()) << day;
+    EXPECT_TRUE(Read(layout).IsEmpty()) << day;
   }
 }
 
 TEST_F(PackageReaderTest, ReadingPlanCountsFromItsStartDay) {
-  PackageSpec spec;
-  spec.Titles = {"Through the Bible in a Year"};
+  PackageLayout layout;
+  layout.Titles = {"Through the Bible in a Year"};
   DayIndex = 10;
   PlanOffset = 20;
-  EXPECT_EQ(Read(spec).First.Text, "Day 355");
+  EXPECT_EQ(Read(layout).First.Text, "Day 355");
   DayIndex = 365;
   PlanOffset = 0;
-  EXPECT_EQ(Read(spec).First.Text, "Day 0");
+  EXPECT_EQ(Read(layout).First.Text, "Day 0");
   DayIndex = 0;
   PlanOffset = 364;
-  EXPECT_EQ(Read(spec).First.Text, "Day 1");
+  EXPECT_EQ(Read(layout).First.Text, "Day 1");
 }
 
 TEST_F(PackageReaderTest, ReadingPlanGivesNothingUnlessTheMethodIsDate) {
-  PackageSpec plan;
+  PackageLayout plan;
   plan.Titles = {"Through the Bible"};
-  PackageSpec lowerCase;
+  PackageLayout lowerCase;
   lowerCase.Titles = {"through the Bible in a Year"};
   DayIndex = 10;
   PlanOffset = 20;
@@ -133,18 +133,18 @@ TEST_F(PackageReaderTest, ReadingPlanGivesNothingUnlessTheMethodIsDate) {
 }
 
 TEST_F(PackageReaderTest, JoinsThePiecesOfTheSlotOnly) {
-  PackageSpec spec;
-  spec.Entries[3] = {"In the beginning ", "God created"};
-  spec.Entries[4] = {"the heaven"};
+  PackageLayout layout;
+  layout.Entries[3] = {"In the beginning ", "God created"};
+  layout.Entries[4] = {"the heaven"};
   DayIndex = 3;
-  ReadResult result = Read(spec);
+  ReadResult result = Read(layout);
   EXPECT_EQ(result.Pieces(), (Pieces{"In the beginning ", "God created"}));
   EXPECT_EQ(JoinedText(result.First), "In the beginning God created");
 }
 
 TEST_F(PackageReaderTest, PieceRunningPastTheNextSlotEndsTheEntry) {
-  PackageSpec spec = WithEntry({"abc", "defgh", "ij"});
-  std::string bytes = BuildPackage(spec);
+  PackageLayout layout = WithEntry({"abc", "defgh", "ij"});
+  std::string bytes = BuildPackage(layout);
   const std::uint32_t start = testpackage::GetOffset(bytes, 1, 0);
   testpackage::SetOffset(bytes, 1, 1, start + 6); // inside "defgh"
   EXPECT_EQ(Read(bytes).Pieces(), (Pieces{"abc", "defgh"}));
@@ -218,16 +218,16 @@ TEST_F(PackageReaderTest, EntryThatIsOnlyATrailerGivesNoEntry) {
 }
 
 TEST_F(PackageReaderTest, TitleFollowsTheSlot) {
-  PackageSpec spec;
-  spec.Titles = {"First", "Second", "Third"};
+  PackageLayout layout;
+  layout.Titles = {"First", "Second", "Third"};
   DayIndex = 7;
-  EXPECT_EQ(Read(spec).Title, "Second");
+  EXPECT_EQ(Read(layout).Title, "Second");
 
   // A reading plan takes the title of its plan day: slot 355, 355 mod 7 = 5.
-  spec.Titles = {"Through the Bible 1", "2", "3", "4", "5", "6", "7"};
+  layout.Titles = {"Through the Bible 1", "2", "3", "4", "5", "6", "7"};
   DayIndex = 10;
   PlanOffset = 20;
-  EXPECT_EQ(Read(spec).Title, "6");
+  EXPECT_EQ(Read(layout).Title, "6");
 }
 
 TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
@@ -245,7 +245,7 @@ struct Damage {
 };
 
 TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
-  const PackageSpec spec = WithEntry({"first ", "second"}, '\\');
+  const PackageLayout layout = WithEntry({"first ", "second"}, '\\');
   const Damage damages[] = {
       {"empty file", [](std::string &b) { b.clear(); }},
       {"shorter than its header", [](std::string &b) { b.resize(1000); }},
@@ -270,7 +270,7 @@ TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
        }},
       {"joined trailer above 255",
        [](std::string &b) {
-         PackageSpec longTrailer =
+         PackageLayout longTrailer =
              WithEntry({"Q \\" + std::string(200, 'a'), std::string(100, 'b')}, '\\');
          b = BuildPackage(longTrailer);
        }},
@@ -281,7 +281,7 @@ TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
   };
   SaveFile = 1;
   for (const Damage &damage : damages) {
-    std::string bytes = BuildPackage(spec);
+    std::string bytes = BuildPackage(layout);
     damage.Apply(bytes);
     TextExport exportFile;
     ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
@@ -300,21 +300,21 @@ TEST_F(PackageReaderTest, LongestTrailersThatFitAreKept) {
 }
 
 TEST_F(PackageReaderTest, DescriptionTakesTheTitleWhenBothFit) {
-  PackageSpec spec;
-  spec.Titles = {std::string(40, 'T')};
-  spec.Description = std::string(209, 'd');
-  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(spec))),
-            spec.Titles[0] + ": " + spec.Description);
-  spec.Description = std::string(210, 'd');
-  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(spec))), spec.Description);
+  PackageLayout layout;
+  layout.Titles = {std::string(40, 'T')};
+  layout.Description = std::string(209, 'd');
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(layout))),
+            layout.Titles[0] + ": " + layout.Description);
+  layout.Description = std::string(210, 'd');
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(layout))), layout.Description);
 }
 
 TEST_F(PackageReaderTest, DescriptionIgnoresTheTypeButNotDamage) {
-  PackageSpec spec;
-  spec.Type = 40;
-  spec.Titles = {"Greek"};
-  spec.Description = "Text\twith a tab \x81";
-  std::string bytes = BuildPackage(spec);
+  PackageLayout layout;
+  layout.Type = 40;
+  layout.Titles = {"Greek"};
+  layout.Description = "Text\twith a tab \x81";
+  std::string bytes = BuildPackage(layout);
   EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \x81");
 
   std::string cut = bytes.substr(0, bytes.size() - 3);
@@ -340,9 +340,9 @@ protected:
 };
 
 TEST_F(TextExportTest, WritesTitleAndBodyLinesPerPackage) {
-  PackageSpec verse = WithEntry({"Love one another. -John 13:34"}, '-');
+  PackageLayout verse = WithEntry({"Love one another. -John 13:34"}, '-');
   verse.Titles = {"Daily Verse"};
-  PackageSpec quiz = WithEntry({"Who built the ark? \\Noah, ", "Genesis 6"}, '\\');
+  PackageLayout quiz = WithEntry({"Who built the ark? \\Noah, ", "Genesis 6"}, '\\');
   quiz.Titles = {"Daily Bible Quiz"};
   Read(verse, &exportFile);
   Read(quiz, &exportFile);
@@ -358,10 +358,10 @@ TEST_F(TextExportTest, SpaceBeforeTheTrailerOnlyWithAMarker) {
 }
 
 TEST_F(TextExportTest, WritesTheBytesAsRead) {
-  PackageSpec spec = WithEntry({"\x81"});
-  Read(spec, &exportFile);
-  spec.Type = 1;
-  Read(spec, &exportFile);
+  PackageLayout layout = WithEntry({"\x81"});
+  Read(layout, &exportFile);
+  layout.Type = 1;
+  Read(layout, &exportFile);
   EXPECT_EQ(Written(), "Verse\r\n\x81\r\nVerse\r\n\xFC\r\n");
 }
 

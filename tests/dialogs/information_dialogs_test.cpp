@@ -80,13 +80,13 @@ TEST_F(InformationDialogTest, AnUnreadablePictureIsReportedAndShowsNothing) {
 }
 
 TEST_F(InformationDialogTest, AboutPackagesListsEveryPackageWithItsDescription) {
-  testpackage::PackageSpec spec;
-  spec.Titles = {"Daily Verse"};
-  spec.Description = "One verse for every day";
-  folder.Write("a.qxp", testpackage::BuildPackage(spec));
-  spec.Titles = {"Quiz"};
-  spec.Description = "Questions";
-  folder.Write("b.off", testpackage::BuildPackage(spec));
+  testpackage::PackageLayout layout;
+  layout.Titles = {"Daily Verse"};
+  layout.Description = "One verse for every day";
+  folder.Write("a.qxp", testpackage::BuildPackage(layout));
+  layout.Titles = {"Quiz"};
+  layout.Description = "Questions";
+  folder.Write("b.off", testpackage::BuildPackage(layout));
   backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
     TListBox list(d, 101);
     ASSERT_EQ(list.GetCount(), 2);

@@ -37,11 +37,11 @@ TEST(AboutQtTest, BothBoxesShowTheirTextsAndIcons) {
   testsupport::QtApp();
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
-  testpackage::PackageSpec spec;
-  spec.Titles = {"Daily Verse - King James Version"};
-  spec.Description = "A verse of Scripture for every day of the year";
-  folder.Write("VERSE.QXP", testpackage::BuildPackage(spec));
-  folder.Write("GREEK.OFF", testpackage::BuildPackage(spec));
+  testpackage::PackageLayout layout;
+  layout.Titles = {"Daily Verse - King James Version"};
+  layout.Description = "A verse of Scripture for every day of the year";
+  folder.Write("VERSE.QXP", testpackage::BuildPackage(layout));
+  folder.Write("GREEK.OFF", testpackage::BuildPackage(layout));
   testsupport::WorkingDirectory cwd(folder.Path());
   QImage about, packages;
   {

@@ -38,25 +38,25 @@ void SetOffset(std::string &bytes, int titleCount, int element, std::uint32_t va
     bytes.at(at + i) = static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
-std::string BuildPackage(const PackageSpec &spec) {
-  const int titleCount = static_cast<int>(spec.Titles.size());
+std::string BuildPackage(const PackageLayout &layout) {
+  const int titleCount = static_cast<int>(layout.Titles.size());
   std::string bytes;
-  bytes += static_cast<char>(spec.Type);
+  bytes += static_cast<char>(layout.Type);
   bytes += std::string(2, '\0');
   bytes += static_cast<char>(titleCount);
-  for (const std::string &title : spec.Titles) {
+  for (const std::string &title : layout.Titles) {
     std::string record(41, '\0');
     record[0] = static_cast<char>(title.size());
     record.replace(1, title.size(), title);
     bytes += record;
   }
-  bytes += spec.Marker;
+  bytes += layout.Marker;
   bytes += std::string(package::OffsetCount * 4, '\0');
 
   for (int slot = 0; slot < package::SlotCount; ++slot) {
     SetOffset(bytes, titleCount, slot, static_cast<std::uint32_t>(bytes.size()));
-    const auto entry = spec.Entries.find(slot);
-    if (entry == spec.Entries.end()) {
+    const auto entry = layout.Entries.find(slot);
+    if (entry == layout.Entries.end()) {
       bytes += Piece("Day " + std::to_string(slot));
       continue;
     }
@@ -64,7 +64,7 @@ std::string BuildPackage(const PackageSpec &spec) {
       bytes += Piece(piece);
   }
   SetOffset(bytes, titleCount, package::DescriptionSlot, static_cast<std::uint32_t>(bytes.size()));
-  bytes += Piece(spec.Description);
+  bytes += Piece(layout.Description);
   return bytes;
 }
 

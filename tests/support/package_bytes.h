@@ -11,7 +11,7 @@
 
 namespace testpackage {
 
-struct PackageSpec {
+struct PackageLayout {
   std::uint8_t Type = 0;
   std::vector<std::string> Titles{"Verse"};
   char Marker = 0;
@@ -24,7 +24,7 @@ struct PackageSpec {
 // A piece as stored: its length byte, then its bytes.
 std::string Piece(const std::string &text);
 
-std::string BuildPackage(const PackageSpec &spec);
+std::string BuildPackage(const PackageLayout &layout);
 
 // Where the fields of a header with titleCount titles lie in the file.
 inline constexpr std::size_t TitleCountPosition = 3;

@@ -12,12 +12,12 @@
 namespace {
 
 using testpackage::BuildPackage;
-using testpackage::PackageSpec;
+using testpackage::PackageLayout;
 
 class QxpTodayTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    PackageSpec verse;
+    PackageLayout verse;
     verse.Titles = {"Daily Verse"};
     verse.Marker = '-';
     for (int slot = 0; slot < 366; ++slot)
@@ -87,7 +87,7 @@ TEST_F(QxpTodayTest, BadOptionsAreUsageErrors) {
 namespace {
 
 TEST_F(QxpTodayTest, ForATerminalTheTextIsUtf8WithPlainLineEnds) {
-  PackageSpec spanish;
+  PackageLayout spanish;
   spanish.Type = 1; // code page 437: 0xA1 is í
   spanish.Titles = {"Vers\xED"
                     "culo"}; // titles are stored in code page 1252
