@@ -47,14 +47,24 @@ int HeadingPixels(const QImage &image) {
   return count;
 }
 
-TEST(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
+// The program on the Qt backend, in a folder of the sample packages, with
+// settings of its own.
+class MainWindowQtTest : public ::testing::Test {
+protected:
+  MainWindowQtTest() {
+    CopySamples(folder.Path());
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::QtApp();
+  }
+  ~MainWindowQtTest() override { testsupport::DeleteDeferredWidgets(); }
+
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
-  CopySamples(folder.Path());
-  testsupport::WorkingDirectory cwd(folder.Path());
-  ResetSettingsToDefaults();
+  testsupport::WorkingDirectory cwd{folder.Path()};
+};
 
-  testsupport::QtApp();
+TEST_F(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
   QtBackend backend;
 
   QImage shot;
@@ -116,14 +126,7 @@ QAction *MenuAction(QMenuBar *bar, const QString &text) {
   return nullptr;
 }
 
-TEST(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHidden) {
-  testsupport::ConfigSandbox sandbox;
-  testsupport::TempDir folder;
-  CopySamples(folder.Path());
-  testsupport::WorkingDirectory cwd(folder.Path());
-  ResetSettingsToDefaults();
-  ResetDayState();
-  testsupport::QtApp();
+TEST_F(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHidden) {
   QtBackend backend;
 
   std::vector<std::string> log;
@@ -166,19 +169,12 @@ namespace {
 
 // The sample day as the user can see it: answers hidden and shown, with gaps
 // between entries, and without justification.
-TEST(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) {
-  testsupport::ConfigSandbox sandbox;
-  testsupport::TempDir folder;
-  CopySamples(folder.Path());
-  testsupport::WorkingDirectory cwd(folder.Path());
-  ResetSettingsToDefaults();
-  ResetDayState();
-  // Fonts a reader would pick, assigned as the Package Settings dialog does.
+TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader would pick, assigned as
+                                                           // the Package Settings dialog does.
   for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"}) {
     WriteSettingText(std::string(package) + "_fontname", "DejaVu Serif");
     WriteSettingInt(std::string(package) + "_fontsize", 17);
   }
-  testsupport::QtApp();
   QtBackend backend;
   std::map<std::string, QImage> shots;
   TQXApp app;
