@@ -1,25 +1,25 @@
 #include "framework/controls.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 
 #include "platform/file_search.h"
 
 namespace {
 
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](char a, char b) { return Lower(a) == Lower(b); });
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+           return platform::LowerAscii(a) == platform::LowerAscii(b);
+         });
 }
 
 // Sorted list boxes order their items without regard to case.
 bool ItemLess(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+    return static_cast<unsigned char>(platform::LowerAscii(x)) <
+           static_cast<unsigned char>(platform::LowerAscii(y));
   });
 }
 

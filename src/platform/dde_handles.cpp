@@ -1,5 +1,7 @@
 // String and data handles.
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -9,19 +11,16 @@ namespace platform {
 namespace ddestate {
 namespace {
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Lower(x) == Lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 int CompareText(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    unsigned char x = static_cast<unsigned char>(Lower(a[i]));
-    unsigned char y = static_cast<unsigned char>(Lower(b[i]));
+    unsigned char x = static_cast<unsigned char>(LowerAscii(a[i]));
+    unsigned char y = static_cast<unsigned char>(LowerAscii(b[i]));
     if (x != y)
       return x < y ? -1 : 1;
   }

@@ -1,5 +1,7 @@
 #include "platform/file_search.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <dirent.h>
 #include <string>
@@ -7,10 +9,6 @@
 
 namespace platform {
 namespace {
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsOrdinaryFile(const std::string &folder, const dirent &entry) {
   if (entry.d_type == DT_REG)
@@ -28,7 +26,7 @@ bool IsOrdinaryFile(const std::string &folder, const dirent &entry) {
 std::string LowerCaseName(std::string_view name) {
   std::string lower(name);
   for (char &c : lower)
-    c = Lower(c);
+    c = LowerAscii(c);
   return lower;
 }
 
@@ -37,13 +35,13 @@ bool HasExtension(std::string_view name, std::string_view extension) {
     return false;
   std::string_view tail = name.substr(name.size() - extension.size());
   return std::equal(tail.begin(), tail.end(), extension.begin(), extension.end(),
-                    [](char a, char b) { return Lower(a) == Lower(b); });
+                    [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
 bool NameLess(std::string_view a, std::string_view b) {
   size_t common = std::min(a.size(), b.size());
   for (size_t i = 0; i < common; ++i) {
-    char la = Lower(a[i]), lb = Lower(b[i]);
+    char la = LowerAscii(a[i]), lb = LowerAscii(b[i]);
     if (la != lb)
       return static_cast<unsigned char>(la) < static_cast<unsigned char>(lb);
   }
