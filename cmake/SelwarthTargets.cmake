@@ -42,5 +42,8 @@ function(selwarth_test_dir dir)
   add_executable(test_${dir} ${sources})
   target_link_libraries(test_${dir} PRIVATE ${ARGN} selwarth_testsupport GTest::gtest_main)
   selwarth_warnings(test_${dir})
-  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60)
+  # Tests never open windows on the desktop they are run from: the programs
+  # they start find no display (the Qt tests use the offscreen platform).
+  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:")
 endfunction()

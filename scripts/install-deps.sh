@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream
+  libsword-dev sword-text-kjv
 )
 
 missing=()

@@ -28,13 +28,18 @@ Options:
   --translations A,B    the translations offered (default KJV,WEB)
   --log FILE            append one line per transaction received to FILE
   --no-answer           accept conversations but never answer a transaction
-  --verse-text          also print the passage's text (needs diatheke and a
-                        module of the translation)
+  --window              show each passage in a window of its own (the
+                        default when there is a display)
+  --no-window           print each passage instead
+  --verse-text          print the passage's text too, when no window shows it
   --exit-after SECONDS  end after SECONDS (default: run until killed)
   --help                show this text
 
-It prints each passage it is asked to show ("Showing John 3:16 (KJV)") and
-ends cleanly on SIGTERM or SIGINT, withdrawing its service.
+It prints each passage it is asked to show ("Showing John 3:16 (KJV)"). When
+a SWORD Bible module of the translation is installed (for example Debian's
+sword-text-kjv) and there is a display, it also shows the passage's text in
+a small window; closing the window hides it until the next passage. It ends
+cleanly on SIGTERM or SIGINT, withdrawing its service.
 )help";
 
 namespace {
@@ -78,6 +83,10 @@ std::optional<Options> ParseOptions(int argc, const char *const argv[], std::str
       options.help = true;
     } else if (argument == "--no-answer") {
       options.noAnswer = true;
+    } else if (argument == "--window") {
+      options.display = Options::Display::Window;
+    } else if (argument == "--no-window") {
+      options.display = Options::Display::Console;
     } else if (argument == "--verse-text") {
       options.verseText = true;
     } else if (argument == "--service") {

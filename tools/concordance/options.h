@@ -15,7 +15,10 @@ struct Options {
   std::string logFile;                                 // one line per transaction
   bool noAnswer = false;    // accept conversations, never answer transactions
   int exitAfterSeconds = 0; // 0: run until killed
-  bool verseText = false;   // print the verse text through diatheke
+  bool verseText = false;   // print the passage's text when no window shows it
+  // Automatic: a window when the program can show one (built with Qt and
+  // the SWORD library, and a display is there).
+  enum class Display { Automatic, Window, Console } display = Display::Automatic;
   bool help = false;
 };
 

@@ -4,11 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
-#include <iostream>
 #include <unistd.h>
 
 #include "reference.h"
-#include "verse_text.h"
 
 namespace concordance {
 
@@ -74,7 +72,8 @@ bool KnownTopic(std::string_view topic) {
 
 } // namespace
 
-Server::Server(Options options) : options_(std::move(options)) {
+Server::Server(Options options, Presenter &presenter)
+    : options_(std::move(options)), presenter_(presenter) {
   if (!options_.translations.empty())
     translation_ = options_.translations.front();
 }
@@ -100,7 +99,7 @@ bool Server::Start(std::string &error) {
   return true;
 }
 
-void Server::Run(const volatile bool *stop) {
+void Server::Run(const volatile std::sig_atomic_t *stop) {
   using Clock = std::chrono::steady_clock;
   auto end = Clock::now() + std::chrono::seconds(options_.exitAfterSeconds);
   while (!*stop && (options_.exitAfterSeconds == 0 || Clock::now() < end))
@@ -192,7 +191,7 @@ bool Server::Execute(const std::string &topic, const std::string &command) {
     return false;
   constexpr std::string_view open = "[GoTo(\"", close = "\")]";
   if (SameText(command, "[Activate]")) {
-    std::cout << "Activated" << std::endl;
+    presenter_.Activate();
     return true;
   }
   if (command.size() < open.size() + close.size() ||
@@ -207,12 +206,7 @@ bool Server::Show(std::string_view text) {
   std::optional<Reference> reference = ParseReference(text);
   if (!reference)
     return false;
-  std::cout << "Showing " << reference->Text() << " (" << translation_ << ")" << std::endl;
-  if (options_.verseText) {
-    std::string verses = VerseText(translation_, reference->Text());
-    if (!verses.empty())
-      std::cout << verses << std::endl;
-  }
+  presenter_.Show(*reference, translation_);
   return true;
 }
 

@@ -3,16 +3,19 @@
 // The concordance server: answers the transactions of the concordance link
 // under one DDE service.
 
+#include <csignal>
 #include <string>
 
 #include "options.h"
 #include "platform/dde.h"
+#include "presenter.h"
 
 namespace concordance {
 
 class Server {
 public:
-  explicit Server(Options options);
+  // The presenter shows the passages asked for; it must outlive the server.
+  Server(Options options, Presenter &presenter);
   ~Server();
   Server(const Server &) = delete;
   Server &operator=(const Server &) = delete;
@@ -20,8 +23,11 @@ public:
   // Starts the DDE instance and registers the service; false with a message
   // in error when it cannot.
   bool Start(std::string &error);
-  // Serves until *stop is set or the time given by --exit-after has passed.
-  void Run(const volatile bool *stop);
+  // Serves until *stop is set or the time given by --exit-after has passed
+  // (for a program without an event loop of its own).
+  void Run(const volatile std::sig_atomic_t *stop);
+  // The DDE instance, for an event loop that watches its sockets.
+  platform::DWORD Instance() const { return inst_; }
   // Withdraws the service and ends the instance.
   void Stop();
 
@@ -41,6 +47,7 @@ private:
   platform::HDDEDATA Text(const std::string &text);
 
   Options options_;
+  Presenter &presenter_;
   platform::DWORD inst_ = 0;
   platform::HSZ service_ = 0;
   std::string translation_;

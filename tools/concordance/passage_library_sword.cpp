@@ -1,0 +1,109 @@
+#include "passage_library.h"
+
+#include <cctype>
+#include <listkey.h>
+#include <markupfiltmgr.h>
+#include <swmgr.h>
+#include <swmodule.h>
+#include <versekey.h>
+
+namespace concordance {
+namespace {
+
+std::string Lower(std::string text) {
+  for (char &c : text)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// SWORD marks the start of a paragraph with a pilcrow at the front of the
+// verse; the window shows a paragraph break instead.
+constexpr std::string_view Pilcrow = "\xC2\xB6";
+
+std::string Trimmed(std::string text) {
+  std::size_t start = text.find_first_not_of(" \t\r\n");
+  if (start == std::string::npos)
+    return {};
+  std::size_t end = text.find_last_not_of(" \t\r\n");
+  return text.substr(start, end - start + 1);
+}
+
+} // namespace
+
+struct PassageLibrary::Modules {
+  // Plain UTF-8 text whatever markup a module is stored in.
+  sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN, sword::ENC_UTF8)};
+
+  sword::SWModule *Find(const std::string &translation) {
+    std::string wanted = Lower(translation);
+    sword::SWModule *containing = nullptr;
+    for (const auto &[name, module] : manager.getModules()) {
+      if (std::string(module->getType()) != sword::SWMgr::MODTYPE_BIBLES)
+        continue;
+      const char *abbreviation = module->getConfigEntry("Abbreviation");
+      std::string lowerName = Lower(name.c_str());
+      if (lowerName == wanted || (abbreviation != nullptr && Lower(abbreviation) == wanted))
+        return module;
+      if (containing == nullptr && lowerName.find(wanted) != std::string::npos)
+        containing = module;
+    }
+    return containing;
+  }
+};
+
+PassageLibrary::PassageLibrary() = default;
+PassageLibrary::~PassageLibrary() = default;
+
+bool PassageLibrary::Available() {
+  return true;
+}
+
+std::optional<Passage> PassageLibrary::LookUp(const std::string &translation,
+                                              const Reference &reference) {
+  if (translation.empty())
+    return std::nullopt;
+  if (!modules_)
+    modules_ = std::make_unique<Modules>();
+  sword::SWModule *module = modules_->Find(translation);
+  if (module == nullptr)
+    return std::nullopt;
+
+  Passage passage;
+  passage.reference = reference.Text();
+  passage.translation = translation;
+  passage.module = module->getName();
+  passage.description = module->getDescription();
+
+  // The module's own key knows its versification; the list is expanded so
+  // "John 3" becomes every verse of the chapter.
+  std::unique_ptr<sword::SWKey> key(module->createKey());
+  auto *verseKey = dynamic_cast<sword::VerseKey *>(key.get());
+  if (verseKey == nullptr)
+    return std::nullopt;
+  sword::ListKey verses = verseKey->parseVerseList(passage.reference.c_str(), nullptr, true);
+  for (verses = sword::TOP; !verses.popError(); verses++) {
+    if (passage.verses.size() == MaxVerses) {
+      passage.cut = true;
+      break;
+    }
+    module->setKey(verses);
+    auto *at = dynamic_cast<sword::VerseKey *>(module->getKey());
+    if (at == nullptr || at->getVerse() == 0)
+      continue; // a chapter or book heading, not a verse
+    PassageVerse verse;
+    verse.book = at->getBookName();
+    verse.chapter = at->getChapter();
+    verse.verse = at->getVerse();
+    verse.text = Trimmed(module->stripText());
+    if (verse.text.starts_with(Pilcrow)) {
+      verse.paragraph = true;
+      verse.text = Trimmed(verse.text.substr(Pilcrow.size()));
+    }
+    passage.verses.push_back(std::move(verse));
+  }
+  if (passage.verses.empty())
+    return std::nullopt;
+  return passage;
+}
+
+} // namespace concordance
