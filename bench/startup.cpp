@@ -1,0 +1,147 @@
+// Whole-process start-up and memory, each program started fresh in a copy of
+// the sample packages with settings of its own:
+//  - Selwarth to its first painted frame, on the headless backend and on Qt
+//    (offscreen), and its peak resident size after idling two seconds;
+//  - `qxp today` beside the system's `fortune` and `verse` printing their
+//    text (skipped when they are not installed: fortune-mod, verse).
+
+#include <benchmark/benchmark.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Finished {
+  double seconds = 0;
+  long peakKib = 0; // the child's peak resident size
+  int status = -1;
+};
+
+// A folder with the sample packages and an empty settings folder, made once.
+struct Sandbox {
+  fs::path root = fs::temp_directory_path() / ("selwarth-bench-" + std::to_string(getpid()));
+  fs::path packages = root / "packages";
+  fs::path config = root / "config";
+  Sandbox() {
+    fs::create_directories(packages);
+    fs::create_directories(config);
+    for (const auto &entry : fs::directory_iterator(SELWARTH_BENCH_SAMPLES))
+      fs::copy_file(entry.path(), packages / entry.path().filename(),
+                    fs::copy_options::overwrite_existing);
+  }
+  ~Sandbox() {
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+  }
+};
+
+Sandbox &Samples() {
+  static Sandbox sandbox;
+  return sandbox;
+}
+
+// Runs program in the samples folder, its output thrown away.
+Finished Run(const std::string &program, const std::vector<std::string> &arguments,
+             const std::map<std::string, std::string> &environment = {}) {
+  std::vector<std::string> words{program};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char *> argv;
+  for (std::string &word : words)
+    argv.push_back(word.data());
+  argv.push_back(nullptr);
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    int null = open("/dev/null", O_RDWR);
+    dup2(null, 1);
+    dup2(null, 2);
+    if (chdir(Samples().packages.c_str()) != 0)
+      _exit(126);
+    setenv("XDG_CONFIG_HOME", Samples().config.c_str(), 1);
+    for (const auto &[name, value] : environment)
+      setenv(name.c_str(), value.c_str(), 1);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  Finished finished;
+  rusage usage{};
+  int status = 0;
+  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+  }
+  finished.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  finished.peakKib = usage.ru_maxrss;
+  finished.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return finished;
+}
+
+std::string Built(const char *name) {
+  return std::string(SELWARTH_BENCH_BIN) + "/" + name;
+}
+
+void Measure(benchmark::State &state, const std::string &program,
+             const std::vector<std::string> &arguments,
+             const std::map<std::string, std::string> &environment = {}) {
+  if (!fs::exists(program)) {
+    state.SkipWithError((program + " is not installed").c_str());
+    return;
+  }
+  long peakKib = 0;
+  for (auto _ : state) {
+    Finished finished = Run(program, arguments, environment);
+    if (finished.status != 0) {
+      state.SkipWithError((program + " failed").c_str());
+      return;
+    }
+    state.SetIterationTime(finished.seconds);
+    peakKib = std::max(peakKib, finished.peakKib);
+  }
+  state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024.0;
+}
+
+const std::map<std::string, std::string> Offscreen{{"QT_QPA_PLATFORM", "offscreen"}};
+
+void BM_StartupToFirstPaintHeadless(benchmark::State &state) {
+  Measure(state, Built("startup_probe"), {"headless"});
+}
+BENCHMARK(BM_StartupToFirstPaintHeadless)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_StartupToFirstPaintQt(benchmark::State &state) {
+  Measure(state, Built("startup_probe"), {"qt"}, Offscreen);
+}
+BENCHMARK(BM_StartupToFirstPaintQt)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The time includes the two seconds of idling; the figure that counts is
+// peak_rss_MiB.
+void BM_IdleMemoryQt(benchmark::State &state) {
+  Measure(state, Built("startup_probe"), {"qt", "2000"}, Offscreen);
+}
+BENCHMARK(BM_IdleMemoryQt)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_QxpToday(benchmark::State &state) {
+  Measure(state, Built("qxp"), {"today", "--utf8"});
+}
+BENCHMARK(BM_QxpToday)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Fortune(benchmark::State &state) {
+  Measure(state, "/usr/games/fortune", {});
+}
+BENCHMARK(BM_Fortune)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Verse(benchmark::State &state) {
+  Measure(state, "/usr/bin/verse", {});
+}
+BENCHMARK(BM_Verse)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
