@@ -96,12 +96,16 @@ void TVerseWindow::SetupWindow() {
 }
 
 void TVerseWindow::CleanupWindow() {
+  // The state is saved in one write: a program killed while saving keeps
+  // either the old state or the new, never half of each.
+  std::vector<platform::ProfileSetting> state;
   if (TFrameWindow *frame = Frame()) {
     TRect place = frame->GetWindowRect();
-    WriteWindowPlacement(place.left, place.top, place.right, place.bottom);
+    state = WindowPlacementValues(place.left, place.top, place.right, place.bottom);
   }
-  WriteSettingInt("HideMenu", HideMenu);
-  WriteSettingText("LastStartup", TodayText);
+  state.push_back({"HideMenu", std::to_string(HideMenu)});
+  state.push_back({"LastStartup", TodayText});
+  WriteSettings(state);
   FreeDayEntries(DayEntries);
   KillTimer(DayTimer);
   if (CalendarOpen)

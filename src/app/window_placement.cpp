@@ -2,6 +2,8 @@
 
 #include "content/settings_file.h"
 
+#include <string>
+
 namespace {
 constexpr int SmallestSide = 40;
 }
@@ -24,9 +26,12 @@ TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight) {
   return CheckedPlacement(saved, screenWidth, screenHeight);
 }
 
-void WriteWindowPlacement(int left, int top, int right, int bottom) {
-  WriteSettingInt("x", left);
-  WriteSettingInt("y", top);
-  WriteSettingInt("cx", static_cast<std::int16_t>(right - left));
-  WriteSettingInt("cy", static_cast<std::int16_t>(bottom - top));
+std::vector<platform::ProfileSetting> WindowPlacementValues(int left, int top, int right,
+                                                            int bottom) {
+  auto number = [](int value) { return std::to_string(value); };
+  // The sizes are kept in 16 bits, as they are read back.
+  return {{"x", number(left)},
+          {"y", number(top)},
+          {"cx", number(static_cast<std::int16_t>(right - left))},
+          {"cy", number(static_cast<std::int16_t>(bottom - top))}};
 }

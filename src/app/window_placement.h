@@ -4,6 +4,9 @@
 // still makes sense on the current screen, else the whole screen.
 
 #include <cstdint>
+#include <vector>
+
+#include "platform/profile.h"
 
 struct TWindowPlacement {
   std::int16_t x = 0;
@@ -22,5 +25,7 @@ TWindowPlacement CheckedPlacement(TWindowPlacement saved, int screenWidth, int s
 // Reads x, y, cx, cy (defaults 0, 0, width, height) and checks them.
 TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
 
-// Writes the frame's screen rectangle as x, y, cx, cy.
-void WriteWindowPlacement(int left, int top, int right, int bottom);
+// The frame's screen rectangle as the settings x, y, cx, cy, to be written
+// with the others saved on close.
+std::vector<platform::ProfileSetting> WindowPlacementValues(int left, int top, int right,
+                                                            int bottom);

@@ -20,3 +20,7 @@ bool WriteSettingInt(std::string_view key, int value) {
 bool WriteSettingText(std::string_view key, std::string_view value) {
   return platform::WritePrivateProfileString(SettingsSection, key, value, SettingsFile);
 }
+
+bool WriteSettings(const std::vector<platform::ProfileSetting> &values) {
+  return platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile);
+}

@@ -6,6 +6,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/profile.h"
 
 int ReadSettingInt(std::string_view key, int defaultValue);
 // The stored text cut to bufferSize - 1 characters, or defaultValue.
@@ -14,3 +17,5 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
 // False when the file could not be written.
 bool WriteSettingInt(std::string_view key, int value);
 bool WriteSettingText(std::string_view key, std::string_view value);
+// Several settings written together: all of them or none.
+bool WriteSettings(const std::vector<platform::ProfileSetting> &values);

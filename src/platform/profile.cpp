@@ -45,8 +45,8 @@ std::string WriteTarget(const std::string &path) {
 }
 
 // The read-modify-write of one key, under the lock of the file's folder.
-bool WriteValue(const std::string &path, std::string_view section, std::string_view key,
-                std::string_view value) {
+bool WriteValues(const std::string &path, std::string_view section,
+                 const std::vector<ProfileSetting> &values) {
   std::string error;
   if (!MakeFolders(FolderOf(path), 0700, error))
     return Fail(error);
@@ -59,7 +59,9 @@ bool WriteValue(const std::string &path, std::string_view section, std::string_v
   ReadResult read = ReadWholeFile(path, text, info, error);
   if (read == ReadResult::Failed)
     return Fail(error);
-  std::string changed = SetProfileValue(text, section, key, value);
+  std::string changed = std::move(text);
+  for (const ProfileSetting &value : values)
+    changed = SetProfileValue(changed, section, value.key, value.value);
   if (changed.size() > MaxProfileSize)
     return Fail(path + ": the settings file would grow too large");
 
@@ -96,13 +98,19 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view fileName) {
-  if (std::string problem = CheckProfileEntry(section, key, value); !problem.empty())
-    return Fail("cannot write [" + std::string(section) + "] " + std::string(key) + ": " + problem);
+  return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, fileName);
+}
+
+bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
+                                std::string_view fileName) {
+  for (const ProfileSetting &value : values)
+    if (std::string problem = CheckProfileEntry(section, value.key, value.value); !problem.empty())
+      return Fail("cannot write [" + std::string(section) + "] " + value.key + ": " + problem);
   const std::string path = ProfilePath(fileName);
   if (NameOf(path).empty())
     return Fail("no settings file name in \"" + path + "\"");
   const std::string target = WriteTarget(path);
-  bool written = WriteValue(target, section, key, value);
+  bool written = WriteValues(target, section, values);
   // The next read must see the file as it now is, never a copy from before.
   SharedProfileCache().Forget(path);
   SharedProfileCache().Forget(target);

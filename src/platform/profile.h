@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -58,6 +59,19 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 // CheckProfileEntry); ProfileWriteError() then says why.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view fileName);
+
+// Several keys of one section set in one go: the file is read, changed and
+// replaced once, so either every value is written or none (a program killed
+// in between never leaves half of them), and the disk is flushed once rather
+// than once a key. Values are set in the order given, as that many
+// WritePrivateProfileString calls would set them; each is checked the same
+// way, and a refused one writes nothing.
+struct ProfileSetting {
+  std::string key;
+  std::string value;
+};
+bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
+                                std::string_view fileName);
 
 // Why the last failed WritePrivateProfileString of this thread failed: what
 // was being done, and the system's error text or what was wrong with the

@@ -48,7 +48,7 @@ TEST(WindowPlacementTest, ReadsTheSavedRectangleAs16BitNumbers) {
 
 TEST(WindowPlacementTest, AFrameClosedBeyondTheLeftEdgeOpensFullScreenNextTime) {
   testsupport::ConfigSandbox sandbox;
-  WriteWindowPlacement(-30, 10, 770, 610);
+  WriteSettings(WindowPlacementValues(-30, 10, 770, 610));
   EXPECT_EQ(ReadSettingInt("x", 0), -30);
   EXPECT_EQ(ReadSettingInt("cx", 0), 800);
   EXPECT_EQ(ReadSettingInt("cy", 0), 600);

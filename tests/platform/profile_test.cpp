@@ -22,6 +22,7 @@ namespace {
 using platform::GetPrivateProfileInt;
 using platform::GetPrivateProfileString;
 using platform::WritePrivateProfileString;
+using platform::WritePrivateProfileStrings;
 namespace fs = std::filesystem;
 
 // Sets (or with nullopt unsets) an environment variable for a scope.
@@ -282,6 +283,19 @@ TEST_F(ProfileTest, RecentlyChangedFileIsReadEveryTime) {
   const auto reads = platform::ProfileFileReads();
   EXPECT_EQ(Get("S", "K"), "one");
   EXPECT_EQ(platform::ProfileFileReads(), reads + 1);
+}
+
+TEST_F(ProfileTest, SeveralValuesAreWrittenTogetherOrNotAtAll) {
+  dir.Write("SELWARTH.INI", "; mine\n[S]\nb=old\n");
+  ASSERT_TRUE(WritePrivateProfileStrings("S", {{"a", "1"}, {"b", " two "}, {"a", "3"}}, path));
+  // As the same writes one at a time would leave it.
+  EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
+
+  // One refused value and nothing is written.
+  EXPECT_FALSE(WritePrivateProfileStrings("S", {{"c", "4"}, {"d=", "5"}}, path));
+  EXPECT_NE(platform::ProfileWriteError().find("d="), std::string::npos)
+      << platform::ProfileWriteError();
+  EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 }
 
 TEST_F(ProfileTest, TwoProcessesWritingAtOnceLoseNoKey) {
