@@ -113,7 +113,7 @@ void Measure(benchmark::State &state, const std::string &program,
 const std::map<std::string, std::string> Offscreen{{"QT_QPA_PLATFORM", "offscreen"}};
 
 void BM_StartupToFirstPaintHeadless(benchmark::State &state) {
-  Measure(state, Built("startup_probe"), {"headless"});
+  Measure(state, Built("startup_probe_headless"), {"headless"});
 }
 BENCHMARK(BM_StartupToFirstPaintHeadless)->UseManualTime()->Unit(benchmark::kMillisecond);
 
