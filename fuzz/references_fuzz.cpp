@@ -1,0 +1,46 @@
+// Feeds arbitrary text to both ends of the concordance link's references:
+// the cuts that take a reference out of a package's entry (the text comes
+// from a package file) and the stand-in server's reference parser (the text
+// comes from a DDE peer). A cut is never longer than a reference may be and
+// lies inside the text; a parsed reference reads back as itself.
+
+#include <cstdint>
+#include <string_view>
+
+#include "dde/scripture_reference.h"
+#include "reference.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition)
+    __builtin_trap();
+}
+
+void CheckCut(const std::optional<std::string> &cut, std::string_view text) {
+  if (!cut)
+    return;
+  Require(cut->size() <= ReferenceLimit);
+  Require(text.find(*cut) != std::string_view::npos);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  std::string_view text(reinterpret_cast<const char *>(data), size);
+  CheckCut(CutMorningReading(text), text);
+  CheckCut(CutEveningReading(text), text);
+  CheckCut(CutQuizReference(text), text);
+  CheckCut(CutVerseReference(text), text);
+
+  if (std::optional<concordance::Reference> reference = concordance::ParseReference(text)) {
+    std::string written = reference->Text();
+    std::optional<concordance::Reference> again = concordance::ParseReference(written);
+    Require(again.has_value());
+    Require(again->Text() == written);
+    Require(again->chapter == reference->chapter && again->verse == reference->verse &&
+            again->lastChapter == reference->lastChapter &&
+            again->lastVerse == reference->lastVerse);
+  }
+  return 0;
+}
