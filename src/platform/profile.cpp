@@ -53,6 +53,7 @@ bool WriteValues(const std::string &path, std::string_view section,
   FileLock lock;
   if (!lock.Acquire(FolderOf(path) + "/." + NameOf(path) + ".lock", error))
     return Fail(error);
+  RemoveLeftoverTemporaries(path);
 
   std::string text;
   struct stat info {};

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -139,6 +140,39 @@ bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
     [[maybe_unused]] int unsynced = ::fsync(folderFile.Get());
   }
   return true;
+}
+
+namespace {
+
+// Whether name is "." + base + "." and the six letters or digits mkostemp
+// puts in place of XXXXXX.
+bool IsTemporaryOf(const std::string &name, const std::string &base) {
+  const std::string lead = "." + base + ".";
+  if (name.size() != lead.size() + 6 || name.compare(0, lead.size(), lead) != 0)
+    return false;
+  for (std::size_t i = lead.size(); i < name.size(); ++i) {
+    const char c = name[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+      return false;
+  }
+  return true;
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaries(const std::string &path) {
+  const std::string folder = FolderOf(path);
+  const std::string base = NameOf(path);
+  DIR *directory = ::opendir(folder.c_str());
+  if (directory == nullptr)
+    return; // the write that follows reports what is wrong with the folder
+  std::vector<std::string> leftovers;
+  while (const dirent *entry = ::readdir(directory))
+    if (IsTemporaryOf(entry->d_name, base))
+      leftovers.emplace_back(entry->d_name);
+  ::closedir(directory);
+  for (const std::string &name : leftovers)
+    ::unlink((folder + "/" + name).c_str());
 }
 
 bool MakeFolders(const std::string &folder, mode_t mode, std::string &error) {

@@ -33,6 +33,13 @@ ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct sta
 bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode, uid_t owner,
                  gid_t group, std::string &error);
 
+// Removes the temporary files that ReplaceFile left beside path when a writer
+// was killed between making one and renaming it. Call it only while holding
+// the file's lock: every writer holds it from making its temporary file to
+// renaming it, so any such file then belongs to a writer that is gone.
+// Without this, each killed writer would leave a file behind for good.
+void RemoveLeftoverTemporaries(const std::string &path);
+
 // Makes folder and any missing folder above it, each new one with mode.
 bool MakeFolders(const std::string &folder, mode_t mode, std::string &error);
 

@@ -298,31 +298,6 @@ TEST_F(ProfileTest, SeveralValuesAreWrittenTogetherOrNotAtAll) {
   EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 }
 
-TEST_F(ProfileTest, TwoProcessesWritingAtOnceLoseNoKey) {
-  constexpr int keysEach = 200;
-  pid_t children[2];
-  for (int c = 0; c < 2; ++c) {
-    children[c] = ::fork();
-    if (children[c] == 0) {
-      bool ok = true;
-      for (int i = 0; i < keysEach; ++i)
-        ok = WritePrivateProfileString("S", "p" + std::to_string(c) + "k" + std::to_string(i),
-                                       std::to_string(i), path) &&
-             ok;
-      ::_exit(ok ? 0 : 1);
-    }
-  }
-  for (pid_t child : children) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  for (int c = 0; c < 2; ++c)
-    for (int i = 0; i < keysEach; ++i)
-      ASSERT_EQ(Int("p" + std::to_string(c) + "k" + std::to_string(i)), i) << c << " " << i;
-  EXPECT_EQ(Listing(dir.Path()), (std::set<std::string>{"SELWARTH.INI", ".SELWARTH.INI.lock"}));
-}
-
 TEST(ProfilePathTest, FollowsTheXdgRulesAndTakesFoldersAsGiven) {
   ScopedEnvironment home("HOME", "/home/reader");
   {
