@@ -31,10 +31,10 @@ const std::tm &LoadTime() {
   return *LocalTimeNow;
 }
 
-// Opens SELWARTH.TXT anew. When it cannot be made the user hears of it once
+// Says that SELWARTH.TXT could not be made or written (errno says why): once
 // in a run, not at every load.
-void OpenTextExport(TWindow *owner, TextExport &file) {
-  if (file.Create(TextExportFile) || TextExportFailureTold)
+void TellTextExportFailure(TWindow *owner) {
+  if (TextExportFailureTold)
     return;
   TextExportFailureTold = true;
   std::string text = std::string("The daily text could not be saved to ") + TextExportFile + ": " +
@@ -76,7 +76,8 @@ void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
   if (SaveFile != 0 && options.ReadOnly) {
     exportFile = options.Export;
   } else if (SaveFile != 0) {
-    OpenTextExport(owner, textFile);
+    if (!textFile.Create(TextExportFile))
+      TellTextExportFailure(owner);
     if (textFile.IsOpen())
       exportFile = &textFile;
   }
@@ -94,5 +95,7 @@ void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
     *tail = std::move(entry);
     tail = &(*tail)->Next;
   }
-  textFile.Close();
+  // A full disk shows only now: the file lacks some or all of the text.
+  if (!textFile.Close())
+    TellTextExportFailure(owner);
 }

@@ -1,13 +1,10 @@
 #include "content/text_export.h"
 
+#include <cerrno>
+
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
-
-void WriteBytes(std::FILE *file, std::string_view bytes) {
-  if (!bytes.empty())
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-}
 
 } // namespace
 
@@ -19,6 +16,7 @@ bool TextExport::Create(const std::string &path) {
   Close();
   file_ = std::fopen(path.c_str(), "wb");
   owned_ = true;
+  writeError_ = 0;
   return file_ != nullptr;
 }
 
@@ -26,29 +24,42 @@ void TextExport::Attach(std::FILE *stream) {
   Close();
   file_ = stream;
   owned_ = false;
+  writeError_ = 0;
 }
 
 void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                              std::string_view trailer) {
   if (file_ == nullptr)
     return;
-  // Failed writes are not the user's concern: the export is rewritten at the
-  // next load anyway.
-  WriteBytes(file_, title);
-  WriteBytes(file_, LineEnd);
+  Write(title);
+  Write(LineEnd);
   for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get())
-    WriteBytes(file_, piece->Text);
+    Write(piece->Text);
   if (marker != 0) {
-    WriteBytes(file_, " ");
-    WriteBytes(file_, trailer);
+    Write(" ");
+    Write(trailer);
   }
-  WriteBytes(file_, LineEnd);
+  Write(LineEnd);
 }
 
-void TextExport::Close() {
-  if (file_ == nullptr)
+void TextExport::Write(std::string_view bytes) {
+  if (bytes.empty() || writeError_ != 0)
     return;
-  if (owned_)
-    std::fclose(file_);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+    writeError_ = errno != 0 ? errno : EIO;
+}
+
+bool TextExport::Close() {
+  if (file_ == nullptr)
+    return true;
+  // Buffered bytes meet a full disk only here, at the flush.
+  if (writeError_ == 0 && std::fflush(file_) != 0)
+    writeError_ = errno != 0 ? errno : EIO;
+  if (owned_ && std::fclose(file_) != 0 && writeError_ == 0)
+    writeError_ = errno != 0 ? errno : EIO;
   file_ = nullptr;
+  const int error = writeError_;
+  writeError_ = 0;
+  errno = error;
+  return error == 0;
 }

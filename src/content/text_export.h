@@ -26,9 +26,15 @@ public:
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
-  void Close();
+  // Closes the file (a stream that is only attached stays open). False when
+  // a write or the close failed, as on a full disk, with errno saying why:
+  // the file on the disk then lacks some of the day's text.
+  bool Close();
 
 private:
+  void Write(std::string_view bytes);
+
   std::FILE *file_ = nullptr;
   bool owned_ = false;
+  int writeError_ = 0; // the first failed write's errno, 0 when none failed
 };

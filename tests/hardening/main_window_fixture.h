@@ -1,0 +1,73 @@
+#pragma once
+
+// The main window run by a scripted user on the headless backend, in a
+// folder of its own with settings of its own: what the fault tests share.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/qx_app.h"
+#include "app/verse_window.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/today_text.h"
+#include "framework/headless/headless_backend.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+namespace hardening {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::SetDate(2023, 3, 1); // slot 59
+    BuildTodayText();
+  }
+
+  // A package of one title whose entry today is text.
+  void AddPackage(const std::string &name, const std::string &title, const std::string &text,
+                  char marker = 0) {
+    packages.Write(name, BuildToday(title, text, marker));
+  }
+  static std::string BuildToday(const std::string &title, const std::string &text,
+                                char marker = 0) {
+    testpackage::PackageLayout layout;
+    layout.Titles = {title};
+    layout.Marker = marker;
+    layout.Entries[59] = {text};
+    return testpackage::BuildPackage(layout);
+  }
+
+  // Runs the program with the scripted user's steps; returns its status.
+  int Run(std::vector<std::function<void()>> steps) {
+    for (auto &step : steps)
+      backend.Then(std::move(step));
+    TQXApp app;
+    return app.Run();
+  }
+
+  static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
+  static TVerseWindow &Verse() { return *MainWindowHandle; }
+  // What the window shows now, one drawn line each.
+  std::string Shown() { return backend.Paint(Verse()).DrawnLines(); }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto &message : backend.Messages())
+      texts.push_back(message.Text);
+    return texts;
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir packages;
+  testsupport::WorkingDirectory cwd{packages.Path()};
+  HeadlessBackend backend;
+};
+
+} // namespace hardening
