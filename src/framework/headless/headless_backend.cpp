@@ -3,6 +3,7 @@
 #include <poll.h>
 
 #include "framework/application.h"
+#include "framework/close_signals.h"
 #include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
@@ -27,11 +28,26 @@ void HeadlessBackend::InDialog(const std::string &templateName,
   dialogSteps_[templateName].push_back(std::move(step));
 }
 
+void HeadlessBackend::WatchCloseSignals() {
+  closeSignals_ = InstallCloseSignals();
+}
+
+bool HeadlessBackend::TakeCloseSignal(TDialog *dialog) {
+  if (closeSignals_ < 0 || !TakeCloseRequest(closeSignals_))
+    return false;
+  if (dialog != nullptr && !dialog->Ended())
+    dialog->CloseDialog(IDCANCEL);
+  CloseMainWindowForSignal();
+  return true;
+}
+
 void HeadlessBackend::RunModal(TDialog &dialog) {
   const std::string &name = dialog.Template().Name;
   dialogsRun_.push_back(name);
   auto &steps = dialogSteps_[name];
   while (!dialog.Ended()) {
+    if (TakeCloseSignal(&dialog))
+      continue;
     if (MessageQueue().DispatchOne())
       continue;
     if (!steps.empty()) {
@@ -227,6 +243,8 @@ int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::strin
 
 void HeadlessBackend::RunMessageLoop(TMessageQueue &queue) {
   while (!queue.QuitPosted()) {
+    if (TakeCloseSignal(nullptr))
+      continue;
     if (queue.DispatchOne())
       continue;
     if (PollSockets(0))

@@ -28,6 +28,10 @@ public:
   // of the given template; the dialog is cancelled (Escape) when its steps
   // are used up and it is still open.
   void InDialog(const std::string &templateName, std::function<void(TDialog &)> step);
+  // Answers SIGTERM, SIGINT and SIGHUP as the Qt backend does: at the next
+  // turn of the loop the open modal dialog is cancelled and the main window
+  // closed (close_signals.h).
+  void WatchCloseSignals();
   // Modal dialogs run so far, by template name.
   const std::vector<std::string> &DialogsRun() const { return dialogsRun_; }
 
@@ -102,6 +106,10 @@ public:
   void MessagePosted() override {}
 
 private:
+  // Acts on a close signal that came, cancelling dialog (may be null) first;
+  // false when none came.
+  bool TakeCloseSignal(TDialog *dialog);
+
   struct Peer {
     std::string caption;
     TRect rect;
@@ -126,5 +134,6 @@ private:
   int menuRedraws_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
+  int closeSignals_ = -1;
   Backend *previous_;
 };

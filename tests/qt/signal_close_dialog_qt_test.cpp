@@ -1,0 +1,91 @@
+// SIGTERM while a modal dialog of the program runs on the Qt backend, with
+// the close-signal watcher the program installs: the dialog is cancelled, the
+// window closes as File/Exit closes it and its state is saved.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <csignal>
+#include <string>
+
+#include "app/qx_app.h"
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/today_text.h"
+#include "framework/application.h"
+#include "framework/qt/qt_backend.h"
+#include "framework/qt/qt_close_signals.h"
+#include "qt/qt_app_fixture.h"
+#include "resources/main_menu.h"
+#include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class SignalCloseDialogQtTest : public ::testing::TestWithParam<unsigned> {
+protected:
+  SignalCloseDialogQtTest() {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::SetDate(2023, 3, 1);
+    BuildTodayText();
+    testpackage::PackageLayout verse;
+    verse.Entries[59] = {"Love one another."};
+    folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
+    testsupport::QtApp();
+  }
+  ~SignalCloseDialogQtTest() override { testsupport::DeleteDeferredWidgets(); }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testsupport::WorkingDirectory cwd{folder.Path()};
+};
+
+TEST_P(SignalCloseDialogQtTest, SigtermInAModalDialogSavesTheStateAndEndsWithZero) {
+  QtBackend backend;
+  WatchCloseSignals(&backend);
+  TQXApp app;
+  bool dialogWasOpen = false;
+  bool ranOn = false;
+  QTimer::singleShot(300, [&] {
+    // Comes while the dialog below runs its own loop.
+    QTimer::singleShot(500, [&] {
+      dialogWasOpen = QApplication::activeModalWidget() != nullptr;
+      std::raise(SIGTERM);
+    });
+    TheApplication()->GetMainWindow()->MenuCommand(GetParam());
+    // Had the dialog ended otherwise, the window would still be there.
+    QTimer::singleShot(0, [&] { ranOn = TheApplication()->GetMainWindow()->IsCreated(); });
+  });
+  // Should the signal be lost, the test ends rather than hangs.
+  QTimer::singleShot(20000, [] { TheApplication()->GetMainWindow()->CloseWindow(-1); });
+  EXPECT_EQ(app.Run(), 0);
+  testsupport::DeleteDeferredWidgets();
+  EXPECT_TRUE(dialogWasOpen);
+  EXPECT_FALSE(ranOn);
+  EXPECT_EQ(ReadSettingText("LastStartup", "", 41), "Wed Mar 1, 2023");
+  EXPECT_EQ(ReadSettingInt("HideMenu", -1), 0);
+  EXPECT_EQ(DayEntries, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, SignalCloseDialogQtTest,
+                         ::testing::Values(CM_PROGRAM, CM_PACKAGES, CM_STARTDATE, CM_DDE),
+                         [](const ::testing::TestParamInfo<unsigned> &info) {
+                           switch (info.param) {
+                           case CM_PROGRAM:
+                             return std::string("ProgramSettings");
+                           case CM_PACKAGES:
+                             return std::string("PackageSettings");
+                           case CM_STARTDATE:
+                             return std::string("StartDate");
+                           default:
+                             return std::string("DdeSettings");
+                           }
+                         });
+
+} // namespace
