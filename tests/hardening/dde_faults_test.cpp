@@ -1,0 +1,171 @@
+// The concordance link of the running program against servers that break
+// down: killed in the middle of each kind of transaction, silent, sending
+// frames no client may take, or belonging to another user. The program goes
+// on, says what the user is told in each case, keeps no conversation and no
+// handle, and waits no longer than its time-outs.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <unistd.h>
+
+#include "dde/dde_settings_dialog.h"
+#include "dde/links.h"
+#include "framework/dialog.h"
+#include "main_window_fixture.h"
+#include "misbehaving_server.h"
+#include "platform/dde.h"
+#include "resources/main_menu.h"
+#include "support/dde_sandbox.h"
+
+namespace hardening {
+namespace {
+
+using ::testing::ElementsAreArray;
+using Clock = std::chrono::steady_clock;
+
+const std::string CannotLink =
+    "Unable to link with server. Please check your current settings in the DDE Settings dialog.";
+const std::string CannotGoTo = "Unable to go to  John 3:16.";
+const std::string CannotLoadKjv =
+    "Unable to load the KJV translation. Please check your current settings in the DDE Settings "
+    "dialog.";
+const std::string NotResponding = "The server is not responding. Please check it for any errors.";
+// What a loaded machine may add to a time-out before we call it a hang.
+constexpr auto Slack = std::chrono::seconds(5);
+
+// How the scripted user reaches the server.
+enum class Path {
+  VerseLink, // Links > Verse: connect, execute [GoTo(...)]
+  LogosLink, // Links > Verse with Logos: connect, poke CurVer, poke CurRef
+  LogosCheck // DDE Settings, the Logos button: connect, request Version
+};
+
+struct FaultCase {
+  const char *name;
+  ServerFault fault;
+  Path path;
+  std::vector<std::string> messages;
+  unsigned timeoutMs; // the longest wait the program may have
+};
+
+class DdeFaultsTest : public MainWindowTest, public ::testing::WithParamInterface<FaultCase> {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    AddPackage("VERSE.QXP", "Daily Verse - King James Version",
+               "For God so loved the world. -John 3:16", '-');
+  }
+
+  static std::string Service(Path path) { return path == Path::VerseLink ? "QVWIN" : "Logos"; }
+
+  // Takes the path once and checks that the program is whole afterwards.
+  void TakePath(Path path, unsigned timeoutMs) {
+    if (path == Path::LogosCheck)
+      backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(DdeLogosRadio); });
+    ConcordanceServer = path == Path::LogosCheck ? "" : Service(path);
+    ConcordanceTranslation = "KJV";
+    Run({[&] {
+           const auto start = Clock::now();
+           Frame().MenuCommand(path == Path::LogosCheck ? CM_DDE : CM_LINKVERSE);
+           took = Clock::now() - start;
+           CheckNothingIsHeld(path);
+         },
+         [&] { stillRunning = Frame().IsCreated() && MainWindowHandle != nullptr; }});
+    EXPECT_TRUE(stillRunning);
+    EXPECT_LT(took, std::chrono::milliseconds(timeoutMs) + Slack);
+  }
+
+  void CheckNothingIsHeld(Path path) {
+    const platform::DWORD inst = static_cast<TQXApp *>(TheApplication())->InstId;
+    ASSERT_NE(inst, 0u);
+    EXPECT_EQ(Verse().HConv, 0u);
+    EXPECT_EQ(Verse().HszService, 0u);
+    EXPECT_EQ(Verse().HszTopic, 0u);
+    EXPECT_TRUE(platform::DdeWatchedSockets(inst).empty()) << "a conversation's socket is open";
+    const std::string service = Service(path);
+    for (const char *name :
+         {service.c_str(), "Verses", "Passage", "System", "CurVer", "CurRef", "Version"})
+      EXPECT_FALSE(StringStillHeld(inst, name)) << name;
+  }
+
+  // Whether some owner other than us holds the string handle of text: texts
+  // share one handle, so ours is not the last owner when it outlives our free.
+  static bool StringStillHeld(platform::DWORD inst, const char *text) {
+    platform::HSZ handle = platform::DdeCreateStringHandle(inst, text);
+    platform::DdeFreeStringHandle(inst, handle);
+    return !platform::DdeStringText(inst, handle).empty();
+  }
+
+  testsupport::DdeSandbox dde;
+  Clock::duration took{};
+  bool stillRunning = false;
+};
+
+TEST_P(DdeFaultsTest, TheProgramReportsTheFailureAndHoldsNoConversation) {
+  const FaultCase &c = GetParam();
+  MisbehavingServer server(Service(c.path), c.fault);
+  ASSERT_TRUE(server.Started());
+  TakePath(c.path, c.timeoutMs);
+  EXPECT_THAT(Messages(), ElementsAreArray(c.messages));
+  if (c.fault == ServerFault::DiesAtConnect || c.fault == ServerFault::DiesAtTransaction) {
+    EXPECT_TRUE(server.Ended());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, DdeFaultsTest,
+    ::testing::Values(
+        FaultCase{"KilledAtConnect", ServerFault::DiesAtConnect, Path::VerseLink, {CannotLink}, 0},
+        FaultCase{"KilledAtExecute",
+                  ServerFault::DiesAtTransaction,
+                  Path::VerseLink,
+                  {"Disconnected.", CannotGoTo},
+                  0},
+        FaultCase{"KilledAtPoke",
+                  ServerFault::DiesAtTransaction,
+                  Path::LogosLink,
+                  {"Disconnected.", CannotLoadKjv},
+                  0},
+        FaultCase{"KilledAtRequest",
+                  ServerFault::DiesAtTransaction,
+                  Path::LogosCheck,
+                  {"Disconnected.", NotResponding},
+                  0},
+        FaultCase{"SilentAtExecute",
+                  ServerFault::NeverAnswers,
+                  Path::VerseLink,
+                  {CannotGoTo},
+                  ExecuteTimeoutMs},
+        FaultCase{"OversizedReplyToExecute",
+                  ServerFault::OversizedReply,
+                  Path::VerseLink,
+                  {"Disconnected.", CannotGoTo},
+                  0},
+        FaultCase{"OversizedReplyToRequest",
+                  ServerFault::OversizedReply,
+                  Path::LogosCheck,
+                  {"Disconnected.", NotResponding},
+                  0},
+        FaultCase{"MalformedReplyToPoke",
+                  ServerFault::MalformedReply,
+                  Path::LogosLink,
+                  {"Disconnected.", CannotLoadKjv},
+                  0}),
+    [](const ::testing::TestParamInfo<FaultCase> &info) { return std::string(info.param.name); });
+
+TEST_F(DdeFaultsTest, AServerOfAnotherUserIsNotTalkedTo) {
+  if (geteuid() != 0)
+    GTEST_SKIP() << "running a server as another user needs root";
+  // Its socket is where ours would be, as if the folder had been open to it.
+  MisbehavingServer server("QVWIN", ServerFault::NeverAnswers, 65534);
+  ASSERT_TRUE(server.Started());
+  ASSERT_TRUE(std::filesystem::exists(dde.Folder() + "/qvwin"));
+  TakePath(Path::VerseLink, 0);
+  EXPECT_THAT(Messages(), ElementsAreArray({CannotLink}));
+}
+
+} // namespace
+} // namespace hardening
