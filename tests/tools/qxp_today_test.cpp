@@ -75,6 +75,19 @@ TEST_F(QxpTodayTest, AFolderWithoutPackagesSaysSo) {
             std::string::npos);
 }
 
+TEST_F(QxpTodayTest, AnOutputThatTakesNothingIsAnError) {
+  testsupport::ProcessOptions options;
+  options.workingDirectory = folder.Path().string();
+  options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+  auto result = testsupport::RunProcess(
+      "/bin/sh", {"-c", "exec \"$0\" today > /dev/full", testsupport::BuiltProgram("qxp")},
+      options);
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.errors.find("qxp today: cannot write the text: No space left on device"),
+            std::string::npos)
+      << result.errors;
+}
+
 TEST_F(QxpTodayTest, BadOptionsAreUsageErrors) {
   EXPECT_EQ(Today({"--method", "daily"}).exitStatus, 2);
   EXPECT_EQ(Today({"--offset", "x"}).exitStatus, 2);

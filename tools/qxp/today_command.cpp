@@ -1,7 +1,9 @@
 #include "today_command.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "app/settings_load.h"
@@ -123,11 +125,14 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   std::string bytes(buffer, size);
   std::free(buffer);
   std::string text = options.utf8 ? TerminalText(bytes) : bytes;
-  std::fwrite(text.data(), 1, text.size(), out);
-  std::fflush(out);
+  // A full disk or a closed pipe must not pass for a printed day.
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
+  if (!written)
+    std::fprintf(errors, "qxp today: cannot write the text: %s\n", std::strerror(errno));
   bool printed = DayEntries != nullptr;
   FreeDayEntries(DayEntries);
-  return printed ? 0 : 1;
+  return printed && written ? 0 : 1;
 }
 
 } // namespace qxp
