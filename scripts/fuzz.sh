@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number
 # of seconds (default 60) over a copy of its committed seed corpus.
-# A second argument runs that many targets at once; each target's whole
+# A unit is given a minute before it counts as a hang: on a loaded machine
+# ASan returning memory to the system has stalled a unit for over ten
+# seconds. A second argument runs that many targets at once; each target's whole
 # output is kept in build-fuzz/logs/<name>.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +24,7 @@ fuzz_one() {
   fi
   echo "Fuzzing $name for ${seconds}s"
   local status=0
-  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
     "$work" >"build-fuzz/logs/$name.log" 2>&1 || status=$?
   echo "== $name (exit $status)"
   tail -n 12 "build-fuzz/logs/$name.log"
