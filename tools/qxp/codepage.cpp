@@ -98,6 +98,17 @@ void AppendUtf8(std::string &out, char32_t character) {
   }
 }
 
+std::string TerminalText(std::string_view bytes) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+      continue;
+    AppendUtf8(text, DecodeByte(CodePage::Windows1252, byte).value_or(U'?'));
+  }
+  return text;
+}
+
 std::string CodePointName(char32_t character) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));

@@ -36,6 +36,11 @@ std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos);
 
 void AppendUtf8(std::string &out, char32_t character);
 
+// Code page 1252 text with CR LF line ends (as SELWARTH.TXT and CONTROL.INI
+// hold it) as UTF-8 with LF line ends, for a terminal; a byte the code page
+// leaves undefined becomes '?'.
+std::string TerminalText(std::string_view bytes);
+
 // "U+4E2D" for messages.
 std::string CodePointName(char32_t character);
 

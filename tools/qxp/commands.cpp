@@ -6,6 +6,7 @@
 #include <memory>
 #include <ostream>
 
+#include "marquee_command.h"
 #include "qxp/diagnostics.h"
 #include "qxp/package_checker.h"
 #include "qxp/package_image.h"
@@ -152,6 +153,8 @@ void PrintUsage(std::ostream &out) {
          "                                 print the day's text of the packages here\n"
          "                                 (as SELWARTH.TXT holds it, or as UTF-8\n"
          "                                 with --utf8 for a terminal)\n"
+         "  qxp marquee [--utf8]           print the screen saver text stored for the\n"
+         "                                 day (CONTROL.INI, section Screen Saver.Marquee)\n"
          "  qxp --help                     show this text\n"
          "\n"
          "The source format is described in docs/package-source.md.\n"
@@ -171,12 +174,14 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
   }
   if (command == "build")
     return Build(arguments, err);
-  if (command == "today") {
+  if (command == "today" || command == "marquee") {
     // The day's text goes to the process's own streams, as the program's
     // text export writes through stdio.
     out.flush();
     err.flush();
-    return RunTodayCommand({arguments.begin() + 1, arguments.end()}, stdout, stderr);
+    std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    return command == "today" ? RunTodayCommand(rest, stdout, stderr)
+                              : RunMarqueeCommand(rest, stdout, stderr);
   }
   if (command == "dump" || command == "check") {
     if (arguments.size() != 2)

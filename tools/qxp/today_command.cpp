@@ -27,19 +27,6 @@ struct TodayOptions {
   bool utf8 = false; // for terminals: UTF-8 with LF line ends
 };
 
-// The export's code page 1252 bytes and CR LF line ends as UTF-8 text with LF
-// line ends.
-std::string TerminalText(std::string_view bytes) {
-  std::string text;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    auto byte = static_cast<unsigned char>(bytes[i]);
-    if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-      continue;
-    AppendUtf8(text, DecodeByte(CodePage::Windows1252, byte).value_or(U'?'));
-  }
-  return text;
-}
-
 bool ParseOffset(const std::string &text, int &offset) {
   const char *first = text.data();
   const char *last = first + text.size();
