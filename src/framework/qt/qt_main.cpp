@@ -13,6 +13,9 @@
 int main(int argc, char **argv) {
   QApplication qtApp(argc, argv);
   QApplication::setWindowIcon(ProgramWindowIcon());
+  // The name of the installed desktop entry: Wayland desktops match the
+  // window to the entry (its icon and name) by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral(SELWARTH_DESKTOP_ID));
   QtBackend backend;
   WatchCloseSignals(&backend);
   TModule &module = Module();

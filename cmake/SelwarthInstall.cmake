@@ -1,0 +1,125 @@
+# What `cmake --install` and the .deb made by CPack (`cpack -G DEB` in the
+# build folder) put in place:
+#
+#   <prefix>/lib/selwarth/        the programs selwarth, qxp and
+#                                 selwarth-concordance, with the links Logos,
+#                                 QVWIN and SMW to selwarth-concordance (it
+#                                 serves under the name it is started by)
+#   <prefix>/bin/selwarth         the launcher: runs the program in its data
+#                                 folder, seeded with the samples
+#   <prefix>/bin/selwarth-autostart   adds or removes the log-in start
+#   <prefix>/bin/qxp, selwarth-concordance   links into the program folder
+#   <prefix>/share/selwarth/samples/   the sample packages and pictures
+#   <prefix>/share/applications/, icons/hicolor/, metainfo/, man/man1/
+#
+# The launcher and the start-up command find the rest relative to their own
+# place, so the tree works under any prefix and in the .deb alike.
+
+include(GNUInstallDirs)
+
+# The desktop identity: the names of the desktop entry, the icon and the
+# AppStream component, and the Wayland app id the program gives itself.
+set(SELWARTH_APP_ID io.github.selwarth.Selwarth)
+# The date of the release named by project(VERSION), for the AppStream
+# metainfo and the man pages; change the two together.
+set(SELWARTH_RELEASE_DATE 2026-12-07)
+
+set(SELWARTH_INSTALL_PROGRAMDIR lib/selwarth
+    CACHE STRING "Folder of Selwarth's programs and concordance links, below the prefix")
+set(sample_install_dir ${CMAKE_INSTALL_DATADIR}/selwarth/samples)
+
+# Paths from <prefix>/bin, for the scripts there.
+function(selwarth_from_bin variable relative)
+  file(RELATIVE_PATH path /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${relative})
+  set(${variable} ${path} PARENT_SCOPE)
+endfunction()
+selwarth_from_bin(PROGRAMS_FROM_BIN ${SELWARTH_INSTALL_PROGRAMDIR})
+selwarth_from_bin(SAMPLES_FROM_BIN ${sample_install_dir})
+selwarth_from_bin(APPLICATIONS_FROM_BIN ${CMAKE_INSTALL_DATADIR}/applications)
+set(data_source ${PROJECT_SOURCE_DIR}/data)
+set(data_build ${CMAKE_BINARY_DIR}/data)
+
+# The programs and the links (made here, installed as links).
+file(MAKE_DIRECTORY ${data_build}/links ${data_build}/bin-links)
+install(TARGETS qxp selwarth-concordance RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
+foreach(link Logos QVWIN SMW)
+  file(CREATE_LINK selwarth-concordance ${data_build}/links/${link} SYMBOLIC)
+  install(FILES ${data_build}/links/${link} DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
+endforeach()
+foreach(program qxp selwarth-concordance)
+  file(CREATE_LINK ${PROGRAMS_FROM_BIN}/${program} ${data_build}/bin-links/${program} SYMBOLIC)
+  install(FILES ${data_build}/bin-links/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
+
+install(FILES ${SELWARTH_SAMPLE_FILES} DESTINATION ${sample_install_dir})
+
+# The man pages name the installed places, so they are made when installing,
+# for the prefix installed to (the .deb's /usr too).
+set(man_pages selwarth qxp selwarth-concordance selwarth-autostart)
+install(CODE "
+  set(PROJECT_VERSION ${PROJECT_VERSION})
+  set(SELWARTH_RELEASE_DATE ${SELWARTH_RELEASE_DATE})
+  set(SELWARTH_APP_ID ${SELWARTH_APP_ID})
+  set(FULL_PROGRAMDIR \"\${CMAKE_INSTALL_PREFIX}/${SELWARTH_INSTALL_PROGRAMDIR}\")
+  set(FULL_SAMPLEDIR \"\${CMAKE_INSTALL_PREFIX}/${sample_install_dir}\")
+  foreach(page ${man_pages})
+    configure_file(${data_source}/man/\${page}.1.in ${data_build}/man/\${page}.1 @ONLY)
+  endforeach()
+")
+foreach(page IN LISTS man_pages)
+  install(FILES ${data_build}/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# The desktop side needs the windowed program.
+if(TARGET selwarth)
+  install(TARGETS selwarth RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
+  target_compile_definitions(selwarth PRIVATE SELWARTH_DESKTOP_ID="${SELWARTH_APP_ID}")
+
+  foreach(script selwarth selwarth-autostart)
+    configure_file(${data_source}/${script}.in ${data_build}/scripts/${script} @ONLY)
+    install(PROGRAMS ${data_build}/scripts/${script} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endforeach()
+
+  install(FILES ${data_source}/${SELWARTH_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  configure_file(${data_source}/${SELWARTH_APP_ID}.metainfo.xml.in
+                 ${data_build}/${SELWARTH_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${data_build}/${SELWARTH_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The icon at the sizes of the hicolor theme, drawn by the program's own
+  # icon code when the program is built.
+  set(icon_sizes 16 22 24 32 48 64 128 256)
+  set(icon_dir ${CMAKE_BINARY_DIR}/icons/hicolor)
+  set(icon_files)
+  foreach(size IN LISTS icon_sizes)
+    list(APPEND icon_files ${icon_dir}/${size}x${size}/apps/${SELWARTH_APP_ID}.png)
+  endforeach()
+  add_custom_command(OUTPUT ${icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:selwarth-icon-files> ${icon_dir} ${SELWARTH_APP_ID} ${icon_sizes}
+    DEPENDS selwarth-icon-files
+    COMMENT "Drawing the icon for the hicolor theme")
+  add_custom_target(icons ALL DEPENDS ${icon_files})
+  foreach(size IN LISTS icon_sizes)
+    install(FILES ${icon_dir}/${size}x${size}/apps/${SELWARTH_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+endif()
+
+# cpack -G DEB
+set(CPACK_PACKAGE_NAME selwarth)
+set(CPACK_PACKAGE_CONTACT "Selwarth maintainers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "daily Scripture calendar for the desktop")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Selwarth shows each day the day's entry from every enabled content package:\n\
+a daily verse, a reading plan for the morning and the evening, a Bible quiz\n\
+whose answers stay hidden until asked for. It comes with sample packages and\n\
+qxp, which builds packages from text sources.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hicolor-icon-theme)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
