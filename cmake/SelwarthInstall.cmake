@@ -55,7 +55,10 @@ install(FILES ${SELWARTH_SAMPLE_FILES} DESTINATION ${sample_install_dir})
 
 # The man pages name the installed places, so they are made when installing,
 # for the prefix installed to (the .deb's /usr too).
-set(man_pages selwarth qxp selwarth-concordance selwarth-autostart)
+set(man_pages qxp selwarth-concordance)
+if(TARGET selwarth)
+  list(APPEND man_pages selwarth selwarth-autostart)
+endif()
 install(CODE "
   set(PROJECT_VERSION ${PROJECT_VERSION})
   set(SELWARTH_RELEASE_DATE ${SELWARTH_RELEASE_DATE})
@@ -63,7 +66,7 @@ install(CODE "
   set(FULL_PROGRAMDIR \"\${CMAKE_INSTALL_PREFIX}/${SELWARTH_INSTALL_PROGRAMDIR}\")
   set(FULL_SAMPLEDIR \"\${CMAKE_INSTALL_PREFIX}/${sample_install_dir}\")
   foreach(page ${man_pages})
-    configure_file(${data_source}/man/\${page}.1.in ${data_build}/man/\${page}.1 @ONLY)
+    configure_file(\"${data_source}/man/\${page}.1.in\" \"${data_build}/man/\${page}.1\" @ONLY)
   endforeach()
 ")
 foreach(page IN LISTS man_pages)
@@ -107,7 +110,7 @@ if(TARGET selwarth)
   endforeach()
 endif()
 
-# cpack -G DEB
+# cpack -G DEB (dpkg-shlibdeps, from dpkg-dev, finds the libraries it needs)
 set(CPACK_PACKAGE_NAME selwarth)
 set(CPACK_PACKAGE_CONTACT "Selwarth maintainers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "daily Scripture calendar for the desktop")

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev
-  imagemagick desktop-file-utils appstream mandoc
+  imagemagick desktop-file-utils appstream mandoc dpkg-dev
   libsword-dev sword-text-kjv
 )
 
