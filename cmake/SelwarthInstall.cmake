@@ -124,5 +124,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hicolor-icon-theme)
+# A Bible module for the concordance window.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS sword-text-kjv)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

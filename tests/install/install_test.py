@@ -120,7 +120,7 @@ class InstalledTree(unittest.TestCase):
         runtime = self.fresh_folder("runtime")
         os.chmod(runtime, 0o700)
         server = subprocess.Popen(
-            [os.path.join(self.programs, "Logos"), "--exit-after", "30"],
+            [os.path.join(self.programs, "Logos"), "--no-window", "--exit-after", "30"],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE,
             env=dict(os.environ, XDG_RUNTIME_DIR=runtime))
         try:
