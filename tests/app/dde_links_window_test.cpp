@@ -20,6 +20,7 @@
 #include "support/config_sandbox.h"
 #include "support/dde_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/main_window_fixture.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -30,49 +31,21 @@ using testpackage::PackageLayout;
 
 namespace {
 
-class DdeLinksWindowTest : public ::testing::Test {
+class DdeLinksWindowTest : public testsupport::MainWindowTest {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-    testsupport::SetDate(2023, 3, 1); // slot 59
-    BuildTodayText();
-    PackageLayout verse;
-    verse.Titles = {"Daily Verse - King James Version"};
-    verse.Marker = '-';
-    verse.Entries[59] = {"For God so loved the world. -John 3:16"};
-    packages.Write("VERSE.QXP", BuildPackage(verse));
+    MainWindowTest::SetUp();
+    AddPackage("VERSE.QXP", "Daily Verse - King James Version",
+               "For God so loved the world. -John 3:16", '-');
   }
   void TearDown() override { SetDdeInitializer(nullptr); }
 
   void AddQuiz() {
-    PackageLayout quiz;
-    quiz.Titles = {"Daily Bible Quiz"};
-    quiz.Marker = '\\';
-    quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};
-    packages.Write("QUIZ.QXP", BuildPackage(quiz));
+    AddPackage("QUIZ.QXP", "Daily Bible Quiz", "Who built the ark? \\Noah (Genesis 6:14)", '\\');
   }
-  void Run(std::vector<std::function<void()>> steps) {
-    for (auto &step : steps)
-      backend.Then(std::move(step));
-    TQXApp app;
-    app.Run();
-  }
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> texts;
-    for (const auto &message : backend.Messages())
-      texts.push_back(message.Text);
-    return texts;
-  }
-  static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
-  static bool Enabled(unsigned id) { return Frame().QueryCommand(id).Enabled(); }
   std::string LogFile() const { return packages.File("server.log"); }
 
-  testsupport::ConfigSandbox sandbox;
   testsupport::DdeSandbox dde;
-  testsupport::TempDir packages;
-  testsupport::WorkingDirectory cwd{packages.Path()};
-  HeadlessBackend backend;
 };
 
 TEST_F(DdeLinksWindowTest, LinksAreEnabledOnlyWithAServerAndTheQuizOnlyWithAnswers) {

@@ -20,6 +20,7 @@
 #include "resources/main_menu.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/main_window_fixture.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -28,49 +29,21 @@ using testpackage::PackageLayout;
 
 namespace {
 
-class VerseWindowTest : public ::testing::Test {
+class VerseWindowTest : public testsupport::MainWindowTest {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-    testsupport::SetDate(2023, 3, 1); // slot 59
-    BuildTodayText();
-    PackageLayout verse;
-    verse.Titles = {"Daily Verse"};
-    verse.Marker = '-';
-    verse.Entries[59] = {"Love one another. -John 13:34"};
-    packages.Write("VERSE.QXP", BuildPackage(verse));
+    MainWindowTest::SetUp();
+    AddPackage("VERSE.QXP", "Daily Verse", "Love one another. -John 13:34", '-');
   }
 
   void AddQuiz() {
-    PackageLayout quiz;
-    quiz.Titles = {"Daily Bible Quiz"};
-    quiz.Marker = '\\';
-    quiz.Entries[59] = {"Who built the ark? \\Noah (Genesis 6:14)"};
-    packages.Write("QUIZ.QXP", BuildPackage(quiz));
+    AddPackage("QUIZ.QXP", "Daily Bible Quiz", "Who built the ark? \\Noah (Genesis 6:14)", '\\');
   }
 
-  // Runs the program with the scripted user's steps; returns the exit status.
-  int Run(std::vector<std::function<void()>> steps) {
-    for (auto &step : steps)
-      backend.Then(std::move(step));
-    TQXApp app;
-    return app.Run();
-  }
-
-  static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
-  static TVerseWindow &Verse() { return *MainWindowHandle; }
-  static bool Enabled(unsigned id) { return Frame().QueryCommand(id).Enabled(); }
-  static bool Checked(unsigned id) { return Frame().QueryCommand(id).Checked(); }
   static std::string DateItem() {
     const TMenuItem *item = Frame().GetMenu()->FindItem(CM_DATE);
     return item != nullptr ? item->Text : "<none>";
   }
-
-  testsupport::ConfigSandbox sandbox;
-  testsupport::TempDir packages;
-  testsupport::WorkingDirectory cwd{packages.Path()};
-  HeadlessBackend backend;
 };
 
 TEST_F(VerseWindowTest, OpensWithTheMenuAndTheDateAndSavesItsStateOnClose) {

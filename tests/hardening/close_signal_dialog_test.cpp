@@ -11,11 +11,13 @@
 #include "content/settings_file.h"
 #include "dialogs/calendar_dialog.h"
 #include "framework/dialog.h"
-#include "main_window_fixture.h"
 #include "resources/main_menu.h"
+#include "support/main_window_fixture.h"
 
 namespace hardening {
 namespace {
+
+using testsupport::MainWindowTest;
 
 using ::testing::ElementsAreArray;
 

@@ -19,11 +19,13 @@
 #include "dialogs/references_dialog.h"
 #include "framework/dialog.h"
 #include "framework/message_box.h"
-#include "main_window_fixture.h"
 #include "resources/main_menu.h"
+#include "support/main_window_fixture.h"
 
 namespace hardening {
 namespace {
+
+using testsupport::MainWindowTest;
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;

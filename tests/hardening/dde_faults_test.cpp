@@ -14,14 +14,16 @@
 #include "dde/dde_settings_dialog.h"
 #include "dde/links.h"
 #include "framework/dialog.h"
-#include "main_window_fixture.h"
 #include "misbehaving_server.h"
 #include "platform/dde.h"
 #include "resources/main_menu.h"
 #include "support/dde_sandbox.h"
+#include "support/main_window_fixture.h"
 
 namespace hardening {
 namespace {
+
+using testsupport::MainWindowTest;
 
 using ::testing::ElementsAreArray;
 using Clock = std::chrono::steady_clock;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window run by a scripted user on the headless backend, in a
-// folder of its own with settings of its own: what the fault tests share.
+// folder of its own with settings of its own, on 1 March 2023 (slot 59):
+// what the tests of the main window share.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
-namespace hardening {
+namespace testsupport {
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -55,6 +56,8 @@ protected:
 
   static TFrameWindow &Frame() { return *TheApplication()->GetMainWindow(); }
   static TVerseWindow &Verse() { return *MainWindowHandle; }
+  static bool Enabled(unsigned id) { return Frame().QueryCommand(id).Enabled(); }
+  static bool Checked(unsigned id) { return Frame().QueryCommand(id).Checked(); }
   // What the window shows now, one drawn line each.
   std::string Shown() { return backend.Paint(Verse()).DrawnLines(); }
   std::vector<std::string> Messages() const {
@@ -70,4 +73,4 @@ protected:
   HeadlessBackend backend;
 };
 
-} // namespace hardening
+} // namespace testsupport
