@@ -14,6 +14,7 @@
 
 namespace {
 
+#ifdef SELWARTH_CONCORDANCE_WINDOW
 bool Set(const char *name) {
   const char *value = std::getenv(name);
   return value != nullptr && *value != '\0';
@@ -22,6 +23,7 @@ bool Set(const char *name) {
 bool HasDisplay() {
   return Set("DISPLAY") || Set("WAYLAND_DISPLAY");
 }
+#endif
 
 // Whether passages go to a window; false with a message in error when a
 // window was asked for and cannot be had.
