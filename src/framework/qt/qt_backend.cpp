@@ -244,7 +244,9 @@ int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string
   // A task-modal box blocks every window of the program, not just its owner.
   box.setWindowModality((style & MB_TASKMODAL) != 0 || parent == nullptr ? Qt::ApplicationModal
                                                                          : Qt::WindowModal);
+  ++modalDepth_;
   int chosen = box.exec();
+  --modalDepth_;
   if (chosen == QMessageBox::Yes)
     return IDYES;
   if (chosen == QMessageBox::No)
@@ -263,11 +265,13 @@ void QtBackend::RunModal(TDialog &dialog) {
   }
   // A nested loop: the rest of the program goes on (timers, posted
   // messages) while the dialog waits for its user.
+  ++modalDepth_;
   MessageQueue().DispatchPending();
   while (!dialog.Ended() && dialog.IsCreated()) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     MessageQueue().DispatchPending();
   }
+  --modalDepth_;
 }
 
 void QtBackend::ControlChanged(TDialog &dialog, int id) {

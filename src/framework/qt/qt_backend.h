@@ -43,6 +43,10 @@ public:
   void RunMessageLoop(TMessageQueue &queue) override;
   void MessagePosted() override;
 
+  // Whether a modal dialog or message box of the program is waiting for its
+  // user: the code that opened it is then still on the stack.
+  bool InModalLoop() const { return modalDepth_ > 0; }
+
 private:
   void DeliverPosted();
 
@@ -52,5 +56,6 @@ private:
   TMessageQueue *queue_ = nullptr;
   QEventLoop *loop_ = nullptr;
   bool deliveryScheduled_ = false;
+  int modalDepth_ = 0;
   Backend *previous_;
 };
