@@ -12,7 +12,6 @@ namespace platform {
 namespace ddestate {
 namespace {
 
-using ddewire::DecodeStatus;
 using ddewire::FrameStatus;
 using ddewire::FrameType;
 
@@ -99,26 +98,8 @@ bool TakeClientFrame(Conversation &conversation, ddewire::Frame &frame) {
 } // namespace
 
 void ClientReadable(const InstancePtr &instance, const ConversationPtr &conversation) {
-  if (conversation->closed)
-    return;
-  std::size_t room = ddewire::MaxFrameSize() - conversation->inbox.size();
-  ddesock::ReadResult read =
-      ddesock::ReadSome(conversation->fd, conversation->inbox, std::min(room, ReadChunk));
-  if (read == ddesock::ReadResult::Closed) {
-    Lose(instance, conversation);
-    return;
-  }
-  for (;;) {
-    ddewire::DecodeResult decoded = ddewire::DecodeFrame(conversation->inbox);
-    if (decoded.status == DecodeStatus::Incomplete)
-      return;
-    if (decoded.status == DecodeStatus::Malformed ||
-        !TakeClientFrame(*conversation, decoded.frame)) {
-      Lose(instance, conversation);
-      return;
-    }
-    conversation->inbox.erase(0, decoded.size);
-  }
+  ReadFrames(instance, conversation,
+             [&](ddewire::Frame &frame) { return TakeClientFrame(*conversation, frame); });
 }
 
 } // namespace ddestate

@@ -95,6 +95,35 @@ void Lose(const InstancePtr &instance, const ConversationPtr &conversation) {
     Call(instance, XTYP_DISCONNECT, 0, conversation->id, 0, 0, 0, 0, 0);
 }
 
+void ReadFrames(const InstancePtr &instance, const ConversationPtr &conversation,
+                const std::function<bool(ddewire::Frame &)> &take) {
+  if (conversation->closed)
+    return;
+  std::size_t room = ddewire::MaxFrameSize() - conversation->inbox.size();
+  ddesock::ReadResult read =
+      ddesock::ReadSome(conversation->fd, conversation->inbox, std::min(room, ReadChunk));
+  if (read == ddesock::ReadResult::Closed) {
+    Lose(instance, conversation);
+    return;
+  }
+  for (;;) {
+    ddewire::DecodeResult decoded = ddewire::DecodeFrame(conversation->inbox);
+    if (decoded.status == ddewire::DecodeStatus::Incomplete)
+      return;
+    if (decoded.status == ddewire::DecodeStatus::Malformed) {
+      Lose(instance, conversation);
+      return;
+    }
+    // The frame holds its own copy: handling it may end the conversation.
+    conversation->inbox.erase(0, decoded.size);
+    if (!take(decoded.frame)) {
+      if (!conversation->closed && instance->alive)
+        Lose(instance, conversation);
+      return;
+    }
+  }
+}
+
 std::vector<int> Watched(const Instance &instance) {
   Registry &registry = TheRegistry();
   std::lock_guard lock(registry.mutex);

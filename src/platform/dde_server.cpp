@@ -12,7 +12,6 @@ namespace platform {
 namespace ddestate {
 namespace {
 
-using ddewire::DecodeStatus;
 using ddewire::Frame;
 using ddewire::FrameStatus;
 using ddewire::FrameType;
@@ -150,27 +149,8 @@ bool TakeServerFrame(const InstancePtr &instance, const ConversationPtr &convers
 } // namespace
 
 void ServerReadable(const InstancePtr &instance, const ConversationPtr &conversation) {
-  if (conversation->closed)
-    return;
-  std::size_t room = ddewire::MaxFrameSize() - conversation->inbox.size();
-  ddesock::ReadResult read =
-      ddesock::ReadSome(conversation->fd, conversation->inbox, std::min(room, ReadChunk));
-  if (read == ddesock::ReadResult::Closed) {
-    Lose(instance, conversation);
-    return;
-  }
-  for (;;) {
-    ddewire::DecodeResult decoded = ddewire::DecodeFrame(conversation->inbox);
-    if (decoded.status == DecodeStatus::Incomplete)
-      return;
-    if (decoded.status == DecodeStatus::Malformed) {
-      Lose(instance, conversation);
-      return;
-    }
-    conversation->inbox.erase(0, decoded.size);
-    if (!TakeServerFrame(instance, conversation, decoded.frame))
-      return;
-  }
+  ReadFrames(instance, conversation,
+             [&](Frame &frame) { return TakeServerFrame(instance, conversation, frame); });
 }
 
 void AcceptOn(const InstancePtr &instance, int listenerFd) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/dde.h"
+#include "platform/dde_frame.h"
 #include "platform/dde_socket.h"
 
 namespace platform::ddestate {
@@ -126,6 +127,12 @@ void HandleReadable(const InstancePtr &instance, int fd);
 void ClientReadable(const InstancePtr &instance, const ConversationPtr &conversation);
 void ServerReadable(const InstancePtr &instance, const ConversationPtr &conversation);
 void AcceptOn(const InstancePtr &instance, int listenerFd);
+// Reads what arrived on a conversation's socket and hands each whole frame,
+// in order, to take, which says whether the conversation goes on. A closed
+// socket or a malformed frame loses the conversation; so does take saying
+// no, unless take has already ended it (or the instance) itself.
+void ReadFrames(const InstancePtr &instance, const ConversationPtr &conversation,
+                const std::function<bool(ddewire::Frame &)> &take);
 
 // At most this many bytes are read from a socket at a time.
 inline constexpr std::size_t ReadChunk = 16 * 1024;
