@@ -15,16 +15,6 @@ void StartByName(const std::string &service) {
 
 } // namespace
 
-bool SameDdeName(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i]))
-      return false;
-  return true;
-}
-
 TConversationSlot::~TConversationSlot() = default;
 
 int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {

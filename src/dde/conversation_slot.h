@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/dde.h"
 
@@ -48,6 +47,3 @@ public:
 private:
   void FreeNames();
 };
-
-// Service and topic names compare without regard to ASCII case.
-bool SameDdeName(std::string_view a, std::string_view b);

@@ -7,6 +7,7 @@
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "platform/ascii.h"
 #include "resources/dialog_templates.h"
 
 namespace {
@@ -98,7 +99,7 @@ void TDDESettingsDialog::SetupWindow() {
   topicName_.clear();
 
   for (const ServerKind &kind : Kinds()) {
-    if (SameDdeName(ConcordanceServer, kind.service)) {
+    if (platform::SameAscii(ConcordanceServer, kind.service)) {
       CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, kind.radio);
       PostCommand(*this, kind.radio);
       return;
@@ -134,7 +135,7 @@ int TDDESettingsDialog::CheckedKind() {
 int TDDESettingsDialog::CheckServer() {
   version_.clear();
   serverName_ = ddeId_->GetText();
-  bool logos = SameDdeName(serverName_, "Logos");
+  bool logos = platform::SameAscii(serverName_, "Logos");
   topicName_ = logos ? "System" : "Verses";
   TConversationSlot &slot = Slot();
   if (slot.ConnectServer(serverName_, topicName_) == 0) {
@@ -150,7 +151,7 @@ int TDDESettingsDialog::CheckServer() {
       return 0;
     }
     version_ = *reply;
-  } else if (SameDdeName(serverName_, "SMW")) {
+  } else if (platform::SameAscii(serverName_, "SMW")) {
     // SeedMaster is asked on its check topic; one that does not say keeps
     // the version every other server is taken to have.
     version_ = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs).value_or(AssumedVersion);
@@ -164,7 +165,7 @@ int TDDESettingsDialog::CheckServer() {
 int TDDESettingsDialog::FillTranslations() {
   translations_->ClearList();
   serverName_ = ddeId_->GetText();
-  bool logos = SameDdeName(serverName_, "Logos");
+  bool logos = platform::SameAscii(serverName_, "Logos");
   topicName_ = logos ? "Data" : "Verses";
   TConversationSlot &slot = Slot();
   if (slot.ConnectServer(serverName_, topicName_) == 0) {
@@ -226,7 +227,7 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     return;
   }
   std::string name = ddeId_->GetText();
-  if (name.empty() || SameDdeName(name, EnterName)) {
+  if (name.empty() || platform::SameAscii(name, EnterName)) {
     serverName_ = name;
     MessageBox(this, "Please enter the server's name in the 'DDE Id' box first.", "Oops...", MB_OK);
     return;

@@ -8,6 +8,7 @@
 #include "dde/conversation_slot.h"
 #include "dde/scripture_reference.h"
 #include "framework/message_box.h"
+#include "platform/ascii.h"
 #include "resources/main_menu.h"
 
 namespace {
@@ -93,7 +94,7 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
     MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
     return;
   }
-  if (SameDdeName(ConcordanceServer, "Logos"))
+  if (platform::SameAscii(ConcordanceServer, "Logos"))
     SendToLogos(slot, owner, *reference);
   else
     SendToOther(slot, owner, *reference);

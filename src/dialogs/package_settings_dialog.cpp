@@ -9,6 +9,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "platform/ascii.h"
 #include "platform/file_rename.h"
 #include "platform/file_search.h"
 #include "resources/dialog_templates.h"
@@ -22,10 +23,6 @@ constexpr std::size_t FontNameBuffer = 256;
 // The longest package name a switch can make: the name field holds 102
 // characters and its end.
 constexpr std::size_t LongestSwitchedName = 102;
-
-bool EqualNoCase(const std::string &a, const std::string &b) {
-  return platform::LowerCaseName(a) == platform::LowerCaseName(b);
-}
 
 // A size as the size list writes it: at least two digits.
 std::string SizeText(int size) {
@@ -189,7 +186,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   WriteSettingInt(key + "_fontsize", size);
   // The window shows the new font at once, before the day is loaded again.
   for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
-    if (EqualNoCase(entry->FileName, package)) {
+    if (platform::SameAscii(entry->FileName, package)) {
       entry->FontName = face.substr(0, 59);
       entry->FontSize = static_cast<std::int16_t>(size);
     }

@@ -9,10 +9,7 @@
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return platform::LowerAscii(a) == platform::LowerAscii(b);
-         });
+  return text.size() >= prefix.size() && platform::SameAscii(text.substr(0, prefix.size()), prefix);
 }
 
 // Sorted list boxes order their items without regard to case.

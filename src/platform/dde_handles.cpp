@@ -11,12 +11,6 @@ namespace platform {
 namespace ddestate {
 namespace {
 
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
 int CompareText(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
     unsigned char x = static_cast<unsigned char>(LowerAscii(a[i]));
@@ -38,7 +32,7 @@ HSZ AddString(DWORD instance, std::string_view text) {
   Registry &registry = TheRegistry();
   std::lock_guard lock(registry.mutex);
   for (auto &[hsz, entry] : registry.strings) {
-    if (entry.instance == instance && SameText(entry.text, text)) {
+    if (entry.instance == instance && SameAscii(entry.text, text)) {
       ++entry.owners;
       return hsz;
     }

@@ -33,9 +33,7 @@ std::string LowerCaseName(std::string_view name) {
 bool HasExtension(std::string_view name, std::string_view extension) {
   if (name.size() < extension.size())
     return false;
-  std::string_view tail = name.substr(name.size() - extension.size());
-  return std::equal(tail.begin(), tail.end(), extension.begin(), extension.end(),
-                    [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+  return SameAscii(name.substr(name.size() - extension.size()), extension);
 }
 
 bool NameLess(std::string_view a, std::string_view b) {

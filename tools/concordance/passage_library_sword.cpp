@@ -1,20 +1,16 @@
 #include "passage_library.h"
 
-#include <cctype>
 #include <listkey.h>
 #include <markupfiltmgr.h>
 #include <swmgr.h>
 #include <swmodule.h>
 #include <versekey.h>
 
+#include "platform/ascii.h"
+#include "platform/file_search.h"
+
 namespace concordance {
 namespace {
-
-std::string Lower(std::string text) {
-  for (char &c : text)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // SWORD marks the start of a paragraph with a pilcrow at the front of the
 // verse; the window shows a paragraph break instead.
@@ -35,14 +31,15 @@ struct PassageLibrary::Modules {
   sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN, sword::ENC_UTF8)};
 
   sword::SWModule *Find(const std::string &translation) {
-    std::string wanted = Lower(translation);
+    std::string wanted = platform::LowerCaseName(translation);
     sword::SWModule *containing = nullptr;
     for (const auto &[name, module] : manager.getModules()) {
       if (std::string(module->getType()) != sword::SWMgr::MODTYPE_BIBLES)
         continue;
       const char *abbreviation = module->getConfigEntry("Abbreviation");
-      std::string lowerName = Lower(name.c_str());
-      if (lowerName == wanted || (abbreviation != nullptr && Lower(abbreviation) == wanted))
+      std::string lowerName = platform::LowerCaseName(name.c_str());
+      if (lowerName == wanted ||
+          (abbreviation != nullptr && platform::SameAscii(abbreviation, wanted)))
         return module;
       if (containing == nullptr && lowerName.find(wanted) != std::string::npos)
         containing = module;

@@ -1,11 +1,11 @@
 #include "server.h"
 
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/ascii.h"
 #include "reference.h"
 
 namespace concordance {
@@ -15,16 +15,6 @@ using namespace platform;
 namespace {
 
 Server *TheServer = nullptr; // the callback has no context of its own
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 // Data sent as text ends at its first NUL (a command buffer holds garbage
 // after it).
@@ -65,7 +55,7 @@ const char *TypeName(UINT type) {
 
 bool KnownTopic(std::string_view topic) {
   for (const char *known : {"System", "Data", "Passage", "Verses"})
-    if (SameText(topic, known))
+    if (platform::SameAscii(topic, known))
       return true;
   return false;
 }
@@ -153,14 +143,14 @@ HDDEDATA Server::Text(const std::string &text) {
 
 HDDEDATA Server::Request(const std::string &topic, const std::string &item) {
   // The version is asked on the check topic, which differs between servers.
-  if (SameText(item, "Version"))
+  if (platform::SameAscii(item, "Version"))
     return Text(options_.version);
-  if (!SameText(topic, "Data"))
+  if (!platform::SameAscii(topic, "Data"))
     return 0;
-  if (SameText(item, "NumVersions"))
+  if (platform::SameAscii(item, "NumVersions"))
     return Text(std::to_string(options_.translations.size()));
   constexpr std::string_view prefix = "VerAbr";
-  if (item.size() <= prefix.size() || !SameText(item.substr(0, prefix.size()), prefix))
+  if (item.size() <= prefix.size() || !platform::SameAscii(item.substr(0, prefix.size()), prefix))
     return 0;
   std::size_t index = 0;
   for (std::size_t i = prefix.size(); i < item.size(); ++i) {
@@ -172,30 +162,30 @@ HDDEDATA Server::Request(const std::string &topic, const std::string &item) {
 }
 
 bool Server::Poke(const std::string &topic, const std::string &item, const std::string &text) {
-  if (!SameText(topic, "Passage"))
+  if (!platform::SameAscii(topic, "Passage"))
     return false;
-  if (SameText(item, "CurVer")) {
+  if (platform::SameAscii(item, "CurVer")) {
     for (const std::string &translation : options_.translations) {
-      if (SameText(translation, text)) {
+      if (platform::SameAscii(translation, text)) {
         translation_ = translation;
         return true;
       }
     }
     return false;
   }
-  return SameText(item, "CurRef") && Show(text);
+  return platform::SameAscii(item, "CurRef") && Show(text);
 }
 
 bool Server::Execute(const std::string &topic, const std::string &command) {
-  if (!SameText(topic, "Verses"))
+  if (!platform::SameAscii(topic, "Verses"))
     return false;
   constexpr std::string_view open = "[GoTo(\"", close = "\")]";
-  if (SameText(command, "[Activate]")) {
+  if (platform::SameAscii(command, "[Activate]")) {
     presenter_.Activate();
     return true;
   }
   if (command.size() < open.size() + close.size() ||
-      !SameText(std::string_view(command).substr(0, open.size()), open) ||
+      !platform::SameAscii(std::string_view(command).substr(0, open.size()), open) ||
       !command.ends_with(close))
     return false;
   return Show(
