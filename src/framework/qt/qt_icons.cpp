@@ -12,20 +12,17 @@ void DrawBook(QPainter &painter, int size) {
   painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
   // Two pages rising from the spine.
   painter.setBrush(QColor(0xfb, 0xf7, 0xec));
-  QPainterPath left;
-  left.moveTo(s * 0.50, s * 0.30);
-  left.cubicTo(s * 0.38, s * 0.22, s * 0.22, s * 0.22, s * 0.14, s * 0.27);
-  left.lineTo(s * 0.14, s * 0.78);
-  left.cubicTo(s * 0.24, s * 0.73, s * 0.38, s * 0.73, s * 0.50, s * 0.80);
-  left.closeSubpath();
-  painter.drawPath(left);
-  QPainterPath right;
-  right.moveTo(s * 0.50, s * 0.30);
-  right.cubicTo(s * 0.62, s * 0.22, s * 0.78, s * 0.22, s * 0.86, s * 0.27);
-  right.lineTo(s * 0.86, s * 0.78);
-  right.cubicTo(s * 0.76, s * 0.73, s * 0.62, s * 0.73, s * 0.50, s * 0.80);
-  right.closeSubpath();
-  painter.drawPath(right);
+  // The right page is the left one mirrored at the spine.
+  for (bool mirrored : {false, true}) {
+    auto x = [&](qreal f) { return s * (mirrored ? 1.0 - f : f); };
+    QPainterPath page;
+    page.moveTo(x(0.50), s * 0.30);
+    page.cubicTo(x(0.38), s * 0.22, x(0.22), s * 0.22, x(0.14), s * 0.27);
+    page.lineTo(x(0.14), s * 0.78);
+    page.cubicTo(x(0.24), s * 0.73, x(0.38), s * 0.73, x(0.50), s * 0.80);
+    page.closeSubpath();
+    painter.drawPath(page);
+  }
   // A gold ribbon marking the day's page.
   painter.setBrush(QColor(0xe0, 0xa8, 0x24));
   painter.drawRect(QRectF(s * 0.60, s * 0.26, s * 0.07, s * 0.62));
