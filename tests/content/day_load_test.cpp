@@ -17,6 +17,7 @@
 #include "platform/profile.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/fresh_start.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -27,12 +28,7 @@ namespace {
 
 class DayLoadTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-    testsupport::SetDate(2023, 3, 1); // slot 59
-    BuildTodayText();
-  }
+  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(); }
   void TearDown() override { FreeDayEntries(DayEntries); }
 
   void AddPackage(const std::string &name, const PackageLayout &layout = {}) {

@@ -20,6 +20,7 @@
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
+#include "support/fresh_start.h"
 #include "support/main_window_fixture.h"
 
 namespace hardening {
@@ -155,10 +156,7 @@ TEST_F(DayFilesTest, APictureCutOrReplacedBetweenShowsIsRefusedAndTheOtherStillS
 TEST(DayFolderTest, AFolderThatCannotBeReadIsSaidAndTheDayComesBackWithIt) {
   ChildOutcome outcome = RunInChild(
       [] {
-        ResetSettingsToDefaults();
-        ResetDayState();
-        testsupport::SetDate(2023, 3, 1);
-        BuildTodayText();
+        testsupport::FreshStartOnMarchFirst2023();
         testsupport::ConfigSandbox sandbox;
         testsupport::TempDir packages;
         testsupport::WorkingDirectory cwd{packages.Path()};
@@ -221,10 +219,7 @@ bool FillSmallTmpfs(const testsupport::TempDir &folder, const std::vector<std::s
 // with the reason, and the day is shown all the same. False when the full
 // tmpfs could not be had.
 bool CheckFullDisk(bool onTmpfs) {
-  ResetSettingsToDefaults();
-  ResetDayState();
-  testsupport::SetDate(2023, 3, 1);
-  BuildTodayText();
+  testsupport::FreshStartOnMarchFirst2023();
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testpackage::PackageLayout layout;

@@ -23,6 +23,7 @@
 #include "resources/main_menu.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/fresh_start.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -31,10 +32,7 @@ namespace {
 class SignalCloseDialogQtTest : public ::testing::TestWithParam<unsigned> {
 protected:
   SignalCloseDialogQtTest() {
-    ResetSettingsToDefaults();
-    ResetDayState();
-    testsupport::SetDate(2023, 3, 1);
-    BuildTodayText();
+    testsupport::FreshStartOnMarchFirst2023();
     testpackage::PackageLayout verse;
     verse.Entries[59] = {"Love one another."};
     folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));

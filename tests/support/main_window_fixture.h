@@ -18,6 +18,7 @@
 #include "framework/headless/headless_backend.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/fresh_start.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -25,12 +26,7 @@ namespace testsupport {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-    testsupport::SetDate(2023, 3, 1); // slot 59
-    BuildTodayText();
-  }
+  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(); }
 
   // A package of one title whose entry today is text.
   void AddPackage(const std::string &name, const std::string &title, const std::string &text,
