@@ -8,7 +8,12 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 jobs=$(nproc)
-cmake -S . -B build-test -G Ninja -DSELWARTH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+# ccache, where installed, makes a rebuild after a small change quick.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B build-test -G Ninja -DSELWARTH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}"
 cmake --build build-test -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
