@@ -16,6 +16,7 @@
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
 #include "framework/qt/qt_dialog.h"
+#include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -80,7 +81,7 @@ void QtBackend::CreatePeer(TWindow &window) {
     window.Peer = widget;
     widget->setWindowFlag(Qt::WindowStaysOnTopHint, (window.Attr.ExStyle & WS_EX_TOPMOST) != 0);
     widget->RebuildMenu();
-    widget->setGeometry(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H);
+    PlaceFrame(widget, QRect(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H));
     widget->show();
     return;
   }
@@ -160,7 +161,7 @@ TRect QtBackend::WindowRect(const TWindow &window) const {
   if (widget == nullptr)
     return TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
                  window.Attr.Y + window.Attr.H};
-  QRect frame = widget->frameGeometry();
+  QRect frame = SavedFrame(widget);
   return TRect{frame.left(), frame.top(), frame.left() + frame.width(),
                frame.top() + frame.height()};
 }
