@@ -266,7 +266,8 @@ TEST_F(DialogQtTest, OkEndsAModalRunWithOneAndEscapeOrTheCloseButtonWithTwo) {
     peer.close();
     EXPECT_TRUE(peer.isVisible()); // not by Qt: by the framework, after the run
   };
-  // Enter presses the default button, even with another button focused.
+  // Enter presses the focused button; the default one when the focus is on
+  // a control that is not a push button.
   TDialogTemplate noDefault = TestTemplate();
   for (TControlTemplate &control : noDefault.Controls)
     if (control.Kind == TControlKind::DefPushButton)
@@ -281,7 +282,9 @@ TEST_F(DialogQtTest, OkEndsAModalRunWithOneAndEscapeOrTheCloseButtonWithTwo) {
       {"Cancel", TestTemplate(), click(2), 2},
       {"Escape", TestTemplate(), press(501, Qt::Key_Escape), 2},
       {"close button", TestTemplate(), closeButton, 2},
-      {"Enter on Cancel", TestTemplate(), press(2, Qt::Key_Return), 1},
+      {"Enter on Cancel", TestTemplate(), press(2, Qt::Key_Return), 2},
+      {"Enter on an edit", TestTemplate(), press(501, Qt::Key_Return), 1},
+      {"Enter on a list", TestTemplate(), press(101, Qt::Key_Enter), 1},
       {"Enter without a default button", noDefault, press(501, Qt::Key_Return), 1},
   };
   for (const Case &c : cases) {
@@ -324,6 +327,35 @@ TEST_F(DialogQtTest, ListSelectionsAndDoubleClicksReachTheFrameworkWithoutEchoes
   // A double click is a selection, then the double click itself.
   EXPECT_EQ(dialog.log, (std::vector<std::string>{"sel QUIZ.QXP", "sel VERSE.QXP", "sel VERSE.QXP",
                                                   "double", "program"}));
+}
+
+// The keyboard focus on a list is not a choice: Qt gives the list a current
+// row as it gets the focus, which must not reach the program as a selection.
+TEST_F(DialogQtTest, AListThatGetsTheFocusSelectsNothingUntilTheUserSelects) {
+  TestDialog dialog(nullptr);
+  int selectedWithFocus = -2;
+  ExecuteWith(dialog, [&](DialogWidget &peer) {
+    auto *list = qobject_cast<QListWidget *>(peer.ControlWidget(101));
+    list->setFocus(Qt::TabFocusReason);
+    // As the window system gives it, should the window not be active.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);
+    QCoreApplication::processEvents();
+    selectedWithFocus = TListBox(dialog, 101).GetSelIndex();
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    // Down selects; the program's own selection shows and stays one.
+    PressKey(list, Qt::Key_Down);
+    dialog.log.push_back("program");
+    TListBox(dialog, 101).SetSelIndex(3);
+    EXPECT_TRUE(list->item(3)->isSelected());
+    PressKey(list, Qt::Key_Up);
+    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+  });
+  EXPECT_EQ(selectedWithFocus, -1);
+  ASSERT_EQ(dialog.log.size(), 3u);
+  EXPECT_EQ(dialog.log[0].rfind("sel ", 0), 0u) << dialog.log[0];
+  EXPECT_EQ(dialog.log[1], "program");
+  EXPECT_EQ(dialog.log[2], "sel QUIZ.QXP");
 }
 
 TEST_F(DialogQtTest, TypingReachesTheFrameworkAndItsChangesShowInTheWidgets) {

@@ -132,9 +132,15 @@ void DialogWidget::ConnectControl(size_t index) {
   if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, index] { Click(index); });
   } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
-    connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
-      if (dialog_ != nullptr)
+    // Only a selection is the user's choice, never the current row alone.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, id, index, list] {
+      if (dialog_ == nullptr)
+        return;
+      int row = SelectedRow(list);
+      if (row >= 0)
         dialog_->UserSelect(id, row);
+      else // a list box's selection is never undone by the user
+        ShowControlAt(index);
     });
     connect(list, &QListWidget::itemDoubleClicked, this, [this, id, list](QListWidgetItem *item) {
       if (dialog_ != nullptr)

@@ -27,13 +27,10 @@ bool Has(const TControlTemplate &control, std::uint32_t style) {
 
 QWidget *MakeButton(const TControlTemplate &control, QWidget *dialog) {
   auto *button = new QPushButton(dialog);
-  if (control.Kind == TControlKind::DefPushButton) {
-    button->setDefault(true);
-  } else {
-    // Inside a dialog Qt makes a focused button the default one; here Enter
-    // belongs to the template's default button alone.
-    button->setAutoDefault(false);
-  }
+  // Every button of a dialog is pressed by Enter while it has the focus;
+  // the template's default button when the focus is on another control.
+  button->setAutoDefault(true);
+  button->setDefault(control.Kind == TControlKind::DefPushButton);
   return button;
 }
 
@@ -175,14 +172,12 @@ void ShowItems(QListWidget *list, const TControlState &state) {
     list->insertItem(item, FromWindows1252(state.Items[static_cast<size_t>(item)]));
 
   int selection = state.Selection < list->count() ? state.Selection : -1;
-  bool current = selection < 0
-                     ? list->currentRow() < 0 && !list->selectionModel()->hasSelection()
-                     : list->currentRow() == selection && list->item(selection)->isSelected();
-  if (current)
+  if (SelectedRow(list) == selection)
     return;
-  list->setCurrentRow(selection);
   if (selection < 0)
     list->clearSelection();
+  else
+    list->setCurrentRow(selection);
 }
 
 void ShowLabel(QLabel *label, const TControlState &state) {
@@ -294,6 +289,11 @@ void ShowWholeItemsOnly(QListWidget *list) {
   int inner = list->height() - frame;
   if (row > 0 && inner > row)
     list->resize(list->width(), inner / row * row + frame);
+}
+
+int SelectedRow(const QListWidget *list) {
+  const QList<QListWidgetItem *> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
 bool TakesFocus(const TControlTemplate &control) {
