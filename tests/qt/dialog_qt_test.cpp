@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -208,7 +210,15 @@ TEST_F(DialogQtTest, EveryControlIsLaidOutFromItsTemplateInDialogUnits) {
   EXPECT_TRUE(peer->isWindow());
   EXPECT_EQ(peer->windowTitle(), "Dialog Test");
   const DialogUnits &units = peer->Units();
-  EXPECT_EQ(peer->size(), QSize(units.X(200), units.Y(158)));
+  // The picture (104, 92, 40 x 28) shows at least its template size at two
+  // pixels a unit, the size its pictures are made for: what it lacks in
+  // dialog units is added to it and to the dialog, and the controls right
+  // of it or below it move along.
+  QWidget *picture = peer->ControlWidget(601);
+  EXPECT_GE(picture->contentsRect().width(), 80);
+  EXPECT_GE(picture->contentsRect().height(), 56);
+  QSize lacks = picture->size() - QSize(units.X(144) - units.X(104), units.Y(120) - units.Y(92));
+  EXPECT_EQ(peer->size(), QSize(units.X(200), units.Y(158)) + lacks);
 
   EXPECT_FALSE(peer->ControlWidget(998)->isEnabled()); // WS_DISABLED
   EXPECT_EQ(Rows(qobject_cast<QListWidget *>(peer->ControlWidget(101))),
@@ -223,6 +233,9 @@ TEST_F(DialogQtTest, EveryControlIsLaidOutFromItsTemplateInDialogUnits) {
     const TControlTemplate &t = controls[i].Template;
     QRect expected(units.X(t.X), units.Y(t.Y), units.X(t.X + t.W) - units.X(t.X),
                    units.Y(t.Y + t.H) - units.Y(t.Y));
+    expected.translate(t.X >= 144 ? lacks.width() : 0, t.Y >= 120 ? lacks.height() : 0);
+    if (t.Id == 601)
+      expected.setSize(expected.size() + lacks);
     QRect placed = widgets[i]->geometry();
     if (t.Kind == TControlKind::ListBox) {
       // Shortened to whole items.
@@ -475,12 +488,14 @@ TEST_F(DialogQtTest, ADialogBelongsToItsOwnerAndIsPlacedOnIt) {
   EXPECT_LE((middle - owner->frameGeometry().center()).manhattanLength(), 2);
 }
 
-// The program's own dialogs, with sample contents: their texts fit, and the
-// screenshots show how they look.
-TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
+// Shows each of the program's dialogs with sample contents, checks that their
+// texts fit and saves a screenshot of each, its name ending in suffix.
+void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "") {
+  SCOPED_TRACE("dialogs" + suffix);
   for (const TDialogTemplate *tmpl :
        {&PackageSettingsTemplate(), &ProgramSettingsTemplate(), &ScreenSaverTemplate(),
-        &StartDateTemplate(), &CalendarTemplate()}) {
+        &StartDateTemplate(), &CalendarTemplate(), &DdeSettingsTemplate(), &ReferenceTemplate(),
+        &AboutPackagesTemplate(), &AboutSelwarthTemplate()}) {
     TDialog dialog(nullptr, *tmpl);
     dialog.Create();
     for (const TControlState &control : dialog.Controls())
@@ -491,8 +506,68 @@ TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
           TListBox(dialog, control.Template.Id).AddString(item);
     QCoreApplication::processEvents();
     ExpectTextsFit(*DialogWidgetOf(dialog));
-    SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + ".png");
+    SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + suffix + ".png");
   }
+}
+
+// The program's own dialogs, with sample contents: their texts fit, and the
+// screenshots show how they look.
+TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
+  ExpectTheProgramsDialogsShowTheirTextsWhole();
+}
+
+// The contrast of two colours, as the accessibility guidelines measure it.
+double Contrast(const QColor &a, const QColor &b) {
+  auto luminance = [](const QColor &c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  double lighter = std::max(luminance(a), luminance(b));
+  double darker = std::min(luminance(a), luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The boxes that only display a date or a description are disabled edits:
+// nothing can be typed into them, but they are as readable as any text.
+TEST_F(DialogQtTest, DisplayBoxesAreReadOnlyButReadable) {
+  for (const TDialogTemplate *tmpl :
+       {&CalendarTemplate(), &StartDateTemplate(), &AboutPackagesTemplate()}) {
+    TDialog dialog(nullptr, *tmpl);
+    dialog.Create();
+    int boxes = 0;
+    for (size_t i = 0; i < dialog.Controls().size(); ++i) {
+      const TControlTemplate &control = dialog.Controls()[i].Template;
+      if (control.Kind != TControlKind::Edit || (control.Style & WS_DISABLED) == 0)
+        continue;
+      ++boxes;
+      QWidget *box = DialogWidgetOf(dialog)->ControlWidgets()[i];
+      EXPECT_FALSE(box->isEnabled()) << tmpl->Name;
+      const QPalette &colours = box->palette();
+      EXPECT_GE(Contrast(colours.color(QPalette::Disabled, QPalette::Text),
+                         colours.color(QPalette::Disabled, QPalette::Base)),
+                4.5)
+          << tmpl->Name;
+    }
+    EXPECT_GT(boxes, 0) << tmpl->Name;
+  }
+}
+
+// The texts fit whatever font the controls are drawn with: a larger desktop
+// font, or a style sheet that gives the controls a font of their own.
+TEST_F(DialogQtTest, TheProgramsDialogsFitTheFontTheirControlsAreDrawnWith) {
+  const QFont desktopFont = QApplication::font();
+  QFont large = desktopFont;
+  large.setPointSize(14);
+  QApplication::setFont(large);
+  ExpectTheProgramsDialogsShowTheirTextsWhole("_14pt");
+  QApplication::setFont(desktopFont);
+
+  app.setStyleSheet(QStringLiteral("QLabel, QAbstractButton, QGroupBox, QLineEdit, QListWidget,"
+                                   " QPlainTextEdit { font-size: 14pt; }"));
+  ExpectTheProgramsDialogsShowTheirTextsWhole("_style_sheet");
+  app.setStyleSheet(QString());
 }
 
 } // namespace

@@ -44,15 +44,26 @@ QWidget *MakeListBox(const TControlTemplate &control, QWidget *dialog) {
   return list;
 }
 
+// A disabled edit is a display box (a date, a package's description): it
+// takes no focus and no typing, but its text stays as readable as any.
+void KeepTextReadableWhenDisabled(QWidget *edit) {
+  QPalette colours = edit->palette();
+  colours.setColor(QPalette::Disabled, QPalette::Text,
+                   colours.color(QPalette::Active, QPalette::Text));
+  edit->setPalette(colours);
+}
+
 QWidget *MakeEdit(const TControlTemplate &control, QWidget *dialog) {
   if (!Has(control, ES_MULTILINE)) {
     auto *edit = new QLineEdit(dialog);
+    KeepTextReadableWhenDisabled(edit);
     edit->setAlignment(Has(control, ES_CENTER) ? Qt::AlignCenter
                                                : Qt::AlignLeft | Qt::AlignVCenter);
     edit->setReadOnly(Has(control, ES_READONLY));
     return edit;
   }
   auto *edit = new QPlainTextEdit(dialog);
+  KeepTextReadableWhenDisabled(edit);
   // Room for the text in the small boxes the templates draw, as the old
   // edits had: a pixel around it, not Qt's four.
   edit->document()->setDocumentMargin(1);
