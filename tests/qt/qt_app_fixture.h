@@ -79,9 +79,16 @@ inline void DeleteDeferredWidgets() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// <build>/screenshots, where the Qt tests leave pictures to look at.
+// <build>/screenshots, where the Qt tests leave pictures to look at; those
+// taken on another desktop or scale in a folder of their own (openbox,
+// weston, offscreen_scale2, ...).
 inline std::filesystem::path ScreenshotFolder() {
   std::filesystem::path folder = std::filesystem::path(BuiltProgram("")) / ".." / "screenshots";
+  std::string where = TestDesktop() == Desktop::Offscreen ? "" : DesktopName(TestDesktop());
+  if (const char *scale = std::getenv("QT_SCALE_FACTOR"); scale != nullptr && *scale != 0)
+    where = (where.empty() ? "offscreen" : where) + "_scale" + scale;
+  if (!where.empty())
+    folder /= where;
   std::filesystem::create_directories(folder);
   return folder;
 }

@@ -97,8 +97,12 @@ QWidget *MakeStatic(const TControlTemplate &control, QWidget *dialog) {
 QWidget *MakeIcon(const TControlTemplate &control, QWidget *dialog) {
   auto *label = new QLabel(dialog);
   label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  // The template names the icon resource by its number.
-  label->setPixmap(DrawIcon(control.Text == "2" ? 2 : 1, 32));
+  // The template names the icon resource by its number. It is drawn for
+  // the screen's pixels, sharp also where a pixel of the layout is several.
+  qreal ratio = dialog->devicePixelRatioF();
+  QPixmap icon = DrawIcon(control.Text == "2" ? 2 : 1, qRound(32 * ratio));
+  icon.setDevicePixelRatio(ratio);
+  label->setPixmap(icon);
   LetClicksThrough(label);
   return label;
 }
