@@ -203,8 +203,12 @@ void QtBackend::StopTimer(TWindow &window, unsigned id) {
 }
 
 void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
-  for (QSocketNotifier *notifier : notifiers_)
+  // A socket that left the list may be closed already: its notifier must
+  // stop now, before the loop polls it again, not when it is deleted.
+  for (QSocketNotifier *notifier : notifiers_) {
+    notifier->setEnabled(false);
     notifier->deleteLater();
+  }
   notifiers_.clear();
   socketReady_ = std::move(ready);
   for (int fd : fds) {
