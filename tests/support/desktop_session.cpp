@@ -169,7 +169,21 @@ void DesktopSession::StartWeston(const DesktopOptions &options) {
     throw std::runtime_error("weston did not start: " + weston.Output());
 }
 
+std::string SystemLeakSuppressions() {
+  return SourceTree() + "/tests/support/system_leaks.supp";
+}
+
 std::map<std::string, std::string> DesktopSession::Environment() const {
+  std::map<std::string, std::string> environment = PlatformEnvironment();
+  // A program built with the sanitizers must not fail for what the
+  // platform's libraries leak.
+  const char *leaks = std::getenv("LSAN_OPTIONS");
+  std::string options = leaks != nullptr && *leaks != 0 ? std::string(leaks) + ":" : "";
+  environment["LSAN_OPTIONS"] = options + "suppressions=" + SystemLeakSuppressions();
+  return environment;
+}
+
+std::map<std::string, std::string> DesktopSession::PlatformEnvironment() const {
   switch (desktop_) {
   case Desktop::Offscreen:
     return {{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}};

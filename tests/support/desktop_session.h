@@ -56,7 +56,8 @@ public:
   // What a Qt program needs to show its windows on this desktop:
   // QT_QPA_PLATFORM, and DISPLAY (":N") or WAYLAND_DISPLAY (the socket's
   // absolute path); the other one empty, so that nothing reaches the
-  // desktop the tests were started from. Add it to ProcessOptions.
+  // desktop the tests were started from; LSAN_OPTIONS with the
+  // suppressions of SystemLeakSuppressions(). Add it to ProcessOptions.
   std::map<std::string, std::string> Environment() const;
   // Sets Environment() in this process (for a QApplication made after it).
   void Enter() const;
@@ -73,6 +74,7 @@ public:
   std::string Log() const;
 
 private:
+  std::map<std::string, std::string> PlatformEnvironment() const;
   void StartOpenbox(const DesktopOptions &options);
   void StartWeston(const DesktopOptions &options);
 
@@ -81,6 +83,10 @@ private:
   std::unique_ptr<TempDir> runtime_;
   std::vector<std::unique_ptr<BackgroundProcess>> programs_; // in start order
 };
+
+// The LeakSanitizer suppressions of what the libraries of Qt's platforms
+// (the session bus, the Wayland client) leak, not our code.
+std::string SystemLeakSuppressions();
 
 // The full path of a program found on PATH; empty when there is none.
 std::string FindOnPath(const std::string &program);
