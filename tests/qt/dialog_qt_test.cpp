@@ -29,9 +29,13 @@
 #include "framework/qt/qt_dialog_controls.h"
 #include "framework/response_table.h"
 #include "qt/qt_app_fixture.h"
+#include "qt/qt_dialog_user.h"
 #include "resources/dialog_templates.h"
 
 namespace {
+
+using testsupport::ExecuteWith;
+using testsupport::PressKey;
 
 constexpr std::uint32_t Tab = WS_TABSTOP;
 
@@ -103,39 +107,11 @@ protected:
   }
 };
 
-// Runs the dialog modally while user plays its user from inside the run. A
-// user who fails to end the dialog is caught by a watchdog, not a hang.
-int ExecuteWith(TDialog &dialog, const std::function<void(DialogWidget &)> &user) {
-  QTimer::singleShot(0, [&] {
-    DialogWidget *peer = DialogWidgetOf(dialog);
-    ASSERT_NE(peer, nullptr);
-    EXPECT_TRUE(peer->isModal());
-    user(*peer);
-  });
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    ADD_FAILURE() << "the dialog did not end";
-    dialog.CloseDialog(-1);
-  });
-  watchdog.start(5000);
-  int result = dialog.Execute();
-  testsupport::DeleteDeferredWidgets();
-  return result;
-}
-
 std::string Rows(const QListWidget *list) {
   QStringList texts;
   for (int row = 0; row < list->count(); ++row)
     texts << list->item(row)->text();
   return texts.join(' ').toStdString();
-}
-
-void PressKey(QWidget *target, int key, const QString &text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &release);
 }
 
 void TypeText(QWidget *target, const QString &text) {

@@ -50,6 +50,7 @@ protected:
     options.workingDirectory = folder.Path().string();
     options.environment = session->Environment();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+    options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
     std::vector<std::string> windows = session->WaitForWindows("Selwarth", 20s);

@@ -26,9 +26,9 @@ std::vector<std::string> NeededPrograms(Desktop desktop) {
   return {};
 }
 
-// The display number Xvfb writes on -displayfd: a line of digits alone.
+// The display number Xvfb writes on -displayfd: a whole line of digits.
 std::optional<std::string> DisplayNumber(const std::string &output) {
-  std::istringstream lines(output);
+  std::istringstream lines(output.substr(0, output.rfind('\n') + 1));
   std::string line;
   while (std::getline(lines, line)) {
     bool digits = !line.empty();
@@ -116,19 +116,22 @@ void DesktopSession::StartOpenbox(const DesktopOptions &options) {
   // Xvfb picks a free display itself and writes its number on -displayfd:
   // parallel tests never race for one.
   std::string screen = std::to_string(options.width) + "x" + std::to_string(options.height) + "x24";
+  ProcessOptions server;
+  server.endWithCaller = true;
   programs_.push_back(std::make_unique<BackgroundProcess>(
       FindOnPath("Xvfb"),
-      std::vector<std::string>{"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"}));
-  BackgroundProcess &server = *programs_.back();
+      std::vector<std::string>{"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"},
+      server));
+  BackgroundProcess &xvfb = *programs_.back();
   std::optional<std::string> number;
-  WaitUntil([&] { return (number = DisplayNumber(server.Output())) || !server.Running(); },
-            StartWait);
+  WaitUntil([&] { return (number = DisplayNumber(xvfb.Output())) || !xvfb.Running(); }, StartWait);
   if (!number)
-    throw std::runtime_error("Xvfb did not start: " + server.Output());
+    throw std::runtime_error("Xvfb did not start: " + xvfb.Output());
   display_ = ":" + *number;
 
   ProcessOptions shown;
   shown.environment = Environment();
+  shown.endWithCaller = true;
   programs_.push_back(std::make_unique<BackgroundProcess>(
       FindOnPath("openbox"), std::vector<std::string>{"--sm-disable"}, shown));
   BackgroundProcess &manager = *programs_.back();
@@ -150,6 +153,7 @@ void DesktopSession::StartWeston(const DesktopOptions &options) {
   runtime_ = std::make_unique<TempDir>();
   display_ = runtime_->File("wayland-test");
   ProcessOptions compositor;
+  compositor.endWithCaller = true;
   compositor.environment["XDG_RUNTIME_DIR"] = runtime_->Path().string();
   compositor.environment["WAYLAND_DISPLAY"] = "";
   compositor.environment["DISPLAY"] = "";
