@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   libsword-dev sword-text-kjv
+  xvfb openbox weston qt6-wayland xdotool xclip x11-utils
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 
 #include "dialogs/about_dialogs.h"
@@ -59,6 +61,31 @@ TEST(AboutQtTest, BothBoxesShowTheirTextsAndIcons) {
   ASSERT_FALSE(about.isNull());
   ASSERT_FALSE(packages.isNull());
   EXPECT_GT(BluePixels(about), 200) << "the book icon is missing";
+}
+
+// Where a pixel of the layout is several of the screen (QT_SCALE_FACTOR=2,
+// run by the scaled Qt tests), the icons are drawn for the screen's pixels.
+TEST(AboutQtTest, IconsAreDrawnAtTheScreensPixelRatio) {
+  testsupport::QtApp();
+  testsupport::ConfigSandbox sandbox;
+  QtBackend backend;
+  TAboutSelwarthDialog aboutBox(nullptr);
+  aboutBox.Create();
+  auto *peer = static_cast<QWidget *>(aboutBox.Peer);
+  ASSERT_NE(peer, nullptr);
+  qreal ratio = peer->devicePixelRatioF();
+  int icons = 0;
+  for (QLabel *label : peer->findChildren<QLabel *>()) {
+    QPixmap icon = label->pixmap();
+    if (icon.isNull())
+      continue;
+    ++icons;
+    EXPECT_EQ(icon.devicePixelRatio(), ratio);
+    EXPECT_EQ(icon.width(), qRound(32 * ratio));
+  }
+  EXPECT_GT(icons, 0);
+  aboutBox.Destroy();
+  testsupport::DeleteDeferredWidgets();
 }
 
 } // namespace

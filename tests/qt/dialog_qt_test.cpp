@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -27,9 +29,13 @@
 #include "framework/qt/qt_dialog_controls.h"
 #include "framework/response_table.h"
 #include "qt/qt_app_fixture.h"
+#include "qt/qt_dialog_user.h"
 #include "resources/dialog_templates.h"
 
 namespace {
+
+using testsupport::ExecuteWith;
+using testsupport::PressKey;
 
 constexpr std::uint32_t Tab = WS_TABSTOP;
 
@@ -101,39 +107,11 @@ protected:
   }
 };
 
-// Runs the dialog modally while user plays its user from inside the run. A
-// user who fails to end the dialog is caught by a watchdog, not a hang.
-int ExecuteWith(TDialog &dialog, const std::function<void(DialogWidget &)> &user) {
-  QTimer::singleShot(0, [&] {
-    DialogWidget *peer = DialogWidgetOf(dialog);
-    ASSERT_NE(peer, nullptr);
-    EXPECT_TRUE(peer->isModal());
-    user(*peer);
-  });
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    ADD_FAILURE() << "the dialog did not end";
-    dialog.CloseDialog(-1);
-  });
-  watchdog.start(5000);
-  int result = dialog.Execute();
-  testsupport::DeleteDeferredWidgets();
-  return result;
-}
-
 std::string Rows(const QListWidget *list) {
   QStringList texts;
   for (int row = 0; row < list->count(); ++row)
     texts << list->item(row)->text();
   return texts.join(' ').toStdString();
-}
-
-void PressKey(QWidget *target, int key, const QString &text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &release);
 }
 
 void TypeText(QWidget *target, const QString &text) {
@@ -208,7 +186,15 @@ TEST_F(DialogQtTest, EveryControlIsLaidOutFromItsTemplateInDialogUnits) {
   EXPECT_TRUE(peer->isWindow());
   EXPECT_EQ(peer->windowTitle(), "Dialog Test");
   const DialogUnits &units = peer->Units();
-  EXPECT_EQ(peer->size(), QSize(units.X(200), units.Y(158)));
+  // The picture (104, 92, 40 x 28) shows at least its template size at two
+  // pixels a unit, the size its pictures are made for: what it lacks in
+  // dialog units is added to it and to the dialog, and the controls right
+  // of it or below it move along.
+  QWidget *picture = peer->ControlWidget(601);
+  EXPECT_GE(picture->contentsRect().width(), 80);
+  EXPECT_GE(picture->contentsRect().height(), 56);
+  QSize lacks = picture->size() - QSize(units.X(144) - units.X(104), units.Y(120) - units.Y(92));
+  EXPECT_EQ(peer->size(), QSize(units.X(200), units.Y(158)) + lacks);
 
   EXPECT_FALSE(peer->ControlWidget(998)->isEnabled()); // WS_DISABLED
   EXPECT_EQ(Rows(qobject_cast<QListWidget *>(peer->ControlWidget(101))),
@@ -223,6 +209,9 @@ TEST_F(DialogQtTest, EveryControlIsLaidOutFromItsTemplateInDialogUnits) {
     const TControlTemplate &t = controls[i].Template;
     QRect expected(units.X(t.X), units.Y(t.Y), units.X(t.X + t.W) - units.X(t.X),
                    units.Y(t.Y + t.H) - units.Y(t.Y));
+    expected.translate(t.X >= 144 ? lacks.width() : 0, t.Y >= 120 ? lacks.height() : 0);
+    if (t.Id == 601)
+      expected.setSize(expected.size() + lacks);
     QRect placed = widgets[i]->geometry();
     if (t.Kind == TControlKind::ListBox) {
       // Shortened to whole items.
@@ -266,7 +255,8 @@ TEST_F(DialogQtTest, OkEndsAModalRunWithOneAndEscapeOrTheCloseButtonWithTwo) {
     peer.close();
     EXPECT_TRUE(peer.isVisible()); // not by Qt: by the framework, after the run
   };
-  // Enter presses the default button, even with another button focused.
+  // Enter presses the focused button; the default one when the focus is on
+  // a control that is not a push button.
   TDialogTemplate noDefault = TestTemplate();
   for (TControlTemplate &control : noDefault.Controls)
     if (control.Kind == TControlKind::DefPushButton)
@@ -281,7 +271,9 @@ TEST_F(DialogQtTest, OkEndsAModalRunWithOneAndEscapeOrTheCloseButtonWithTwo) {
       {"Cancel", TestTemplate(), click(2), 2},
       {"Escape", TestTemplate(), press(501, Qt::Key_Escape), 2},
       {"close button", TestTemplate(), closeButton, 2},
-      {"Enter on Cancel", TestTemplate(), press(2, Qt::Key_Return), 1},
+      {"Enter on Cancel", TestTemplate(), press(2, Qt::Key_Return), 2},
+      {"Enter on an edit", TestTemplate(), press(501, Qt::Key_Return), 1},
+      {"Enter on a list", TestTemplate(), press(101, Qt::Key_Enter), 1},
       {"Enter without a default button", noDefault, press(501, Qt::Key_Return), 1},
   };
   for (const Case &c : cases) {
@@ -324,6 +316,35 @@ TEST_F(DialogQtTest, ListSelectionsAndDoubleClicksReachTheFrameworkWithoutEchoes
   // A double click is a selection, then the double click itself.
   EXPECT_EQ(dialog.log, (std::vector<std::string>{"sel QUIZ.QXP", "sel VERSE.QXP", "sel VERSE.QXP",
                                                   "double", "program"}));
+}
+
+// The keyboard focus on a list is not a choice: Qt gives the list a current
+// row as it gets the focus, which must not reach the program as a selection.
+TEST_F(DialogQtTest, AListThatGetsTheFocusSelectsNothingUntilTheUserSelects) {
+  TestDialog dialog(nullptr);
+  int selectedWithFocus = -2;
+  ExecuteWith(dialog, [&](DialogWidget &peer) {
+    auto *list = qobject_cast<QListWidget *>(peer.ControlWidget(101));
+    list->setFocus(Qt::TabFocusReason);
+    // As the window system gives it, should the window not be active.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);
+    QCoreApplication::processEvents();
+    selectedWithFocus = TListBox(dialog, 101).GetSelIndex();
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    // Down selects; the program's own selection shows and stays one.
+    PressKey(list, Qt::Key_Down);
+    dialog.log.push_back("program");
+    TListBox(dialog, 101).SetSelIndex(3);
+    EXPECT_TRUE(list->item(3)->isSelected());
+    PressKey(list, Qt::Key_Up);
+    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+  });
+  EXPECT_EQ(selectedWithFocus, -1);
+  ASSERT_EQ(dialog.log.size(), 3u);
+  EXPECT_EQ(dialog.log[0].rfind("sel ", 0), 0u) << dialog.log[0];
+  EXPECT_EQ(dialog.log[1], "program");
+  EXPECT_EQ(dialog.log[2], "sel QUIZ.QXP");
 }
 
 TEST_F(DialogQtTest, TypingReachesTheFrameworkAndItsChangesShowInTheWidgets) {
@@ -443,12 +464,14 @@ TEST_F(DialogQtTest, ADialogBelongsToItsOwnerAndIsPlacedOnIt) {
   EXPECT_LE((middle - owner->frameGeometry().center()).manhattanLength(), 2);
 }
 
-// The program's own dialogs, with sample contents: their texts fit, and the
-// screenshots show how they look.
-TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
+// Shows each of the program's dialogs with sample contents, checks that their
+// texts fit and saves a screenshot of each, its name ending in suffix.
+void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "") {
+  SCOPED_TRACE("dialogs" + suffix);
   for (const TDialogTemplate *tmpl :
        {&PackageSettingsTemplate(), &ProgramSettingsTemplate(), &ScreenSaverTemplate(),
-        &StartDateTemplate(), &CalendarTemplate()}) {
+        &StartDateTemplate(), &CalendarTemplate(), &DdeSettingsTemplate(), &ReferenceTemplate(),
+        &AboutPackagesTemplate(), &AboutSelwarthTemplate()}) {
     TDialog dialog(nullptr, *tmpl);
     dialog.Create();
     for (const TControlState &control : dialog.Controls())
@@ -459,8 +482,68 @@ TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
           TListBox(dialog, control.Template.Id).AddString(item);
     QCoreApplication::processEvents();
     ExpectTextsFit(*DialogWidgetOf(dialog));
-    SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + ".png");
+    SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + suffix + ".png");
   }
+}
+
+// The program's own dialogs, with sample contents: their texts fit, and the
+// screenshots show how they look.
+TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
+  ExpectTheProgramsDialogsShowTheirTextsWhole();
+}
+
+// The contrast of two colours, as the accessibility guidelines measure it.
+double Contrast(const QColor &a, const QColor &b) {
+  auto luminance = [](const QColor &c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  double lighter = std::max(luminance(a), luminance(b));
+  double darker = std::min(luminance(a), luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The boxes that only display a date or a description are disabled edits:
+// nothing can be typed into them, but they are as readable as any text.
+TEST_F(DialogQtTest, DisplayBoxesAreReadOnlyButReadable) {
+  for (const TDialogTemplate *tmpl :
+       {&CalendarTemplate(), &StartDateTemplate(), &AboutPackagesTemplate()}) {
+    TDialog dialog(nullptr, *tmpl);
+    dialog.Create();
+    int boxes = 0;
+    for (size_t i = 0; i < dialog.Controls().size(); ++i) {
+      const TControlTemplate &control = dialog.Controls()[i].Template;
+      if (control.Kind != TControlKind::Edit || (control.Style & WS_DISABLED) == 0)
+        continue;
+      ++boxes;
+      QWidget *box = DialogWidgetOf(dialog)->ControlWidgets()[i];
+      EXPECT_FALSE(box->isEnabled()) << tmpl->Name;
+      const QPalette &colours = box->palette();
+      EXPECT_GE(Contrast(colours.color(QPalette::Disabled, QPalette::Text),
+                         colours.color(QPalette::Disabled, QPalette::Base)),
+                4.5)
+          << tmpl->Name;
+    }
+    EXPECT_GT(boxes, 0) << tmpl->Name;
+  }
+}
+
+// The texts fit whatever font the controls are drawn with: a larger desktop
+// font, or a style sheet that gives the controls a font of their own.
+TEST_F(DialogQtTest, TheProgramsDialogsFitTheFontTheirControlsAreDrawnWith) {
+  const QFont desktopFont = QApplication::font();
+  QFont large = desktopFont;
+  large.setPointSize(14);
+  QApplication::setFont(large);
+  ExpectTheProgramsDialogsShowTheirTextsWhole("_14pt");
+  QApplication::setFont(desktopFont);
+
+  app.setStyleSheet(QStringLiteral("QLabel, QAbstractButton, QGroupBox, QLineEdit, QListWidget,"
+                                   " QPlainTextEdit { font-size: 14pt; }"));
+  ExpectTheProgramsDialogsShowTheirTextsWhole("_style_sheet");
+  app.setStyleSheet(QString());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 // The one QApplication of the Qt tests (Qt allows one a process), under the
-// offscreen platform unless the environment asks for another.
+// offscreen platform or on a desktop the test starts (see below).
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,17 @@
 #include <QEvent>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <optional>
 
+#include "support/desktop_session.h"
 #include "support/run_process.h"
 
 namespace testsupport {
 
-// Takes the application down after the last test, inside main: among the
+// The desktop the Qt tests run on: SELWARTH_TEST_DESKTOP names it
+// ("openbox", "weston"; offscreen when unset). The desktop is started
+// before the first test and stopped after the last, inside main: among the
 // static destructors Qt's own globals are already gone.
 class QtAppEnvironment : public testing::Environment {
 public:
@@ -22,14 +27,38 @@ public:
     static QApplication *app = nullptr;
     return app;
   }
+  static std::unique_ptr<DesktopSession> &Session() {
+    static std::unique_ptr<DesktopSession> session;
+    return session;
+  }
+  void SetUp() override {
+    const char *name = std::getenv("SELWARTH_TEST_DESKTOP");
+    if (name == nullptr || *name == 0)
+      return;
+    std::optional<Desktop> desktop = DesktopNamed(name);
+    ASSERT_TRUE(desktop) << "no desktop is called " << name;
+    std::vector<std::string> missing = MissingDesktopPrograms(*desktop);
+    if (!missing.empty())
+      GTEST_SKIP() << name << " cannot be started: " << missing.front()
+                   << " is not installed (scripts/install-deps.sh installs it)";
+    Session() = std::make_unique<DesktopSession>(*desktop);
+    Session()->Enter();
+  }
   void TearDown() override {
     delete App();
     App() = nullptr;
+    Session().reset();
   }
 };
 
 inline testing::Environment *const QtAppTeardown =
     testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+
+// The desktop the tests run on.
+inline Desktop TestDesktop() {
+  const auto &session = QtAppEnvironment::Session();
+  return session ? session->Kind() : Desktop::Offscreen;
+}
 
 // The application, made on first use.
 inline QApplication &QtApp() {
@@ -50,9 +79,16 @@ inline void DeleteDeferredWidgets() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// <build>/screenshots, where the Qt tests leave pictures to look at.
+// <build>/screenshots, where the Qt tests leave pictures to look at; those
+// taken on another desktop or scale in a folder of their own (openbox,
+// weston, offscreen_scale2, ...).
 inline std::filesystem::path ScreenshotFolder() {
   std::filesystem::path folder = std::filesystem::path(BuiltProgram("")) / ".." / "screenshots";
+  std::string where = TestDesktop() == Desktop::Offscreen ? "" : DesktopName(TestDesktop());
+  if (const char *scale = std::getenv("QT_SCALE_FACTOR"); scale != nullptr && *scale != 0)
+    where = (where.empty() ? "offscreen" : where) + "_scale" + scale;
+  if (!where.empty())
+    folder /= where;
   std::filesystem::create_directories(folder);
   return folder;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QWidget>
 #include <filesystem>
@@ -10,7 +11,9 @@
 #include "content/settings.h"
 #include "dialogs/references_dialog.h"
 #include "framework/qt/qt_backend.h"
+#include "framework/qt/qt_dialog.h"
 #include "qt_app_fixture.h"
+#include "resources/dialog_templates.h"
 #include "support/config_sandbox.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -52,6 +55,42 @@ TEST(ReferencesQtTest, DrawsTheChosenPictureIntoItsFrame) {
         ++blue;
     }
   EXPECT_GT(blue, 500);
+}
+
+// Every 325 x 325 picture is shown whole whatever the dialog font: the
+// picture's client area is at least 326 x 326 pixels, the dialog grown to
+// fit it, no control on it or outside the dialog.
+TEST(ReferencesQtTest, ThePictureAreaHoldsAWholePictureWhateverTheFont) {
+  testsupport::QtApp();
+  const QFont desktopFont = QApplication::font();
+  QFont twelvePixels = desktopFont;
+  twelvePixels.setPixelSize(12);
+  QFont small = desktopFont;
+  small.setPointSize(7);
+  QFont large = desktopFont;
+  large.setPointSize(14);
+  for (const QFont &font : {desktopFont, twelvePixels, small, large}) {
+    QApplication::setFont(font);
+    QtBackend backend;
+    TDialog dialog(nullptr, ReferenceTemplate());
+    dialog.Create();
+    DialogWidget *peer = DialogWidgetOf(dialog);
+    ASSERT_NE(peer, nullptr);
+    std::string what = font.toString().toStdString();
+    QWidget *picture = peer->ControlWidget(100);
+    QRect area = picture->contentsRect();
+    EXPECT_GE(area.width(), 326) << what;
+    EXPECT_GE(area.height(), 326) << what;
+    for (QWidget *control : peer->ControlWidgets()) {
+      EXPECT_TRUE(peer->rect().contains(control->geometry())) << what;
+      if (control != picture) {
+        EXPECT_FALSE(control->geometry().intersects(picture->geometry())) << what;
+      }
+    }
+    dialog.Destroy();
+    testsupport::DeleteDeferredWidgets();
+  }
+  QApplication::setFont(desktopFont);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -34,6 +35,8 @@ BackgroundProcess::BackgroundProcess(const std::string &program,
   if (pid_ < 0)
     throw std::runtime_error("fork failed");
   if (pid_ == 0) {
+    if (options.endWithCaller)
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
     int input = open("/dev/null", O_RDONLY);
     dup2(input, 0);
     dup2(out, 1);

@@ -16,6 +16,7 @@
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
 #include "framework/qt/qt_dialog.h"
+#include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -80,7 +81,7 @@ void QtBackend::CreatePeer(TWindow &window) {
     window.Peer = widget;
     widget->setWindowFlag(Qt::WindowStaysOnTopHint, (window.Attr.ExStyle & WS_EX_TOPMOST) != 0);
     widget->RebuildMenu();
-    widget->setGeometry(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H);
+    PlaceFrame(widget, QRect(window.Attr.X, window.Attr.Y, window.Attr.W, window.Attr.H));
     widget->show();
     return;
   }
@@ -160,7 +161,7 @@ TRect QtBackend::WindowRect(const TWindow &window) const {
   if (widget == nullptr)
     return TRect{window.Attr.X, window.Attr.Y, window.Attr.X + window.Attr.W,
                  window.Attr.Y + window.Attr.H};
-  QRect frame = widget->frameGeometry();
+  QRect frame = SavedFrame(widget);
   return TRect{frame.left(), frame.top(), frame.left() + frame.width(),
                frame.top() + frame.height()};
 }
@@ -202,8 +203,12 @@ void QtBackend::StopTimer(TWindow &window, unsigned id) {
 }
 
 void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
-  for (QSocketNotifier *notifier : notifiers_)
+  // A socket that left the list may be closed already: its notifier must
+  // stop now, before the loop polls it again, not when it is deleted.
+  for (QSocketNotifier *notifier : notifiers_) {
+    notifier->setEnabled(false);
     notifier->deleteLater();
+  }
   notifiers_.clear();
   socketReady_ = std::move(ready);
   for (int fd : fds) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_controls.h"
@@ -49,6 +50,36 @@ QPoint KeptOnScreen(QRect place, const QRect &screen) {
   return place.topLeft();
 }
 
+// A picture control shows pictures of a fixed size in pixels: its client
+// area is at least the template's size at two pixels a unit (the cell of
+// the system font the templates were drawn with is 8 x 16), whatever the
+// font. What a picture lacks is added to it and to the dialog, and the
+// controls right of or below it move along. Returns what the dialog grew.
+QSize MakeRoomForPictures(const std::vector<TControlState> &controls,
+                          const std::vector<QWidget *> &widgets) {
+  QSize grown(0, 0);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const TControlTemplate &picture = controls[i].Template;
+    if (picture.Kind != TControlKind::Picture)
+      continue;
+    QSize has = widgets[i]->contentsRect().size();
+    QSize lacks(std::max(0, 2 * picture.W - has.width()),
+                std::max(0, 2 * picture.H - has.height()));
+    if (lacks.isNull())
+      continue;
+    for (size_t j = 0; j < controls.size(); ++j) {
+      const TControlTemplate &other = controls[j].Template;
+      QPoint shift(other.X >= picture.X + picture.W ? lacks.width() : 0,
+                   other.Y >= picture.Y + picture.H ? lacks.height() : 0);
+      if (j != i)
+        widgets[j]->move(widgets[j]->pos() + shift);
+    }
+    widgets[i]->resize(widgets[i]->size() + lacks);
+    grown += lacks;
+  }
+  return grown;
+}
+
 } // namespace
 
 DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
@@ -56,6 +87,7 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
                          Qt::WindowCloseButtonHint),
       dialog_(&dialog), units_(DialogFont()) {
   setFont(DialogFont());
+  units_ = UnitsOfControls(this);
   setWindowTitle(FromWindows1252(dialog.Title()));
   const TDialogTemplate &tmpl = dialog.Template();
   setFixedSize(units_.Rect(0, 0, tmpl.W, tmpl.H).size());
@@ -70,6 +102,7 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
     widgets_.push_back(widget);
     ids_.push_back(t.Id);
   }
+  setFixedSize(size() + MakeRoomForPictures(dialog.Controls(), widgets_));
   // A group box is a frame drawn behind the controls it surrounds.
   for (QWidget *widget : widgets_)
     if (qobject_cast<QGroupBox *>(widget) != nullptr)
@@ -132,9 +165,15 @@ void DialogWidget::ConnectControl(size_t index) {
   if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, index] { Click(index); });
   } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
-    connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
-      if (dialog_ != nullptr)
+    // Only a selection is the user's choice, never the current row alone.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, id, index, list] {
+      if (dialog_ == nullptr)
+        return;
+      int row = SelectedRow(list);
+      if (row >= 0)
         dialog_->UserSelect(id, row);
+      else // a list box's selection is never undone by the user
+        ShowControlAt(index);
     });
     connect(list, &QListWidget::itemDoubleClicked, this, [this, id, list](QListWidgetItem *item) {
       if (dialog_ != nullptr)

@@ -27,13 +27,10 @@ bool Has(const TControlTemplate &control, std::uint32_t style) {
 
 QWidget *MakeButton(const TControlTemplate &control, QWidget *dialog) {
   auto *button = new QPushButton(dialog);
-  if (control.Kind == TControlKind::DefPushButton) {
-    button->setDefault(true);
-  } else {
-    // Inside a dialog Qt makes a focused button the default one; here Enter
-    // belongs to the template's default button alone.
-    button->setAutoDefault(false);
-  }
+  // Every button of a dialog is pressed by Enter while it has the focus;
+  // the template's default button when the focus is on another control.
+  button->setAutoDefault(true);
+  button->setDefault(control.Kind == TControlKind::DefPushButton);
   return button;
 }
 
@@ -47,15 +44,26 @@ QWidget *MakeListBox(const TControlTemplate &control, QWidget *dialog) {
   return list;
 }
 
+// A disabled edit is a display box (a date, a package's description): it
+// takes no focus and no typing, but its text stays as readable as any.
+void KeepTextReadableWhenDisabled(QWidget *edit) {
+  QPalette colours = edit->palette();
+  colours.setColor(QPalette::Disabled, QPalette::Text,
+                   colours.color(QPalette::Active, QPalette::Text));
+  edit->setPalette(colours);
+}
+
 QWidget *MakeEdit(const TControlTemplate &control, QWidget *dialog) {
   if (!Has(control, ES_MULTILINE)) {
     auto *edit = new QLineEdit(dialog);
+    KeepTextReadableWhenDisabled(edit);
     edit->setAlignment(Has(control, ES_CENTER) ? Qt::AlignCenter
                                                : Qt::AlignLeft | Qt::AlignVCenter);
     edit->setReadOnly(Has(control, ES_READONLY));
     return edit;
   }
   auto *edit = new QPlainTextEdit(dialog);
+  KeepTextReadableWhenDisabled(edit);
   // Room for the text in the small boxes the templates draw, as the old
   // edits had: a pixel around it, not Qt's four.
   edit->document()->setDocumentMargin(1);
@@ -89,8 +97,12 @@ QWidget *MakeStatic(const TControlTemplate &control, QWidget *dialog) {
 QWidget *MakeIcon(const TControlTemplate &control, QWidget *dialog) {
   auto *label = new QLabel(dialog);
   label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  // The template names the icon resource by its number.
-  label->setPixmap(DrawIcon(control.Text == "2" ? 2 : 1, 32));
+  // The template names the icon resource by its number. It is drawn for
+  // the screen's pixels, sharp also where a pixel of the layout is several.
+  qreal ratio = dialog->devicePixelRatioF();
+  QPixmap icon = DrawIcon(control.Text == "2" ? 2 : 1, qRound(32 * ratio));
+  icon.setDevicePixelRatio(ratio);
+  label->setPixmap(icon);
   LetClicksThrough(label);
   return label;
 }
@@ -175,14 +187,12 @@ void ShowItems(QListWidget *list, const TControlState &state) {
     list->insertItem(item, FromWindows1252(state.Items[static_cast<size_t>(item)]));
 
   int selection = state.Selection < list->count() ? state.Selection : -1;
-  bool current = selection < 0
-                     ? list->currentRow() < 0 && !list->selectionModel()->hasSelection()
-                     : list->currentRow() == selection && list->item(selection)->isSelected();
-  if (current)
+  if (SelectedRow(list) == selection)
     return;
-  list->setCurrentRow(selection);
   if (selection < 0)
     list->clearSelection();
+  else
+    list->setCurrentRow(selection);
 }
 
 void ShowLabel(QLabel *label, const TControlState &state) {
@@ -294,6 +304,11 @@ void ShowWholeItemsOnly(QListWidget *list) {
   int inner = list->height() - frame;
   if (row > 0 && inner > row)
     list->resize(list->width(), inner / row * row + frame);
+}
+
+int SelectedRow(const QListWidget *list) {
+  const QList<QListWidgetItem *> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
 bool TakesFocus(const TControlTemplate &control) {

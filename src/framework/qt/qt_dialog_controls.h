@@ -28,6 +28,11 @@ void ShowControlState(QWidget *widget, const TControlState &state);
 // a list the template lets touch the control below it keeps clear of it.
 void ShowWholeItemsOnly(QListWidget *list);
 
+// The selected row of a list; -1 when none is. The current row (the one
+// with the focus frame) is not a selection: Qt makes one as the list gets
+// the focus.
+int SelectedRow(const QListWidget *list);
+
 // Whether a widget takes part in keyboard focus (is not a label or a frame).
 bool TakesFocus(const TControlTemplate &control);
 

@@ -31,6 +31,14 @@ private:
   double height_;
 };
 
+class QWidget;
+
+// The units of a dialog's controls: from the largest font any kind of
+// control is drawn with in it (a style sheet or the desktop may give a
+// button or a label a font of its own), and never smaller than those of
+// the dialog font.
+DialogUnits UnitsOfControls(QWidget *dialog);
+
 // The font dialogs are shown in: the desktop's default font, the nearest
 // thing to the small system font the templates were laid out for.
 QFont DialogFont();

@@ -12,6 +12,9 @@
 
 int main(int argc, char **argv) {
   QApplication qtApp(argc, argv);
+  // The class of the program's windows on X11, which the desktop entry's
+  // StartupWMClass names; by default Qt would take the file name.
+  QCoreApplication::setApplicationName(QStringLiteral("Selwarth"));
   QApplication::setWindowIcon(ProgramWindowIcon());
   // The name of the installed desktop entry: Wayland desktops match the
   // window to the entry (its icon and name) by it.

@@ -1,0 +1,26 @@
+#pragma once
+
+// Where a main window opens and what is saved of it: its frame (title bar
+// and borders included), the same rectangle both ways, so that a window
+// closed at a place and size opens at that place and size again.
+//
+// The size of the borders is known only once the window manager has framed
+// the window (or the compositor's decorations are drawn); until then Qt
+// sizes the client area. The frame is therefore kept at the size it was
+// given whenever the borders change. On Wayland a client can neither know
+// nor choose where its window is: the position it was given is kept as the
+// one to save.
+
+#include <QObject>
+#include <QRect>
+
+class QWidget;
+
+// Places a top-level window that is not shown yet with its frame at frame.
+void PlaceFrame(QWidget *window, const QRect &frame);
+
+// The frame's rectangle as it is to be saved.
+QRect SavedFrame(const QWidget *window);
+
+// Whether windows on this platform can know and choose their position.
+bool WindowsHavePositions();

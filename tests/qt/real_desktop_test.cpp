@@ -1,0 +1,115 @@
+// The built program itself on an X server with the openbox window manager,
+// seen from outside as a desktop sees it: its window's class and where its
+// window opens start after start.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/background_process.h"
+#include "support/desktop_session.h"
+#include "support/package_bytes.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The value of key in an ini-style text ("" when absent).
+std::string Value(const std::string &text, const std::string &key) {
+  std::smatch found;
+  std::regex line("(^|\n)" + key + "=([^\r\n]*)");
+  return std::regex_search(text, found, line) ? found[2].str() : "";
+}
+
+class RealDesktopTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    std::vector<std::string> missing =
+        testsupport::MissingDesktopPrograms(testsupport::Desktop::Openbox);
+    if (!missing.empty())
+      GTEST_SKIP() << missing.front() << " is not installed (scripts/install-deps.sh installs it)";
+    session = std::make_unique<testsupport::DesktopSession>(testsupport::Desktop::Openbox);
+    testpackage::PackageLayout verse;
+    folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
+    std::filesystem::create_directories(config.Path() / "selwarth");
+  }
+
+  // Starts the program and waits until its window is shown, framed and
+  // still; the window's id, empty when it did not show.
+  std::string Start() {
+    testsupport::ProcessOptions options;
+    options.workingDirectory = folder.Path().string();
+    options.environment = session->Environment();
+    options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+    options.endWithCaller = true;
+    program = std::make_unique<testsupport::BackgroundProcess>(
+        testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
+    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 20s);
+    if (windows.empty())
+      return "";
+    std::string id = windows.front();
+    std::string last;
+    testsupport::WaitUntil(
+        [&] {
+          std::string now = session->RunX("xwininfo", {"-id", id, "-frame"}).output;
+          bool still = now == last;
+          last = now;
+          if (!still)
+            std::this_thread::sleep_for(150ms);
+          return still;
+        },
+        5s);
+    return id;
+  }
+  // Ends the program as a desktop's logout does; its exit status.
+  int Stop() {
+    program->Signal(SIGTERM);
+    return program->WaitForExit(20s);
+  }
+  std::string Settings() const { return config.Read("selwarth/SELWARTH.INI"); }
+
+  std::unique_ptr<testsupport::DesktopSession> session;
+  testsupport::TempDir folder;
+  testsupport::TempDir config;
+  std::unique_ptr<testsupport::BackgroundProcess> program;
+};
+
+TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
+  std::string entry = testsupport::ReadFileBytes(std::filesystem::path(testsupport::SourceTree()) /
+                                                 "data" / "io.github.selwarth.Selwarth.desktop");
+  std::string startupClass = Value(entry, "StartupWMClass");
+  ASSERT_FALSE(startupClass.empty());
+  std::string id = Start();
+  ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output() << session->Log();
+  std::string wmClass = session->RunX("xprop", {"-id", id, "WM_CLASS"}).output;
+  EXPECT_EQ(Stop(), 0) << program->Output();
+  // WM_CLASS(STRING) = "instance", "class"
+  std::smatch found;
+  ASSERT_TRUE(std::regex_search(wmClass, found, std::regex("\"([^\"]*)\", \"([^\"]*)\"")))
+      << wmClass;
+  EXPECT_EQ(found[2].str(), startupClass);
+}
+
+TEST_F(RealDesktopTest, AWindowClosedAtAPlaceOpensThereAfterThreeRestarts) {
+  config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nx=100\ny=100\ncx=500\ncy=300\n");
+  std::string seen;
+  for (int start = 1; start <= 4; ++start) {
+    ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+    EXPECT_EQ(Stop(), 0) << program->Output();
+    std::string settings = Settings();
+    seen += " " + Value(settings, "x") + "," + Value(settings, "y") + " " + Value(settings, "cx") +
+            "x" + Value(settings, "cy");
+  }
+  EXPECT_EQ(seen, " 100,100 500x300 100,100 500x300 100,100 500x300 100,100 500x300");
+}
+
+} // namespace
