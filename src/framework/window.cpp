@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/accelerator.h"
 #include "framework/application.h"
 #include "framework/backend.h"
 #include "framework/offset_dc.h"
@@ -94,6 +95,35 @@ void TWindow::DefaultProcessing(const TMessage &msg) {
     ScrollVertically(static_cast<unsigned>(msg.WParam & 0xFFFF),
                      static_cast<int>((msg.WParam >> 16) & 0xFFFF));
     break;
+  case WM_KEYDOWN:
+    ScrollByKey(static_cast<unsigned>(msg.WParam));
+    break;
+  default:
+    break;
+  }
+}
+
+void TWindow::ScrollByKey(unsigned virtualKey) {
+  // The keys move the text as the scroll bar's arrows, page areas and ends do.
+  switch (virtualKey) {
+  case VK_UP:
+    ScrollVertically(SB_LINEUP, 0);
+    break;
+  case VK_DOWN:
+    ScrollVertically(SB_LINEDOWN, 0);
+    break;
+  case VK_PRIOR:
+    ScrollVertically(SB_PAGEUP, 0);
+    break;
+  case VK_NEXT:
+    ScrollVertically(SB_PAGEDOWN, 0);
+    break;
+  case VK_HOME:
+    ScrollVertically(SB_TOP, 0);
+    break;
+  case VK_END:
+    ScrollVertically(SB_BOTTOM, 0);
+    break;
   default:
     break;
   }
@@ -176,9 +206,16 @@ void TWindow::SetTopmost(bool topmost) {
 void TWindow::SetScrollRange(int xRange, int yRange) {
   if (!Scroller)
     return;
+  const int xBefore = Scroller->XPos;
+  const int yBefore = Scroller->YPos;
   Scroller->SetRange(xRange, yRange);
-  if (created_)
-    CurrentBackend().ScrollerChanged(*this);
+  if (!created_)
+    return;
+  CurrentBackend().ScrollerChanged(*this);
+  // A shorter range pulled the position back: what was painted used the old
+  // one, with the top of the text cut off.
+  if (Scroller->XPos != xBefore || Scroller->YPos != yBefore)
+    Invalidate(true);
 }
 
 bool TWindow::SetTimer(unsigned id, unsigned periodMs) {
