@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -17,6 +19,54 @@ QColor ToQColor(TColor color) {
 
 std::string_view Prefix(std::string_view text, int count) {
   return text.substr(0, static_cast<size_t>(std::clamp(count, 0, static_cast<int>(text.size()))));
+}
+
+int RawFontIndex(QtDC::Face &face, const QRawFont &raw) {
+  for (std::size_t i = 0; i < face.rawFonts.size(); ++i)
+    if (face.rawFonts[i] == raw)
+      return static_cast<int>(i);
+  face.rawFonts.push_back(raw);
+  return static_cast<int>(face.rawFonts.size() - 1);
+}
+
+// The glyphs Qt draws a character with that the face's own font lacks: from
+// the font it falls back to.
+std::vector<QtDC::Glyph> FallbackGlyphs(QtDC::Face &face, const QString &character) {
+  QTextLayout layout(character, face.font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  std::vector<QtDC::Glyph> glyphs;
+  for (const QGlyphRun &run : layout.glyphRuns()) {
+    int font = RawFontIndex(face, run.rawFont());
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+      glyphs.push_back({font, indexes[i], positions[i] - QPointF(0, line.ascent())});
+  }
+  return glyphs;
+}
+
+// Which glyph draws each character: the face's own font's, else the one Qt
+// would fall back to.
+void FindGlyphs(QtDC::Face &face) {
+  face.rawFonts.push_back(QRawFont::fromFont(face.font));
+  QString printable;
+  for (int byte = 32; byte < 256; ++byte) {
+    char c = static_cast<char>(byte);
+    printable += FromWindows1252(std::string_view(&c, 1));
+  }
+  const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(printable);
+  for (int byte = 32; byte < 256; ++byte) {
+    qsizetype at = byte - 32;
+    auto &glyphs = face.glyphs[static_cast<std::size_t>(byte)];
+    if (byte == ' ')
+      continue; // a space only moves the pen
+    if (at < own.size() && own[at] != 0)
+      glyphs.push_back({0, own[at], QPointF()});
+    else
+      glyphs = FallbackGlyphs(face, printable.mid(at, 1));
+  }
 }
 
 // Faces are made once per description: finding a font and measuring its
@@ -37,6 +87,7 @@ std::shared_ptr<const QtDC::Face> FaceFor(const TFontDesc &desc) {
   }
   face->height = metrics.height();
   face->ascent = metrics.ascent();
+  FindGlyphs(*face);
   if (faces.size() > 256) // a run that asks for very many fonts
     faces.clear();
   return faces[key] = face;
@@ -61,8 +112,10 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
   while (size > 1 && QFontMetrics(font).height() > height)
     font.setPixelSize(--size);
   // Positions come from whole-pixel advances: keep Qt from placing glyphs
-  // between pixels.
+  // between pixels. Kerning would move glyphs off the measured positions
+  // wherever Qt lays text out itself (the glyphs are placed by our own table).
   font.setHintingPreference(QFont::PreferFullHinting);
+  font.setKerning(false);
   return font;
 }
 
@@ -88,17 +141,45 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
   if (bkMode_ == OPAQUE)
     painter_.fillRect(x, y, Width(line) + extra, face_->height, ToQColor(bkColor_));
   painter_.setPen(ToQColor(textColor_));
-  int baseline = y + face_->ascent;
-  if (extra == 0 || justifyBreaks_ <= 0) {
-    painter_.drawText(x, baseline, FromWindows1252(line));
-    return;
+  DrawGlyphs(x, y + face_->ascent, line);
+}
+
+void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
+  // Justified: the extra pixels spread evenly over the spaces, the remainder
+  // one each to the first.
+  const int breaks = std::max(1, justifyBreaks_);
+  const int extra = std::max(0, justifyExtra_);
+  int gap = 0;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  int runFont = -1;
+  auto flush = [&] {
+    if (indexes.isEmpty())
+      return;
+    QGlyphRun run;
+    run.setRawFont(face_->rawFonts[static_cast<std::size_t>(runFont)]);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter_.drawGlyphRun(QPointF(0, baseline), run);
+    indexes.clear();
+    positions.clear();
+  };
+  int pen = x;
+  for (char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    for (const Glyph &glyph : face_->glyphs[byte]) {
+      if (glyph.font != runFont) {
+        flush();
+        runFont = glyph.font;
+      }
+      indexes.append(glyph.index);
+      positions.append(QPointF(pen, 0) + glyph.offset);
+    }
+    pen += face_->advance[byte];
+    if (c == ' ' && gap < breaks)
+      pen += extra / breaks + (gap++ < extra % breaks ? 1 : 0);
   }
-  // Justified: the extra pixels spread evenly over the spaces.
-  QFont spread = face_->font;
-  spread.setWordSpacing(static_cast<qreal>(extra) / justifyBreaks_);
-  painter_.setFont(spread);
-  painter_.drawText(x, baseline, FromWindows1252(line));
-  painter_.setFont(face_->font);
+  flush();
 }
 
 void QtDC::SelectFont(const TFontDesc &font) {
