@@ -18,6 +18,7 @@
 #include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_file.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
 #include "framework/qt/qt_widgets.h"
@@ -67,6 +68,9 @@ protected:
       std::filesystem::copy_file(entry.path(), folder.Path() / entry.path().filename());
     ResetSettingsToDefaults();
     ResetDayState();
+    // Large type, so that the day is taller than a small window.
+    for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"})
+      WriteSettingInt(std::string(package) + "_fontsize", 30);
     testsupport::QtApp();
   }
   ~VerseWindowKeysQtTest() override { testsupport::DeleteDeferredWidgets(); }

@@ -18,15 +18,18 @@ void WaitPainter::PaintPending() {
 }
 
 bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
-  if (event->type() != QEvent::Close)
+  // The window system's close reaches the widget through its QWindow, which
+  // passes it on: it is held back at the widget.
+  if (event->type() != QEvent::Close || qobject_cast<QWidget *>(object) == nullptr)
     return false;
+  QPointer<QWidget> window = static_cast<QWidget *>(object);
   // Asked again from the event loop; should the program still be waiting
   // then, it is held back once more.
-  QPointer<QWidget> window = qobject_cast<QWidget *>(object);
-  if (window != nullptr)
-    QTimer::singleShot(0, this, [window] {
-      if (window != nullptr)
-        window->close();
-    });
+  QTimer::singleShot(0, this, [window] {
+    if (window != nullptr)
+      window->close();
+  });
+  // Not accepted: the window stays as it is.
+  event->ignore();
   return true;
 }
