@@ -71,7 +71,7 @@ TEST_F(VerseKeyboardTest, APositionPulledBackByAShorterRangeIsPaintedAgain) {
   AddLongDay();
   Run({[&] {
     SmallWindowPainted();
-    Press(VK_END);
+    Verse().HandleMessage(TMessage{WM_VSCROLL, SB_BOTTOM, 0});
     ASSERT_GT(Verse().Scroller->YPos, 0);
     // A window tall enough for the whole day: the range becomes 0 at the
     // next paint, and that paint still used the old position.
@@ -89,7 +89,7 @@ TEST_F(VerseKeyboardTest, TheRangeStayingPutDoesNotRepaint) {
   AddLongDay();
   Run({[&] {
     SmallWindowPainted();
-    Press(VK_DOWN);
+    Verse().HandleMessage(TMessage{WM_VSCROLL, SB_LINEDOWN, 0});
     backend.Resize(Frame(), 400, 100);
     const int invalidations = backend.InvalidationsOf(Verse());
     backend.Paint(Verse());
