@@ -1,6 +1,7 @@
 #include "view/drawing_record.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -11,6 +12,14 @@ bool MayShow(const TDrawCall &call, TRows rows) {
   const long long top = static_cast<long long>(call.b) - call.height;
   const long long bottom = static_cast<long long>(call.b) + 2LL * call.height;
   return bottom > rows.top && top < rows.bottom;
+}
+
+TDrawCall CallOf(TDrawCall::Kind kind, int a = 0, int b = 0) {
+  TDrawCall call;
+  call.kind = kind;
+  call.a = a;
+  call.b = b;
+  return call;
 }
 
 void MakeCall(const TDrawCall &call, TDC &dc, TRows rows) {
@@ -49,9 +58,9 @@ TRecordingDC::TRecordingDC(TDC &target, TRows rows, TDrawingRecord &record)
   fontHeight_ = target_.GetTextExtent("x", 1).cy;
 }
 
-void TRecordingDC::Make(const TDrawCall &call) {
+void TRecordingDC::Make(TDrawCall call) {
   MakeCall(call, target_, rows_);
-  record_.push_back(call);
+  record_.push_back(std::move(call));
 }
 
 TSize TRecordingDC::GetTextExtent(std::string_view text, int count) {
@@ -59,27 +68,32 @@ TSize TRecordingDC::GetTextExtent(std::string_view text, int count) {
 }
 
 void TRecordingDC::SetTextJustification(int extra, int breakCount) {
-  Make(TDrawCall{TDrawCall::Justify, extra, breakCount, 0, {}, {}});
+  Make(CallOf(TDrawCall::Justify, extra, breakCount));
 }
 
 void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   const auto length = static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(text.size())));
-  Make(TDrawCall{TDrawCall::Text, x, y, fontHeight_, {}, std::string(text.substr(0, length))});
+  TDrawCall call = CallOf(TDrawCall::Text, x, y);
+  call.height = fontHeight_;
+  call.text = std::string(text.substr(0, length));
+  Make(std::move(call));
 }
 
 void TRecordingDC::SelectFont(const TFontDesc &font) {
-  Make(TDrawCall{TDrawCall::Font, 0, 0, 0, font, {}});
+  TDrawCall call = CallOf(TDrawCall::Font);
+  call.font = font;
+  Make(std::move(call));
   fontHeight_ = target_.GetTextExtent("x", 1).cy;
 }
 
 void TRecordingDC::SetTextColor(TColor color) {
-  Make(TDrawCall{TDrawCall::TextColor, static_cast<int>(color), 0, 0, {}, {}});
+  Make(CallOf(TDrawCall::TextColor, static_cast<int>(color)));
 }
 
 void TRecordingDC::SetBkColor(TColor color) {
-  Make(TDrawCall{TDrawCall::BkColor, static_cast<int>(color), 0, 0, {}, {}});
+  Make(CallOf(TDrawCall::BkColor, static_cast<int>(color)));
 }
 
 void TRecordingDC::SetBkMode(int mode) {
-  Make(TDrawCall{TDrawCall::BkMode, mode, 0, 0, {}, {}});
+  Make(CallOf(TDrawCall::BkMode, mode));
 }

@@ -48,7 +48,7 @@ public:
   void SetBkMode(int mode) override;
 
 private:
-  void Make(const TDrawCall &call);
+  void Make(TDrawCall call);
 
   TDC &target_;
   TRows rows_;

@@ -29,14 +29,14 @@ int RawFontIndex(QtDC::Face &face, const QRawFont &raw) {
   return static_cast<int>(face.rawFonts.size() - 1);
 }
 
-// The glyphs Qt draws a character with that the face's own font lacks: from
-// the font it falls back to.
-std::vector<QtDC::Glyph> FallbackGlyphs(QtDC::Face &face, const QString &character) {
+// The glyphs Qt draws a character with that the face's own font lacks, from
+// the font it falls back to, and the character's advance.
+int FindFallbackGlyphs(QtDC::Face &face, const QString &character,
+                       std::vector<QtDC::Glyph> &glyphs) {
   QTextLayout layout(character, face.font);
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();
-  std::vector<QtDC::Glyph> glyphs;
   for (const QGlyphRun &run : layout.glyphRuns()) {
     int font = RawFontIndex(face, run.rawFont());
     const QList<quint32> indexes = run.glyphIndexes();
@@ -44,28 +44,35 @@ std::vector<QtDC::Glyph> FallbackGlyphs(QtDC::Face &face, const QString &charact
     for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
       glyphs.push_back({font, indexes[i], positions[i] - QPointF(0, line.ascent())});
   }
-  return glyphs;
+  return qRound(line.naturalTextWidth());
 }
 
-// Which glyph draws each character: the face's own font's, else the one Qt
-// would fall back to.
-void FindGlyphs(QtDC::Face &face) {
+// The advance of each character and the glyph that draws it: the face's own
+// font's, else the one Qt would fall back to. The face's own advances are
+// asked for all at once: one shaping of each character, as measuring it
+// alone would do, costs milliseconds at every start.
+void MeasureCharacters(QtDC::Face &face) {
   face.rawFonts.push_back(QRawFont::fromFont(face.font));
+  const QRawFont &own = face.rawFonts[0];
   QString printable;
   for (int byte = 32; byte < 256; ++byte) {
     char c = static_cast<char>(byte);
     printable += FromWindows1252(std::string_view(&c, 1));
   }
-  const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(printable);
+  const QList<quint32> ownGlyphs = own.glyphIndexesForString(printable);
+  const QList<QPointF> ownAdvances = own.advancesForGlyphIndexes(ownGlyphs);
   for (int byte = 32; byte < 256; ++byte) {
-    qsizetype at = byte - 32;
-    auto &glyphs = face.glyphs[static_cast<std::size_t>(byte)];
-    if (byte == ' ')
-      continue; // a space only moves the pen
-    if (at < own.size() && own[at] != 0)
-      glyphs.push_back({0, own[at], QPointF()});
-    else
-      glyphs = FallbackGlyphs(face, printable.mid(at, 1));
+    const qsizetype at = byte - 32;
+    const auto slot = static_cast<std::size_t>(byte);
+    if (!printable[at].isPrint() && byte != ' ')
+      continue; // a control shows nothing and takes no room
+    if (at < ownGlyphs.size() && ownGlyphs[at] != 0 && at < ownAdvances.size()) {
+      face.advance[slot] = qRound(ownAdvances[at].x());
+      if (byte != ' ') // a space only moves the pen
+        face.glyphs[slot].push_back({0, ownGlyphs[at], QPointF()});
+    } else {
+      face.advance[slot] = FindFallbackGlyphs(face, printable.mid(at, 1), face.glyphs[slot]);
+    }
   }
 }
 
@@ -80,14 +87,9 @@ std::shared_ptr<const QtDC::Face> FaceFor(const TFontDesc &desc) {
   auto face = std::make_shared<QtDC::Face>();
   face->font = QtDC::MakeFont(desc);
   QFontMetrics metrics(face->font);
-  for (int byte = 0; byte < 256; ++byte) {
-    char c = static_cast<char>(byte);
-    face->advance[static_cast<std::size_t>(byte)] =
-        byte < 32 ? 0 : metrics.horizontalAdvance(FromWindows1252(std::string_view(&c, 1)));
-  }
   face->height = metrics.height();
   face->ascent = metrics.ascent();
-  FindGlyphs(*face);
+  MeasureCharacters(*face);
   if (faces.size() > 256) // a run that asks for very many fonts
     faces.clear();
   return faces[key] = face;
@@ -104,18 +106,30 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
   if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
     font.setFamily(FromWindows1252(desc.FaceName));
   font.setItalic(desc.Italic);
-  // The height asked for is the cell (ascent + descent), not the em: take
-  // the largest pixel size whose cell is no taller.
-  int height = std::clamp(desc.Height, 1, 2000);
-  int size = height;
-  font.setPixelSize(size);
-  while (size > 1 && QFontMetrics(font).height() > height)
-    font.setPixelSize(--size);
   // Positions come from whole-pixel advances: keep Qt from placing glyphs
   // between pixels. Kerning would move glyphs off the measured positions
   // wherever Qt lays text out itself (the glyphs are placed by our own table).
+  // Both are set before the sizes are tried, so that the font engine of the
+  // size found is the one the face then uses.
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setKerning(false);
+  // The height asked for is the cell (ascent + descent), not the em: take
+  // the largest pixel size whose cell is no taller. Each size tried loads a
+  // font, so the search starts from the size the cell's proportion gives.
+  const int height = std::clamp(desc.Height, 1, 2000);
+  auto cell = [&font](int size) {
+    font.setPixelSize(size);
+    return QFontMetrics(font).height();
+  };
+  int size = height;
+  if (const int tallest = cell(height); tallest > height) {
+    size = std::clamp(height * height / tallest, 1, std::max(1, height - 1));
+    while (size > 1 && cell(size) > height)
+      --size;
+    while (size + 1 < height && cell(size + 1) <= height)
+      ++size;
+  }
+  font.setPixelSize(size);
   return font;
 }
 
