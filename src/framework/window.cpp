@@ -1,6 +1,7 @@
 #include "framework/window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/accelerator.h"
 #include "framework/application.h"
@@ -105,28 +106,13 @@ void TWindow::DefaultProcessing(const TMessage &msg) {
 
 void TWindow::ScrollByKey(unsigned virtualKey) {
   // The keys move the text as the scroll bar's arrows, page areas and ends do.
-  switch (virtualKey) {
-  case VK_UP:
-    ScrollVertically(SB_LINEUP, 0);
-    break;
-  case VK_DOWN:
-    ScrollVertically(SB_LINEDOWN, 0);
-    break;
-  case VK_PRIOR:
-    ScrollVertically(SB_PAGEUP, 0);
-    break;
-  case VK_NEXT:
-    ScrollVertically(SB_PAGEDOWN, 0);
-    break;
-  case VK_HOME:
-    ScrollVertically(SB_TOP, 0);
-    break;
-  case VK_END:
-    ScrollVertically(SB_BOTTOM, 0);
-    break;
-  default:
-    break;
-  }
+  static constexpr std::pair<unsigned, unsigned> KeyCodes[] = {
+      {VK_UP, SB_LINEUP},     {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP},
+      {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM},
+  };
+  for (const auto &[key, code] : KeyCodes)
+    if (key == virtualKey)
+      ScrollVertically(code, 0);
 }
 
 void TWindow::ScrollVertically(unsigned code, int thumbPosition) {

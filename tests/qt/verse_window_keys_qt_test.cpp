@@ -29,12 +29,7 @@
 
 namespace {
 
-QMainWindow *ShownFrame() {
-  for (QWidget *top : QApplication::topLevelWidgets())
-    if (auto *frame = qobject_cast<QMainWindow *>(top); frame != nullptr && frame->isVisible())
-      return frame;
-  return nullptr;
-}
+using testsupport::ShownFrame;
 
 void Key(QWidget *target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = {}) {
   QKeyEvent event(type, key, modifiers);

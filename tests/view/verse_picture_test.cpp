@@ -15,6 +15,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
+#include "view/day_entry_builder.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
 
@@ -31,17 +32,7 @@ std::vector<Drawn> DrawnBy(const HeadlessDC &dc) {
   return drawn;
 }
 
-std::unique_ptr<TDayEntry> Entry(std::string title, std::string body, char marker,
-                                 std::string trailer, int fontSize) {
-  auto entry = std::make_unique<TDayEntry>();
-  entry->Title = std::move(title);
-  entry->Text = std::move(body);
-  entry->Marker = marker;
-  entry->Trailer = std::move(trailer);
-  entry->FontName = "Serif";
-  entry->FontSize = static_cast<std::int16_t>(fontSize);
-  return entry;
-}
+using testsupport::Entry;
 
 // A day with every kind of trailer, a body in two pieces and a Greek heading
 // that borrows the font before it.
