@@ -22,6 +22,23 @@ TEST(QtDCTest, AFontHeightIsTheCellHeightInPixels) {
     }
 }
 
+// The height measured is the one Qt gives the font that is made (a raw font
+// scaled to another size can round it differently).
+TEST(QtDCTest, TheMeasuredHeightIsTheFontsCellHeight) {
+  testsupport::QtApp();
+  QImage image(10, 10, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtDC dc(painter);
+  for (const char *face : {"System", "DejaVu Serif", "DejaVu Sans Mono"})
+    for (bool italic : {false, true})
+      for (int height = 6; height <= 60; height += 3) {
+        TFontDesc desc{face, height, italic};
+        dc.SelectFont(desc);
+        EXPECT_EQ(dc.GetTextExtent("x", 1).cy, QFontMetrics(QtDC::MakeFont(desc)).height())
+            << face << " " << height << (italic ? " italic" : "");
+      }
+}
+
 TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
   testsupport::QtApp();
   QImage image(400, 60, QImage::Format_RGB32);

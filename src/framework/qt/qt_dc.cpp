@@ -47,61 +47,52 @@ int FindFallbackGlyphs(QtDC::Face &face, const QString &character,
   return qRound(line.naturalTextWidth());
 }
 
-// The advance of each character and the glyph that draws it: the face's own
-// font's, else the one Qt would fall back to. The face's own advances are
-// asked for all at once: one shaping of each character, as measuring it
-// alone would do, costs milliseconds at every start.
-void MeasureCharacters(QtDC::Face &face) {
-  face.rawFonts.push_back(QRawFont::fromFont(face.font));
-  const QRawFont &own = face.rawFonts[0];
-  QString printable;
-  for (int byte = 32; byte < 256; ++byte) {
-    char c = static_cast<char>(byte);
-    printable += FromWindows1252(std::string_view(&c, 1));
+constexpr int Unmeasured = -1;
+
+QString CharacterOf(unsigned char byte) {
+  const char c = static_cast<char>(byte);
+  return FromWindows1252(std::string_view(&c, 1));
+}
+
+// Which glyph of the face's own font draws each character (0: none); the
+// advances wait until a character is first used.
+void FindOwnGlyphs(QtDC::Face &face) {
+  face.advance.fill(Unmeasured);
+  QString all;
+  for (int byte = 0; byte < 256; ++byte)
+    all += CharacterOf(static_cast<unsigned char>(byte));
+  const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(all);
+  for (qsizetype byte = 0; byte < 256 && byte < own.size(); ++byte)
+    face.ownGlyph[static_cast<std::size_t>(byte)] = own[byte];
+}
+
+// Measures a character and finds the glyph that draws it: the face's own
+// font's, else the one Qt would fall back to.
+void MeasureCharacter(QtDC::Face &face, unsigned char byte) {
+  const QString character = CharacterOf(byte);
+  int &advance = face.advance[byte];
+  const quint32 own = face.ownGlyph[byte];
+  if (byte < 32 || (!character[0].isPrint() && byte != ' ')) {
+    advance = 0; // a control shows nothing and takes no room
+  } else if (own != 0) {
+    advance = qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
+    if (byte != ' ') // a space only moves the pen
+      face.glyphs[byte].push_back({0, own, QPointF()});
+  } else {
+    advance = FindFallbackGlyphs(face, character, face.glyphs[byte]);
   }
-  const QList<quint32> ownGlyphs = own.glyphIndexesForString(printable);
-  const QList<QPointF> ownAdvances = own.advancesForGlyphIndexes(ownGlyphs);
-  for (int byte = 32; byte < 256; ++byte) {
-    const qsizetype at = byte - 32;
-    const auto slot = static_cast<std::size_t>(byte);
-    if (!printable[at].isPrint() && byte != ' ')
-      continue; // a control shows nothing and takes no room
-    if (at < ownGlyphs.size() && ownGlyphs[at] != 0 && at < ownAdvances.size()) {
-      face.advance[slot] = qRound(ownAdvances[at].x());
-      if (byte != ' ') // a space only moves the pen
-        face.glyphs[slot].push_back({0, ownGlyphs[at], QPointF()});
-    } else {
-      face.advance[slot] = FindFallbackGlyphs(face, printable.mid(at, 1), face.glyphs[slot]);
-    }
-  }
 }
 
-// Faces are made once per description: finding a font and measuring its
-// characters costs far more than a paint can spend on every entry.
-std::shared_ptr<const QtDC::Face> FaceFor(const TFontDesc &desc) {
-  static std::map<std::tuple<std::string, int, bool>, std::shared_ptr<const QtDC::Face>> faces;
-  auto key = std::make_tuple(desc.FaceName, desc.Height, desc.Italic);
-  auto found = faces.find(key);
-  if (found != faces.end())
-    return found->second;
-  auto face = std::make_shared<QtDC::Face>();
-  face->font = QtDC::MakeFont(desc);
-  QFontMetrics metrics(face->font);
-  face->height = metrics.height();
-  face->ascent = metrics.ascent();
-  MeasureCharacters(*face);
-  if (faces.size() > 256) // a run that asks for very many fonts
-    faces.clear();
-  return faces[key] = face;
+int AdvanceOf(QtDC::Face &face, unsigned char byte) {
+  if (face.advance[byte] == Unmeasured)
+    MeasureCharacter(face, byte);
+  return face.advance[byte];
 }
 
-} // namespace
-
-QtDC::QtDC(QPainter &painter) : painter_(painter), face_(FaceFor(TFontDesc{})) {
-  painter_.setFont(face_->font);
-}
-
-QFont QtDC::MakeFont(const TFontDesc &desc) {
+// The font for a description. The height asked for is the cell (ascent +
+// descent), not the em: the font gets the largest pixel size whose cell is
+// no taller.
+QFont SizedFont(const TFontDesc &desc) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
     font.setFamily(FromWindows1252(desc.FaceName));
@@ -113,9 +104,8 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
   // size found is the one the face then uses.
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setKerning(false);
-  // The height asked for is the cell (ascent + descent), not the em: take
-  // the largest pixel size whose cell is no taller. Each size tried loads a
-  // font, so the search starts from the size the cell's proportion gives.
+  // Each size tried loads a font: the search starts from the size the
+  // cell's proportion gives.
   const int height = std::clamp(desc.Height, 1, 2000);
   auto cell = [&font](int size) {
     font.setPixelSize(size);
@@ -133,10 +123,40 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
   return font;
 }
 
-int QtDC::Width(std::string_view text) const {
+// Faces are made once per description: finding a font and measuring its
+// characters costs far more than a paint can spend on every entry.
+std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
+  static std::map<std::tuple<std::string, int, bool>, std::shared_ptr<QtDC::Face>> faces;
+  auto key = std::make_tuple(desc.FaceName, desc.Height, desc.Italic);
+  auto found = faces.find(key);
+  if (found != faces.end())
+    return found->second;
+  auto face = std::make_shared<QtDC::Face>();
+  face->font = SizedFont(desc);
+  QFontMetrics metrics(face->font);
+  face->height = metrics.height();
+  face->ascent = metrics.ascent();
+  face->rawFonts.push_back(QRawFont::fromFont(face->font));
+  FindOwnGlyphs(*face);
+  if (faces.size() > 256) // a run that asks for very many fonts
+    faces.clear();
+  return faces[key] = face;
+}
+
+} // namespace
+
+QtDC::QtDC(QPainter &painter) : painter_(painter), face_(FaceFor(TFontDesc{})) {
+  painter_.setFont(face_->font);
+}
+
+QFont QtDC::MakeFont(const TFontDesc &desc) {
+  return SizedFont(desc);
+}
+
+int QtDC::Width(std::string_view text) {
   int width = 0;
   for (char c : text)
-    width += face_->advance[static_cast<unsigned char>(c)];
+    width += AdvanceOf(*face_, static_cast<unsigned char>(c));
   return width;
 }
 
@@ -181,6 +201,7 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
   int pen = x;
   for (char c : line) {
     const auto byte = static_cast<unsigned char>(c);
+    const int advance = AdvanceOf(*face_, byte); // finds the glyphs too
     for (const Glyph &glyph : face_->glyphs[byte]) {
       if (glyph.font != runFont) {
         flush();
@@ -189,7 +210,7 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
       indexes.append(glyph.index);
       positions.append(QPointF(pen, 0) + glyph.offset);
     }
-    pen += face_->advance[byte];
+    pen += advance;
     if (c == ' ' && gap < breaks)
       pen += extra / breaks + (gap++ < extra % breaks ? 1 : 0);
   }

@@ -47,10 +47,12 @@ public:
   };
 
   // A font with what measuring and drawing need of it, made once per
-  // description.
+  // description. A character is measured the first time it is asked for:
+  // measuring means loading its glyph, and a day uses few of the 256.
   struct Face {
     QFont font;
-    std::array<int, 256> advance{};
+    std::array<int, 256> advance{};      // -1: not measured yet
+    std::array<quint32, 256> ownGlyph{}; // in rawFonts[0]; 0: none
     std::array<std::vector<Glyph>, 256> glyphs;
     std::vector<QRawFont> rawFonts;
     int height = 0;
@@ -58,13 +60,13 @@ public:
   };
 
 private:
-  int Width(std::string_view text) const;
+  int Width(std::string_view text);
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
   void DrawGlyphs(int x, int baseline, std::string_view line);
 
   QPainter &painter_;
-  std::shared_ptr<const Face> face_;
+  std::shared_ptr<Face> face_;
   TColor textColor_ = 0;
   TColor bkColor_ = MakeColor(255, 255, 255);
   int bkMode_ = OPAQUE;
