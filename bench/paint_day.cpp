@@ -1,7 +1,12 @@
-// Laying out and painting a day of 50 entries of 1,000 characters each, as
-// every paint does (nothing is cached between paints): on the headless
-// backend's device context, and with QPainter into an offscreen image when
-// the Qt backend is built.
+// Laying out and painting a day of 50 entries of 1,000 characters each: on
+// the headless backend's device context, and with QPainter into an offscreen
+// image of 800 x 600 pixels when the Qt backend is built. Three kinds of
+// paint:
+//  - PaintDay: everything laid out and drawn, nothing kept (the layout alone);
+//  - LayOutAndPaintDay: the verse window's first paint after a change of
+//    width, day or fonts: laid out afresh, the window's rows drawn;
+//  - RepaintDay: a scroll or an expose: the kept drawing drawn again at
+//    another scroll position.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +17,7 @@
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
 #include "view/verse_painter.h"
+#include "view/verse_picture.h"
 
 #ifdef SELWARTH_BENCH_QT
 #include <QApplication>
@@ -67,12 +73,17 @@ void BM_PaintDayHeadless(benchmark::State &state) {
 BENCHMARK(BM_PaintDayHeadless)->Unit(benchmark::kMillisecond);
 
 #ifdef SELWARTH_BENCH_QT
-void BM_PaintDayQt(benchmark::State &state) {
+// The one application of the process, made on first use.
+void EnsureQtApp() {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "bench";
   static char *argv[] = {name, nullptr};
   static QApplication app(argc, argv);
+}
+
+void BM_PaintDayQt(benchmark::State &state) {
+  EnsureQtApp();
   ResetSettingsToDefaults();
   auto day = DayOf50Entries();
   QImage image(800, 600, QImage::Format_RGB32);
@@ -84,6 +95,52 @@ void BM_PaintDayQt(benchmark::State &state) {
   }
 }
 BENCHMARK(BM_PaintDayQt)->Unit(benchmark::kMillisecond);
+
+// The window's rows at the scroll position of the iteration: a step of 100
+// pixels further each time, through the whole day.
+TRows RowsAt(int step) {
+  int top = (step % 100) * 100;
+  return TRows{top, top + 600};
+}
+
+void BM_LayOutAndPaintDayQt(benchmark::State &state) {
+  EnsureQtApp();
+  ResetSettingsToDefaults();
+  auto day = DayOf50Entries();
+  QImage image(800, 600, QImage::Format_RGB32);
+  int step = 0;
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDC dc(painter);
+    TVersePicture picture;
+    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(step++), day.get());
+  }
+}
+BENCHMARK(BM_LayOutAndPaintDayQt)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintDayQt(benchmark::State &state) {
+  EnsureQtApp();
+  ResetSettingsToDefaults();
+  auto day = DayOf50Entries();
+  QImage image(800, 600, QImage::Format_RGB32);
+  TVersePicture picture;
+  {
+    QPainter painter(&image);
+    QtDC dc(painter);
+    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(0), day.get());
+  }
+  int step = 1;
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDC dc(painter);
+    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(step++), day.get());
+  }
+  if (picture.LaidOut())
+    state.SkipWithError("the day was laid out again");
+}
+BENCHMARK(BM_RepaintDayQt)->Unit(benchmark::kMillisecond);
 #endif
 
 } // namespace

@@ -2,11 +2,15 @@
 // the sample packages with settings of its own:
 //  - Selwarth to its first painted frame, on the headless backend and on Qt
 //    (offscreen), and its peak resident size after idling two seconds;
+//  - Selwarth under Qt side by side with a minimal Qt Widgets program (a
+//    main window with a menu bar and a painted client), started in turn, and
+//    the ratio of their median times;
 //  - `qxp today` beside the system's `fortune` and `verse` printing their
 //    text (skipped when they are not installed: fortune-mod, verse).
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -121,6 +125,48 @@ void BM_StartupToFirstPaintQt(benchmark::State &state) {
   Measure(state, Built("startup_probe"), {"qt"}, Offscreen);
 }
 BENCHMARK(BM_StartupToFirstPaintQt)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Each iteration starts Selwarth and the minimal program in turn (the one
+// first that went second before), so that the load of the machine falls on
+// both alike; both end the process right after their first painted frame. The figure that counts is
+// the counter "ratio": the median time of Selwarth over that of the minimal program.
+void BM_StartupQtBesideMinimalQt(benchmark::State &state) {
+  const std::string selwarth = Built("startup_probe");
+  const std::string minimal = Built("minimal_qt_probe");
+  if (!fs::exists(selwarth) || !fs::exists(minimal)) {
+    state.SkipWithError("the Qt probes are not built");
+    return;
+  }
+  std::vector<double> ours, floor;
+  bool oursFirst = true;
+  for (auto _ : state) {
+    const std::vector<std::string> mode{"qt-first-paint"};
+    Finished a = oursFirst ? Run(selwarth, mode, Offscreen) : Run(minimal, {}, Offscreen);
+    Finished b = oursFirst ? Run(minimal, {}, Offscreen) : Run(selwarth, mode, Offscreen);
+    const Finished &selwarthRun = oursFirst ? a : b;
+    const Finished &minimalRun = oursFirst ? b : a;
+    if (selwarthRun.status != 0 || minimalRun.status != 0) {
+      state.SkipWithError("a probe failed");
+      return;
+    }
+    ours.push_back(selwarthRun.seconds);
+    floor.push_back(minimalRun.seconds);
+    state.SetIterationTime(selwarthRun.seconds);
+    oursFirst = !oursFirst;
+  }
+  state.counters["selwarth_ms"] = Median(ours) * 1000;
+  state.counters["minimal_qt_ms"] = Median(floor) * 1000;
+  state.counters["ratio"] = Median(floor) > 0 ? Median(ours) / Median(floor) : 0;
+}
+BENCHMARK(BM_StartupQtBesideMinimalQt)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(21);
 
 // The time includes the two seconds of idling; the figure that counts is
 // peak_rss_MiB.

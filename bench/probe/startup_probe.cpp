@@ -1,13 +1,17 @@
 // Starts as the program does and ends at its first painted frame of the
 // main window (or after idling there a while), closing as File/Exit does.
-// The start-up and memory benchmarks run it as a whole process.
+// The start-up and memory benchmarks run it as a whole process. With
+// "qt-first-paint" it ends the process right after that frame instead, as
+// minimal_qt_probe does, so that the two are timed to the same point.
 //
-//   startup_probe headless|qt [IDLE_MS]
+//   startup_probe headless|qt|qt-first-paint [IDLE_MS]
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <unistd.h>
 
 #include "app/run_application.h"
 #include "app/verse_window.h"
@@ -49,11 +53,17 @@ int RunHeadless(int argc, char **argv, int idleMs) {
 // close is queued, so the paint finishes first).
 class FirstPaint : public QObject {
 public:
-  explicit FirstPaint(int idleMs) : idleMs_(idleMs) {}
+  FirstPaint(int idleMs, bool endAtOnce) : idleMs_(idleMs), endAtOnce_(endAtOnce) {}
   bool eventFilter(QObject *object, QEvent *event) override {
     if (!seen_ && event->type() == QEvent::Paint && IsTextArea(object)) {
       seen_ = true;
-      QTimer::singleShot(idleMs_, [] { CloseMainWindow(); });
+      if (endAtOnce_)
+        QTimer::singleShot(0, [] {
+          std::fflush(nullptr);
+          _exit(0);
+        });
+      else
+        QTimer::singleShot(idleMs_, [] { CloseMainWindow(); });
     }
     return false;
   }
@@ -71,13 +81,14 @@ private:
   }
 
   int idleMs_;
+  bool endAtOnce_;
   bool seen_ = false;
 };
 
-int RunQt(int argc, char **argv, int idleMs) {
+int RunQt(int argc, char **argv, int idleMs, bool endAtFirstPaint) {
   QApplication qtApp(argc, argv);
   QtBackend backend;
-  FirstPaint firstPaint(idleMs);
+  FirstPaint firstPaint(idleMs, endAtFirstPaint);
   qtApp.installEventFilter(&firstPaint);
   Module().CmdShow = SW_SHOWNORMAL;
   return RunApplication(argc, argv);
@@ -93,8 +104,8 @@ int main(int argc, char **argv) {
   if (mode == "headless")
     return RunHeadless(programArgc, argv, idleMs);
 #ifdef SELWARTH_BENCH_QT
-  if (mode == "qt")
-    return RunQt(programArgc, argv, idleMs);
+  if (mode == "qt" || mode == "qt-first-paint")
+    return RunQt(programArgc, argv, idleMs, mode == "qt-first-paint");
 #endif
   return 2;
 }

@@ -63,6 +63,7 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvMessage(WM_SIZE, &W::EvSize),
       EvMessage(WM_TIMER, &W::EvTimer),
       EvMessage(WM_LBUTTONDBLCLK, &W::EvLButtonDblClk),
+      EvMessage(WM_SYSCOMMAND, &W::EvSysCommand),
   };
   return table;
 }
@@ -321,9 +322,16 @@ void TVerseWindow::EvLButtonDblClk(const TMessage &) {
     PostMessage(WM_COMMAND, CM_HIDEMENUS);
 }
 
-void TVerseWindow::Paint(TDC &dc, bool, const TRect &) {
+// With the menus hidden, the key that would open the menu bar (Alt or F10)
+// brings them back, as the double click does: the keyboard's way back.
+void TVerseWindow::EvSysCommand(const TMessage &msg) {
+  if (msg.WParam == SC_KEYMENU && HideMenu != 0)
+    PostMessage(WM_COMMAND, CM_HIDEMENUS);
+}
+
+void TVerseWindow::Paint(TDC &dc, bool, const TRect &rect) {
   TRect client = GetClientRect();
-  PaintDayEntries(dc, client, DayEntries.get());
+  Picture.Paint(dc, client, TRows{rect.top, rect.bottom}, DayEntries.get());
   if (!ScrollRangeStale || !Scroller)
     return;
   ScrollRangeStale = false;

@@ -9,6 +9,7 @@
 #include "dde/conversation_slot.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
+#include "view/verse_picture.h"
 
 class TCalendar;
 class TReferencesDialog;
@@ -28,6 +29,8 @@ public:
 
   // Recompute the vertical scroll range at the end of the next paint.
   bool ScrollRangeStale = true;
+  // The day's drawing, kept while nothing it was laid out with changed.
+  TVersePicture Picture;
   // The modeless Calendar; valid while CalendarOpen is set.
   std::unique_ptr<TCalendar> CalendarDialog;
   // The modeless References dialog; valid while ReferencesOpen is set.
@@ -44,6 +47,7 @@ public:
   void EvSize(const TMessage &msg);
   void EvTimer(const TMessage &msg);
   void EvLButtonDblClk(const TMessage &msg);
+  void EvSysCommand(const TMessage &msg);
 
 protected:
   void SetupWindow() override;

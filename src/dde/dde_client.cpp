@@ -42,6 +42,8 @@ bool StartDdeClient(std::uint32_t &instId, PFNCALLBACK callback) {
   }
   instId = id;
   DdeSetWatchHook(id, [id] { WatchConversations(id); });
+  // A partner that is slow to answer must not leave the windows blank.
+  DdeSetWaitHook(id, [] { CurrentBackend().PaintWhileBusy(); });
   WatchConversations(id);
   return true;
 }
@@ -50,6 +52,7 @@ void StopDdeClient(std::uint32_t instId) {
   if (instId == 0)
     return;
   DdeSetWatchHook(instId, {});
+  DdeSetWaitHook(instId, {});
   CurrentBackend().WatchSockets({}, {});
   DdeUninitialize(instId);
 }

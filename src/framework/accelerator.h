@@ -9,13 +9,20 @@
 #include <vector>
 
 // Virtual key codes of the keys the program uses.
-inline constexpr unsigned VK_LEFT = 0x25;
-inline constexpr unsigned VK_RIGHT = 0x27;
+inline constexpr unsigned VK_MENU = 0x12;  // Alt
+inline constexpr unsigned VK_PRIOR = 0x21; // Page Up
+inline constexpr unsigned VK_NEXT = 0x22;  // Page Down
+inline constexpr unsigned VK_END = 0x23;
 inline constexpr unsigned VK_HOME = 0x24;
+inline constexpr unsigned VK_LEFT = 0x25;
+inline constexpr unsigned VK_UP = 0x26;
+inline constexpr unsigned VK_RIGHT = 0x27;
+inline constexpr unsigned VK_DOWN = 0x28;
 inline constexpr unsigned VK_F4 = 0x73;
 inline constexpr unsigned VK_F7 = 0x76;
 inline constexpr unsigned VK_F8 = 0x77;
 inline constexpr unsigned VK_F9 = 0x78;
+inline constexpr unsigned VK_F10 = 0x79;
 
 struct TAccelerator {
   enum Kind { Character, VirtualKey };

@@ -57,6 +57,12 @@ public:
   // A new call replaces the set; an empty set stops watching.
   virtual void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) = 0;
 
+  // Paints what needs painting now, and does nothing else: no input, no
+  // posted message, no timer's or socket's work, no close reaches the
+  // program. Called every few milliseconds while the program waits for a
+  // DDE partner, so that its windows do not go blank.
+  virtual void PaintWhileBusy() = 0;
+
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.
   virtual bool SetClipboardText(std::string_view text) = 0;

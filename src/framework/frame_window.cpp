@@ -68,6 +68,21 @@ bool TFrameWindow::TranslateKey(TKeyPress key) {
   return true;
 }
 
+bool TFrameWindow::KeyDown(TKeyPress key) {
+  if (TranslateKey(key))
+    return true;
+  if (key.ctrl || key.virtualKey == 0)
+    return false;
+  if (key.virtualKey == VK_F10 || key.virtualKey == VK_MENU) {
+    HandleMessage(TMessage{WM_SYSCOMMAND, SC_KEYMENU, 0});
+    return true;
+  }
+  if (!client_ || !client_->IsCreated())
+    return false;
+  client_->HandleMessage(TMessage{WM_KEYDOWN, key.virtualKey, 0});
+  return true;
+}
+
 void TFrameWindow::MenuCommand(unsigned id) {
   if (QueryCommand(id).Enabled())
     HandleMessage(CommandMessage(id));
@@ -76,6 +91,13 @@ void TFrameWindow::MenuCommand(unsigned id) {
 bool TFrameWindow::Respond(const TMessage &msg) {
   // Commands reach the client first.
   if (msg.Id == WM_COMMAND && client_ && client_->IsCreated()) {
+    client_->HandleMessage(msg);
+    return true;
+  }
+  // Without a menu bar the menu key has nothing to open: the client may
+  // have a use for it (bringing its menu back).
+  if (msg.Id == WM_SYSCOMMAND && msg.WParam == SC_KEYMENU && !menu_ && client_ &&
+      client_->IsCreated()) {
     client_->HandleMessage(msg);
     return true;
   }

@@ -39,6 +39,11 @@ public:
   // A key the user pressed: sends the command of a matching accelerator
   // when that command is enabled. True when a command was sent.
   bool TranslateKey(TKeyPress key);
+  // A key the user pressed while the frame has the focus: an accelerator's
+  // command when one matches; else F10 or Alt alone is the menu key
+  // (WM_SYSCOMMAND SC_KEYMENU to the frame); else the client gets the key
+  // (WM_KEYDOWN) when Ctrl is not held. False when nobody took it.
+  bool KeyDown(TKeyPress key);
   // A menu item was chosen: sends its command when it is enabled.
   void MenuCommand(unsigned id);
   // Whether a command is enabled now (client, then frame).

@@ -13,7 +13,9 @@ inline constexpr TMsgId WM_SIZE = 0x0005;
 inline constexpr TMsgId WM_PAINT = 0x000F;
 inline constexpr TMsgId WM_CLOSE = 0x0010;
 inline constexpr TMsgId WM_QUIT = 0x0012;
+inline constexpr TMsgId WM_KEYDOWN = 0x0100;
 inline constexpr TMsgId WM_COMMAND = 0x0111;
+inline constexpr TMsgId WM_SYSCOMMAND = 0x0112;
 inline constexpr TMsgId WM_TIMER = 0x0113;
 inline constexpr TMsgId WM_VSCROLL = 0x0115;
 inline constexpr TMsgId WM_LBUTTONDBLCLK = 0x0203;
@@ -21,6 +23,12 @@ inline constexpr TMsgId WM_LBUTTONDBLCLK = 0x0203;
 // WM_SIZE: WParam the size type, LParam the client width (low word) and
 // height (high word).
 inline constexpr std::uintptr_t SIZE_RESTORED = 0;
+
+// WM_KEYDOWN: WParam the virtual key (accelerator.h) of a key that no
+// accelerator took.
+// WM_SYSCOMMAND: WParam the command. SC_KEYMENU: the user pressed the key
+// that opens the menu bar (Alt alone, or F10).
+inline constexpr std::uintptr_t SC_KEYMENU = 0xF100;
 
 struct TMessage {
   TMsgId Id = 0;

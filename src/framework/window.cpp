@@ -1,7 +1,9 @@
 #include "framework/window.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "framework/accelerator.h"
 #include "framework/application.h"
 #include "framework/backend.h"
 #include "framework/offset_dc.h"
@@ -94,9 +96,23 @@ void TWindow::DefaultProcessing(const TMessage &msg) {
     ScrollVertically(static_cast<unsigned>(msg.WParam & 0xFFFF),
                      static_cast<int>((msg.WParam >> 16) & 0xFFFF));
     break;
+  case WM_KEYDOWN:
+    ScrollByKey(static_cast<unsigned>(msg.WParam));
+    break;
   default:
     break;
   }
+}
+
+void TWindow::ScrollByKey(unsigned virtualKey) {
+  // The keys move the text as the scroll bar's arrows, page areas and ends do.
+  static constexpr std::pair<unsigned, unsigned> KeyCodes[] = {
+      {VK_UP, SB_LINEUP},     {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP},
+      {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM},
+  };
+  for (const auto &[key, code] : KeyCodes)
+    if (key == virtualKey)
+      ScrollVertically(code, 0);
 }
 
 void TWindow::ScrollVertically(unsigned code, int thumbPosition) {
@@ -176,9 +192,16 @@ void TWindow::SetTopmost(bool topmost) {
 void TWindow::SetScrollRange(int xRange, int yRange) {
   if (!Scroller)
     return;
+  const int xBefore = Scroller->XPos;
+  const int yBefore = Scroller->YPos;
   Scroller->SetRange(xRange, yRange);
-  if (created_)
-    CurrentBackend().ScrollerChanged(*this);
+  if (!created_)
+    return;
+  CurrentBackend().ScrollerChanged(*this);
+  // A shorter range pulled the position back: what was painted used the old
+  // one, with the top of the text cut off.
+  if (Scroller->XPos != xBefore || Scroller->YPos != yBefore)
+    Invalidate(true);
 }
 
 bool TWindow::SetTimer(unsigned id, unsigned periodMs) {

@@ -73,7 +73,8 @@ public:
   // Keeps the window above every other window, or lets it go.
   void SetTopmost(bool topmost);
 
-  // Sets the scroller's ranges (the position follows) and shows them.
+  // Sets the scroller's ranges and shows them. A position the new range
+  // pulls back is painted again.
   void SetScrollRange(int xRange, int yRange);
 
   // Window timers: WM_TIMER with the id every periodMs. False when the
@@ -104,6 +105,8 @@ protected:
   virtual void DefaultProcessing(const TMessage &msg);
   // Moves the scroller for a WM_VSCROLL code.
   void ScrollVertically(unsigned code, int thumbPosition);
+  // Moves the scroller for a key: Up, Down, Page Up, Page Down, Home, End.
+  void ScrollByKey(unsigned virtualKey);
 
 private:
   void AddChild(TWindow &child);

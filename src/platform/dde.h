@@ -34,6 +34,8 @@
 //     with poll(); while it waits it also serves every other watched socket
 //     of the instances on the calling thread, so a disconnect of the
 //     conversation it waits on reaches the callback before it returns 0.
+//     A connect or transaction that waits calls the instance's wait hook
+//     (DdeSetWaitHook) every WaitHookPeriodMs, so a GUI can keep painting.
 //   - A program without an event loop calls DdeServeFor(inst, ms) in a loop.
 
 #include <cstdint>
@@ -207,6 +209,12 @@ void DdeSocketReady(DWORD instId, int fd);
 // Called whenever the instance's watched descriptors change; an empty
 // function removes the hook. The hook may call DdeWatchedSockets only.
 void DdeSetWatchHook(DWORD instId, std::function<void()> hook);
+// How often a waiting connect or transaction calls the wait hook.
+inline constexpr int WaitHookPeriodMs = 15;
+// Called every WaitHookPeriodMs while a connect or a synchronous transaction
+// of the instance waits for its partner; an empty function removes the hook.
+// The hook must not call the DDE functions of the waiting instance.
+void DdeSetWaitHook(DWORD instId, std::function<void()> hook);
 // Waits up to timeoutMs (negative: without end) for activity on the
 // instance's sockets and handles what arrived, one round, then returns; a
 // signal also ends the wait, so a caller can look at its flags. False for an

@@ -1,5 +1,6 @@
 // The client side: connecting, synchronous transactions and their wait.
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <poll.h>
@@ -17,7 +18,8 @@ using ddewire::FrameType;
 
 // Waits until done() holds, the conversation ends, or the deadline passes.
 // Meanwhile every other socket of the thread's instances is served, as a
-// message loop would, so callbacks (a disconnect above all) are delivered.
+// message loop would, so callbacks (a disconnect above all) are delivered,
+// and the wait hook runs every WaitHookPeriodMs.
 bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
              ddesock::Clock::time_point deadline, const std::function<bool()> &done) {
   for (;;) {
@@ -26,6 +28,7 @@ bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
     if (conversation->closed || !instance->alive)
       return false;
     int wait = ddesock::RemainingMs(deadline);
+    int slice = instance->waitHook ? std::min(wait, WaitHookPeriodMs) : wait;
     std::vector<pollfd> watches{{conversation->fd, POLLIN, 0}};
     std::vector<InstancePtr> owners{instance};
     for (const InstancePtr &other : ThreadInstances()) {
@@ -36,11 +39,15 @@ bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
         }
       }
     }
-    int ready = poll(watches.data(), watches.size(), wait);
+    int ready = poll(watches.data(), watches.size(), slice);
     if (ready < 0 && errno == EINTR)
       continue;
     if (ready < 0)
       return false;
+    if (ready == 0 && wait > 0 && instance->waitHook) {
+      auto hook = instance->waitHook; // the hook may replace itself
+      hook();
+    }
     if (ready > 0 && watches[0].revents != 0)
       ClientReadable(instance, conversation);
     for (std::size_t i = 1; i < watches.size(); ++i)

@@ -252,6 +252,11 @@ void DdeSetWatchHook(DWORD instId, std::function<void()> hook) {
     instance->watchHook = std::move(hook);
 }
 
+void DdeSetWaitHook(DWORD instId, std::function<void()> hook) {
+  if (InstancePtr instance = FindInstance(instId))
+    instance->waitHook = std::move(hook);
+}
+
 bool DdeServeFor(DWORD instId, int timeoutMs) {
   InstancePtr instance = FindInstance(instId);
   if (instance == nullptr)

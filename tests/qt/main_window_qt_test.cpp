@@ -98,12 +98,7 @@ TEST_F(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
 
 namespace {
 
-QMainWindow *ShownFrame() {
-  for (QWidget *top : QApplication::topLevelWidgets())
-    if (auto *frame = qobject_cast<QMainWindow *>(top); frame != nullptr && frame->isVisible())
-      return frame;
-  return nullptr;
-}
+using testsupport::ShownFrame;
 
 void PressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers);

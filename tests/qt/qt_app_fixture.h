@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMainWindow>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -77,6 +78,14 @@ inline QApplication &QtApp() {
 // windows), as an event loop would.
 inline void DeleteDeferredWidgets() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The main window on the screen, if one shows.
+inline QMainWindow *ShownFrame() {
+  for (QWidget *top : QApplication::topLevelWidgets())
+    if (auto *frame = qobject_cast<QMainWindow *>(top); frame != nullptr && frame->isVisible())
+      return frame;
+  return nullptr;
 }
 
 // <build>/screenshots, where the Qt tests leave pictures to look at; those

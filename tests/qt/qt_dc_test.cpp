@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
 #include "framework/qt/qt_dc.h"
-#include "qt_app_fixture.h"
+#include "framework/qt/text_codec.h"
+#include "qt/qt_app_fixture.h"
 
 namespace {
 
@@ -18,6 +20,23 @@ TEST(QtDCTest, AFontHeightIsTheCellHeightInPixels) {
       EXPECT_LE(cell, height) << face << " " << height;
       EXPECT_GE(cell, height - 2) << face << " " << height;
     }
+}
+
+// The height measured is the one Qt gives the font that is made (a raw font
+// scaled to another size can round it differently).
+TEST(QtDCTest, TheMeasuredHeightIsTheFontsCellHeight) {
+  testsupport::QtApp();
+  QImage image(10, 10, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QtDC dc(painter);
+  for (const char *face : {"System", "DejaVu Serif", "DejaVu Sans Mono"})
+    for (bool italic : {false, true})
+      for (int height = 6; height <= 60; height += 3) {
+        TFontDesc desc{face, height, italic};
+        dc.SelectFont(desc);
+        EXPECT_EQ(dc.GetTextExtent("x", 1).cy, QFontMetrics(QtDC::MakeFont(desc)).height())
+            << face << " " << height << (italic ? " italic" : "");
+      }
 }
 
 TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
@@ -45,6 +64,92 @@ TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
         rightmost = std::max(rightmost, x);
   EXPECT_GE(rightmost, whole.cx + 30 - 4);
   EXPECT_LE(rightmost, whole.cx + 30 + 2);
+}
+
+} // namespace
+
+namespace {
+
+// Fonts with kerning pairs (and, some, ligatures) that the machine may have.
+const char *const KerningFaces[] = {"DejaVu Serif", "DejaVu Sans", "Nimbus Roman", "C059",
+                                    "P052",         "URW Bookman", "Nimbus Sans"};
+
+struct DrawnLine {
+  std::string text;
+  int extra;  // justification: extra pixels over the spaces
+  int breaks; // the spaces they spread over
+};
+
+// The line drawn through the device context.
+QImage DrawnThroughDC(const TFontDesc &desc, const DrawnLine &line) {
+  QImage image(900, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QtDC dc(painter);
+  dc.SelectFont(desc);
+  dc.SetTextJustification(line.extra, line.breaks);
+  dc.TextOut(10, 10, line.text, static_cast<int>(line.text.size()));
+  return image;
+}
+
+// The same line drawn one character at a time where the device context
+// measured it: each character at the width of the text before it, plus the
+// justification's pixels of the spaces before it (evenly, the remainder one
+// each to the first spaces).
+QImage DrawnWhereMeasured(const TFontDesc &desc, const DrawnLine &line) {
+  QImage image(900, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter measuring(&scratch);
+  QtDC dc(measuring);
+  dc.SelectFont(desc);
+  QFont font = QtDC::MakeFont(desc);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  int baseline = 10 + QFontMetrics(font).ascent();
+  int spread = 0;
+  int spaces = 0;
+  for (std::size_t i = 0; i < line.text.size(); ++i) {
+    int x = 10 + dc.GetTextExtent(line.text, static_cast<int>(i)).cx + spread;
+    painter.drawText(x, baseline, FromWindows1252(line.text.substr(i, 1)));
+    if (line.text[i] == ' ' && spaces < line.breaks)
+      spread += line.extra / line.breaks + (spaces++ < line.extra % line.breaks ? 1 : 0);
+  }
+  return image;
+}
+
+int DifferingPixels(const QImage &a, const QImage &b) {
+  int count = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+  return count;
+}
+
+// Kerned or ligated, a line would come out shorter than measured: a centred
+// heading would sit left of the middle and a justified line end short of the
+// margin.
+TEST(QtDCTest, EveryCharacterIsDrawnWhereItWasMeasured) {
+  testsupport::QtApp();
+  const DrawnLine lines[] = {
+      {"AVAVAV To Yo WAVE, Type LTA office fifty Tj", 0, 1},
+      {"Yea, AVA We Took fluffy VAT To Tower", 29, 6}, // justified, 29 = 6 * 4 + 5
+      {"P\xE9tain \x93Vous\x94 \x80 \xC6gis", 0, 1},   // beyond ASCII
+  };
+  int faces = 0;
+  for (const char *face : KerningFaces) {
+    if (!QFontDatabase::hasFamily(face))
+      continue;
+    ++faces;
+    for (bool italic : {false, true})
+      for (const DrawnLine &line : lines) {
+        TFontDesc desc{face, 26, italic};
+        EXPECT_EQ(DifferingPixels(DrawnThroughDC(desc, line), DrawnWhereMeasured(desc, line)), 0)
+            << face << (italic ? " italic: " : ": ") << line.text;
+      }
+  }
+  EXPECT_GT(faces, 0) << "none of the fonts is installed";
 }
 
 } // namespace

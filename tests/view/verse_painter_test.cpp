@@ -6,23 +6,14 @@
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
 #include "view/clipboard_copy.h"
+#include "view/day_entry_builder.h"
 #include "view/text_layout.h"
 
 namespace {
 
 using Drawn = HeadlessDC::DrawnText;
 
-std::unique_ptr<TDayEntry> Entry(std::string title, std::string body, char marker = 0,
-                                 std::string trailer = {}, int fontSize = 10) {
-  auto entry = std::make_unique<TDayEntry>();
-  entry->Title = std::move(title);
-  entry->Text = std::move(body);
-  entry->Marker = marker;
-  entry->Trailer = std::move(trailer);
-  entry->FontName = "Serif";
-  entry->FontSize = static_cast<std::int16_t>(fontSize);
-  return entry;
-}
+using testsupport::Entry;
 
 const Drawn &Find(const HeadlessDC &dc, const std::string &text) {
   for (const Drawn &drawn : dc.Drawn())

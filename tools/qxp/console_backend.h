@@ -29,6 +29,7 @@ public:
   bool StartTimer(TWindow &, unsigned, unsigned) override { return false; }
   void StopTimer(TWindow &, unsigned) override {}
   bool SetClipboardText(std::string_view) override { return false; }
+  void PaintWhileBusy() override {}
   void WatchSockets(const std::vector<int> &, std::function<void(int)>) override {}
   // Nobody can answer a dialog here: it is cancelled at once.
   void RunModal(TDialog &dialog) override;

@@ -111,7 +111,7 @@ void HeadlessBackend::ChooseMenuItem(TFrameWindow &frame, unsigned id) {
 }
 
 void HeadlessBackend::PressKey(TFrameWindow &frame, TKeyPress key) {
-  frame.TranslateKey(key);
+  frame.KeyDown(key);
 }
 
 void HeadlessBackend::DoubleClick(TWindow &window) {

@@ -67,6 +67,7 @@ public:
   void Resize(TWindow &frame, int width, int height);
   // Chooses a menu item of the frame (after the menu's enabling query).
   void ChooseMenuItem(TFrameWindow &frame, unsigned id);
+  // Presses a key in the frame (TFrameWindow::KeyDown).
   void PressKey(TFrameWindow &frame, TKeyPress key);
   void DoubleClick(TWindow &window);
   // Lets a timer's period pass: WM_TIMER is posted if the timer runs.
@@ -92,6 +93,9 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
+  // Nothing is painted without the scripted user; the calls are counted.
+  void PaintWhileBusy() override { ++busyPaints_; }
+  int BusyPaints() const { return busyPaints_; }
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   // Delivers what the watched sockets have, waiting up to timeoutMs for the
   // first; false when nothing was ready.
@@ -132,6 +136,7 @@ private:
   TSize screen_{1024, 768};
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
   int menuRedraws_ = 0;
+  int busyPaints_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;

@@ -223,6 +223,10 @@ void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int
   }
 }
 
+void QtBackend::PaintWhileBusy() {
+  waitPainter_.PaintPending();
+}
+
 bool QtBackend::SetClipboardText(std::string_view text) {
   QClipboard *clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr)
@@ -314,6 +318,11 @@ void QtBackend::MessagePosted() {
 }
 
 void QtBackend::DeliverPosted() {
+  if (waitPainter_.Waiting()) {
+    // The program waits for a DDE partner: posted messages wait too.
+    QTimer::singleShot(0, this, [this] { DeliverPosted(); });
+    return;
+  }
   deliveryScheduled_ = false;
   if (queue_ == nullptr)
     return;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/backend.h"
+#include "framework/qt/qt_wait_painter.h"
 
 class QEventLoop;
 class QSocketNotifier;
@@ -34,6 +35,7 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
+  void PaintWhileBusy() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
@@ -57,5 +59,6 @@ private:
   QEventLoop *loop_ = nullptr;
   bool deliveryScheduled_ = false;
   int modalDepth_ = 0;
+  WaitPainter waitPainter_;
   Backend *previous_;
 };

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -19,24 +21,123 @@ std::string_view Prefix(std::string_view text, int count) {
   return text.substr(0, static_cast<size_t>(std::clamp(count, 0, static_cast<int>(text.size()))));
 }
 
+int RawFontIndex(QtDC::Face &face, const QRawFont &raw) {
+  for (std::size_t i = 0; i < face.rawFonts.size(); ++i)
+    if (face.rawFonts[i] == raw)
+      return static_cast<int>(i);
+  face.rawFonts.push_back(raw);
+  return static_cast<int>(face.rawFonts.size() - 1);
+}
+
+// The glyphs Qt draws a character with that the face's own font lacks, from
+// the font it falls back to, and the character's advance.
+int FindFallbackGlyphs(QtDC::Face &face, const QString &character,
+                       std::vector<QtDC::Glyph> &glyphs) {
+  QTextLayout layout(character, face.font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun &run : layout.glyphRuns()) {
+    int font = RawFontIndex(face, run.rawFont());
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+      glyphs.push_back({font, indexes[i], positions[i] - QPointF(0, line.ascent())});
+  }
+  return qRound(line.naturalTextWidth());
+}
+
+constexpr int Unmeasured = -1;
+
+QString CharacterOf(unsigned char byte) {
+  const char c = static_cast<char>(byte);
+  return FromWindows1252(std::string_view(&c, 1));
+}
+
+// Which glyph of the face's own font draws each character (0: none); the
+// advances wait until a character is first used.
+void FindOwnGlyphs(QtDC::Face &face) {
+  face.advance.fill(Unmeasured);
+  QString all;
+  for (int byte = 0; byte < 256; ++byte)
+    all += CharacterOf(static_cast<unsigned char>(byte));
+  const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(all);
+  for (qsizetype byte = 0; byte < 256 && byte < own.size(); ++byte)
+    face.ownGlyph[static_cast<std::size_t>(byte)] = own[byte];
+}
+
+// Measures a character and finds the glyph that draws it: the face's own
+// font's, else the one Qt would fall back to.
+void MeasureCharacter(QtDC::Face &face, unsigned char byte) {
+  const QString character = CharacterOf(byte);
+  int &advance = face.advance[byte];
+  const quint32 own = face.ownGlyph[byte];
+  if (byte < 32 || (!character[0].isPrint() && byte != ' ')) {
+    advance = 0; // a control shows nothing and takes no room
+  } else if (own != 0) {
+    advance = qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
+    if (byte != ' ') // a space only moves the pen
+      face.glyphs[byte].push_back({0, own, QPointF()});
+  } else {
+    advance = FindFallbackGlyphs(face, character, face.glyphs[byte]);
+  }
+}
+
+int AdvanceOf(QtDC::Face &face, unsigned char byte) {
+  if (face.advance[byte] == Unmeasured)
+    MeasureCharacter(face, byte);
+  return face.advance[byte];
+}
+
+// The font for a description. The height asked for is the cell (ascent +
+// descent), not the em: the font gets the largest pixel size whose cell is
+// no taller.
+QFont SizedFont(const TFontDesc &desc) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
+    font.setFamily(FromWindows1252(desc.FaceName));
+  font.setItalic(desc.Italic);
+  // Positions come from whole-pixel advances: keep Qt from placing glyphs
+  // between pixels. Kerning would move glyphs off the measured positions
+  // wherever Qt lays text out itself (the glyphs are placed by our own table).
+  // Both are set before the sizes are tried, so that the font engine of the
+  // size found is the one the face then uses.
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setKerning(false);
+  // Each size tried loads a font: the search starts from the size the
+  // cell's proportion gives.
+  const int height = std::clamp(desc.Height, 1, 2000);
+  auto cell = [&font](int size) {
+    font.setPixelSize(size);
+    return QFontMetrics(font).height();
+  };
+  int size = height;
+  if (const int tallest = cell(height); tallest > height) {
+    size = std::clamp(height * height / tallest, 1, std::max(1, height - 1));
+    while (size > 1 && cell(size) > height)
+      --size;
+    while (size + 1 < height && cell(size + 1) <= height)
+      ++size;
+  }
+  font.setPixelSize(size);
+  return font;
+}
+
 // Faces are made once per description: finding a font and measuring its
 // characters costs far more than a paint can spend on every entry.
-std::shared_ptr<const QtDC::Face> FaceFor(const TFontDesc &desc) {
-  static std::map<std::tuple<std::string, int, bool>, std::shared_ptr<const QtDC::Face>> faces;
+std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
+  static std::map<std::tuple<std::string, int, bool>, std::shared_ptr<QtDC::Face>> faces;
   auto key = std::make_tuple(desc.FaceName, desc.Height, desc.Italic);
   auto found = faces.find(key);
   if (found != faces.end())
     return found->second;
   auto face = std::make_shared<QtDC::Face>();
-  face->font = QtDC::MakeFont(desc);
+  face->font = SizedFont(desc);
   QFontMetrics metrics(face->font);
-  for (int byte = 0; byte < 256; ++byte) {
-    char c = static_cast<char>(byte);
-    face->advance[static_cast<std::size_t>(byte)] =
-        byte < 32 ? 0 : metrics.horizontalAdvance(FromWindows1252(std::string_view(&c, 1)));
-  }
   face->height = metrics.height();
   face->ascent = metrics.ascent();
+  face->rawFonts.push_back(QRawFont::fromFont(face->font));
+  FindOwnGlyphs(*face);
   if (faces.size() > 256) // a run that asks for very many fonts
     faces.clear();
   return faces[key] = face;
@@ -49,27 +150,13 @@ QtDC::QtDC(QPainter &painter) : painter_(painter), face_(FaceFor(TFontDesc{})) {
 }
 
 QFont QtDC::MakeFont(const TFontDesc &desc) {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
-    font.setFamily(FromWindows1252(desc.FaceName));
-  font.setItalic(desc.Italic);
-  // The height asked for is the cell (ascent + descent), not the em: take
-  // the largest pixel size whose cell is no taller.
-  int height = std::clamp(desc.Height, 1, 2000);
-  int size = height;
-  font.setPixelSize(size);
-  while (size > 1 && QFontMetrics(font).height() > height)
-    font.setPixelSize(--size);
-  // Positions come from whole-pixel advances: keep Qt from placing glyphs
-  // between pixels.
-  font.setHintingPreference(QFont::PreferFullHinting);
-  return font;
+  return SizedFont(desc);
 }
 
-int QtDC::Width(std::string_view text) const {
+int QtDC::Width(std::string_view text) {
   int width = 0;
   for (char c : text)
-    width += face_->advance[static_cast<unsigned char>(c)];
+    width += AdvanceOf(*face_, static_cast<unsigned char>(c));
   return width;
 }
 
@@ -88,17 +175,46 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
   if (bkMode_ == OPAQUE)
     painter_.fillRect(x, y, Width(line) + extra, face_->height, ToQColor(bkColor_));
   painter_.setPen(ToQColor(textColor_));
-  int baseline = y + face_->ascent;
-  if (extra == 0 || justifyBreaks_ <= 0) {
-    painter_.drawText(x, baseline, FromWindows1252(line));
-    return;
+  DrawGlyphs(x, y + face_->ascent, line);
+}
+
+void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
+  // Justified: the extra pixels spread evenly over the spaces, the remainder
+  // one each to the first.
+  const int breaks = std::max(1, justifyBreaks_);
+  const int extra = std::max(0, justifyExtra_);
+  int gap = 0;
+  QList<quint32> indexes;
+  QList<QPointF> positions;
+  int runFont = -1;
+  auto flush = [&] {
+    if (indexes.isEmpty())
+      return;
+    QGlyphRun run;
+    run.setRawFont(face_->rawFonts[static_cast<std::size_t>(runFont)]);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter_.drawGlyphRun(QPointF(0, baseline), run);
+    indexes.clear();
+    positions.clear();
+  };
+  int pen = x;
+  for (char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    const int advance = AdvanceOf(*face_, byte); // finds the glyphs too
+    for (const Glyph &glyph : face_->glyphs[byte]) {
+      if (glyph.font != runFont) {
+        flush();
+        runFont = glyph.font;
+      }
+      indexes.append(glyph.index);
+      positions.append(QPointF(pen, 0) + glyph.offset);
+    }
+    pen += advance;
+    if (c == ' ' && gap < breaks)
+      pen += extra / breaks + (gap++ < extra % breaks ? 1 : 0);
   }
-  // Justified: the extra pixels spread evenly over the spaces.
-  QFont spread = face_->font;
-  spread.setWordSpacing(static_cast<qreal>(extra) / justifyBreaks_);
-  painter_.setFont(spread);
-  painter_.drawText(x, baseline, FromWindows1252(line));
-  painter_.setFont(face_->font);
+  flush();
 }
 
 void QtDC::SelectFont(const TFontDesc &font) {

@@ -6,14 +6,19 @@
 // font's cell height in pixels.
 //
 // Text is measured from a table of the advance of each of the 256 code page
-// 1252 characters, and drawn word by word at the positions the table gives,
-// so that what is drawn always takes the room the layout measured (and
-// measuring, which the layout does for every word it adds, stays cheap).
+// 1252 characters, and drawn glyph by glyph at the positions the table gives
+// (no kerning, no ligatures, no shaping), so that what is drawn takes
+// exactly the room the layout measured: centred lines sit in the middle and
+// justified lines end at the margin, whatever the font. Measuring, which the
+// layout does for every word it adds, stays cheap, and drawing needs no
+// shaping either.
 
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "framework/dc.h"
 
@@ -32,20 +37,36 @@ public:
   // The Qt font for a font description.
   static QFont MakeFont(const TFontDesc &desc);
 
+  // One glyph of a character: which of the face's raw fonts draws it (the
+  // face's own, or the one Qt falls back to for a character the face lacks),
+  // its index there, and its offset from the character's position.
+  struct Glyph {
+    int font = 0;
+    quint32 index = 0;
+    QPointF offset;
+  };
+
   // A font with what measuring and drawing need of it, made once per
-  // description.
+  // description. A character is measured the first time it is asked for:
+  // measuring means loading its glyph, and a day uses few of the 256.
   struct Face {
     QFont font;
-    std::array<int, 256> advance{};
+    std::array<int, 256> advance{};      // -1: not measured yet
+    std::array<quint32, 256> ownGlyph{}; // in rawFonts[0]; 0: none
+    std::array<std::vector<Glyph>, 256> glyphs;
+    std::vector<QRawFont> rawFonts;
     int height = 0;
     int ascent = 0;
   };
 
 private:
-  int Width(std::string_view text) const;
+  int Width(std::string_view text);
+  // Draws line with its first character at x on the baseline, each space
+  // widened by the justification in force.
+  void DrawGlyphs(int x, int baseline, std::string_view line);
 
   QPainter &painter_;
-  std::shared_ptr<const Face> face_;
+  std::shared_ptr<Face> face_;
   TColor textColor_ = 0;
   TColor bkColor_ = MakeColor(255, 255, 255);
   int bkMode_ = OPAQUE;

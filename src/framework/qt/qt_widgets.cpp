@@ -22,8 +22,20 @@ unsigned VirtualKeyOf(int key) {
     return VK_LEFT;
   case Qt::Key_Right:
     return VK_RIGHT;
+  case Qt::Key_Up:
+    return VK_UP;
+  case Qt::Key_Down:
+    return VK_DOWN;
+  case Qt::Key_PageUp:
+    return VK_PRIOR;
+  case Qt::Key_PageDown:
+    return VK_NEXT;
   case Qt::Key_Home:
     return VK_HOME;
+  case Qt::Key_End:
+    return VK_END;
+  case Qt::Key_F10:
+    return VK_F10;
   case Qt::Key_F4:
     return VK_F4;
   case Qt::Key_F7:
@@ -108,7 +120,7 @@ bool SendKeyToFrame(TFrameWindow &frame, QKeyEvent *event) {
   key.virtualKey = VirtualKeyOf(event->key());
   if (key.ctrl && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
     key.character = static_cast<unsigned>(event->key() - Qt::Key_A + 1);
-  return frame.TranslateKey(key);
+  return frame.KeyDown(key);
 }
 
 FrameWidget::FrameWidget(TFrameWindow &frame) : frame_(frame) {
@@ -149,8 +161,20 @@ void FrameWidget::closeEvent(QCloseEvent *event) {
 }
 
 void FrameWidget::keyPressEvent(QKeyEvent *event) {
-  if (!SendKeyToFrame(frame_, event))
+  // Alt counts as the menu key only when it is let go with no other key
+  // pressed in between (Alt+F4 and the like are not it).
+  altAlone_ = event->key() == Qt::Key_Alt && !event->isAutoRepeat();
+  if (event->key() == Qt::Key_Alt || !SendKeyToFrame(frame_, event))
     QMainWindow::keyPressEvent(event);
+}
+
+void FrameWidget::keyReleaseEvent(QKeyEvent *event) {
+  bool menuKey = altAlone_ && event->key() == Qt::Key_Alt && !event->isAutoRepeat();
+  altAlone_ = false;
+  if (menuKey && !frame_.GetMenu())
+    frame_.KeyDown(TKeyPress{VK_MENU, 0, false});
+  else
+    QMainWindow::keyReleaseEvent(event);
 }
 
 WindowWidget::WindowWidget(TWindow &window, QWidget *parent)
@@ -184,6 +208,8 @@ void WindowWidget::SyncScrollBar() {
   scrollBar_->setRange(0, scroller.YRange);
   scrollBar_->setPageStep(scroller.PageStep(area_->height()));
   scrollBar_->setValue(scroller.YPos);
+  // Nothing to scroll, no scroll bar: the text gets its width.
+  scrollBar_->setVisible(scroller.YRange > 0);
   syncing_ = false;
 }
 

@@ -21,9 +21,11 @@ public:
 protected:
   void closeEvent(QCloseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
   TFrameWindow &frame_;
+  bool altAlone_ = false;
 };
 
 class PaintArea;

@@ -1,0 +1,57 @@
+#pragma once
+
+// What a paint drew, as the list of its device-context calls, to be drawn
+// again without laying the text out again. Lines wholly outside the rows a
+// paint shows are left out of the drawing (never out of the record): the
+// window system would clip them away anyway.
+
+#include <string>
+#include <vector>
+
+#include "framework/dc.h"
+
+struct TDrawCall {
+  enum Kind { Font, TextColor, BkColor, BkMode, Justify, Text } kind = Text;
+  int a = 0;        // colour, mode, extra pixels, or x
+  int b = 0;        // break count, or y
+  int height = 0;   // Text: the height of the font it is drawn in
+  TFontDesc font;   // Font
+  std::string text; // Text
+  bool operator==(const TDrawCall &) const = default;
+};
+
+// The rows of the document a paint shows, top inclusive, bottom exclusive.
+struct TRows {
+  int top = 0;
+  int bottom = 0;
+};
+
+using TDrawingRecord = std::vector<TDrawCall>;
+
+// Makes the record's calls on dc, drawing only the lines that may reach
+// into rows.
+void DrawRecord(const TDrawingRecord &record, TDC &dc, TRows rows);
+
+// A device context that measures with its target and passes every drawing
+// call on to it (text only where it may reach into rows), noting each call
+// in a record.
+class TRecordingDC : public TDC {
+public:
+  TRecordingDC(TDC &target, TRows rows, TDrawingRecord &record);
+
+  TSize GetTextExtent(std::string_view text, int count) override;
+  void SetTextJustification(int extra, int breakCount) override;
+  void TextOut(int x, int y, std::string_view text, int count) override;
+  void SelectFont(const TFontDesc &font) override;
+  void SetTextColor(TColor color) override;
+  void SetBkColor(TColor color) override;
+  void SetBkMode(int mode) override;
+
+private:
+  void Make(TDrawCall call);
+
+  TDC &target_;
+  TRows rows_;
+  TDrawingRecord &record_;
+  int fontHeight_ = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+// The verse window's drawing, kept between paints. Laying a day out measures
+// every line again and again; a scroll or an expose changes none of it. So
+// the drawing of the last layout is kept and drawn again for as long as the
+// width, the day's entries (their text, fonts and markers) and the display
+// settings (JustifyText, BlankLines, ShowAnswers) are those it was laid out
+// with; any change lays the day out afresh.
+
+#include <cstdint>
+#include <string>
+
+#include "content/day_entries.h"
+#include "framework/dc.h"
+#include "view/drawing_record.h"
+
+class TVersePicture {
+public:
+  // Paints the entries from first on as PaintDayEntries does, within the
+  // client area's width, drawing the lines that may show in rows (document
+  // coordinates). Leaves DocumentBottom below the last line.
+  void Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first);
+  // Whether the last paint laid the day out (rather than drawing what was
+  // kept).
+  bool LaidOut() const { return laidOut_; }
+
+private:
+  std::string key_;
+  TDrawingRecord record_;
+  std::int16_t bottom_ = 0;
+  bool laidOut_ = false;
+};
+
+// Everything a layout of the day depends on besides the device's fonts: the
+// client area's left, top and right, the display settings and each entry's
+// title, body, marker, trailer and font.
+std::string LayoutKey(const TRect &client, const TDayEntry *first);

@@ -1,0 +1,111 @@
+// A window on the Qt backend while a DDE transaction waits for a server
+// that never answers: it is painted, and nothing else reaches the program
+// (no posted command, no close) until the transaction is over.
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "dde/dde_client.h"
+#include "framework/application.h"
+#include "framework/message_queue.h"
+#include "framework/qt/qt_backend.h"
+#include "framework/window.h"
+#include "platform/dde.h"
+#include "qt/qt_app_fixture.h"
+#include "support/dde_sandbox.h"
+
+namespace {
+
+using namespace platform;
+
+HDDEDATA IgnoringCallBack(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) {
+  return 0;
+}
+
+// Notes what reaches it, and whether the transaction was waiting then.
+class NotingWindow : public TWindow {
+public:
+  NotingWindow(std::vector<std::string> &log, const bool &waiting) : log_(log), waiting_(waiting) {}
+
+protected:
+  void Paint(TDC &, bool, const TRect &) override { Note("painted"); }
+  bool Respond(const TMessage &msg) override {
+    if (msg.Id != WM_COMMAND)
+      return false;
+    Note("command");
+    return true;
+  }
+  void CleanupWindow() override { Note("closed"); }
+
+private:
+  void Note(const std::string &what) {
+    std::string entry = what + (waiting_ ? " while waiting" : "");
+    if (std::find(log_.begin(), log_.end(), entry) == log_.end())
+      log_.push_back(entry);
+  }
+  std::vector<std::string> &log_;
+  const bool &waiting_;
+};
+
+bool Has(const std::vector<std::string> &log, const std::string &entry) {
+  return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWaits) {
+  testsupport::QtApp();
+  testsupport::DdeSandbox sandbox;
+  auto server = testsupport::StartConcordance("Silent", {"--no-answer"});
+  ASSERT_NE(server, nullptr);
+  QtBackend backend;
+  std::uint32_t inst = 0;
+  ASSERT_TRUE(StartDdeClient(inst, IgnoringCallBack));
+
+  std::vector<std::string> log;
+  bool waiting = false;
+  NotingWindow window(log, waiting);
+  window.Attr = TWindowAttr{50, 50, 300, 200};
+  window.Create();
+  HDDEDATA result = 1;
+  QTimer::singleShot(0, [&] {
+    QCoreApplication::processEvents(); // the first paint
+    HSZ service = DdeCreateStringHandle(inst, "Silent", CP_WINANSI);
+    HSZ topic = DdeCreateStringHandle(inst, "System", CP_WINANSI);
+    HSZ item = DdeCreateStringHandle(inst, "Version", CP_WINANSI);
+    HCONV conv = DdeConnect(inst, service, topic, nullptr);
+    ASSERT_NE(conv, 0u);
+    // What the transaction finds waiting: a repaint, a posted command and
+    // the window system's request to close the window.
+    window.Invalidate();
+    window.PostMessage(WM_COMMAND, 1);
+    QCoreApplication::postEvent(static_cast<QWidget *>(window.Peer), new QCloseEvent);
+    waiting = true;
+    result = DdeClientTransaction(nullptr, 0, conv, item, CF_TEXT, XTYP_REQUEST, 700);
+    waiting = false;
+    DdeDisconnect(conv);
+    for (HSZ hsz : {service, topic, item})
+      DdeFreeStringHandle(inst, hsz);
+    // The command and the close come once the loop runs again.
+    QTimer::singleShot(300, [] { MessageQueue().PostQuit(0); });
+  });
+  QTimer::singleShot(10000, [] { MessageQueue().PostQuit(1); }); // a bound, never reached
+  backend.RunMessageLoop(MessageQueue());
+  MessageQueue().ResetQuit();
+  StopDdeClient(inst);
+  testsupport::DeleteDeferredWidgets();
+
+  EXPECT_EQ(result, 0u) << "the silent server answered";
+  EXPECT_TRUE(Has(log, "painted while waiting"));
+  EXPECT_FALSE(Has(log, "command while waiting"));
+  EXPECT_FALSE(Has(log, "closed while waiting"));
+  EXPECT_TRUE(Has(log, "command"));
+  EXPECT_TRUE(Has(log, "closed"));
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+// The verse window's kept drawing: what it draws again is what a fresh
+// layout draws, and every change of what the layout depends on lays the day
+// out again.
+
+#include "view/verse_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "framework/headless/headless_dc.h"
+#include "view/day_entry_builder.h"
+#include "view/text_layout.h"
+#include "view/verse_painter.h"
+
+namespace {
+
+using Drawn =
+    std::tuple<int, int, std::string, std::string, int, bool, TColor, TColor, int, int, int>;
+
+std::vector<Drawn> DrawnBy(const HeadlessDC &dc) {
+  std::vector<Drawn> drawn;
+  for (const HeadlessDC::DrawnText &d : dc.Drawn())
+    drawn.emplace_back(d.x, d.y, d.text, d.font.FaceName, d.font.Height, d.font.Italic, d.textColor,
+                       d.bkColor, d.bkMode, d.justifyExtra, d.justifyBreaks);
+  return drawn;
+}
+
+using testsupport::Entry;
+
+// A day with every kind of trailer, a body in two pieces and a Greek heading
+// that borrows the font before it.
+std::unique_ptr<TDayEntry> Day() {
+  auto first = Entry("Daily Verse", "Love one another, as I have loved you, that ye also love.",
+                     '-', "- John 13:34", 12);
+  first->NextPiece = std::make_unique<TTextPiece>(" By this shall all men know.");
+  TDayEntry *entry = first.get();
+  entry = (entry->Next = Entry("Daily Bible Quiz", "Who built the ark of gopher wood?", '\\',
+                               "Noah (Genesis 6:14)", 14))
+              .get();
+  entry = (entry->Next = Entry("Psalm", "The LORD is my shepherd; I shall not want.", '~',
+                               "A Psalm of David", 10))
+              .get();
+  entry = (entry->Next = Entry("Greek Text", "En arche en ho logos.", 0, "", 16)).get();
+  entry->Next = Entry("Plan", "Genesis 1-3 and Matthew 1", '*', "Morning and evening", 10);
+  return first;
+}
+
+class VersePictureTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    BlankLines = 1;
+  }
+  // What a fresh layout draws, and the document bottom it leaves.
+  static std::pair<std::vector<Drawn>, int> Fresh(const TRect &client, const TDayEntry *day) {
+    HeadlessDC dc;
+    PaintDayEntries(dc, client, day);
+    return {DrawnBy(dc), DocumentBottom};
+  }
+  static std::pair<std::vector<Drawn>, int> Through(TVersePicture &picture, const TRect &client,
+                                                    const TDayEntry *day, TRows rows = All) {
+    HeadlessDC dc;
+    picture.Paint(dc, client, rows, day);
+    return {DrawnBy(dc), DocumentBottom};
+  }
+  static constexpr TRows All{-100000, 100000};
+  const TRect client{0, 0, 300, 200};
+};
+
+TEST_F(VersePictureTest, WhatIsDrawnAgainIsWhatAFreshLayoutDraws) {
+  auto day = Day();
+  const auto fresh = Fresh(client, day.get());
+  TVersePicture picture;
+  EXPECT_EQ(Through(picture, client, day.get()), fresh);
+  EXPECT_TRUE(picture.LaidOut());
+  DocumentBottom = 0;
+  EXPECT_EQ(Through(picture, client, day.get()), fresh);
+  EXPECT_FALSE(picture.LaidOut());
+}
+
+TEST_F(VersePictureTest, OnlyLinesThatMayShowInThePaintedRowsAreDrawn) {
+  auto day = Day();
+  const auto fresh = Fresh(client, day.get());
+  ASSERT_GT(fresh.second, 200);
+  const TRows rows{120, 160};
+  // A line may show when its cell, one line's height to spare each side,
+  // meets the rows.
+  std::vector<Drawn> showing;
+  for (const Drawn &line : fresh.first) {
+    const int y = std::get<1>(line);
+    const int height = std::get<4>(line);
+    if (y + 2 * height > rows.top && y - height < rows.bottom)
+      showing.push_back(line);
+  }
+  ASSERT_LT(showing.size(), fresh.first.size());
+  TVersePicture picture;
+  EXPECT_EQ(Through(picture, client, day.get(), rows), std::make_pair(showing, fresh.second));
+  EXPECT_EQ(Through(picture, client, day.get(), rows), std::make_pair(showing, fresh.second));
+  EXPECT_FALSE(picture.LaidOut());
+  // The whole drawing is still kept.
+  EXPECT_EQ(Through(picture, client, day.get()), fresh);
+}
+
+TEST_F(VersePictureTest, AnyChangeOfWhatTheLayoutDependsOnLaysTheDayOutAgain) {
+  struct Change {
+    const char *what;
+    std::function<void(TRect &, TDayEntry &)> make;
+    bool laysOut;
+  };
+  const std::vector<Change> changes = {
+      {"nothing", [](TRect &, TDayEntry &) {}, false},
+      {"the height", [](TRect &c, TDayEntry &) { c.bottom += 300; }, false},
+      {"the width", [](TRect &c, TDayEntry &) { c.right -= 1; }, true},
+      {"the top", [](TRect &c, TDayEntry &) { c.top += 1; }, true},
+      {"a title", [](TRect &, TDayEntry &e) { e.Title += "s"; }, true},
+      {"a body piece", [](TRect &, TDayEntry &e) { e.NextPiece->Text[3] = 'x'; }, true},
+      {"a later entry", [](TRect &, TDayEntry &e) { e.Next->Text += " Amen."; }, true},
+      {"a font face", [](TRect &, TDayEntry &e) { e.Next->FontName = "Sans"; }, true},
+      {"a font size", [](TRect &, TDayEntry &e) { e.FontSize = 13; }, true},
+      {"a marker", [](TRect &, TDayEntry &e) { e.Marker = '~'; }, true},
+      {"a trailer", [](TRect &, TDayEntry &e) { e.Trailer = "- John 13:35"; }, true},
+      {"JustifyText", [](TRect &, TDayEntry &) { JustifyText = 0; }, true},
+      {"BlankLines", [](TRect &, TDayEntry &) { BlankLines = 0; }, true},
+      {"ShowAnswers", [](TRect &, TDayEntry &) { ShowAnswers = true; }, true},
+  };
+  for (const Change &change : changes) {
+    SetUp();
+    auto day = Day();
+    TRect area = client;
+    TVersePicture picture;
+    Through(picture, area, day.get());
+    change.make(area, *day);
+    const auto drawn = Through(picture, area, day.get());
+    EXPECT_EQ(picture.LaidOut(), change.laysOut) << change.what;
+    EXPECT_EQ(drawn, Fresh(area, day.get())) << change.what;
+  }
+}
+
+TEST_F(VersePictureTest, AnotherDayOfTheSameTextDrawsTheSame) {
+  auto day = Day();
+  TVersePicture picture;
+  Through(picture, client, day.get());
+  auto again = Day();
+  day.reset(); // the old list is gone; nothing of it is read
+  EXPECT_EQ(Through(picture, client, again.get()), Fresh(client, again.get()));
+  EXPECT_FALSE(picture.LaidOut());
+}
+
+} // namespace
