@@ -60,7 +60,18 @@ TEST_F(QxpProgram, BuildCheckDump) {
   EXPECT_EQ(build.output + build.errors, "");
   auto check = Qxp({"check", "GOOD.QXP"});
   EXPECT_EQ(check.exitStatus, 0);
-  EXPECT_EQ(check.output, "GOOD.QXP: sound, 1 entry\n");
+  EXPECT_EQ(check.output, "GOOD.QXP: warning: slot 365 (Feb 29): no entry, so the package shows "
+                          "nothing on leap days\n"
+                          "GOOD.QXP: sound, 1 entry, 1 warning\n");
+  // Authors who want warnings to fail ask for it.
+  auto strict = Qxp({"check", "--strict", "GOOD.QXP"});
+  EXPECT_EQ(strict.exitStatus, 1);
+  EXPECT_EQ(strict.output, check.output);
+  dir_.Write("leap.qxs", Good + "[Feb 29]\nLeap\n");
+  ASSERT_EQ(Qxp({"build", "leap.qxs", "-o", "LEAP.QXP"}).exitStatus, 0);
+  auto leap = Qxp({"check", "--strict", "LEAP.QXP"});
+  EXPECT_EQ(leap.exitStatus, 0);
+  EXPECT_EQ(leap.output, "LEAP.QXP: sound, 2 entries\n");
   auto dump = Qxp({"dump", "GOOD.QXP"});
   EXPECT_EQ(dump.exitStatus, 0);
   dir_.Write("again.qxs", dump.output);

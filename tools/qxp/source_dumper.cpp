@@ -68,7 +68,9 @@ void AppendWrapped(std::string &out, std::string_view text) {
 }
 
 // Writes the body of an entry that qxp's own layout reproduces, with the
-// trailer on a line of its own when a single space comes before it.
+// trailer on a line of its own when a single space comes before it. Anywhere
+// else the marker that starts the trailer is written as a byte, which tells
+// qxp build that the trailer is meant to begin there.
 void AppendLaidOutEntry(std::string &out, const std::string &text, const PackageContent &content,
                         CodePage codePage) {
   auto at = TrailerStart(text, content.TrailerMarker, content.Type);
@@ -77,7 +79,7 @@ void AppendLaidOutEntry(std::string &out, const std::string &text, const Package
     AppendWrapped(out, EncodeSourceText(std::string_view(text).substr(*at), codePage));
     return;
   }
-  AppendWrapped(out, EncodeSourceText(text, codePage));
+  AppendWrapped(out, EncodeSourceText(text, codePage, at));
 }
 
 void AppendEntry(std::string &out, const std::vector<std::string> &pieces,
