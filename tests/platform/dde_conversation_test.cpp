@@ -153,7 +153,7 @@ TEST_F(DdeConversationTest, ExecutesTakeTheCommandUpToItsNul) {
   ASSERT_NE(server, nullptr);
   HCONV conv = Connect("QVWIN", "Verses");
   ASSERT_NE(conv, 0u);
-  EXPECT_EQ(Request(conv, "Version"), std::string("02.00\0", 6)); // asked on the check topic
+  EXPECT_EQ(Request(conv, "Version"), std::string("2.63\0", 5)); // asked on the check topic
   EXPECT_EQ(Execute(conv, "[GoTo(\"Romans 8:28\")]"), 1u);
   EXPECT_EQ(Execute(conv, "[Activate]"), 1u);
   EXPECT_EQ(Execute(conv, "[GoTo(\"\")]"), 0u);

@@ -148,7 +148,8 @@ HDDEDATA Server::Request(const std::string &topic, const std::string &item) {
   if (!platform::SameAscii(topic, "Data"))
     return 0;
   if (platform::SameAscii(item, "NumVersions"))
-    return Text(std::to_string(options_.translations.size()));
+    return Text(options_.claimedVersions >= 0 ? std::to_string(options_.claimedVersions)
+                                              : std::to_string(options_.translations.size()));
   constexpr std::string_view prefix = "VerAbr";
   if (item.size() <= prefix.size() || !platform::SameAscii(item.substr(0, prefix.size()), prefix))
     return 0;
