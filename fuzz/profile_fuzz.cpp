@@ -103,8 +103,8 @@ void CheckOneSpotChanged(const std::string &before, const std::string &after,
   const std::string &was = old[prefix];
   const std::string &is = now[prefix];
   const std::string_view gained = std::string_view(is).substr(std::min(was.size(), is.size()));
-  if (prefix == old.size() - 1 && was.back() != '\n' && is.starts_with(was) &&
-      (gained == "\n" || gained == "\r\n"))
+  if (prefix == old.size() - 1 && is.starts_with(was) &&
+      (gained == "\n" || gained == "\r\n" || gained == "\r"))
     return; // the last line gained its ending
   ProfileLineParts parts = ParseProfileLine(ProfileLines(was).Next()->content);
   Check(parts.kind == ProfileLineKind::Key, "a write replaced a line that is no key");

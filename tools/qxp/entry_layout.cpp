@@ -116,6 +116,11 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
       return "piece " + std::to_string(i + 1) + " is " + std::to_string(pieces[i].size()) +
              " bytes; a piece holds at most " + std::to_string(PieceLength);
   }
+  for (std::size_t i = 3; i < pieces.size(); ++i) {
+    if (pieces[i].empty() && pieces[i - 1].empty() && pieces[i - 2].empty())
+      return "piece " + std::to_string(i + 1) +
+             " is the third empty piece in a row, which changes nothing; leave it out";
+  }
   if (TextSize(pieces) > package::MaxEntryText)
     return "the entry holds " + std::to_string(TextSize(pieces)) + " bytes of text; an entry " +
            "holds at most " + std::to_string(package::MaxEntryText);

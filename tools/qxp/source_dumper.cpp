@@ -123,7 +123,9 @@ std::string DumpSource(const PackageContent &content) {
   bool readingPlan = IsReadingPlan(content);
   for (int slot = 0; slot < package::SlotCount; ++slot) {
     const std::vector<std::string> &pieces = content.Entries[slot];
-    if (pieces.empty() || pieces.front().empty())
+    // An entry the program shows nothing of (qxp check warns of it) could
+    // not be built again; leaving it out reads the same.
+    if (!ReadEntry(pieces, content.TrailerMarker, content.Type).shown)
       continue;
     out += "\n[" + SlotLabel(slot, readingPlan) + "]\n";
     AppendEntry(out, pieces, content);
