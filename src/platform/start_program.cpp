@@ -177,8 +177,10 @@ bool Registered(const StartOptions &options, const std::string &folder,
                 const std::set<std::string> &before) {
   if (!options.service.empty())
     return DdeServiceListening(options.service);
+  // Socket names never start with '.' (it is escaped); the folder's lock
+  // file does.
   for (const std::string &name : FolderEntries(folder))
-    if (!before.contains(name))
+    if (!before.contains(name) && !name.starts_with('.'))
       return true;
   return false;
 }
