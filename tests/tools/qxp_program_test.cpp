@@ -125,4 +125,26 @@ TEST_F(QxpProgram, DamagedPackagesAreNamedAndNotDumped) {
   EXPECT_THAT(dump.errors, HasSubstr("qxp: BAD.QXP is damaged; nothing dumped\n"));
 }
 
+TEST_F(QxpProgram, CheckSaysWhetherAPictureCanBeShownAndHowToWriteIt) {
+  const std::string lands = testsupport::SourceTree() + "/packages/pictures/LANDS.QXR";
+  dir_.Write("LANDS.QXR", testsupport::ReadFileBytes(lands));
+  auto good = Qxp({"check", "LANDS.QXR"});
+  EXPECT_EQ(good.exitStatus, 0);
+  EXPECT_THAT(good.output, StartsWith("LANDS.QXR: a picture of "));
+  EXPECT_THAT(good.output, HasSubstr(" pixels; the References dialog shows it\n"));
+
+  // A run-length encoded picture: the reader refuses it.
+  std::string rle = testsupport::ReadFileBytes(lands);
+  rle[30] = 1;
+  dir_.Write("rle.qxr", rle);
+  auto bad = Qxp({"check", "rle.qxr"});
+  EXPECT_EQ(bad.exitStatus, 1);
+  EXPECT_EQ(bad.output,
+            "rle.qxr: cannot be shown: the pixels are compressed, or laid out by colour masks "
+            "other than blue, green, red\n"
+            "rle.qxr: write it as a Windows BMP without compression (1, 4, 8, 24 or 32 bits, at "
+            "most 10000 pixels a side), for example with ImageMagick:\n"
+            "  convert PICTURE -compress none BMP3:rle.qxr\n");
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include "qxp/package_checker.h"
 #include "qxp/package_image.h"
 #include "qxp/package_writer.h"
+#include "qxp/picture_check.h"
 #include "qxp/source_compiler.h"
 #include "qxp/source_dumper.h"
 #include "today_command.h"
@@ -128,6 +129,8 @@ int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err
 }
 
 int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std::ostream &err) {
+  if (IsPicturePath(packagePath))
+    return CheckPicture(packagePath, out);
   auto report = LoadAndCheck(packagePath, err);
   if (!report)
     return ExitFault;
@@ -157,6 +160,8 @@ void PrintUsage(std::ostream &out) {
          "  qxp check [--strict] FILE.QXP  check a package and name every fault; what\n"
          "                                 the program reads but shows otherwise than\n"
          "                                 meant is a warning (a fault with --strict)\n"
+         "  qxp check PICTURE.QXR          say whether the References dialog can show a\n"
+         "                                 picture, and if not why\n"
          "  qxp today [--method date|increment|random] [--offset N] [--utf8]\n"
          "                                 print the day's text of the packages here\n"
          "                                 (as SELWARTH.TXT holds it, or as UTF-8\n"
