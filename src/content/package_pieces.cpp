@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -15,15 +16,15 @@ bool SeekTo(std::FILE *file, std::uint64_t position) {
   return fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
 }
 
-// Holds the further pieces of an entry in at most four nodes. Only the second
-// piece (it moves up when the first is left empty by cleaning) and the last
-// two (where the trailer is looked for) have a meaning of their own; the
-// pieces between them are only ever shown joined, so they are joined into one
-// node as they are read. Memory thus follows the text, not the number of
-// pieces, however many empty or tiny pieces a package holds.
+// Holds the further pieces of an entry in at most four nodes. Only the first
+// piece that is left with text after cleaning (the screen saver takes it
+// alone) and the last two (where the trailer is looked for) have a meaning
+// of their own; the pieces between are only ever shown joined, so they are
+// joined into one node as they are read. Memory thus follows the text, not
+// the number of pieces, however many empty or tiny pieces a package holds.
 class BoundedChain {
 public:
-  explicit BoundedChain(TTextPiece &first) : last_(&first) {}
+  explicit BoundedChain(TTextPiece &first) : first_(first), last_(&first) {}
 
   void Append(std::string text) {
     if (count_ < 4) {
@@ -33,15 +34,31 @@ public:
         middle_ = last_;
       return;
     }
-    // The piece before the last two joins the middle, and the last two move
-    // up one node: no node is made or freed.
+    // No node is made or freed below. A first piece of control bytes alone
+    // would be dropped once cleaned (it is not among the last two, where the
+    // trailer could be cut from it), so every piece moves up one node, and
+    // the one after it may still become the first piece shown.
+    TTextPiece *second = first_.NextPiece.get();
     TTextPiece *beforeLast = middle_->NextPiece.get();
-    middle_->Text += beforeLast->Text;
+    if (OnlyControlBytes(first_.Text)) {
+      first_.Text = std::move(second->Text);
+      second->Text = std::move(middle_->Text);
+      middle_->Text = std::move(beforeLast->Text);
+    } else {
+      // The piece before the last two joins the middle.
+      middle_->Text += beforeLast->Text;
+    }
     beforeLast->Text = std::move(last_->Text);
     last_->Text = std::move(text);
   }
 
 private:
+  static bool OnlyControlBytes(const std::string &text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 32; });
+  }
+
+  TTextPiece &first_;
   TTextPiece *last_;
   TTextPiece *middle_ = nullptr; // the node the pieces between are joined into
   int count_ = 0;                // nodes after the first piece

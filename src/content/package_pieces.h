@@ -31,10 +31,11 @@ enum class EntryRead {
 
 // Reads the entry of slot (0..365) into first and the chain behind it. The
 // first piece is always read; further pieces follow while the position is
-// below the next slot's offset and below the end of the file. The pieces
-// after the second and before the last two are joined into one, so the chain
-// has at most five pieces. Unless the result is Entry, first is left empty
-// with no chain.
+// below the next slot's offset and below the end of the file. The chain has
+// at most five pieces: leading pieces of control bytes alone are dropped as
+// cleaning would drop them, and the pieces between the second and the last
+// two are joined into one, which shows the same. Unless the result is Entry,
+// first is left empty with no chain.
 EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TTextPiece &first);
 
 } // namespace package

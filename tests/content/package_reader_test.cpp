@@ -207,6 +207,18 @@ TEST_F(PackageReaderTest, ManyPiecesAreHeldInFiveNodesAndReadTheSame) {
   }
 }
 
+TEST_F(PackageReaderTest, TheFirstPieceShownIsStillTheFirstWithTextAfterManyPieces) {
+  // The screen saver takes the first piece alone.
+  Pieces stored{"\r", "\n", "\t", "\x01", "Shown alone. "};
+  for (int i = 0; i < 50; ++i)
+    stored.push_back("more ");
+  stored.push_back("-Ref");
+  ReadResult result = Read(WithEntry(stored, '-'));
+  EXPECT_EQ(result.First.Text, "Shown alone. ");
+  EXPECT_LE(result.Pieces().size(), 5u);
+  EXPECT_EQ(result.Trailer, "- Ref");
+}
+
 TEST_F(PackageReaderTest, EntryAboveTheTextLimitGivesNoEntry) {
   Pieces pieces(257, std::string(255, 'a')); // 65535 bytes
   pieces.push_back("b");
