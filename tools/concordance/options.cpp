@@ -64,6 +64,12 @@ std::vector<std::string> SplitList(std::string_view text) {
   return items;
 }
 
+// A decimal number of minimum or more, the whole text.
+bool ParseNumber(std::string_view text, int minimum, int &number) {
+  auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return failure == std::errc() && end == text.data() + text.size() && number >= minimum;
+}
+
 } // namespace
 
 std::optional<Options> ParseOptions(int argc, const char *const argv[], std::string &error) {
@@ -109,20 +115,14 @@ std::optional<Options> ParseOptions(int argc, const char *const argv[], std::str
     } else if (argument == "--claim-versions") {
       if (!value(text))
         return std::nullopt;
-      auto [end, failure] =
-          std::from_chars(text.data(), text.data() + text.size(), options.claimedVersions);
-      if (failure != std::errc() || end != text.data() + text.size() ||
-          options.claimedVersions < 0) {
+      if (!ParseNumber(text, 0, options.claimedVersions)) {
         error = "--claim-versions needs a count";
         return std::nullopt;
       }
     } else if (argument == "--exit-after") {
       if (!value(text))
         return std::nullopt;
-      auto [end, failure] =
-          std::from_chars(text.data(), text.data() + text.size(), options.exitAfterSeconds);
-      if (failure != std::errc() || end != text.data() + text.size() ||
-          options.exitAfterSeconds <= 0) {
+      if (!ParseNumber(text, 1, options.exitAfterSeconds)) {
         error = "--exit-after needs a positive number of seconds";
         return std::nullopt;
       }
