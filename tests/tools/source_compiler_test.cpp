@@ -181,6 +181,11 @@ TEST(SourceCompiler, ExplicitPiecesAreKeptAndChecked) {
               HasSubstr("test.qxs:4: slot 0 (Jan 1): the first piece is empty"));
   EXPECT_THAT(Joined(Errors(WithVerseHeader("[Jan 1]\n" + std::string(256, 'a') + "{|}b\n"))),
               HasSubstr("piece 1 is 256 bytes; a piece holds at most 255"));
+  // Two empty pieces in a row may move the trailer; a third changes nothing.
+  EXPECT_THAT(Compile(WithVerseHeader("[Jan 1]\na{|}{|}{|}b\n")).Entries[0],
+              ElementsAre("a", "", "", "b"));
+  EXPECT_THAT(Joined(Errors(WithVerseHeader("[Jan 1]\na{|}{|}{|}{|}b\n"))),
+              HasSubstr("piece 4 is the third empty piece in a row, which changes nothing"));
   // A trailer that starts in the piece before the last takes the whole last
   // piece with it; together they must fit the reader's 255 bytes.
   std::string longTail = "a -" + std::string(200, 'b') + "{|}" + std::string(60, 'c');
