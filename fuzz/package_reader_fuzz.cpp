@@ -10,6 +10,7 @@
 #include <string>
 
 #include "content/day_state.h"
+#include "content/package_format.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
 #include "content/text_export.h"
@@ -56,6 +57,8 @@ void Require(bool condition) {
 void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer,
                 const std::string &title) {
   Require(title.size() <= 40);
+  for (char c : title)
+    Require(static_cast<unsigned char>(c) >= 32);
   Require(trailer.size() <= 255);
   if (first.Text.empty()) {
     // No entry: nothing is handed on.
@@ -63,11 +66,18 @@ void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer
     return;
   }
   Require(marker != 0 || trailer.empty());
+  // However many pieces are stored, an entry is held in at most five, and
+  // its text is bounded.
+  std::size_t pieces = 0;
+  std::size_t text = 0;
   for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get()) {
-    Require(piece->Text.size() <= 255);
+    ++pieces;
+    text += piece->Text.size();
     for (char c : piece->Text)
       Require(static_cast<unsigned char>(c) >= 32);
   }
+  Require(pieces <= 5);
+  Require(text <= package::MaxEntryText);
 }
 
 void ReadDay(const std::string &path, const Day &day, TextExport &exportFile) {

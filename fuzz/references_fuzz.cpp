@@ -1,8 +1,8 @@
 // Feeds arbitrary text to both ends of the concordance link's references:
 // the cuts that take a reference out of a package's entry (the text comes
 // from a package file) and the stand-in server's reference parser (the text
-// comes from a DDE peer). A cut is never longer than a reference may be and
-// lies inside the text; a parsed reference reads back as itself.
+// comes from a DDE peer). A cut is never empty nor longer than a reference
+// may be and lies inside the text; a parsed reference reads back as itself.
 
 #include <cstdint>
 #include <string_view>
@@ -20,7 +20,7 @@ void Require(bool condition) {
 void CheckCut(const std::optional<std::string> &cut, std::string_view text) {
   if (!cut)
     return;
-  Require(cut->size() <= ReferenceLimit);
+  Require(!cut->empty() && cut->size() <= ReferenceLimit);
   Require(text.find(*cut) != std::string_view::npos);
 }
 

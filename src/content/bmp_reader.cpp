@@ -12,7 +12,13 @@ namespace {
 constexpr std::uint64_t FileHeaderSize = 14;
 constexpr std::uint32_t CoreHeaderSize = 12;
 constexpr std::uint32_t InfoHeaderSize = 40;
-constexpr std::uint32_t CompressionNone = 0; // BI_RGB
+// The version 4 and 5 headers: the 40-byte header followed by colour masks,
+// colour space and (v5) rendering intent and profile. The v5 header is what
+// most tools write today.
+constexpr std::uint32_t V4HeaderSize = 108;
+constexpr std::uint32_t V5HeaderSize = 124;
+constexpr std::uint32_t CompressionNone = 0;      // BI_RGB
+constexpr std::uint32_t CompressionBitFields = 3; // BI_BITFIELDS: pixels laid out by masks
 constexpr std::uint32_t MaxTableEntries = 256;
 
 // The largest picture within the limits (32-bit rows, 10,000 pixels a side)
@@ -78,6 +84,15 @@ TBitmapFault ReadCoreHeader(std::span<const std::uint8_t> bytes, TLayout &layout
   return CheckDepthAndTable(layout, true, 0);
 }
 
+// Whether the colour masks of a v4 or v5 header lay 32-bit pixels out as
+// blue, green, red and a fourth byte (alpha or unused), as BI_RGB does: the
+// only bit fields that are then shown as they are meant.
+bool PlainMasks(std::span<const std::uint8_t> bytes) {
+  return Read32(bytes, 54) == 0x00FF0000u && Read32(bytes, 58) == 0x0000FF00u &&
+         Read32(bytes, 62) == 0x000000FFu &&
+         (Read32(bytes, 66) == 0 || Read32(bytes, 66) == 0xFF000000u);
+}
+
 TBitmapFault ReadInfoHeader(std::span<const std::uint8_t> bytes, TLayout &layout) {
   layout.Width = static_cast<std::int32_t>(Read32(bytes, 18));
   const std::int64_t height = static_cast<std::int32_t>(Read32(bytes, 22));
@@ -86,7 +101,10 @@ TBitmapFault ReadInfoHeader(std::span<const std::uint8_t> bytes, TLayout &layout
   if (Read16(bytes, 26) != 1)
     return TBitmapFault::BadPlanes;
   layout.Depth = Read16(bytes, 28);
-  if (Read32(bytes, 30) != CompressionNone)
+  const std::uint32_t compression = Read32(bytes, 30);
+  const bool plainBitFields = compression == CompressionBitFields && layout.Depth == 32 &&
+                              layout.HeaderSize >= V4HeaderSize && PlainMasks(bytes);
+  if (compression != CompressionNone && !plainBitFields)
     return TBitmapFault::Compressed;
   layout.EntrySize = 4;
   return CheckDepthAndTable(layout, false, Read32(bytes, 46));
@@ -98,7 +116,8 @@ TBitmapFault ReadLayout(std::span<const std::uint8_t> bytes, TLayout &layout) {
   if (bytes.size() < FileHeaderSize + 4)
     return TBitmapFault::TooShort;
   layout.HeaderSize = Read32(bytes, 14);
-  if (layout.HeaderSize != CoreHeaderSize && layout.HeaderSize != InfoHeaderSize)
+  if (layout.HeaderSize != CoreHeaderSize && layout.HeaderSize != InfoHeaderSize &&
+      layout.HeaderSize != V4HeaderSize && layout.HeaderSize != V5HeaderSize)
     return TBitmapFault::BadHeaderSize;
   if (bytes.size() < FileHeaderSize + layout.HeaderSize)
     return TBitmapFault::TooShort;
@@ -219,13 +238,13 @@ const char *DescribeBitmapFault(TBitmapFault fault) {
   case TBitmapFault::BadSignature:
     return "the file does not start with \"BM\"";
   case TBitmapFault::BadHeaderSize:
-    return "the information header is neither 12 nor 40 bytes";
+    return "the information header is not one of 12, 40, 108 or 124 bytes";
   case TBitmapFault::BadPlanes:
     return "the number of planes is not 1";
   case TBitmapFault::BadDepth:
     return "the number of bits per pixel is not supported";
   case TBitmapFault::Compressed:
-    return "the pixels are compressed";
+    return "the pixels are compressed, or laid out by colour masks other than blue, green, red";
   case TBitmapFault::BadDimensions:
     return "the width or height is 0 or above 10000 pixels";
   case TBitmapFault::BadColourCount:

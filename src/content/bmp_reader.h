@@ -7,12 +7,15 @@
 //     rows start; bfSize is not trusted (writers get it wrong), the real
 //     length of the file is used instead;
 //   - an information header of 12 bytes (BITMAPCOREHEADER: 16-bit unsigned
-//     width and height, 3-byte colour table entries) or 40 bytes
-//     (BITMAPINFOHEADER: 32-bit signed width and height, 4-byte entries).
-//     The larger v4 and v5 headers are refused, as any other size is: a
-//     reference picture has one of the two classic headers;
-//   - 1, 4, 8 and 24 bits per pixel, and 32 (blue, green, red, unused) with
-//     the 40-byte header; uncompressed (BI_RGB) only;
+//     width and height, 3-byte colour table entries), 40 bytes
+//     (BITMAPINFOHEADER: 32-bit signed width and height, 4-byte entries), or
+//     the 108- and 124-byte v4 and v5 headers most tools write today, which
+//     begin as the 40-byte one; their colour space and profile are not used.
+//     Any other size is refused;
+//   - 1, 4, 8 and 24 bits per pixel, and 32 (blue, green, red, a fourth byte
+//     that is not shown) with the larger headers; uncompressed (BI_RGB), or
+//     for 32 bits with a v4 or v5 header bit fields whose masks give that
+//     same layout (the fourth byte as alpha or unused);
 //   - a colour table for 1, 4 and 8 bits: with the 12-byte header always
 //     2^depth entries; with the 40-byte header biClrUsed entries, 0 meaning
 //     2^depth. biClrUsed above 2^depth (or above 256 for the deeper formats,
@@ -47,10 +50,10 @@ enum class TBitmapFault {
   FileTooLarge,    // larger than any picture within the limits can be
   TooShort,        // shorter than its headers or its colour table
   BadSignature,    // does not start with "BM"
-  BadHeaderSize,   // information header neither 12 nor 40 bytes
+  BadHeaderSize,   // information header not 12, 40, 108 or 124 bytes
   BadPlanes,       // planes other than 1
   BadDepth,        // bits per pixel not 1, 4, 8, 24 (or 32 with 40 bytes)
-  Compressed,      // anything but BI_RGB
+  Compressed,      // anything but BI_RGB (or bit fields laid out as it)
   BadDimensions,   // width or height 0, negative width, or a side above the limit
   BadColourCount,  // biClrUsed larger than the depth allows
   BadPixelOffset,  // bfOffBits inside the headers or colour table

@@ -31,6 +31,10 @@ inline constexpr int PlanDays = 365;        // a reading plan uses slots 0..364
 inline constexpr int MaxTitles = 7;
 inline constexpr int TitleLength = 40;  // bytes of text in a title record
 inline constexpr int PieceLength = 255; // bytes of text in a piece
+// The most text one entry may hold, all its pieces together as stored. No
+// day's reading comes near it; an entry above it is taken as damaged, which
+// bounds what one entry can cost to read, keep and lay out.
+inline constexpr std::uint64_t MaxEntryText = 64 * 1024;
 inline constexpr std::uint8_t CodePage437Type = 1;
 inline constexpr char HyphenMarker = '-';
 inline constexpr char AnswerMarker = '\\';

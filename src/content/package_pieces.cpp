@@ -2,7 +2,9 @@
 
 #include <sys/types.h>
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace package {
 
@@ -13,6 +15,54 @@ bool SeekTo(std::FILE *file, std::uint64_t position) {
     return false;
   return fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
 }
+
+// Holds the further pieces of an entry in at most four nodes. Only the first
+// piece that is left with text after cleaning (the screen saver takes it
+// alone) and the last two (where the trailer is looked for) have a meaning
+// of their own; the pieces between are only ever shown joined, so they are
+// joined into one node as they are read. Memory thus follows the text, not
+// the number of pieces, however many empty or tiny pieces a package holds.
+class BoundedChain {
+public:
+  explicit BoundedChain(TTextPiece &first) : first_(first), last_(&first) {}
+
+  void Append(std::string text) {
+    if (count_ < 4) {
+      last_->NextPiece = std::make_unique<TTextPiece>(std::move(text));
+      last_ = last_->NextPiece.get();
+      if (++count_ == 2)
+        middle_ = last_;
+      return;
+    }
+    // No node is made or freed below. A first piece of control bytes alone
+    // would be dropped once cleaned (it is not among the last two, where the
+    // trailer could be cut from it), so every piece moves up one node, and
+    // the one after it may still become the first piece shown.
+    TTextPiece *second = first_.NextPiece.get();
+    TTextPiece *beforeLast = middle_->NextPiece.get();
+    if (OnlyControlBytes(first_.Text)) {
+      first_.Text = std::move(second->Text);
+      second->Text = std::move(middle_->Text);
+      middle_->Text = std::move(beforeLast->Text);
+    } else {
+      // The piece before the last two joins the middle.
+      middle_->Text += beforeLast->Text;
+    }
+    beforeLast->Text = std::move(last_->Text);
+    last_->Text = std::move(text);
+  }
+
+private:
+  static bool OnlyControlBytes(const std::string &text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 32; });
+  }
+
+  TTextPiece &first_;
+  TTextPiece *last_;
+  TTextPiece *middle_ = nullptr; // the node the pieces between are joined into
+  int count_ = 0;                // nodes after the first piece
+};
 
 } // namespace
 
@@ -55,15 +105,17 @@ EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TText
   // Every piece moves the position on by at least its length byte, so the
   // loop ends at the next slot's offset or at the end of the file.
   const std::uint64_t slotEnd = header.SlotOffsets[slot + 1];
-  TTextPiece *last = &first;
+  std::uint64_t textSize = first.Text.size();
+  BoundedChain chain(first);
+  std::string text;
   while (position < slotEnd && position < header.FileSize) {
-    auto piece = std::make_unique<TTextPiece>();
-    if (!ReadPiece(file, position, header.FileSize, piece->Text)) {
+    if (!ReadPiece(file, position, header.FileSize, text) ||
+        (textSize += text.size()) > MaxEntryText) {
       first = TTextPiece();
       return EntryRead::Damaged;
     }
-    last->NextPiece = std::move(piece);
-    last = last->NextPiece.get();
+    chain.Append(std::move(text));
+    text.clear();
   }
   return EntryRead::Entry;
 }

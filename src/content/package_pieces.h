@@ -25,13 +25,17 @@ bool ReadPieceAt(std::FILE *file, std::uint64_t &position, std::uint64_t fileSiz
 enum class EntryRead {
   Entry,   // first holds a first piece that is not empty, and its chain
   Nothing, // the stored first piece is empty: nothing for this day
-  Damaged, // the slot or one of its pieces lies outside the file
+  Damaged, // the slot or one of its pieces lies outside the file, or the
+           // entry holds more than MaxEntryText bytes of text
 };
 
 // Reads the entry of slot (0..365) into first and the chain behind it. The
 // first piece is always read; further pieces follow while the position is
-// below the next slot's offset and below the end of the file. Unless the
-// result is Entry, first is left empty with no chain.
+// below the next slot's offset and below the end of the file. The chain has
+// at most five pieces: leading pieces of control bytes alone are dropped as
+// cleaning would drop them, and the pieces between the second and the last
+// two are joined into one, which shows the same. Unless the result is Entry,
+// first is left empty with no chain.
 EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TTextPiece &first);
 
 } // namespace package

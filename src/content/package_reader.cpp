@@ -71,7 +71,7 @@ void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker
   if (marker == package::AnswerMarker)
     HasAnswers = true;
   trailer = std::move(finished);
-  title = header->Titles[static_cast<std::size_t>(*slot) % header->Titles.size()];
+  title = ShownTitle(header->Titles[static_cast<std::size_t>(*slot) % header->Titles.size()]);
 
   if (SaveFile != 0 && exportFile != nullptr)
     exportFile->AppendEntry(title, first, marker, trailer);
@@ -91,7 +91,7 @@ std::string ReadPackageDescription(std::string_view fileName) {
 
   // The first title leads the description only while the two together hold
   // at most 249 characters.
-  const std::string &firstTitle = header->Titles.front();
+  const std::string firstTitle = ShownTitle(header->Titles.front());
   if (firstTitle.size() + description.size() + 4 < 254)
     return firstTitle + ": " + description;
   return description;

@@ -1,8 +1,10 @@
 #pragma once
 
 // One piece of an entry's body. The pieces of an entry are one paragraph,
-// joined with nothing between them; a piece holds at most 255 bytes of code
-// page 1252 text because one length byte stores it in the package.
+// joined with nothing between them. A piece is stored with one length byte,
+// so it holds at most 255 bytes of code page 1252 text in the package; the
+// reader joins the pieces that have no meaning of their own, so a piece in
+// memory may hold more (an entry holds at most package::MaxEntryText).
 
 #include <memory>
 #include <string>

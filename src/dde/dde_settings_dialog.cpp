@@ -178,7 +178,12 @@ int TDDESettingsDialog::FillTranslations() {
       std::string item = "VerAbr" + std::to_string(i);
       std::optional<std::string> name =
           slot.Request(item.c_str(), ReplyBuffer, DdeRequestTimeoutMs);
-      if (name && !name->empty())
+      // A server that does not answer one request will not answer the next
+      // either: waiting out each of up to MaxTranslations would hold the
+      // dialog for hours.
+      if (!name)
+        break;
+      if (!name->empty())
         translations_->AddString(name->substr(0, ConcordanceBuffer - 1));
     }
     slot.EndConversation();

@@ -90,11 +90,12 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
     return;
   }
   std::optional<std::string> reference = LinkReference(*entry, commandId);
-  if (!reference) {
+  const bool logos = platform::SameAscii(ConcordanceServer, "Logos");
+  if (!reference || (!logos && !CanBeExecuted(*reference))) {
     MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
     return;
   }
-  if (platform::SameAscii(ConcordanceServer, "Logos"))
+  if (logos)
     SendToLogos(slot, owner, *reference);
   else
     SendToOther(slot, owner, *reference);

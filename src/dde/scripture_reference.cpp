@@ -9,8 +9,9 @@ namespace {
 
 using Cut = std::optional<std::string>;
 
+// An empty reference would send the server to nowhere.
 Cut Limited(std::string_view reference) {
-  if (reference.size() > ReferenceLimit)
+  if (reference.empty() || reference.size() > ReferenceLimit)
     return std::nullopt;
   return std::string(reference);
 }
@@ -21,15 +22,16 @@ std::string_view DropTrailingBlanks(std::string_view text) {
   return text;
 }
 
-// Where a reading begins: the first blank at or after the label, then past
-// every blank. npos when the label or the blank is missing.
+// Where a reading begins: past the blanks that directly follow the label.
+// npos when the label or the blank is missing: a blank found further on
+// would cut the reading in the middle ("Morning:Genesis 1" is not "1").
 std::size_t ReadingStart(std::string_view text, std::string_view label) {
   std::size_t at = text.find(label);
   if (at == std::string_view::npos)
     return at;
-  std::size_t blank = text.find(' ', at);
-  if (blank == std::string_view::npos)
-    return blank;
+  std::size_t blank = at + label.size();
+  if (blank >= text.size() || text[blank] != ' ')
+    return std::string_view::npos;
   std::size_t start = text.find_first_not_of(' ', blank);
   return start == std::string_view::npos ? text.size() : start;
 }
@@ -70,6 +72,10 @@ Cut CutVerseReference(std::string_view trailer) {
   if (dash == std::string_view::npos)
     return std::nullopt;
   return Limited(DropTrailingBlanks(trailer.substr(dash + 1)));
+}
+
+bool CanBeExecuted(std::string_view reference) {
+  return reference.find_first_of("\"[]") == std::string_view::npos;
 }
 
 bool IsReadingPlanTitle(std::string_view title) {

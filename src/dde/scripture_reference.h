@@ -5,9 +5,9 @@
 // markers and sent as it is; the concordance program reads it.
 //
 // A cut gives nullopt when the entry cannot be cut soundly: its marker is
-// missing, a label has no blank after it, the morning part has no "/" or
-// nothing but blanks before it, or the piece is longer than a reference may
-// be (ReferenceLimit).
+// missing, a label has no blank right after it, the morning part has no "/",
+// the piece is empty (or nothing but blanks), or it is longer than a
+// reference may be (ReferenceLimit).
 
 #include <optional>
 #include <string>
@@ -26,6 +26,11 @@ std::optional<std::string> CutEveningReading(std::string_view text);
 std::optional<std::string> CutQuizReference(std::string_view trailer);
 // The daily verse's "-" up to the end, blanks at the end dropped.
 std::optional<std::string> CutVerseReference(std::string_view trailer);
+
+// Whether the reference can go inside an execute command [GoTo("...")]:
+// a '"', '[' or ']' from package text would end the quoted text or the
+// command and let the package give the server commands of its own.
+bool CanBeExecuted(std::string_view reference);
 
 // Which package each link reads (titles compare with regard to case).
 bool IsReadingPlanTitle(std::string_view title);

@@ -1,7 +1,9 @@
 #include "dialogs/program_settings_dialog.h"
 
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -86,11 +88,13 @@ void TProgramSettingsDialog::CmSave(unsigned) {
   std::int32_t methodBefore = QuoteMethodCode;
 
   ReadControls();
-  bool written = true;
+  // One write for all eight keys: a failure leaves the file as it was,
+  // never some keys new and others old while the user is told of a failure.
+  std::vector<platform::ProfileSetting> settings;
   for (const Option &option : Options())
-    written = WriteSettingInt(option.key, *option.value) && written;
-  written = WriteSettingText("QuoteMethod", QuoteMethodName(QuoteMethodCode)) && written;
-  if (!written) {
+    settings.push_back({option.key, std::to_string(*option.value)});
+  settings.push_back({"QuoteMethod", QuoteMethodName(QuoteMethodCode)});
+  if (!WriteSettings(settings)) {
     // Saying "saved" here would be false. The dialog stays open with the
     // settings as they were, so that Cancel still undoes and OK still
     // applies the changes for this run.

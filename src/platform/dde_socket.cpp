@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -36,10 +37,34 @@ std::string RuntimeDir() {
   return dir;
 }
 
+// Says once per process why the link has no folder: without one, no server
+// can be reached or started, and nothing else would tell.
+void RefuseFolder(const std::string &path, const std::string &why) {
+  static bool told = false;
+  if (told)
+    return;
+  told = true;
+  std::fprintf(stderr,
+               "selwarth: DDE links are off: the socket folder %s %s; it must be a folder "
+               "(not a link) owned by this user, with mode 0700\n",
+               path.c_str(), why.c_str());
+}
+
 std::string MakePrivateFolder(const std::string &path) {
-  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+  if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+    RefuseFolder(path, std::string("cannot be made (") + std::strerror(errno) + ")");
     return {};
-  return FolderIsPrivate(path) ? path : std::string();
+  }
+  if (!FolderIsPrivate(path)) {
+    struct stat info {};
+    bool link = lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    RefuseFolder(path, link                       ? "is a symbolic link"
+                       : !S_ISDIR(info.st_mode)   ? "is not a folder"
+                       : info.st_uid != geteuid() ? "belongs to another user"
+                                                  : "is open to other users");
+    return {};
+  }
+  return path;
 }
 
 } // namespace
@@ -114,6 +139,28 @@ std::string ServicePath(const std::string &service) {
   return MakeAddress(path, address) ? path : std::string();
 }
 
+// Holds the folder's lock file, so that of two servers that find the same
+// stale socket only one removes it and binds: otherwise the second could
+// remove the first one's fresh socket and leave it alive but unreachable.
+class FolderLock {
+public:
+  explicit FolderLock(const std::string &socketPath) {
+    std::string lockPath = socketPath.substr(0, socketPath.rfind('/') + 1) + ".lock";
+    fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0)
+      close(fd_); // releases the lock
+  }
+  FolderLock(const FolderLock &) = delete;
+  FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+  int fd_ = -1;
+};
+
 Listener Listen(const std::string &path) {
   Listener listener;
   sockaddr_un address;
@@ -122,6 +169,7 @@ Listener Listen(const std::string &path) {
   int fd = NewSocket();
   if (fd < 0)
     return listener;
+  FolderLock lock(path);
   bool bound = BindAndListen(fd, address);
   if (!bound && errno == EADDRINUSE) {
     // Someone's socket file: a live server keeps it; a dead one's goes.

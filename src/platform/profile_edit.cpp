@@ -26,15 +26,21 @@ std::string CheckName(std::string_view what, std::string_view name) {
 }
 
 bool IsFullEnding(std::string_view ending) {
-  return ending.ends_with('\n');
+  return !ending.empty();
+}
+
+// A CR alone that ends a file whose lines end in CR LF is a CR LF cut short
+// rather than a line ending of its own.
+bool CutShort(const ProfileLine &line, std::string_view text, std::string_view firstEnding) {
+  return line.ending == "\r" && line.End() == text.size() && firstEnding == "\r\n";
 }
 
 // What a line needs after it before another line can follow: nothing, or the
-// ending a last line lacks (just the LF when its CR is there).
-std::string_view Completion(const ProfileLine &line, std::string_view eol) {
-  if (IsFullEnding(line.ending))
-    return "";
-  return line.ending.empty() ? eol : "\n";
+// ending a last line lacks (just the LF of a CR LF cut short).
+std::string_view Completion(const ProfileLine &line, std::string_view eol, bool cutShort) {
+  if (cutShort)
+    return "\n";
+  return IsFullEnding(line.ending) ? "" : eol;
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -101,8 +107,10 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 
   if (header) {
     const ProfileLine &anchor = lastKey ? *lastKey : *header;
-    const std::string_view eol = IsFullEnding(anchor.ending) ? anchor.ending : firstEnding;
-    std::string added = std::string(Completion(anchor, eol)) + KeyLine(key, value);
+    const bool cutShort = CutShort(anchor, text, firstEnding);
+    const std::string_view eol =
+        IsFullEnding(anchor.ending) && !cutShort ? anchor.ending : firstEnding;
+    std::string added = std::string(Completion(anchor, eol, cutShort)) + KeyLine(key, value);
     added += eol;
     return std::string(text.substr(0, anchor.End())) + added +
            std::string(text.substr(anchor.End()));
@@ -110,7 +118,7 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 
   std::string result(text);
   if (last) {
-    result += Completion(*last, firstEnding);
+    result += Completion(*last, firstEnding, CutShort(*last, text, firstEnding));
     if (!TrimBlanks(last->content).empty())
       result += firstEnding;
   }

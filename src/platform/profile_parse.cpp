@@ -20,28 +20,29 @@ std::string_view TrimLeft(std::string_view text) {
 
 } // namespace
 
+ProfileLines::ProfileLines(std::string_view text) : text_(text) {
+  // A byte order mark, which many editors put before the first line, is no
+  // part of it; it stays in the file, before the first line's offset.
+  if (text_.starts_with(ByteOrderMark))
+    position_ = ByteOrderMark.size();
+}
+
 std::optional<ProfileLine> ProfileLines::Next() {
   if (position_ >= text_.size())
     return std::nullopt;
   ProfileLine line;
   line.offset = position_;
-  std::size_t newline = text_.find('\n', position_);
-  if (newline == std::string_view::npos) {
+  const std::size_t end = text_.find_first_of("\r\n", position_);
+  if (end == std::string_view::npos) {
     line.content = text_.substr(position_);
-    // A CR at the very end is a CR LF cut short, not part of the line.
-    if (line.content.ends_with('\r')) {
-      line.content.remove_suffix(1);
-      line.ending = "\r";
-    }
     position_ = text_.size();
     return line;
   }
-  std::size_t contentEnd = newline;
-  if (contentEnd > position_ && text_[contentEnd - 1] == '\r')
-    --contentEnd;
-  line.content = text_.substr(position_, contentEnd - position_);
-  line.ending = text_.substr(contentEnd, newline + 1 - contentEnd);
-  position_ = newline + 1;
+  // CR LF, a CR alone (old Mac files, stray CRs) and LF each end a line.
+  const std::size_t endingSize = text_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+  line.content = text_.substr(position_, end - position_);
+  line.ending = text_.substr(end, endingSize);
+  position_ = end + endingSize;
   return line;
 }
 

@@ -12,9 +12,12 @@
 
 namespace platform {
 
+// The UTF-8 byte order mark that may precede the first line.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 // One line of a profile file. content excludes the line end; ending is "\n",
-// "\r\n", or for a last line "" or "\r" (a CR LF cut short); offset is where
-// the line starts.
+// "\r\n", "\r", or "" for a last line without one; offset is where the line
+// starts.
 struct ProfileLine {
   std::string_view content;
   std::string_view ending;
@@ -23,10 +26,10 @@ struct ProfileLine {
   std::size_t End() const { return offset + content.size() + ending.size(); }
 };
 
-// Walks the lines of a text in order.
+// Walks the lines of a text in order, after a leading byte order mark.
 class ProfileLines {
 public:
-  explicit ProfileLines(std::string_view text) : text_(text) {}
+  explicit ProfileLines(std::string_view text);
   // The next line, or nothing after the last one.
   std::optional<ProfileLine> Next();
 

@@ -1,5 +1,6 @@
 #include "platform/start_program.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -7,14 +8,17 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <set>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "platform/ascii.h"
 #include "platform/dde.h"
 
 extern char **environ;
@@ -42,6 +46,29 @@ std::set<std::string> FolderEntries(const std::string &folder) {
     names.insert(entry->d_name);
   closedir(dir);
   return names;
+}
+
+// Where a program is looked for: the absolute folders of PATH, then the
+// folder this program was installed in. Never the working folder (nor a
+// relative PATH entry, which names it or one below it): that is where
+// packages downloaded from anywhere are kept, and a file there must not run
+// because a service name matches it.
+std::vector<std::string> ProgramFolders() {
+  std::vector<std::string> folders;
+  const char *path = std::getenv("PATH");
+  std::string_view list = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  while (!list.empty()) {
+    std::size_t end = std::min(list.find(':'), list.size());
+    std::string_view folder = list.substr(0, end);
+    if (folder.starts_with('/'))
+      folders.emplace_back(folder);
+    list.remove_prefix(std::min(end + 1, list.size()));
+  }
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error && self.has_parent_path())
+    folders.push_back(self.parent_path().string());
+  return folders;
 }
 
 // The environment of the started program: ours without the tokens that
@@ -150,8 +177,10 @@ bool Registered(const StartOptions &options, const std::string &folder,
                 const std::set<std::string> &before) {
   if (!options.service.empty())
     return DdeServiceListening(options.service);
+  // Socket names never start with '.' (it is escaped); the folder's lock
+  // file does.
   for (const std::string &name : FolderEntries(folder))
-    if (!before.contains(name))
+    if (!before.contains(name) && !name.starts_with('.'))
       return true;
   return false;
 }
@@ -163,19 +192,18 @@ std::string FindProgram(const std::string &name) {
     return {};
   if (name.find('/') != std::string::npos)
     return IsExecutableFile(name) ? name : std::string();
-  if (IsExecutableFile(name))
-    return "./" + name;
-  const char *path = std::getenv("PATH");
-  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-  std::size_t start = 0;
-  while (start <= folders.size()) {
-    std::size_t end = folders.find(':', start);
-    if (end == std::string::npos)
-      end = folders.size();
-    std::string folder = folders.substr(start, end - start);
-    if (!folder.empty() && IsExecutableFile(folder + "/" + name))
+  const std::vector<std::string> folders = ProgramFolders();
+  for (const std::string &folder : folders) {
+    if (IsExecutableFile(folder + "/" + name))
       return folder + "/" + name;
-    start = end + 1;
+  }
+  // Service names compare without regard to case, so "LOGOS" starts the
+  // program that serves "Logos".
+  for (const std::string &folder : folders) {
+    for (const std::string &entry : FolderEntries(folder)) {
+      if (SameAscii(entry, name) && IsExecutableFile(folder + "/" + entry))
+        return folder + "/" + entry;
+    }
   }
   return {};
 }

@@ -4,9 +4,12 @@
 // is not running.
 //
 // The name is the program itself, never parsed by a shell: a name with a '/'
-// is used as given; otherwise it is looked up in the working directory, then
-// in the folders of PATH. The program starts detached from us (a session of
-// its own, standard input from /dev/null, standard output and error
+// is used as given; otherwise it is looked up in the absolute folders of PATH,
+// then in the folder this program is installed in, first with the name's
+// exact case and then without regard to ASCII case (as service names
+// compare). The working folder is never searched: it holds packages from
+// anywhere, and a file there must not run because its name is a service's. The program starts
+// detached from us (a session of its own, standard input from /dev/null, standard output and error
 // inherited), with argv[0] the name as given, so a server named by a link
 // sees that name.
 //

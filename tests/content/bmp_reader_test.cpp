@@ -135,7 +135,11 @@ INSTANTIATE_TEST_SUITE_P(BmpDepths, BmpImageMagickTest,
                                            TImageMagickCase{"BMP2", "Palette", 2, 12, 1},
                                            TImageMagickCase{"BMP2", "Palette", 9, 12, 4},
                                            TImageMagickCase{"BMP2", "Palette", 40, 12, 8},
-                                           TImageMagickCase{"BMP2", "TrueColor", 91, 12, 24}));
+                                           TImageMagickCase{"BMP2", "TrueColor", 91, 12, 24},
+                                           // ImageMagick's own choice: the v5 header.
+                                           TImageMagickCase{"BMP", "Palette", 40, 124, 8},
+                                           TImageMagickCase{"BMP", "TrueColor", 91, 124, 24},
+                                           TImageMagickCase{"BMP", "TrueColorAlpha", 91, 124, 32}));
 
 TEST(BmpReaderTest, Reads32BitRowsIgnoringTheFourthByte) {
   TempDir dir;
@@ -193,7 +197,7 @@ TEST(BmpReaderTest, RefusesDamagedFiles) {
       {"core cut in the table", core.substr(0, 100), F::TooShort},
       {"core cut in the last row", core.substr(0, core.size() - 1), F::TruncatedPixels},
       {"signature", With(info, 0, 'M' | 'B' << 8, 2), F::BadSignature},
-      {"v4 header", With(info, 14, 108, 4), F::BadHeaderSize},
+      {"v3 header", With(info, 14, 56, 4), F::BadHeaderSize},
       {"planes", With(info, 26, 2, 2), F::BadPlanes},
       {"core planes", With(core, 22, 0, 2), F::BadPlanes},
       {"16 bits", With(info, 28, 16, 2), F::BadDepth},
@@ -218,6 +222,30 @@ TEST(BmpReaderTest, RefusesDamagedFiles) {
     TBitmapFault fault = F::None;
     EXPECT_FALSE(Read(d.Bytes, &fault)) << d.What;
     EXPECT_EQ(fault, d.Fault) << d.What << ": " << DescribeBitmapFault(fault);
+  }
+}
+
+TEST(BmpReaderTest, TheV5HeaderIsReadUnlessItsMasksLayThePixelsOutOtherwise) {
+  TempDir dir;
+  const std::string v5 = Convert(dir, Pattern(13, 7, 91), "BMP", "TrueColorAlpha");
+  ASSERT_EQ(Get(v5, 14, 4), 124u);
+  ASSERT_EQ(Get(v5, 30, 4), 3u); // bit fields
+  EXPECT_TRUE(Read(v5));
+  EXPECT_TRUE(Read(With(v5, 66, 0, 4))); // no alpha mask
+  using F = TBitmapFault;
+  const struct {
+    const char *What;
+    std::string Bytes;
+  } refused[] = {
+      {"red and blue swapped", With(With(v5, 54, 0xFF, 4), 62, 0xFF0000, 4)},
+      {"a mask in the fourth byte", With(v5, 66, 0xFF, 4)},
+      {"bit fields at 24 bits", With(v5, 28, 24, 2)},
+      {"RLE8", With(v5, 30, 1, 4)},
+  };
+  for (const auto &r : refused) {
+    TBitmapFault fault = F::None;
+    EXPECT_FALSE(Read(r.Bytes, &fault)) << r.What;
+    EXPECT_EQ(fault, F::Compressed) << r.What;
   }
 }
 

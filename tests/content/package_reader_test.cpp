@@ -165,6 +165,81 @@ TEST_F(PackageReaderTest, FirstPieceOfControlBytesDoesNotHideTheEntry) {
   EXPECT_EQ(result.Trailer, "- John 13:34");
 }
 
+TEST_F(PackageReaderTest, ManyPiecesAreHeldInFiveNodesAndReadTheSame) {
+  // Only the first two pieces and the last two keep their own node; what
+  // the program shows stays the same.
+  const Pieces many = [] {
+    Pieces pieces{"\r", "In the beginning "};
+    for (int i = 0; i < 1000; ++i)
+      pieces.push_back(i % 3 == 0 ? "" : "x");
+    return pieces;
+  }();
+  struct Case {
+    const char *Name;
+    Pieces Stored;
+    char Marker;
+    std::string Trailer;
+  };
+  Pieces trailerInLast = many;
+  trailerInLast.push_back("-Ref");
+  Pieces trailerBeforeLast = many;
+  trailerBeforeLast.insert(trailerBeforeLast.end(), {"y\\Noah, ", "Genesis 6"});
+  Pieces emptyLastTwo = many;
+  emptyLastTwo.insert(emptyLastTwo.end(), {"z-a", "", ""});
+  const Case cases[] = {
+      {"trailer in the last piece", trailerInLast, '-', "- Ref"},
+      {"trailer before the last piece", trailerBeforeLast, '\\', "Noah, Genesis 6"},
+      {"empty last two pieces", emptyLastTwo, '-', ""},
+  };
+  for (const Case &c : cases) {
+    ReadResult result = Read(WithEntry(c.Stored, c.Marker));
+    EXPECT_LE(result.Pieces().size(), 5u) << c.Name;
+    EXPECT_EQ(result.Trailer, c.Trailer) << c.Name;
+    TTextPiece expected(c.Stored.front());
+    std::string joined;
+    for (const std::string &piece : c.Stored)
+      joined += piece;
+    joined.erase(0, 1); // the "\r"
+    joined.resize(joined.size() - (c.Trailer.empty() ? 0 : c.Stored.back().size()));
+    if (c.Marker == '\\')
+      joined.resize(joined.size() - std::string("\\Noah, ").size());
+    EXPECT_EQ(JoinedText(result.First), joined) << c.Name;
+  }
+}
+
+TEST_F(PackageReaderTest, TheFirstPieceShownIsStillTheFirstWithTextAfterManyPieces) {
+  // The screen saver takes the first piece alone.
+  Pieces stored{"\r", "\n", "\t", "\x01", "Shown alone. "};
+  for (int i = 0; i < 50; ++i)
+    stored.push_back("more ");
+  stored.push_back("-Ref");
+  ReadResult result = Read(WithEntry(stored, '-'));
+  EXPECT_EQ(result.First.Text, "Shown alone. ");
+  EXPECT_LE(result.Pieces().size(), 5u);
+  EXPECT_EQ(result.Trailer, "- Ref");
+}
+
+TEST_F(PackageReaderTest, EntryAboveTheTextLimitGivesNoEntry) {
+  Pieces pieces(257, std::string(255, 'a')); // 65535 bytes
+  pieces.push_back("b");
+  EXPECT_FALSE(Read(WithEntry(pieces)).IsEmpty()); // 65536: the most an entry holds
+  pieces.back() = "bc";
+  EXPECT_TRUE(Read(WithEntry(pieces)).IsEmpty());
+  // Empty pieces add no text, however many.
+  Pieces empties(100000, "");
+  empties.front() = "Hello";
+  EXPECT_EQ(JoinedText(Read(WithEntry(empties)).First), "Hello");
+}
+
+TEST_F(PackageReaderTest, TitlesEndAtANulAndLoseControlBytes) {
+  PackageLayout layout;
+  layout.Titles = {std::string("Ab\0cd\r\nef", 8), "Da\tily\r\nVerse"};
+  EXPECT_EQ(Read(layout).Title, "Ab");
+  DayIndex = 1;
+  EXPECT_EQ(Read(layout).Title, "DailyVerse");
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(layout))), "Ab: Test package");
+}
+
 TEST_F(PackageReaderTest, EmptyStoredFirstPieceGivesNoEntry) {
   ReadResult result = Read(WithEntry({"", "more text"}, '-'));
   EXPECT_TRUE(result.IsEmpty());

@@ -54,6 +54,14 @@ TEST_F(ConversationSlotTest, AServerThatIsNotRunningIsStartedByItsName) {
   EXPECT_THAT(LogLines(), ElementsAre("CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
 }
 
+TEST_F(ConversationSlotTest, AServiceNameInAnotherCaseStartsTheProgram) {
+  // The program is "QVWIN"; the setting names it "qvwin".
+  PutProgram("QVWIN", true);
+  ASSERT_EQ(slot.ConnectServer("qvwin", "Verses"), 1);
+  EXPECT_EQ(StartedPids().size(), 1u);
+  slot.EndConversation();
+}
+
 TEST_F(ConversationSlotTest, AServerThatCannotBeReachedIsTriedTwiceAndStartedOnce) {
   // A server that refuses the topic logs each connect; the program of its
   // name only notes that it was started.
@@ -81,7 +89,7 @@ TEST_F(ConversationSlotTest, TwoConversationsInARowLeaveNothingOpen) {
   auto server = StartConcordance("Logos", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   ASSERT_EQ(slot.ConnectServer("Logos", "System"), 1);
-  EXPECT_EQ(slot.Request("Version", 10, 5000), "02.00");
+  EXPECT_EQ(slot.Request("Version", 10, 5000), "2.63");
   slot.EndConversation();
   ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1);
   ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1); // the one left open is ended first

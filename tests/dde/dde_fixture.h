@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -33,6 +34,22 @@ inline platform::HDDEDATA TestCallBack(platform::UINT type, platform::UINT, plat
                                        platform::ULONG_PTR, platform::ULONG_PTR) {
   return AnswerDdeCallback(type, conv, CallbackSlot, nullptr);
 }
+
+// Puts a folder first on PATH for the object's lifetime.
+class ScopedPath {
+public:
+  explicit ScopedPath(const std::string &folder) {
+    const char *old = std::getenv("PATH");
+    previous_ = old != nullptr ? old : "/usr/bin:/bin";
+    setenv("PATH", (folder + ":" + previous_).c_str(), 1);
+  }
+  ~ScopedPath() { setenv("PATH", previous_.c_str(), 1); }
+  ScopedPath(const ScopedPath &) = delete;
+  ScopedPath &operator=(const ScopedPath &) = delete;
+
+private:
+  std::string previous_;
+};
 
 class DdeClientTest : public ::testing::Test {
 protected:
@@ -76,7 +93,7 @@ protected:
     return texts;
   }
 
-  // A program named name in the working folder that notes each start in
+  // A program named name in the folder on PATH that notes each start in
   // "started" and then runs the stand-in server under that service with
   // arguments (or just ends when serve is false).
   void PutProgram(const std::string &name, bool serve, const std::string &arguments = "") {
@@ -100,6 +117,8 @@ protected:
   testsupport::DdeSandbox dde;
   testsupport::TempDir work;
   testsupport::WorkingDirectory cwd{work.Path()};
+  // Server programs are started from PATH only, never the working folder.
+  ScopedPath path{work.Path().string()};
   HeadlessBackend backend;
   std::uint32_t inst = 0;
   TConversationSlot slot;

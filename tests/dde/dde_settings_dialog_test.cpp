@@ -137,6 +137,41 @@ TEST_F(DdeSettingsDialogTest, LogosVersionsCompareByteByByte) {
   }
 }
 
+TEST_F(DdeSettingsDialogTest, TheTranslationsStopAtTheFirstRequestThatFails) {
+  // It counts a thousand translations but can name two.
+  auto server = StartConcordance(
+      "Logos", {"--translations", "KJV,WEB", "--claim-versions", "1000", "--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  Step([](TDialog &d) {
+    d.UserClick(DdeLogosRadio);
+    EXPECT_THAT(Items(d), ElementsAre("KJV", "WEB"));
+    d.UserCancel();
+  });
+  Run();
+  EXPECT_THAT(SettledLog(),
+              ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
+                          "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
+                          "REQUEST\tData\tVerAbr0\t", "REQUEST\tData\tVerAbr1\t",
+                          "REQUEST\tData\tVerAbr2\t", "DISCONNECT\t\t\t"));
+}
+
+TEST_F(DdeSettingsDialogTest, TheStandInPassesTheCheckOfEveryNamedServer) {
+  for (auto [radio, service] :
+       {std::pair{DdeLogosRadio, "Logos"}, std::pair{DdeQuickVerseRadio, "QVWIN"},
+        std::pair{DdeSeedMasterRadio, "SMW"}}) {
+    auto server = StartConcordance(service, {}); // its own version
+    ASSERT_NE(server, nullptr);
+    Step([radio = radio](TDialog &d) {
+      d.UserClick(radio);
+      EXPECT_EQ(Checked(d), radio);
+      EXPECT_FALSE((Items(d)).empty());
+      d.UserCancel();
+    });
+    Run();
+    EXPECT_TRUE((Messages()).empty()) << service;
+  }
+}
+
 TEST_F(DdeSettingsDialogTest, AVersionBelowTheMinimumFallsBackToNone) {
   auto server = StartConcordance("Logos", {"--version", "01.59"});
   ASSERT_NE(server, nullptr);

@@ -136,17 +136,34 @@ TEST_F(LinksTest, NothingIsSentBeforeTheSetUpAndTheEntryAreRight) {
 }
 
 TEST_F(LinksTest, AReferenceTheServerCannotShowIsReported) {
-  DayEntries->Next->Next->Trailer = "Noah ()"; // sent as it is: an empty reference
+  DayEntries->Next->Next->Trailer = "Noah (not a reference!)"; // sent as it is
   auto server = StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Link(CM_LINKQUIZ);
   ASSERT_EQ(backend.Messages().size(), 1u);
-  EXPECT_EQ(backend.Messages()[0].Text, "Unable to go to .");
+  EXPECT_EQ(backend.Messages()[0].Text, "Unable to go to not a reference!.");
   EXPECT_EQ(backend.Messages()[0].Caption, "DDE Error");
   EXPECT_EQ(backend.Messages()[0].Style, MB_ICONEXCLAMATION);
   // No [Activate] after a failed GoTo.
-  EXPECT_THAT(Sent(3), ElementsAre("CONNECT\tVerses\t\t", "EXECUTE\tVerses\t\t[GoTo(\"\")]",
-                                   "DISCONNECT\t\t\t"));
+  EXPECT_THAT(Sent(3),
+              ElementsAre("CONNECT\tVerses\t\t", "EXECUTE\tVerses\t\t[GoTo(\"not a reference!\")]",
+                          "DISCONNECT\t\t\t"));
+}
+
+TEST_F(LinksTest, AReferenceThatWouldBreakOutOfTheCommandIsNeverExecuted) {
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  DayEntries->Next->Text = "Morning: Mark 1\")][Activate][GoTo(\"John 3 / Evening: Luke [1]";
+  DayEntries->Trailer = "- John \"3:16";
+  DayEntries->Next->Next->Trailer = "Noah (Gen]esis 6)";
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+    Link(id);
+  EXPECT_THAT(Messages(), ElementsAre("Unable to parse Scripture reference.",
+                                      "Unable to parse Scripture reference.",
+                                      "Unable to parse Scripture reference.",
+                                      "Unable to parse Scripture reference."));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_TRUE((LogLines()).empty());
 }
 
 TEST_F(LinksTest, LogosReportsAnUnknownTranslationAndAReferenceItCannotShow) {

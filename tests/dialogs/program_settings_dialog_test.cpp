@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string_view>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -72,6 +75,34 @@ TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text, "Settings have been saved.");
   EXPECT_EQ(backend.Messages()[0].Style, MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
+  // Each write replaces the file by renaming a new one over it; counting the
+  // renames shows that no state between the old keys and the new ever
+  // reaches the disk, so a failure cannot leave half of them written.
+  std::filesystem::create_directories(sandbox.Folder());
+  int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watcher, 0);
+  ASSERT_GE(inotify_add_watch(watcher, sandbox.Folder().c_str(), IN_MOVED_TO), 0);
+  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+    d.UserClick(111);
+    d.UserClick(9);
+  });
+  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
+  int replaced = 0;
+  alignas(inotify_event) char events[4096];
+  ssize_t size = 0;
+  while ((size = read(watcher, events, sizeof events)) > 0) {
+    for (char *at = events; at < events + size;) {
+      auto *event = reinterpret_cast<inotify_event *>(at);
+      replaced += event->len > 0 && std::string_view(event->name) == "SELWARTH.INI";
+      at += sizeof(inotify_event) + event->len;
+    }
+  }
+  close(watcher);
+  EXPECT_EQ(replaced, 1);
+  EXPECT_EQ(ReadSettingText("QuoteMethod", "", 20), "Increment");
 }
 
 TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {

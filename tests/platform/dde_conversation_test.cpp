@@ -153,7 +153,7 @@ TEST_F(DdeConversationTest, ExecutesTakeTheCommandUpToItsNul) {
   ASSERT_NE(server, nullptr);
   HCONV conv = Connect("QVWIN", "Verses");
   ASSERT_NE(conv, 0u);
-  EXPECT_EQ(Request(conv, "Version"), std::string("02.00\0", 6)); // asked on the check topic
+  EXPECT_EQ(Request(conv, "Version"), std::string("2.63\0", 5)); // asked on the check topic
   EXPECT_EQ(Execute(conv, "[GoTo(\"Romans 8:28\")]"), 1u);
   EXPECT_EQ(Execute(conv, "[Activate]"), 1u);
   EXPECT_EQ(Execute(conv, "[GoTo(\"\")]"), 0u);
@@ -166,6 +166,33 @@ TEST_F(DdeConversationTest, ExecutesTakeTheCommandUpToItsNul) {
                           "EXECUTE\tVerses\t\t[Activate]", "EXECUTE\tVerses\t\t[GoTo(\"\")]",
                           "EXECUTE\tVerses\t\t[Explode]", "DISCONNECT\t\t\t"));
   EXPECT_THAT(server->Output(), ::testing::HasSubstr("Showing Romans 8:28 (KJV)\nActivated\n"));
+}
+
+TEST_F(DdeConversationTest, RangesWithAnEnDashAreShownAndLoggedAsUtf8) {
+  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+  ASSERT_NE(server, nullptr);
+  HCONV conv = Connect("QVWIN", "Verses");
+  ASSERT_NE(conv, 0u);
+  // Package text is code page 1252: 0x96 is the en dash, 0xE9 an e acute.
+  EXPECT_EQ(Execute(conv, "[GoTo(\"Psalm 121:1\x96"
+                          "2\")]"),
+            1u);
+  EXPECT_EQ(Execute(conv, "[GoTo(\"Psalm 121:1\xE2\x80\x93"
+                          "2\")]"),
+            1u);
+  EXPECT_EQ(Execute(conv, "[GoTo(\"Gen\xE9se 1\x81\")]"), 0u);
+  DdeDisconnect(conv);
+  EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= 5; }));
+  EXPECT_THAT(LogLines(),
+              ElementsAre("CONNECT\tVerses\t\t",
+                          "EXECUTE\tVerses\t\t[GoTo(\"Psalm 121:1\xE2\x80\x93"
+                          "2\")]",
+                          "EXECUTE\tVerses\t\t[GoTo(\"Psalm 121:1\xC3\xA2\xE2\x82\xAC\xE2\x80\x9C"
+                          "2\")]",
+                          "EXECUTE\tVerses\t\t[GoTo(\"Gen\xC3\xA9se 1\\x81\")]",
+                          "DISCONNECT\t\t\t"));
+  EXPECT_THAT(server->Output(), ::testing::HasSubstr("Showing Psalm 121:1-2 (KJV)\n"
+                                                     "Showing Psalm 121:1-2 (KJV)\n"));
 }
 
 TEST_F(DdeConversationTest, ServiceAndTopicNamesCompareWithoutRegardToCase) {

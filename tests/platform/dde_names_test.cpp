@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "support/dde_sandbox.h"
+#include "support/run_process.h"
 
 namespace {
 
@@ -45,6 +51,68 @@ TEST(DdeFolderTest, TheFolderIsMadeForTheUserAloneUnderTheRuntimeFolder) {
   EXPECT_EQ(ModeOf(folder), 0700u);
   DdeUninitialize(inst);
   EXPECT_FALSE(std::filesystem::exists(folder + "/logos"));
+}
+
+TEST(DdeFolderTest, AServerThatCannotUseTheFolderSaysWhyOnce) {
+  DdeSandbox sandbox;
+  std::string folder = DdeSocketFolder();
+  chmod(folder.c_str(), 0755);
+  testsupport::BackgroundProcess server(testsupport::BuiltProgram("selwarth-concordance"),
+                                        {"--service", "QVWIN", "--no-window"});
+  EXPECT_NE(server.WaitForExit(std::chrono::seconds(10)), 0);
+  const std::string output = server.Output();
+  const std::string why = "DDE links are off: the socket folder " + folder +
+                          " is open to other users; it must be a folder (not a link) owned by "
+                          "this user, with mode 0700\n";
+  ASSERT_NE(output.find(why), std::string::npos) << output;
+  EXPECT_EQ(output.find(why), output.rfind(why)); // once
+  chmod(folder.c_str(), 0700);
+}
+
+TEST(DdeFolderTest, OfTwoServersThatFindAStaleSocketOneServesAndStaysReachable) {
+  DdeSandbox sandbox;
+  const std::string path = DdeSocketFolder() + "/" + DdeSocketName("QVWIN");
+  for (int round = 0; round < 6; ++round) {
+    // A socket file left by a server that died.
+    int stale = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(stale, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    close(stale);
+
+    const std::vector<std::string> arguments{"--service", "QVWIN", "--no-window"};
+    const std::string program = testsupport::BuiltProgram("selwarth-concordance");
+    testsupport::BackgroundProcess first(program, arguments), second(program, arguments);
+    // One of them gives up; the other holds the name and answers on it.
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !first.Running() || !second.Running(); }))
+        << "round " << round << ": both servers run, one of them unreachable";
+    EXPECT_TRUE(first.Running() || second.Running()) << "round " << round;
+    EXPECT_TRUE(DdeServiceListening("QVWIN")) << "round " << round;
+    first.Signal(SIGTERM);
+    second.Signal(SIGTERM);
+    first.WaitForExit(std::chrono::seconds(10));
+    second.WaitForExit(std::chrono::seconds(10));
+    unlink(path.c_str());
+  }
+}
+
+TEST(DdeFolderTest, RegistrationWaitsForTheFoldersLock) {
+  // Check, removal of a stale socket and bind happen under the folder's lock
+  // file, so that two servers cannot interleave them.
+  DdeSandbox sandbox;
+  const std::string lockPath = DdeSocketFolder() + "/.lock";
+  int lock = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  testsupport::BackgroundProcess server(testsupport::BuiltProgram("selwarth-concordance"),
+                                        {"--service", "QVWIN", "--no-window"});
+  EXPECT_FALSE(testsupport::WaitUntil([] { return DdeServiceListening("QVWIN"); },
+                                      std::chrono::milliseconds(700)));
+  close(lock);
+  EXPECT_TRUE(testsupport::WaitUntil([] { return DdeServiceListening("QVWIN"); }));
+  server.Signal(SIGTERM);
+  server.WaitForExit(std::chrono::seconds(10));
 }
 
 TEST(DdeFolderTest, ALinkInPlaceOfTheFolderIsRefused) {

@@ -178,6 +178,33 @@ TEST_F(ProfileTest, AddsKeysAfterTheSectionsLastKeyAndSectionsAtTheEnd) {
   EXPECT_EQ(Text(), "[S]\r\nK=1\r\nK2=2\r\n");
 }
 
+TEST_F(ProfileTest, AByteOrderMarkIsSkippedOnReadAndKeptOnWrite) {
+  const std::string bom = "\xEF\xBB\xBF";
+  Put(bom + "[Selwarth]\r\nHideMenu=1\r\n");
+  EXPECT_EQ(Get("Selwarth", "HideMenu"), "1");
+  ASSERT_TRUE(Set("Selwarth", "HideMenu", "0"));
+  ASSERT_TRUE(Set("Selwarth", "Topmost", "1"));
+  EXPECT_EQ(Text(), bom + "[Selwarth]\r\nHideMenu=0\r\nTopmost=1\r\n");
+
+  Put(bom);
+  ASSERT_TRUE(Set("S", "K", "v"));
+  EXPECT_EQ(Text(), bom + "[S]\nK=v\n");
+}
+
+TEST_F(ProfileTest, CrLfAndCrAloneEndLinesAndEachLineKeepsItsEnding) {
+  Put("[Selwarth]\rHideMenu=1\rTopmost=1\r[Other]\nx=2\r\ny=3");
+  EXPECT_EQ(Get("Selwarth", "HideMenu"), "1");
+  EXPECT_EQ(Get("Selwarth", "Topmost"), "1");
+  EXPECT_EQ(Get("Other", "x"), "2");
+  EXPECT_EQ(Get("Other", "y"), "3");
+  ASSERT_TRUE(Set("Selwarth", "HideMenu", "0"));
+  ASSERT_TRUE(Set("Selwarth", "Zoom", "150"));
+  ASSERT_TRUE(Set("Other", "z", "4"));
+  EXPECT_EQ(Text(), "[Selwarth]\rHideMenu=0\rTopmost=1\rZoom=150\r[Other]\nx=2\r\ny=3\rz=4\r");
+  // No duplicate section or key after the writes.
+  EXPECT_EQ(Get("Selwarth", "Zoom"), "150");
+}
+
 TEST_F(ProfileTest, ValuesReadBackAsWritten) {
   for (std::string value : {" padded\t", "\"quoted\"", "'x'", "a=b;c[d]", "\xe9\x80", ""}) {
     ASSERT_TRUE(Set("S", "K", value));

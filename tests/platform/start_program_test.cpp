@@ -71,12 +71,11 @@ void StopServer(const std::string &service) {
   EXPECT_TRUE(WaitUntil([&] { return !DdeServiceListening(service); }));
 }
 
-TEST(StartProgramTest, AServerFoundInTheWorkingFolderIsStartedAndThenAnswers) {
+TEST(StartProgramTest, AServerFoundOnThePathIsStartedAndThenAnswers) {
   DdeSandbox sandbox;
   TempDir folder;
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("QVWIN"));
-  WorkingDirectory here(folder.Path());
-  PathVariable path("/nonexistent");
+  PathVariable path("/nonexistent:" + folder.Path().string());
   EXPECT_FALSE(DdeServiceListening("QVWIN"));
   StartOutcome outcome{};
   ASSERT_TRUE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000}, &outcome));
@@ -107,23 +106,42 @@ TEST(StartProgramTest, WithoutAServiceNameAnyNewSocketCountsAsRegistered) {
   StopServer("SMW");
 }
 
-TEST(StartProgramTest, TheWorkingFolderComesBeforeThePath) {
+TEST(StartProgramTest, TheWorkingFolderIsNeverSearched) {
   TempDir here, onPath;
   Script(here, "which-one", "exit 0\n");
+  Script(here, "QVWIN", "exit 0\n"); // a downloaded folder holding a "server"
   Script(onPath, "which-one", "exit 0\n");
-  Script(onPath, "only-on-path", "exit 0\n");
   WorkingDirectory cwd(here.Path());
-  PathVariable path("/nonexistent::" + onPath.Path().string());
-  EXPECT_EQ(FindProgram("which-one"), "./which-one");
-  EXPECT_EQ(FindProgram("only-on-path"), onPath.File("only-on-path"));
+  // Neither an empty PATH entry nor a relative one leads to the working folder.
+  PathVariable path("/nonexistent::.:" + onPath.Path().string());
+  EXPECT_EQ(FindProgram("which-one"), onPath.File("which-one"));
+  EXPECT_EQ(FindProgram("QVWIN"), "");
+  StartOutcome outcome{};
+  EXPECT_FALSE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}, &outcome));
   EXPECT_EQ(FindProgram(onPath.File("which-one")), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("sub/which-one"), ""); // a name with '/' is not searched
   EXPECT_EQ(FindProgram(""), "");
 }
 
+TEST(StartProgramTest, ProgramsAreFoundWithoutRegardToCase) {
+  TempDir onPath, later;
+  Script(onPath, "Logos", "exit 0\n");
+  Script(later, "smw", "exit 0\n");
+  Script(later, "LOGOS", "exit 0\n");
+  PathVariable path(onPath.Path().string() + ":" + later.Path().string());
+  EXPECT_EQ(FindProgram("LOGOS"), later.File("LOGOS")); // the exact name first
+  EXPECT_EQ(FindProgram("logos"), onPath.File("Logos"));
+  EXPECT_EQ(FindProgram("SMW"), later.File("smw"));
+}
+
+TEST(StartProgramTest, TheProgramsOwnFolderIsSearchedAfterThePath) {
+  // The tests run from the folder of our built programs.
+  PathVariable path("/nonexistent");
+  EXPECT_EQ(FindProgram("selwarth-concordance"), BuiltProgram("selwarth-concordance"));
+}
+
 TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
   TempDir folder;
-  WorkingDirectory here(folder.Path());
   PathVariable path(folder.Path().string());
   folder.Write("not-executable", "#!/bin/sh\nexit 0\n");
   std::filesystem::create_directory(folder.File("a-folder"));
@@ -143,7 +161,7 @@ TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
 TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   DdeSandbox sandbox;
   TempDir folder;
-  WorkingDirectory here(folder.Path());
+  PathVariable path(folder.Path().string() + ":/usr/bin:/bin");
   Script(folder, "quits", "exit 3\n");
   Script(folder, "lingers", "sleep 2\n");
   StartOutcome outcome{};
@@ -164,6 +182,7 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
 TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {
   TempDir folder;
   WorkingDirectory here(folder.Path());
+  PathVariable path(folder.Path().string() + ":/usr/bin:/bin");
   Script(
       folder, "report",
       "{ readlink /proc/$$/fd/0; cut -d' ' -f6 /proc/$$/stat; echo \"${DESKTOP_STARTUP_ID-none}\"; "

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,8 +85,10 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   }
   CloseIfOpen(toChild);
   int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  rusage usage{};
+  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
+  result.peakKib = usage.ru_maxrss;
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }

@@ -10,6 +10,7 @@ struct ProcessResult {
   int exitStatus = -1; // the exit code, or -1 when the process did not exit normally
   std::string output;  // standard output
   std::string errors;  // standard error
+  long peakKib = 0;    // the process's peak resident size
 };
 
 struct ProcessOptions {

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 
+#include "qxp/entry_layout.h"
 #include "qxp/package_checker.h"
 #include "qxp_helpers.h"
 
@@ -84,10 +85,11 @@ TEST(PackageChecker, OffsetFaultsNameFieldAndSlot) {
 
   std::string intoHeader = bytes;
   PutU32(intoHeader, OffsetAt(0), 100);
-  EXPECT_THAT(Faults(intoHeader),
+  auto report = Check(intoHeader);
+  EXPECT_THAT(report.faults,
               ElementsAre("SlotOffsets[0] (slot 0, Jan 1): offset 100 points into the header, "
-                          "which ends at 1526",
-                          HasSubstr("slot 0 (Jan 1): ")));
+                          "which ends at 1526"));
+  EXPECT_THAT(report.warnings, ElementsAre(HasSubstr("slot 0 (Jan 1): ")));
 
   std::string swapped = bytes;
   PutU32(swapped, OffsetAt(200), U32At(bytes, OffsetAt(201)) + 1);
@@ -125,8 +127,73 @@ TEST(PackageChecker, EntryFaultsTheProgramWouldHide) {
   std::string hidden = Build(std::string(VerseHeader) + "[Jan 1]\n{x20}{|}cd\n");
   hidden[1526] = 0;
   hidden[1527] = 0;
-  EXPECT_THAT(Faults(hidden), ElementsAre("slot 0 (Jan 1): the first piece is empty, so the 2 "
-                                          "piece(s) after it never show"));
+  // The program reads it (and shows nothing that day): a warning, not a fault.
+  auto report = Check(hidden);
+  EXPECT_TRUE(report.Sound());
+  EXPECT_THAT(report.warnings, ElementsAre("slot 0 (Jan 1): the first piece is empty, so the 2 "
+                                           "piece(s) after it never show",
+                                           HasSubstr("slot 365 (Feb 29): no entry")));
+}
+
+TEST(PackageChecker, WarningsForWhatTheProgramReadsButShowsOtherwise) {
+  std::string bytes = Build(Source);
+  std::string titled = bytes;
+  titled[4] = 8; // title length 8 over "Verse" and the zero bytes after it
+  titled.replace(5, 8, std::string("Ab\0cd\r\nef", 8));
+  auto report = Check(titled);
+  EXPECT_TRUE(report.Sound());
+  EXPECT_THAT(report.warnings,
+              ElementsAre("Titles[0] (title 1): holds control bytes; the title shows as \"Ab\""));
+
+  // No warning for a package with a leap day entry, nor for a reading plan.
+  EXPECT_EQ(qxptest::Joined(Check(bytes).warnings), "");
+  EXPECT_EQ(
+      qxptest::Joined(Check(Build("Type: 0\nTitle: Through the Bible\n[day 1]\nx\n")).warnings),
+      "");
+}
+
+TEST(PackageChecker, TheTrailerFaultNamesTheMarkerAsShown) {
+  std::string source = "Type: 0\nTitle: Quiz\nMarker: \\\n[Jan 1]\na x" + std::string(200, 'b') +
+                       "{|}" + std::string(60, 'c') + "\n[Feb 29]\ny\n";
+  std::string longTrailer = Build(source);
+  longTrailer[1526 + 3] = '\\'; // the 'x'
+  EXPECT_THAT(Faults(longTrailer),
+              ElementsAre("slot 0 (Jan 1): the trailer is 260 bytes as shown (joined from the last "
+                          "two pieces, without its '\\' marker); a trailer holds at most 255"));
+}
+
+// Inserts bytes into the entry of slot 0 of a package with one title.
+void InsertIntoSlot0(std::string &bytes, std::size_t at, const std::string &inserted) {
+  bytes.insert(at, inserted);
+  for (int i = 1; i <= 366; ++i)
+    PutU32(bytes, OffsetAt(i),
+           U32At(bytes, OffsetAt(i)) + static_cast<std::uint32_t>(inserted.size()));
+}
+
+TEST(PackageChecker, EntriesBeyondTheTextLimitAreDamagedAndEmptyPiecesCostNothing) {
+  // Slot 0 holds "Hello", a million empty pieces and "-Ref": sound, and the
+  // checker keeps no piece for the empty ones.
+  std::string bytes = Build(std::string(VerseHeader) + "[Jan 1]\nHello{|}-Ref\n[Feb 29]\nx\n");
+  InsertIntoSlot0(bytes, 1526 + 6, std::string(1'000'000, '\0'));
+  auto report = Check(bytes);
+  EXPECT_TRUE(report.Sound()) << qxptest::Joined(report.faults);
+  ASSERT_TRUE(report.content);
+  EXPECT_EQ(report.content->Entries[0].size(), 4u); // "Hello", two empty, "-Ref"
+  EXPECT_EQ(qxp::ReadEntry(report.content->Entries[0], '-', 0).trailer, "- Ref");
+
+  // 257 full pieces and two bytes: more than 64 KiB of text.
+  std::string text;
+  for (int i = 0; i < 257; ++i)
+    text += std::string(255, 'a') + "{|}";
+  std::string tooLong = Build(std::string(VerseHeader) + "[Jan 1]\nx{|}" + text + "\n");
+  EXPECT_EQ(qxptest::Joined(Faults(tooLong)), ""); // 65536 bytes: the most
+  tooLong[1526] = 2;
+  InsertIntoSlot0(tooLong, 1527, "y");
+  EXPECT_THAT(Faults(tooLong), ElementsAre("slot 0 (Jan 1): the entry holds more than 65536 bytes "
+                                           "of text, the most an entry may hold"));
+  EXPECT_THAT(qxptest::Errors(std::string(VerseHeader) + "[Jan 1]\nxy{|}" + text + "\n"),
+              ElementsAre(HasSubstr("the entry holds 65537 bytes of text; an entry holds at most "
+                                    "65536")));
 }
 
 } // namespace

@@ -60,7 +60,18 @@ TEST_F(QxpProgram, BuildCheckDump) {
   EXPECT_EQ(build.output + build.errors, "");
   auto check = Qxp({"check", "GOOD.QXP"});
   EXPECT_EQ(check.exitStatus, 0);
-  EXPECT_EQ(check.output, "GOOD.QXP: sound, 1 entry\n");
+  EXPECT_EQ(check.output, "GOOD.QXP: warning: slot 365 (Feb 29): no entry, so the package shows "
+                          "nothing on leap days\n"
+                          "GOOD.QXP: sound, 1 entry, 1 warning\n");
+  // Authors who want warnings to fail ask for it.
+  auto strict = Qxp({"check", "--strict", "GOOD.QXP"});
+  EXPECT_EQ(strict.exitStatus, 1);
+  EXPECT_EQ(strict.output, check.output);
+  dir_.Write("leap.qxs", Good + "[Feb 29]\nLeap\n");
+  ASSERT_EQ(Qxp({"build", "leap.qxs", "-o", "LEAP.QXP"}).exitStatus, 0);
+  auto leap = Qxp({"check", "--strict", "LEAP.QXP"});
+  EXPECT_EQ(leap.exitStatus, 0);
+  EXPECT_EQ(leap.output, "LEAP.QXP: sound, 2 entries\n");
   auto dump = Qxp({"dump", "GOOD.QXP"});
   EXPECT_EQ(dump.exitStatus, 0);
   dir_.Write("again.qxs", dump.output);
@@ -112,6 +123,28 @@ TEST_F(QxpProgram, DamagedPackagesAreNamedAndNotDumped) {
   EXPECT_EQ(dump.exitStatus, 1);
   EXPECT_EQ(dump.output, "");
   EXPECT_THAT(dump.errors, HasSubstr("qxp: BAD.QXP is damaged; nothing dumped\n"));
+}
+
+TEST_F(QxpProgram, CheckSaysWhetherAPictureCanBeShownAndHowToWriteIt) {
+  const std::string lands = testsupport::SourceTree() + "/packages/pictures/LANDS.QXR";
+  dir_.Write("LANDS.QXR", testsupport::ReadFileBytes(lands));
+  auto good = Qxp({"check", "LANDS.QXR"});
+  EXPECT_EQ(good.exitStatus, 0);
+  EXPECT_THAT(good.output, StartsWith("LANDS.QXR: a picture of "));
+  EXPECT_THAT(good.output, HasSubstr(" pixels; the References dialog shows it\n"));
+
+  // A run-length encoded picture: the reader refuses it.
+  std::string rle = testsupport::ReadFileBytes(lands);
+  rle[30] = 1;
+  dir_.Write("rle.qxr", rle);
+  auto bad = Qxp({"check", "rle.qxr"});
+  EXPECT_EQ(bad.exitStatus, 1);
+  EXPECT_EQ(bad.output,
+            "rle.qxr: cannot be shown: the pixels are compressed, or laid out by colour masks "
+            "other than blue, green, red\n"
+            "rle.qxr: write it as a Windows BMP without compression (1, 4, 8, 24 or 32 bits, at "
+            "most 10000 pixels a side), for example with ImageMagick:\n"
+            "  convert PICTURE -compress none BMP3:rle.qxr\n");
 }
 
 } // namespace

@@ -46,11 +46,11 @@ TEST(RoundTrip, SourcesBuildBackToTheSameBytes) {
                   "[Jan 4]\n{x5B}bracket and #hash at line starts] -x\n"
                   "[Jan 5]\n{x20}spaces  at  the edges{x20}\n"
                   "[Jan 6]\nbraces {x7B}x41} and {|} a break\n"
-                  "[Jan 7]\nthe marker-twice -a-b\n"
+                  "[Jan 7]\nthe marker-twice -a{x2D}b\n"
                   "[Jan 8]\nundefined {x7F}{x81} and control {x09} bytes\n"
                   "[Feb 29]\nthe extra slot\n");
   ExpectRoundTrip("Type: 1\nTitle: Caf\xC3\xA9\nTitle: {x20}two{x20}\nMarker: \\\n"
-                  "[Mar 1]\n\xE2\x94\x82 box \xE2\x95\x90 answer? \\\xC3\xBC\n");
+                  "[Mar 1]\n{xB3} box {xCD} answer? \\\xC3\xBC\n");
   ExpectRoundTrip("Type: 0\nTitle: Through the Bible in a Year\nMarker: none\n"
                   "[day 1]\nGenesis 1-3\n[day 365]\nRevelation 19-22\n[slot 365]\nspare\n");
 }

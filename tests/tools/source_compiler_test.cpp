@@ -131,14 +131,47 @@ TEST(SourceCompiler, TextErrorsNameLineSlotAndCharacter) {
 
 TEST(SourceCompiler, TypeOneStoresEntriesInCodePage437AndTitlesIn1252) {
   auto content = Compile("Type: 1\nTitle: Caf\xC3\xA9\nDescription: \xC3\xA9\n"
-                         "[Jan 1]\nCaf\xC3\xA9 \xE2\x94\x82 \xC3\xBC\n");
+                         "[Jan 1]\nCaf\xC3\xA9 \xC6\x92 \xC3\xBC\n");
   EXPECT_EQ(content.Titles.front(), "Caf\xE9");
   EXPECT_EQ(content.Description, "\xE9");
-  EXPECT_THAT(content.Entries[0], ElementsAre("Caf\x82 \xB3 \x81"));
+  EXPECT_THAT(content.Entries[0], ElementsAre("Caf\x82 \x9F \x81"));
   // The euro sign exists in code page 1252 only.
   EXPECT_THAT(Joined(Errors("Type: 1\nTitle: \xE2\x82\xAC\n[Jan 1]\n\xE2\x82\xAC\n")),
               HasSubstr("test.qxs:4: slot 0 (Jan 1): U+20AC '\xE2\x82\xAC' is not in code page "
                         "437"));
+}
+
+TEST(SourceCompiler, TrailersTheProgramWouldCutElsewhereAreRefused) {
+  struct Case {
+    const char *body;
+    const char *error; // empty: builds
+  };
+  const Case cases[] = {
+      {"I will lift up mine eyes.\n-Psalm 121:1-2",
+       "test.qxs:6: slot 0 (Jan 1): the trailer line '-Psalm 121:1-2' holds another '-', where "
+       "the program begins the trailer, showing \"- 2\"; write an en dash '\xE2\x80\x93' instead "
+       "of that hyphen"},
+      {"The Lord is long-suffering.",
+       "test.qxs:5: slot 0 (Jan 1): the '-' in 'long-suffering.' would begin a trailer, showing "
+       "\"- suffering.\"; write an en dash '\xE2\x80\x93' instead of that hyphen, or end the "
+       "entry with a trailer line"},
+      {"I will lift up mine eyes.\n-Psalm 121:1\xE2\x80\x93"
+       "2",
+       ""},
+      {"The Lord is long-suffering.\n-Numbers 14:18", ""},
+      {"Inline trailer after a blank -John 3:16", ""},
+      {"Meant as written -a{x2D}b", ""},
+  };
+  for (const Case &c : cases) {
+    std::string source = WithVerseHeader(std::string("[Jan 1]\n") + c.body + "\n");
+    if (*c.error == '\0')
+      Compile(source);
+    else
+      EXPECT_THAT(Errors(source), ElementsAre(c.error)) << c.body;
+  }
+  EXPECT_THAT(Errors("Type: 0\nTitle: Quiz\nMarker: \\\n[Jan 1]\nWho?\n\\Noah\\Shem\n"),
+              ElementsAre(HasSubstr("holds another '\\', where the program begins the trailer, "
+                                    "showing \"Shem\"; leave that '\\' out")));
 }
 
 TEST(SourceCompiler, ExplicitPiecesAreKeptAndChecked) {
@@ -148,6 +181,11 @@ TEST(SourceCompiler, ExplicitPiecesAreKeptAndChecked) {
               HasSubstr("test.qxs:4: slot 0 (Jan 1): the first piece is empty"));
   EXPECT_THAT(Joined(Errors(WithVerseHeader("[Jan 1]\n" + std::string(256, 'a') + "{|}b\n"))),
               HasSubstr("piece 1 is 256 bytes; a piece holds at most 255"));
+  // Two empty pieces in a row may move the trailer; a third changes nothing.
+  EXPECT_THAT(Compile(WithVerseHeader("[Jan 1]\na{|}{|}{|}b\n")).Entries[0],
+              ElementsAre("a", "", "", "b"));
+  EXPECT_THAT(Joined(Errors(WithVerseHeader("[Jan 1]\na{|}{|}{|}{|}b\n"))),
+              HasSubstr("piece 4 is the third empty piece in a row, which changes nothing"));
   // A trailer that starts in the piece before the last takes the whole last
   // piece with it; together they must fit the reader's 255 bytes.
   std::string longTail = "a -" + std::string(200, 'b') + "{|}" + std::string(60, 'c');

@@ -32,9 +32,8 @@ TEST(CodePages, MapCharactersFromTheRealCharts) {
             "a\x94");                    // curly quotes
   EXPECT_EQ(Decode("\xC3\xA9"), "\xE9"); // é
   EXPECT_EQ(Decode("\xC3\xA9", CodePage::Ibm437), "\x82");
-  EXPECT_EQ(Decode("\xC3\x9F", CodePage::Ibm437), "\xE1");     // ß
-  EXPECT_EQ(Decode("\xE2\x94\x82", CodePage::Ibm437), "\xB3"); // box-drawing vertical
-  EXPECT_EQ(Decode("\xC6\x92", CodePage::Ibm437), "\x9F");     // ƒ
+  EXPECT_EQ(Decode("\xC3\x9F", CodePage::Ibm437), "\xE1"); // ß
+  EXPECT_EQ(Decode("\xC6\x92", CodePage::Ibm437), "\x9F"); // ƒ
 }
 
 TEST(CodePages, RefuseWhatTheCodePageLacksNamingTheCharacter) {
@@ -42,6 +41,25 @@ TEST(CodePages, RefuseWhatTheCodePageLacksNamingTheCharacter) {
   EXPECT_EQ(DecodeError("\xE2\x82\xAC", CodePage::Ibm437), // no euro sign in code page 437
             "U+20AC '\xE2\x82\xAC' is not in code page 437");
   EXPECT_EQ(DecodeError("\xE2\x94\x82"), "U+2502 '\xE2\x94\x82' is not in code page 1252");
+}
+
+TEST(CodePages, RefuseCodePage437CharactersTheProgramShowsAsOthers) {
+  // The reader converts code page 437 to 1252; these do not come through.
+  const std::pair<const char *, const char *> cases[] = {
+      {"\xC2\xAC", "U+00AC '\xC2\xAC' is in code page 437, but the program shows it as U+00A4 "
+                   "'\xC2\xA4'"},
+      {"\xE2\x94\x82", "U+2502 '\xE2\x94\x82' is in code page 437, but the program shows it as "
+                       "U+00A4 '\xC2\xA4'"},
+      {"\xE2\x89\xA1", "U+2261 '\xE2\x89\xA1' is in code page 437, but the program shows it as "
+                       "U+00A4 '\xC2\xA4'"},
+      {"\xE2\x94\x80", "U+2500 '\xE2\x94\x80' is in code page 437, but the program shows it as "
+                       "U+00AD '\xC2\xAD'"},
+  };
+  for (const auto &[text, error] : cases)
+    EXPECT_EQ(DecodeError(text, CodePage::Ibm437), error) << text;
+  // As bytes they may still be stored, and a dump writes them so.
+  EXPECT_EQ(Decode("{xAA}", CodePage::Ibm437), "\xAA");
+  EXPECT_EQ(qxp::EncodeSourceText("\xAA\xB3\x82", CodePage::Ibm437), "{xAA}{xB3}\xC3\xA9");
 }
 
 TEST(CodePages, EveryDefinedByteDecodesAndEncodesBack) {

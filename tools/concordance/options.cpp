@@ -24,9 +24,10 @@ A reference reads "book chapter[:verse[-verse]]", as "John 3:16".
 
 Options:
   --service NAME        serve under NAME instead of the program name
-  --version TEXT        the version text (default 02.00)
+  --version TEXT        the version text (default 2.63)
   --translations A,B    the translations offered (default KJV,WEB)
   --log FILE            append one line per transaction received to FILE
+  --claim-versions N    answer NumVersions with N, however many are offered
   --no-answer           accept conversations but never answer a transaction
   --window              show each passage in a window of its own (the
                         default when there is a display)
@@ -61,6 +62,12 @@ std::vector<std::string> SplitList(std::string_view text) {
     start = comma + 1;
   }
   return items;
+}
+
+// A decimal number of minimum or more, the whole text.
+bool ParseNumber(std::string_view text, int minimum, int &number) {
+  auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return failure == std::errc() && end == text.data() + text.size() && number >= minimum;
 }
 
 } // namespace
@@ -105,13 +112,17 @@ std::optional<Options> ParseOptions(int argc, const char *const argv[], std::str
       if (!value(text))
         return std::nullopt;
       options.logFile = text;
+    } else if (argument == "--claim-versions") {
+      if (!value(text))
+        return std::nullopt;
+      if (!ParseNumber(text, 0, options.claimedVersions)) {
+        error = "--claim-versions needs a count";
+        return std::nullopt;
+      }
     } else if (argument == "--exit-after") {
       if (!value(text))
         return std::nullopt;
-      auto [end, failure] =
-          std::from_chars(text.data(), text.data() + text.size(), options.exitAfterSeconds);
-      if (failure != std::errc() || end != text.data() + text.size() ||
-          options.exitAfterSeconds <= 0) {
+      if (!ParseNumber(text, 1, options.exitAfterSeconds)) {
         error = "--exit-after needs a positive number of seconds";
         return std::nullopt;
       }

@@ -10,9 +10,12 @@ namespace concordance {
 
 struct Options {
   std::string service;                                 // the DDE service name
-  std::string version = "02.00";                       // answer to "Version"
+  std::string version = "2.63";                        // answer to "Version"
   std::vector<std::string> translations{"KJV", "WEB"}; // "NumVersions", "VerAbr%d"
   std::string logFile;                                 // one line per transaction
+  // The count "NumVersions" claims; -1: the translations offered. A claim
+  // beyond them lets a client meet a server that cannot name what it counts.
+  int claimedVersions = -1;
   bool noAnswer = false;    // accept conversations, never answer transactions
   int exitAfterSeconds = 0; // 0: run until killed
   bool verseText = false;   // print the passage's text when no window shows it

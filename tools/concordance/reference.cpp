@@ -20,6 +20,20 @@ bool ReadNumber(std::string_view text, std::size_t &at, int &number) {
   return at > start && number > 0 && (at == text.size() || !IsDigit(text[at]));
 }
 
+// Moves past the dash of a range at text[at]: a hyphen, or an en dash as
+// package text has it (code page 1252 0x96) or as UTF-8. False when there
+// is none.
+bool SkipDash(std::string_view text, std::size_t &at) {
+  std::string_view rest = text.substr(at);
+  for (std::string_view dash : {"-", "\x96", "\xE2\x80\x93"}) {
+    if (rest.starts_with(dash)) {
+      at += dash.size();
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
     text.remove_prefix(1);
@@ -86,13 +100,11 @@ std::optional<Reference> ParseReference(std::string_view text) {
     ++at;
     if (!ReadNumber(text, at, reference.verse))
       return std::nullopt;
-    if (at < text.size() && text[at] == '-') {
-      ++at;
+    if (SkipDash(text, at)) {
       if (!ReadNumber(text, at, reference.lastVerse) || reference.lastVerse < reference.verse)
         return std::nullopt;
     }
-  } else if (at < text.size() && text[at] == '-') {
-    ++at;
+  } else if (SkipDash(text, at)) {
     if (!ReadNumber(text, at, reference.lastChapter) || reference.lastChapter < reference.chapter)
       return std::nullopt;
   }

@@ -4,7 +4,8 @@
 //   book [chapter[:verse[-verse]] | chapter-chapter]
 // where the book is one or more words of letters (a first word may be a
 // number 1 to 3: "1 John", "Song of Solomon", "Gen."), e.g. "John 3:16",
-// "Genesis 1-2", "Jude", " Psalm 23 ". Blanks around it do not count.
+// "Genesis 1-2", "Jude", " Psalm 23 ". Blanks around it do not count. A
+// range may be written with an en dash (code page 1252 or UTF-8) as well.
 
 #include <optional>
 #include <string>

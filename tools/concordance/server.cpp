@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/ascii.h"
+#include "qxp/codepage_tables.h"
 #include "reference.h"
 
 namespace concordance {
@@ -25,16 +26,26 @@ std::string TextOf(HDDEDATA data) {
   return nul == std::string::npos ? bytes : bytes.substr(0, nul);
 }
 
-// For the log: one line per transaction, so control bytes are written \xNN.
+// For the log, which is UTF-8 text of one line per transaction: the code
+// page 1252 bytes a client sends become their characters, and control bytes
+// (and bytes the code page leaves undefined) are written \xNN.
 std::string Printable(std::string_view text) {
   std::string out;
   for (unsigned char c : text) {
-    if (c < 0x20 || c == 0x7f || c == '\\') {
+    char32_t character = c < 0x80 ? c : qxp::tables::CodePage1252[c - 0x80];
+    if (c < 0x20 || c == 0x7f || c == '\\' || character == 0) {
       char escaped[5];
       std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
       out += escaped;
+    } else if (character < 0x80) {
+      out.push_back(static_cast<char>(character));
+    } else if (character < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (character >> 6)));
+      out.push_back(static_cast<char>(0x80 | (character & 0x3F)));
     } else {
-      out.push_back(static_cast<char>(c));
+      out.push_back(static_cast<char>(0xE0 | (character >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (character & 0x3F)));
     }
   }
   return out;
@@ -148,7 +159,8 @@ HDDEDATA Server::Request(const std::string &topic, const std::string &item) {
   if (!platform::SameAscii(topic, "Data"))
     return 0;
   if (platform::SameAscii(item, "NumVersions"))
-    return Text(std::to_string(options_.translations.size()));
+    return Text(options_.claimedVersions >= 0 ? std::to_string(options_.claimedVersions)
+                                              : std::to_string(options_.translations.size()));
   constexpr std::string_view prefix = "VerAbr";
   if (item.size() <= prefix.size() || !platform::SameAscii(item.substr(0, prefix.size()), prefix))
     return 0;

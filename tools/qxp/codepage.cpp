@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "content/oem_to_ansi.h"
 #include "qxp/codepage_tables.h"
 
 namespace qxp {
@@ -43,6 +44,12 @@ std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte) {
   if (character == 0)
     return std::nullopt;
   return character;
+}
+
+std::optional<char32_t> ShownChar(CodePage codePage, unsigned char byte) {
+  if (codePage == CodePage::Ibm437)
+    return DecodeByte(CodePage::Windows1252, OemToAnsi(byte));
+  return DecodeByte(codePage, byte);
 }
 
 std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos) {

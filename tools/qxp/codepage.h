@@ -29,6 +29,12 @@ std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character);
 // undefined (five bytes of code page 1252).
 std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte);
 
+// The character the program shows for a byte of an entry: a code page 437
+// byte is converted to code page 1252 when read, and a few characters do not
+// survive that (the not sign and most box drawing become U+00A4, the single
+// horizontal line a soft hyphen). Nothing for a byte shown as no character.
+std::optional<char32_t> ShownChar(CodePage codePage, unsigned char byte);
+
 // Reads one UTF-8 character at text[pos] and moves pos past it. Nothing for a
 // malformed sequence (overlong forms, surrogates and values above U+10FFFF
 // included); pos is then left unchanged.

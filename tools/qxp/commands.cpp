@@ -11,6 +11,7 @@
 #include "qxp/package_checker.h"
 #include "qxp/package_image.h"
 #include "qxp/package_writer.h"
+#include "qxp/picture_check.h"
 #include "qxp/source_compiler.h"
 #include "qxp/source_dumper.h"
 #include "today_command.h"
@@ -127,20 +128,28 @@ int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err
   return ExitOk;
 }
 
-int RunCheck(const std::string &packagePath, std::ostream &out, std::ostream &err) {
+int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std::ostream &err) {
+  if (IsPicturePath(packagePath))
+    return CheckPicture(packagePath, out);
   auto report = LoadAndCheck(packagePath, err);
   if (!report)
     return ExitFault;
-  if (report->Sound()) {
-    out << packagePath << ": sound, " << report->entries
-        << (report->entries == 1 ? " entry\n" : " entries\n");
-    return ExitOk;
-  }
   for (const std::string &fault : report->faults)
     out << packagePath << ": " << fault << '\n';
-  out << packagePath << ": damaged, " << report->faults.size()
-      << (report->faults.size() == 1 ? " fault\n" : " faults\n");
-  return ExitFault;
+  for (const std::string &warning : report->warnings)
+    out << packagePath << ": warning: " << warning << '\n';
+  if (!report->Sound()) {
+    out << packagePath << ": damaged, " << report->faults.size()
+        << (report->faults.size() == 1 ? " fault\n" : " faults\n");
+    return ExitFault;
+  }
+  out << packagePath << ": sound, " << report->entries
+      << (report->entries == 1 ? " entry" : " entries");
+  if (!report->warnings.empty())
+    out << ", " << report->warnings.size()
+        << (report->warnings.size() == 1 ? " warning" : " warnings");
+  out << '\n';
+  return strict && !report->warnings.empty() ? ExitFault : ExitOk;
 }
 
 void PrintUsage(std::ostream &out) {
@@ -148,7 +157,11 @@ void PrintUsage(std::ostream &out) {
          "\n"
          "  qxp build SOURCE -o FILE.QXP   compile a package from its text source\n"
          "  qxp dump FILE.QXP              print the source of a package\n"
-         "  qxp check FILE.QXP             check a package and name every fault\n"
+         "  qxp check [--strict] FILE.QXP  check a package and name every fault; what\n"
+         "                                 the program reads but shows otherwise than\n"
+         "                                 meant is a warning (a fault with --strict)\n"
+         "  qxp check PICTURE.QXR          say whether the References dialog can show a\n"
+         "                                 picture, and if not why\n"
          "  qxp today [--method date|increment|random] [--offset N] [--utf8]\n"
          "                                 print the day's text of the packages here\n"
          "                                 (as SELWARTH.TXT holds it, or as UTF-8\n"
@@ -183,10 +196,16 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
     return command == "today" ? RunTodayCommand(rest, stdout, stderr)
                               : RunMarqueeCommand(rest, stdout, stderr);
   }
-  if (command == "dump" || command == "check") {
+  if (command == "check") {
+    bool strict = arguments.size() == 3 && arguments[1] == "--strict";
+    if (arguments.size() != 2 && !strict)
+      return UsageError("check takes one FILE.QXP, after --strict if wanted", err);
+    return RunCheck(arguments.back(), strict, out, err);
+  }
+  if (command == "dump") {
     if (arguments.size() != 2)
-      return UsageError(command + " takes one FILE.QXP", err);
-    return command == "dump" ? RunDump(arguments[1], out, err) : RunCheck(arguments[1], out, err);
+      return UsageError("dump takes one FILE.QXP", err);
+    return RunDump(arguments[1], out, err);
   }
   return UsageError("unknown command '" + command + "'", err);
 }

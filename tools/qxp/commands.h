@@ -19,8 +19,10 @@ int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::
 // qxp dump FILE.QXP: the source of the package on out.
 int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err);
 
-// qxp check FILE.QXP: "FILE.QXP: sound, N entries", or every fault.
-int RunCheck(const std::string &packagePath, std::ostream &out, std::ostream &err);
+// qxp check [--strict] FILE.QXP: every fault and warning, then "FILE.QXP:
+// sound, N entries" (exit 0; 1 with strict when there are warnings) or
+// "FILE.QXP: damaged, N faults" (exit 1).
+int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std::ostream &err);
 
 void PrintUsage(std::ostream &out);
 

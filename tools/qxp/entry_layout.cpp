@@ -38,6 +38,13 @@ void SplitAtSpaces(std::string_view text, std::vector<std::string> &pieces) {
     pieces.emplace_back(text);
 }
 
+std::uint64_t TextSize(const std::vector<std::string> &pieces) {
+  std::uint64_t size = 0;
+  for (const std::string &piece : pieces)
+    size += piece.size();
+  return size;
+}
+
 TTextPiece Chain(const std::vector<std::string> &pieces) {
   TTextPiece first(pieces.front());
   TTextPiece *last = &first;
@@ -109,6 +116,14 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
       return "piece " + std::to_string(i + 1) + " is " + std::to_string(pieces[i].size()) +
              " bytes; a piece holds at most " + std::to_string(PieceLength);
   }
+  for (std::size_t i = 3; i < pieces.size(); ++i) {
+    if (pieces[i].empty() && pieces[i - 1].empty() && pieces[i - 2].empty())
+      return "piece " + std::to_string(i + 1) +
+             " is the third empty piece in a row, which changes nothing; leave it out";
+  }
+  if (TextSize(pieces) > package::MaxEntryText)
+    return "the entry holds " + std::to_string(TextSize(pieces)) + " bytes of text; an entry " +
+           "holds at most " + std::to_string(package::MaxEntryText);
   if (pieces.empty() || pieces.front().empty()) {
     if (pieces.size() > 1)
       return "the first piece is empty, so the " + std::to_string(pieces.size() - 1) +
@@ -118,9 +133,10 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
   EntryReading reading = ReadEntry(pieces, marker, packageType);
   if (reading.trailer.size() > PieceLength)
     return "the trailer is " + std::to_string(reading.trailer.size()) +
-           " bytes as shown (joined from the last two pieces, a '-' marker shown as \"- \"); "
-           "a trailer holds at most " +
-           std::to_string(PieceLength);
+           " bytes as shown (joined from the last two pieces, " +
+           (marker == package::HyphenMarker ? std::string("a '-' marker shown as \"- \"")
+                                            : "without its " + DescribeMarker(marker) + " marker") +
+           "); a trailer holds at most " + std::to_string(PieceLength);
   if (reading.body.empty())
     return reading.trailer.empty()
                ? std::string("the entry holds nothing the day can show (only control bytes)")
@@ -128,6 +144,14 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
                  "put the text before the " +
                      DescribeMarker(marker);
   return std::nullopt;
+}
+
+bool ReaderRefuses(const std::vector<std::string> &pieces, char marker, std::uint8_t packageType) {
+  if (TextSize(pieces) > package::MaxEntryText)
+    return true;
+  if (pieces.empty() || pieces.front().empty())
+    return false;
+  return ReadEntry(pieces, marker, packageType).trailer.size() > PieceLength;
 }
 
 std::string DescribeMarker(char marker) {

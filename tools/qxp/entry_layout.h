@@ -41,11 +41,18 @@ std::optional<std::vector<std::string>> LayOutEntry(std::string_view text, char 
                                                     std::uint8_t packageType, std::string &error);
 
 // What is wrong with an entry stored in these pieces, if anything: a piece
-// longer than 255 bytes; an empty first piece with pieces after it (they
-// never show); text whose day shows nothing because no text is left besides
-// the trailer or the trailer passes 255 bytes.
+// longer than 255 bytes; a third empty piece in a row after the first (the
+// checker keeps no more, as they change nothing); more text than an entry may
+// hold; an empty first piece with pieces after
+// it (they never show); text whose day shows nothing because no text is left besides the trailer or
+// the trailer passes 255 bytes.
 std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, char marker,
                                       std::uint8_t packageType);
+
+// Whether the program refuses an entry stored in these pieces as damaged
+// (it holds more than package::MaxEntryText bytes, or its trailer as shown
+// passes 255 bytes), rather than merely showing nothing for the day.
+bool ReaderRefuses(const std::vector<std::string> &pieces, char marker, std::uint8_t packageType);
 
 // How messages show a marker: '-' or 0x09.
 std::string DescribeMarker(char marker);

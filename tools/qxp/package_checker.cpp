@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "content/entry_cleaning.h"
 #include "content/package_format.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
@@ -15,6 +16,10 @@ using Offsets = std::array<std::uint32_t, package::OffsetCount>;
 constexpr std::uint64_t TitleCountAt = 3;
 constexpr std::uint64_t TitlesAt = 4;
 constexpr std::uint64_t TitleRecord = 1 + package::TitleLength;
+
+std::string TitleField(int index) {
+  return "Titles[" + std::to_string(index) + "] (title " + std::to_string(index + 1) + ")";
+}
 
 std::string OffsetField(int index) {
   std::string field = "SlotOffsets[" + std::to_string(index) + "] (";
@@ -34,6 +39,7 @@ public:
     for (int slot = 0; slot < package::SlotCount; ++slot)
       CheckSlot(slot);
     CheckDescription();
+    CheckLeapDay();
     if (report_.Sound())
       report_.content = std::move(content_);
     return std::move(report_);
@@ -41,6 +47,7 @@ public:
 
 private:
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
+  void Warn(std::string text) { report_.warnings.push_back(std::move(text)); }
 
   // Checks the fields of the header and takes the offsets; false when the
   // layout of the rest of the file cannot be known.
@@ -94,10 +101,14 @@ private:
     for (int i = 0; i < count; ++i) {
       std::uint8_t length = *image_.Byte(TitlesAt + i * TitleRecord);
       if (length > package::TitleLength) {
-        Fault("Titles[" + std::to_string(i) + "] (title " + std::to_string(i + 1) + "): length " +
-              std::to_string(length) + " is above 40");
+        Fault(TitleField(i) + ": length " + std::to_string(length) + " is above 40");
         sound = false;
+        continue;
       }
+      auto stored = image_.Span(TitlesAt + i * TitleRecord + 1, length);
+      if (stored && ShownTitle(*stored) != *stored)
+        Warn(TitleField(i) + ": holds control bytes; the title shows as \"" + ShownTitle(*stored) +
+             "\"");
     }
     return sound;
   }
@@ -132,6 +143,7 @@ private:
     // stays within what the program would read and what was not yet reported.
     bool walk = start <= end && end <= image_.Size();
     std::vector<std::string> pieces;
+    std::uint64_t text = 0;
     std::uint64_t at = start;
     do {
       auto piece = image_.PieceAt(at);
@@ -140,7 +152,18 @@ private:
               " runs past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
         return;
       }
-      pieces.emplace_back(piece->text);
+      text += piece->text.size();
+      if (text > package::MaxEntryText) {
+        Fault(DescribeSlot(slot) + ": the entry holds more than " +
+              std::to_string(package::MaxEntryText) + " bytes of text, the most an entry may hold");
+        return;
+      }
+      // Empty pieces after the first show nothing; beyond two in a row they
+      // cannot even move the trailer, so they are not kept.
+      bool twoEmptyBefore =
+          pieces.size() >= 3 && pieces.back().empty() && pieces[pieces.size() - 2].empty();
+      if (!(piece->text.empty() && twoEmptyBefore))
+        pieces.emplace_back(piece->text);
       at = piece->end;
     } while (walk && at < end);
     if (!walk)
@@ -151,13 +174,26 @@ private:
       return;
     }
     if (auto fault = EntryFault(pieces, content_.TrailerMarker, content_.Type)) {
-      Fault(DescribeSlot(slot) + ": " + *fault);
-      return;
+      if (ReaderRefuses(pieces, content_.TrailerMarker, content_.Type)) {
+        Fault(DescribeSlot(slot) + ": " + *fault);
+        return;
+      }
+      Warn(DescribeSlot(slot) + ": " + *fault);
     }
     if (pieces.size() == 1 && pieces.front().empty())
       return; // nothing that day
-    ++report_.entries;
+    if (ReadEntry(pieces, content_.TrailerMarker, content_.Type).shown)
+      ++report_.entries;
     content_.Entries[slot] = std::move(pieces);
+  }
+
+  void CheckLeapDay() {
+    const std::vector<std::string> &leapDay = content_.Entries[ExtraSlot];
+    // A reading plan never reads the extra slot.
+    bool plan =
+        !content_.Titles.empty() && content_.Titles.front().starts_with(package::ReadingPlanPrefix);
+    if (report_.Sound() && !plan && (leapDay.empty() || leapDay.front().empty()))
+      Warn(DescribeSlot(ExtraSlot) + ": no entry, so the package shows nothing on leap days");
   }
 
   void CheckDescription() {

@@ -2,7 +2,9 @@
 
 // Judges a package file as the program would read it and names every fault:
 // the header's fields, the slot offsets, the pieces of every slot, the
-// trailers and the description.
+// trailers and the description. Faults are what the program refuses (it
+// shows no entry of a damaged package); warnings are what it reads but
+// shows otherwise than the author surely meant.
 
 #include <optional>
 #include <string>
@@ -15,7 +17,9 @@ namespace qxp {
 
 struct CheckReport {
   std::vector<std::string> faults;       // each names the field and the slot
+  std::vector<std::string> warnings;     // as the faults
   std::optional<PackageContent> content; // what the package holds, when sound
+                                         // (warnings or not)
   int entries = 0;                       // slots with something to show
 
   bool Sound() const { return faults.empty(); }

@@ -1,10 +1,12 @@
 #include "qxp/package_image.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qxp {
@@ -62,6 +64,11 @@ std::optional<PackageImage> PackageImage::Load(const std::string &path, std::str
     error = "cannot read '" + path + "': " + std::strerror(errno);
     return std::nullopt;
   }
+  // The whole file is held once: growing the text as it is read would hold
+  // it up to three times over.
+  struct stat status {};
+  if (fstat(fileno(file.get()), &status) == 0 && status.st_size > 0)
+    image.bytes_.reserve(std::min(static_cast<std::uint64_t>(status.st_size), MaxSize + 1));
   char buffer[1 << 16];
   while (true) {
     std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());

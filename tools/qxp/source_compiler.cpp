@@ -6,6 +6,7 @@
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
 #include "qxp/source_text.h"
+#include "qxp/trailer_intent.h"
 
 namespace qxp {
 
@@ -136,6 +137,7 @@ private:
     CodePage codePage = EntryCodePage(content_.Type);
     std::string where = DescribeSlot(entry.slot) + ": ";
     DecodedText text;
+    std::size_t lastLine = 0; // where the last line's text begins in text.bytes
     bool failed = false;
     for (const SourceLine &line : entry.body) {
       std::string error;
@@ -147,12 +149,21 @@ private:
       }
       if (&line != &entry.body.front())
         text.bytes.push_back(' ');
+      lastLine = text.bytes.size();
       for (std::size_t at : decoded->pieceBreaks)
-        text.pieceBreaks.push_back(text.bytes.size() + at);
+        text.pieceBreaks.push_back(lastLine + at);
+      for (std::size_t at : decoded->escapes)
+        text.escapes.push_back(lastLine + at);
       text.bytes += decoded->bytes;
     }
     if (failed)
       return;
+    if (text.pieceBreaks.empty()) {
+      if (auto fault = UnmeantTrailer(text, lastLine, content_.TrailerMarker, content_.Type)) {
+        diagnostics_.Error(entry.body.back().number, where + *fault);
+        return;
+      }
+    }
     auto pieces = Pieces(text, entry, where);
     if (pieces)
       content_.Entries[entry.slot] = std::move(*pieces);

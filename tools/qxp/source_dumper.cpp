@@ -68,7 +68,9 @@ void AppendWrapped(std::string &out, std::string_view text) {
 }
 
 // Writes the body of an entry that qxp's own layout reproduces, with the
-// trailer on a line of its own when a single space comes before it.
+// trailer on a line of its own when a single space comes before it. Anywhere
+// else the marker that starts the trailer is written as a byte, which tells
+// qxp build that the trailer is meant to begin there.
 void AppendLaidOutEntry(std::string &out, const std::string &text, const PackageContent &content,
                         CodePage codePage) {
   auto at = TrailerStart(text, content.TrailerMarker, content.Type);
@@ -77,7 +79,7 @@ void AppendLaidOutEntry(std::string &out, const std::string &text, const Package
     AppendWrapped(out, EncodeSourceText(std::string_view(text).substr(*at), codePage));
     return;
   }
-  AppendWrapped(out, EncodeSourceText(text, codePage));
+  AppendWrapped(out, EncodeSourceText(text, codePage, at));
 }
 
 void AppendEntry(std::string &out, const std::vector<std::string> &pieces,
@@ -121,7 +123,9 @@ std::string DumpSource(const PackageContent &content) {
   bool readingPlan = IsReadingPlan(content);
   for (int slot = 0; slot < package::SlotCount; ++slot) {
     const std::vector<std::string> &pieces = content.Entries[slot];
-    if (pieces.empty() || pieces.front().empty())
+    // An entry the program shows nothing of (qxp check warns of it) could
+    // not be built again; leaving it out reads the same.
+    if (!ReadEntry(pieces, content.TrailerMarker, content.Type).shown)
       continue;
     out += "\n[" + SlotLabel(slot, readingPlan) + "]\n";
     AppendEntry(out, pieces, content);

@@ -40,6 +40,14 @@ std::string ControlError(char32_t character) {
   return "control character " + CodePointName(character) + " is not allowed in text";
 }
 
+std::string ShownName(std::optional<char32_t> character) {
+  if (!character)
+    return "nothing";
+  std::string name = CodePointName(*character) + " '";
+  AppendUtf8(name, *character);
+  return name + "'";
+}
+
 // Appends the source text of one byte of an encoded value.
 void EncodeByte(std::string &out, std::string_view bytes, std::size_t i, CodePage codePage) {
   auto byte = static_cast<unsigned char>(bytes[i]);
@@ -49,7 +57,9 @@ void EncodeByte(std::string &out, std::string_view bytes, std::size_t i, CodePag
     return;
   }
   auto character = DecodeByte(codePage, byte);
-  if (!character || IsControl(*character)) {
+  // A byte the program would show as another character is kept as the byte,
+  // since the character itself would be refused when the source is built.
+  if (!character || IsControl(*character) || ShownChar(codePage, byte) != character) {
     out += ByteEscape(byte);
     return;
   }
@@ -74,6 +84,7 @@ std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage code
       continue;
     }
     if (escape == 5) {
+      decoded.escapes.push_back(decoded.bytes.size());
       decoded.bytes.push_back(
           static_cast<char>(HexValue(text[pos + 2]) * 16 + HexValue(text[pos + 3])));
       pos += escape;
@@ -97,16 +108,27 @@ std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage code
               "' is not in " + CodePageName(codePage);
       return std::nullopt;
     }
+    if (auto shown = ShownChar(codePage, *byte); shown != character) {
+      error = CodePointName(*character) + " '" + std::string(text.substr(start, pos - start)) +
+              "' is in " + CodePageName(codePage) + ", but the program shows it as " +
+              ShownName(shown);
+      return std::nullopt;
+    }
     decoded.bytes.push_back(static_cast<char>(*byte));
   }
   return decoded;
 }
 
-std::string EncodeSourceText(std::string_view bytes, CodePage codePage) {
+std::string EncodeSourceText(std::string_view bytes, CodePage codePage,
+                             std::optional<std::size_t> asByte) {
   std::string out;
   out.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    EncodeByte(out, bytes, i, codePage);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i == asByte)
+      out += ByteEscape(static_cast<unsigned char>(bytes[i]));
+    else
+      EncodeByte(out, bytes, i, codePage);
+  }
   return out;
 }
 

@@ -21,6 +21,7 @@ namespace qxp {
 struct DecodedText {
   std::string bytes;
   std::vector<std::size_t> pieceBreaks; // offsets into bytes, in order
+  std::vector<std::size_t> escapes;     // offsets of the bytes written {xHH}
 };
 
 // Decodes a value; on failure returns nothing and says why in error
@@ -30,8 +31,9 @@ std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage code
 
 // The source text of bytes: the reverse of DecodeSourceText. Bytes that have
 // no printable character, and spaces at either end (which a source line would
-// lose), are written as {xHH}.
-std::string EncodeSourceText(std::string_view bytes, CodePage codePage);
+// lose), are written as {xHH}; so is the byte at asByte, when given.
+std::string EncodeSourceText(std::string_view bytes, CodePage codePage,
+                             std::optional<std::size_t> asByte = std::nullopt);
 
 // The source text of an entry stored in the given pieces, with {|} between
 // them.

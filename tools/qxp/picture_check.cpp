@@ -1,0 +1,32 @@
+#include "qxp/picture_check.h"
+
+#include <optional>
+
+#include "content/bmp_reader.h"
+#include "platform/ascii.h"
+#include "qxp/commands.h"
+
+namespace qxp {
+
+bool IsPicturePath(std::string_view path) {
+  return path.size() >= 4 && platform::SameAscii(path.substr(path.size() - 4), ".qxr");
+}
+
+int CheckPicture(const std::string &path, std::ostream &out) {
+  TBitmapFault fault = TBitmapFault::None;
+  std::optional<TBitmapImage> picture = ReadBitmapFile(path, &fault);
+  if (picture) {
+    out << path << ": a picture of " << picture->Width << " x " << picture->Height
+        << " pixels; the References dialog shows it\n";
+    return ExitOk;
+  }
+  out << path << ": cannot be shown: " << DescribeBitmapFault(fault) << '\n';
+  if (fault != TBitmapFault::CannotOpen)
+    out << path
+        << ": write it as a Windows BMP without compression (1, 4, 8, 24 or 32 bits, at most "
+        << MaxBitmapSide << " pixels a side), for example with ImageMagick:\n"
+        << "  convert PICTURE -compress none BMP3:" << path << '\n';
+  return ExitFault;
+}
+
+} // namespace qxp
