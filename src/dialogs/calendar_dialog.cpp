@@ -47,7 +47,8 @@ void TCalendar::FillMonth() {
   int first = DayOfWeek(1, month_, year_);
   int length = DaysInMonth(month_, year_);
   TEdit(*this, TitleEdit)
-      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + std::to_string(year_));
+      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + ' ' +
+               std::to_string(year_));
   for (int cell = FirstCell; cell <= LastCell; ++cell) {
     int day = cell - 200 - first;
     TEdit(*this, cell).SetText(day >= 1 && day <= length ? std::to_string(day) : "");
