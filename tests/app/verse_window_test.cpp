@@ -18,6 +18,7 @@
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
+#include "resources/program_settings_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/main_window_fixture.h"
@@ -249,17 +250,17 @@ namespace {
 
 TEST_F(VerseWindowTest, ProgramSettingsReloadsRelaysOrRepaintsAsTheChangesNeed) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(119); // Blank Lines only
-    d.UserClick(1);
+    d.UserClick(programsettings::BlankLinesBox);
+    d.UserClick(IDOK);
   });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(114); // Justify Text only
-    d.UserClick(1);
+    d.UserClick(programsettings::JustifyTextBox);
+    d.UserClick(IDOK);
   });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(111); // the quote method, and Topmost
-    d.UserClick(116);
-    d.UserClick(1);
+    d.UserClick(programsettings::IncrementRadio);
+    d.UserClick(programsettings::TopmostBox);
+    d.UserClick(IDOK);
   });
   WriteSettingInt("IncrementNum", 7);
   Run({[&] {

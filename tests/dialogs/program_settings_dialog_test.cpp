@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/program_settings_ids.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
 
@@ -33,14 +34,15 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
   QuoteMethodCode = MethodIncrement;
   BlankLines = 7;
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    EXPECT_EQ(TButton(d, 111).GetCheck(), BF_CHECKED);
-    EXPECT_EQ(TButton(d, 110).GetCheck(), BF_UNCHECKED);
-    EXPECT_EQ(TButton(d, 119).GetCheck(), BF_CHECKED);   // BlankLines 7 is on
-    EXPECT_EQ(TButton(d, 114).GetCheck(), BF_CHECKED);   // JustifyText
-    EXPECT_EQ(TButton(d, 113).GetCheck(), BF_UNCHECKED); // SaveFile
-    d.UserClick(112);
-    d.UserClick(116);
-    d.UserClick(1);
+    EXPECT_EQ(TButton(d, programsettings::IncrementRadio).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::DateRadio).GetCheck(), BF_UNCHECKED);
+    EXPECT_EQ(TButton(d, programsettings::BlankLinesBox).GetCheck(),
+              BF_CHECKED); // BlankLines 7 is on
+    EXPECT_EQ(TButton(d, programsettings::JustifyTextBox).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::SaveFileBox).GetCheck(), BF_UNCHECKED);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::TopmostBox);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(QuoteMethodCode, MethodRandom);
@@ -51,8 +53,8 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
 
 TEST_F(SettingsDialogTest, CancelChangesNothing) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(112);
-    d.UserClick(114);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::JustifyTextBox);
     d.UserCancel();
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
@@ -62,8 +64,8 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
 
 TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(111);
-    d.UserClick(9);
+    d.UserClick(programsettings::IncrementRadio);
+    d.UserClick(programsettings::SaveButton);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()),
@@ -80,8 +82,8 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
   std::filesystem::create_directories(folder.parent_path());
   std::ofstream(folder) << "not a folder";
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(112);
-    d.UserClick(9);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::SaveButton);
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(QuoteMethodCode, MethodDate); // not applied yet
     d.UserCancel();
@@ -98,9 +100,9 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
   packages.Write("greek.OFF", "x");
   // Cancelled: the box is unchecked again.
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(117);
-    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_UNCHECKED);
-    d.UserClick(117);
+    d.UserClick(programsettings::ScreenSaverBox);
+    EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_UNCHECKED);
+    d.UserClick(programsettings::ScreenSaverBox);
   });
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
     TListBox list(d, 101);
@@ -111,7 +113,7 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
   });
   backend.InDialog("SCREENSAVER", [](TDialog &d) { d.UserDoubleClick(101, 1); });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_CHECKED);
     d.UserCancel();
   });
   TProgramSettingsDialog(nullptr).Execute();
