@@ -13,6 +13,7 @@
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
 #include "resources/program_settings_ids.h"
+#include "resources/screen_saver_ids.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
 
@@ -105,13 +106,14 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
     d.UserClick(programsettings::ScreenSaverBox);
   });
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    TListBox list(d, 101);
+    TListBox list(d, screensaver::PackageList);
     EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetString(0), "quiz.qxp");
     EXPECT_EQ(list.GetString(1), "verse.qxp");
     d.UserCancel();
   });
-  backend.InDialog("SCREENSAVER", [](TDialog &d) { d.UserDoubleClick(101, 1); });
+  backend.InDialog("SCREENSAVER",
+                   [](TDialog &d) { d.UserDoubleClick(screensaver::PackageList, 1); });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
     EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_CHECKED);
     d.UserCancel();
@@ -129,11 +131,11 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
 TEST_F(SettingsDialogTest, TheScreenSaverDialogNeedsASelection) {
   packages.Write("VERSE.QXP", "x");
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    d.UserClick(1);
+    d.UserClick(IDOK);
     EXPECT_FALSE(d.Ended());
-    d.UserClick(998);
-    d.UserSelect(101, 0);
-    d.UserClick(1);
+    d.UserClick(HelpButton);
+    d.UserSelect(screensaver::PackageList, 0);
+    d.UserClick(IDOK);
   });
   ReloadPending = true;
   EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDOK);
@@ -151,7 +153,7 @@ TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {
   std::string longName = std::string(46, 'a') + ".qxp"; // 50 characters
   packages.Write(longName, "x");
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    d.UserDoubleClick(101, 0);
+    d.UserDoubleClick(screensaver::PackageList, 0);
     EXPECT_FALSE(d.Ended());
     d.UserCancel();
   });
