@@ -19,6 +19,7 @@
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
 #include "resources/program_settings_ids.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/main_window_fixture.h"
@@ -290,8 +291,8 @@ namespace {
 
 TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMethod) {
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    d.UserClick(106); // 2 January
-    d.UserClick(1);
+    d.UserClick(startdate::DayForward); // 2 January
+    d.UserClick(IDOK);
   });
   Run({[&] {
          EXPECT_TRUE(Enabled(CM_STARTDATE));

@@ -12,10 +12,13 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 
 namespace {
+
+using namespace startdate;
 
 TEST(CalendarDataTest, DayOfWeekFollowsTheGregorianCalendar) {
   EXPECT_EQ(DayOfWeek(1, 1, 2000), 6);  // Saturday
@@ -61,21 +64,21 @@ protected:
 TEST_F(DateDialogTest, StartDateOpensOnThePlansStartAndStepsWithinTheYear) {
   PlanOffset = 59;
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    EXPECT_EQ(Text(d, 101), " 3");
-    EXPECT_EQ(Text(d, 104), " 1");
-    d.UserClick(105); // day back from 1: the month's last day
-    EXPECT_EQ(Text(d, 104), "31");
-    d.UserClick(102); // February: the day is held to 28
-    EXPECT_EQ(Text(d, 101), " 2");
-    EXPECT_EQ(Text(d, 104), "28");
-    d.UserClick(106); // day forward from the last day: 1
-    EXPECT_EQ(Text(d, 104), " 1");
-    d.UserClick(102);
-    d.UserClick(102); // back from January: December
-    EXPECT_EQ(Text(d, 101), "12");
-    d.UserClick(103); // forward from December: January
-    EXPECT_EQ(Text(d, 101), " 1");
-    d.UserClick(1);
+    EXPECT_EQ(Text(d, MonthEdit), " 3");
+    EXPECT_EQ(Text(d, DayEdit), " 1");
+    d.UserClick(DayBack); // day back from 1: the month's last day
+    EXPECT_EQ(Text(d, DayEdit), "31");
+    d.UserClick(MonthBack); // February: the day is held to 28
+    EXPECT_EQ(Text(d, MonthEdit), " 2");
+    EXPECT_EQ(Text(d, DayEdit), "28");
+    d.UserClick(DayForward); // day forward from the last day: 1
+    EXPECT_EQ(Text(d, DayEdit), " 1");
+    d.UserClick(MonthBack);
+    d.UserClick(MonthBack); // back from January: December
+    EXPECT_EQ(Text(d, MonthEdit), "12");
+    d.UserClick(MonthForward); // forward from December: January
+    EXPECT_EQ(Text(d, MonthEdit), " 1");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TSetStartDateDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(PlanOffset, 0);
@@ -87,9 +90,9 @@ TEST_F(DateDialogTest, OkWithoutAChangeWritesNothing) {
   PlanOffset = 364;
   ReloadPending = true; // cleared when the dialog opens
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    EXPECT_EQ(Text(d, 101), "12");
-    EXPECT_EQ(Text(d, 104), "31");
-    d.UserClick(1);
+    EXPECT_EQ(Text(d, MonthEdit), "12");
+    EXPECT_EQ(Text(d, DayEdit), "31");
+    d.UserClick(IDOK);
   });
   TSetStartDateDialog(nullptr).Execute();
   EXPECT_FALSE(ReloadPending);
