@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "resources/calendar_ids.h"
 #include "resources/start_date_ids.h"
 
 namespace {
@@ -42,10 +43,11 @@ const TDialogTemplate &StartDateTemplate() {
 const TDialogTemplate &CalendarTemplate() {
   static const TDialogTemplate dialog = [] {
     using K = TControlKind;
+    using namespace calendar;
     TDialogTemplate t{"CALENDAR", "Calendar     ", 0x80C80080, 0, 0, 101, 111, "System", 8, {}};
-    t.Controls.push_back({37, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12});
-    t.Controls.push_back({250, K::Edit, "", DisplayEdit, 18, 4, 65, 12});
-    t.Controls.push_back({38, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12});
+    t.Controls.push_back({PreviousButton, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12});
+    t.Controls.push_back({TitleEdit, K::Edit, "", DisplayEdit, 18, 4, 65, 12});
+    t.Controls.push_back({NextButton, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12});
     const char *weekdays[] = {"S", "M", "T", "W", "T", "F", "S"};
     for (int column = 0; column < 7; ++column)
       t.Controls.push_back(
@@ -53,7 +55,7 @@ const TDialogTemplate &CalendarTemplate() {
     for (int row = 0; row < 6; ++row)
       for (int column = 0; column < 7; ++column) {
         int position = 7 * row + column + 1;
-        int id = position <= 37 ? 200 + position : -1;
+        int id = position <= CellCount ? DayCell(position) : -1;
         t.Controls.push_back(
             {id, K::Edit, "", DisplayEdit | ES_MULTILINE, 4 + column * 13, 30 + row * 13, 12, 12});
       }
