@@ -1,8 +1,10 @@
 #include "framework/window.h"
 #include "resources/dialog_templates.h"
+#include "resources/reference_ids.h"
 
 const TDialogTemplate &ReferenceTemplate() {
   using K = TControlKind;
+  using namespace reference;
   static const TDialogTemplate dialog{
       "REFERENCE",
       "Selwarth Reference",
@@ -14,11 +16,11 @@ const TDialogTemplate &ReferenceTemplate() {
       "System",
       8,
       {
-          {100, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
-          {102, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10,
-           175, 77, 31},
-          {13, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
-          {2, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
+          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
+          {FileList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+           10, 175, 77, 31},
+          {ShowButton, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
+          {IDCANCEL, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
       }};
   return dialog;
 }

@@ -14,6 +14,7 @@
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "resources/reference_ids.h"
 #include "resources/screen_saver_ids.h"
 #include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
@@ -70,9 +71,9 @@ TEST_F(ProgramDialogsQtTest, ReferencesAsksForAChoiceWhenItsListOnlyHasTheFocus)
   testsupport::MessageBoxAnswerer boxes;
   TReferencesDialog dialog(nullptr);
   ExecuteWith(dialog, [](DialogWidget &peer) {
-    TabInto(peer.ControlWidget(102));
-    PressKey(peer.ControlWidget(102), Qt::Key_Return); // Show, the default button
-    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+    TabInto(peer.ControlWidget(reference::FileList));
+    PressKey(peer.ControlWidget(reference::FileList), Qt::Key_Return); // Show, the default button
+    qobject_cast<QPushButton *>(peer.ControlWidget(IDCANCEL))->click();
   });
   EXPECT_EQ(boxes.Texts, std::vector<std::string>{"First highlight a reference to show."});
 }
