@@ -8,6 +8,7 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/about_ids.h"
 #include "resources/reference_ids.h"
 #include "support/config_sandbox.h"
 #include "support/package_bytes.h"
@@ -89,30 +90,32 @@ TEST_F(InformationDialogTest, AboutPackagesListsEveryPackageWithItsDescription) 
   layout.Description = "Questions";
   folder.Write("b.off", testpackage::BuildPackage(layout));
   backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
-    TListBox list(d, 101);
+    TListBox list(d, aboutpackages::PackageList);
     ASSERT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetSelIndex(), 0);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "Daily Verse: One verse for every day");
-    d.UserSelect(101, 1);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "Quiz: Questions");
-    d.UserClick(1);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(),
+              "Daily Verse: One verse for every day");
+    d.UserSelect(aboutpackages::PackageList, 1);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(), "Quiz: Questions");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutPackagesDialog(nullptr).Execute(), IDOK);
 }
 
 TEST_F(InformationDialogTest, AboutPackagesSaysWhenThereIsNone) {
   backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
-    EXPECT_EQ(TListBox(d, 101).GetCount(), 0);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "No Selwarth packages were found in the current directory.");
+    EXPECT_EQ(TListBox(d, aboutpackages::PackageList).GetCount(), 0);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(),
+              "No Selwarth packages were found in the current directory.");
   });
   TAboutPackagesDialog(nullptr).Execute();
 }
 
 TEST_F(InformationDialogTest, AboutShowsTheVersionAndPlatform) {
   backend.InDialog("ABOUTSELWARTH", [](TDialog &d) {
-    EXPECT_EQ(TStatic(d, 102).GetText(), "Version 2.20");
-    EXPECT_EQ(TStatic(d, 112).GetText(), "for Windows NT/95");
-    d.UserClick(1);
+    EXPECT_EQ(TStatic(d, aboutselwarth::VersionStatic).GetText(), "Version 2.20");
+    EXPECT_EQ(TStatic(d, aboutselwarth::PlatformStatic).GetText(), "for Windows NT/95");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutSelwarthDialog(nullptr).Execute(), IDOK);
 }
