@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "content/calendar_facts.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
 #include "content/settings.h"
@@ -12,10 +13,6 @@ namespace {
 constexpr int Slots = 366;
 constexpr int LeapDay = 59; // 29 February as a day of a leap year
 constexpr int ExtraSlot = 365;
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 std::int16_t WrapSlot(int slot) {
   slot %= Slots;

@@ -12,13 +12,11 @@
 #include "content/settings.h"
 #include "content/text_export.h"
 #include "content/trailer_split.h"
+#include "platform/owned_file.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
-};
-using PackageFile = std::unique_ptr<std::FILE, FileCloser>;
+using PackageFile = platform::OwnedFile;
 
 PackageFile OpenPackage(std::string_view fileName) {
   const std::string name(fileName);

@@ -1,5 +1,6 @@
 #include "content/today_text.h"
 
+#include "content/calendar_facts.h"
 #include "platform/clock.h"
 
 std::string TodayText;
@@ -9,8 +10,6 @@ std::tm *LocalTimeNow = nullptr;
 namespace {
 
 constexpr const char *DayNames[] = {"Sun ", "Mon ", "Tue ", "Wed ", "Thu ", "Fri ", "Sat "};
-constexpr const char *MonthNames[] = {"Jan ", "Feb ", "Mar ", "Apr ", "May ", "Jun ",
-                                      "Jul ", "Aug ", "Sep ", "Oct ", "Nov ", "Dec "};
 constexpr int FirstUsableYear = 93; // years since 1900: 1993
 
 } // namespace
@@ -22,10 +21,12 @@ std::string DateText(const std::tm &time) {
     text = DayNames[time.tm_wday];
   else
     valid = false;
-  if (time.tm_mon >= 0 && time.tm_mon <= 11)
-    text += MonthNames[time.tm_mon];
-  else
+  if (time.tm_mon >= 0 && time.tm_mon <= 11) {
+    text += MonthNames[static_cast<std::size_t>(time.tm_mon + 1)].substr(0, 3);
+    text += ' ';
+  } else {
     valid = false;
+  }
   if (!valid)
     return {};
   text += std::to_string(time.tm_mday) + ", " + std::to_string(time.tm_year + 1900);

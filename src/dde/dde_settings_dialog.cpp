@@ -80,7 +80,7 @@ bool TDDESettingsDialog::Respond(const TMessage &msg) {
       EvCommand(DdeOtherRadio, &D::CmOther),
       EvCommand(DdeNoneRadio, &D::CmNone),
       EvCommand(DdeRetryButton, &D::CmRetry),
-      EvCommand(DdeHelpButton, &D::CmHelp),
+      EvCommand(HelpButton, &D::CmHelp),
   };
   return RespondFrom(*this, table, msg) || TDialog::Respond(msg);
 }

@@ -15,6 +15,7 @@
 #include "dde/conversation_slot.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "resources/dde_settings_ids.h"
 
 class TDDESettingsDialog : public TDialog {
 public:
@@ -57,17 +58,6 @@ private:
   // Used only when the parent holds no slot: every contact then fails.
   TConversationSlot ownSlot_;
 };
-
-// The dialog's control ids.
-inline constexpr int DdeRetryButton = 4;
-inline constexpr int DdeHelpButton = 998;
-inline constexpr int DdeLogosRadio = 101;
-inline constexpr int DdeQuickVerseRadio = 102;
-inline constexpr int DdeSeedMasterRadio = 103;
-inline constexpr int DdeOtherRadio = 104;
-inline constexpr int DdeNoneRadio = 105;
-inline constexpr int DdeTranslationList = 120;
-inline constexpr int DdeIdEdit = 130;
 
 // The time-out of the dialog's requests, in milliseconds.
 inline constexpr unsigned DdeRequestTimeoutMs = 5000;

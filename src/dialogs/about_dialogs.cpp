@@ -3,12 +3,11 @@
 #include "content/package_reader.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
+#include "resources/about_ids.h"
 #include "resources/dialog_templates.h"
 
-namespace {
-constexpr int PackageList = 101, DescriptionEdit = 102;
-constexpr int VersionStatic = 102, PlatformStatic = 112;
-} // namespace
+using namespace aboutpackages;
+using namespace aboutselwarth;
 
 TAboutPackagesDialog::TAboutPackagesDialog(TWindow *parent)
     : TDialog(parent, AboutPackagesTemplate()) {}

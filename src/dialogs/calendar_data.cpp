@@ -1,9 +1,5 @@
 #include "dialogs/calendar_data.h"
 
-const std::array<const char *, 13> MonthNames = {
-    "",      "January ", "February ",  "March ",   "April ",    "May ",     "June ",
-    "July ", "August ",  "September ", "October ", "November ", "December "};
-
 int DayOfWeek(int day, int month, int year) {
   int m = month >= 3 ? month - 2 : month + 10;
   if (month < 3)
@@ -17,8 +13,7 @@ int DayOfWeek(int day, int month, int year) {
 int DaysInMonth(int month, int year) {
   if (month < 1 || month > 12)
     return 0;
-  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return MonthDays[static_cast<std::size_t>(month)] + (month == 2 && leap ? 1 : 0);
+  return MonthDays[static_cast<std::size_t>(month)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
 int PlanOffsetOf(int month, int day) {

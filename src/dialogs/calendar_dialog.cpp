@@ -5,17 +5,12 @@
 #include "dialogs/calendar_data.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
+#include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 
 bool CalendarOpen = false;
 
-namespace {
-
-constexpr int PreviousButton = 37, NextButton = 38;
-constexpr int TitleEdit = 250;
-constexpr int FirstCell = 201, LastCell = 237;
-
-} // namespace
+using namespace calendar;
 
 TCalendar::TCalendar(TWindow *parent) : TDialog(parent, CalendarTemplate()) {}
 
@@ -47,10 +42,11 @@ void TCalendar::FillMonth() {
   int first = DayOfWeek(1, month_, year_);
   int length = DaysInMonth(month_, year_);
   TEdit(*this, TitleEdit)
-      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + std::to_string(year_));
-  for (int cell = FirstCell; cell <= LastCell; ++cell) {
-    int day = cell - 200 - first;
-    TEdit(*this, cell).SetText(day >= 1 && day <= length ? std::to_string(day) : "");
+      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + ' ' +
+               std::to_string(year_));
+  for (int place = 1; place <= CellCount; ++place) {
+    int day = place - first;
+    TEdit(*this, DayCell(place)).SetText(day >= 1 && day <= length ? std::to_string(day) : "");
   }
 }
 

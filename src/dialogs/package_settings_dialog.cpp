@@ -13,11 +13,12 @@
 #include "platform/file_rename.h"
 #include "platform/file_search.h"
 #include "resources/dialog_templates.h"
+#include "resources/package_settings_ids.h"
+
+using namespace packagesettings;
 
 namespace {
 
-constexpr int EnabledList = 101, DisabledList = 102, FontList = 103, SizeList = 104;
-constexpr int OnOffButton = 11, AssignButton = 159, HelpButton = 998;
 constexpr int SmallestSize = 6, LargestSize = 80;
 constexpr std::size_t FontNameBuffer = 256;
 // The longest package name a switch can make: the name field holds 102

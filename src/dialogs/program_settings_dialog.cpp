@@ -14,13 +14,11 @@
 #include "framework/response_table.h"
 #include "platform/profile.h"
 #include "resources/dialog_templates.h"
+#include "resources/program_settings_ids.h"
 
 namespace {
 
-constexpr int SaveButton = 9;
-constexpr int HelpButton = 998;
-constexpr int DateRadio = 110, IncrementRadio = 111, RandomRadio = 112;
-constexpr int ScreenSaverBox = 117;
+using namespace programsettings;
 
 // Each option's check box and setting, in the order Save writes them.
 struct Option {
@@ -30,12 +28,12 @@ struct Option {
 };
 const std::array<Option, 7> &Options() {
   static const std::array<Option, 7> options = {{
-      {113, "SaveFile", &SaveFile},
-      {118, "EveryStartup", &EveryStartup},
-      {115, "UpdateDaily", &UpdateDaily},
-      {114, "JustifyText", &JustifyText},
-      {116, "Topmost", &Topmost},
-      {119, "BlankLines", &BlankLines},
+      {SaveFileBox, "SaveFile", &SaveFile},
+      {EveryStartupBox, "EveryStartup", &EveryStartup},
+      {UpdateDailyBox, "UpdateDaily", &UpdateDaily},
+      {JustifyTextBox, "JustifyText", &JustifyText},
+      {TopmostBox, "Topmost", &Topmost},
+      {BlankLinesBox, "BlankLines", &BlankLines},
       {ScreenSaverBox, "ScreenSaver", &ScreenSaver},
   }};
   return options;

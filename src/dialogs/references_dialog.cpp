@@ -6,12 +6,11 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "resources/dialog_templates.h"
+#include "resources/reference_ids.h"
 
 bool ReferencesOpen = false;
 
-namespace {
-constexpr int PictureControl = 100, FileList = 102, ShowButton = 13;
-}
+using namespace reference;
 
 TReferencesDialog::TReferencesDialog(TWindow *parent) : TDialog(parent, ReferenceTemplate()) {}
 

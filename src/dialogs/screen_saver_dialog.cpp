@@ -8,13 +8,9 @@
 #include "framework/response_table.h"
 #include "platform/file_search.h"
 #include "resources/dialog_templates.h"
+#include "resources/screen_saver_ids.h"
 
-namespace {
-
-constexpr int PackageList = 101;
-constexpr int HelpButton = 998;
-
-} // namespace
+using namespace screensaver;
 
 TScreenSaverDialog::TScreenSaverDialog(TWindow *parent) : TDialog(parent, ScreenSaverTemplate()) {}
 

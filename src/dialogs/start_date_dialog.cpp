@@ -10,11 +10,11 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "resources/dialog_templates.h"
+#include "resources/start_date_ids.h"
+
+using namespace startdate;
 
 namespace {
-
-constexpr int MonthEdit = 101, MonthBack = 102, MonthForward = 103;
-constexpr int DayEdit = 104, DayBack = 105, DayForward = 106;
 
 std::string TwoColumns(int value) {
   char text[16];

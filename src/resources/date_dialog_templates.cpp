@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "resources/calendar_ids.h"
+#include "resources/start_date_ids.h"
+
 namespace {
 
 constexpr std::uint32_t DisplayEdit = ES_CENTER | WS_BORDER | WS_DISABLED;
@@ -10,38 +13,41 @@ constexpr std::uint32_t DisplayEdit = ES_CENTER | WS_BORDER | WS_DISABLED;
 
 const TDialogTemplate &StartDateTemplate() {
   using K = TControlKind;
-  static const TDialogTemplate dialog{"STARTDATE",
-                                      "Plan Start Date",
-                                      ModalDialogStyle,
-                                      40,
-                                      40,
-                                      72,
-                                      57,
-                                      "System",
-                                      8,
-                                      {
-                                          {-1, K::GroupBox, "", 0, 3, 2, 66, 34},
-                                          {-1, K::Static, "Month:", 0, 7, 9, 24, 8},
-                                          {102, K::PushButton, "<", WS_TABSTOP, 31, 8, 8, 10},
-                                          {101, K::Edit, "", DisplayEdit, 40, 8, 14, 10},
-                                          {103, K::PushButton, ">", WS_TABSTOP, 55, 8, 8, 10},
-                                          {-1, K::Static, "Day:", 0, 7, 22, 24, 8},
-                                          {105, K::PushButton, "<", WS_TABSTOP, 31, 21, 8, 10},
-                                          {104, K::Edit, "", DisplayEdit, 40, 21, 14, 10},
-                                          {106, K::PushButton, ">", WS_TABSTOP, 55, 21, 8, 10},
-                                          {1, K::PushButton, "&Ok", WS_TABSTOP, 6, 40, 28, 12},
-                                          {2, K::PushButton, "&Cancel", WS_TABSTOP, 38, 40, 28, 12},
-                                      }};
+  using namespace startdate;
+  static const TDialogTemplate dialog{
+      "STARTDATE",
+      "Plan Start Date",
+      ModalDialogStyle,
+      40,
+      40,
+      72,
+      57,
+      "System",
+      8,
+      {
+          {-1, K::GroupBox, "", 0, 3, 2, 66, 34},
+          {-1, K::Static, "Month:", 0, 7, 9, 24, 8},
+          {MonthBack, K::PushButton, "<", WS_TABSTOP, 31, 8, 8, 10},
+          {MonthEdit, K::Edit, "", DisplayEdit, 40, 8, 14, 10},
+          {MonthForward, K::PushButton, ">", WS_TABSTOP, 55, 8, 8, 10},
+          {-1, K::Static, "Day:", 0, 7, 22, 24, 8},
+          {DayBack, K::PushButton, "<", WS_TABSTOP, 31, 21, 8, 10},
+          {DayEdit, K::Edit, "", DisplayEdit, 40, 21, 14, 10},
+          {DayForward, K::PushButton, ">", WS_TABSTOP, 55, 21, 8, 10},
+          {IDOK, K::PushButton, "&Ok", WS_TABSTOP, 6, 40, 28, 12},
+          {IDCANCEL, K::PushButton, "&Cancel", WS_TABSTOP, 38, 40, 28, 12},
+      }};
   return dialog;
 }
 
 const TDialogTemplate &CalendarTemplate() {
   static const TDialogTemplate dialog = [] {
     using K = TControlKind;
+    using namespace calendar;
     TDialogTemplate t{"CALENDAR", "Calendar     ", 0x80C80080, 0, 0, 101, 111, "System", 8, {}};
-    t.Controls.push_back({37, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12});
-    t.Controls.push_back({250, K::Edit, "", DisplayEdit, 18, 4, 65, 12});
-    t.Controls.push_back({38, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12});
+    t.Controls.push_back({PreviousButton, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12});
+    t.Controls.push_back({TitleEdit, K::Edit, "", DisplayEdit, 18, 4, 65, 12});
+    t.Controls.push_back({NextButton, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12});
     const char *weekdays[] = {"S", "M", "T", "W", "T", "F", "S"};
     for (int column = 0; column < 7; ++column)
       t.Controls.push_back(
@@ -49,7 +55,7 @@ const TDialogTemplate &CalendarTemplate() {
     for (int row = 0; row < 6; ++row)
       for (int column = 0; column < 7; ++column) {
         int position = 7 * row + column + 1;
-        int id = position <= 37 ? 200 + position : -1;
+        int id = position <= CellCount ? DayCell(position) : -1;
         t.Controls.push_back(
             {id, K::Edit, "", DisplayEdit | ES_MULTILINE, 4 + column * 13, 30 + row * 13, 12, 12});
       }

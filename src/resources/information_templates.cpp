@@ -1,8 +1,11 @@
 #include "framework/window.h"
+#include "resources/about_ids.h"
 #include "resources/dialog_templates.h"
+#include "resources/reference_ids.h"
 
 const TDialogTemplate &ReferenceTemplate() {
   using K = TControlKind;
+  using namespace reference;
   static const TDialogTemplate dialog{
       "REFERENCE",
       "Selwarth Reference",
@@ -14,17 +17,18 @@ const TDialogTemplate &ReferenceTemplate() {
       "System",
       8,
       {
-          {100, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
-          {102, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10,
-           175, 77, 31},
-          {13, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
-          {2, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
+          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
+          {FileList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+           10, 175, 77, 31},
+          {ShowButton, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
+          {IDCANCEL, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
       }};
   return dialog;
 }
 
 const TDialogTemplate &AboutPackagesTemplate() {
   using K = TControlKind;
+  using namespace aboutpackages;
   static const TDialogTemplate dialog{
       "ABOUTPACKAGES",
       "About Packages",
@@ -37,17 +41,18 @@ const TDialogTemplate &AboutPackagesTemplate() {
       8,
       {
           {-1, K::Static, "Packages:", SS_CENTER, 12, 9, 41, 8},
-          {101, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 5, 22,
-           56, 56},
-          {102, K::Edit, "", ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | WS_BORDER | WS_DISABLED,
-           67, 8, 142, 70},
-          {1, K::PushButton, "&Close", WS_TABSTOP, 90, 83, 30, 12},
+          {PackageList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+           5, 22, 56, 56},
+          {DescriptionEdit, K::Edit, "",
+           ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | WS_BORDER | WS_DISABLED, 67, 8, 142, 70},
+          {IDOK, K::PushButton, "&Close", WS_TABSTOP, 90, 83, 30, 12},
       }};
   return dialog;
 }
 
 const TDialogTemplate &AboutSelwarthTemplate() {
   using K = TControlKind;
+  using namespace aboutselwarth;
   static const TDialogTemplate dialog{
       "ABOUTSELWARTH",
       "About Selwarth for Windows",
@@ -60,16 +65,16 @@ const TDialogTemplate &AboutSelwarthTemplate() {
       8,
       {
           {-1, K::Static, "Selwarth Daily Scripture Calendar", SS_CENTER, 7, 2, 145, 8},
-          {112, K::Static, "for [platform]", SS_CENTER, 36, 11, 87, 8},
-          {102, K::Static, "[version number]", SS_CENTER, 47, 20, 64, 8},
-          {400, K::Icon, "1", 0, 16, 16, 18, 20},
-          {31944, K::Icon, "2", 0, 127, 16, 18, 20},
+          {PlatformStatic, K::Static, "for [platform]", SS_CENTER, 36, 11, 87, 8},
+          {VersionStatic, K::Static, "[version number]", SS_CENTER, 47, 20, 64, 8},
+          {LeftIcon, K::Icon, "1", 0, 16, 16, 18, 20},
+          {RightIcon, K::Icon, "2", 0, 127, 16, 18, 20},
           {-1, K::GroupBox, "", 0, 4, 36, 151, 45},
           {-1, K::Static, "A verse, a reading and a question", SS_CENTER, 8, 42, 143, 8},
           {-1, K::Static, "for every day of the year.", SS_CENTER, 8, 51, 143, 8},
           {-1, K::Static, "Free software for the Linux desktop;", SS_CENTER, 8, 62, 143, 8},
           {-1, K::Static, "packages are built with qxp.", SS_CENTER, 8, 71, 143, 8},
-          {1, K::PushButton, "&OK", WS_TABSTOP, 68, 84, 22, 12},
+          {IDOK, K::PushButton, "&OK", WS_TABSTOP, 68, 84, 22, 12},
       }};
   return dialog;
 }

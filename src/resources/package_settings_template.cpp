@@ -1,8 +1,10 @@
 #include "framework/window.h"
 #include "resources/dialog_templates.h"
+#include "resources/package_settings_ids.h"
 
 const TDialogTemplate &PackageSettingsTemplate() {
   using K = TControlKind;
+  using namespace packagesettings;
   constexpr std::uint32_t PackageList =
       LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
   constexpr std::uint32_t ChoiceList = LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
@@ -17,16 +19,16 @@ const TDialogTemplate &PackageSettingsTemplate() {
       "System",
       8,
       {
-          {108, K::Static, "Enabled:", 0, 12, 5, 46, 7},
+          {EnabledLabel, K::Static, "Enabled:", 0, 12, 5, 46, 7},
           {-1, K::Static, "Disabled:", 0, 75, 5, 45, 7},
-          {101, K::ListBox, "", PackageList, 6, 15, 58, 54},
-          {102, K::ListBox, "", PackageList, 69, 15, 58, 54},
-          {103, K::ListBox, "", ChoiceList, 6, 68, 95, 31},
-          {104, K::ListBox, "", ChoiceList, 106, 68, 21, 31},
-          {1, K::DefPushButton, "&Ok", WS_TABSTOP, 133, 14, 32, 12},
-          {11, K::PushButton, "On&/Off", WS_TABSTOP, 133, 38, 32, 12},
-          {159, K::PushButton, "&Assign", WS_TABSTOP, 133, 63, 32, 12},
-          {998, K::PushButton, "&Help", WS_TABSTOP, 133, 88, 32, 12},
+          {EnabledList, K::ListBox, "", PackageList, 6, 15, 58, 54},
+          {DisabledList, K::ListBox, "", PackageList, 69, 15, 58, 54},
+          {FontList, K::ListBox, "", ChoiceList, 6, 68, 95, 31},
+          {SizeList, K::ListBox, "", ChoiceList, 106, 68, 21, 31},
+          {IDOK, K::DefPushButton, "&Ok", WS_TABSTOP, 133, 14, 32, 12},
+          {OnOffButton, K::PushButton, "On&/Off", WS_TABSTOP, 133, 38, 32, 12},
+          {AssignButton, K::PushButton, "&Assign", WS_TABSTOP, 133, 63, 32, 12},
+          {HelpButton, K::PushButton, "&Help", WS_TABSTOP, 133, 88, 32, 12},
       }};
   return dialog;
 }

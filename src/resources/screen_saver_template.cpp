@@ -1,7 +1,10 @@
 #include "resources/dialog_templates.h"
 
+#include "resources/screen_saver_ids.h"
+
 const TDialogTemplate &ScreenSaverTemplate() {
   using K = TControlKind;
+  using namespace screensaver;
   static const TDialogTemplate dialog{
       "SCREENSAVER",
       "ScreenSaver",
@@ -13,10 +16,10 @@ const TDialogTemplate &ScreenSaverTemplate() {
       "System",
       8,
       {
-          {101, K::ListBox, "", 0x50A10003, 7, 12, 51, 58},
-          {1, K::PushButton, "&Ok", WS_TABSTOP, 68, 11, 30, 12},
-          {2, K::PushButton, "&Cancel", WS_TABSTOP, 68, 34, 30, 12},
-          {998, K::PushButton, "&Help", WS_TABSTOP, 68, 56, 30, 12},
+          {PackageList, K::ListBox, "", 0x50A10003, 7, 12, 51, 58},
+          {IDOK, K::PushButton, "&Ok", WS_TABSTOP, 68, 11, 30, 12},
+          {IDCANCEL, K::PushButton, "&Cancel", WS_TABSTOP, 68, 34, 30, 12},
+          {HelpButton, K::PushButton, "&Help", WS_TABSTOP, 68, 56, 30, 12},
           {-1, K::Static, "Packages:", SS_CENTER, 16, 2, 33, 8},
           {-1, K::Static, "Select the package you want", 0, 7, 73, 95, 8},
           {-1, K::Static, "loaded into the screensaver.", 0, 7, 82, 95, 9},

@@ -16,6 +16,7 @@
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/dde_settings_ids.h"
 #include "resources/main_menu.h"
 #include "support/config_sandbox.h"
 #include "support/dde_sandbox.h"
@@ -94,10 +95,10 @@ TEST_F(DdeLinksWindowTest, TwoLinksInARowEachOpenAndEndTheirConversation) {
 TEST_F(DdeLinksWindowTest, TheDdeCommandRunsTheSettingsDialogAndItsChoiceEnablesTheLinks) {
   auto server = testsupport::StartConcordance("QVWIN");
   ASSERT_NE(server, nullptr);
-  backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(102); });
+  backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(DdeQuickVerseRadio); });
   backend.InDialog("DDESETTINGS", [](TDialog &d) {
-    d.UserSelect(120, 0);
-    d.UserClick(1);
+    d.UserSelect(DdeTranslationList, 0);
+    d.UserClick(IDOK);
   });
   Run({[&] { Frame().MenuCommand(CM_DDE); },
        [&] {

@@ -18,6 +18,8 @@
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
+#include "resources/program_settings_ids.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/main_window_fixture.h"
@@ -249,17 +251,17 @@ namespace {
 
 TEST_F(VerseWindowTest, ProgramSettingsReloadsRelaysOrRepaintsAsTheChangesNeed) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(119); // Blank Lines only
-    d.UserClick(1);
+    d.UserClick(programsettings::BlankLinesBox);
+    d.UserClick(IDOK);
   });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(114); // Justify Text only
-    d.UserClick(1);
+    d.UserClick(programsettings::JustifyTextBox);
+    d.UserClick(IDOK);
   });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(111); // the quote method, and Topmost
-    d.UserClick(116);
-    d.UserClick(1);
+    d.UserClick(programsettings::IncrementRadio);
+    d.UserClick(programsettings::TopmostBox);
+    d.UserClick(IDOK);
   });
   WriteSettingInt("IncrementNum", 7);
   Run({[&] {
@@ -289,8 +291,8 @@ namespace {
 
 TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMethod) {
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    d.UserClick(106); // 2 January
-    d.UserClick(1);
+    d.UserClick(startdate::DayForward); // 2 January
+    d.UserClick(IDOK);
   });
   Run({[&] {
          EXPECT_TRUE(Enabled(CM_STARTDATE));

@@ -4,20 +4,16 @@
 
 #include <memory>
 
+#include "platform/owned_file.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 class PackageFormatTest : public ::testing::Test {
 protected:
   std::optional<package::Header> Header(const std::string &bytes, std::string *fault = nullptr) {
-    std::unique_ptr<std::FILE, FileCloser> file(
-        std::fopen(dir.Write("A.QXP", bytes).c_str(), "rb"));
+    platform::OwnedFile file(std::fopen(dir.Write("A.QXP", bytes).c_str(), "rb"));
     return package::ReadHeader(file.get(), fault);
   }
   testsupport::TempDir dir;

@@ -69,7 +69,7 @@ TEST_F(DdeSettingsDialogTest, QuickVerseInAnyCaseOpensCheckedWithTheDefaultTrans
     EXPECT_TRUE(ReadOnly(d));
     EXPECT_THAT(Items(d), ElementsAre("Default"));
     EXPECT_EQ(Selected(d), "Default");
-    d.UserClick(1);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE((Messages()).empty());
@@ -93,7 +93,7 @@ TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePres
     EXPECT_THAT(Items(d), ElementsAre("ASV", "KJV", "WEB"));
     EXPECT_EQ(Selected(d), "KJV");
     d.UserSelect(DdeTranslationList, 2);
-    d.UserClick(1);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE((Messages()).empty());
@@ -257,7 +257,7 @@ TEST_F(DdeSettingsDialogTest, OtherWithTheNameLogosIsTreatedAsLogos) {
     // No minimum version for Other.
     EXPECT_THAT(Items(d), ElementsAre("KJV"));
     d.UserSelect(DdeTranslationList, 0);
-    d.UserClick(1);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(ConcordanceServer, "logos");
@@ -295,7 +295,7 @@ TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {
     d.UserType(DdeIdEdit, "Nobody");
     d.UserClick(DdeRetryButton); // cannot be reached: stays on Other
     EXPECT_EQ(Checked(d), DdeOtherRadio);
-    d.UserClick(998);
+    d.UserClick(HelpButton);
   });
   Run();
   ASSERT_EQ(backend.Messages().size(), 6u);
@@ -328,10 +328,10 @@ TEST_F(DdeSettingsDialogTest, OkNeedsATranslationUnlessNoneIsChosen) {
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) {
     EXPECT_EQ(Selected(d), "<none>"); // no "KJV" offered
-    d.UserClick(1);
+    d.UserClick(IDOK);
     EXPECT_FALSE(d.Ended());
     d.UserClick(DdeNoneRadio);
-    d.UserClick(1);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_THAT(Messages(),

@@ -12,10 +12,15 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/calendar_ids.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 
 namespace {
+
+using namespace calendar;
+using namespace startdate;
 
 TEST(CalendarDataTest, DayOfWeekFollowsTheGregorianCalendar) {
   EXPECT_EQ(DayOfWeek(1, 1, 2000), 6);  // Saturday
@@ -61,21 +66,21 @@ protected:
 TEST_F(DateDialogTest, StartDateOpensOnThePlansStartAndStepsWithinTheYear) {
   PlanOffset = 59;
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    EXPECT_EQ(Text(d, 101), " 3");
-    EXPECT_EQ(Text(d, 104), " 1");
-    d.UserClick(105); // day back from 1: the month's last day
-    EXPECT_EQ(Text(d, 104), "31");
-    d.UserClick(102); // February: the day is held to 28
-    EXPECT_EQ(Text(d, 101), " 2");
-    EXPECT_EQ(Text(d, 104), "28");
-    d.UserClick(106); // day forward from the last day: 1
-    EXPECT_EQ(Text(d, 104), " 1");
-    d.UserClick(102);
-    d.UserClick(102); // back from January: December
-    EXPECT_EQ(Text(d, 101), "12");
-    d.UserClick(103); // forward from December: January
-    EXPECT_EQ(Text(d, 101), " 1");
-    d.UserClick(1);
+    EXPECT_EQ(Text(d, MonthEdit), " 3");
+    EXPECT_EQ(Text(d, DayEdit), " 1");
+    d.UserClick(DayBack); // day back from 1: the month's last day
+    EXPECT_EQ(Text(d, DayEdit), "31");
+    d.UserClick(MonthBack); // February: the day is held to 28
+    EXPECT_EQ(Text(d, MonthEdit), " 2");
+    EXPECT_EQ(Text(d, DayEdit), "28");
+    d.UserClick(DayForward); // day forward from the last day: 1
+    EXPECT_EQ(Text(d, DayEdit), " 1");
+    d.UserClick(MonthBack);
+    d.UserClick(MonthBack); // back from January: December
+    EXPECT_EQ(Text(d, MonthEdit), "12");
+    d.UserClick(MonthForward); // forward from December: January
+    EXPECT_EQ(Text(d, MonthEdit), " 1");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TSetStartDateDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(PlanOffset, 0);
@@ -87,9 +92,9 @@ TEST_F(DateDialogTest, OkWithoutAChangeWritesNothing) {
   PlanOffset = 364;
   ReloadPending = true; // cleared when the dialog opens
   backend.InDialog("STARTDATE", [](TDialog &d) {
-    EXPECT_EQ(Text(d, 101), "12");
-    EXPECT_EQ(Text(d, 104), "31");
-    d.UserClick(1);
+    EXPECT_EQ(Text(d, MonthEdit), "12");
+    EXPECT_EQ(Text(d, DayEdit), "31");
+    d.UserClick(IDOK);
   });
   TSetStartDateDialog(nullptr).Execute();
   EXPECT_FALSE(ReloadPending);
@@ -104,21 +109,21 @@ TEST_F(DateDialogTest, TheCalendarShowsTheCurrentMonthAndSteps) {
   calendar.Create();
   EXPECT_TRUE(CalendarOpen);
   EXPECT_TRUE(backend.IsTopmost(calendar));
-  // January 2000 starts on a Saturday and has 31 days: cells 207 to 237.
-  EXPECT_EQ(Text(calendar, 250), "January 2000");
-  EXPECT_EQ(Text(calendar, 206), "");
-  EXPECT_EQ(Text(calendar, 207), "1");
-  EXPECT_EQ(Text(calendar, 237), "31");
+  // January 2000 starts on a Saturday and has 31 days: places 7 to 37.
+  EXPECT_EQ(Text(calendar, TitleEdit), "January 2000");
+  EXPECT_EQ(Text(calendar, DayCell(6)), "");
+  EXPECT_EQ(Text(calendar, DayCell(7)), "1");
+  EXPECT_EQ(Text(calendar, DayCell(37)), "31");
 
-  calendar.UserClick(38); // February 2000: 29 days from Tuesday
-  EXPECT_EQ(Text(calendar, 250), "February 2000");
-  EXPECT_EQ(Text(calendar, 203), "1");
-  EXPECT_EQ(Text(calendar, 231), "29");
-  EXPECT_EQ(Text(calendar, 232), "");
+  calendar.UserClick(NextButton); // February 2000: 29 days from Tuesday
+  EXPECT_EQ(Text(calendar, TitleEdit), "February 2000");
+  EXPECT_EQ(Text(calendar, DayCell(3)), "1");
+  EXPECT_EQ(Text(calendar, DayCell(31)), "29");
+  EXPECT_EQ(Text(calendar, DayCell(32)), "");
 
-  calendar.UserClick(37);
-  calendar.UserClick(37); // back over the year's start
-  EXPECT_EQ(Text(calendar, 250), "December 1999");
+  calendar.UserClick(PreviousButton);
+  calendar.UserClick(PreviousButton); // back over the year's start
+  EXPECT_EQ(Text(calendar, TitleEdit), "December 1999");
 
   calendar.UserCancel();
   EXPECT_FALSE(calendar.IsCreated());
@@ -131,11 +136,11 @@ TEST_F(DateDialogTest, FebruaryOf1900HasTwentyEightDays) {
   TCalendar calendar(nullptr);
   calendar.Create();
   for (int i = 0; i < 12 * 127 - 2; ++i) // back to February 1900
-    calendar.UserClick(37);
-  EXPECT_EQ(Text(calendar, 250), "February 1900");
-  EXPECT_EQ(Text(calendar, 205), "1"); // a Thursday
-  EXPECT_EQ(Text(calendar, 232), "28");
-  EXPECT_EQ(Text(calendar, 233), "");
+    calendar.UserClick(PreviousButton);
+  EXPECT_EQ(Text(calendar, TitleEdit), "February 1900");
+  EXPECT_EQ(Text(calendar, DayCell(5)), "1"); // a Thursday
+  EXPECT_EQ(Text(calendar, DayCell(32)), "28");
+  EXPECT_EQ(Text(calendar, DayCell(33)), "");
   calendar.Destroy();
 }
 

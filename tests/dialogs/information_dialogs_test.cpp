@@ -8,6 +8,8 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/about_ids.h"
+#include "resources/reference_ids.h"
 #include "support/config_sandbox.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
@@ -37,28 +39,28 @@ TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
   dialog.Create();
   EXPECT_TRUE(ReferencesOpen);
   EXPECT_TRUE(backend.IsTopmost(dialog));
-  TListBox list(dialog, 102);
+  TListBox list(dialog, reference::FileList);
   ASSERT_EQ(list.GetCount(), 2);
 
-  dialog.UserClick(13); // nothing selected yet
+  dialog.UserClick(reference::ShowButton); // nothing selected yet
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text, "First highlight a reference to show.");
 
-  dialog.UserDoubleClick(102, 1); // LANDS.QXR, 396 x 528
-  const TControlState &picture = *dialog.Control(100);
+  dialog.UserDoubleClick(reference::FileList, 1); // LANDS.QXR, 396 x 528
+  const TControlState &picture = *dialog.Control(reference::PictureControl);
   EXPECT_EQ(dialog.ShownName(), "LANDS.QXR");
   EXPECT_EQ(picture.Picture.Width, 325);
   EXPECT_EQ(picture.Picture.Height, 325);
   EXPECT_EQ(PictureOrigin(picture, 326, 326), (TPoint{0, 0}));
   EXPECT_EQ(PictureOrigin(picture, 330, 320), (TPoint{2, -3}));
 
-  dialog.UserSelect(102, 0); // the timeline, 600 x 300, under a long name
-  dialog.UserClick(13);
+  dialog.UserSelect(reference::FileList, 0); // the timeline, 600 x 300, under a long name
+  dialog.UserClick(reference::ShowButton);
   EXPECT_EQ(dialog.ShownName(), "a-very-long-reference-name.QXR");
   EXPECT_EQ(picture.Picture.Width, 325);
   EXPECT_EQ(picture.Picture.Height, 300); // a smaller picture fills part of the square
 
-  dialog.UserClick(2);
+  dialog.UserClick(IDCANCEL);
   EXPECT_FALSE(dialog.IsCreated());
   EXPECT_FALSE(ReferencesOpen);
 }
@@ -68,10 +70,10 @@ TEST_F(InformationDialogTest, AnUnreadablePictureIsReportedAndShowsNothing) {
   folder.Write("BAD.QXR", "BM this is not a picture");
   TReferencesDialog dialog(nullptr);
   dialog.Create();
-  dialog.UserDoubleClick(102, 1); // GOOD.QXR
-  ASSERT_FALSE(dialog.Control(100)->Picture.Empty());
-  dialog.UserDoubleClick(102, 0); // BAD.QXR
-  EXPECT_TRUE(dialog.Control(100)->Picture.Empty());
+  dialog.UserDoubleClick(reference::FileList, 1); // GOOD.QXR
+  ASSERT_FALSE(dialog.Control(reference::PictureControl)->Picture.Empty());
+  dialog.UserDoubleClick(reference::FileList, 0); // BAD.QXR
+  EXPECT_TRUE(dialog.Control(reference::PictureControl)->Picture.Empty());
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text, "The reference picture could not be read.");
   EXPECT_EQ(backend.Messages()[0].Caption, "Oops...");
@@ -88,30 +90,32 @@ TEST_F(InformationDialogTest, AboutPackagesListsEveryPackageWithItsDescription) 
   layout.Description = "Questions";
   folder.Write("b.off", testpackage::BuildPackage(layout));
   backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
-    TListBox list(d, 101);
+    TListBox list(d, aboutpackages::PackageList);
     ASSERT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetSelIndex(), 0);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "Daily Verse: One verse for every day");
-    d.UserSelect(101, 1);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "Quiz: Questions");
-    d.UserClick(1);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(),
+              "Daily Verse: One verse for every day");
+    d.UserSelect(aboutpackages::PackageList, 1);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(), "Quiz: Questions");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutPackagesDialog(nullptr).Execute(), IDOK);
 }
 
 TEST_F(InformationDialogTest, AboutPackagesSaysWhenThereIsNone) {
   backend.InDialog("ABOUTPACKAGES", [](TDialog &d) {
-    EXPECT_EQ(TListBox(d, 101).GetCount(), 0);
-    EXPECT_EQ(TEdit(d, 102).GetText(), "No Selwarth packages were found in the current directory.");
+    EXPECT_EQ(TListBox(d, aboutpackages::PackageList).GetCount(), 0);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(),
+              "No Selwarth packages were found in the current directory.");
   });
   TAboutPackagesDialog(nullptr).Execute();
 }
 
 TEST_F(InformationDialogTest, AboutShowsTheVersionAndPlatform) {
   backend.InDialog("ABOUTSELWARTH", [](TDialog &d) {
-    EXPECT_EQ(TStatic(d, 102).GetText(), "Version 2.20");
-    EXPECT_EQ(TStatic(d, 112).GetText(), "for Windows NT/95");
-    d.UserClick(1);
+    EXPECT_EQ(TStatic(d, aboutselwarth::VersionStatic).GetText(), "Version 2.20");
+    EXPECT_EQ(TStatic(d, aboutselwarth::PlatformStatic).GetText(), "for Windows NT/95");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutSelwarthDialog(nullptr).Execute(), IDOK);
 }

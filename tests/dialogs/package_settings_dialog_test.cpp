@@ -9,12 +9,13 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/package_settings_ids.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-constexpr int Enabled = 101, Disabled = 102, Fonts = 103, Sizes = 104;
+using namespace packagesettings;
 
 class PackageSettingsTest : public ::testing::Test {
 protected:
@@ -44,23 +45,23 @@ TEST_F(PackageSettingsTest, ListsPackagesFontsAndSizesAndShowsAPackagesFont) {
   WriteSettingText("quiz.qxp_fontname", "DejaVu Serif");
   WriteSettingInt("verse.qxp_fontsize", 100);
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    EXPECT_EQ(TListBox(d, Enabled).GetCount(), 2);
-    EXPECT_EQ(TListBox(d, Disabled).GetString(0), "greek.OFF");
-    EXPECT_EQ(TListBox(d, Sizes).GetCount(), 75);
-    EXPECT_EQ(TListBox(d, Sizes).GetString(0), "06");
-    EXPECT_EQ(TListBox(d, Sizes).GetString(74), "80");
-    d.UserSelect(Enabled, 1); // verse.QXP: no font stored, size 100 not listed
-    EXPECT_EQ(Selected(d, Fonts), "System");
-    EXPECT_EQ(Selected(d, Sizes), "");
-    d.UserSelect(Enabled, 0); // quiz.QXP
-    EXPECT_EQ(Selected(d, Fonts), "DejaVu Serif");
-    EXPECT_EQ(Selected(d, Sizes), "08");
-    d.UserSelect(Disabled, 0); // a disabled package clears the rest
-    EXPECT_EQ(Selected(d, Enabled), "");
-    EXPECT_EQ(Selected(d, Fonts), "");
-    d.UserSelect(Fonts, 1); // and takes no font
-    EXPECT_EQ(Selected(d, Fonts), "");
-    d.UserClick(1);
+    EXPECT_EQ(TListBox(d, EnabledList).GetCount(), 2);
+    EXPECT_EQ(TListBox(d, DisabledList).GetString(0), "greek.OFF");
+    EXPECT_EQ(TListBox(d, SizeList).GetCount(), 75);
+    EXPECT_EQ(TListBox(d, SizeList).GetString(0), "06");
+    EXPECT_EQ(TListBox(d, SizeList).GetString(74), "80");
+    d.UserSelect(EnabledList, 1); // verse.QXP: no font stored, size 100 not listed
+    EXPECT_EQ(Selected(d, FontList), "System");
+    EXPECT_EQ(Selected(d, SizeList), "");
+    d.UserSelect(EnabledList, 0); // quiz.QXP
+    EXPECT_EQ(Selected(d, FontList), "DejaVu Serif");
+    EXPECT_EQ(Selected(d, SizeList), "08");
+    d.UserSelect(DisabledList, 0); // a disabled package clears the rest
+    EXPECT_EQ(Selected(d, EnabledList), "");
+    EXPECT_EQ(Selected(d, FontList), "");
+    d.UserSelect(FontList, 1); // and takes no font
+    EXPECT_EQ(Selected(d, FontList), "");
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_FALSE(ReloadPending);
@@ -68,12 +69,12 @@ TEST_F(PackageSettingsTest, ListsPackagesFontsAndSizesAndShowsAPackagesFont) {
 
 TEST_F(PackageSettingsTest, DoubleClicksSwitchPackagesOffAndOnAgain) {
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserDoubleClick(Enabled, 1); // verse.QXP
-    EXPECT_EQ(TListBox(d, Enabled).GetCount(), 1);
-    EXPECT_EQ(TListBox(d, Disabled).GetString(1), "verse.OFF");
-    d.UserDoubleClick(Disabled, 1);
-    EXPECT_EQ(TListBox(d, Enabled).GetString(1), "verse.QXP");
-    d.UserClick(1);
+    d.UserDoubleClick(EnabledList, 1); // verse.QXP
+    EXPECT_EQ(TListBox(d, EnabledList).GetCount(), 1);
+    EXPECT_EQ(TListBox(d, DisabledList).GetString(1), "verse.OFF");
+    d.UserDoubleClick(DisabledList, 1);
+    EXPECT_EQ(TListBox(d, EnabledList).GetString(1), "verse.QXP");
+    d.UserClick(IDOK);
   });
   Run();
   EXPECT_TRUE(packages.Exists("verse.QXP"));
@@ -84,9 +85,9 @@ TEST_F(PackageSettingsTest, DoubleClicksSwitchPackagesOffAndOnAgain) {
 TEST_F(PackageSettingsTest, SwitchingNeverReplacesAnotherFile) {
   packages.Write("verse.OFF", "older");
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserSelect(Enabled, 1);
-    d.UserClick(11);
-    d.UserClick(1);
+    d.UserSelect(EnabledList, 1);
+    d.UserClick(OnOffButton);
+    d.UserClick(IDOK);
   });
   Run();
   ASSERT_EQ(backend.Messages().size(), 1u);
@@ -99,12 +100,12 @@ TEST_F(PackageSettingsTest, SwitchingNeverReplacesAnotherFile) {
 
 TEST_F(PackageSettingsTest, OnOffAndAssignNeedTheirChoices) {
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserClick(11);
-    d.UserSelect(Enabled, 0);
-    d.UserSelect(Sizes, -1);
-    d.UserClick(159);
-    d.UserClick(998);
-    d.UserClick(1);
+    d.UserClick(OnOffButton);
+    d.UserSelect(EnabledList, 0);
+    d.UserSelect(SizeList, -1);
+    d.UserClick(AssignButton);
+    d.UserClick(HelpButton);
+    d.UserClick(IDOK);
   });
   Run();
   // The size list was touched last, so OK asks about the font as well.
@@ -122,13 +123,13 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
   entry->FileName = "verse.qxp";
   DayEntries = std::move(entry);
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserSelect(Enabled, 1);
-    TListBox(d, Fonts).SelectString("DejaVu Sans Mono");
-    d.UserSelect(Fonts, TListBox(d, Fonts).GetSelIndex());
-    TListBox(d, Sizes).SelectString("14");
-    d.UserSelect(Sizes, TListBox(d, Sizes).GetSelIndex());
-    d.UserClick(159);
-    d.UserClick(1);
+    d.UserSelect(EnabledList, 1);
+    TListBox(d, FontList).SelectString("DejaVu Sans Mono");
+    d.UserSelect(FontList, TListBox(d, FontList).GetSelIndex());
+    TListBox(d, SizeList).SelectString("14");
+    d.UserSelect(SizeList, TListBox(d, SizeList).GetSelIndex());
+    d.UserClick(AssignButton);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "DejaVu Sans Mono");
@@ -141,11 +142,11 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
 
 TEST_F(PackageSettingsTest, OkAsksWhenAFontWasPickedButNotAssigned) {
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserSelect(Enabled, 1);
-    d.UserSelect(Sizes, 3);
-    d.UserClick(1); // Yes: back to the dialog
+    d.UserSelect(EnabledList, 1);
+    d.UserSelect(SizeList, 3);
+    d.UserClick(IDOK); // Yes: back to the dialog
     EXPECT_FALSE(d.Ended());
-    d.UserClick(1); // No: closes without writing
+    d.UserClick(IDOK); // No: closes without writing
   });
   backend.AnswerNextMessage(IDYES);
   backend.AnswerNextMessage(IDNO);

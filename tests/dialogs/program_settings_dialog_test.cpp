@@ -15,6 +15,8 @@
 #include "framework/controls.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"
+#include "resources/program_settings_ids.h"
+#include "resources/screen_saver_ids.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
 
@@ -36,14 +38,15 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
   QuoteMethodCode = MethodIncrement;
   BlankLines = 7;
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    EXPECT_EQ(TButton(d, 111).GetCheck(), BF_CHECKED);
-    EXPECT_EQ(TButton(d, 110).GetCheck(), BF_UNCHECKED);
-    EXPECT_EQ(TButton(d, 119).GetCheck(), BF_CHECKED);   // BlankLines 7 is on
-    EXPECT_EQ(TButton(d, 114).GetCheck(), BF_CHECKED);   // JustifyText
-    EXPECT_EQ(TButton(d, 113).GetCheck(), BF_UNCHECKED); // SaveFile
-    d.UserClick(112);
-    d.UserClick(116);
-    d.UserClick(1);
+    EXPECT_EQ(TButton(d, programsettings::IncrementRadio).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::DateRadio).GetCheck(), BF_UNCHECKED);
+    EXPECT_EQ(TButton(d, programsettings::BlankLinesBox).GetCheck(),
+              BF_CHECKED); // BlankLines 7 is on
+    EXPECT_EQ(TButton(d, programsettings::JustifyTextBox).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::SaveFileBox).GetCheck(), BF_UNCHECKED);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::TopmostBox);
+    d.UserClick(IDOK);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(QuoteMethodCode, MethodRandom);
@@ -54,8 +57,8 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
 
 TEST_F(SettingsDialogTest, CancelChangesNothing) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(112);
-    d.UserClick(114);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::JustifyTextBox);
     d.UserCancel();
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
@@ -65,8 +68,8 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
 
 TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(111);
-    d.UserClick(9);
+    d.UserClick(programsettings::IncrementRadio);
+    d.UserClick(programsettings::SaveButton);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()),
@@ -111,8 +114,8 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
   std::filesystem::create_directories(folder.parent_path());
   std::ofstream(folder) << "not a folder";
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(112);
-    d.UserClick(9);
+    d.UserClick(programsettings::RandomRadio);
+    d.UserClick(programsettings::SaveButton);
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(QuoteMethodCode, MethodDate); // not applied yet
     d.UserCancel();
@@ -129,20 +132,21 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
   packages.Write("greek.OFF", "x");
   // Cancelled: the box is unchecked again.
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(117);
-    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_UNCHECKED);
-    d.UserClick(117);
+    d.UserClick(programsettings::ScreenSaverBox);
+    EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_UNCHECKED);
+    d.UserClick(programsettings::ScreenSaverBox);
   });
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    TListBox list(d, 101);
+    TListBox list(d, screensaver::PackageList);
     EXPECT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetString(0), "quiz.qxp");
     EXPECT_EQ(list.GetString(1), "verse.qxp");
     d.UserCancel();
   });
-  backend.InDialog("SCREENSAVER", [](TDialog &d) { d.UserDoubleClick(101, 1); });
+  backend.InDialog("SCREENSAVER",
+                   [](TDialog &d) { d.UserDoubleClick(screensaver::PackageList, 1); });
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    EXPECT_EQ(TButton(d, 117).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_CHECKED);
     d.UserCancel();
   });
   TProgramSettingsDialog(nullptr).Execute();
@@ -158,11 +162,11 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
 TEST_F(SettingsDialogTest, TheScreenSaverDialogNeedsASelection) {
   packages.Write("VERSE.QXP", "x");
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    d.UserClick(1);
+    d.UserClick(IDOK);
     EXPECT_FALSE(d.Ended());
-    d.UserClick(998);
-    d.UserSelect(101, 0);
-    d.UserClick(1);
+    d.UserClick(HelpButton);
+    d.UserSelect(screensaver::PackageList, 0);
+    d.UserClick(IDOK);
   });
   ReloadPending = true;
   EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDOK);
@@ -180,7 +184,7 @@ TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {
   std::string longName = std::string(46, 'a') + ".qxp"; // 50 characters
   packages.Write(longName, "x");
   backend.InDialog("SCREENSAVER", [](TDialog &d) {
-    d.UserDoubleClick(101, 0);
+    d.UserDoubleClick(screensaver::PackageList, 0);
     EXPECT_FALSE(d.Ended());
     d.UserCancel();
   });

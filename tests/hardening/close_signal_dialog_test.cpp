@@ -12,6 +12,7 @@
 #include "dialogs/calendar_dialog.h"
 #include "framework/dialog.h"
 #include "resources/main_menu.h"
+#include "resources/program_settings_ids.h"
 #include "support/main_window_fixture.h"
 
 namespace hardening {
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Program Settings > the screen saver box opens the Screen Saver dialog.
                       OpenDialogs{"ScreenSaverInProgramSettings",
                                   CM_PROGRAM,
-                                  {{"PROGRAMSETTINGS", 117}, {"SCREENSAVER", 0}}},
+                                  {{"PROGRAMSETTINGS", programsettings::ScreenSaverBox},
+                                   {"SCREENSAVER", 0}}},
                       OpenDialogs{"PackageSettings", CM_PACKAGES, {{"PACKAGESETTINGS", 0}}},
                       OpenDialogs{"StartDate", CM_STARTDATE, {{"STARTDATE", 0}}},
                       OpenDialogs{"DdeSettings", CM_DDE, {{"DDESETTINGS", 0}}},

@@ -20,6 +20,7 @@
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "resources/main_menu.h"
+#include "resources/reference_ids.h"
 #include "support/fresh_start.h"
 #include "support/main_window_fixture.h"
 
@@ -128,9 +129,9 @@ TEST_F(DayFilesTest, APictureCutOrReplacedBetweenShowsIsRefusedAndTheOtherStillS
     ASSERT_TRUE(ReferencesOpen);
     TReferencesDialog &dialog = *Verse().ReferencesDialog;
     auto show = [&](int index) {
-      dialog.UserSelect(102, index); // the list: ONE.QXR, TWO.QXR
-      dialog.UserClick(13);          // Show
-      return dialog.Control(100)->Picture;
+      dialog.UserSelect(reference::FileList, index); // ONE.QXR, TWO.QXR
+      dialog.UserClick(reference::ShowButton);
+      return dialog.Control(reference::PictureControl)->Picture;
     };
     ASSERT_EQ(show(0).Pixels.front(), 0xFF0000u);
     for (std::size_t length = 0; length < red.size(); ++length, ++cuts) {

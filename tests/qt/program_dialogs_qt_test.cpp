@@ -14,6 +14,9 @@
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "resources/reference_ids.h"
+#include "resources/screen_saver_ids.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fresh_start.h"
 #include "support/package_bytes.h"
@@ -52,9 +55,10 @@ TEST_F(ProgramDialogsQtTest, TheScreenSaverAsksForAChoiceWhenItsListOnlyHasTheFo
   testsupport::MessageBoxAnswerer boxes;
   TScreenSaverDialog dialog(nullptr);
   int result = ExecuteWith(dialog, [](DialogWidget &peer) {
-    TabInto(peer.ControlWidget(101));
-    PressKey(peer.ControlWidget(101), Qt::Key_Return); // OK, the default button
-    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+    TabInto(peer.ControlWidget(screensaver::PackageList));
+    // Return presses OK, the default button.
+    PressKey(peer.ControlWidget(screensaver::PackageList), Qt::Key_Return);
+    qobject_cast<QPushButton *>(peer.ControlWidget(IDCANCEL))->click();
   });
   EXPECT_EQ(result, 2);
   EXPECT_EQ(boxes.Texts, std::vector<std::string>{"First highlight a package to load into the "
@@ -67,9 +71,9 @@ TEST_F(ProgramDialogsQtTest, ReferencesAsksForAChoiceWhenItsListOnlyHasTheFocus)
   testsupport::MessageBoxAnswerer boxes;
   TReferencesDialog dialog(nullptr);
   ExecuteWith(dialog, [](DialogWidget &peer) {
-    TabInto(peer.ControlWidget(102));
-    PressKey(peer.ControlWidget(102), Qt::Key_Return); // Show, the default button
-    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+    TabInto(peer.ControlWidget(reference::FileList));
+    PressKey(peer.ControlWidget(reference::FileList), Qt::Key_Return); // Show, the default button
+    qobject_cast<QPushButton *>(peer.ControlWidget(IDCANCEL))->click();
   });
   EXPECT_EQ(boxes.Texts, std::vector<std::string>{"First highlight a reference to show."});
 }
@@ -77,8 +81,8 @@ TEST_F(ProgramDialogsQtTest, ReferencesAsksForAChoiceWhenItsListOnlyHasTheFocus)
 TEST_F(ProgramDialogsQtTest, EnterOnCancelLeavesThePlanStartDateAsItWas) {
   TSetStartDateDialog dialog(nullptr);
   int result = ExecuteWith(dialog, [](DialogWidget &peer) {
-    qobject_cast<QPushButton *>(peer.ControlWidget(106))->click(); // a day later
-    QWidget *cancel = peer.ControlWidget(2);
+    qobject_cast<QPushButton *>(peer.ControlWidget(startdate::DayForward))->click(); // a day later
+    QWidget *cancel = peer.ControlWidget(IDCANCEL);
     TabInto(cancel);
     PressKey(cancel, Qt::Key_Return);
   });

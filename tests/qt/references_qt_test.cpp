@@ -14,6 +14,7 @@
 #include "framework/qt/qt_dialog.h"
 #include "qt_app_fixture.h"
 #include "resources/dialog_templates.h"
+#include "resources/reference_ids.h"
 #include "support/config_sandbox.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -34,7 +35,7 @@ TEST(ReferencesQtTest, DrawsTheChosenPictureIntoItsFrame) {
     QtBackend backend;
     TReferencesDialog dialog(nullptr);
     dialog.Create();
-    dialog.UserDoubleClick(102, 0);
+    dialog.UserDoubleClick(reference::FileList, 0);
     ASSERT_EQ(dialog.ShownName(), "LANDS.QXR");
     auto *peer = static_cast<QWidget *>(dialog.Peer);
     ASSERT_NE(peer, nullptr);
@@ -77,7 +78,7 @@ TEST(ReferencesQtTest, ThePictureAreaHoldsAWholePictureWhateverTheFont) {
     DialogWidget *peer = DialogWidgetOf(dialog);
     ASSERT_NE(peer, nullptr);
     std::string what = font.toString().toStdString();
-    QWidget *picture = peer->ControlWidget(100);
+    QWidget *picture = peer->ControlWidget(reference::PictureControl);
     QRect area = picture->contentsRect();
     EXPECT_GE(area.width(), 326) << what;
     EXPECT_GE(area.height(), 326) << what;

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "marquee_command.h"
+#include "platform/owned_file.h"
 #include "qxp/diagnostics.h"
 #include "qxp/package_checker.h"
 #include "qxp/package_image.h"
@@ -23,12 +24,8 @@ namespace {
 // A source larger than this is surely not one.
 constexpr std::size_t MaxSourceSize = 64u << 20;
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 std::optional<std::string> ReadSource(const std::string &path, std::string &error) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  platform::OwnedFile file(std::fopen(path.c_str(), "rb"));
   if (!file) {
     error = "cannot open '" + path + "': " + std::strerror(errno);
     return std::nullopt;

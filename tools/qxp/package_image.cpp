@@ -9,14 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/owned_file.h"
+
 namespace qxp {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE *file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = platform::OwnedFile;
 
 // The most of a file the header reader looks at.
 constexpr std::uint64_t LargestHeader = package::HeaderSize(package::MaxTitles);

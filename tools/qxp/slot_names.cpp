@@ -4,27 +4,11 @@
 #include <cctype>
 #include <charconv>
 
+#include "content/calendar_facts.h"
+
 namespace qxp {
 
 namespace {
-
-struct Month {
-  const char *name;
-  int days; // in a common year
-};
-
-constexpr std::array<Month, 12> Months = {{{"January", 31},
-                                           {"February", 28},
-                                           {"March", 31},
-                                           {"April", 30},
-                                           {"May", 31},
-                                           {"June", 30},
-                                           {"July", 31},
-                                           {"August", 31},
-                                           {"September", 30},
-                                           {"October", 31},
-                                           {"November", 30},
-                                           {"December", 31}}};
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size())
@@ -37,10 +21,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// The month a word names: its full name or its first three letters.
+// The month (1..12) a word names: its full name or its first three letters.
 std::optional<int> ParseMonth(std::string_view word) {
-  for (int m = 0; m < 12; ++m) {
-    std::string_view full = Months[m].name;
+  for (int m = 1; m <= 12; ++m) {
+    std::string_view full = MonthNames[m];
     if (EqualsIgnoringCase(word, full) || EqualsIgnoringCase(word, full.substr(0, 3)))
       return m;
   }
@@ -100,13 +84,13 @@ std::optional<int> ParseSlotName(std::string_view name) {
   auto month = ParseMonth(first);
   if (!month)
     return std::nullopt;
-  if (*month == 1 && *number == 29)
+  if (*month == 2 && *number == 29)
     return ExtraSlot;
-  if (*number < 1 || *number > Months[*month].days)
+  if (*number < 1 || *number > MonthDays[*month])
     return std::nullopt;
   int slot = *number - 1;
-  for (int m = 0; m < *month; ++m)
-    slot += Months[m].days;
+  for (int m = 1; m < *month; ++m)
+    slot += MonthDays[m];
   return slot;
 }
 
@@ -114,10 +98,10 @@ std::string SlotDate(int slot) {
   if (slot == ExtraSlot)
     return "Feb 29";
   int day = slot;
-  for (const Month &month : Months) {
-    if (day < month.days)
-      return std::string(month.name, 3) + " " + std::to_string(day + 1);
-    day -= month.days;
+  for (int m = 1; m <= 12; ++m) {
+    if (day < MonthDays[m])
+      return std::string(MonthNames[m].substr(0, 3)) + " " + std::to_string(day + 1);
+    day -= MonthDays[m];
   }
   return "slot " + std::to_string(slot);
 }

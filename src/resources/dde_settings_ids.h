@@ -1,0 +1,16 @@
+#pragma once
+
+// The control ids of the dialog "DDESETTINGS", shared by its template, the
+// DDE Settings dialog and its tests.
+
+#include "resources/dialog_ids.h"
+
+inline constexpr int DdeRetryButton = 4;
+inline constexpr int DdeLogosRadio = 101;
+inline constexpr int DdeQuickVerseRadio = 102;
+inline constexpr int DdeSeedMasterRadio = 103;
+inline constexpr int DdeOtherRadio = 104;
+inline constexpr int DdeNoneRadio = 105;
+inline constexpr int DdeServerGroup = 106;
+inline constexpr int DdeTranslationList = 120;
+inline constexpr int DdeIdEdit = 130;
