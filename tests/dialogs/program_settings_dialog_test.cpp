@@ -89,8 +89,8 @@ TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
   ASSERT_GE(watcher, 0);
   ASSERT_GE(inotify_add_watch(watcher, sandbox.Folder().c_str(), IN_MOVED_TO), 0);
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(111);
-    d.UserClick(9);
+    d.UserClick(programsettings::IncrementRadio);
+    d.UserClick(programsettings::SaveButton);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   int replaced = 0;
