@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/verse_window.h"
 #include "content/settings.h"
@@ -25,11 +27,15 @@ protected:
     SetDate(1997, 1, 5);
   }
 
-  // Runs the program's main routine; returns its status.
-  int Start() {
-    char name[] = "selwarth";
-    char *argv[] = {name, nullptr};
-    return RunApplication(1, argv);
+  // Runs the program's main routine with the given options; returns its
+  // status.
+  int Start(std::vector<std::string> options = {}) {
+    options.insert(options.begin(), "selwarth");
+    std::vector<char *> argv;
+    for (std::string &word : options)
+      argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return RunApplication(static_cast<int>(options.size()), argv.data());
   }
 
   bool WindowOpened() const {
@@ -99,6 +105,28 @@ TEST_F(RunApplicationTest, TheUptimeIsComparedAsAnUnsignedNumber) {
   SetUptimeMs(0xFFFFFFFFu);
   Start();
   EXPECT_TRUE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, TheLogInStartCountsAsTheStartAfterBootWhateverTheUptime) {
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  SetUptimeMs(10 * 60 * 1000); // a log-in ten minutes after the system's start
+  EXPECT_EQ(Start({"--autostart"}), 0);
+  EXPECT_FALSE(WindowOpened());
+
+  // The same start by hand shows the window, as does the log-in start on a
+  // day the window was not yet shown, or with Every Startup on.
+  Start();
+  EXPECT_TRUE(WindowOpened());
+  const std::size_t windows = backend.CreatedCaptions().size();
+  WriteSettingText("LastStartup", "Sat Jan 4, 1997");
+  Start({"-style", "fusion", "--autostart"});
+  EXPECT_GT(backend.CreatedCaptions().size(), windows);
+  const std::size_t windowsThen = backend.CreatedCaptions().size();
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  WriteSettingInt("EveryStartup", 7);
+  Start({"--autostart"});
+  EXPECT_GT(backend.CreatedCaptions().size(), windowsThen);
 }
 
 TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {
