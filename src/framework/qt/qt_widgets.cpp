@@ -1,5 +1,7 @@
 #include "framework/qt/qt_widgets.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -32,6 +34,13 @@ unsigned VirtualKeyOf(int key) {
     return VK_F8;
   case Qt::Key_F9:
     return VK_F9;
+  case Qt::Key_Plus:
+  case Qt::Key_Equal: // the "+" key without Shift, on many layouts
+    return VK_OEM_PLUS;
+  case Qt::Key_Minus:
+    return VK_OEM_MINUS;
+  case Qt::Key_0:
+    return VK_0;
   default:
     return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<unsigned>(key) : 0;
   }
@@ -90,6 +99,12 @@ protected:
       window_.HandleMessage(TMessage{WM_LBUTTONDBLCLK, 0, 0});
   }
   void wheelEvent(QWheelEvent *event) override {
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+      window_.HandleMessage(TMessage{
+          WM_MOUSEWHEEL,
+          MouseWheelParam(std::clamp(event->angleDelta().y(), -32767, 32767), MK_CONTROL), 0});
+      return;
+    }
     if (!window_.Scroller)
       return;
     int lines = event->angleDelta().y() / 40; // three lines a notch
