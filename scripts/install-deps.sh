@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   libsword-dev sword-text-kjv
+  lintian
+  xvfb dbus-bin dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

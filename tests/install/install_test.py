@@ -9,6 +9,7 @@ the data folder. Every wait is bounded.
 """
 
 import argparse
+import gzip
 import os
 import shutil
 import signal
@@ -23,6 +24,7 @@ ARGS = None
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 START_BOUND = 90  # seconds for the program to load the day (sanitizer build, busy machine)
 EXIT_BOUND = 30
+PACKAGE_BOUND = 300  # seconds for cpack, and for lintian, on the sanitizer build
 
 
 def run(command, **kwargs):
@@ -97,14 +99,39 @@ class InstalledTree(unittest.TestCase):
     def test_man_pages_render_without_warnings(self):
         mandoc = self.require_tool("mandoc")
         for page in ("selwarth", "qxp", "selwarth-concordance", "selwarth-autostart"):
-            path = os.path.join(self.prefix, "share", "man", "man1", page + ".1")
+            path = os.path.join(self.prefix, "share", "man", "man1", page + ".1.gz")
             result = run([mandoc, "-T", "lint", "-W", "warning", path])
             self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
-            with open(path, encoding="utf-8") as file:
+            with gzip.open(path, "rt", encoding="utf-8") as file:
                 text = file.read()
             self.assertNotIn("@", text, page + ": a placeholder was left")
             if page == "selwarth":  # the installed places, for this prefix
                 self.assertIn(self.programs + "/selwarth", text)
+
+    def test_the_licence_and_the_documentation_are_installed(self):
+        doc = os.path.join(self.prefix, "share", "doc", "selwarth")
+        with open(os.path.join(doc, "copyright"), encoding="utf-8") as file:
+            copyright_file = file.read()
+        self.assertTrue(copyright_file.startswith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"))
+        self.assertIn("License: GPL-2+", copyright_file)
+        with gzip.open(os.path.join(doc, "changelog.gz"), "rt", encoding="utf-8") as file:
+            self.assertTrue(file.readline().startswith("selwarth (%s)" % ARGS.version))
+        self.assertTrue(os.path.isfile(os.path.join(doc, "package-source.md")))
+        with open(self.metainfo, encoding="utf-8") as file:
+            self.assertIn("<project_license>GPL-2.0-or-later</project_license>", file.read())
+
+    def test_lintian_finds_no_error_in_the_deb(self):
+        lintian = self.require_tool("lintian")
+        output = os.path.join(self.scratch, "deb")
+        result = subprocess.run([ARGS.cpack, "-G", "DEB", "-B", output], cwd=ARGS.build_dir,
+                                capture_output=True, timeout=PACKAGE_BOUND)
+        self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
+        debs = [name for name in os.listdir(output) if name.endswith(".deb")]
+        self.assertEqual(len(debs), 1, debs)
+        result = subprocess.run([lintian, "--fail-on", "error", "--tag-display-limit", "0",
+                                 os.path.join(output, debs[0])], capture_output=True, timeout=PACKAGE_BOUND)
+        self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
+        self.assertNotIn("E: ", result.stdout.decode())
 
     # The programs.
 
@@ -279,8 +306,12 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr.decode())
         result = run([self.require_tool("desktop-file-validate"), entry])
         self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
-        # The launcher by its full path, quoted for the space in it.
-        self.assertEqual(self.desktop_entry(entry)["Exec"], '"%s"' % os.path.join(self.bin, "selwarth"))
+        # The launcher by its full path, quoted for the space in it, marked
+        # as the start at log-in; TryExec lets desktops skip the entry once
+        # the launcher is uninstalled.
+        launcher = os.path.join(self.bin, "selwarth")
+        self.assertEqual(self.desktop_entry(entry)["Exec"], '"%s" --autostart' % launcher)
+        self.assertEqual(self.desktop_entry(entry)["TryExec"], launcher)
         self.assertEqual(self.desktop_entry(entry)["Icon"], ARGS.app_id)
         self.assertEqual(run([command, "status"], env=environment).returncode, 0)
 
@@ -294,6 +325,7 @@ def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--cmake", required=True)
+    parser.add_argument("--cpack", required=True)
     parser.add_argument("--build-dir", required=True)
     parser.add_argument("--app-id", required=True)
     parser.add_argument("--version", required=True)
