@@ -99,6 +99,11 @@ TFrameWindow *TVerseWindow::Frame() const {
 void TVerseWindow::Load() {
   LoadDay(this);
   shownDay_ = LocalTimeNow != nullptr ? ShownDayText(*LocalTimeNow, DayOffset) : "";
+  ReadablePartsChanged();
+}
+
+std::optional<std::vector<std::string>> TVerseWindow::ReadableParts() const {
+  return EntryTexts(DayEntries.get(), ShowAnswers);
 }
 
 void TVerseWindow::SetupWindow() {
@@ -212,6 +217,7 @@ void TVerseWindow::OnCommand(unsigned id) {
   case CM_SHOWANSWERS:
     ShowAnswers = !ShowAnswers;
     Invalidate(false);
+    ReadablePartsChanged();
     break;
   case CM_HIDEMENUS:
     ToggleMenu();

@@ -40,6 +40,9 @@ public:
   std::unique_ptr<TReferencesDialog> ReferencesDialog;
 
   bool EnableCommand(TCommandEnabler &enabler) override;
+  // The day's text as Copy Text builds it, one part an entry, the quiz
+  // answers only while they are shown.
+  std::optional<std::vector<std::string>> ReadableParts() const override;
 
   // The response table's handlers.
   void OnCommand(unsigned id);

@@ -37,6 +37,9 @@ public:
   virtual void Invalidate(TWindow &window, bool erase) = 0;
   // Keeps a top-level window above all others, or not.
   virtual void SetTopmost(TWindow &window, bool topmost) = 0;
+  // The window's readable parts changed (a screen reader is told); a
+  // backend without screen readers ignores it.
+  virtual void ReadablePartsChanged(TWindow &) {}
 
   // The client area of a window and its rectangle on the screen.
   virtual TRect ClientRect(const TWindow &window) const = 0;

@@ -58,6 +58,8 @@ public:
   int InvalidationsOf(const TWindow &window) const;
   bool LastInvalidationErased(const TWindow &window) const;
   int MenuRedraws() const { return menuRedraws_; }
+  // How often a screen reader would have been told of new readable parts.
+  int ReadableChanges() const { return readableChanges_; }
   const std::string &ClipboardText() const { return clipboard_; }
 
   // --- What the scripted user does.
@@ -84,6 +86,7 @@ public:
   void ScrollerChanged(TWindow &) override {}
   void Invalidate(TWindow &window, bool erase) override;
   void SetTopmost(TWindow &window, bool topmost) override;
+  void ReadablePartsChanged(TWindow &) override { ++readableChanges_; }
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override { return screen_; }
@@ -132,6 +135,7 @@ private:
   TSize screen_{1024, 768};
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
   int menuRedraws_ = 0;
+  int readableChanges_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;

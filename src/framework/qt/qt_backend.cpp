@@ -15,6 +15,7 @@
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/qt/qt_accessible.h"
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
@@ -86,6 +87,8 @@ void QtBackend::CreatePeer(TWindow &window) {
   }
   auto *widget = new WindowWidget(window, parent);
   window.Peer = widget;
+  if (window.ReadableParts())
+    MakeReadable(widget->Area(), window);
   if (auto *frame = dynamic_cast<FrameWidget *>(parent)) {
     frame->setCentralWidget(widget);
   } else if (parent == nullptr) {
@@ -108,6 +111,8 @@ void QtBackend::DestroyPeer(TWindow &window) {
   window.Peer = nullptr;
   if (widget == nullptr)
     return;
+  if (auto *plain = dynamic_cast<WindowWidget *>(widget))
+    ForgetReadable(plain->Area());
   // The framework's dialog may be gone before the widget is.
   if (auto *dialog = dynamic_cast<DialogWidget *>(widget))
     dialog->Detach();
@@ -115,6 +120,11 @@ void QtBackend::DestroyPeer(TWindow &window) {
   widget->hide();
   widget->setParent(nullptr);
   widget->deleteLater();
+}
+
+void QtBackend::ReadablePartsChanged(TWindow &window) {
+  if (auto *plain = dynamic_cast<WindowWidget *>(WidgetOf(&window)))
+    AnnounceReadableChange(plain->Area());
 }
 
 void QtBackend::CaptionChanged(TWindow &window) {

@@ -27,6 +27,7 @@ public:
   void ScrollerChanged(TWindow &window) override;
   void Invalidate(TWindow &window, bool erase) override;
   void SetTopmost(TWindow &window, bool topmost) override;
+  void ReadablePartsChanged(TWindow &window) override;
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override;

@@ -49,7 +49,16 @@ unsigned VirtualKeyOf(int key) {
 void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &items);
 
 QAction *MakeAction(TFrameWindow &frame, QObject *owner, const TMenuItem &item) {
-  auto *action = new QAction(FromWindows1252(item.Text), owner);
+  // The key after a tab shows as the item's shortcut, so that its name, what
+  // a screen reader says, is the words alone. The frame's accelerators
+  // still answer the key; as a shortcut it acts only in the open menu.
+  const QString text = FromWindows1252(item.Text);
+  const auto tab = text.indexOf(QLatin1Char('\t'));
+  auto *action = new QAction(text.left(tab), owner);
+  if (tab >= 0) {
+    action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
   action->setEnabled(!item.Grayed);
   action->setCheckable(item.Checked);
   action->setChecked(item.Checked);
