@@ -14,6 +14,8 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.Version = true;
     else if (word == "--autostart")
       options.Autostart = true;
+    else if (word == "--readable-fonts")
+      options.ReadableFonts = true;
   }
   return options;
 }
@@ -26,6 +28,9 @@ std::string ProgramHelpText() {
          "\n"
          "  --autostart   this is the start at log-in: with Every Startup off, the\n"
          "                window stays closed when it was already shown today\n"
+         "  --readable-fonts  give the packages here that have no font of their own\n"
+         "                the desktop's serif font at its text size (the launcher\n"
+         "                asks for it on the first start in a new data folder)\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

@@ -11,6 +11,9 @@ struct TProgramOptions {
   // Started by the log-in entry that selwarth-autostart writes: this start
   // is the one right after the system started, for the once-a-day rule.
   bool Autostart = false;
+  // The launcher's first start in a new data folder: give the packages
+  // there a readable font (readable_fonts.h).
+  bool ReadableFonts = false;
 };
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv);

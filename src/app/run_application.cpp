@@ -2,6 +2,7 @@
 
 #include "app/program_options.h"
 #include "app/qx_app.h"
+#include "app/readable_fonts.h"
 #include "app/settings_load.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -23,11 +24,13 @@ bool OnceADayRuleEndsStart(bool startedAtLogIn) {
 }
 
 int RunApplication(int argc, char **argv) {
-  const bool startedAtLogIn = ReadProgramOptions(argc, argv).Autostart;
+  const TProgramOptions options = ReadProgramOptions(argc, argv);
   BuildTodayText();
   LoadSettings(*LocalTimeNow);
-  if (OnceADayRuleEndsStart(startedAtLogIn))
+  if (OnceADayRuleEndsStart(options.Autostart))
     return 0;
+  if (options.ReadableFonts)
+    GiveReadableFonts();
   TQXApp app;
   return app.Run();
 }

@@ -129,6 +129,30 @@ TEST_F(RunApplicationTest, TheLogInStartCountsAsTheStartAfterBootWhateverTheUpti
   EXPECT_GT(backend.CreatedCaptions().size(), windowsThen);
 }
 
+TEST_F(RunApplicationTest, TheLaunchersFirstStartGivesPackagesWithoutAFontAReadableOne) {
+  folder.Write("VERSE.QXP", "not read here");
+  folder.Write("Mine.qxp", "not read here");
+  folder.Write("OLD.OFF", "not read here");
+  WriteSettingText("mine.qxp_fontname", "Courier");
+  backend.SetReadableFont(TFontDesc{"DejaVu Serif", 17, false});
+  Start({"--readable-fonts"});
+  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 60), "DejaVu Serif");
+  EXPECT_EQ(ReadSettingInt("verse.qxp_fontsize", 0), 17);
+  // What the user chose stays; a package turned off is left alone.
+  EXPECT_EQ(ReadSettingText("mine.qxp_fontname", "", 60), "Courier");
+  EXPECT_EQ(ReadSettingInt("mine.qxp_fontsize", 0), 0);
+  EXPECT_EQ(ReadSettingText("old.off_fontname", "", 60), "");
+
+  // Later starts, and packages added later, keep the defaults.
+  folder.Write("NEW.QXP", "not read here");
+  Start();
+  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
+  // A backend that knows no better font writes nothing.
+  backend.SetReadableFont(TFontDesc{});
+  Start({"--readable-fonts"});
+  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
+}
+
 TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {
   bool sawWindow = false;
   backend.Then([&] {

@@ -210,6 +210,18 @@ class InstalledTree(unittest.TestCase):
         with open(os.path.join(home["home"], "launcher.log"), "rb") as file:
             return file.read().decode(errors="replace")
 
+    def sample_fonts(self, home):
+        """{package: (face, size)} of the font keys in SELWARTH.INI."""
+        fonts = {}
+        with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), encoding="cp1252") as file:
+            for line in file:
+                key, sep, value = line.strip().partition("=")
+                for suffix in ("_fontname", "_fontsize"):
+                    if sep and key.lower().endswith(suffix):
+                        face, size = fonts.get(key.lower()[:-len(suffix)], ("", 0))
+                        fonts[key.lower()[:-len(suffix)]] = (value, size) if suffix == "_fontname" else (face, int(value))
+        return fonts
+
     def qxp_today(self, home):
         result = run([os.path.join(self.bin, "qxp"), "today"], cwd=home["folder"],
                      env=dict(os.environ, XDG_CONFIG_HOME=home["config"]))
@@ -249,6 +261,12 @@ class InstalledTree(unittest.TestCase):
             saved = file.read()
         for name, titles in self.sample_titles().items():
             self.assertTrue(any(title in saved for title in titles), "%s is not in SELWARTH.TXT:\n%r" % (name, saved))
+        # The samples got a readable font, through the ordinary keys.
+        fonts = self.sample_fonts(home)
+        self.assertEqual(sorted(fonts), sorted(name.lower() for name in self.sample_titles()))
+        for name, (face, size) in fonts.items():
+            self.assertNotIn(face, ("", "System"), name)
+            self.assertGreaterEqual(size, 12, name)
         today = self.qxp_today(home)
         if time.strftime("%Y-%m-%d") == day:  # not across midnight
             self.assertEqual(saved, today)
@@ -289,6 +307,8 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual([name for name in names if name.endswith(".partial")], [])
         with open(os.path.join(home["folder"], "SELWARTH.TXT"), "rb") as file:
             saved = file.read()
+        # Only the first start gave fonts; what it gave stays.
+        self.assertEqual(self.sample_fonts(home), fonts)
         self.assertIn(b"Through the Bible in a Year", saved)
         self.assertNotIn(b"Daily Verse - King James Version", saved)
         self.assertNotIn(b"Daily Bible Quiz", saved)

@@ -92,6 +92,8 @@ public:
   TSize ScreenSize() const override { return screen_; }
   std::vector<std::string> FontFamilies() const override { return fonts_; }
   void SetFontFamilies(std::vector<std::string> fonts) { fonts_ = std::move(fonts); }
+  TFontDesc ReadableFont() const override { return readableFont_; }
+  void SetReadableFont(TFontDesc font) { readableFont_ = std::move(font); }
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
@@ -134,6 +136,7 @@ private:
   std::function<void(int)> socketReady_;
   TSize screen_{1024, 768};
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
+  TFontDesc readableFont_;
   int menuRedraws_ = 0;
   int readableChanges_ = 0;
   bool refuseTimers_ = false;

@@ -1,9 +1,13 @@
 #include "framework/qt/qt_backend.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -190,6 +194,24 @@ std::vector<std::string> QtBackend::FontFamilies() const {
       names.push_back(name);
   }
   return names;
+}
+
+TFontDesc QtBackend::ReadableFont() const {
+  const QFont text = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  QFont serif(QStringLiteral("Serif"));
+  serif.setStyleHint(QFont::Serif);
+  if (text.pointSizeF() > 0)
+    serif.setPointSizeF(text.pointSizeF());
+  else
+    serif.setPixelSize(text.pixelSize());
+  const QString family = QFontInfo(serif).family();
+  TFontDesc font;
+  // A family whose name code page 1252 cannot hold cannot be stored.
+  const std::string name = ToWindows1252(family);
+  if (name.find('?') == std::string::npos && FromWindows1252(name) == family)
+    font.FaceName = name;
+  font.Height = std::clamp(QFontMetrics(serif).height(), 12, 48);
+  return font;
 }
 
 bool QtBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {

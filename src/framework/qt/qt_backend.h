@@ -32,6 +32,7 @@ public:
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override;
   std::vector<std::string> FontFamilies() const override;
+  TFontDesc ReadableFont() const override;
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
