@@ -26,16 +26,25 @@ START_BOUND = 90  # seconds for the program to show up (sanitizer build, busy ma
 STEP_BOUND = 30
 
 
-def start_xvfb():
-    """Starts Xvfb on a free display; returns (process, ":N")."""
+def start_xvfb(log):
+    """Starts Xvfb on a free display, its output to log; returns (process, ":N")."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
                                "-screen", "0", "1280x1024x24"],
-                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
     os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], STEP_BOUND)
-    number = os.read(read_end, 16).decode().strip() if ready else ""
+    # The number ends with a new line; the pipe stays open until then, as
+    # the server takes a closed pipe for a fatal error.
+    answer = b""
+    deadline = time.monotonic() + STEP_BOUND
+    while not answer.endswith(b"\n") and time.monotonic() < deadline:
+        ready, _, _ = select.select([read_end], [], [], max(0, deadline - time.monotonic()))
+        piece = os.read(read_end, 16) if ready else b""
+        if not piece:
+            break
+        answer += piece
     os.close(read_end)
+    number = answer.decode().strip() if answer.endswith(b"\n") else ""
     if not number:
         server.kill()
         server.wait()
@@ -70,7 +79,8 @@ class ScreenReaderTest(unittest.TestCase):
         os.makedirs(os.path.join(self.config, "selwarth"))
         for name in os.listdir(ARGS.samples):
             shutil.copy(os.path.join(ARGS.samples, name), self.folder)
-        self.xvfb, self.display = start_xvfb()
+        with open(os.path.join(self.scratch, "xvfb.log"), "wb") as log:
+            self.xvfb, self.display = start_xvfb(log)
         self.program = None
 
     def tearDown(self):
@@ -126,7 +136,10 @@ class ScreenReaderTest(unittest.TestCase):
             app = wait_for("selwarth on the accessibility bus", self.application, START_BOUND)
         except AssertionError:
             with open(os.path.join(self.scratch, "program.log"), "rb") as log:
-                raise AssertionError("the program never showed up; its output:\n" + log.read().decode(errors="replace"))
+                with open(os.path.join(self.scratch, "xvfb.log"), "rb") as xvfb:
+                    raise AssertionError("the program never showed up on %s; its output:\n%s\nThe X server's:\n%s"
+                                         % (self.display, log.read().decode(errors="replace"),
+                                            xvfb.read().decode(errors="replace")))
         wait_for("a document", lambda: self.find(
             app, lambda node: node.getRole() == self.pyatspi.ROLE_DOCUMENT_FRAME), START_BOUND)
 

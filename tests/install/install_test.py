@@ -313,6 +313,24 @@ class InstalledTree(unittest.TestCase):
         self.assertNotIn(b"Daily Verse - King James Version", saved)
         self.assertNotIn(b"Daily Bible Quiz", saved)
 
+    def test_the_launcher_answers_version_and_help_without_a_display_or_data_folder(self):
+        home = self.fresh_folder("home")
+        environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+                           XDG_CONFIG_HOME=os.path.join(home, "config"),
+                           DISPLAY="", WAYLAND_DISPLAY="", QT_QPA_PLATFORM="")
+        launcher = os.path.join(self.bin, "selwarth")
+        result = run([launcher, "--version"], env=environment)
+        self.assertEqual(result.returncode, 0, result.stderr.decode())
+        self.assertEqual(result.stdout.decode(), "selwarth %s\n" % ARGS.version)
+        self.assertEqual(run([launcher, "--help"], env=environment).returncode, 0)
+        self.assertEqual(os.listdir(home), [])
+        # Without a display a start says so in one line.
+        result = run([launcher], env=environment)
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(len(result.stderr.decode().splitlines()), 1, result.stderr.decode())
+        # None of these used up the first start in a new data folder.
+        self.assertEqual(os.listdir(home), [])
+
     # The start at log-in.
 
     def test_autostart_entry_is_added_valid_and_removed(self):
