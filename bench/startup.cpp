@@ -172,9 +172,6 @@ void BM_QxpTodayBesideVerse(benchmark::State &state) {
   state.counters["verse_ms"] = verseSeconds / runs * 1000.0;
   state.counters["qxp_vs_verse"] = qxpSeconds / verseSeconds;
 }
-BENCHMARK(BM_QxpTodayBesideVerse)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(200);
+BENCHMARK(BM_QxpTodayBesideVerse)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace
