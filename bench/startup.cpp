@@ -6,7 +6,8 @@
 //    main window with a menu bar and a painted client), started in turn, and
 //    the ratio of their median times;
 //  - `qxp today` beside the system's `fortune` and `verse` printing their
-//    text (skipped when they are not installed: fortune-mod, verse).
+//    text (skipped when they are not installed: fortune-mod, verse), and
+//    run turn about with `verse` for a direct comparison.
 
 #include <benchmark/benchmark.h>
 
@@ -189,5 +190,34 @@ void BM_Verse(benchmark::State &state) {
   Measure(state, "/usr/bin/verse", {});
 }
 BENCHMARK(BM_Verse)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// qxp today and verse side by side, turn about, so that both meet the same
+// machine: the time is qxp's, the counters say how it compares (qxp_vs_verse
+// at most 1 means no slower).
+void BM_QxpTodayBesideVerse(benchmark::State &state) {
+  const std::string verse = "/usr/bin/verse";
+  if (!fs::exists(verse)) {
+    state.SkipWithError("verse is not installed (Debian package verse)");
+    return;
+  }
+  double qxpSeconds = 0;
+  double verseSeconds = 0;
+  for (auto _ : state) {
+    Finished qxp = Run(Built("qxp"), {"today", "--utf8"});
+    Finished other = Run(verse, {});
+    if (qxp.status != 0 || other.status != 0) {
+      state.SkipWithError("qxp today or verse failed");
+      return;
+    }
+    state.SetIterationTime(qxp.seconds);
+    qxpSeconds += qxp.seconds;
+    verseSeconds += other.seconds;
+  }
+  const double runs = static_cast<double>(state.iterations());
+  state.counters["qxp_ms"] = qxpSeconds / runs * 1000.0;
+  state.counters["verse_ms"] = verseSeconds / runs * 1000.0;
+  state.counters["qxp_vs_verse"] = qxpSeconds / verseSeconds;
+}
+BENCHMARK(BM_QxpTodayBesideVerse)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # What `cmake --install` and the .deb made by CPack (`cpack -G DEB` in the
 # build folder) put in place:
 #
@@ -11,6 +12,8 @@
 #   <prefix>/bin/qxp, selwarth-concordance   links into the program folder
 #   <prefix>/share/selwarth/samples/   the sample packages and pictures
 #   <prefix>/share/applications/, icons/hicolor/, metainfo/, man/man1/
+#   <prefix>/share/doc/selwarth/   copyright, change log, README, the
+#                                 package source format
 #
 # The launcher and the start-up command find the rest relative to their own
 # place, so the tree works under any prefix and in the .deb alike.
@@ -59,6 +62,7 @@ set(man_pages qxp selwarth-concordance)
 if(TARGET selwarth)
   list(APPEND man_pages selwarth selwarth-autostart)
 endif()
+# Compressed, as Debian's policy asks (gzip -9n: the same bytes every time).
 install(CODE "
   set(PROJECT_VERSION ${PROJECT_VERSION})
   set(SELWARTH_RELEASE_DATE ${SELWARTH_RELEASE_DATE})
@@ -67,11 +71,25 @@ install(CODE "
   set(FULL_SAMPLEDIR \"\${CMAKE_INSTALL_PREFIX}/${sample_install_dir}\")
   foreach(page ${man_pages})
     configure_file(\"${data_source}/man/\${page}.1.in\" \"${data_build}/man/\${page}.1\" @ONLY)
+    execute_process(COMMAND gzip -9nf \"${data_build}/man/\${page}.1\" COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
 ")
 foreach(page IN LISTS man_pages)
-  install(FILES ${data_build}/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${data_build}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+
+# The licence, the Debian copyright file, the change log and the
+# description of the package source format, in share/doc/selwarth.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/selwarth)
+file(MAKE_DIRECTORY ${data_build}/doc)
+add_custom_command(OUTPUT ${data_build}/doc/changelog.gz
+  COMMAND gzip -9nc ${data_source}/changelog > ${data_build}/doc/changelog.gz
+  DEPENDS ${data_source}/changelog
+  COMMENT "Compressing the change log")
+add_custom_target(changelog ALL DEPENDS ${data_build}/doc/changelog.gz)
+install(FILES ${data_source}/copyright ${data_build}/doc/changelog.gz
+              ${PROJECT_SOURCE_DIR}/docs/package-source.md ${PROJECT_SOURCE_DIR}/README.md
+        DESTINATION ${doc_dir})
 
 # The desktop side needs the windowed program.
 if(TARGET selwarth)
@@ -112,7 +130,7 @@ endif()
 
 # cpack -G DEB (dpkg-shlibdeps, from dpkg-dev, finds the libraries it needs)
 set(CPACK_PACKAGE_NAME selwarth)
-set(CPACK_PACKAGE_CONTACT "Selwarth maintainers")
+set(CPACK_PACKAGE_CONTACT "Selwarth maintainers <selwarth@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "daily Scripture calendar for the desktop")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Selwarth shows each day the day's entry from every enabled content package:\n\

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Helpers shared by the build files.
 
 # Our own code is held to a clean build.

@@ -11,6 +11,8 @@ packages=(
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   libsword-dev sword-text-kjv
   xvfb openbox weston qt6-wayland xdotool xclip x11-utils
+  lintian
+  dbus-bin dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

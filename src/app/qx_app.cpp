@@ -14,7 +14,7 @@ void TQXApp::InitMainWindow() {
   auto verse = std::make_unique<TVerseWindow>();
   verse->Attr.Style |= WS_VSCROLL;
   verse->Scroller = std::make_unique<TScroller>(0, 4, 0, 0);
-  auto frame = std::make_unique<TFrameWindow>(nullptr, "Selwarth", std::move(verse));
+  auto frame = std::make_unique<TFrameWindow>(nullptr, ProgramTitle, std::move(verse));
 
   TSize screen = CurrentBackend().ScreenSize();
   TWindowPlacement place = ReadWindowPlacement(screen.cx, screen.cy);

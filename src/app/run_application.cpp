@@ -1,6 +1,8 @@
 #include "app/run_application.h"
 
+#include "app/program_options.h"
 #include "app/qx_app.h"
+#include "app/readable_fonts.h"
 #include "app/settings_load.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -11,17 +13,24 @@ namespace {
 constexpr std::uint32_t StartupWindowMs = 45000;
 }
 
-bool OnceADayRuleEndsStart() {
-  if (EveryStartup != 0 || platform::TickCount() > StartupWindowMs)
+bool OnceADayRuleEndsStart(bool startedAtLogIn) {
+  if (EveryStartup != 0)
+    return false;
+  // A graphical log-in comes long after the system's start, so the uptime
+  // alone almost never marks the start-up run; the log-in entry says so.
+  if (!startedAtLogIn && platform::TickCount() > StartupWindowMs)
     return false;
   return ReadSettingText("LastStartup", "", LastStartupBuffer) == TodayText;
 }
 
-int RunApplication(int, char **) {
+int RunApplication(int argc, char **argv) {
+  const TProgramOptions options = ReadProgramOptions(argc, argv);
   BuildTodayText();
   LoadSettings(*LocalTimeNow);
-  if (OnceADayRuleEndsStart())
+  if (OnceADayRuleEndsStart(options.Autostart))
     return 0;
+  if (options.ReadableFonts)
+    GiveReadableFonts();
   TQXApp app;
   return app.Run();
 }

@@ -4,12 +4,15 @@
 // rule, then the application object's run.
 
 // Returns the process exit status: 0 when the once-a-day rule ends the
-// start, otherwise the application's. The arguments are not used: the
-// program has no command-line options.
+// start, otherwise the application's. Of the arguments only --autostart and
+// --readable-fonts count here (see program_options.h).
 int RunApplication(int argc, char **argv);
 
-// Whether this start ends silently: right after the system started (uptime
-// at most 45 seconds) with EveryStartup off, when the window was already
-// shown and closed today (LastStartup equals TodayText). Reads LastStartup
-// only in that case.
-bool OnceADayRuleEndsStart();
+// Whether this start ends silently: with EveryStartup off, when the window
+// was already shown and closed today (LastStartup equals TodayText), and this
+// is the start right after the system started. That is a start by the log-in
+// entry (startedAtLogIn, from --autostart), or, for entries written before
+// that mark existed, a start within 45 seconds of the system's start. A
+// start by hand later always shows the window. Reads LastStartup only when
+// the rest holds.
+bool OnceADayRuleEndsStart(bool startedAtLogIn);

@@ -2,6 +2,7 @@
 
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "view/zoom.h"
 
 namespace {
 
@@ -47,4 +48,5 @@ void LoadSettings(const std::tm &localTime) {
   PlanOffset = CheckedPlanOffset(ReadSettingInt("PlanOffset", 0));
   QuoteMethodCode =
       MapQuoteMethod(ReadSettingText("QuoteMethod", "Default", QuoteMethodBuffer), localTime);
+  Zoom = CheckedZoom(ReadSettingInt("Zoom", NormalZoom));
 }

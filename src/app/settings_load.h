@@ -8,7 +8,8 @@
 #include <string_view>
 
 // Reads every start-up key of [Selwarth] in its order (the on/off keys, the
-// concordance texts, SaverTitle, PlanOffset, QuoteMethod) with its default,
+// concordance texts, SaverTitle, PlanOffset, QuoteMethod, then our Zoom)
+// with its default,
 // cut and range rule, and sets QuoteMethodCode. localTime is the time the
 // date text was just built from: it decides the default quote method.
 void LoadSettings(const std::tm &localTime);

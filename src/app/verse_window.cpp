@@ -7,6 +7,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/shown_day.h"
 #include "content/today_text.h"
 #include "dde/dde_settings_dialog.h"
 #include "dde/links.h"
@@ -23,6 +24,7 @@
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
+#include "view/zoom.h"
 
 TVerseWindow *MainWindowHandle = nullptr;
 
@@ -49,6 +51,9 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommand(CM_DAYBACKWARD, &W::OnDayCommand),
       EvCommand(CM_DAYFORWARD, &W::OnDayCommand),
       EvCommand(CM_DAYRESET, &W::OnDayCommand),
+      EvCommand(CM_ZOOMIN, &W::OnZoomCommand),
+      EvCommand(CM_ZOOMOUT, &W::OnZoomCommand),
+      EvCommand(CM_ZOOMRESET, &W::OnZoomCommand),
       EvCommandEnable(CM_STARTDATE, &W::OnCommandEnable),
       EvCommandEnable(CM_DATE, &W::OnCommandEnable),
       EvCommandEnable(CM_DAYBACKWARD, &W::OnCommandEnable),
@@ -60,10 +65,14 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvCommandEnable(CM_LINKEVENING, &W::OnCommandEnable),
       EvCommandEnable(CM_LINKQUIZ, &W::OnCommandEnable),
       EvCommandEnable(CM_LINKVERSE, &W::OnCommandEnable),
+      EvCommandEnable(CM_ZOOMIN, &W::OnCommandEnable),
+      EvCommandEnable(CM_ZOOMOUT, &W::OnCommandEnable),
+      EvCommandEnable(CM_ZOOMRESET, &W::OnCommandEnable),
       EvMessage(WM_SIZE, &W::EvSize),
       EvMessage(WM_TIMER, &W::EvTimer),
       EvMessage(WM_LBUTTONDBLCLK, &W::EvLButtonDblClk),
       EvMessage(WM_SYSCOMMAND, &W::EvSysCommand),
+      EvMessage(WM_MOUSEWHEEL, &W::EvMouseWheel),
   };
   return table;
 }
@@ -71,7 +80,7 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
 TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
   if (auto *app = dynamic_cast<TQXApp *>(TheApplication()))
     Instance = &app->InstId;
-  LoadDay(this);
+  Load();
 }
 
 TVerseWindow::~TVerseWindow() = default;
@@ -88,8 +97,19 @@ TFrameWindow *TVerseWindow::Frame() const {
   return dynamic_cast<TFrameWindow *>(Parent());
 }
 
+void TVerseWindow::Load() {
+  LoadDay(this);
+  shownDay_ = LocalTimeNow != nullptr ? ShownDayText(*LocalTimeNow, DayOffset) : "";
+  ReadablePartsChanged();
+}
+
+std::optional<std::vector<std::string>> TVerseWindow::ReadableParts() const {
+  return EntryTexts(DayEntries.get(), ShowAnswers);
+}
+
 void TVerseWindow::SetupWindow() {
   UpdateDateItem();
+  UpdateTitle();
   if (!SetTimer(DayTimer, DayTimerPeriodMs))
     MessageBox(this, "Selwarth will not be able to update automatically each day.",
                "No Windows Timers Available", MB_ICONEXCLAMATION);
@@ -129,10 +149,22 @@ void TVerseWindow::UpdateDateItem() {
   frame->DrawMenuBar();
 }
 
+void TVerseWindow::UpdateTitle() {
+  TFrameWindow *frame = Frame();
+  if (frame == nullptr)
+    return;
+  std::string title = ProgramTitle;
+  if (!shownDay_.empty() && shownDay_ != TodayText)
+    title += " \x97 " + shownDay_; // an em dash in code page 1252
+  if (frame->Title() != title)
+    frame->SetCaption(std::move(title));
+}
+
 void TVerseWindow::NewDay() {
   DayOffset = 0;
   DayStepped = false;
-  LoadDay(this);
+  Load();
+  UpdateTitle();
   Invalidate(true);
   PostMessage(WM_SIZE, SIZE_RESTORED, 0);
 }
@@ -186,6 +218,7 @@ void TVerseWindow::OnCommand(unsigned id) {
   case CM_SHOWANSWERS:
     ShowAnswers = !ShowAnswers;
     Invalidate(false);
+    ReadablePartsChanged();
     break;
   case CM_HIDEMENUS:
     ToggleMenu();
@@ -252,8 +285,43 @@ void TVerseWindow::OnDayCommand(unsigned id) {
   else
     DayOffset = 0;
   DayStepped = true;
-  LoadDay(this);
+  Load();
+  UpdateTitle();
   PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+}
+
+void TVerseWindow::SetZoom(std::int16_t percent) {
+  if (percent == Zoom)
+    return;
+  Zoom = percent;
+  // Kept at once, in a key of its own; the other keys stay as they are.
+  WriteSettingInt("Zoom", Zoom);
+  Invalidate(true);
+  ScrollRangeStale = true;
+}
+
+void TVerseWindow::OnZoomCommand(unsigned id) {
+  if (id == CM_ZOOMIN)
+    SetZoom(ZoomStepIn(Zoom));
+  else if (id == CM_ZOOMOUT)
+    SetZoom(ZoomStepOut(Zoom));
+  else
+    SetZoom(NormalZoom);
+}
+
+void TVerseWindow::EvMouseWheel(const TMessage &msg) {
+  if ((msg.WParam & MK_CONTROL) == 0)
+    return;
+  // A notch is a step; a fine-grained wheel adds up to one first.
+  wheelTurn_ += WheelDelta(msg.WParam);
+  while (wheelTurn_ >= WHEEL_DELTA) {
+    wheelTurn_ -= WHEEL_DELTA;
+    SetZoom(ZoomStepIn(Zoom));
+  }
+  while (wheelTurn_ <= -WHEEL_DELTA) {
+    wheelTurn_ += WHEEL_DELTA;
+    SetZoom(ZoomStepOut(Zoom));
+  }
 }
 
 void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
@@ -290,6 +358,15 @@ void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
   case CM_LINKQUIZ:
     enabler.Enable(!ConcordanceServer.empty() && HasAnswers);
     break;
+  case CM_ZOOMIN:
+    enabler.Enable(Zoom < MaxZoom);
+    break;
+  case CM_ZOOMOUT:
+    enabler.Enable(Zoom > MinZoom);
+    break;
+  case CM_ZOOMRESET:
+    enabler.Enable(Zoom != NormalZoom);
+    break;
   default:
     break;
   }
@@ -313,6 +390,7 @@ void TVerseWindow::EvTimer(const TMessage &msg) {
     return;
   if (HideMenu == 0)
     UpdateDateItem();
+  UpdateTitle();
   if (UpdateDaily != 0)
     PostMessage(WM_COMMAND, CM_NEW);
 }

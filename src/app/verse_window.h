@@ -4,7 +4,9 @@
 // keeps the date on the menu bar current, notices the change of date, and
 // answers every menu command and accelerator of the main window.
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "dde/conversation_slot.h"
 #include "framework/response_table.h"
@@ -26,6 +28,10 @@ public:
 
   // Writes TodayText into the menu bar's date item.
   void UpdateDateItem();
+  // The frame's title: "Selwarth", followed by the shown day's date while
+  // that is not today (after Day Backward or Forward, or past midnight
+  // without a reload).
+  void UpdateTitle();
 
   // Recompute the vertical scroll range at the end of the next paint.
   bool ScrollRangeStale = true;
@@ -37,6 +43,9 @@ public:
   std::unique_ptr<TReferencesDialog> ReferencesDialog;
 
   bool EnableCommand(TCommandEnabler &enabler) override;
+  // The day's text as Copy Text builds it, one part an entry, the quiz
+  // answers only while they are shown.
+  std::optional<std::vector<std::string>> ReadableParts() const override;
 
   // The response table's handlers.
   void OnCommand(unsigned id);
@@ -48,6 +57,9 @@ public:
   void EvTimer(const TMessage &msg);
   void EvLButtonDblClk(const TMessage &msg);
   void EvSysCommand(const TMessage &msg);
+  // Zoom In, Zoom Out and Normal Size, and the wheel turned with Ctrl held.
+  void OnZoomCommand(unsigned id);
+  void EvMouseWheel(const TMessage &msg);
 
 protected:
   void SetupWindow() override;
@@ -66,7 +78,16 @@ private:
   void OpenCalendar();
   void OpenReferences();
   void ToggleMenu();
+  // Loads the day and notes which date it shows.
+  void Load();
+  void SetZoom(std::int16_t percent);
+
+  std::string shownDay_; // the date of the day shown, "" when unknown
+  int wheelTurn_ = 0;    // the part of a wheel notch not yet zoomed by
 };
+
+// The main window's title.
+inline constexpr const char *ProgramTitle = "Selwarth";
 
 // The one verse window, published when it is set up.
 extern TVerseWindow *MainWindowHandle;

@@ -13,6 +13,7 @@ std::string ConcordanceTranslation;
 std::string SaverPackage;
 std::int16_t PlanOffset = 0;
 std::int32_t QuoteMethodCode = MethodDate;
+std::int16_t Zoom = NormalZoom;
 
 void ResetSettingsToDefaults() {
   EveryStartup = 1;
@@ -28,6 +29,7 @@ void ResetSettingsToDefaults() {
   SaverPackage.clear();
   PlanOffset = 0;
   QuoteMethodCode = MethodDate;
+  Zoom = NormalZoom;
 }
 
 const char *QuoteMethodName(std::int32_t code) {

@@ -36,6 +36,12 @@ extern std::string ConcordanceTranslation; // at most 19 characters
 extern std::string SaverPackage;           // the SaverTitle key, at most 49 characters
 extern std::int16_t PlanOffset;            // 0..364, the reading plan's start day
 extern std::int32_t QuoteMethodCode;       // MethodRandom, MethodIncrement or MethodDate
+// The verse window's zoom in percent (the key Zoom, an addition of ours that
+// older files lack): MinZoom to MaxZoom, NormalZoom when absent.
+extern std::int16_t Zoom;
+inline constexpr std::int16_t MinZoom = 50;
+inline constexpr std::int16_t NormalZoom = 100;
+inline constexpr std::int16_t MaxZoom = 400;
 
 // The text stored for a quote method code: "Random", "Increment" or "Date".
 const char *QuoteMethodName(std::int32_t code);

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "content/package_format.h"
+
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
@@ -35,7 +37,7 @@ void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, ch
   Write(LineEnd);
   for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get())
     Write(piece->Text);
-  if (marker != 0) {
+  if (marker != 0 && (answers_ || marker != package::AnswerMarker)) {
     Write(" ");
     Write(trailer);
   }

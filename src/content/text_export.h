@@ -23,6 +23,9 @@ public:
   // leaves it open.
   void Attach(std::FILE *stream);
   bool IsOpen() const { return file_ != nullptr; }
+  // Leaves quiz answers out (a quiz entry's body line ends with its
+  // question), for a text the reader should not see the answers in.
+  void LeaveOutAnswers() { answers_ = false; }
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
@@ -36,5 +39,6 @@ private:
 
   std::FILE *file_ = nullptr;
   bool owned_ = false;
+  bool answers_ = true;
   int writeError_ = 0; // the first failed write's errno, 0 when none failed
 };

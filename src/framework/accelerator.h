@@ -23,6 +23,9 @@ inline constexpr unsigned VK_F7 = 0x76;
 inline constexpr unsigned VK_F8 = 0x77;
 inline constexpr unsigned VK_F9 = 0x78;
 inline constexpr unsigned VK_F10 = 0x79;
+inline constexpr unsigned VK_0 = 0x30;         // the digit 0, also on the keypad
+inline constexpr unsigned VK_OEM_PLUS = 0xBB;  // "+" and "=", also on the keypad
+inline constexpr unsigned VK_OEM_MINUS = 0xBD; // "-", also on the keypad
 
 struct TAccelerator {
   enum Kind { Character, VirtualKey };

@@ -37,6 +37,9 @@ public:
   virtual void Invalidate(TWindow &window, bool erase) = 0;
   // Keeps a top-level window above all others, or not.
   virtual void SetTopmost(TWindow &window, bool topmost) = 0;
+  // The window's readable parts changed (a screen reader is told); a
+  // backend without screen readers ignores it.
+  virtual void ReadablePartsChanged(TWindow &) {}
 
   // The client area of a window and its rectangle on the screen.
   virtual TRect ClientRect(const TWindow &window) const = 0;
@@ -46,6 +49,10 @@ public:
   // The face name of every font family of the screen, once each (code page
   // 1252; families whose names it cannot hold are left out).
   virtual std::vector<std::string> FontFamilies() const = 0;
+  // A font to read text in comfortably: the desktop's serif family at about
+  // the height of the desktop's own text (a cell height, as TFontDesc
+  // holds). A backend that cannot tell gives the plain default.
+  virtual TFontDesc ReadableFont() const { return TFontDesc{}; }
 
   // Starts or replaces a timer that posts WM_TIMER with id to window every
   // periodMs; false when no timer is available.

@@ -219,6 +219,11 @@ void TWindow::SetCaption(std::string title) {
     CurrentBackend().CaptionChanged(*this);
 }
 
+void TWindow::ReadablePartsChanged() {
+  if (created_)
+    CurrentBackend().ReadablePartsChanged(*this);
+}
+
 void TWindow::AdoptChild(TWindow &child) {
   if (child.parent_ != nullptr)
     child.parent_->RemoveChild(child);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,13 @@ public:
   TRect GetWindowRect() const;
   // Keeps the window above every other window, or lets it go.
   void SetTopmost(bool topmost);
+
+  // What a screen reader reads of the window, in the parts a reader moves
+  // between (code page 1252 bytes), or nothing for a window whose drawing
+  // is not text to read.
+  virtual std::optional<std::vector<std::string>> ReadableParts() const { return std::nullopt; }
+  // Tells the backend that ReadableParts changed.
+  void ReadablePartsChanged();
 
   // Sets the scroller's ranges and shows them. A position the new range
   // pulls back is painted again.

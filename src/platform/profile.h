@@ -34,6 +34,11 @@ namespace platform {
 // HOME is not an absolute path either.
 std::string ConfigFolder();
 
+// The data folder the launcher runs the program in, where the packages are:
+// $XDG_DATA_HOME/selwarth, else $HOME/.local/share/selwarth, found as
+// ConfigFolder() is.
+std::string DataFolder();
+
 // Where a profile file of the given name lives: a name with a '/' in it as
 // given, a bare name in ConfigFolder().
 std::string ProfilePath(std::string_view fileName);

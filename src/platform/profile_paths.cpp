@@ -29,19 +29,28 @@ std::string HomeFromPasswordFile() {
   return found->pw_dir;
 }
 
-} // namespace
-
-std::string ConfigFolder() {
-  if (std::string config = AbsoluteFromEnvironment("XDG_CONFIG_HOME"); !config.empty())
-    return config + "/selwarth";
+// Our folder in an XDG base folder: $variable/selwarth, else below the home
+// folder. With no home folder at all it is below the working folder, which
+// is better than losing the settings.
+std::string XdgFolder(const char *variable, const std::string &belowHome) {
+  if (std::string base = AbsoluteFromEnvironment(variable); !base.empty())
+    return base + "/selwarth";
   std::string home = AbsoluteFromEnvironment("HOME");
   if (home.empty())
     home = HomeFromPasswordFile();
-  // With no home folder at all the settings live below the working folder,
-  // which is better than losing them.
   if (home.empty())
-    return ".config/selwarth";
-  return home + "/.config/selwarth";
+    return belowHome + "/selwarth";
+  return home + "/" + belowHome + "/selwarth";
+}
+
+} // namespace
+
+std::string ConfigFolder() {
+  return XdgFolder("XDG_CONFIG_HOME", ".config");
+}
+
+std::string DataFolder() {
+  return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 
 std::string ProfilePath(std::string_view fileName) {

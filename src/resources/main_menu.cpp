@@ -13,7 +13,10 @@ TMenu MainMenu() {
       MenuPopup("&Options", {MenuCommand("&References...\tCtrl+R", CM_REFERENCES),
                              MenuCommand("&Show Answers\tCtrl+A", CM_SHOWANSWERS),
                              MenuCommand("&Hide Menus", CM_HIDEMENUS), MenuSeparator(),
-                             MenuCommand("&Copy Text\tCtrl+C", CM_COPYTEXT)}),
+                             MenuCommand("&Copy Text\tCtrl+C", CM_COPYTEXT), MenuSeparator(),
+                             MenuCommand("Zoom &In\tCtrl++", CM_ZOOMIN),
+                             MenuCommand("Zoom &Out\tCtrl+-", CM_ZOOMOUT),
+                             MenuCommand("&Normal Size\tCtrl+0", CM_ZOOMRESET)}),
       MenuPopup("&Links", {MenuCommand("&Morning Bible Reading", CM_LINKMORNING),
                            MenuCommand("&Evening Bible Reading", CM_LINKEVENING),
                            MenuCommand("Bible &Quiz Reference", CM_LINKQUIZ),
@@ -36,10 +39,13 @@ TAcceleratorTable MainAccelerators() {
       {A::Character, 4, false, CM_STARTDATE},     // Ctrl+D
       {A::Character, 18, false, CM_REFERENCES},   // Ctrl+R
       {A::VirtualKey, VK_F9, false, CM_REFERENCES},
-      {A::Character, 1, false, CM_SHOWANSWERS},       // Ctrl+A
-      {A::Character, 3, false, CM_COPYTEXT},          // Ctrl+C
-      {A::VirtualKey, VK_HOME, true, CM_DAYRESET},    // Ctrl+Home
-      {A::VirtualKey, VK_LEFT, true, CM_DAYBACKWARD}, // Ctrl+Left
-      {A::VirtualKey, VK_RIGHT, true, CM_DAYFORWARD}, // Ctrl+Right
+      {A::Character, 1, false, CM_SHOWANSWERS},        // Ctrl+A
+      {A::Character, 3, false, CM_COPYTEXT},           // Ctrl+C
+      {A::VirtualKey, VK_HOME, true, CM_DAYRESET},     // Ctrl+Home
+      {A::VirtualKey, VK_LEFT, true, CM_DAYBACKWARD},  // Ctrl+Left
+      {A::VirtualKey, VK_RIGHT, true, CM_DAYFORWARD},  // Ctrl+Right
+      {A::VirtualKey, VK_OEM_PLUS, true, CM_ZOOMIN},   // Ctrl+Plus (or Ctrl+=)
+      {A::VirtualKey, VK_OEM_MINUS, true, CM_ZOOMOUT}, // Ctrl+Minus
+      {A::VirtualKey, VK_0, true, CM_ZOOMRESET},       // Ctrl+0
   };
 }

@@ -2,8 +2,25 @@
 
 #include <new>
 
+#include "content/package_format.h"
 #include "framework/clipboard.h"
 #include "framework/message_box.h"
+
+namespace {
+
+void AppendEntryText(const TDayEntry &entry, bool withAnswer, std::string &text) {
+  text += entry.Title;
+  text += "\r\n";
+  for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
+    text += piece->Text;
+  if (withAnswer || entry.Marker != package::AnswerMarker) {
+    text += ' ';
+    text += entry.Trailer;
+  }
+  text += "\r\n\r\n";
+}
+
+} // namespace
 
 std::string DayText(const TDayEntry *first) {
   std::size_t size = 1;
@@ -11,16 +28,16 @@ std::string DayText(const TDayEntry *first) {
     size += entry->Title.size() + JoinedText(*entry).size() + entry->Trailer.size() + 8;
   std::string text;
   text.reserve(size);
-  for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
-    text += entry->Title;
-    text += "\r\n";
-    for (const TTextPiece *piece = entry; piece != nullptr; piece = piece->NextPiece.get())
-      text += piece->Text;
-    text += ' ';
-    text += entry->Trailer;
-    text += "\r\n\r\n";
-  }
+  for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
+    AppendEntryText(*entry, true, text);
   return text;
+}
+
+std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers) {
+  std::vector<std::string> texts;
+  for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
+    AppendEntryText(*entry, withAnswers, texts.emplace_back());
+  return texts;
 }
 
 void CopyDayText(TWindow &owner) {

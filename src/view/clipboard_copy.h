@@ -5,6 +5,7 @@
 // between entries).
 
 #include <string>
+#include <vector>
 
 #include "content/day_entries.h"
 
@@ -13,6 +14,10 @@ class TWindow;
 // For each entry: the title, CR LF, the body pieces, a space, the trailer,
 // CR LF CR LF.
 std::string DayText(const TDayEntry *first);
+
+// The same text entry by entry, for a screen reader: a quiz answer only
+// when withAnswers (as the window shows it).
+std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers);
 
 // Puts DayText(DayEntries) on the clipboard. A busy clipboard copies
 // nothing and says nothing.

@@ -7,6 +7,7 @@
 #include "content/package_format.h"
 #include "content/settings.h"
 #include "view/text_layout.h"
+#include "view/zoom.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first) {
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(HeadingColor);
-    TFontDesc font{entry->FontName, entry->FontSize, false};
+    // The zoom enters here only: the font heights and the gap below.
+    TFontDesc font{entry->FontName, ZoomedSize(entry->FontSize), false};
     bool greek = entry->Title == GreekTitle;
     if (!greek)
       dc.SelectFont(font);
@@ -63,7 +65,7 @@ void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first) {
     PaintTrailer(dc, *entry, font, rect);
 
     if (BlankLines != 0 && entry->Next) {
-      rect.top += EntryGap;
+      rect.top += ZoomedSize(EntryGap);
       if (entry->Marker == 0)
         rect.top += dc.GetTextExtent("x", 1).cy;
       DocumentBottom = static_cast<std::int16_t>(std::clamp(rect.top, -32768, 32767));

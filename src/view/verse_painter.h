@@ -3,7 +3,8 @@
 // Painting the day's entries: for each, a centred heading in blue, the body
 // as one justified paragraph in black, and the trailer by its marker (an
 // attribution flush right, a quiz answer on a black bar, an italic line, or a
-// plain line), with a gap between entries when BlankLines is on.
+// plain line), with a gap between entries when BlankLines is on. Font
+// heights and the gap are taken at the zoom (view/zoom.h).
 
 #include "content/day_entries.h"
 #include "framework/dc.h"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/verse_window.h"
 #include "content/settings.h"
@@ -25,11 +27,15 @@ protected:
     SetDate(1997, 1, 5);
   }
 
-  // Runs the program's main routine; returns its status.
-  int Start() {
-    char name[] = "selwarth";
-    char *argv[] = {name, nullptr};
-    return RunApplication(1, argv);
+  // Runs the program's main routine with the given options; returns its
+  // status.
+  int Start(std::vector<std::string> options = {}) {
+    options.insert(options.begin(), "selwarth");
+    std::vector<char *> argv;
+    for (std::string &word : options)
+      argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return RunApplication(static_cast<int>(options.size()), argv.data());
   }
 
   bool WindowOpened() const {
@@ -99,6 +105,52 @@ TEST_F(RunApplicationTest, TheUptimeIsComparedAsAnUnsignedNumber) {
   SetUptimeMs(0xFFFFFFFFu);
   Start();
   EXPECT_TRUE(WindowOpened());
+}
+
+TEST_F(RunApplicationTest, TheLogInStartCountsAsTheStartAfterBootWhateverTheUptime) {
+  WriteSettingInt("EveryStartup", 0);
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  SetUptimeMs(10 * 60 * 1000); // a log-in ten minutes after the system's start
+  EXPECT_EQ(Start({"--autostart"}), 0);
+  EXPECT_FALSE(WindowOpened());
+
+  // The same start by hand shows the window, as does the log-in start on a
+  // day the window was not yet shown, or with Every Startup on.
+  Start();
+  EXPECT_TRUE(WindowOpened());
+  const std::size_t windows = backend.CreatedCaptions().size();
+  WriteSettingText("LastStartup", "Sat Jan 4, 1997");
+  Start({"-style", "fusion", "--autostart"});
+  EXPECT_GT(backend.CreatedCaptions().size(), windows);
+  const std::size_t windowsThen = backend.CreatedCaptions().size();
+  WriteSettingText("LastStartup", "Sun Jan 5, 1997");
+  WriteSettingInt("EveryStartup", 7);
+  Start({"--autostart"});
+  EXPECT_GT(backend.CreatedCaptions().size(), windowsThen);
+}
+
+TEST_F(RunApplicationTest, TheLaunchersFirstStartGivesPackagesWithoutAFontAReadableOne) {
+  folder.Write("VERSE.QXP", "not read here");
+  folder.Write("Mine.qxp", "not read here");
+  folder.Write("OLD.OFF", "not read here");
+  WriteSettingText("mine.qxp_fontname", "Courier");
+  backend.SetReadableFont(TFontDesc{"DejaVu Serif", 17, false});
+  Start({"--readable-fonts"});
+  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 60), "DejaVu Serif");
+  EXPECT_EQ(ReadSettingInt("verse.qxp_fontsize", 0), 17);
+  // What the user chose stays; a package turned off is left alone.
+  EXPECT_EQ(ReadSettingText("mine.qxp_fontname", "", 60), "Courier");
+  EXPECT_EQ(ReadSettingInt("mine.qxp_fontsize", 0), 0);
+  EXPECT_EQ(ReadSettingText("old.off_fontname", "", 60), "");
+
+  // Later starts, and packages added later, keep the defaults.
+  folder.Write("NEW.QXP", "not read here");
+  Start();
+  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
+  // A backend that knows no better font writes nothing.
+  backend.SetReadableFont(TFontDesc{});
+  Start({"--readable-fonts"});
+  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
 }
 
 TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {

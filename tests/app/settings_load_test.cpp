@@ -113,6 +113,17 @@ TEST_F(SettingsLoadTest, PlanOffsetOutsideTheYearStartsAtZero) {
   }
 }
 
+TEST_F(SettingsLoadTest, ZoomIsHeldToItsRangeAndOlderFilesLackIt) {
+  for (auto [stored, expected] :
+       {std::pair{"", 100}, {"250", 250}, {"10", 50}, {"1000", 400}, {"-5", 50}, {"abc", 50}}) {
+    WriteSettings(stored[0] == 0 ? std::string("[Selwarth]\nBlankLines=1\n")
+                                 : std::string("[Selwarth]\nZoom=") + stored + "\n");
+    Zoom = 77;
+    LoadSettings(YearTime(2026));
+    EXPECT_EQ(Zoom, expected) << "stored " << stored;
+  }
+}
+
 TEST_F(SettingsLoadTest, QuoteMethodIsMatchedExactlyWithCase) {
   const std::tm now = YearTime(2026);
   EXPECT_EQ(MapQuoteMethod("Date", now), MethodDate);

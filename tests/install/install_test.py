@@ -9,6 +9,7 @@ the data folder. Every wait is bounded.
 """
 
 import argparse
+import gzip
 import os
 import shutil
 import signal
@@ -23,6 +24,7 @@ ARGS = None
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 START_BOUND = 90  # seconds for the program to load the day (sanitizer build, busy machine)
 EXIT_BOUND = 30
+PACKAGE_BOUND = 300  # seconds for cpack, and for lintian, on the sanitizer build
 
 
 def run(command, **kwargs):
@@ -97,14 +99,39 @@ class InstalledTree(unittest.TestCase):
     def test_man_pages_render_without_warnings(self):
         mandoc = self.require_tool("mandoc")
         for page in ("selwarth", "qxp", "selwarth-concordance", "selwarth-autostart"):
-            path = os.path.join(self.prefix, "share", "man", "man1", page + ".1")
+            path = os.path.join(self.prefix, "share", "man", "man1", page + ".1.gz")
             result = run([mandoc, "-T", "lint", "-W", "warning", path])
             self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
-            with open(path, encoding="utf-8") as file:
+            with gzip.open(path, "rt", encoding="utf-8") as file:
                 text = file.read()
             self.assertNotIn("@", text, page + ": a placeholder was left")
             if page == "selwarth":  # the installed places, for this prefix
                 self.assertIn(self.programs + "/selwarth", text)
+
+    def test_the_licence_and_the_documentation_are_installed(self):
+        doc = os.path.join(self.prefix, "share", "doc", "selwarth")
+        with open(os.path.join(doc, "copyright"), encoding="utf-8") as file:
+            copyright_file = file.read()
+        self.assertTrue(copyright_file.startswith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"))
+        self.assertIn("License: GPL-2+", copyright_file)
+        with gzip.open(os.path.join(doc, "changelog.gz"), "rt", encoding="utf-8") as file:
+            self.assertTrue(file.readline().startswith("selwarth (%s)" % ARGS.version))
+        self.assertTrue(os.path.isfile(os.path.join(doc, "package-source.md")))
+        with open(self.metainfo, encoding="utf-8") as file:
+            self.assertIn("<project_license>GPL-2.0-or-later</project_license>", file.read())
+
+    def test_lintian_finds_no_error_in_the_deb(self):
+        lintian = self.require_tool("lintian")
+        output = os.path.join(self.scratch, "deb")
+        result = subprocess.run([ARGS.cpack, "-G", "DEB", "-B", output], cwd=ARGS.build_dir,
+                                capture_output=True, timeout=PACKAGE_BOUND)
+        self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
+        debs = [name for name in os.listdir(output) if name.endswith(".deb")]
+        self.assertEqual(len(debs), 1, debs)
+        result = subprocess.run([lintian, "--fail-on", "error", "--tag-display-limit", "0",
+                                 os.path.join(output, debs[0])], capture_output=True, timeout=PACKAGE_BOUND)
+        self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
+        self.assertNotIn("E: ", result.stdout.decode())
 
     # The programs.
 
@@ -183,6 +210,18 @@ class InstalledTree(unittest.TestCase):
         with open(os.path.join(home["home"], "launcher.log"), "rb") as file:
             return file.read().decode(errors="replace")
 
+    def sample_fonts(self, home):
+        """{package: (face, size)} of the font keys in SELWARTH.INI."""
+        fonts = {}
+        with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), encoding="cp1252") as file:
+            for line in file:
+                key, sep, value = line.strip().partition("=")
+                for suffix in ("_fontname", "_fontsize"):
+                    if sep and key.lower().endswith(suffix):
+                        face, size = fonts.get(key.lower()[:-len(suffix)], ("", 0))
+                        fonts[key.lower()[:-len(suffix)]] = (value, size) if suffix == "_fontname" else (face, int(value))
+        return fonts
+
     def qxp_today(self, home):
         result = run([os.path.join(self.bin, "qxp"), "today"], cwd=home["folder"],
                      env=dict(os.environ, XDG_CONFIG_HOME=home["config"]))
@@ -222,6 +261,12 @@ class InstalledTree(unittest.TestCase):
             saved = file.read()
         for name, titles in self.sample_titles().items():
             self.assertTrue(any(title in saved for title in titles), "%s is not in SELWARTH.TXT:\n%r" % (name, saved))
+        # The samples got a readable font, through the ordinary keys.
+        fonts = self.sample_fonts(home)
+        self.assertEqual(sorted(fonts), sorted(name.lower() for name in self.sample_titles()))
+        for name, (face, size) in fonts.items():
+            self.assertNotIn(face, ("", "System"), name)
+            self.assertGreaterEqual(size, 12, name)
         today = self.qxp_today(home)
         if time.strftime("%Y-%m-%d") == day:  # not across midnight
             self.assertEqual(saved, today)
@@ -262,9 +307,29 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual([name for name in names if name.endswith(".partial")], [])
         with open(os.path.join(home["folder"], "SELWARTH.TXT"), "rb") as file:
             saved = file.read()
+        # Only the first start gave fonts; what it gave stays.
+        self.assertEqual(self.sample_fonts(home), fonts)
         self.assertIn(b"Through the Bible in a Year", saved)
         self.assertNotIn(b"Daily Verse - King James Version", saved)
         self.assertNotIn(b"Daily Bible Quiz", saved)
+
+    def test_the_launcher_answers_version_and_help_without_a_display_or_data_folder(self):
+        home = self.fresh_folder("home")
+        environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+                           XDG_CONFIG_HOME=os.path.join(home, "config"),
+                           DISPLAY="", WAYLAND_DISPLAY="", QT_QPA_PLATFORM="")
+        launcher = os.path.join(self.bin, "selwarth")
+        result = run([launcher, "--version"], env=environment)
+        self.assertEqual(result.returncode, 0, result.stderr.decode())
+        self.assertEqual(result.stdout.decode(), "selwarth %s\n" % ARGS.version)
+        self.assertEqual(run([launcher, "--help"], env=environment).returncode, 0)
+        self.assertEqual(os.listdir(home), [])
+        # Without a display a start says so in one line.
+        result = run([launcher], env=environment)
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(len(result.stderr.decode().splitlines()), 1, result.stderr.decode())
+        # None of these used up the first start in a new data folder.
+        self.assertEqual(os.listdir(home), [])
 
     # The start at log-in.
 
@@ -279,8 +344,12 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr.decode())
         result = run([self.require_tool("desktop-file-validate"), entry])
         self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
-        # The launcher by its full path, quoted for the space in it.
-        self.assertEqual(self.desktop_entry(entry)["Exec"], '"%s"' % os.path.join(self.bin, "selwarth"))
+        # The launcher by its full path, quoted for the space in it, marked
+        # as the start at log-in; TryExec lets desktops skip the entry once
+        # the launcher is uninstalled.
+        launcher = os.path.join(self.bin, "selwarth")
+        self.assertEqual(self.desktop_entry(entry)["Exec"], '"%s" --autostart' % launcher)
+        self.assertEqual(self.desktop_entry(entry)["TryExec"], launcher)
         self.assertEqual(self.desktop_entry(entry)["Icon"], ARGS.app_id)
         self.assertEqual(run([command, "status"], env=environment).returncode, 0)
 
@@ -294,6 +363,7 @@ def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--cmake", required=True)
+    parser.add_argument("--cpack", required=True)
     parser.add_argument("--build-dir", required=True)
     parser.add_argument("--app-id", required=True)
     parser.add_argument("--version", required=True)

@@ -35,12 +35,15 @@ protected:
     testsupport::ProcessOptions options;
     options.workingDirectory = folder.Path().string();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+    // The launcher's data folder, empty unless a test fills it.
+    options.environment["XDG_DATA_HOME"] = data.Path().string();
     options.environment["TZ"] = "UTC";
     return testsupport::RunProcess(testsupport::BuiltProgram("qxp"), arguments, options);
   }
 
   testsupport::TempDir folder;
   testsupport::TempDir config;
+  testsupport::TempDir data;
 };
 
 TEST_F(QxpTodayTest, PrintsTheStepsOfTheIncrementMethodWithoutAdvancingIt) {
@@ -89,6 +92,9 @@ TEST_F(QxpTodayTest, AnOutputThatTakesNothingIsAnError) {
 }
 
 TEST_F(QxpTodayTest, BadOptionsAreUsageErrors) {
+  EXPECT_EQ(Today({"--width", "5"}).exitStatus, 2);
+  EXPECT_EQ(Today({"--width", "60x"}).exitStatus, 2);
+  EXPECT_EQ(Today({"--dir"}).exitStatus, 2);
   EXPECT_EQ(Today({"--method", "daily"}).exitStatus, 2);
   EXPECT_EQ(Today({"--offset", "x"}).exitStatus, 2);
   EXPECT_EQ(Today({"--offset", "9999"}).exitStatus, 2);
@@ -114,6 +120,84 @@ TEST_F(QxpTodayTest, ForATerminalTheTextIsUtf8WithPlainLineEnds) {
   EXPECT_EQ(result.output, "Vers\xC3\xAD"
                            "culo\nVers\xC3\xAD"
                            "culo\n");
+}
+
+} // namespace
+
+namespace {
+
+// A proverb of 200 characters, as long lines of the sample packages are.
+std::string LongVerse() {
+  std::string verse;
+  while (verse.size() < 200)
+    verse += "Trust in the Lord with all thine heart; ";
+  return verse + "and lean not. -Proverbs 3:5";
+}
+
+TEST_F(QxpTodayTest, OutsideAPackageFolderTheLaunchersDataFolderIsRead) {
+  std::filesystem::remove(folder.Path() / "VERSE.QXP");
+  PackageLayout verse;
+  verse.Titles = {"Daily Verse"};
+  verse.Marker = '-';
+  for (int slot = 0; slot < 366; ++slot)
+    verse.Entries[slot] = {LongVerse()};
+  std::filesystem::create_directories(data.Path() / "selwarth");
+  data.Write("selwarth/VERSE.QXP", BuildPackage(verse));
+
+  auto whole = Today({});
+  EXPECT_EQ(whole.exitStatus, 0) << whole.errors;
+  EXPECT_EQ(whole.output.rfind("Daily Verse\r\nTrust in the Lord", 0), 0u) << whole.output;
+
+  auto wrapped = Today({"--width", "60"});
+  EXPECT_EQ(wrapped.exitStatus, 0) << wrapped.errors;
+  std::string rejoined;
+  std::size_t lines = 0;
+  for (std::size_t start = 0; start < wrapped.output.size();) {
+    std::size_t end = wrapped.output.find("\r\n", start);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_LE(end - start, 60u);
+    rejoined += wrapped.output.substr(start, end - start) + (lines == 0 ? "\r\n" : " ");
+    start = end + 2;
+    ++lines;
+  }
+  EXPECT_GE(lines, 5u);
+  // Only spaces were turned into line ends: the words are all there.
+  auto words = [](std::string text) {
+    std::string squeezed;
+    for (char c : text)
+      if (c != ' ' && c != '\r' && c != '\n')
+        squeezed += c;
+    return squeezed;
+  };
+  EXPECT_EQ(words(rejoined), words(whole.output));
+
+  // A package in the working folder wins; --dir names another folder.
+  folder.Write("HERE.QXP", BuildPackage(PackageLayout{}));
+  EXPECT_EQ(Today({"--method", "increment"}).output, "Verse\r\nDay 0\r\n");
+  auto named = Today({"--dir", (data.Path() / "selwarth").string(), "--width", "60"});
+  EXPECT_EQ(named.output, wrapped.output);
+  auto missing = Today({"--dir", (data.Path() / "nowhere").string()});
+  EXPECT_EQ(missing.exitStatus, 1);
+  EXPECT_NE(missing.errors.find("cannot use the folder"), std::string::npos) << missing.errors;
+}
+
+TEST_F(QxpTodayTest, QuizAnswersCanBeLeftOut) {
+  PackageLayout quiz;
+  quiz.Titles = {"Daily Bible Quiz"};
+  quiz.Marker = '\\';
+  for (int slot = 0; slot < 366; ++slot)
+    quiz.Entries[slot] = {"Who built the ark? \\Noah"};
+  folder.Write("QUIZ.QXP", BuildPackage(quiz));
+
+  auto withAnswers = Today({});
+  EXPECT_NE(withAnswers.output.find("Noah"), std::string::npos) << withAnswers.output;
+  auto without = Today({"--no-answers"});
+  EXPECT_EQ(without.exitStatus, 0);
+  EXPECT_EQ(without.output.find("Noah"), std::string::npos) << without.output;
+  EXPECT_NE(without.output.find("Daily Bible Quiz\r\nWho built the ark? \r\n"), std::string::npos)
+      << without.output;
+  // Other trailers stay.
+  EXPECT_NE(without.output.find("- Ref"), std::string::npos) << without.output;
 }
 
 } // namespace

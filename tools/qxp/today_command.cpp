@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <unistd.h>
 
 #include "app/settings_load.h"
 #include "codepage.h"
@@ -16,6 +17,9 @@
 #include "content/settings.h"
 #include "content/text_export.h"
 #include "content/today_text.h"
+#include "line_wrap.h"
+#include "platform/file_search.h"
+#include "platform/profile.h"
 
 namespace qxp {
 namespace {
@@ -24,8 +28,16 @@ struct TodayOptions {
   std::string method; // empty: the stored setting
   int offset = 0;
   bool hasOffset = false;
-  bool utf8 = false; // for terminals: UTF-8 with LF line ends
+  bool utf8 = false;  // for terminals: UTF-8 with LF line ends
+  std::string folder; // --dir; empty: the working folder, else the data folder
+  int width = 0;      // 0: lines as they are
+  bool answers = true;
 };
+
+constexpr int NarrowestWrap = 10;
+constexpr int WidestWrap = 1000;
+constexpr const char *Usage = "usage: qxp today [--method date|increment|random] [--offset N] "
+                              "[--utf8] [--width N] [--no-answers] [--dir DIR]\n";
 
 bool ParseOffset(const std::string &text, int &offset) {
   const char *first = text.data();
@@ -34,6 +46,12 @@ bool ParseOffset(const std::string &text, int &offset) {
     ++first;
   auto [end, error] = std::from_chars(first, last, offset);
   return error == std::errc() && end == last && offset >= -366 && offset <= 366;
+}
+
+bool ParseWidth(const std::string &text, int &width) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
+  return error == std::errc() && end == text.data() + text.size() && width >= NarrowestWrap &&
+         width <= WidestWrap;
 }
 
 bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &options,
@@ -56,11 +74,18 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
         return false;
       }
       options.hasOffset = true;
+    } else if (word == "--width" && hasValue) {
+      if (!ParseWidth(arguments[++i], options.width)) {
+        std::fprintf(errors, "qxp today: --width takes a number of columns from %d to %d\n",
+                     NarrowestWrap, WidestWrap);
+        return false;
+      }
+    } else if (word == "--no-answers") {
+      options.answers = false;
+    } else if (word == "--dir" && hasValue && !arguments[i + 1].empty()) {
+      options.folder = arguments[++i];
     } else {
-      std::fprintf(errors,
-                   "qxp today: unexpected '%s'\nusage: qxp today [--method "
-                   "date|increment|random] [--offset N]\n",
-                   word.c_str());
+      std::fprintf(errors, "qxp today: unexpected '%s'\n%s", word.c_str(), Usage);
       return false;
     }
   }
@@ -82,6 +107,31 @@ void ApplyOptions(const TodayOptions &options) {
   IncrementCurrent = PeekIncrementNumber();
 }
 
+bool HoldsPackages(const char *folder) {
+  return !platform::FindFiles("*.QXP", folder).empty();
+}
+
+// Makes the folder of the packages the working folder, as the program's is:
+// --dir, else the working folder when it holds a package, else the data
+// folder the launcher runs the program in (so that the command works from
+// anywhere, in a terminal or a log-in script). False after saying why.
+bool EnterPackageFolder(const TodayOptions &options, std::FILE *errors) {
+  if (!options.folder.empty()) {
+    if (::chdir(options.folder.c_str()) == 0)
+      return true;
+    std::fprintf(errors, "qxp today: cannot use the folder %s: %s\n", options.folder.c_str(),
+                 std::strerror(errno));
+    return false;
+  }
+  if (HoldsPackages("."))
+    return true;
+  const std::string data = platform::DataFolder();
+  if (HoldsPackages(data.c_str()) && ::chdir(data.c_str()) == 0)
+    return true;
+  std::fprintf(errors, "qxp today: no packages here nor in %s\n", data.c_str());
+  return true; // the day's load says the rest, as the program would
+}
+
 } // namespace
 
 int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, std::FILE *errors) {
@@ -89,6 +139,8 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   if (!ParseOptions(arguments, options, errors))
     return 2;
 
+  if (!EnterPackageFolder(options, errors))
+    return 1;
   ConsoleBackend backend(errors);
   BuildTodayText();
   LoadSettings(*LocalTimeNow);
@@ -106,11 +158,15 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   }
   TextExport output;
   output.Attach(memory);
+  if (!options.answers)
+    output.LeaveOutAnswers();
   LoadDay(nullptr, TDayLoadOptions{true, &output});
   output.Close();
   std::fclose(memory);
   std::string bytes(buffer, size);
   std::free(buffer);
+  if (options.width > 0)
+    bytes = WrapLines(bytes, static_cast<std::size_t>(options.width));
   std::string text = options.utf8 ? TerminalText(bytes) : bytes;
   // A full disk or a closed pipe must not pass for a printed day.
   const bool written =

@@ -1,7 +1,10 @@
 #pragma once
 
-// qxp today: prints the day's text of the packages in the working directory,
-// exactly the bytes SELWARTH.TXT would hold, without changing any file.
+// qxp today: prints the day's text of the packages in the working directory
+// (or the folder --dir names, or, when the working directory holds no
+// package, the data folder the launcher uses), exactly the bytes
+// SELWARTH.TXT would hold unless --width, --no-answers or --utf8 ask for
+// another form, without changing any file.
 
 #include <cstdio>
 #include <string>
@@ -10,8 +13,8 @@
 namespace qxp {
 
 // arguments: the words after "today": [--method date|increment|random]
-// [--offset N]. Returns the exit status: 0 when text was printed, 1 when
-// there was nothing to print, 2 for a usage error.
+// [--offset N] [--utf8] [--width N] [--no-answers] [--dir DIR]. Returns the exit status: 0 when
+// text was printed, 1 when there was nothing to print, 2 for a usage error.
 int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, std::FILE *errors);
 
 } // namespace qxp

@@ -58,6 +58,8 @@ public:
   int InvalidationsOf(const TWindow &window) const;
   bool LastInvalidationErased(const TWindow &window) const;
   int MenuRedraws() const { return menuRedraws_; }
+  // How often a screen reader would have been told of new readable parts.
+  int ReadableChanges() const { return readableChanges_; }
   const std::string &ClipboardText() const { return clipboard_; }
 
   // --- What the scripted user does.
@@ -85,11 +87,14 @@ public:
   void ScrollerChanged(TWindow &) override {}
   void Invalidate(TWindow &window, bool erase) override;
   void SetTopmost(TWindow &window, bool topmost) override;
+  void ReadablePartsChanged(TWindow &) override { ++readableChanges_; }
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override { return screen_; }
   std::vector<std::string> FontFamilies() const override { return fonts_; }
   void SetFontFamilies(std::vector<std::string> fonts) { fonts_ = std::move(fonts); }
+  TFontDesc ReadableFont() const override { return readableFont_; }
+  void SetReadableFont(TFontDesc font) { readableFont_ = std::move(font); }
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
@@ -135,8 +140,10 @@ private:
   std::function<void(int)> socketReady_;
   TSize screen_{1024, 768};
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
+  TFontDesc readableFont_;
   int menuRedraws_ = 0;
   int busyPaints_ = 0;
+  int readableChanges_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;

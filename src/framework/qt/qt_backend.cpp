@@ -1,9 +1,13 @@
 #include "framework/qt/qt_backend.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -15,6 +19,7 @@
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/message_queue.h"
+#include "framework/qt/qt_accessible.h"
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/qt_widgets.h"
@@ -87,6 +92,8 @@ void QtBackend::CreatePeer(TWindow &window) {
   }
   auto *widget = new WindowWidget(window, parent);
   window.Peer = widget;
+  if (window.ReadableParts())
+    MakeReadable(widget->Area(), window);
   if (auto *frame = dynamic_cast<FrameWidget *>(parent)) {
     frame->setCentralWidget(widget);
   } else if (parent == nullptr) {
@@ -109,6 +116,8 @@ void QtBackend::DestroyPeer(TWindow &window) {
   window.Peer = nullptr;
   if (widget == nullptr)
     return;
+  if (auto *plain = dynamic_cast<WindowWidget *>(widget))
+    ForgetReadable(plain->Area());
   // The framework's dialog may be gone before the widget is.
   if (auto *dialog = dynamic_cast<DialogWidget *>(widget))
     dialog->Detach();
@@ -116,6 +125,11 @@ void QtBackend::DestroyPeer(TWindow &window) {
   widget->hide();
   widget->setParent(nullptr);
   widget->deleteLater();
+}
+
+void QtBackend::ReadablePartsChanged(TWindow &window) {
+  if (auto *plain = dynamic_cast<WindowWidget *>(WidgetOf(&window)))
+    AnnounceReadableChange(plain->Area());
 }
 
 void QtBackend::CaptionChanged(TWindow &window) {
@@ -181,6 +195,24 @@ std::vector<std::string> QtBackend::FontFamilies() const {
       names.push_back(name);
   }
   return names;
+}
+
+TFontDesc QtBackend::ReadableFont() const {
+  const QFont text = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  QFont serif(QStringLiteral("Serif"));
+  serif.setStyleHint(QFont::Serif);
+  if (text.pointSizeF() > 0)
+    serif.setPointSizeF(text.pointSizeF());
+  else
+    serif.setPixelSize(text.pixelSize());
+  const QString family = QFontInfo(serif).family();
+  TFontDesc font;
+  // A family whose name code page 1252 cannot hold cannot be stored.
+  const std::string name = ToWindows1252(family);
+  if (name.find('?') == std::string::npos && FromWindows1252(name) == family)
+    font.FaceName = name;
+  font.Height = std::clamp(QFontMetrics(serif).height(), 12, 48);
+  return font;
 }
 
 bool QtBackend::StartTimer(TWindow &window, unsigned id, unsigned periodMs) {

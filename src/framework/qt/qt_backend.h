@@ -28,10 +28,12 @@ public:
   void ScrollerChanged(TWindow &window) override;
   void Invalidate(TWindow &window, bool erase) override;
   void SetTopmost(TWindow &window, bool topmost) override;
+  void ReadablePartsChanged(TWindow &window) override;
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override;
   std::vector<std::string> FontFamilies() const override;
+  TFontDesc ReadableFont() const override;
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;

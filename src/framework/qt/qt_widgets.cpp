@@ -1,5 +1,7 @@
 #include "framework/qt/qt_widgets.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -44,6 +46,13 @@ unsigned VirtualKeyOf(int key) {
     return VK_F8;
   case Qt::Key_F9:
     return VK_F9;
+  case Qt::Key_Plus:
+  case Qt::Key_Equal: // the "+" key without Shift, on many layouts
+    return VK_OEM_PLUS;
+  case Qt::Key_Minus:
+    return VK_OEM_MINUS;
+  case Qt::Key_0:
+    return VK_0;
   default:
     return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<unsigned>(key) : 0;
   }
@@ -52,7 +61,16 @@ unsigned VirtualKeyOf(int key) {
 void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &items);
 
 QAction *MakeAction(TFrameWindow &frame, QObject *owner, const TMenuItem &item) {
-  auto *action = new QAction(FromWindows1252(item.Text), owner);
+  // The key after a tab shows as the item's shortcut, so that its name, what
+  // a screen reader says, is the words alone. The frame's accelerators
+  // still answer the key; as a shortcut it acts only in the open menu.
+  const QString text = FromWindows1252(item.Text);
+  const auto tab = text.indexOf(QLatin1Char('\t'));
+  auto *action = new QAction(text.left(tab), owner);
+  if (tab >= 0) {
+    action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    action->setShortcutContext(Qt::WidgetShortcut);
+  }
   action->setEnabled(!item.Grayed);
   action->setCheckable(item.Checked);
   action->setChecked(item.Checked);
@@ -102,6 +120,12 @@ protected:
       window_.HandleMessage(TMessage{WM_LBUTTONDBLCLK, 0, 0});
   }
   void wheelEvent(QWheelEvent *event) override {
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+      window_.HandleMessage(TMessage{
+          WM_MOUSEWHEEL,
+          MouseWheelParam(std::clamp(event->angleDelta().y(), -32767, 32767), MK_CONTROL), 0});
+      return;
+    }
     if (!window_.Scroller)
       return;
     int lines = event->angleDelta().y() / 40; // three lines a notch

@@ -1,0 +1,42 @@
+#include "app/program_options.h"
+
+#include <string_view>
+
+#include "dialogs/about_dialogs.h"
+
+TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
+  TProgramOptions options;
+  for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
+    const std::string_view word = argv[i];
+    if (word == "--help" || word == "-h")
+      options.Help = true;
+    else if (word == "--version")
+      options.Version = true;
+    else if (word == "--autostart")
+      options.Autostart = true;
+    else if (word == "--readable-fonts")
+      options.ReadableFonts = true;
+  }
+  return options;
+}
+
+std::string ProgramHelpText() {
+  return "Usage: selwarth [--autostart] [Qt options]\n"
+         "\n"
+         "Shows the day's entry of every enabled package in the working folder\n"
+         "(the launcher selwarth starts it in ~/.local/share/selwarth).\n"
+         "\n"
+         "  --autostart   this is the start at log-in: with Every Startup off, the\n"
+         "                window stays closed when it was already shown today\n"
+         "  --readable-fonts  give the packages here that have no font of their own\n"
+         "                the desktop's serif font at its text size (the launcher\n"
+         "                asks for it on the first start in a new data folder)\n"
+         "  --help        show this text\n"
+         "  --version     show the version\n"
+         "\n"
+         "Qt's own options, such as -platform and -style, are accepted.\n";
+}
+
+std::string ProgramVersionText() {
+  return std::string("selwarth ") + ProgramVersion + "\n";
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// The windowed program's own command-line options. Every other word is left
+// to the toolkit (its -platform, -style and the like).
+
+#include <string>
+
+struct TProgramOptions {
+  bool Help = false;
+  bool Version = false;
+  // Started by the log-in entry that selwarth-autostart writes: this start
+  // is the one right after the system started, for the once-a-day rule.
+  bool Autostart = false;
+  // The launcher's first start in a new data folder: give the packages
+  // there a readable font (readable_fonts.h).
+  bool ReadableFonts = false;
+};
+
+TProgramOptions ReadProgramOptions(int argc, const char *const *argv);
+
+// What --help and --version print, each ending in a new line.
+std::string ProgramHelpText();
+std::string ProgramVersionText();

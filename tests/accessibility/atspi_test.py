@@ -1,0 +1,188 @@
+"""A screen reader's view of the running program, through AT-SPI.
+
+Starts its own X server (Xvfb; Qt's AT-SPI bridge needs a real platform) and
+runs under its own D-Bus session (dbus-run-session), where the accessibility
+bus is started on demand. The program runs on the xcb platform with the
+bridge on, in a folder of the sample packages; the test finds its verse
+window as a document, reads the day's text (as `qxp today --no-answers`
+prints it), presses Day Forward through the menu item's AT-SPI action, and
+reads the next day's text. Every wait is bounded.
+"""
+
+import argparse
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+ARGS = None
+INNER = "SELWARTH_ATSPI_INNER"
+START_BOUND = 90  # seconds for the program to show up (sanitizer build, busy machine)
+STEP_BOUND = 30
+
+
+def start_xvfb(log):
+    """Starts Xvfb on a free display, its output to log; returns (process, ":N")."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                               "-screen", "0", "1280x1024x24"],
+                              pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+    os.close(write_end)
+    # The number ends with a new line; the pipe stays open until then, as
+    # the server takes a closed pipe for a fatal error.
+    answer = b""
+    deadline = time.monotonic() + STEP_BOUND
+    while not answer.endswith(b"\n") and time.monotonic() < deadline:
+        ready, _, _ = select.select([read_end], [], [], max(0, deadline - time.monotonic()))
+        piece = os.read(read_end, 16) if ready else b""
+        if not piece:
+            break
+        answer += piece
+    os.close(read_end)
+    number = answer.decode().strip() if answer.endswith(b"\n") else ""
+    if not number:
+        server.kill()
+        server.wait()
+        raise AssertionError("Xvfb gave no display within %d s" % STEP_BOUND)
+    return server, ":" + number
+
+
+def wait_for(what, condition, bound):
+    deadline = time.monotonic() + bound
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.2)
+    raise AssertionError("no %s after %d s" % (what, bound))
+
+
+def normalised(text):
+    """The day's text without blank lines or blanks at line ends."""
+    lines = [line.rstrip() for line in text.replace("\r\n", "\n").split("\n")]
+    return "\n".join(line for line in lines if line)
+
+
+class ScreenReaderTest(unittest.TestCase):
+    def setUp(self):
+        import pyatspi  # Debian's python3-pyatspi
+        self.pyatspi = pyatspi
+        self.scratch = tempfile.mkdtemp(prefix="selwarth-atspi-")
+        self.folder = os.path.join(self.scratch, "data")
+        self.config = os.path.join(self.scratch, "config")
+        os.makedirs(self.folder)
+        os.makedirs(os.path.join(self.config, "selwarth"))
+        for name in os.listdir(ARGS.samples):
+            shutil.copy(os.path.join(ARGS.samples, name), self.folder)
+        with open(os.path.join(self.scratch, "xvfb.log"), "wb") as log:
+            self.xvfb, self.display = start_xvfb(log)
+        self.program = None
+
+    def tearDown(self):
+        if self.program is not None and self.program.poll() is None:
+            self.program.send_signal(signal.SIGTERM)
+            try:
+                self.program.wait(timeout=STEP_BOUND)
+            except subprocess.TimeoutExpired:
+                self.program.kill()
+                self.program.wait()
+        self.xvfb.terminate()
+        self.xvfb.wait(timeout=STEP_BOUND)
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+    def environment(self):
+        return dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=self.config,
+                    XDG_DATA_HOME=os.path.join(self.scratch, "share"))
+
+    def qxp_today(self, *options):
+        result = subprocess.run([os.path.join(ARGS.bin, "qxp"), "today", "--utf8", "--no-answers"] +
+                                list(options), cwd=self.folder, env=self.environment(),
+                                capture_output=True, timeout=STEP_BOUND)
+        self.assertEqual(result.returncode, 0, result.stderr.decode())
+        return normalised(result.stdout.decode("utf-8"))
+
+    def application(self):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.name == "selwarth":
+                return app
+        return None
+
+    def find(self, root, predicate):
+        return self.pyatspi.utils.findDescendant(root, predicate, breadth_first=True)
+
+    def document_text(self, app):
+        document = self.find(app, lambda node: node.getRole() == self.pyatspi.ROLE_DOCUMENT_FRAME)
+        self.assertIsNotNone(document, "no document in the program's tree")
+        text = document.queryText()
+        return document, text.getText(0, text.characterCount)
+
+    def test_the_days_text_is_read_from_the_running_program(self):
+        # Asking for the desktop starts the accessibility bus; Qt's bridge
+        # looks for it as the program starts.
+        self.pyatspi.Registry.getDesktop(0)
+        with open(os.path.join(self.scratch, "program.log"), "wb") as log:
+            self.program = subprocess.Popen([os.path.join(ARGS.bin, "selwarth")], cwd=self.folder,
+                                            env=self.environment(), stdin=subprocess.DEVNULL,
+                                            stdout=log, stderr=log)
+        try:
+            app = wait_for("selwarth on the accessibility bus", self.application, START_BOUND)
+        except AssertionError:
+            with open(os.path.join(self.scratch, "program.log"), "rb") as log:
+                with open(os.path.join(self.scratch, "xvfb.log"), "rb") as xvfb:
+                    raise AssertionError("the program never showed up on %s; its output:\n%s\nThe X server's:\n%s"
+                                         % (self.display, log.read().decode(errors="replace"),
+                                            xvfb.read().decode(errors="replace")))
+        wait_for("a document", lambda: self.find(
+            app, lambda node: node.getRole() == self.pyatspi.ROLE_DOCUMENT_FRAME), START_BOUND)
+
+        document, text = self.document_text(app)
+        self.assertIn(self.pyatspi.STATE_READ_ONLY, document.getState().getStates())
+        self.assertEqual(normalised(text), self.qxp_today())
+        # One paragraph a package's entry, named by its heading.
+        headings = [document.getChildAtIndex(i).name for i in range(document.childCount)]
+        self.assertEqual(len(headings), len([name for name in os.listdir(self.folder) if name.endswith(".QXP")]))
+        self.assertEqual(headings[0], text.split("\n")[0])
+
+        forward = self.find(app, lambda node: node.getRole() == self.pyatspi.ROLE_MENU_ITEM
+                            and node.name == "Day Forward")
+        self.assertIsNotNone(forward, "no menu item named \"Day Forward\"")
+        forward.queryAction().doAction(0)
+        tomorrow = self.qxp_today("--offset", "1")
+        self.assertNotEqual(tomorrow, self.qxp_today())
+        wait_for("the next day's text", lambda: normalised(self.document_text(app)[1]) == tomorrow,
+                 STEP_BOUND)
+
+        self.program.send_signal(signal.SIGTERM)
+        status = self.program.wait(timeout=STEP_BOUND)
+        with open(os.path.join(self.scratch, "program.log"), "rb") as log:
+            self.assertEqual(status, 0, log.read().decode(errors="replace"))
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin", required=True, help="the folder of the built programs")
+    parser.add_argument("--samples", required=True, help="the folder of the sample packages")
+    ARGS, rest = parser.parse_known_args()
+    ARGS.bin = os.path.abspath(ARGS.bin)
+    ARGS.samples = os.path.abspath(ARGS.samples)
+    for tool in ("Xvfb", "dbus-run-session"):
+        if shutil.which(tool) is None:
+            sys.exit(tool + " is missing (scripts/install-deps.sh installs it)")
+    if os.environ.get(INNER) != "1":
+        # Again, inside a D-Bus session of its own that ends with it.
+        command = ["dbus-run-session", "--", sys.executable] + sys.argv
+        os.execvpe(command[0], command, dict(os.environ, **{INNER: "1"}))
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

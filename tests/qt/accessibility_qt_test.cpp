@@ -1,0 +1,142 @@
+// What a screen reader gets through Qt's accessibility: the verse window as
+// a read-only document of the day's text with a paragraph per entry, kept
+// current; menu items named without their keys. (The AT-SPI test in
+// tests/accessibility reads the same from the running program.)
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "app/qx_app.h"
+#include "app/verse_window.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "framework/application.h"
+#include "framework/qt/qt_backend.h"
+#include "qt/qt_app_fixture.h"
+#include "support/config_sandbox.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// The first interface of the given role below iface, depth first.
+QAccessibleInterface *FindRole(QAccessibleInterface *iface, QAccessible::Role role) {
+  if (iface == nullptr)
+    return nullptr;
+  if (iface->role() == role)
+    return iface;
+  for (int i = 0; i < iface->childCount(); ++i)
+    if (QAccessibleInterface *found = FindRole(iface->child(i), role))
+      return found;
+  return nullptr;
+}
+
+QString WholeText(QAccessibleInterface *iface) {
+  QAccessibleTextInterface *text = iface->textInterface();
+  return text != nullptr ? text->text(0, text->characterCount()) : QStringLiteral("<no text>");
+}
+
+class AccessibilityQtTest : public ::testing::Test {
+protected:
+  AccessibilityQtTest() {
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::QtApp();
+    // Every day the same two entries, a verse and a quiz question.
+    testpackage::PackageLayout verse, quiz;
+    verse.Titles = {"Daily Verse"};
+    verse.Marker = '-';
+    quiz.Titles = {"Daily Bible Quiz"};
+    quiz.Marker = '\\';
+    for (int slot = 0; slot < 366; ++slot) {
+      verse.Entries[slot] = {"Verse " + std::to_string(slot) + ". -Ref " + std::to_string(slot)};
+      quiz.Entries[slot] = {"Question " + std::to_string(slot) + "? \\Answer"};
+    }
+    folder.Write("A.QXP", testpackage::BuildPackage(verse));
+    folder.Write("B.QXP", testpackage::BuildPackage(quiz));
+  }
+  ~AccessibilityQtTest() override { testsupport::DeleteDeferredWidgets(); }
+
+  // Runs the program; check runs with its frame shown, then it closes.
+  void RunWith(const std::function<void(QMainWindow *)> &check) {
+    QtBackend backend;
+    TQXApp app;
+    QTimer::singleShot(300, [&] {
+      QMainWindow *frame = nullptr;
+      for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *main = qobject_cast<QMainWindow *>(top); main != nullptr && main->isVisible())
+          frame = main;
+      if (frame != nullptr)
+        check(frame);
+      else
+        ADD_FAILURE() << "no main window";
+      TheApplication()->GetMainWindow()->CloseWindow(0);
+    });
+    EXPECT_EQ(app.Run(), 0);
+    testsupport::DeleteDeferredWidgets();
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testsupport::WorkingDirectory cwd{folder.Path()};
+};
+
+TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
+  RunWith([](QMainWindow *frame) {
+    QAccessibleInterface *document =
+        FindRole(QAccessible::queryAccessibleInterface(frame), QAccessible::Document);
+    ASSERT_NE(document, nullptr);
+    EXPECT_TRUE(document->state().readOnly);
+    const QString day = QString::number(DayIndex);
+    const QString verse = "Daily Verse\nVerse " + day + ".  - Ref " + day + "\n\n";
+    const QString question = "Daily Bible Quiz\nQuestion " + day + "? \n\n";
+    EXPECT_EQ(WholeText(document), verse + question);
+    ASSERT_EQ(document->childCount(), 2);
+    EXPECT_EQ(document->child(0)->role(), QAccessible::Paragraph);
+    EXPECT_EQ(document->child(0)->text(QAccessible::Name), "Daily Verse");
+    EXPECT_EQ(WholeText(document->child(1)), question);
+    EXPECT_EQ(document->indexOfChild(document->child(1)), 1);
+
+    // The answer once it is shown; the next day after Day Forward.
+    QKeyEvent showAnswers(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+    QCoreApplication::sendEvent(frame, &showAnswers);
+    EXPECT_TRUE(WholeText(document->child(1)).contains("Answer"));
+    QKeyEvent dayForward(QEvent::KeyPress, Qt::Key_Right, Qt::ControlModifier);
+    QCoreApplication::sendEvent(frame, &dayForward);
+    const QString next = QString::number(DayIndex);
+    EXPECT_NE(next, day);
+    EXPECT_TRUE(WholeText(document).startsWith("Daily Verse\nVerse " + next + ". "))
+        << WholeText(document).toStdString();
+    EXPECT_FALSE(WholeText(document->child(1)).contains("Answer")); // hidden again
+  });
+}
+
+TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
+  RunWith([](QMainWindow *frame) {
+    QMenu *settings = nullptr;
+    for (QAction *top : frame->menuBar()->actions())
+      if (top->text() == "&Settings")
+        settings = top->menu();
+    ASSERT_NE(settings, nullptr);
+    emit settings->aboutToShow();
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(settings);
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i)
+      if (menu->child(i)->role() == QAccessible::MenuItem)
+        names << menu->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(names.contains("Day Forward")) << names.join("|").toStdString();
+    EXPECT_FALSE(names.join("|").contains('\t')) << names.join("|").toStdString();
+  });
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+// The windowed program on the command line: --help and --version answer
+// without a window, and a start without any display says so in one line
+// instead of aborting.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A terminal with no display at all: the platform is Qt's default.
+testsupport::ProcessOptions NoDisplay(const testsupport::TempDir &folder) {
+  testsupport::ProcessOptions options;
+  options.workingDirectory = folder.Path().string();
+  for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+    options.environment[name] = "";
+  options.environment["XDG_CONFIG_HOME"] = (folder.Path() / "config").string();
+  return options;
+}
+
+TEST(CommandLineTest, HelpAndVersionAnswerWithoutADisplay) {
+  testsupport::TempDir folder;
+  const auto options = NoDisplay(folder);
+  auto version =
+      testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {"--version"}, options);
+  EXPECT_EQ(version.exitStatus, 0) << version.errors;
+  EXPECT_EQ(version.output, "selwarth 2.20\n");
+
+  auto help = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {"--help"}, options);
+  EXPECT_EQ(help.exitStatus, 0) << help.errors;
+  EXPECT_EQ(help.output.rfind("Usage: selwarth", 0), 0u);
+  EXPECT_NE(help.output.find("--autostart"), std::string::npos);
+  EXPECT_EQ(help.errors, "");
+  // Nothing was started: no settings were written.
+  EXPECT_FALSE(folder.Exists("config"));
+}
+
+TEST(CommandLineTest, WithoutADisplayTheStartEndsWithOneLine) {
+  testsupport::TempDir folder;
+  auto result =
+      testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {}, NoDisplay(folder));
+  EXPECT_EQ(result.exitStatus, 1) << result.errors;
+  EXPECT_EQ(std::count(result.errors.begin(), result.errors.end(), '\n'), 1) << result.errors;
+  EXPECT_EQ(result.errors.rfind("selwarth: cannot open a window", 0), 0u) << result.errors;
+}
+
+} // namespace
