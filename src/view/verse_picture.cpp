@@ -29,6 +29,7 @@ std::string LayoutKey(const TRect &client, const TDayEntry *first) {
   Append(key, JustifyText != 0);
   Append(key, BlankLines != 0);
   Append(key, ShowAnswers);
+  Append(key, Zoom);
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     Append(key, entry->Title);
     Append(key, entry->FontName);

@@ -4,7 +4,7 @@
 // every line again and again; a scroll or an expose changes none of it. So
 // the drawing of the last layout is kept and drawn again for as long as the
 // width, the day's entries (their text, fonts and markers) and the display
-// settings (JustifyText, BlankLines, ShowAnswers) are those it was laid out
+// settings (JustifyText, BlankLines, ShowAnswers, Zoom) are those it was laid out
 // with; any change lays the day out afresh.
 
 #include <cstdint>
@@ -32,6 +32,6 @@ private:
 };
 
 // Everything a layout of the day depends on besides the device's fonts: the
-// client area's left, top and right, the display settings and each entry's
+// client area's left, top and right, the display settings, the zoom and each entry's
 // title, body, marker, trailer and font.
 std::string LayoutKey(const TRect &client, const TDayEntry *first);

@@ -130,6 +130,7 @@ TEST_F(VersePictureTest, AnyChangeOfWhatTheLayoutDependsOnLaysTheDayOutAgain) {
       {"JustifyText", [](TRect &, TDayEntry &) { JustifyText = 0; }, true},
       {"BlankLines", [](TRect &, TDayEntry &) { BlankLines = 0; }, true},
       {"ShowAnswers", [](TRect &, TDayEntry &) { ShowAnswers = true; }, true},
+      {"Zoom", [](TRect &, TDayEntry &) { Zoom = 150; }, true},
   };
   for (const Change &change : changes) {
     SetUp();
