@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QObject>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -73,7 +74,10 @@ TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWait
   window.Attr = TWindowAttr{50, 50, 300, 200};
   window.Create();
   HDDEDATA result = 1;
-  QTimer::singleShot(0, [&] {
+  // The timers end with the test: none may fire into a later one.
+  QObject timers;
+  MessageQueue().ResetQuit(); // a quit left over by an earlier test
+  QTimer::singleShot(0, &timers, [&] {
     QCoreApplication::processEvents(); // the first paint
     HSZ service = DdeCreateStringHandle(inst, "Silent", CP_WINANSI);
     HSZ topic = DdeCreateStringHandle(inst, "System", CP_WINANSI);
@@ -92,9 +96,9 @@ TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWait
     for (HSZ hsz : {service, topic, item})
       DdeFreeStringHandle(inst, hsz);
     // The command and the close come once the loop runs again.
-    QTimer::singleShot(300, [] { MessageQueue().PostQuit(0); });
+    QTimer::singleShot(300, &timers, [] { MessageQueue().PostQuit(0); });
   });
-  QTimer::singleShot(10000, [] { MessageQueue().PostQuit(1); }); // a bound, never reached
+  QTimer::singleShot(10000, &timers, [] { MessageQueue().PostQuit(1); }); // a bound, never reached
   backend.RunMessageLoop(MessageQueue());
   MessageQueue().ResetQuit();
   StopDdeClient(inst);
