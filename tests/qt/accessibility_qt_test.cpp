@@ -71,11 +71,7 @@ protected:
     QtBackend backend;
     TQXApp app;
     QTimer::singleShot(300, [&] {
-      QMainWindow *frame = nullptr;
-      for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *main = qobject_cast<QMainWindow *>(top); main != nullptr && main->isVisible())
-          frame = main;
-      if (frame != nullptr)
+      if (QMainWindow *frame = testsupport::ShownFrame(); frame != nullptr)
         check(frame);
       else
         ADD_FAILURE() << "no main window";
