@@ -111,7 +111,7 @@ class ScreenReaderTest(unittest.TestCase):
         desktop = self.pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
             app = desktop.getChildAtIndex(index)
-            if app is not None and app.name == "selwarth":
+            if app is not None and app.name == "Selwarth":
                 return app
         return None
 
