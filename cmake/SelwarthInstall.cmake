@@ -91,6 +91,13 @@ install(FILES ${data_source}/copyright ${data_build}/doc/changelog.gz
               ${PROJECT_SOURCE_DIR}/docs/package-source.md ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${doc_dir})
 
+# A statically linked qxp is on purpose (see tools/CMakeLists.txt): the
+# package tells lintian so.
+if(SELWARTH_STATIC_QXP)
+  install(FILES ${data_source}/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME selwarth)
+endif()
+
 # The desktop side needs the windowed program.
 if(TARGET selwarth)
   install(TARGETS selwarth RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
