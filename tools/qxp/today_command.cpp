@@ -39,19 +39,20 @@ constexpr int WidestWrap = 1000;
 constexpr const char *Usage = "usage: qxp today [--method date|increment|random] [--offset N] "
                               "[--utf8] [--width N] [--no-answers] [--dir DIR]\n";
 
-bool ParseOffset(const std::string &text, int &offset) {
-  const char *first = text.data();
-  const char *last = first + text.size();
-  if (first != last && *first == '+')
-    ++first;
-  auto [end, error] = std::from_chars(first, last, offset);
-  return error == std::errc() && end == last && offset >= -366 && offset <= 366;
+// A whole number from low to high, and nothing after it.
+bool ParseNumberIn(std::string_view text, int low, int high, int &value) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
-bool ParseWidth(const std::string &text, int &width) {
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
-  return error == std::errc() && end == text.data() + text.size() && width >= NarrowestWrap &&
-         width <= WidestWrap;
+bool ParseOffset(std::string_view text, int &offset) {
+  if (!text.empty() && text.front() == '+')
+    text.remove_prefix(1);
+  return ParseNumberIn(text, -366, 366, offset);
+}
+
+bool ParseWidth(std::string_view text, int &width) {
+  return ParseNumberIn(text, NarrowestWrap, WidestWrap, width);
 }
 
 bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &options,
