@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "platform/start_program.h"
+
 namespace testsupport {
 namespace {
 
@@ -70,22 +72,10 @@ std::optional<Desktop> DesktopNamed(const std::string &name) {
   return std::nullopt;
 }
 
-std::string FindOnPath(const std::string &program) {
-  const char *path = std::getenv("PATH");
-  std::istringstream folders(path != nullptr ? path : "/usr/bin:/bin");
-  std::string folder;
-  while (std::getline(folders, folder, ':')) {
-    std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
-    if (access(candidate.c_str(), X_OK) == 0)
-      return candidate;
-  }
-  return {};
-}
-
 std::vector<std::string> MissingDesktopPrograms(Desktop desktop) {
   std::vector<std::string> missing;
   for (const std::string &program : NeededPrograms(desktop))
-    if (FindOnPath(program).empty())
+    if (platform::FindProgram(program).empty())
       missing.push_back(program);
   return missing;
 }
@@ -119,7 +109,7 @@ void DesktopSession::StartOpenbox(const DesktopOptions &options) {
   ProcessOptions server;
   server.endWithCaller = true;
   programs_.push_back(std::make_unique<BackgroundProcess>(
-      FindOnPath("Xvfb"),
+      platform::FindProgram("Xvfb"),
       std::vector<std::string>{"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"},
       server));
   BackgroundProcess &xvfb = *programs_.back();
@@ -133,7 +123,7 @@ void DesktopSession::StartOpenbox(const DesktopOptions &options) {
   shown.environment = Environment();
   shown.endWithCaller = true;
   programs_.push_back(std::make_unique<BackgroundProcess>(
-      FindOnPath("openbox"), std::vector<std::string>{"--sm-disable"}, shown));
+      platform::FindProgram("openbox"), std::vector<std::string>{"--sm-disable"}, shown));
   BackgroundProcess &manager = *programs_.back();
   // A window manager announces itself on the root window.
   bool managed = WaitUntil(
@@ -158,7 +148,7 @@ void DesktopSession::StartWeston(const DesktopOptions &options) {
   compositor.environment["WAYLAND_DISPLAY"] = "";
   compositor.environment["DISPLAY"] = "";
   programs_.push_back(std::make_unique<BackgroundProcess>(
-      FindOnPath("weston"),
+      platform::FindProgram("weston"),
       std::vector<std::string>{"--backend=headless-backend.so", "--socket=wayland-test",
                                "--width=" + std::to_string(options.width),
                                "--height=" + std::to_string(options.height), "--use-pixman",
@@ -219,7 +209,7 @@ ProcessResult DesktopSession::RunX(const std::string &program,
     throw std::logic_error(program + " needs an X display");
   ProcessOptions options;
   options.environment["DISPLAY"] = display_;
-  return RunProcess(FindOnPath(program), arguments, options);
+  return RunProcess(platform::FindProgram(program), arguments, options);
 }
 
 std::vector<std::string> DesktopSession::WaitForWindows(const std::string &className,

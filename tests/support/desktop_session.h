@@ -88,7 +88,4 @@ private:
 // (the session bus, the Wayland client) leak, not our code.
 std::string SystemLeakSuppressions();
 
-// The full path of a program found on PATH; empty when there is none.
-std::string FindOnPath(const std::string &program);
-
 } // namespace testsupport
