@@ -3,24 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "content/settings.h"
 #include "content/settings_file.h"
 #include "framework/backend.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
 
-namespace {
-// The longest face name the day's load reads back whole.
-constexpr std::size_t LongestFaceName = 59;
-} // namespace
-
 void GiveReadableFonts() {
   const TFontDesc font = CurrentBackend().ReadableFont();
-  if (font.FaceName == TFontDesc{}.FaceName || font.FaceName.size() > LongestFaceName)
+  if (font.FaceName == TFontDesc{}.FaceName || font.FaceName.size() >= PackageFontNameBuffer)
     return; // nothing better than the default is known
   std::vector<platform::ProfileSetting> keys;
   for (const std::string &file : platform::FindFiles("*.QXP")) {
     const std::string name = platform::LowerCaseName(file);
-    if (!ReadSettingText(name + "_fontname", "", LongestFaceName + 1).empty())
+    if (!ReadSettingText(name + "_fontname", "", PackageFontNameBuffer).empty())
       continue;
     keys.push_back({name + "_fontname", font.FaceName});
     keys.push_back({name + "_fontsize", std::to_string(font.Height)});

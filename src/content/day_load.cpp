@@ -21,7 +21,6 @@
 namespace {
 
 constexpr std::size_t LongestFileName = 100;
-constexpr std::size_t FontNameBuffer = 60;
 
 // The local time the Date method counts from: the one the date text was
 // last built from, or now when there is none yet (a tool without a window).
@@ -48,7 +47,7 @@ std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, TextExport *ex
   if (entry->Text.empty())
     return nullptr;
   std::string lower = platform::LowerCaseName(fileName);
-  entry->FontName = ReadSettingText(lower + "_fontname", "System", FontNameBuffer);
+  entry->FontName = ReadSettingText(lower + "_fontname", "System", PackageFontNameBuffer);
   entry->FontSize = static_cast<std::int16_t>(ReadSettingInt(lower + "_fontsize", 10));
   entry->FileName = std::move(lower);
   return entry;

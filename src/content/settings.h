@@ -22,6 +22,8 @@ inline constexpr std::size_t ConcordanceBuffer = 20;
 inline constexpr std::size_t SaverTitleBuffer = 50;
 inline constexpr std::size_t QuoteMethodBuffer = 20;
 inline constexpr std::size_t LastStartupBuffer = 41;
+// A package's face name (the key <file>_fontname) as the day's load reads it.
+inline constexpr std::size_t PackageFontNameBuffer = 60;
 
 extern std::int16_t EveryStartup;
 extern std::int16_t HideMenu;

@@ -4,6 +4,7 @@
 
 #include "content/day_entries.h"
 #include "content/day_state.h"
+#include "content/settings.h"
 #include "content/settings_file.h"
 #include "framework/backend.h"
 #include "framework/controls.h"
@@ -188,7 +189,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   // The window shows the new font at once, before the day is loaded again.
   for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     if (platform::SameAscii(entry->FileName, package)) {
-      entry->FontName = face.substr(0, 59);
+      entry->FontName = face.substr(0, PackageFontNameBuffer - 1);
       entry->FontSize = static_cast<std::int16_t>(size);
     }
   if (Parent() != nullptr)
