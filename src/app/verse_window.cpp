@@ -99,7 +99,7 @@ TFrameWindow *TVerseWindow::Frame() const {
 
 void TVerseWindow::Load() {
   LoadDay(this);
-  shownDay_ = LocalTimeNow != nullptr ? ShownDayText(*LocalTimeNow, DayOffset) : "";
+  shownDay_ = LocalTimeNow ? ShownDayText(*LocalTimeNow, DayOffset) : "";
   ReadablePartsChanged();
 }
 

@@ -25,7 +25,7 @@ constexpr std::size_t LongestFileName = 100;
 // The local time the Date method counts from: the one the date text was
 // last built from, or now when there is none yet (a tool without a window).
 const std::tm &LoadTime() {
-  if (LocalTimeNow == nullptr)
+  if (!LocalTimeNow)
     BuildTodayText();
   return *LocalTimeNow;
 }

@@ -5,7 +5,7 @@
 
 std::string TodayText;
 std::int16_t DateValid = 0;
-std::tm *LocalTimeNow = nullptr;
+std::optional<std::tm> LocalTimeNow;
 
 namespace {
 
@@ -34,7 +34,7 @@ std::string DateText(const std::tm &time) {
 }
 
 void BuildTodayText() {
-  LocalTimeNow = platform::LocalTime(platform::CurrentTime());
+  LocalTimeNow = *platform::LocalTime(platform::CurrentTime());
   TodayText = DateText(*LocalTimeNow);
   DateValid = TodayText.empty() ? 0 : 1;
 }

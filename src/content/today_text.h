@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 extern std::string TodayText;  // empty when the clock gives no usable date
 extern std::int16_t DateValid; // 1 when the last BuildTodayText found a usable date
-extern std::tm *LocalTimeNow;  // the local time BuildTodayText last took
+// The local time BuildTodayText last took, a copy of its own (the clock's
+// broken-down time is one shared object that the next reading overwrites);
+// nothing before the first BuildTodayText.
+extern std::optional<std::tm> LocalTimeNow;
 
 // Takes the current time and rebuilds TodayText, DateValid and LocalTimeNow.
 // A year before 1993, or a weekday or month out of range, leaves TodayText

@@ -23,7 +23,7 @@ bool TCalendar::Respond(const TMessage &msg) {
 }
 
 void TCalendar::SetupWindow() {
-  if (LocalTimeNow == nullptr)
+  if (!LocalTimeNow)
     BuildTodayText();
   year_ = LocalTimeNow->tm_year + 1900;
   month_ = LocalTimeNow->tm_mon + 1;

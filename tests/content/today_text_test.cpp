@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 
@@ -36,10 +37,21 @@ TEST_F(TodayTextTest, WritesWeekdayMonthDayAndYearWithoutPadding) {
 TEST_F(TodayTextTest, KeepsTheLocalTimeItWasBuiltFrom) {
   SetDate(2024, 3, 1);
   BuildTodayText();
-  ASSERT_NE(LocalTimeNow, nullptr);
+  ASSERT_TRUE(LocalTimeNow.has_value());
   EXPECT_EQ(LocalTimeNow->tm_year, 124);
   EXPECT_EQ(LocalTimeNow->tm_mon, 2);
   EXPECT_EQ(LocalTimeNow->tm_yday, 60);
+}
+
+// The clock's broken-down time is one object that every reading overwrites:
+// today's time must not turn into whatever was read last.
+TEST_F(TodayTextTest, TheLocalTimeStaysTodaysWhenTheClockIsReadAgain) {
+  SetDate(2024, 3, 1);
+  BuildTodayText();
+  platform::LocalTime(platform::CurrentTime() + 40 * 86400);
+  ASSERT_TRUE(LocalTimeNow.has_value());
+  EXPECT_EQ(LocalTimeNow->tm_mon, 2);
+  EXPECT_EQ(LocalTimeNow->tm_mday, 1);
 }
 
 TEST_F(TodayTextTest, AClockBefore1993GivesNoDate) {
