@@ -17,6 +17,7 @@
 #include "content/day_state.h"
 #include "content/package_format.h"
 #include "content/settings.h"
+#include "content/today_text.h"
 #include "qxp/package_writer.h"
 
 namespace {
@@ -76,10 +77,9 @@ void BM_LoadDay(benchmark::State &state) {
   for (auto _ : state) {
     DayStepped = true;
     IncrementCurrent = Slot;
-    LoadDay(nullptr);
-    benchmark::DoNotOptimize(DayEntries.get());
+    LoadedDay day = LoadDay(TodayLocalTime());
+    benchmark::DoNotOptimize(day.Entries.get());
   }
-  FreeDayEntries(DayEntries);
 }
 
 // Opens each package, reads its header and the day's entry, closes it.

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <string>
 
-#include "content/day_state.h"
 #include "content/package_format.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
@@ -17,13 +16,7 @@
 
 namespace {
 
-struct Day {
-  std::int16_t Index;
-  std::int16_t PlanOffset;
-  std::int32_t Method;
-};
-
-constexpr Day Days[] = {
+constexpr DayChoice Days[] = {
     {0, 0, MethodDate},     {365, 0, MethodDate},      {10, 20, MethodDate},
     {200, 364, MethodDate}, {364, 1, MethodIncrement}, {59, 100, MethodRandom},
 };
@@ -80,15 +73,12 @@ void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer
   Require(text <= package::MaxEntryText);
 }
 
-void ReadDay(const std::string &path, const Day &day, TextExport &exportFile) {
-  DayIndex = day.Index;
-  PlanOffset = day.PlanOffset;
-  QuoteMethodCode = day.Method;
+void ReadDay(const std::string &path, const DayChoice &day, TextExport &exportFile) {
   TTextPiece first;
   char marker = 0;
   std::string trailer;
   std::string title;
-  ReadPackageEntry(path, first, marker, trailer, title, &exportFile);
+  ReadPackageEntry(path, day, first, marker, trailer, title, &exportFile);
   CheckEntry(first, marker, trailer, title);
 }
 
@@ -106,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   static TextExport exportFile;
   if (!exportFile.IsOpen() && !exportFile.Create("/dev/null"))
     std::abort();
-  SaveFile = 1;
-  for (const Day &day : Days)
+  for (const DayChoice &day : Days)
     ReadDay(path, day, exportFile);
   // One slot that follows the input, so that every slot gets its turn.
   ReadDay(path, {static_cast<std::int16_t>(size % 366), 0, MethodDate}, exportFile);

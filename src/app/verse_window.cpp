@@ -1,5 +1,6 @@
 #include "app/verse_window.h"
 
+#include "app/day_load_problems.h"
 #include "app/qx_app.h"
 #include "app/window_placement.h"
 #include "content/day_entries.h"
@@ -98,7 +99,11 @@ TFrameWindow *TVerseWindow::Frame() const {
 }
 
 void TVerseWindow::Load() {
-  LoadDay(this);
+  LoadedDay day = LoadDay(TodayLocalTime());
+  DayEntries = std::move(day.Entries); // the old day goes
+  HasAnswers = day.HasAnswers;
+  ShowAnswers = false;
+  TellDayLoadProblems(this, day.Problems);
   shownDay_ = LocalTimeNow ? ShownDayText(*LocalTimeNow, DayOffset) : "";
   ReadablePartsChanged();
 }

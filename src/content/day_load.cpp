@@ -1,20 +1,16 @@
 #include "content/day_load.h"
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "content/day_entries.h"
 #include "content/day_selection.h"
-#include "content/day_state.h"
 #include "content/marquee_export.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/text_export.h"
-#include "content/today_text.h"
-#include "framework/message_box.h"
-#include "platform/clock.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
 
@@ -22,28 +18,19 @@ namespace {
 
 constexpr std::size_t LongestFileName = 100;
 
-// The local time the Date method counts from: the one the date text was
-// last built from, or now when there is none yet (a tool without a window).
-const std::tm &LoadTime() {
-  if (!LocalTimeNow)
-    BuildTodayText();
-  return *LocalTimeNow;
+// SELWARTH.TXT could not be made or written; errno says why.
+DayLoadProblem TextNotSaved() {
+  return {DayLoadProblem::Kind::TextNotSaved,
+          std::string("The daily text could not be saved to ") + TextExportFile + ": " +
+              std::strerror(errno) + ".",
+          "Unable to Comply"};
 }
 
-// Says that SELWARTH.TXT could not be made or written (errno says why): once
-// in a run, not at every load.
-void TellTextExportFailure(TWindow *owner) {
-  if (TextExportFailureTold)
-    return;
-  TextExportFailureTold = true;
-  std::string text = std::string("The daily text could not be saved to ") + TextExportFile + ": " +
-                     std::strerror(errno) + ".";
-  MessageBox(owner, text, "Unable to Comply", MB_OK | MB_ICONEXCLAMATION);
-}
-
-std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, TextExport *exportFile) {
+std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, const DayChoice &day,
+                                     TextExport *exportFile, bool &hasAnswer) {
   auto entry = std::make_unique<TDayEntry>();
-  ReadPackageEntry(fileName, *entry, entry->Marker, entry->Trailer, entry->Title, exportFile);
+  hasAnswer = ReadPackageEntry(fileName, day, *entry, entry->Marker, entry->Trailer, entry->Title,
+                               exportFile);
   if (entry->Text.empty())
     return nullptr;
   std::string lower = platform::LowerCaseName(fileName);
@@ -55,20 +42,19 @@ std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, TextExport *ex
 
 } // namespace
 
-void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
-  ShowAnswers = false;
-  HasAnswers = false;
-  FreeDayEntries(DayEntries);
-
+LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
+  LoadedDay load;
   std::vector<std::string> files = platform::FindFiles("*.QXP");
   if (files.empty()) {
-    MessageBox(owner, "No package files were found in the current directory.", "Uh oh...", MB_OK);
-    return;
+    load.Problems.push_back({DayLoadProblem::Kind::NoPackages,
+                             "No package files were found in the current directory.", "Uh oh..."});
+    return load;
   }
 
   // One look at the settings file for all the packages' font keys.
   platform::ProfileReadBatch settingsBatch;
-  ChooseDayIndex(LoadTime(), options.ReadOnly);
+  ChooseDayIndex(localTime, options.ReadOnly);
+  const DayChoice day = CurrentDayChoice();
 
   TextExport textFile;
   TextExport *exportFile = nullptr;
@@ -76,19 +62,21 @@ void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
     exportFile = options.Export;
   } else if (SaveFile != 0) {
     if (!textFile.Create(TextExportFile))
-      TellTextExportFailure(owner);
+      load.Problems.push_back(TextNotSaved());
     if (textFile.IsOpen())
       exportFile = &textFile;
   }
 
-  std::unique_ptr<TDayEntry> *tail = &DayEntries;
+  std::unique_ptr<TDayEntry> *tail = &load.Entries;
   for (const std::string &fileName : files) {
     // A name too long for the entry's field is passed over.
     if (fileName.size() > LongestFileName)
       continue;
-    std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, exportFile);
+    bool hasAnswer = false;
+    std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, day, exportFile, hasAnswer);
     if (!entry)
       continue;
+    load.HasAnswers = load.HasAnswers || hasAnswer;
     if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage)
       WriteMarqueeText(*entry);
     *tail = std::move(entry);
@@ -96,5 +84,6 @@ void LoadDay(TWindow *owner, const TDayLoadOptions &options) {
   }
   // A full disk shows only now: the file lacks some or all of the text.
   if (!textFile.Close())
-    TellTextExportFailure(owner);
+    load.Problems.push_back(TextNotSaved());
+  return load;
 }

@@ -1,9 +1,16 @@
 #pragma once
 
 // The daily load: the day's entry of every enabled package in the working
-// directory, gathered into DayEntries, with the two exports.
+// directory, with the two exports. The load tells the user nothing itself:
+// what went wrong comes back with the entries, for the caller to tell.
 
-class TWindow;
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "content/day_entries.h"
+
 class TextExport;
 
 inline constexpr const char *TextExportFile = "SELWARTH.TXT";
@@ -16,7 +23,26 @@ struct TDayLoadOptions {
   TextExport *Export = nullptr;
 };
 
-// Rebuilds DayEntries for the current settings and day state, and performs
-// the exports. Messages are shown on owner (may be null). When the working
-// directory has no package, says so and leaves the day empty.
-void LoadDay(TWindow *owner, const TDayLoadOptions &options = {});
+// Something the load met that the user should hear of, in the words and
+// under the caption the program has always used.
+struct DayLoadProblem {
+  enum class Kind {
+    NoPackages,   // the working directory holds no package: the day is empty
+    TextNotSaved, // SELWARTH.TXT could not be made or written: the day shows all the same
+  };
+  Kind What;
+  std::string Text;
+  std::string Caption;
+};
+
+struct LoadedDay {
+  std::unique_ptr<TDayEntry> Entries; // null when no package has anything for the day
+  bool HasAnswers = false;            // some entry has a quiz answer
+  std::vector<DayLoadProblem> Problems;
+};
+
+// Chooses the day slot for a load at localTime (DayIndex, by the quote
+// method and the day state), reads the day's entry of every enabled package
+// and performs the exports. When the working directory has no package,
+// chooses nothing and says so among the problems.
+LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options = {});

@@ -62,3 +62,7 @@ void ChooseDayIndex(const std::tm &localTime, bool readOnly) {
     return;
   }
 }
+
+DayChoice CurrentDayChoice() {
+  return DayChoice{DayIndex, PlanOffset, QuoteMethodCode};
+}

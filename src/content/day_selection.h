@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <ctime>
 
+#include "content/package_slot.h"
+
 // The Date method: the slot of the day of the year d (1 January = 0) of year,
 // counted as in a common year so that 1 March is always slot 59 and
 // 31 December slot 364. The leap day takes the extra slot 365. The offset is
@@ -19,3 +21,8 @@ std::int16_t SteppedIncrementSlot(std::uint16_t current, int offset);
 // Increment load takes IncrementNum and, unless readOnly, stores the next.
 // The Random method seeds the generator once per process.
 void ChooseDayIndex(const std::tm &localTime, bool readOnly);
+
+// The day as the program-wide state holds it: DayIndex as the last choice
+// left it, with the reading plan's offset and the quote method of the
+// settings.
+DayChoice CurrentDayChoice();

@@ -4,12 +4,10 @@
 #include <memory>
 #include <optional>
 
-#include "content/day_state.h"
 #include "content/entry_cleaning.h"
 #include "content/package_format.h"
 #include "content/package_pieces.h"
 #include "content/package_slot.h"
-#include "content/settings.h"
 #include "content/text_export.h"
 #include "content/trailer_split.h"
 #include "platform/owned_file.h"
@@ -36,8 +34,9 @@ void DropEmptyLeadingPieces(TTextPiece &first) {
 
 } // namespace
 
-void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker,
-                      std::string &trailer, std::string &title, TextExport *exportFile) {
+bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiece &first,
+                      char &marker, std::string &trailer, std::string &title,
+                      TextExport *exportFile) {
   first = TTextPiece();
   marker = 0;
   trailer.clear();
@@ -45,17 +44,16 @@ void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker
 
   PackageFile file = OpenPackage(fileName);
   if (!file)
-    return;
+    return false;
   const std::optional<package::Header> header = package::ReadHeader(file.get());
   if (!header || !package::IsAcceptedType(header->PackageType))
-    return;
+    return false;
   marker = header->TrailerMarker;
-  const std::optional<int> slot =
-      package::ChooseSlot(*header, DayIndex, PlanOffset, QuoteMethodCode);
+  const std::optional<int> slot = package::ChooseSlot(*header, day);
   if (!slot)
-    return;
+    return false;
   if (package::ReadEntryPieces(file.get(), *header, *slot, first) != package::EntryRead::Entry)
-    return;
+    return false;
   file.reset();
 
   CleanEntryPieces(first, header->PackageType == package::CodePage437Type);
@@ -64,15 +62,14 @@ void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker
   // A trailer longer than a piece can only come from a damaged package.
   if (first.Text.empty() || finished.size() > static_cast<std::size_t>(package::PieceLength)) {
     first = TTextPiece();
-    return;
+    return false;
   }
-  if (marker == package::AnswerMarker)
-    HasAnswers = true;
   trailer = std::move(finished);
   title = ShownTitle(header->Titles[static_cast<std::size_t>(*slot) % header->Titles.size()]);
 
-  if (SaveFile != 0 && exportFile != nullptr)
+  if (exportFile != nullptr)
     exportFile->AppendEntry(title, first, marker, trailer);
+  return marker == package::AnswerMarker;
 }
 
 std::string ReadPackageDescription(std::string_view fileName) {

@@ -6,20 +6,22 @@
 #include <string>
 #include <string_view>
 
+#include "content/package_slot.h"
 #include "content/text_piece.h"
 
 class TextExport;
 
-// Reads the entry of the current day slot (DayIndex, or for a reading plan the
-// plan day counted from PlanOffset, only under the Date quote method) from the
+// Reads the entry for the day (its slot, or for a reading plan the plan day
+// counted from its offset, only under the Date quote method) from the
 // package fileName. On return first holds the first piece and the chain of
 // further pieces, marker the package's trailer marker, trailer the finished
 // trailer and title the slot's title. An empty first.Text means the package
 // has nothing for this day (also when it cannot be opened or is damaged).
-// When SaveFile is on and exportFile is given, the entry's two lines are
-// appended to it. Sets HasAnswers for a package with the backslash marker.
-void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker,
-                      std::string &trailer, std::string &title, TextExport *exportFile);
+// When exportFile is given, the entry's two lines are appended to it. True
+// when the entry has a quiz answer (the backslash marker).
+bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiece &first,
+                      char &marker, std::string &trailer, std::string &title,
+                      TextExport *exportFile);
 
 // The package's description, with the first title and ": " before it when
 // title and description together hold at most 249 characters; empty when the

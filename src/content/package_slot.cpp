@@ -4,16 +4,16 @@
 
 namespace package {
 
-std::optional<int> ChooseSlot(const Header &header, std::int32_t dayIndex, std::int32_t planOffset,
-                              std::int32_t quoteMethod) {
+std::optional<int> ChooseSlot(const Header &header, const DayChoice &day) {
+  const int dayIndex = day.DayIndex;
   if (dayIndex < 0 || dayIndex >= SlotCount)
     return std::nullopt;
   if (!IsReadingPlan(header))
     return dayIndex;
-  if (quoteMethod != MethodDate)
+  if (day.QuoteMethod != MethodDate)
     return std::nullopt;
-  // The plan's first day is the day planOffset; slot 365 is never a plan day.
-  const int planDay = (dayIndex - planOffset) % PlanDays;
+  // The plan's first day is the day PlanOffset; slot 365 is never a plan day.
+  const int planDay = (dayIndex - day.PlanOffset) % PlanDays;
   return planDay < 0 ? planDay + PlanDays : planDay;
 }
 

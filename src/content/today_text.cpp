@@ -38,3 +38,9 @@ void BuildTodayText() {
   TodayText = DateText(*LocalTimeNow);
   DateValid = TodayText.empty() ? 0 : 1;
 }
+
+const std::tm &TodayLocalTime() {
+  if (!LocalTimeNow)
+    BuildTodayText();
+  return *LocalTimeNow;
+}

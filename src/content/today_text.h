@@ -19,5 +19,9 @@ extern std::optional<std::tm> LocalTimeNow;
 // empty.
 void BuildTodayText();
 
+// LocalTimeNow, taken first when there is none yet (a load before the date
+// text was built).
+const std::tm &TodayLocalTime();
+
 // The date text of a broken-down time, or "" when it is not usable.
 std::string DateText(const std::tm &time);

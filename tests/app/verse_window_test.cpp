@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "app/qx_app.h"
@@ -22,6 +23,7 @@
 #include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/fresh_start.h"
 #include "support/main_window_fixture.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
@@ -172,6 +174,62 @@ TEST_F(VerseWindowTest, ShowAnswersNeedsAQuizAndIsClearedByEveryReload) {
          EXPECT_FALSE(ShowAnswers);
          EXPECT_FALSE(Checked(CM_SHOWANSWERS));
        }});
+}
+
+TEST_F(VerseWindowTest, AReloadWithoutTheQuizTakesTheAnswersAway) {
+  AddQuiz();
+  Run({[&] {
+         backend.PressKey(Frame(), TKeyPress{'A', 1, true});
+         ASSERT_TRUE(HasAnswers);
+         std::filesystem::remove(packages.File("QUIZ.QXP"));
+         Frame().MenuCommand(CM_NEW);
+       },
+       [&] {
+         EXPECT_FALSE(HasAnswers);
+         EXPECT_FALSE(ShowAnswers);
+         EXPECT_FALSE(Enabled(CM_SHOWANSWERS));
+       }});
+}
+
+// What the day's load met is told in a message box at each load, except the
+// text file that cannot be saved: that once in a run.
+TEST_F(VerseWindowTest, TellsWhatTheLoadMetInItsMessageBoxes) {
+  struct Case {
+    const char *name;
+    std::function<void()> arrange;
+    std::string text;
+    std::string caption;
+    unsigned style;
+    std::size_t timesOverThreeLoads;
+  };
+  const std::vector<Case> cases = {
+      {"no package", [&] { std::filesystem::remove(packages.File("VERSE.QXP")); },
+       "No package files were found in the current directory.", "Uh oh...", MB_OK, 3},
+      {"text file not saved",
+       [&] {
+         std::filesystem::create_directory(packages.Path() / "SELWARTH.TXT");
+         SaveFile = 1;
+       },
+       "The daily text could not be saved to SELWARTH.TXT: Is a directory.", "Unable to Comply",
+       MB_OK | MB_ICONEXCLAMATION, 1},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    testsupport::FreshStartOnMarchFirst2023();
+    AddPackage("VERSE.QXP", "Daily Verse", "Love one another. -John 13:34", '-');
+    c.arrange();
+    const std::size_t before = backend.Messages().size();
+    Run({[&] { Frame().MenuCommand(CM_NEW); }, [&] { Frame().MenuCommand(CM_NEW); }});
+    const std::vector told(backend.Messages().begin() + static_cast<std::ptrdiff_t>(before),
+                           backend.Messages().end());
+    ASSERT_EQ(told.size(), c.timesOverThreeLoads);
+    for (const auto &message : told) {
+      EXPECT_EQ(message.Text, c.text);
+      EXPECT_EQ(message.Caption, c.caption);
+      EXPECT_EQ(message.Style, c.style);
+    }
+    std::filesystem::remove_all(packages.Path() / "SELWARTH.TXT");
+  }
 }
 
 TEST_F(VerseWindowTest, CopyTextPutsTheWholeDayOnTheClipboard) {

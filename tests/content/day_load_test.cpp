@@ -29,7 +29,9 @@ namespace {
 class DayLoadTest : public ::testing::Test {
 protected:
   void SetUp() override { testsupport::FreshStartOnMarchFirst2023(); }
-  void TearDown() override { FreeDayEntries(DayEntries); }
+
+  // A load at today's time; the previous day goes.
+  void Load(const TDayLoadOptions &options = {}) { day = LoadDay(*LocalTimeNow, options); }
 
   void AddPackage(const std::string &name, const PackageLayout &layout = {}) {
     packages.Write(name, BuildPackage(layout));
@@ -37,7 +39,7 @@ protected:
 
   std::vector<std::string> Loaded() const {
     std::vector<std::string> names;
-    for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+    for (TDayEntry *entry = day.Entries.get(); entry != nullptr; entry = entry->Next.get())
       names.push_back(entry->FileName + ": " + entry->Text);
     return names;
   }
@@ -47,6 +49,7 @@ protected:
                                              "CONTROL.INI");
   }
 
+  LoadedDay day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};
@@ -58,12 +61,13 @@ TEST_F(DayLoadTest, AFolderWithoutPackagesSaysSoAndLeavesTheTextFileAlone) {
   packages.Write("VERSE.OFF", BuildPackage({}));
   SaveFile = 1;
   DayIndex = 42;
-  LoadDay(nullptr);
-  ASSERT_EQ(backend.Messages().size(), 1u);
-  EXPECT_EQ(backend.Messages()[0].Text, "No package files were found in the current directory.");
-  EXPECT_EQ(backend.Messages()[0].Caption, "Uh oh...");
-  EXPECT_EQ(backend.Messages()[0].Style, MB_OK);
-  EXPECT_EQ(DayEntries, nullptr);
+  Load();
+  ASSERT_EQ(day.Problems.size(), 1u);
+  EXPECT_EQ(day.Problems[0].What, DayLoadProblem::Kind::NoPackages);
+  EXPECT_EQ(day.Problems[0].Text, "No package files were found in the current directory.");
+  EXPECT_EQ(day.Problems[0].Caption, "Uh oh...");
+  EXPECT_TRUE(backend.Messages().empty()); // the caller tells the user
+  EXPECT_EQ(day.Entries, nullptr);
   EXPECT_EQ(DayIndex, 42); // no slot was chosen
   EXPECT_EQ(packages.Read("SELWARTH.TXT"), "yesterday\r\n");
 }
@@ -79,7 +83,7 @@ TEST_F(DayLoadTest, LoadsPackagesInNameOrderWithoutRegardToCaseAndSkipsEmptyDays
   AddPackage("Bad.QXP", badType);
   AddPackage(std::string(97, 'l') + ".QXP"); // 101 characters: passed over
   AddPackage(std::string(96, 'k') + ".QXP"); // 100 characters: read
-  LoadDay(nullptr);
+  Load();
   EXPECT_TRUE(backend.Messages().empty());
   EXPECT_EQ(Loaded(),
             (std::vector<std::string>{"daily.qxp: Day 59", std::string(96, 'k') + ".qxp: Day 59",
@@ -92,24 +96,24 @@ TEST_F(DayLoadTest, GivesEachEntryItsPackagesFontFromTheLowerCaseKeys) {
   WriteSettingText("daily.qxp_fontname", "DejaVu Serif");
   WriteSettingInt("DAILY.QXP_FONTSIZE", 14); // keys compare without case
   WriteSettingText("other.qxp_fontname", std::string(70, 'F'));
-  LoadDay(nullptr);
-  ASSERT_NE(DayEntries, nullptr);
-  EXPECT_EQ(DayEntries->FileName, "daily.qxp");
-  EXPECT_EQ(DayEntries->FontName, "DejaVu Serif");
-  EXPECT_EQ(DayEntries->FontSize, 14);
-  ASSERT_NE(DayEntries->Next, nullptr);
-  EXPECT_EQ(DayEntries->Next->FontName, std::string(59, 'F'));
-  EXPECT_EQ(DayEntries->Next->FontSize, 10);
+  Load();
+  ASSERT_NE(day.Entries, nullptr);
+  EXPECT_EQ(day.Entries->FileName, "daily.qxp");
+  EXPECT_EQ(day.Entries->FontName, "DejaVu Serif");
+  EXPECT_EQ(day.Entries->FontSize, 14);
+  ASSERT_NE(day.Entries->Next, nullptr);
+  EXPECT_EQ(day.Entries->Next->FontName, std::string(59, 'F'));
+  EXPECT_EQ(day.Entries->Next->FontSize, 10);
 }
 
 TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
   AddPackage("VERSE.QXP");
   QuoteMethodCode = MethodDate;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 59);
   DayOffset = -60;
   DayStepped = true;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 365);
   EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 365"}));
 }
@@ -117,26 +121,26 @@ TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
 TEST_F(DayLoadTest, TheIncrementMethodAdvancesTheStoredNumberOnFreshLoadsOnly) {
   AddPackage("VERSE.QXP");
   QuoteMethodCode = MethodIncrement;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 0);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
 
   WriteSettingInt("IncrementNum", 365);
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 365);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
 
   // Day Forward twice: from the remembered number, the file untouched.
   DayStepped = true;
   DayOffset = 2;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 1);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
 
   // File/New reads and advances the setting again.
   DayStepped = false;
   DayOffset = 0;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(DayIndex, 0);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
 }
@@ -146,12 +150,12 @@ TEST_F(DayLoadTest, TheRandomMethodStaysInRangeAndSeedsOnce) {
   QuoteMethodCode = MethodRandom;
   testsupport::SetDate(2023, 3, 1, 7);
   std::set<int> seen;
-  LoadDay(nullptr);
+  Load();
   std::int16_t seed = RandomSeeded;
   EXPECT_NE(seed, 0);
   for (int i = 0; i < 400; ++i) {
     testsupport::SetDate(2023, 3, 2, i % 24); // a new time would give a new seed
-    LoadDay(nullptr);
+    Load();
     ASSERT_GE(DayIndex, 0);
     ASSERT_LE(DayIndex, 365);
     seen.insert(DayIndex);
@@ -172,22 +176,22 @@ TEST_F(DayLoadTest, WritesTheChosenPackagesTextForTheScreenSaver) {
 
   ScreenSaver = 1;
   SaverPackage = "verse.qxp";
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(Marquee(), "Love one another.  - John 13:34");
 
   SaverPackage = "quiz.qxp";
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
-  EXPECT_TRUE(HasAnswers);
+  EXPECT_TRUE(day.HasAnswers);
 
   // The name must match the lower-case file name exactly.
   SaverPackage = "Verse.qxp";
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
 
   ScreenSaver = 0;
   SaverPackage = "verse.qxp";
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
 }
 
@@ -217,25 +221,30 @@ TEST_F(DayLoadTest, WritesTheTextFileWhileSaveFileIsOn) {
   plain.Entries[59] = {"No trailer here"};
   AddPackage("C.QXP", plain);
 
-  LoadDay(nullptr);
+  Load();
   EXPECT_FALSE(packages.Exists("SELWARTH.TXT"));
 
   SaveFile = 1;
-  LoadDay(nullptr);
+  Load();
   EXPECT_EQ(packages.Read("SELWARTH.TXT"), "Daily Verse\r\nLove one another.  - John 13:34\r\n"
                                            "Plain\r\nNo trailer here\r\n");
 }
 
-TEST_F(DayLoadTest, ATextFileThatCannotBeMadeIsReportedOnceAndTheDayStillShows) {
+// Every load reports it; the main window tells it once in a run.
+TEST_F(DayLoadTest, ATextFileThatCannotBeMadeIsReportedAndTheDayStillShows) {
   AddPackage("VERSE.QXP");
   std::filesystem::create_directory(packages.Path() / "SELWARTH.TXT");
   SaveFile = 1;
-  LoadDay(nullptr);
-  LoadDay(nullptr);
-  ASSERT_EQ(backend.Messages().size(), 1u);
-  EXPECT_EQ(backend.Messages()[0].Caption, "Unable to Comply");
-  EXPECT_NE(backend.Messages()[0].Text.find("SELWARTH.TXT"), std::string::npos);
-  EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 59"}));
+  for (int load = 0; load < 2; ++load) {
+    Load();
+    ASSERT_EQ(day.Problems.size(), 1u);
+    EXPECT_EQ(day.Problems[0].What, DayLoadProblem::Kind::TextNotSaved);
+    EXPECT_EQ(day.Problems[0].Caption, "Unable to Comply");
+    EXPECT_EQ(day.Problems[0].Text,
+              "The daily text could not be saved to SELWARTH.TXT: Is a directory.");
+    EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 59"}));
+  }
+  EXPECT_TRUE(backend.Messages().empty());
 }
 
 TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
@@ -250,7 +259,7 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   testsupport::TempDir elsewhere;
   TextExport out;
   ASSERT_TRUE(out.Create(elsewhere.File("today.txt")));
-  LoadDay(nullptr, TDayLoadOptions{true, &out});
+  Load(TDayLoadOptions{true, &out});
   out.Close();
 
   EXPECT_EQ(DayIndex, 9);
@@ -260,14 +269,18 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   EXPECT_FALSE(std::filesystem::exists(sandbox.Folder() + "/CONTROL.INI"));
 }
 
-TEST_F(DayLoadTest, ANewLoadReleasesTheOldDayAndClearsTheAnswers) {
+TEST_F(DayLoadTest, ALoadWithoutAQuizHasNoAnswersAndLeavesTheProgramsDayAlone) {
   AddPackage("VERSE.QXP");
   ShowAnswers = true;
   HasAnswers = true;
-  LoadDay(nullptr);
-  EXPECT_FALSE(ShowAnswers);
-  EXPECT_FALSE(HasAnswers);
-  LoadDay(nullptr);
+  Load();
+  EXPECT_FALSE(day.HasAnswers);
+  EXPECT_TRUE(day.Problems.empty());
+  // The shown day is the caller's to replace (the main window clears both).
+  EXPECT_TRUE(ShowAnswers);
+  EXPECT_TRUE(HasAnswers);
+  EXPECT_EQ(DayEntries, nullptr);
+  Load();
   EXPECT_EQ(Loaded().size(), 1u);
 }
 

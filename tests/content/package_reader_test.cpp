@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/text_export.h"
@@ -21,6 +22,7 @@ struct ReadResult {
   char Marker = 0;
   std::string Trailer;
   std::string Title;
+  bool HasAnswer = false;
 
   std::vector<std::string> Pieces() const {
     std::vector<std::string> pieces;
@@ -41,8 +43,11 @@ protected:
   ReadResult Read(const std::string &bytes, TextExport *exportFile = nullptr) {
     ReadResult result;
     result.Marker = 'x'; // the reader must set it
-    ReadPackageEntry(dir.Write("TEST.QXP", bytes), result.First, result.Marker, result.Trailer,
-                     result.Title, exportFile);
+    // As the day's load calls it: the day the program-wide state holds, and
+    // the export only while SaveFile is on.
+    result.HasAnswer = ReadPackageEntry(dir.Write("TEST.QXP", bytes), CurrentDayChoice(),
+                                        result.First, result.Marker, result.Trailer, result.Title,
+                                        SaveFile != 0 ? exportFile : nullptr);
     return result;
   }
   ReadResult Read(const PackageLayout &layout, TextExport *exportFile = nullptr) {
@@ -280,16 +285,16 @@ TEST_F(PackageReaderTest, SplitsTheTrailer) {
 }
 
 TEST_F(PackageReaderTest, BackslashMarkerSetsHasAnswersWithOrWithoutTrailer) {
-  Read(WithEntry({"Who built the ark?"}, '-'));
-  EXPECT_FALSE(HasAnswers);
+  EXPECT_FALSE(Read(WithEntry({"Who built the ark?"}, '-')).HasAnswer);
   ReadResult result = Read(WithEntry({"Who built the ark? ", "Noah"}, '\\'));
-  EXPECT_TRUE(HasAnswers);
+  EXPECT_TRUE(result.HasAnswer);
   EXPECT_EQ(result.Trailer, "");
 }
 
 TEST_F(PackageReaderTest, EntryThatIsOnlyATrailerGivesNoEntry) {
-  EXPECT_TRUE(Read(WithEntry({"\\Noah, Genesis 6"}, '\\')).IsEmpty());
-  EXPECT_FALSE(HasAnswers);
+  ReadResult onlyTrailer = Read(WithEntry({"\\Noah, Genesis 6"}, '\\'));
+  EXPECT_TRUE(onlyTrailer.IsEmpty());
+  EXPECT_FALSE(onlyTrailer.HasAnswer);
 }
 
 TEST_F(PackageReaderTest, TitleFollowsTheSlot) {
@@ -307,8 +312,8 @@ TEST_F(PackageReaderTest, TitleFollowsTheSlot) {
 
 TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
   ReadResult result;
-  ReadPackageEntry(dir.File("MISSING.QXP"), result.First, result.Marker, result.Trailer,
-                   result.Title, nullptr);
+  ReadPackageEntry(dir.File("MISSING.QXP"), CurrentDayChoice(), result.First, result.Marker,
+                   result.Trailer, result.Title, nullptr);
   EXPECT_TRUE(result.IsEmpty());
   EXPECT_EQ(ReadPackageDescription(dir.File("MISSING.QXP")), "");
   EXPECT_EQ(ReadPackageDescription(dir.Path().string()), ""); // a folder

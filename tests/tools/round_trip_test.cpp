@@ -5,6 +5,7 @@
 
 #include <gmock/gmock.h>
 
+#include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
@@ -104,7 +105,7 @@ protected:
     TTextPiece first;
     char marker = 0;
     Shown shown;
-    ReadPackageEntry(path, first, marker, shown.trailer, shown.title, nullptr);
+    ReadPackageEntry(path, CurrentDayChoice(), first, marker, shown.trailer, shown.title, nullptr);
     shown.body = JoinedText(first);
     return shown;
   }

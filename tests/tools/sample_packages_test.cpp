@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
@@ -39,6 +40,7 @@ struct Entry {
   char Marker = 0;
   std::string Trailer;
   std::string Title;
+  bool HasAnswer = false;
 };
 
 std::string Upper(std::string text) {
@@ -85,7 +87,8 @@ protected:
     DayIndex = static_cast<std::int16_t>(slot);
     Entry entry;
     TTextPiece first;
-    ReadPackageEntry(Package(name), first, entry.Marker, entry.Trailer, entry.Title, nullptr);
+    entry.HasAnswer = ReadPackageEntry(Package(name), CurrentDayChoice(), first, entry.Marker,
+                                       entry.Trailer, entry.Title, nullptr);
     entry.Body = JoinedText(first);
     return entry;
   }
@@ -214,12 +217,11 @@ TEST_F(SamplePackages, ReadingPlanReadsTheWholeBibleInAYear) {
 
 TEST_F(SamplePackages, QuizKeepsEachAnswerWithItsVerse) {
   for (int slot = 0; slot < 366; ++slot) {
-    HasAnswers = false;
     Entry entry = Read("QUIZ.QXP", slot);
     SCOPED_TRACE("slot " + std::to_string(slot));
     EXPECT_EQ(entry.Title, "Daily Bible Quiz");
     EXPECT_EQ(entry.Marker, '\\');
-    EXPECT_TRUE(HasAnswers);
+    EXPECT_TRUE(entry.HasAnswer);
     EXPECT_THAT(entry.Body, ::testing::ContainsRegex("\\?\"? $"));
     // The Quiz Reference link sends what stands between the parentheses.
     auto open = entry.Trailer.find(" (");

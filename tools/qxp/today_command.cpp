@@ -9,8 +9,6 @@
 
 #include "app/settings_load.h"
 #include "codepage.h"
-#include "console_backend.h"
-#include "content/day_entries.h"
 #include "content/day_load.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
@@ -142,7 +140,6 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
 
   if (!EnterPackageFolder(options, errors))
     return 1;
-  ConsoleBackend backend(errors);
   BuildTodayText();
   LoadSettings(*LocalTimeNow);
   ApplyOptions(options);
@@ -161,7 +158,10 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   output.Attach(memory);
   if (!options.answers)
     output.LeaveOutAnswers();
-  LoadDay(nullptr, TDayLoadOptions{true, &output});
+  LoadedDay day = LoadDay(*LocalTimeNow, TDayLoadOptions{true, &output});
+  // As the program's message boxes would say it, one line each.
+  for (const DayLoadProblem &problem : day.Problems)
+    std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
   output.Close();
   std::fclose(memory);
   std::string bytes(buffer, size);
@@ -174,8 +174,7 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
       std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
   if (!written)
     std::fprintf(errors, "qxp today: cannot write the text: %s\n", std::strerror(errno));
-  bool printed = DayEntries != nullptr;
-  FreeDayEntries(DayEntries);
+  const bool printed = day.Entries != nullptr;
   return printed && written ? 0 : 1;
 }
 

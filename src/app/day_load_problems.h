@@ -1,0 +1,13 @@
+#pragma once
+
+// Telling the user what the day's load met.
+
+#include <vector>
+
+#include "content/day_load.h"
+
+class TWindow;
+
+// Shows each problem in a message box owned by owner. That SELWARTH.TXT
+// could not be saved is told once in a run, not at every load.
+void TellDayLoadProblems(TWindow *owner, const std::vector<DayLoadProblem> &problems);
