@@ -23,11 +23,10 @@ bool TCalendar::Respond(const TMessage &msg) {
 }
 
 void TCalendar::SetupWindow() {
-  if (!LocalTimeNow)
-    BuildTodayText();
-  year_ = LocalTimeNow->tm_year + 1900;
-  month_ = LocalTimeNow->tm_mon + 1;
-  day_ = LocalTimeNow->tm_mday;
+  const std::tm &today = TodayLocalTime();
+  year_ = today.tm_year + 1900;
+  month_ = today.tm_mon + 1;
+  day_ = today.tm_mday;
   FillMonth();
   CalendarOpen = true;
   if (Topmost != 0)
