@@ -15,5 +15,9 @@ extern std::tm *LocalTimeNow;  // the local time BuildTodayText last took
 // empty.
 void BuildTodayText();
 
+// Puts TodayText, DateValid and LocalTimeNow back to how a new process
+// starts: no date taken yet.
+void ResetTodayText();
+
 // The date text of a broken-down time, or "" when it is not usable.
 std::string DateText(const std::tm &time);
