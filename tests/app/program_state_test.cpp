@@ -122,7 +122,7 @@ std::vector<std::string> ReadAll() {
 // Taken before main, before any test has changed anything.
 const std::vector<std::string> NewProcessValues = ReadAll();
 
-TEST(ProgramStateTest, OneResetPutsEveryPieceBackToANewProcesssValue) {
+TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
   const std::vector<StatePiece> &pieces = Pieces();
   for (const StatePiece &piece : pieces)
     piece.dirty();
