@@ -11,9 +11,12 @@ function(selwarth_warnings target)
   endif()
 endfunction()
 
-# A layer is the static library selwarth_<name> made of src/<name>/*.cpp.
+# A layer is the static library selwarth_<name> made of src/<name>/*.cpp,
+# but for a program's entry point (*_main.cpp), which its program's target
+# builds.
 function(selwarth_layer name)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "_main\\.cpp$")
   if(name STREQUAL "framework")
     file(GLOB headless CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/framework/headless/*.cpp)
     list(APPEND sources ${headless})

@@ -33,6 +33,12 @@ std::string DateText(const std::tm &time) {
   return text;
 }
 
+void ResetTodayText() {
+  TodayText.clear();
+  DateValid = 0;
+  LocalTimeNow = {};
+}
+
 void BuildTodayText() {
   LocalTimeNow = *platform::LocalTime(platform::CurrentTime());
   TodayText = DateText(*LocalTimeNow);

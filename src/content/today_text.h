@@ -23,5 +23,9 @@ void BuildTodayText();
 // text was built).
 const std::tm &TodayLocalTime();
 
+// Puts TodayText, DateValid and LocalTimeNow back to how a new process
+// starts: no date taken yet.
+void ResetTodayText();
+
 // The date text of a broken-down time, or "" when it is not usable.
 std::string DateText(const std::tm &time);

@@ -8,6 +8,10 @@
 
 std::int16_t DocumentBottom = 0;
 
+void ResetViewState() {
+  DocumentBottom = 0;
+}
+
 namespace {
 
 constexpr char Space = ' ';

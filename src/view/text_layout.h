@@ -34,6 +34,9 @@ inline constexpr int AlignRight = 2;  // x = right - 4 - width; never justified
 // range of the 16-bit value.
 extern std::int16_t DocumentBottom;
 
+// Puts the view's state (DocumentBottom) back to how a new process starts.
+void ResetViewState();
+
 // Lays out and draws text (code page 1252 bytes) as one paragraph, starting at
 // rect.top, and advances rect.top past it. Only the space breaks lines. An
 // empty text, or one of spaces only, draws nothing and still takes one line.

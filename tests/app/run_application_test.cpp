@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "app/verse_window.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -23,7 +24,7 @@ namespace {
 class RunApplicationTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
+    ResetProgramState();
     SetDate(1997, 1, 5);
   }
 

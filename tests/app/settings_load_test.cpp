@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/program_state.h"
 #include "content/settings.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
@@ -20,7 +21,7 @@ std::tm YearTime(int year) {
 class SettingsLoadTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
+    ResetProgramState();
     // Values no load would give, so that a key not read shows.
     EveryStartup = HideMenu = JustifyText = SaveFile = 55;
     UpdateDaily = Topmost = BlankLines = ScreenSaver = 55;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/program_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -35,10 +36,7 @@ struct ReadResult {
 
 class PackageReaderTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-  }
+  void SetUp() override { ResetProgramState(); }
 
   ReadResult Read(const std::string &bytes, TextExport *exportFile = nullptr) {
     ReadResult result;

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "app/program_state.h"
 #include "content/settings.h"
 #include "dde/conversation_slot.h"
 #include "dde/dde_client.h"
@@ -54,7 +55,7 @@ private:
 class DdeClientTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
+    ResetProgramState();
     ASSERT_TRUE(StartDdeClient(inst, TestCallBack));
     slot.Instance = &inst;
     CallbackSlot = &slot;

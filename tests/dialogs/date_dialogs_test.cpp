@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "app/program_state.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -54,10 +55,7 @@ TEST(CalendarDataTest, PlanOffsetsCountACommonYear) {
 
 class DateDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-  }
+  void SetUp() override { ResetProgramState(); }
   static std::string Text(TDialog &d, int id) { return TEdit(d, id).GetText(); }
   testsupport::ConfigSandbox sandbox;
   HeadlessBackend backend;

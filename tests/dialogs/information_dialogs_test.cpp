@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/program_state.h"
 #include "content/settings.h"
 #include "dialogs/about_dialogs.h"
 #include "dialogs/references_dialog.h"
@@ -19,7 +20,7 @@ namespace {
 
 class InformationDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetSettingsToDefaults(); }
+  void SetUp() override { ResetProgramState(); }
   void CopyPicture(const std::string &name, const std::string &as) {
     std::filesystem::copy_file(std::filesystem::path(testsupport::SourceTree()) / "packages" /
                                    "pictures" / name,

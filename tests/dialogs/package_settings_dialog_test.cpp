@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -20,8 +21,7 @@ using namespace packagesettings;
 class PackageSettingsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     packages.Write("verse.QXP", "v");
     packages.Write("quiz.QXP", "q");
     packages.Write("greek.OFF", "g");

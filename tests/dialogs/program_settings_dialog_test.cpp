@@ -8,6 +8,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include "app/program_state.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -24,10 +25,7 @@ namespace {
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-  }
+  void SetUp() override { ResetProgramState(); }
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};

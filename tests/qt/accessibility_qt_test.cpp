@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
@@ -48,8 +49,7 @@ QString WholeText(QAccessibleInterface *iface) {
 class AccessibilityQtTest : public ::testing::Test {
 protected:
   AccessibilityQtTest() {
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     testsupport::QtApp();
     // Every day the same two entries, a verse and a quiz question.
     testpackage::PackageLayout verse, quiz;

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <map>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
@@ -53,8 +54,7 @@ class MainWindowQtTest : public ::testing::Test {
 protected:
   MainWindowQtTest() {
     CopySamples(folder.Path());
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     testsupport::QtApp();
   }
   ~MainWindowQtTest() override { testsupport::DeleteDeferredWidgets(); }

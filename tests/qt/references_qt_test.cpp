@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "app/program_state.h"
 #include "content/settings.h"
 #include "dialogs/references_dialog.h"
 #include "framework/qt/qt_backend.h"
@@ -29,7 +30,7 @@ TEST(ReferencesQtTest, DrawsTheChosenPictureIntoItsFrame) {
                                  "pictures" / "LANDS.QXR",
                              folder.Path() / "LANDS.QXR");
   testsupport::WorkingDirectory cwd(folder.Path());
-  ResetSettingsToDefaults();
+  ResetProgramState();
   QImage shot;
   {
     QtBackend backend;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
@@ -61,8 +62,7 @@ protected:
         std::filesystem::path(testsupport::BuiltProgram("")) / ".." / "samples";
     for (const auto &entry : std::filesystem::directory_iterator(samples))
       std::filesystem::copy_file(entry.path(), folder.Path() / entry.path().filename());
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     // Large type, so that the day is taller than a small window.
     for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"})
       WriteSettingInt(std::string(package) + "_fontsize", 30);

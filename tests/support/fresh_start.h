@@ -1,19 +1,18 @@
 #pragma once
 
 // The program's state as at a fresh start on Wednesday 1 March 2023 (day
-// slot 59): every setting at its default, no day loaded, today's date text
-// built from the fixed clock.
+// slot 59): all program-wide state as a new process has it (every setting at
+// its default, no day loaded, no window or dialog open), and today's date
+// text built from the fixed clock.
 
-#include "content/day_state.h"
-#include "content/settings.h"
+#include "app/program_state.h"
 #include "content/today_text.h"
 #include "support/fixed_clock.h"
 
 namespace testsupport {
 
 inline void FreshStartOnMarchFirst2023() {
-  ResetSettingsToDefaults();
-  ResetDayState();
+  ResetProgramState();
   SetDate(2023, 3, 1);
   BuildTodayText();
 }

@@ -5,6 +5,7 @@
 
 #include <gmock/gmock.h>
 
+#include "app/program_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -85,14 +86,10 @@ TEST(RoundTrip, PiecesQxpWouldCutDifferentlyAreKept) {
 class ProgramReader : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     QuoteMethodCode = MethodDate;
   }
-  void TearDown() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-  }
+  void TearDown() override { ResetProgramState(); }
 
   struct Shown {
     std::string body;

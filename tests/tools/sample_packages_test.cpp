@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -76,8 +77,7 @@ protected:
   static void TearDownTestSuite() { dir_.reset(); }
 
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     QuoteMethodCode = MethodDate;
   }
 

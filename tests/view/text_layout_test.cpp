@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "content/settings.h"
 #include "scripted_dc.h"
 
@@ -19,7 +20,7 @@ using Texts = std::vector<std::string>;
 class LayoutTextTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
+    ResetProgramState();
     DocumentBottom = -1;
   }
 

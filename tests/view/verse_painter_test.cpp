@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_state.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
@@ -26,10 +27,7 @@ const Drawn &Find(const HeadlessDC &dc, const std::string &text) {
 
 class VersePainterTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
-  }
+  void SetUp() override { ResetProgramState(); }
   const TRect client{0, 0, 408, 300};
 };
 

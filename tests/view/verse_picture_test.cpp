@@ -2,6 +2,7 @@
 // layout draws, and every change of what the layout depends on lays the day
 // out again.
 
+#include "app/program_state.h"
 #include "view/verse_picture.h"
 
 #include <gtest/gtest.h>
@@ -55,8 +56,7 @@ std::unique_ptr<TDayEntry> Day() {
 class VersePictureTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     BlankLines = 1;
   }
   // What a fresh layout draws, and the document bottom it leaves.

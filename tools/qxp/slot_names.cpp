@@ -1,31 +1,20 @@
 #include "qxp/slot_names.h"
 
 #include <array>
-#include <cctype>
 #include <charconv>
 
 #include "content/calendar_facts.h"
+#include "platform/ascii.h"
 
 namespace qxp {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 // The month (1..12) a word names: its full name or its first three letters.
 std::optional<int> ParseMonth(std::string_view word) {
   for (int m = 1; m <= 12; ++m) {
     std::string_view full = MonthNames[m];
-    if (EqualsIgnoringCase(word, full) || EqualsIgnoringCase(word, full.substr(0, 3)))
+    if (platform::SameAscii(word, full) || platform::SameAscii(word, full.substr(0, 3)))
       return m;
   }
   return std::nullopt;
@@ -77,9 +66,9 @@ std::optional<int> ParseSlotName(std::string_view name) {
   auto number = ParseNumber(second);
   if (!number)
     return std::nullopt;
-  if (EqualsIgnoringCase(first, "slot"))
+  if (platform::SameAscii(first, "slot"))
     return *number >= 0 && *number <= ExtraSlot ? std::optional<int>(*number) : std::nullopt;
-  if (EqualsIgnoringCase(first, "day"))
+  if (platform::SameAscii(first, "day"))
     return *number >= 1 && *number <= 365 ? std::optional<int>(*number - 1) : std::nullopt;
   auto month = ParseMonth(first);
   if (!month)

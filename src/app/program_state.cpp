@@ -1,0 +1,15 @@
+#include "app/program_state.h"
+
+#include "app/verse_window.h"
+#include "content/content_state.h"
+#include "dialogs/dialogs_state.h"
+#include "framework/framework_state.h"
+#include "view/text_layout.h"
+
+void ResetProgramState() {
+  ResetFrameworkState();
+  ResetContentState();
+  ResetViewState();
+  ResetDialogsState();
+  MainWindowHandle = nullptr;
+}

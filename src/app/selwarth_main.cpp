@@ -1,0 +1,34 @@
+// The entry point of the windowed program: the options that need no window,
+// then the program's main routine on the Qt backend.
+
+#include <cstdio>
+#include <string>
+
+#include "app/program_options.h"
+#include "app/run_application.h"
+#include "framework/module.h"
+#include "framework/qt/qt_program_start.h"
+
+namespace {
+
+// The main routine, once the backend is up: the module object keeps the
+// arguments the toolkit left.
+int RunProgram(int argc, char **argv) {
+  TModule &module = Module();
+  for (int i = 1; i < argc; ++i)
+    module.CommandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+  module.CmdShow = SW_SHOWNORMAL;
+  return RunApplication(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  // Answered before the toolkit starts, so that they work without a display.
+  const TProgramOptions options = ReadProgramOptions(argc, argv);
+  if (options.Help || options.Version) {
+    const std::string text = options.Help ? ProgramHelpText() : ProgramVersionText();
+    return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+  }
+  return StartQtProgram(argc, argv, {"selwarth", "Selwarth", SELWARTH_DESKTOP_ID}, RunProgram);
+}

@@ -1,0 +1,11 @@
+#include "framework/framework_state.h"
+
+#include "framework/application.h"
+#include "framework/close_signals.h"
+#include "framework/module.h"
+
+void ResetFrameworkState() {
+  Module() = TModule{};
+  TakePendingSignalClose(); // taking a request clears it
+  MessageQueue().ResetQuit();
+}

@@ -1,0 +1,169 @@
+// The program-wide state and its one reset: every piece, however its layer
+// keeps it, is back at a new process's value after ResetProgramState, and no
+// variable the program shares is left out of the list below.
+
+#include "app/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "app/verse_window.h"
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "content/today_text.h"
+#include "dialogs/calendar_dialog.h"
+#include "dialogs/references_dialog.h"
+#include "framework/application.h"
+#include "framework/close_signals.h"
+#include "framework/module.h"
+#include "support/run_process.h"
+#include "view/text_layout.h"
+
+namespace {
+
+struct StatePiece {
+  std::string name;
+  std::function<void()> dirty;       // gives it a value no new process has
+  std::function<std::string()> read; // its value, printed
+};
+
+template <class T> std::string Text(const T &value) {
+  if constexpr (std::is_convertible_v<T, std::string>)
+    return "\"" + std::string(value) + "\"";
+  else if constexpr (std::is_pointer_v<T> || std::is_same_v<T, std::unique_ptr<TDayEntry>>)
+    return value == nullptr ? "null" : "set";
+  else if constexpr (std::is_same_v<T, std::optional<std::tm>>)
+    return value.has_value() ? "set" : "none";
+  else
+    return std::to_string(value);
+}
+
+// A piece held in a variable.
+template <class T, class V> StatePiece Variable(const char *name, T &variable, V dirty) {
+  return {name, [&variable, dirty] { variable = dirty; }, [&variable] { return Text(variable); }};
+}
+
+// Never dereferenced: only whether the handle is set counts.
+alignas(TVerseWindow) unsigned char WindowPlace[sizeof(TVerseWindow)];
+
+const std::vector<StatePiece> &Pieces() {
+  static const std::vector<StatePiece> pieces = {
+      // The settings mirrors.
+      Variable("EveryStartup", EveryStartup, std::int16_t{0}),
+      Variable("HideMenu", HideMenu, std::int16_t{1}),
+      Variable("JustifyText", JustifyText, std::int16_t{0}),
+      Variable("SaveFile", SaveFile, std::int16_t{1}),
+      Variable("UpdateDaily", UpdateDaily, std::int16_t{0}),
+      Variable("Topmost", Topmost, std::int16_t{1}),
+      Variable("BlankLines", BlankLines, std::int16_t{1}),
+      Variable("ScreenSaver", ScreenSaver, std::int16_t{1}),
+      Variable("ConcordanceServer", ConcordanceServer, "LOGOS"),
+      Variable("ConcordanceTranslation", ConcordanceTranslation, "KJV"),
+      Variable("SaverPackage", SaverPackage, "VERSE.QXP"),
+      Variable("PlanOffset", PlanOffset, std::int16_t{200}),
+      Variable("QuoteMethodCode", QuoteMethodCode, MethodRandom),
+      Variable("Zoom", Zoom, MaxZoom),
+      // The day.
+      Variable("DayIndex", DayIndex, std::int16_t{59}),
+      Variable("DayOffset", DayOffset, std::int16_t{-3}),
+      Variable("DayStepped", DayStepped, true),
+      Variable("IncrementCurrent", IncrementCurrent, std::uint16_t{41}),
+      Variable("RandomSeeded", RandomSeeded, std::int16_t{7}),
+      Variable("HasAnswers", HasAnswers, true),
+      Variable("ShowAnswers", ShowAnswers, true),
+      Variable("ReloadPending", ReloadPending, true),
+      Variable("TextExportFailureTold", TextExportFailureTold, true),
+      {"DayEntries", [] { DayEntries = std::make_unique<TDayEntry>(); },
+       [] { return Text(DayEntries); }},
+      // Today's date.
+      {"TodayText", [] { TodayText = "Wed Mar 1, 2023"; }, [] { return Text(TodayText); }},
+      Variable("DateValid", DateValid, std::int16_t{1}),
+      {"LocalTimeNow", [] { BuildTodayText(); }, [] { return Text(LocalTimeNow); }},
+      // The view, the dialogs and the main window.
+      Variable("DocumentBottom", DocumentBottom, std::int16_t{480}),
+      Variable("CalendarOpen", CalendarOpen, true),
+      Variable("ReferencesOpen", ReferencesOpen, true),
+      Variable("MainWindowHandle", MainWindowHandle, reinterpret_cast<TVerseWindow *>(WindowPlace)),
+      // The windowing layer's own.
+      {"Module",
+       [] {
+         Module() = TModule{"--autostart", 7};
+       },
+       [] { return Module().CommandLine + " " + std::to_string(Module().CmdShow); }},
+      {"PendingClose", [] { CloseMainWindowForSignal(); }, // no main window: it waits
+       [] {
+         // Reading takes the request; a taken one is put back.
+         bool pending = TakePendingSignalClose();
+         if (pending)
+           CloseMainWindowForSignal();
+         return Text(pending);
+       }},
+      {"QuitPosted", [] { MessageQueue().PostQuit(3); },
+       [] { return Text(MessageQueue().QuitPosted()) + " " + Text(MessageQueue().ExitStatus()); }},
+  };
+  return pieces;
+}
+
+std::vector<std::string> ReadAll() {
+  std::vector<std::string> values;
+  for (const StatePiece &piece : Pieces())
+    values.push_back(piece.read());
+  return values;
+}
+
+// Taken before main, before any test has changed anything.
+const std::vector<std::string> NewProcessValues = ReadAll();
+
+TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
+  const std::vector<StatePiece> &pieces = Pieces();
+  for (const StatePiece &piece : pieces)
+    piece.dirty();
+  std::vector<std::string> dirtied = ReadAll();
+  ResetProgramState();
+  std::vector<std::string> reset = ReadAll();
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    SCOPED_TRACE(pieces[i].name);
+    EXPECT_NE(dirtied[i], NewProcessValues[i]) << "the test did not change it";
+    EXPECT_EQ(reset[i], NewProcessValues[i]);
+  }
+}
+
+// A variable shared across files is declared `extern` in a header; each one
+// must be in the list above, so that a new one cannot miss the reset.
+TEST(ProgramStateTest, EverySharedVariableIsListed) {
+  std::set<std::string> listed;
+  for (const StatePiece &piece : Pieces())
+    listed.insert(piece.name);
+  const std::regex declaration(R"(^\s*extern\s+[^"(]*?([A-Za-z_]\w*)\s*;)");
+  std::vector<std::string> missing;
+  int found = 0;
+  for (const auto &entry :
+       std::filesystem::recursive_directory_iterator(testsupport::SourceTree() + "/src")) {
+    if (entry.path().extension() != ".h")
+      continue;
+    std::ifstream file(entry.path());
+    std::smatch match;
+    for (std::string line; std::getline(file, line);) {
+      if (!std::regex_search(line, match, declaration))
+        continue;
+      ++found;
+      if (listed.count(match[1]) == 0)
+        missing.push_back(match[1].str() + " (" + entry.path().filename().string() + ")");
+    }
+  }
+  EXPECT_GE(found, 30); // the headers were read
+  EXPECT_EQ(missing, std::vector<std::string>{});
+}
+
+} // namespace
