@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
