@@ -46,7 +46,8 @@ void ReadPackageEntry(std::string_view fileName, TTextPiece &first, char &marker
   PackageFile file = OpenPackage(fileName);
   if (!file)
     return;
-  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  std::string damage; // a damaged package shows nothing; qxp check names the damage
+  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
   if (!header || !package::IsAcceptedType(header->PackageType))
     return;
   marker = header->TrailerMarker;
@@ -79,7 +80,8 @@ std::string ReadPackageDescription(std::string_view fileName) {
   PackageFile file = OpenPackage(fileName);
   if (!file)
     return {};
-  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  std::string damage; // a damaged package has no description to show
+  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
   if (!header)
     return {};
   std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];
