@@ -123,7 +123,8 @@ struct FallBackCase {
   const char *What;
   const char *Service; // nullptr: no server runs
   std::vector<std::string> Arguments;
-  std::function<void(TDialog &)> Choose;
+  int Radio;
+  const char *OtherName; // with Other: typed into the DDE Id box before Retry
   const char *Message;
   const char *Caption;
   unsigned Style;
@@ -142,7 +143,11 @@ TEST_P(DdeSettingsFallBackTest, SaysWhyAndFallsBackToNone) {
   }
   Step([&c](TDialog &d) {
     EXPECT_EQ(Checked(d), DdeNoneRadio); // nothing configured
-    c.Choose(d);
+    d.UserClick(c.Radio);
+    if (c.OtherName != nullptr) {
+      d.UserType(DdeIdEdit, c.OtherName);
+      d.UserClick(DdeRetryButton);
+    }
   });
   Step([&c](TDialog &d) { // the posted None has run
     EXPECT_EQ(Checked(d), DdeNoneRadio);
@@ -160,14 +165,17 @@ TEST_P(DdeSettingsFallBackTest, SaysWhyAndFallsBackToNone) {
   EXPECT_EQ(backend.Messages()[0].Style, c.Style);
 }
 
+const char *const TooOld = "DDE not available";
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, DdeSettingsFallBackTest,
     ::testing::Values(FallBackCase{"AVersionBelowTheMinimum",
                                    "Logos",
                                    {"--version", "01.59"},
-                                   [](TDialog &d) { d.UserClick(DdeLogosRadio); },
+                                   DdeLogosRadio,
+                                   nullptr,
                                    "Sorry, Selwarth needs Logos 1.60 or higher.",
-                                   "DDE not available",
+                                   TooOld,
                                    MB_OK,
                                    "01.59"},
                       // A server of that name that does not answer "Version" within its
@@ -175,28 +183,27 @@ INSTANTIATE_TEST_SUITE_P(
                       FallBackCase{"ASeedMasterThatDoesNotSayItsVersion",
                                    "SMW",
                                    {"--no-answer"},
-                                   [](TDialog &d) { d.UserClick(DdeSeedMasterRadio); },
+                                   DdeSeedMasterRadio,
+                                   nullptr,
                                    "Sorry, Selwarth needs SeedMaster 2.63 or higher.",
-                                   "DDE not available",
+                                   TooOld,
                                    MB_OK,
                                    "1.0i"},
                       FallBackCase{
                           "AnOtherWithoutAVersion",
                           "Logos",
                           {"--version", ""},
-                          [](TDialog &d) {
-                            d.UserClick(DdeOtherRadio);
-                            d.UserType(DdeIdEdit, "LOGOS");
-                            d.UserClick(DdeRetryButton);
-                          },
+                          DdeOtherRadio,
+                          "LOGOS",
                           "Sorry, this program does not appear to be fully QuickVerse compatible.",
-                          "DDE not available",
+                          TooOld,
                           MB_OK,
                           nullptr},
                       FallBackCase{"AKindThatCannotBeReached",
                                    nullptr,
                                    {},
-                                   [](TDialog &d) { d.UserClick(DdeQuickVerseRadio); },
+                                   DdeQuickVerseRadio,
+                                   nullptr,
                                    "Unable to link with server.",
                                    "DDE Error",
                                    MB_ICONEXCLAMATION,
