@@ -18,7 +18,7 @@ void Require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   TBitmapFault fault = TBitmapFault::None;
-  const auto image = ReadBitmap(std::span(data, size), &fault);
+  const auto image = ReadBitmap(std::span(data, size), fault);
   if (!image) {
     Require(fault != TBitmapFault::None);
     Require(DescribeBitmapFault(fault) != nullptr);

@@ -189,9 +189,8 @@ void DecodeRow(const std::uint8_t *row, const TLayout &layout,
   }
 }
 
-std::optional<TBitmapImage> Refuse(TBitmapFault *fault, TBitmapFault why) {
-  if (fault != nullptr)
-    *fault = why;
+std::optional<TBitmapImage> Refuse(TBitmapFault &fault, TBitmapFault why) {
+  fault = why;
   return std::nullopt;
 }
 
@@ -257,7 +256,7 @@ const char *DescribeBitmapFault(TBitmapFault fault) {
   return "unknown fault";
 }
 
-std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault *fault) {
+std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault) {
   TLayout layout;
   if (const TBitmapFault why = ReadLayout(bytes, layout); why != TBitmapFault::None)
     return Refuse(fault, why);
@@ -275,12 +274,11 @@ std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBit
         bytes.data() + layout.PixelOffset + static_cast<std::uint64_t>(fileRow) * layout.RowStride;
     DecodeRow(row, layout, table, image.Pixels.data() + static_cast<std::size_t>(y) * image.Width);
   }
-  if (fault != nullptr)
-    *fault = TBitmapFault::None;
+  fault = TBitmapFault::None;
   return image;
 }
 
-std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault *fault) {
+std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault) {
   // Non-blocking, so that a named pipe given the name of a picture cannot
   // hold the caller up; it is then refused as not a regular file.
   const TDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -43,7 +43,9 @@ inline constexpr int MaxBitmapSide = 10000;
 // Pictures are the framework's bitmaps: 0x00RRGGBB, top row first.
 using TBitmapImage = TBitmap;
 
-// Why a file is not a readable picture.
+// Why a file is not a readable picture. A typed reason rather than words:
+// the package tool chooses its advice by it (a file it cannot open needs no
+// hint on converting pictures); DescribeBitmapFault gives the words.
 enum class TBitmapFault {
   None,
   CannotOpen,      // the file cannot be opened or read
@@ -60,16 +62,15 @@ enum class TBitmapFault {
   TruncatedPixels, // the file ends before the last pixel row
 };
 
-// A short English description of the fault, for logs and test output.
+// The fault in words fit for a message.
 const char *DescribeBitmapFault(TBitmapFault fault);
 
 // Decodes a whole BMP file held in memory. Gives nothing for a file that is
-// not readable; fault (when given) then says why, and is None on success.
-std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes,
-                                       TBitmapFault *fault = nullptr);
+// not readable, and fault then says why; fault is None on success.
+std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault);
 
 // Reads and decodes the BMP file at path, as ReadBitmap.
-std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault *fault = nullptr);
+std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault);
 
 // A copy of the picture at width x height pixels. Each new pixel is the
 // average of the source pixels its area covers (at least one), so shrinking

@@ -11,9 +11,8 @@ constexpr std::size_t LeadSize = 4;
 constexpr std::size_t TitleRecordSize = 1 + TitleLength;
 constexpr std::size_t OffsetTableSize = OffsetCount * 4;
 
-bool Fail(std::string *fault, std::string text) {
-  if (fault != nullptr)
-    *fault = std::move(text);
+bool Fail(std::string &error, std::string text) {
+  error = std::move(text);
   return false;
 }
 
@@ -26,25 +25,25 @@ std::uint32_t LittleEndian32(const unsigned char *bytes) {
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool ReadTitles(std::FILE *file, int count, Header &header, std::string *fault) {
+bool ReadTitles(std::FILE *file, int count, Header &header, std::string &error) {
   for (int i = 0; i < count; ++i) {
     unsigned char record[TitleRecordSize];
     if (!ReadExactly(file, record, sizeof record))
-      return Fail(fault, "the file ends inside title " + std::to_string(i + 1));
+      return Fail(error, "the file ends inside title " + std::to_string(i + 1));
     const unsigned length = record[0];
     if (length > static_cast<unsigned>(TitleLength))
-      return Fail(fault, "title " + std::to_string(i + 1) + " has the length " +
+      return Fail(error, "title " + std::to_string(i + 1) + " has the length " +
                              std::to_string(length) + ", above " + std::to_string(TitleLength));
     header.Titles.emplace_back(reinterpret_cast<const char *>(record + 1), length);
   }
   return true;
 }
 
-bool ReadMarkerAndOffsets(std::FILE *file, Header &header, std::string *fault) {
+bool ReadMarkerAndOffsets(std::FILE *file, Header &header, std::string &error) {
   unsigned char marker = 0;
   unsigned char table[OffsetTableSize];
   if (!ReadExactly(file, &marker, 1) || !ReadExactly(file, table, sizeof table))
-    return Fail(fault, "the file ends inside the slot offsets");
+    return Fail(error, "the file ends inside the slot offsets");
   header.TrailerMarker = static_cast<char>(marker);
   for (int k = 0; k < OffsetCount; ++k)
     header.SlotOffsets[k] = LittleEndian32(table + 4 * k);
@@ -77,10 +76,10 @@ bool IsReadingPlan(const Header &header) {
   return !header.Titles.empty() && header.Titles.front().starts_with(ReadingPlanPrefix);
 }
 
-std::optional<Header> ReadHeader(std::FILE *file, std::string *fault) {
+std::optional<Header> ReadHeader(std::FILE *file, std::string &error) {
   struct stat status {};
   if (file == nullptr || fstat(fileno(file), &status) != 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-    Fail(fault, "the file cannot be read");
+    Fail(error, "the file cannot be read");
     return std::nullopt;
   }
   Header header;
@@ -88,24 +87,24 @@ std::optional<Header> ReadHeader(std::FILE *file, std::string *fault) {
 
   unsigned char lead[LeadSize];
   if (header.FileSize < LeadSize || !ReadExactly(file, lead, sizeof lead)) {
-    Fail(fault, "the file is shorter than its header");
+    Fail(error, "the file is shorter than its header");
     return std::nullopt;
   }
   header.PackageType = lead[0];
   const int titleCount = static_cast<signed char>(lead[3]);
   if (titleCount < 1 || titleCount > MaxTitles) {
-    Fail(fault, "the title count " + std::to_string(titleCount) + " is outside 1 to " +
+    Fail(error, "the title count " + std::to_string(titleCount) + " is outside 1 to " +
                     std::to_string(MaxTitles));
     return std::nullopt;
   }
   header.Size = HeaderSize(titleCount);
   if (header.FileSize < header.Size) {
-    Fail(fault, "the file (" + std::to_string(header.FileSize) +
+    Fail(error, "the file (" + std::to_string(header.FileSize) +
                     " bytes) is shorter than its header (" + std::to_string(header.Size) +
                     " bytes)");
     return std::nullopt;
   }
-  if (!ReadTitles(file, titleCount, header, fault) || !ReadMarkerAndOffsets(file, header, fault))
+  if (!ReadTitles(file, titleCount, header, error) || !ReadMarkerAndOffsets(file, header, error))
     return std::nullopt;
   return header;
 }

@@ -65,8 +65,8 @@ bool IsReadingPlan(const Header &header);
 
 // Reads the header from the start of an open file. A damaged header (file
 // shorter than the header, TitleCount outside 1..7, a title length above 40)
-// gives nothing, and fault (when given) says what is wrong. The format byte
-// is not judged here.
-std::optional<Header> ReadHeader(std::FILE *file, std::string *fault = nullptr);
+// gives nothing, and error says what is wrong. The format byte is not judged
+// here.
+std::optional<Header> ReadHeader(std::FILE *file, std::string &error);
 
 } // namespace package

@@ -45,7 +45,8 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
   PackageFile file = OpenPackage(fileName);
   if (!file)
     return false;
-  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  std::string damage; // a damaged package shows nothing; qxp check names the damage
+  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
   if (!header || !package::IsAcceptedType(header->PackageType))
     return false;
   marker = header->TrailerMarker;
@@ -76,7 +77,8 @@ std::string ReadPackageDescription(std::string_view fileName) {
   PackageFile file = OpenPackage(fileName);
   if (!file)
     return {};
-  const std::optional<package::Header> header = package::ReadHeader(file.get());
+  std::string damage; // a damaged package has no description to show
+  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
   if (!header)
     return {};
   std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];

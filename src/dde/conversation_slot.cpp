@@ -9,8 +9,10 @@ using namespace platform;
 namespace {
 
 void StartByName(const std::string &service) {
-  // The result is not examined: the second connect tells.
-  StartProgram(service, StartOptions{.service = service, .waitMs = 5000});
+  // Whether and why the start failed is not examined: the second connect
+  // tells, and its failure is what the user hears of.
+  std::string error;
+  StartProgram(service, StartOptions{.service = service, .waitMs = 5000}, error);
 }
 
 } // namespace

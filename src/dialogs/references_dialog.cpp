@@ -62,7 +62,10 @@ void TReferencesDialog::CmShow(unsigned) {
     return;
   picture->Picture = TBitmap{};
   shown_.clear();
-  std::optional<TBitmapImage> image = ReadBitmapFile(selected_);
+  // The user hears one message for every unreadable picture; the fault in
+  // detail is for the package tool's check.
+  TBitmapFault fault = TBitmapFault::None;
+  std::optional<TBitmapImage> image = ReadBitmapFile(selected_, fault);
   if (!image) {
     ControlChanged(PictureControl);
     MessageBox(this, "The reference picture could not be read.", "Oops...",

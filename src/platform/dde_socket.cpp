@@ -199,6 +199,8 @@ void CloseListener(Listener &listener) {
   if (listener.fd < 0)
     return;
   struct stat info {};
+  // The removal is not checked: a socket file left behind does no harm, as
+  // the next server of the name finds no one listening there and replaces it.
   if (lstat(listener.path.c_str(), &info) == 0 && info.st_dev == listener.device &&
       info.st_ino == listener.inode)
     unlink(listener.path.c_str());

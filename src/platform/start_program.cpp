@@ -133,8 +133,9 @@ bool ReadExactly(int fd, void *buffer, std::size_t size, Clock::time_point deadl
 
 // Forks twice: the program runs as a grandchild in a session of its own and
 // the middle process ends at once, so no zombie of ours remains. Returns the
-// program's pid, or -1 when it could not be run.
-pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::time_point deadline) {
+// program's pid, or -1 when it could not be run (error says why).
+pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::time_point deadline,
+                    std::string &error) {
   std::vector<std::string> environment = ChildEnvironment();
   std::vector<char *> envp;
   for (std::string &entry : environment)
@@ -144,10 +145,13 @@ pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::tim
   char *argv[] = {argv0.data(), nullptr};
 
   int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0)
+  if (pipe2(report, O_CLOEXEC) != 0) {
+    error = std::strerror(errno);
     return -1;
+  }
   pid_t middle = fork();
   if (middle < 0) {
+    error = std::strerror(errno);
     close(report[0]);
     close(report[1]);
     return -1;
@@ -167,10 +171,13 @@ pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::tim
   }
   pid_t program = -1;
   int execError = 0;
-  bool started = ReadExactly(report[0], &program, sizeof program, deadline) && program > 0 &&
-                 !ReadExactly(report[0], &execError, sizeof execError, deadline);
+  bool forked = ReadExactly(report[0], &program, sizeof program, deadline) && program > 0;
+  bool started = forked && !ReadExactly(report[0], &execError, sizeof execError, deadline);
   close(report[0]);
-  return started ? program : -1;
+  if (started)
+    return program;
+  error = !forked ? "it could not be started" : std::strerror(execError);
+  return -1;
 }
 
 bool Registered(const StartOptions &options, const std::string &folder,
@@ -208,25 +215,27 @@ std::string FindProgram(const std::string &name) {
   return {};
 }
 
-bool StartProgram(const std::string &name, const StartOptions &options, StartOutcome *outcome) {
-  StartOutcome ignored;
-  StartOutcome &result = outcome != nullptr ? *outcome : ignored;
-  result = StartOutcome::NotStarted;
+std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
+                                         std::string &error) {
   std::string path = FindProgram(name);
-  if (path.empty())
-    return false;
+  if (path.empty()) {
+    error = "no program named " + name + " was found";
+    return std::nullopt;
+  }
 
   auto deadline = Clock::now() + std::chrono::milliseconds(std::max(options.waitMs, 0));
   std::string folder = options.service.empty() ? DdeSocketFolder() : std::string();
   std::set<std::string> before = FolderEntries(folder);
-  pid_t program = SpawnDetached(path, name, deadline);
-  if (program < 0)
-    return false;
+  pid_t program = SpawnDetached(path, name, deadline, error);
+  if (program < 0) {
+    error = path + ": " + error;
+    return std::nullopt;
+  }
 
   // A pidfd tells when the program ends although it is not our child.
   int watch = static_cast<int>(syscall(SYS_pidfd_open, program, 0));
   bool ended = watch < 0 && errno == ESRCH;
-  result = StartOutcome::StillStarting;
+  StartOutcome result = StartOutcome::StillStarting;
   while (!ended) {
     if (Registered(options, folder, before)) {
       result = StartOutcome::Registered;
@@ -248,7 +257,7 @@ bool StartProgram(const std::string &name, const StartOptions &options, StartOut
     result = Registered(options, folder, before) ? StartOutcome::Registered : StartOutcome::Ended;
   if (watch >= 0)
     close(watch);
-  return true;
+  return result;
 }
 
 } // namespace platform

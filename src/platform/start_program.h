@@ -25,6 +25,7 @@
 // child once the call returns (a double fork), so it never lingers as a
 // zombie of ours.
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -36,16 +37,17 @@ struct StartOptions {
   int waitMs = 5000;
 };
 
+// What became of a program that was started.
 enum class StartOutcome {
-  NotStarted,    // not found, not executable, or could not be run
   Registered,    // the service answers
   Ended,         // the program ended without registering
   StillStarting, // the wait bound passed first
 };
 
-// Starts the program; false only when it could not be started at all.
-bool StartProgram(const std::string &name, const StartOptions &options = {},
-                  StartOutcome *outcome = nullptr);
+// Starts the program and waits as above. Nothing when it could not be started
+// at all (not found, not executable, or could not be run): error says why.
+std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
+                                         std::string &error);
 
 // The file that StartProgram would run for name; empty when none.
 std::string FindProgram(const std::string &name);

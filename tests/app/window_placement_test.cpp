@@ -10,26 +10,29 @@ namespace {
 constexpr int W = 1920, H = 1080;
 const TWindowPlacement FullScreen{0, 0, W, H};
 
-TEST(CheckedPlacementTest, KeepsARectangleOnTheScreen) {
-  EXPECT_EQ(CheckedPlacement({10, 20, 800, 600}, W, H), (TWindowPlacement{10, 20, 800, 600}));
-  EXPECT_EQ(CheckedPlacement({0, 0, 40, 40}, W, H), (TWindowPlacement{0, 0, 40, 40}));
-  EXPECT_EQ(CheckedPlacement({W, H, W, H}, W, H), (TWindowPlacement{W, H, W, H}));
-}
-
-TEST(CheckedPlacementTest, JudgesEachValueAloneNotTheirSums) {
-  // The frame then reaches beyond the right edge; that is accepted.
-  EXPECT_EQ(CheckedPlacement({W - 10, 0, W, H}, W, H), (TWindowPlacement{W - 10, 0, W, H}));
-}
-
-TEST(CheckedPlacementTest, ReplacesAllFourWhenAnyFails) {
-  EXPECT_EQ(CheckedPlacement({10, 20, 39, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({10, 20, 800, 39}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({-1, 20, 800, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({10, -4, 800, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({W + 1, 0, 800, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({0, H + 1, 800, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({0, 0, W + 1, 600}, W, H), FullScreen);
-  EXPECT_EQ(CheckedPlacement({0, 0, 800, H + 1}, W, H), FullScreen);
+// Each saved value is judged alone, not their sums; when any one fails, all
+// four give way to the full screen.
+TEST(CheckedPlacementTest, KeepsARectangleOnTheScreenAndReplacesAllFourWhenAnyFails) {
+  const struct {
+    const char *What;
+    TWindowPlacement Saved;
+    TWindowPlacement Opened;
+  } cases[] = {
+      {"inside", {10, 20, 800, 600}, {10, 20, 800, 600}},
+      {"the smallest", {0, 0, 40, 40}, {0, 0, 40, 40}},
+      {"the largest", {W, H, W, H}, {W, H, W, H}},
+      {"reaching beyond the right edge", {W - 10, 0, W, H}, {W - 10, 0, W, H}},
+      {"too narrow", {10, 20, 39, 600}, FullScreen},
+      {"too low", {10, 20, 800, 39}, FullScreen},
+      {"left of the screen", {-1, 20, 800, 600}, FullScreen},
+      {"above the screen", {10, -4, 800, 600}, FullScreen},
+      {"right of the screen", {W + 1, 0, 800, 600}, FullScreen},
+      {"below the screen", {0, H + 1, 800, 600}, FullScreen},
+      {"wider than the screen", {0, 0, W + 1, 600}, FullScreen},
+      {"taller than the screen", {0, 0, 800, H + 1}, FullScreen},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(CheckedPlacement(c.Saved, W, H), c.Opened) << c.What;
 }
 
 TEST(WindowPlacementTest, ReadsTheSavedRectangleAs16BitNumbers) {

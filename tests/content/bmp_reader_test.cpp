@@ -30,8 +30,13 @@ std::string With(std::string bytes, std::size_t at, std::uint32_t value, int cou
   return bytes;
 }
 
-std::optional<TBitmapImage> Read(const std::string &bytes, TBitmapFault *fault = nullptr) {
+std::optional<TBitmapImage> Read(const std::string &bytes, TBitmapFault &fault) {
   return ReadBitmap({reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size()}, fault);
+}
+
+std::optional<TBitmapImage> Read(const std::string &bytes) {
+  TBitmapFault fault = TBitmapFault::None;
+  return Read(bytes, fault);
 }
 
 std::size_t Stride(std::uint32_t width, std::uint32_t depth) {
@@ -112,7 +117,7 @@ TEST_P(BmpImageMagickTest, ReadsWhatImageMagickWroteInBothRowOrders) {
   ASSERT_EQ(Get(bmp, c.HeaderSize == 12 ? 24 : 28, 2), c.Depth);
 
   TBitmapFault fault = TBitmapFault::BadDepth;
-  const auto image = ReadBitmapFile(dir.File("out.bmp"), &fault);
+  const auto image = ReadBitmapFile(dir.File("out.bmp"), fault);
   ASSERT_TRUE(image) << DescribeBitmapFault(fault);
   EXPECT_EQ(fault, TBitmapFault::None);
   EXPECT_EQ(image->Width, 13);
@@ -220,7 +225,7 @@ TEST(BmpReaderTest, RefusesDamagedFiles) {
   };
   for (const auto &d : damaged) {
     TBitmapFault fault = F::None;
-    EXPECT_FALSE(Read(d.Bytes, &fault)) << d.What;
+    EXPECT_FALSE(Read(d.Bytes, fault)) << d.What;
     EXPECT_EQ(fault, d.Fault) << d.What << ": " << DescribeBitmapFault(fault);
   }
 }
@@ -244,7 +249,7 @@ TEST(BmpReaderTest, TheV5HeaderIsReadUnlessItsMasksLayThePixelsOutOtherwise) {
   };
   for (const auto &r : refused) {
     TBitmapFault fault = F::None;
-    EXPECT_FALSE(Read(r.Bytes, &fault)) << r.What;
+    EXPECT_FALSE(Read(r.Bytes, fault)) << r.What;
     EXPECT_EQ(fault, F::Compressed) << r.What;
   }
 }
@@ -252,18 +257,18 @@ TEST(BmpReaderTest, TheV5HeaderIsReadUnlessItsMasksLayThePixelsOutOtherwise) {
 TEST(BmpReaderTest, RefusesFilesThatCannotBeRead) {
   TempDir dir;
   TBitmapFault fault = TBitmapFault::None;
-  EXPECT_FALSE(ReadBitmapFile(dir.File("ABSENT.QXR"), &fault));
+  EXPECT_FALSE(ReadBitmapFile(dir.File("ABSENT.QXR"), fault));
   EXPECT_EQ(fault, TBitmapFault::CannotOpen);
-  EXPECT_FALSE(ReadBitmapFile(dir.Path().string(), &fault));
+  EXPECT_FALSE(ReadBitmapFile(dir.Path().string(), fault));
   EXPECT_EQ(fault, TBitmapFault::CannotOpen);
   // A named pipe with no writer must not block the reader.
   ASSERT_EQ(mkfifo(dir.File("PIPE.QXR").c_str(), 0600), 0);
-  EXPECT_FALSE(ReadBitmapFile(dir.File("PIPE.QXR"), &fault));
+  EXPECT_FALSE(ReadBitmapFile(dir.File("PIPE.QXR"), fault));
   EXPECT_EQ(fault, TBitmapFault::CannotOpen);
   // A sparse file: refused by its length, never read.
   const std::string huge = dir.Write("HUGE.QXR", "BM");
   std::filesystem::resize_file(huge, 600ull << 20);
-  EXPECT_FALSE(ReadBitmapFile(huge, &fault));
+  EXPECT_FALSE(ReadBitmapFile(huge, fault));
   EXPECT_EQ(fault, TBitmapFault::FileTooLarge);
 }
 
@@ -287,7 +292,7 @@ TEST(BmpReaderTest, SamplePicturesReadInBothHeaderForms) {
   for (const char *name : {"LANDS.QXR", "TIMELINE.QXR", "TABERNAC.QXR"}) {
     const std::string path = testsupport::SourceTree() + "/packages/pictures/" + name;
     TBitmapFault fault = TBitmapFault::None;
-    const auto image = ReadBitmapFile(path, &fault);
+    const auto image = ReadBitmapFile(path, fault);
     ASSERT_TRUE(image) << name << ": " << DescribeBitmapFault(fault);
     EXPECT_GE(std::min(image->Width, image->Height), 300) << name;
     EXPECT_LE(std::max(image->Width, image->Height), 700) << name;

@@ -12,9 +12,13 @@ namespace {
 
 class PackageFormatTest : public ::testing::Test {
 protected:
-  std::optional<package::Header> Header(const std::string &bytes, std::string *fault = nullptr) {
+  std::optional<package::Header> Header(const std::string &bytes, std::string &fault) {
     platform::OwnedFile file(std::fopen(dir.Write("A.QXP", bytes).c_str(), "rb"));
     return package::ReadHeader(file.get(), fault);
+  }
+  std::optional<package::Header> Header(const std::string &bytes) {
+    std::string fault;
+    return Header(bytes, fault);
   }
   testsupport::TempDir dir;
 };
@@ -45,16 +49,16 @@ TEST_F(PackageFormatTest, HeaderSizeFollowsTheTitleCount) {
 TEST_F(PackageFormatTest, NamesTheFaultOfADamagedHeader) {
   std::string bytes = testpackage::BuildPackage({});
   std::string fault;
-  EXPECT_FALSE(Header(bytes.substr(0, 1525), &fault));
+  EXPECT_FALSE(Header(bytes.substr(0, 1525), fault));
   EXPECT_NE(fault.find("shorter than its header"), std::string::npos) << fault;
 
   bytes[testpackage::TitleCountPosition] = 9;
-  EXPECT_FALSE(Header(bytes, &fault));
+  EXPECT_FALSE(Header(bytes, fault));
   EXPECT_NE(fault.find("title count 9"), std::string::npos) << fault;
 
   bytes[testpackage::TitleCountPosition] = 1;
   bytes[testpackage::TitlePosition(0)] = 41;
-  EXPECT_FALSE(Header(bytes, &fault));
+  EXPECT_FALSE(Header(bytes, fault));
   EXPECT_NE(fault.find("length 41"), std::string::npos) << fault;
 }
 

@@ -58,29 +58,157 @@ protected:
   SlotWindow window;
 };
 
-TEST_F(DdeSettingsDialogTest, QuickVerseInAnyCaseOpensCheckedWithTheDefaultTranslation) {
-  ConcordanceServer = "qvwin";
-  ConcordanceTranslation = "default";
-  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
+// What a server other than Logos sees: checked on "Verses" without a
+// request, then the list on "Verses".
+const std::vector<std::string> CheckedThenListedOnVerses = {
+    "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t", "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"};
+
+// What a Logos server sees whose version passes and that counts three
+// translations (or claims more and can name only three).
+const std::vector<std::string> LogosCheckedThenThreeListed = {
+    "CONNECT\tSystem\t\t",      "REQUEST\tSystem\tVersion\t",   "DISCONNECT\t\t\t",
+    "CONNECT\tData\t\t",        "REQUEST\tData\tNumVersions\t", "REQUEST\tData\tVerAbr0\t",
+    "REQUEST\tData\tVerAbr1\t", "REQUEST\tData\tVerAbr2\t",     "DISCONNECT\t\t\t"};
+
+// A saved server opens checked under its kind, with its translations listed
+// and the saved one chosen; OK stores the names as the dialog shows them.
+struct SavedServerCase {
+  const char *What;
+  const char *SavedServer;
+  const char *SavedTranslation;
+  const char *Service; // the name the stand-in serves
+  int Radio;
+  const char *IdText;
+  bool IdReadOnly;
+};
+
+class DdeSettingsSavedServerTest : public DdeSettingsDialogTest,
+                                   public ::testing::WithParamInterface<SavedServerCase> {};
+
+TEST_P(DdeSettingsSavedServerTest, OpensCheckedWithTheSavedTranslation) {
+  const SavedServerCase &c = GetParam();
+  ConcordanceServer = c.SavedServer;
+  ConcordanceTranslation = c.SavedTranslation;
+  auto server = StartConcordance(c.Service, {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
-  Step([](TDialog &d) {
-    EXPECT_EQ(Checked(d), DdeQuickVerseRadio);
-    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "QVWIN");
-    EXPECT_TRUE(ReadOnly(d));
+  Step([&c](TDialog &d) {
+    EXPECT_EQ(Checked(d), c.Radio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), c.IdText);
+    EXPECT_EQ(ReadOnly(d), c.IdReadOnly);
     EXPECT_THAT(Items(d), ElementsAre("Default"));
     EXPECT_EQ(Selected(d), "Default");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE((Messages()).empty());
-  EXPECT_EQ(ConcordanceServer, "QVWIN");
+  EXPECT_EQ(ConcordanceServer, c.IdText);
   EXPECT_EQ(ConcordanceTranslation, "Default");
-  EXPECT_EQ(Stored("ConcordanceServer"), "QVWIN");
+  EXPECT_EQ(Stored("ConcordanceServer"), c.IdText);
   EXPECT_EQ(Stored("ConcordanceTranslation"), "Default");
-  // Checked on "Verses" without a request, then the list on "Verses".
-  EXPECT_THAT(SettledLog(), ElementsAre("CONNECT\tVerses\t\t", "DISCONNECT\t\t\t",
-                                        "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
+  // Checked, then listed: for Other that is the automatic retry.
+  EXPECT_EQ(SettledLog(), CheckedThenListedOnVerses);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DdeSettingsSavedServerTest,
+    ::testing::Values(SavedServerCase{"QuickVerseInAnyCase", "qvwin", "default", "QVWIN",
+                                      DdeQuickVerseRadio, "QVWIN", true},
+                      SavedServerCase{"AnOtherServer", "MyBible", "Default", "MyBible",
+                                      DdeOtherRadio, "MyBible", false}),
+    [](const auto &info) { return std::string(info.param.What); });
+
+// A chosen kind whose server is too old, not compatible or not there: the
+// dialog says why and falls back to None.
+struct FallBackCase {
+  const char *What;
+  const char *Service; // nullptr: no server runs
+  std::vector<std::string> Arguments;
+  int Radio;
+  const char *OtherName; // with Other: typed into the DDE Id box before Retry
+  const char *Message;
+  const char *Caption;
+  unsigned Style;
+  const char *Version; // the version the check took, or nullptr when none
+};
+
+class DdeSettingsFallBackTest : public DdeSettingsDialogTest,
+                                public ::testing::WithParamInterface<FallBackCase> {};
+
+TEST_P(DdeSettingsFallBackTest, SaysWhyAndFallsBackToNone) {
+  const FallBackCase &c = GetParam();
+  std::unique_ptr<testsupport::BackgroundProcess> server;
+  if (c.Service != nullptr) {
+    server = StartConcordance(c.Service, c.Arguments);
+    ASSERT_NE(server, nullptr);
+  }
+  Step([&c](TDialog &d) {
+    EXPECT_EQ(Checked(d), DdeNoneRadio); // nothing configured
+    d.UserClick(c.Radio);
+    if (c.OtherName != nullptr) {
+      d.UserType(DdeIdEdit, c.OtherName);
+      d.UserClick(DdeRetryButton);
+    }
+  });
+  Step([&c](TDialog &d) { // the posted None has run
+    EXPECT_EQ(Checked(d), DdeNoneRadio);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "");
+    EXPECT_TRUE((Items(d)).empty());
+    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).ServerName(), "");
+    if (c.Version != nullptr) {
+      EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), c.Version);
+    }
+  });
+  Run();
+  EXPECT_THAT(Messages(), ElementsAre(c.Message));
+  ASSERT_FALSE(backend.Messages().empty());
+  EXPECT_EQ(backend.Messages()[0].Caption, c.Caption);
+  EXPECT_EQ(backend.Messages()[0].Style, c.Style);
+}
+
+const char *const TooOld = "DDE not available";
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DdeSettingsFallBackTest,
+    ::testing::Values(FallBackCase{"AVersionBelowTheMinimum",
+                                   "Logos",
+                                   {"--version", "01.59"},
+                                   DdeLogosRadio,
+                                   nullptr,
+                                   "Sorry, Selwarth needs Logos 1.60 or higher.",
+                                   TooOld,
+                                   MB_OK,
+                                   "01.59"},
+                      // A server of that name that does not answer "Version" within its
+                      // time: taken as 1.0i, which is too old.
+                      FallBackCase{"ASeedMasterThatDoesNotSayItsVersion",
+                                   "SMW",
+                                   {"--no-answer"},
+                                   DdeSeedMasterRadio,
+                                   nullptr,
+                                   "Sorry, Selwarth needs SeedMaster 2.63 or higher.",
+                                   TooOld,
+                                   MB_OK,
+                                   "1.0i"},
+                      FallBackCase{
+                          "AnOtherWithoutAVersion",
+                          "Logos",
+                          {"--version", ""},
+                          DdeOtherRadio,
+                          "LOGOS",
+                          "Sorry, this program does not appear to be fully QuickVerse compatible.",
+                          TooOld,
+                          MB_OK,
+                          nullptr},
+                      FallBackCase{"AKindThatCannotBeReached",
+                                   nullptr,
+                                   {},
+                                   DdeQuickVerseRadio,
+                                   nullptr,
+                                   "Unable to link with server.",
+                                   "DDE Error",
+                                   MB_ICONEXCLAMATION,
+                                   nullptr}),
+    [](const auto &info) { return std::string(info.param.What); });
 
 TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePreselected) {
   ConcordanceServer = "Logos";
@@ -99,11 +227,7 @@ TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePres
   EXPECT_TRUE((Messages()).empty());
   EXPECT_EQ(ConcordanceServer, "Logos");
   EXPECT_EQ(ConcordanceTranslation, "WEB");
-  EXPECT_THAT(SettledLog(),
-              ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
-                          "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
-                          "REQUEST\tData\tVerAbr0\t", "REQUEST\tData\tVerAbr1\t",
-                          "REQUEST\tData\tVerAbr2\t", "DISCONNECT\t\t\t"));
+  EXPECT_EQ(SettledLog(), LogosCheckedThenThreeListed);
 }
 
 TEST_F(DdeSettingsDialogTest, LogosVersionsCompareByteByByte) {
@@ -148,11 +272,7 @@ TEST_F(DdeSettingsDialogTest, TheTranslationsStopAtTheFirstRequestThatFails) {
     d.UserCancel();
   });
   Run();
-  EXPECT_THAT(SettledLog(),
-              ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
-                          "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
-                          "REQUEST\tData\tVerAbr0\t", "REQUEST\tData\tVerAbr1\t",
-                          "REQUEST\tData\tVerAbr2\t", "DISCONNECT\t\t\t"));
+  EXPECT_EQ(SettledLog(), LogosCheckedThenThreeListed);
 }
 
 TEST_F(DdeSettingsDialogTest, TheStandInPassesTheCheckOfEveryNamedServer) {
@@ -172,76 +292,21 @@ TEST_F(DdeSettingsDialogTest, TheStandInPassesTheCheckOfEveryNamedServer) {
   }
 }
 
-TEST_F(DdeSettingsDialogTest, AVersionBelowTheMinimumFallsBackToNone) {
-  auto server = StartConcordance("Logos", {"--version", "01.59"});
-  ASSERT_NE(server, nullptr);
-  Step([](TDialog &d) { d.UserClick(DdeLogosRadio); });
-  Step([](TDialog &d) { // the posted None has run
-    EXPECT_EQ(Checked(d), DdeNoneRadio);
-    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "");
-    EXPECT_TRUE((Items(d)).empty());
-    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).ServerName(), "");
-  });
-  Run();
-  EXPECT_THAT(Messages(), ElementsAre("Sorry, Selwarth needs Logos 1.60 or higher."));
-}
-
-TEST_F(DdeSettingsDialogTest, SeedMasterIsAskedItsVersionAndOnlyASilentOneIsTakenAsOld) {
-  {
-    auto server = StartConcordance("SMW", {"--version", "2.70", "--log", LogFile()});
-    ASSERT_NE(server, nullptr);
-    Step([](TDialog &d) {
-      d.UserClick(DdeSeedMasterRadio);
-      EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), "2.70");
-      EXPECT_THAT(Items(d), ElementsAre("Default"));
-      EXPECT_EQ(Checked(d), DdeSeedMasterRadio);
-    });
-    Run();
-    EXPECT_TRUE((Messages()).empty());
-    EXPECT_THAT(SettledLog(),
-                ElementsAre("CONNECT\tVerses\t\t", "REQUEST\tVerses\tVersion\t", "DISCONNECT\t\t\t",
-                            "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
-  }
-  // A server of that name that does not answer "Version" within its time:
-  // taken as 1.0i, which is too old.
-  auto server = StartConcordance("SMW", {"--no-answer"});
-  ASSERT_NE(server, nullptr);
-  Step([](TDialog &d) { d.UserClick(DdeSeedMasterRadio); });
-  Step([](TDialog &d) {
-    EXPECT_EQ(Checked(d), DdeNoneRadio);
-    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), "1.0i");
-  });
-  Run();
-  EXPECT_THAT(Messages(), ElementsAre("Sorry, Selwarth needs SeedMaster 2.63 or higher."));
-}
-
-TEST_F(DdeSettingsDialogTest, AKindThatCannotBeReachedFallsBackToNone) {
-  Step([](TDialog &d) {
-    EXPECT_EQ(Checked(d), DdeNoneRadio); // nothing configured
-    d.UserClick(DdeQuickVerseRadio);
-  });
-  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
-  Run();
-  EXPECT_THAT(Messages(), ElementsAre("Unable to link with server."));
-  EXPECT_EQ(backend.Messages()[0].Caption, "DDE Error");
-  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONEXCLAMATION);
-}
-
-TEST_F(DdeSettingsDialogTest, AnOtherServerOpensWithItsNameAndAnAutomaticRetry) {
-  ConcordanceServer = "MyBible";
-  ConcordanceTranslation = "Default";
-  auto server = StartConcordance("MyBible", {"--log", LogFile()});
+// A silent SeedMaster is taken as too old (a row of the fall-back cases).
+TEST_F(DdeSettingsDialogTest, SeedMasterIsAskedItsVersion) {
+  auto server = StartConcordance("SMW", {"--version", "2.70", "--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) {
-    EXPECT_EQ(Checked(d), DdeOtherRadio);
-    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "MyBible");
-    EXPECT_FALSE(ReadOnly(d));
+    d.UserClick(DdeSeedMasterRadio);
+    EXPECT_EQ(static_cast<TDDESettingsDialog &>(d).Version(), "2.70");
     EXPECT_THAT(Items(d), ElementsAre("Default"));
-    EXPECT_EQ(Selected(d), "Default");
+    EXPECT_EQ(Checked(d), DdeSeedMasterRadio);
   });
   Run();
-  EXPECT_THAT(SettledLog(), ElementsAre("CONNECT\tVerses\t\t", "DISCONNECT\t\t\t",
-                                        "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_THAT(SettledLog(),
+              ElementsAre("CONNECT\tVerses\t\t", "REQUEST\tVerses\tVersion\t", "DISCONNECT\t\t\t",
+                          "CONNECT\tVerses\t\t", "DISCONNECT\t\t\t"));
 }
 
 TEST_F(DdeSettingsDialogTest, OtherWithTheNameLogosIsTreatedAsLogos) {
@@ -266,21 +331,6 @@ TEST_F(DdeSettingsDialogTest, OtherWithTheNameLogosIsTreatedAsLogos) {
               ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
                           "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
                           "REQUEST\tData\tVerAbr0\t", "DISCONNECT\t\t\t"));
-}
-
-TEST_F(DdeSettingsDialogTest, OtherWithoutAVersionIsNotCompatible) {
-  auto server = StartConcordance("Logos", {"--version", ""});
-  ASSERT_NE(server, nullptr);
-  Step([](TDialog &d) {
-    d.UserClick(DdeOtherRadio);
-    d.UserType(DdeIdEdit, "LOGOS");
-    d.UserClick(DdeRetryButton);
-  });
-  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
-  Run();
-  EXPECT_THAT(
-      Messages(),
-      ElementsAre("Sorry, this program does not appear to be fully QuickVerse compatible."));
 }
 
 TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {

@@ -26,6 +26,14 @@ namespace {
 class SettingsDialogTest : public ::testing::Test {
 protected:
   void SetUp() override { ResetProgramState(); }
+  // The user picks the Increment method and saves, which also closes the
+  // dialog.
+  void ChooseIncrementAndSave() {
+    backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+      d.UserClick(programsettings::IncrementRadio);
+      d.UserClick(programsettings::SaveButton);
+    });
+  }
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};
@@ -65,10 +73,7 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
 }
 
 TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
-  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(programsettings::IncrementRadio);
-    d.UserClick(programsettings::SaveButton);
-  });
+  ChooseIncrementAndSave();
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()),
             "[Selwarth]\nSaveFile=0\nEveryStartup=1\nUpdateDaily=1\nJustifyText=1\nTopmost=0\n"
@@ -86,10 +91,7 @@ TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
   int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   ASSERT_GE(watcher, 0);
   ASSERT_GE(inotify_add_watch(watcher, sandbox.Folder().c_str(), IN_MOVED_TO), 0);
-  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
-    d.UserClick(programsettings::IncrementRadio);
-    d.UserClick(programsettings::SaveButton);
-  });
+  ChooseIncrementAndSave();
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
   int replaced = 0;
   alignas(inotify_event) char events[4096];

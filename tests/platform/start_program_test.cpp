@@ -77,9 +77,11 @@ TEST(StartProgramTest, AServerFoundOnThePathIsStartedAndThenAnswers) {
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("QVWIN"));
   PathVariable path("/nonexistent:" + folder.Path().string());
   EXPECT_FALSE(DdeServiceListening("QVWIN"));
-  StartOutcome outcome{};
-  ASSERT_TRUE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000}, &outcome));
-  EXPECT_EQ(outcome, StartOutcome::Registered);
+  std::string error;
+  std::optional<StartOutcome> outcome =
+      StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000}, error);
+  ASSERT_TRUE(outcome) << error;
+  EXPECT_EQ(*outcome, StartOutcome::Registered);
   EXPECT_TRUE(NoChildLeft());
 
   // The server took its service name from the name it was started by.
@@ -99,9 +101,11 @@ TEST(StartProgramTest, WithoutAServiceNameAnyNewSocketCountsAsRegistered) {
   TempDir folder;
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("SMW"));
   PathVariable path(folder.Path().string());
-  StartOutcome outcome{};
-  ASSERT_TRUE(StartProgram("SMW", {.service = "", .waitMs = 10000}, &outcome));
-  EXPECT_EQ(outcome, StartOutcome::Registered);
+  std::string error;
+  std::optional<StartOutcome> outcome =
+      StartProgram("SMW", {.service = "", .waitMs = 10000}, error);
+  ASSERT_TRUE(outcome) << error;
+  EXPECT_EQ(*outcome, StartOutcome::Registered);
   EXPECT_TRUE(DdeServiceListening("SMW"));
   StopServer("SMW");
 }
@@ -116,8 +120,8 @@ TEST(StartProgramTest, TheWorkingFolderIsNeverSearched) {
   PathVariable path("/nonexistent::.:" + onPath.Path().string());
   EXPECT_EQ(FindProgram("which-one"), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("QVWIN"), "");
-  StartOutcome outcome{};
-  EXPECT_FALSE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}, &outcome));
+  std::string error;
+  EXPECT_FALSE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}, error));
   EXPECT_EQ(FindProgram(onPath.File("which-one")), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("sub/which-one"), ""); // a name with '/' is not searched
   EXPECT_EQ(FindProgram(""), "");
@@ -150,9 +154,9 @@ TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
   auto start = Clock::now();
   for (const char *name : {"NoSuchServer", "not-executable", "a-folder", "bad-interpreter",
                            "Logos /tmp", "./missing", ""}) {
-    StartOutcome outcome = StartOutcome::Registered;
-    EXPECT_FALSE(StartProgram(name, {.service = "", .waitMs = 5000}, &outcome)) << name;
-    EXPECT_EQ(outcome, StartOutcome::NotStarted) << name;
+    std::string error;
+    EXPECT_FALSE(StartProgram(name, {.service = "", .waitMs = 5000}, error)) << name;
+    EXPECT_FALSE(error.empty()) << name;
   }
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
   EXPECT_TRUE(NoChildLeft());
@@ -164,15 +168,18 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   PathVariable path(folder.Path().string() + ":/usr/bin:/bin");
   Script(folder, "quits", "exit 3\n");
   Script(folder, "lingers", "sleep 2\n");
-  StartOutcome outcome{};
+  std::string error;
   auto start = Clock::now();
-  EXPECT_TRUE(StartProgram("quits", {.service = "Quits", .waitMs = 10000}, &outcome));
-  EXPECT_EQ(outcome, StartOutcome::Ended);
+  std::optional<StartOutcome> outcome =
+      StartProgram("quits", {.service = "Quits", .waitMs = 10000}, error);
+  ASSERT_TRUE(outcome) << error;
+  EXPECT_EQ(*outcome, StartOutcome::Ended);
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
 
   start = Clock::now();
-  EXPECT_TRUE(StartProgram("lingers", {.service = "Lingers", .waitMs = 300}, &outcome));
-  EXPECT_EQ(outcome, StartOutcome::StillStarting);
+  outcome = StartProgram("lingers", {.service = "Lingers", .waitMs = 300}, error);
+  ASSERT_TRUE(outcome) << error;
+  EXPECT_EQ(*outcome, StartOutcome::StillStarting);
   auto took = Clock::now() - start;
   EXPECT_GE(took, std::chrono::milliseconds(300));
   EXPECT_LT(took, std::chrono::milliseconds(1900));
@@ -188,8 +195,8 @@ TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {
       "{ readlink /proc/$$/fd/0; cut -d' ' -f6 /proc/$$/stat; echo \"${DESKTOP_STARTUP_ID-none}\"; "
       "} > report.tmp\nmv report.tmp report.txt\n");
   setenv("DESKTOP_STARTUP_ID", "steal-the-focus", 1);
-  StartOutcome outcome{};
-  EXPECT_TRUE(StartProgram("report", {.service = "Report", .waitMs = 10000}, &outcome));
+  std::string error;
+  EXPECT_TRUE(StartProgram("report", {.service = "Report", .waitMs = 10000}, error)) << error;
   unsetenv("DESKTOP_STARTUP_ID");
   ASSERT_TRUE(WaitUntil([&] { return folder.Exists("report.txt"); }));
   std::string report = folder.Read("report.txt");

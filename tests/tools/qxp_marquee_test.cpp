@@ -57,6 +57,19 @@ TEST_F(QxpMarqueeTest, WithoutStoredTextItSaysWhereItLooked) {
   EXPECT_EQ(config.Read("selwarth/CONTROL.INI"), "[Screen Saver.Marquee]\nText=\n");
 }
 
+TEST_F(QxpMarqueeTest, AnOutputThatTakesNothingIsAnError) {
+  StoreControlIni("[Screen Saver.Marquee]\nText=Amen\n");
+  testsupport::ProcessOptions options;
+  options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+  auto result = testsupport::RunProcess(
+      "/bin/sh", {"-c", "exec \"$0\" marquee > /dev/full", testsupport::BuiltProgram("qxp")},
+      options);
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.errors.find("qxp marquee: cannot write the text: No space left on device"),
+            std::string::npos)
+      << result.errors;
+}
+
 TEST_F(QxpMarqueeTest, AnUnknownOptionIsAUsageError) {
   StoreControlIni("[Screen Saver.Marquee]\nText=Amen\n");
   auto result = Marquee({"--utf16"});

@@ -53,6 +53,18 @@ TEST_F(QxpProgram, UsageAndExitCodes) {
   EXPECT_EQ(Qxp({"dump", "a", "b"}).exitStatus, 2);
 }
 
+TEST_F(QxpProgram, AnOutputThatTakesNothingIsAnError) {
+  dir_.Write("a.qxs", Good);
+  ASSERT_EQ(Qxp({"build", "a.qxs", "-o", "A.QXP"}).exitStatus, 0);
+  for (const char *command : {"--help", "check A.QXP", "dump A.QXP"}) {
+    auto result =
+        RunProcess("/bin/sh", {"-c", "exec \"$0\" $1 > /dev/full", BuiltProgram("qxp"), command},
+                   {dir_.Path().string(), {}, ""});
+    EXPECT_EQ(result.exitStatus, 1) << command;
+    EXPECT_THAT(result.errors, HasSubstr("No space left on device")) << command;
+  }
+}
+
 TEST_F(QxpProgram, BuildCheckDump) {
   dir_.Write("good.qxs", Good);
   auto build = Qxp({"build", "good.qxs", "-o", "GOOD.QXP"});

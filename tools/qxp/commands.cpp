@@ -119,7 +119,7 @@ int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err
   out << DumpSource(*report->content);
   out.flush();
   if (!out) {
-    err << "qxp: cannot write the source to the output\n";
+    err << "qxp: cannot write the source to the output: " << std::strerror(errno) << '\n';
     return ExitFault;
   }
   return ExitOk;

@@ -1,6 +1,8 @@
 // qxp: builds, dumps and checks Selwarth packages.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,5 +25,11 @@ int main(int argc, char **argv) {
   qxp::StdioBuffer errBuffer(stderr);
   std::ostream out(&outBuffer);
   std::ostream err(&errBuffer);
-  return qxp::RunCommandLine(arguments, out, err);
+  const int status = qxp::RunCommandLine(arguments, out, err);
+  // Output lost to a full disk or a closed pipe must not pass for printed.
+  if (!out.flush() && status == qxp::ExitOk) {
+    std::fprintf(stderr, "qxp: cannot write the output: %s\n", std::strerror(errno));
+    return qxp::ExitFault;
+  }
+  return status;
 }

@@ -1,5 +1,8 @@
 #include "marquee_command.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "codepage.h"
 #include "content/marquee_export.h"
 #include "platform/profile.h"
@@ -30,8 +33,11 @@ int RunMarqueeCommand(const std::vector<std::string> &arguments, std::FILE *out,
   }
   std::string line = stored + "\r\n";
   std::string text = utf8 ? TerminalText(line) : line;
-  std::fwrite(text.data(), 1, text.size(), out);
-  std::fflush(out);
+  // A full disk or a closed pipe must not pass for a printed text.
+  if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
+    std::fprintf(errors, "qxp marquee: cannot write the text: %s\n", std::strerror(errno));
+    return 1;
+  }
   return 0;
 }
 

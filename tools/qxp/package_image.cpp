@@ -58,7 +58,7 @@ std::optional<PackageImage> PackageImage::Load(const std::string &path, std::str
     return std::nullopt;
   }
   PackageImage image;
-  image.header_ = package::ReadHeader(file.get(), &image.headerFault_);
+  image.header_ = package::ReadHeader(file.get(), image.headerFault_);
   if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
     error = "cannot read '" + path + "': " + std::strerror(errno);
     return std::nullopt;
@@ -92,7 +92,7 @@ PackageImage PackageImage::FromBytes(std::string bytes) {
   image.bytes_ = std::move(bytes);
   std::string_view start = std::string_view(image.bytes_).substr(0, LargestHeader);
   if (File file = MemoryFile(start, image.Size()))
-    image.header_ = package::ReadHeader(file.get(), &image.headerFault_);
+    image.header_ = package::ReadHeader(file.get(), image.headerFault_);
   else
     image.headerFault_ = std::string("the header cannot be read: ") + std::strerror(errno);
   return image;

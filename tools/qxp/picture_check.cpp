@@ -14,7 +14,7 @@ bool IsPicturePath(std::string_view path) {
 
 int CheckPicture(const std::string &path, std::ostream &out) {
   TBitmapFault fault = TBitmapFault::None;
-  std::optional<TBitmapImage> picture = ReadBitmapFile(path, &fault);
+  std::optional<TBitmapImage> picture = ReadBitmapFile(path, fault);
   if (picture) {
     out << path << ": a picture of " << picture->Width << " x " << picture->Height
         << " pixels; the References dialog shows it\n";
