@@ -7,7 +7,6 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "app/settings_load.h"
 #include "codepage.h"
 #include "console_backend.h"
 #include "content/day_entries.h"
@@ -15,6 +14,7 @@
 #include "content/day_state.h"
 #include "content/increment_number.h"
 #include "content/settings.h"
+#include "content/settings_load.h"
 #include "content/text_export.h"
 #include "content/today_text.h"
 #include "line_wrap.h"
