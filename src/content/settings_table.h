@@ -5,7 +5,7 @@
 // fills, the value an absent key gives, the buffer a text is read into and
 // the rule a stored number must meet. Loading (LoadSettings), resetting
 // (ResetSettingsToDefaults) and every save (StoreSettings) go through it, so
-// a new setting is one row here and the dialog that edits it.
+// a new setting is its mirror, one row here and the dialog that edits it.
 
 #include <cstddef>
 #include <cstdint>
