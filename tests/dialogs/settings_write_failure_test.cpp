@@ -33,14 +33,8 @@ struct Case {
   std::function<void()> check; // the program-wide state afterwards
 };
 
-int StartDate() {
-  return TSetStartDateDialog(nullptr).Execute();
-}
-int ScreenSaverPackage() {
-  return TScreenSaverDialog(nullptr).Execute();
-}
-int PackageSettings() {
-  return TPackageSettingsDialog(nullptr).Execute();
+template <class Dialog> int Run() {
+  return Dialog(nullptr).Execute();
 }
 
 const Case Cases[] = {
@@ -49,8 +43,8 @@ const Case Cases[] = {
        d.UserClick(startdate::DayForward);
        d.UserClick(IDOK);
      },
-     StartDate, "The start date could not be saved.", "\nIt will be used until you exit.",
-     "Plan Start Date",
+     Run<TSetStartDateDialog>, "The start date could not be saved.",
+     "\nIt will be used until you exit.", "Plan Start Date",
      [] {
        EXPECT_EQ(PlanOffset, 1);
        EXPECT_TRUE(ReloadPending);
@@ -60,7 +54,7 @@ const Case Cases[] = {
        d.UserSelect(screensaver::PackageList, 0);
        d.UserClick(IDOK);
      },
-     ScreenSaverPackage, "The screen saver package could not be saved.",
+     Run<TScreenSaverDialog>, "The screen saver package could not be saved.",
      "\nIt will be used until you exit.", "Screen Saver",
      [] {
        EXPECT_EQ(SaverPackage, "verse.qxp");
@@ -76,7 +70,7 @@ const Case Cases[] = {
        EXPECT_FALSE(d.Ended());
        d.UserCancel();
      },
-     PackageSettings, "The font for verse.QXP could not be saved.", "", "Oops...",
+     Run<TPackageSettingsDialog>, "The font for verse.QXP could not be saved.", "", "Oops...",
      [] {
        EXPECT_EQ(DayEntries->FontName, "System");
        EXPECT_FALSE(ReloadPending);
