@@ -152,7 +152,8 @@ void CheckWrite(const std::string &path, const std::string &section, const std::
                 const std::vector<std::string> &keys) {
   const std::string before = ReadFile(path);
   const bool refused = !CheckProfileEntry(section, key, value).empty();
-  const bool written = WritePrivateProfileString(section, key, value, path);
+  std::string error;
+  const bool written = WritePrivateProfileString(section, key, value, path, error);
   const std::string after = ReadFile(path);
   if (refused) {
     Check(!written && after == before, "a refused write changed the file");

@@ -6,4 +6,5 @@
 // readable font (Backend::ReadableFont) through the ordinary font keys
 // (<name>_fontname, <name>_fontsize), as Settings > Packages would. A
 // package added later keeps the plain default, as anything set up by hand.
+// A failed write is told in a message box: this start was the one chance.
 void GiveReadableFonts();

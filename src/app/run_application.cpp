@@ -3,9 +3,9 @@
 #include "app/program_options.h"
 #include "app/qx_app.h"
 #include "app/readable_fonts.h"
-#include "app/settings_load.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/settings_load.h"
 #include "content/today_text.h"
 #include "platform/clock.h"
 

@@ -8,6 +8,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "content/shown_day.h"
 #include "content/today_text.h"
 #include "dde/dde_settings_dialog.h"
@@ -129,9 +130,13 @@ void TVerseWindow::CleanupWindow() {
     TRect place = frame->GetWindowRect();
     state = WindowPlacementValues(place.left, place.top, place.right, place.bottom);
   }
-  state.push_back({"HideMenu", std::to_string(HideMenu)});
+  state.push_back(StoredSetting(&HideMenu));
   state.push_back({"LastStartup", TodayText});
-  WriteSettings(state);
+  // Ignored on purpose: the window is going and there is no one left to
+  // tell. The next start opens where the last stored state says, as after a
+  // crash; the settings folder's trouble is told when the user saves.
+  std::string error;
+  WriteSettings(state, error);
   FreeDayEntries(DayEntries);
   KillTimer(DayTimer);
   if (CalendarOpen)
@@ -299,8 +304,14 @@ void TVerseWindow::SetZoom(std::int16_t percent) {
   if (percent == Zoom)
     return;
   Zoom = percent;
-  // Kept at once, in a key of its own; the other keys stay as they are.
-  WriteSettingInt("Zoom", Zoom);
+  // Kept at once, in a key of its own; the other keys stay as they are. A
+  // failure is told once a run, not at every step of the wheel.
+  std::string error;
+  if (!StoreSettings({&Zoom}, error) && !zoomFailureTold_) {
+    zoomFailureTold_ = true;
+    MessageBox(this, "The zoom could not be saved.\n" + error + "\nIt will be used until you exit.",
+               "Unable to Comply", MB_ICONEXCLAMATION);
+  }
   Invalidate(true);
   ScrollRangeStale = true;
 }

@@ -82,8 +82,9 @@ private:
   void Load();
   void SetZoom(std::int16_t percent);
 
-  std::string shownDay_; // the date of the day shown, "" when unknown
-  int wheelTurn_ = 0;    // the part of a wheel notch not yet zoomed by
+  std::string shownDay_;         // the date of the day shown, "" when unknown
+  int wheelTurn_ = 0;            // the part of a wheel notch not yet zoomed by
+  bool zoomFailureTold_ = false; // a zoom that could not be kept is told once
 };
 
 // The main window's title.

@@ -7,6 +7,7 @@
 
 #include "content/day_selection.h"
 #include "content/marquee_export.h"
+#include "content/package_font_settings.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -34,8 +35,8 @@ std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, const DayChoic
   if (entry->Text.empty())
     return nullptr;
   std::string lower = platform::LowerCaseName(fileName);
-  entry->FontName = ReadSettingText(lower + "_fontname", "System", PackageFontNameBuffer);
-  entry->FontSize = static_cast<std::int16_t>(ReadSettingInt(lower + "_fontsize", 10));
+  entry->FontName = PackageFontName(lower);
+  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(lower));
   entry->FileName = std::move(lower);
   return entry;
 }

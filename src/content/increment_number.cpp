@@ -10,7 +10,13 @@ std::uint16_t WrapIncrementNumber(std::uint16_t n) {
 
 std::uint16_t TakeIncrementNumber() {
   auto stored = static_cast<std::uint16_t>(ReadSettingInt("IncrementNum", 0));
-  WriteSettingInt("IncrementNum", WrapIncrementNumber(static_cast<std::uint16_t>(stored + 1)));
+  // Ignored on purpose: the day shown now is right, and a counter that could
+  // not move on only shows it again at the next load. A settings folder that
+  // cannot be written is told when the user saves a setting; telling it at
+  // every load (and every day's turn) would only repeat it.
+  std::string error;
+  WriteSettingInt("IncrementNum", WrapIncrementNumber(static_cast<std::uint16_t>(stored + 1)),
+                  error);
   return WrapIncrementNumber(stored);
 }
 

@@ -18,6 +18,9 @@ std::string MarqueeText(const TDayEntry &entry) {
 }
 
 void WriteMarqueeText(const TDayEntry &entry) {
+  // Ignored on purpose: the screen saver keeps the text it had, and the
+  // verse window, the user's concern, shows the day all the same.
+  std::string error;
   platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
-                                      "CONTROL.INI");
+                                      "CONTROL.INI", error);
 }

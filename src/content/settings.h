@@ -2,8 +2,9 @@
 
 // The program-wide mirrors of the keys of section [Selwarth] in SELWARTH.INI.
 // They are loaded once at start (LoadSettings) and changed afterwards only by
-// the settings dialogs and the Hide Menu command. On/off settings are 16-bit
-// numbers: 0 is off, anything else on.
+// the settings dialogs, the Hide Menu command and the zoom. On/off settings
+// are 16-bit numbers: 0 is off, anything else on. Each mirror's key, default
+// and rule are a row of the settings table (content/settings_table.h).
 
 #include <cstdint>
 #include <string>

@@ -13,14 +13,20 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
                                            SettingsFile);
 }
 
+bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error) {
+  return platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile, error);
+}
+
+bool WriteSettingInt(std::string_view key, int value, std::string &error) {
+  return WriteSettings({{std::string(key), std::to_string(value)}}, error);
+}
+
 bool WriteSettingInt(std::string_view key, int value) {
-  return WriteSettingText(key, std::to_string(value));
+  std::string error;
+  return WriteSettingInt(key, value, error);
 }
 
 bool WriteSettingText(std::string_view key, std::string_view value) {
-  return platform::WritePrivateProfileString(SettingsSection, key, value, SettingsFile);
-}
-
-bool WriteSettings(const std::vector<platform::ProfileSetting> &values) {
-  return platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile);
+  std::string error;
+  return WriteSettings({{std::string(key), std::string(value)}}, error);
 }

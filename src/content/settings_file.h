@@ -1,7 +1,8 @@
 #pragma once
 
 // Reading and writing keys of section [Selwarth] of SELWARTH.INI. Every call
-// goes to the settings file; integers are written as "%d".
+// goes to the settings file; integers are written as "%d". A write that fails
+// returns false and says why in error, in words fit for a message.
 
 #include <cstddef>
 #include <string>
@@ -14,8 +15,12 @@ int ReadSettingInt(std::string_view key, int defaultValue);
 // The stored text cut to bufferSize - 1 characters, or defaultValue.
 std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
                             std::size_t bufferSize);
-// False when the file could not be written.
+
+// Several settings written together: all of them or none.
+bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error);
+bool WriteSettingInt(std::string_view key, int value, std::string &error);
+
+// One key set where no one is told of a failure, only whether it wrote:
+// tests preparing a settings file. The program's own writes give the reason.
 bool WriteSettingInt(std::string_view key, int value);
 bool WriteSettingText(std::string_view key, std::string_view value);
-// Several settings written together: all of them or none.
-bool WriteSettings(const std::vector<platform::ProfileSetting> &values);

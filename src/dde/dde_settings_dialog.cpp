@@ -3,7 +3,7 @@
 #include <array>
 
 #include "content/settings.h"
-#include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
@@ -287,10 +287,12 @@ void TDDESettingsDialog::CmOk() {
   }
   ConcordanceServer = serverName_;
   ConcordanceTranslation = savedTranslation_;
-  bool written = WriteSettingText("ConcordanceServer", ConcordanceServer);
-  written = WriteSettingText("ConcordanceTranslation", ConcordanceTranslation) && written;
-  if (!written)
-    MessageBox(this, "The DDE settings could not be saved. They will be used until you exit.",
+  // Both in one write: a server is never stored with another's translation.
+  std::string error;
+  if (!StoreSettings({&ConcordanceServer, &ConcordanceTranslation}, error))
+    MessageBox(this,
+               "The DDE settings could not be saved.\n" + error +
+                   "\nThey will be used until you exit.",
                "Dynamic Data Exchange Settings", MB_ICONEXCLAMATION);
   CloseDialog(IDOK);
 }

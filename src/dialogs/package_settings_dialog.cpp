@@ -4,8 +4,8 @@
 
 #include "content/day_entries.h"
 #include "content/day_state.h"
+#include "content/package_font_settings.h"
 #include "content/settings.h"
-#include "content/settings_file.h"
 #include "framework/backend.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
@@ -21,7 +21,6 @@ using namespace packagesettings;
 namespace {
 
 constexpr int SmallestSize = 6, LargestSize = 80;
-constexpr std::size_t FontNameBuffer = 256;
 // The longest package name a switch can make: the name field holds 102
 // characters and its end.
 constexpr std::size_t LongestSwitchedName = 102;
@@ -98,10 +97,8 @@ void TPackageSettingsDialog::EvEnabledSelected() {
   selected_ = enabled.GetString(enabled.GetSelIndex());
   if (selected_.empty())
     return;
-  std::string key = platform::LowerCaseName(selected_);
-  TListBox(*this, FontList)
-      .SelectString(ReadSettingText(key + "_fontname", "System", FontNameBuffer));
-  TListBox(*this, SizeList).SelectString(SizeText(ReadSettingInt(key + "_fontsize", 10)));
+  TListBox(*this, FontList).SelectString(PackageFontName(selected_));
+  TListBox(*this, SizeList).SelectString(SizeText(PackageFontSize(selected_)));
   LastAction = EnabledList;
 }
 
@@ -183,9 +180,13 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   std::string package = enabled.GetString(enabled.GetSelIndex());
   std::string face = DropTrailingDot(fonts.GetString(fonts.GetSelIndex()));
   int size = std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str());
-  std::string key = platform::LowerCaseName(package);
-  WriteSettingText(key + "_fontname", face);
-  WriteSettingInt(key + "_fontsize", size);
+  std::string error;
+  if (!StorePackageFont(package, face, size, error)) {
+    // The day's next load would take the font back: nothing is changed.
+    MessageBox(this, "The font for " + package + " could not be saved.\n" + error, "Oops...",
+               MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
   // The window shows the new font at once, before the day is loaded again.
   for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     if (platform::SameAscii(entry->FileName, package)) {

@@ -7,12 +7,11 @@
 
 #include "content/day_state.h"
 #include "content/settings.h"
-#include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "dialogs/screen_saver_dialog.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
-#include "platform/profile.h"
 #include "resources/dialog_templates.h"
 #include "resources/program_settings_ids.h"
 
@@ -23,18 +22,17 @@ using namespace programsettings;
 // Each option's check box and setting, in the order Save writes them.
 struct Option {
   int box;
-  const char *key;
   std::int16_t *value;
 };
 const std::array<Option, 7> &Options() {
   static const std::array<Option, 7> options = {{
-      {SaveFileBox, "SaveFile", &SaveFile},
-      {EveryStartupBox, "EveryStartup", &EveryStartup},
-      {UpdateDailyBox, "UpdateDaily", &UpdateDaily},
-      {JustifyTextBox, "JustifyText", &JustifyText},
-      {TopmostBox, "Topmost", &Topmost},
-      {BlankLinesBox, "BlankLines", &BlankLines},
-      {ScreenSaverBox, "ScreenSaver", &ScreenSaver},
+      {SaveFileBox, &SaveFile},
+      {EveryStartupBox, &EveryStartup},
+      {UpdateDailyBox, &UpdateDaily},
+      {JustifyTextBox, &JustifyText},
+      {TopmostBox, &Topmost},
+      {BlankLinesBox, &BlankLines},
+      {ScreenSaverBox, &ScreenSaver},
   }};
   return options;
 }
@@ -88,15 +86,15 @@ void TProgramSettingsDialog::CmSave(unsigned) {
   ReadControls();
   // One write for all eight keys: a failure leaves the file as it was,
   // never some keys new and others old while the user is told of a failure.
-  std::vector<platform::ProfileSetting> settings;
+  std::vector<SettingMirror> settings;
   for (const Option &option : Options())
-    settings.push_back({option.key, std::to_string(*option.value)});
-  settings.push_back({"QuoteMethod", QuoteMethodName(QuoteMethodCode)});
-  if (!WriteSettings(settings)) {
+    settings.push_back(option.value);
+  settings.push_back(&QuoteMethodCode);
+  std::string reason;
+  if (!StoreSettings(settings, reason)) {
     // Saying "saved" here would be false. The dialog stays open with the
     // settings as they were, so that Cancel still undoes and OK still
     // applies the changes for this run.
-    std::string reason = platform::ProfileWriteError();
     for (std::size_t i = 0; i < Options().size(); ++i)
       *Options()[i].value = before[i];
     QuoteMethodCode = methodBefore;

@@ -2,7 +2,7 @@
 
 #include "content/day_state.h"
 #include "content/settings.h"
-#include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
@@ -56,8 +56,13 @@ void TScreenSaverDialog::CmOk() {
                "Oops...", MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
-  WriteSettingText("SaverTitle", selection_);
   SaverPackage = selection_;
+  std::string error;
+  if (!StoreSettings({&SaverPackage}, error))
+    MessageBox(this,
+               "The screen saver package could not be saved.\n" + error +
+                   "\nIt will be used until you exit.",
+               "Screen Saver", MB_ICONEXCLAMATION);
   ReloadPending = true;
   CloseDialog(IDOK);
 }

@@ -4,7 +4,7 @@
 
 #include "content/day_state.h"
 #include "content/settings.h"
-#include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "dialogs/calendar_data.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
@@ -94,7 +94,12 @@ void TSetStartDateDialog::CmOk() {
   PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
   if (PlanOffset != offsetAtOpening_) {
     ReloadPending = true;
-    WriteSettingInt("PlanOffset", PlanOffset);
+    std::string error;
+    if (!StoreSettings({&PlanOffset}, error))
+      MessageBox(this,
+                 "The start date could not be saved.\n" + error +
+                     "\nIt will be used until you exit.",
+                 "Plan Start Date", MB_ICONEXCLAMATION);
   }
   CloseDialog(IDOK);
 }

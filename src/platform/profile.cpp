@@ -12,13 +12,6 @@ namespace platform {
 
 namespace {
 
-thread_local std::string LastWriteError;
-
-bool Fail(std::string reason) {
-  LastWriteError = std::move(reason);
-  return false;
-}
-
 std::optional<std::string> ReadValue(std::string_view section, std::string_view key,
                                      std::string_view fileName) {
   std::shared_ptr<const ProfileIndex> index = SharedProfileCache().Get(ProfilePath(fileName));
@@ -44,27 +37,28 @@ std::string WriteTarget(const std::string &path) {
   return target;
 }
 
-// The read-modify-write of one key, under the lock of the file's folder.
+// The read-modify-write of the keys, under the lock of the file's folder.
 bool WriteValues(const std::string &path, std::string_view section,
-                 const std::vector<ProfileSetting> &values) {
-  std::string error;
+                 const std::vector<ProfileSetting> &values, std::string &error) {
   if (!MakeFolders(FolderOf(path), 0700, error))
-    return Fail(error);
+    return false;
   FileLock lock;
   if (!lock.Acquire(FolderOf(path) + "/." + NameOf(path) + ".lock", error))
-    return Fail(error);
+    return false;
   RemoveLeftoverTemporaries(path);
 
   std::string text;
   struct stat info {};
   ReadResult read = ReadWholeFile(path, text, info, error);
   if (read == ReadResult::Failed)
-    return Fail(error);
+    return false;
   std::string changed = std::move(text);
   for (const ProfileSetting &value : values)
     changed = SetProfileValue(changed, section, value.key, value.value);
-  if (changed.size() > MaxProfileSize)
-    return Fail(path + ": the settings file would grow too large");
+  if (changed.size() > MaxProfileSize) {
+    error = path + ": the settings file would grow too large";
+    return false;
+  }
 
   // A new file is private to the user, like the folder made for it; an
   // existing one keeps its mode, owner and group.
@@ -72,9 +66,7 @@ bool WriteValues(const std::string &path, std::string_view section,
   mode_t mode = exists ? info.st_mode & 07777 : 0600;
   uid_t owner = exists ? info.st_uid : static_cast<uid_t>(-1);
   gid_t group = exists ? info.st_gid : static_cast<gid_t>(-1);
-  if (!ReplaceFile(path, changed, mode, owner, group, error))
-    return Fail(error);
-  return true;
+  return ReplaceFile(path, changed, mode, owner, group, error);
 }
 
 } // namespace
@@ -98,28 +90,31 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, std::string_view fileName) {
-  return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, fileName);
+                               std::string_view value, std::string_view fileName,
+                               std::string &error) {
+  return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, fileName,
+                                    error);
 }
 
 bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
-                                std::string_view fileName) {
+                                std::string_view fileName, std::string &error) {
   for (const ProfileSetting &value : values)
-    if (std::string problem = CheckProfileEntry(section, value.key, value.value); !problem.empty())
-      return Fail("cannot write [" + std::string(section) + "] " + value.key + ": " + problem);
+    if (std::string problem = CheckProfileEntry(section, value.key, value.value);
+        !problem.empty()) {
+      error = "cannot write [" + std::string(section) + "] " + value.key + ": " + problem;
+      return false;
+    }
   const std::string path = ProfilePath(fileName);
-  if (NameOf(path).empty())
-    return Fail("no settings file name in \"" + path + "\"");
+  if (NameOf(path).empty()) {
+    error = "no settings file name in \"" + path + "\"";
+    return false;
+  }
   const std::string target = WriteTarget(path);
-  bool written = WriteValues(target, section, values);
+  bool written = WriteValues(target, section, values, error);
   // The next read must see the file as it now is, never a copy from before.
   SharedProfileCache().Forget(path);
   SharedProfileCache().Forget(target);
   return written;
-}
-
-std::string ProfileWriteError() {
-  return LastWriteError;
 }
 
 std::uint64_t ProfileFileReads() {

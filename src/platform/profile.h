@@ -61,9 +61,11 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 // points to is replaced. Returns false when the file could not be written, or
 // when section, key or value could not be stored as given (an empty name, a
 // line break, '=' or ']' in a name, a key starting with ';' or '['; see
-// CheckProfileEntry); ProfileWriteError() then says why.
+// CheckProfileEntry); error then says why: what was being done, and the
+// system's error text or what was wrong with the names or the value.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, std::string_view fileName);
+                               std::string_view value, std::string_view fileName,
+                               std::string &error);
 
 // Several keys of one section set in one go: the file is read, changed and
 // replaced once, so either every value is written or none (a program killed
@@ -76,12 +78,7 @@ struct ProfileSetting {
   std::string value;
 };
 bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
-                                std::string_view fileName);
-
-// Why the last failed WritePrivateProfileString of this thread failed: what
-// was being done, and the system's error text or what was wrong with the
-// names or the value.
-std::string ProfileWriteError();
+                                std::string_view fileName, std::string &error);
 
 // How many times a profile file has been read from the disk and parsed; a
 // read served by the parsed copy kept in memory does not count. For tests and

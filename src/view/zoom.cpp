@@ -12,10 +12,6 @@ constexpr std::array<std::int16_t, 14> Steps = {50,  67,  75,  80,  90,  100, 11
 
 } // namespace
 
-std::int16_t CheckedZoom(int stored) {
-  return static_cast<std::int16_t>(std::clamp<int>(stored, MinZoom, MaxZoom));
-}
-
 std::int16_t ZoomStepIn(int percent) {
   auto next = std::upper_bound(Steps.begin(), Steps.end(), percent);
   return next == Steps.end() ? MaxZoom : *next;

@@ -8,9 +8,6 @@
 
 #include <cstdint>
 
-// A stored zoom held to MinZoom..MaxZoom.
-std::int16_t CheckedZoom(int stored);
-
 // The next larger and the next smaller of the usual steps (50, 67, 75, 80,
 // 90, 100, 110, 125, 150, 175, 200, 250, 300, 400 percent), held to the
 // range; a zoom between steps moves to the neighbouring step.

@@ -51,7 +51,8 @@ TEST(WindowPlacementTest, ReadsTheSavedRectangleAs16BitNumbers) {
 
 TEST(WindowPlacementTest, AFrameClosedBeyondTheLeftEdgeOpensFullScreenNextTime) {
   testsupport::ConfigSandbox sandbox;
-  WriteSettings(WindowPlacementValues(-30, 10, 770, 610));
+  std::string error;
+  ASSERT_TRUE(WriteSettings(WindowPlacementValues(-30, 10, 770, 610), error)) << error;
   EXPECT_EQ(ReadSettingInt("x", 0), -30);
   EXPECT_EQ(ReadSettingInt("cx", 0), 800);
   EXPECT_EQ(ReadSettingInt("cy", 0), 600);

@@ -408,4 +408,19 @@ TEST_F(DdeSettingsDialogTest, CancelKeepsTheSettings) {
   EXPECT_EQ(Stored("ConcordanceServer"), "<absent>");
 }
 
+TEST_F(DdeSettingsDialogTest, SettingsThatCannotBeSavedAreToldWithTheReason) {
+  config.BlockFolder();
+  Step([](TDialog &d) {
+    d.UserClick(DdeNoneRadio);
+    d.UserClick(IDOK);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  ASSERT_EQ(Messages().size(), 1u);
+  const std::string text = Messages()[0];
+  EXPECT_EQ(text.rfind("The DDE settings could not be saved.\n", 0), 0u) << text;
+  EXPECT_NE(text.find(config.Folder()), std::string::npos) << text;
+  EXPECT_TRUE(text.ends_with("\nThey will be used until you exit.")) << text;
+  EXPECT_EQ(backend.Messages()[0].Caption, "Dynamic Data Exchange Settings");
+}
+
 } // namespace

@@ -123,10 +123,12 @@ TEST(SettingsKillTest, AWriterKilledAnywhereLeavesTheWholeFileAndNoPileOfTempora
   WriteFolder dir;
   ASSERT_FALSE(dir.Path().empty());
   const std::string path = dir.File("SELWARTH.INI");
+  std::string error;
   for (int k = 0; k < RewrittenKeys; ++k)
-    ASSERT_TRUE(platform::WritePrivateProfileString("Selwarth", "K" + std::to_string(k),
-                                                    "v-1:" + std::string(PaddingSize, 'x'), path));
-  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "1", path));
+    ASSERT_TRUE(platform::WritePrivateProfileString(
+        "Selwarth", "K" + std::to_string(k), "v-1:" + std::string(PaddingSize, 'x'), path, error))
+        << error;
+  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "1", path, error)) << error;
 
   std::mt19937 random(20260107);
   std::uniform_int_distribution<int> delayUs(0, 3000);
@@ -169,7 +171,7 @@ TEST(SettingsKillTest, AWriterKilledAnywhereLeavesTheWholeFileAndNoPileOfTempora
 
   // Our reader sees the same file, and the next write goes through.
   EXPECT_EQ(platform::GetPrivateProfileString("Tail", "End", "", 8, path), "1");
-  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "2", path));
+  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "2", path, error)) << error;
   EXPECT_EQ(Leftovers(dir.Path()), 0);
 }
 

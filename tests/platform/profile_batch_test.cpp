@@ -19,7 +19,8 @@ TEST(ProfileReadBatchTest, ReadsOfABatchLookAtTheFileOnceButSeeTheirOwnWrites) {
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "key", 0, file), 1);
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "other", 0, file), 0);
     // Our own write is seen at once.
-    ASSERT_TRUE(platform::WritePrivateProfileString("S", "mine", "7", file));
+    std::string error;
+    ASSERT_TRUE(platform::WritePrivateProfileString("S", "mine", "7", file, error)) << error;
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "mine", 0, file), 7);
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "other", 0, file), 5);
   }
@@ -32,7 +33,8 @@ TEST(ProfileReadBatchTest, AFileThatDoesNotExistYetIsSeenOnceWritten) {
   std::string file = dir.File("later.ini");
   platform::ProfileReadBatch batch;
   EXPECT_EQ(platform::GetPrivateProfileInt("S", "key", 9, file), 9);
-  ASSERT_TRUE(platform::WritePrivateProfileString("S", "key", "4", file));
+  std::string error;
+  ASSERT_TRUE(platform::WritePrivateProfileString("S", "key", "4", file, error)) << error;
   EXPECT_EQ(platform::GetPrivateProfileInt("S", "key", 9, file), 4);
 }
 

@@ -71,11 +71,12 @@ protected:
     return GetPrivateProfileInt("S", key, defaultValue, path);
   }
   bool Set(std::string_view section, std::string_view key, std::string_view value) {
-    return WritePrivateProfileString(section, key, value, path);
+    return WritePrivateProfileString(section, key, value, path, error);
   }
 
   testsupport::TempDir dir;
   std::string path = dir.File("SELWARTH.INI");
+  std::string error; // why the last failed write failed
 };
 
 TEST_F(ProfileTest, FindsSectionsAndKeysByAsciiCaseAndDropsBlanksAndQuotes) {
@@ -224,8 +225,7 @@ TEST_F(ProfileTest, RefusesNamesAndValuesThatWouldCorruptTheFile) {
       {"S", "  ", "v", "empty"},      {"", "K", "v", "empty"}};
   for (const Case &c : cases) {
     EXPECT_FALSE(Set(c.section, c.key, c.value)) << c.key;
-    EXPECT_NE(platform::ProfileWriteError().find(c.reason), std::string::npos)
-        << platform::ProfileWriteError();
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
   EXPECT_EQ(Text(), "[S]\nK=1\n");
   EXPECT_EQ(Listing(dir.Path()), std::set<std::string>{"SELWARTH.INI"});
@@ -233,7 +233,7 @@ TEST_F(ProfileTest, RefusesNamesAndValuesThatWouldCorruptTheFile) {
 
 TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
   ScopedEnvironment config("XDG_CONFIG_HOME", dir.File("config"));
-  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "x", "5", "SELWARTH.INI"));
+  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "x", "5", "SELWARTH.INI", error)) << error;
   const fs::path folder = dir.Path() / "config" / "selwarth";
   EXPECT_EQ(testsupport::ReadFileBytes(folder / "SELWARTH.INI"), "[Selwarth]\nx=5\n");
   EXPECT_EQ(GetPrivateProfileInt("selwarth", "X", 0, "SELWARTH.INI"), 5);
@@ -244,7 +244,7 @@ TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
   ASSERT_EQ(::chmod((folder / "SELWARTH.INI").c_str(), 0644), 0);
-  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "y", "6", "SELWARTH.INI"));
+  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "y", "6", "SELWARTH.INI", error)) << error;
   ASSERT_EQ(::stat((folder / "SELWARTH.INI").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0644u);
   // Only the file and its lock file: no temporary file stays behind.
@@ -253,9 +253,8 @@ TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
 
 TEST_F(ProfileTest, ReportsAWriteIntoAFolderThatIsAFile) {
   dir.Write("plain", "not a folder");
-  EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", dir.File("plain/SELWARTH.INI")));
-  EXPECT_NE(platform::ProfileWriteError().find(std::strerror(ENOTDIR)), std::string::npos)
-      << platform::ProfileWriteError();
+  EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", dir.File("plain/SELWARTH.INI"), error));
+  EXPECT_NE(error.find(std::strerror(ENOTDIR)), std::string::npos) << error;
   EXPECT_EQ(dir.Read("plain"), "not a folder");
 }
 
@@ -295,7 +294,7 @@ TEST_F(ProfileTest, KeptCopyIsUsedUntilTheFileChanges) {
   // Another process replaces the file.
   pid_t child = ::fork();
   if (child == 0)
-    ::_exit(WritePrivateProfileString("S", "K", "six", path) ? 0 : 1);
+    ::_exit(Set("S", "K", "six") ? 0 : 1);
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -314,14 +313,14 @@ TEST_F(ProfileTest, RecentlyChangedFileIsReadEveryTime) {
 
 TEST_F(ProfileTest, SeveralValuesAreWrittenTogetherOrNotAtAll) {
   dir.Write("SELWARTH.INI", "; mine\n[S]\nb=old\n");
-  ASSERT_TRUE(WritePrivateProfileStrings("S", {{"a", "1"}, {"b", " two "}, {"a", "3"}}, path));
+  ASSERT_TRUE(
+      WritePrivateProfileStrings("S", {{"a", "1"}, {"b", " two "}, {"a", "3"}}, path, error));
   // As the same writes one at a time would leave it.
   EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 
   // One refused value and nothing is written.
-  EXPECT_FALSE(WritePrivateProfileStrings("S", {{"c", "4"}, {"d=", "5"}}, path));
-  EXPECT_NE(platform::ProfileWriteError().find("d="), std::string::npos)
-      << platform::ProfileWriteError();
+  EXPECT_FALSE(WritePrivateProfileStrings("S", {{"c", "4"}, {"d=", "5"}}, path, error));
+  EXPECT_NE(error.find("d="), std::string::npos) << error;
   EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 }
 

@@ -4,6 +4,8 @@
 // puts the clock back to the system's when the test ends.
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -33,6 +35,13 @@ public:
   // The folder that holds SELWARTH.INI and CONTROL.INI.
   std::string Folder() const { return config_.File("selwarth"); }
   std::string SettingsPath() const { return Folder() + "/SELWARTH.INI"; }
+
+  // Every later write of a settings file fails: a file stands where the
+  // folder would be made (a folder's mode would not stop root).
+  void BlockFolder() const {
+    std::filesystem::create_directories(config_.Path());
+    std::ofstream(Folder()) << "not a folder";
+  }
 
 private:
   TempDir config_;

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "app/settings_load.h"
 #include "codepage.h"
 #include "content/day_load.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
 #include "content/settings.h"
+#include "content/settings_load.h"
 #include "content/text_export.h"
 #include "content/today_text.h"
 #include "line_wrap.h"

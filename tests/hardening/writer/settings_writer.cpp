@@ -29,19 +29,25 @@ int main(int argc, char *argv[]) {
     const int keys = std::atoi(argv[4]);
     std::fputs("ready\n", stdout);
     std::fflush(stdout);
-    platform::WritePrivateProfileString("Added", std::string("T") + argv[3], "1", file);
+    // The writer is killed somewhere in these: a failed write shows in the
+    // file the test checks, not here.
+    std::string error;
+    platform::WritePrivateProfileString("Added", std::string("T") + argv[3], "1", file, error);
     for (long round = 0; keys > 0; ++round)
       platform::WritePrivateProfileString("Selwarth", "K" + std::to_string(round % keys),
-                                          "v" + std::to_string(round) + ":" + Padding, file);
+                                          "v" + std::to_string(round) + ":" + Padding, file, error);
     return 2;
   }
   if (mode == "keys") {
     const int count = std::atoi(argv[4]);
     bool written = true;
+    std::string error;
     for (int i = 0; i < count; ++i)
       written = platform::WritePrivateProfileString("S", argv[3] + std::to_string(i),
-                                                    std::to_string(i), file) &&
+                                                    std::to_string(i), file, error) &&
                 written;
+    if (!written)
+      std::fprintf(stderr, "%s\n", error.c_str());
     return written ? 0 : 1;
   }
   return 2;

@@ -1,17 +1,15 @@
 #pragma once
 
-// Loading the settings into their program-wide mirrors at start.
+// Loading the settings into their program-wide mirrors at start, and the
+// rules a stored value must meet on its way in.
 
 #include <cstdint>
 #include <ctime>
-#include <string>
 #include <string_view>
 
-// Reads every start-up key of [Selwarth] in its order (the on/off keys, the
-// concordance texts, SaverTitle, PlanOffset, QuoteMethod, then our Zoom)
-// with its default,
-// cut and range rule, and sets QuoteMethodCode. localTime is the time the
-// date text was just built from: it decides the default quote method.
+// Reads every key of the settings table in its order with its default, cut
+// and range rule, then applies the rules between keys. localTime is the time
+// the date text was just built from: it decides the default quote method.
 void LoadSettings(const std::tm &localTime);
 
 // The quote method code of a stored QuoteMethod text: "Date", "Increment"
@@ -22,3 +20,6 @@ std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime);
 // PlanOffset as read, taken as a 16-bit number, with anything outside 0..364
 // replaced by 0.
 std::int16_t CheckedPlanOffset(int stored);
+
+// A stored zoom held to MinZoom..MaxZoom.
+std::int16_t CheckedZoom(int stored);

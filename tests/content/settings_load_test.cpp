@@ -1,4 +1,4 @@
-#include "app/settings_load.h"
+#include "content/settings_load.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,58 @@
+#include "content/settings_load.h"
+
+#include <algorithm>
+#include <string>
+
+#include "content/settings.h"
+#include "content/settings_file.h"
+#include "content/settings_table.h"
+
+namespace {
+
+constexpr int FirstDateMethodYear = 94; // years since 1900: 1994
+constexpr int LastPlanDay = 364;
+
+struct RowLoader {
+  const Setting &row;
+  const std::tm &localTime;
+
+  void operator()(std::int16_t *number) const {
+    int stored = ReadSettingInt(row.Key, row.Default);
+    *number = row.Checked != nullptr ? row.Checked(stored) : static_cast<std::int16_t>(stored);
+  }
+  void operator()(std::string *text) const {
+    *text = ReadSettingText(row.Key, row.DefaultText, row.Buffer);
+  }
+  void operator()(std::int32_t *code) const {
+    *code = MapQuoteMethod(ReadSettingText(row.Key, row.DefaultText, row.Buffer), localTime);
+  }
+};
+
+} // namespace
+
+std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime) {
+  if (text == "Date")
+    return MethodDate;
+  if (text == "Increment")
+    return MethodIncrement;
+  if (text == "Random")
+    return MethodRandom;
+  return localTime.tm_year >= FirstDateMethodYear ? MethodDate : MethodIncrement;
+}
+
+std::int16_t CheckedPlanOffset(int stored) {
+  auto offset = static_cast<std::int16_t>(stored);
+  return (offset < 0 || offset > LastPlanDay) ? 0 : offset;
+}
+
+std::int16_t CheckedZoom(int stored) {
+  return static_cast<std::int16_t>(std::clamp<int>(stored, MinZoom, MaxZoom));
+}
+
+void LoadSettings(const std::tm &localTime) {
+  for (const Setting &row : SettingsTable())
+    std::visit(RowLoader{row, localTime}, row.Mirror);
+  // Without a chosen package there is nothing to give the screen saver.
+  if (SaverPackage.empty())
+    ScreenSaver = 0;
+}

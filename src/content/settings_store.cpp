@@ -1,0 +1,28 @@
+#include "content/settings_store.h"
+
+#include "content/settings.h"
+#include "content/settings_file.h"
+
+namespace {
+
+struct StoredText {
+  std::string operator()(const std::int16_t *number) const { return std::to_string(*number); }
+  std::string operator()(const std::string *text) const { return *text; }
+  std::string operator()(const std::int32_t *code) const { return QuoteMethodName(*code); }
+};
+
+} // namespace
+
+platform::ProfileSetting StoredSetting(const SettingMirror &mirror) {
+  const Setting *row = FindSetting(mirror);
+  if (row == nullptr)
+    return {};
+  return {row->Key, std::visit(StoredText{}, mirror)};
+}
+
+bool StoreSettings(const std::vector<SettingMirror> &mirrors, std::string &error) {
+  std::vector<platform::ProfileSetting> values;
+  for (const SettingMirror &mirror : mirrors)
+    values.push_back(StoredSetting(mirror));
+  return WriteSettings(values, error);
+}

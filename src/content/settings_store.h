@@ -1,0 +1,19 @@
+#pragma once
+
+// Saving settings from their mirrors, by the keys of the settings table.
+
+#include <string>
+#include <vector>
+
+#include "content/settings_table.h"
+#include "platform/profile.h"
+
+// The key and the stored text of the setting kept in mirror (numbers as
+// "%d", the quote method by its name), for a write together with other keys.
+// A variable that is not in the table gives an empty key, which every write
+// refuses.
+platform::ProfileSetting StoredSetting(const SettingMirror &mirror);
+
+// The settings kept in the given mirrors, written in one write: all of them
+// or none. False when the file could not be written; error says why.
+bool StoreSettings(const std::vector<SettingMirror> &mirrors, std::string &error);

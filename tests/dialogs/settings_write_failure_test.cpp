@@ -1,0 +1,108 @@
+// A dialog whose setting cannot be written says so, with the reason, and
+// what it did with the change.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "content/day_entries.h"
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "dialogs/package_settings_dialog.h"
+#include "dialogs/screen_saver_dialog.h"
+#include "dialogs/start_date_dialog.h"
+#include "framework/controls.h"
+#include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
+#include "resources/package_settings_ids.h"
+#include "resources/screen_saver_ids.h"
+#include "resources/start_date_ids.h"
+#include "support/config_sandbox.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct Case {
+  const char *dialog;
+  std::function<void(TDialog &)> user;
+  std::function<int()> run;
+  std::string text;   // the message's first line
+  std::string ending; // what it says of the change
+  std::string caption;
+  std::function<void()> check; // the program-wide state afterwards
+};
+
+template <class Dialog> int Run() {
+  return Dialog(nullptr).Execute();
+}
+
+const Case Cases[] = {
+    {"STARTDATE",
+     [](TDialog &d) {
+       d.UserClick(startdate::DayForward);
+       d.UserClick(IDOK);
+     },
+     Run<TSetStartDateDialog>, "The start date could not be saved.",
+     "\nIt will be used until you exit.", "Plan Start Date",
+     [] {
+       EXPECT_EQ(PlanOffset, 1);
+       EXPECT_TRUE(ReloadPending);
+     }},
+    {"SCREENSAVER",
+     [](TDialog &d) {
+       d.UserSelect(screensaver::PackageList, 0);
+       d.UserClick(IDOK);
+     },
+     Run<TScreenSaverDialog>, "The screen saver package could not be saved.",
+     "\nIt will be used until you exit.", "Screen Saver",
+     [] {
+       EXPECT_EQ(SaverPackage, "verse.qxp");
+       EXPECT_TRUE(ReloadPending);
+     }},
+    // The day's next load would take the font back: it is not applied.
+    {"PACKAGESETTINGS",
+     [](TDialog &d) {
+       d.UserSelect(packagesettings::EnabledList, 0);
+       d.UserSelect(packagesettings::FontList, 1);
+       d.UserSelect(packagesettings::SizeList, 8);
+       d.UserClick(packagesettings::AssignButton);
+       EXPECT_FALSE(d.Ended());
+       d.UserCancel();
+     },
+     Run<TPackageSettingsDialog>, "The font for verse.QXP could not be saved.", "", "Oops...",
+     [] {
+       EXPECT_EQ(DayEntries->FontName, "System");
+       EXPECT_FALSE(ReloadPending);
+     }},
+};
+
+TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange) {
+  for (const Case &c : Cases) {
+    SCOPED_TRACE(c.dialog);
+    ResetSettingsToDefaults();
+    ResetDayState();
+    testsupport::ConfigSandbox sandbox;
+    sandbox.BlockFolder();
+    testsupport::TempDir packages;
+    packages.Write("verse.QXP", "v");
+    testsupport::WorkingDirectory cwd{packages.Path()};
+    auto entry = std::make_unique<TDayEntry>();
+    entry->FileName = "verse.qxp";
+    entry->FontName = "System";
+    DayEntries = std::move(entry);
+    HeadlessBackend backend;
+    backend.InDialog(c.dialog, c.user);
+    c.run();
+    ASSERT_EQ(backend.Messages().size(), 1u);
+    const auto &message = backend.Messages()[0];
+    EXPECT_EQ(message.Text.rfind(c.text + "\n", 0), 0u) << message.Text;
+    EXPECT_NE(message.Text.find(sandbox.Folder()), std::string::npos) << message.Text;
+    EXPECT_TRUE(message.Text.ends_with(c.ending)) << message.Text;
+    EXPECT_EQ(message.Caption, c.caption);
+    c.check();
+    FreeDayEntries(DayEntries);
+  }
+}
+
+} // namespace
