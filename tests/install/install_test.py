@@ -331,6 +331,22 @@ class InstalledTree(unittest.TestCase):
         # None of these used up the first start in a new data folder.
         self.assertEqual(os.listdir(home), [])
 
+    def test_a_display_that_does_not_answer_leaves_the_first_start_for_later(self):
+        x_display = next(":%d" % number for number in range(4321, 4400)
+                         if not os.path.exists("/tmp/.X11-unix/X%d" % number))
+        for named in ({"DISPLAY": x_display, "QT_QPA_PLATFORM": ""},
+                      {"WAYLAND_DISPLAY": "/nonexistent/wayland-0", "QT_QPA_PLATFORM": "wayland"}):
+            home = self.fresh_folder("home")
+            environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+                               XDG_CONFIG_HOME=os.path.join(home, "config"), DISPLAY="", WAYLAND_DISPLAY="")
+            environment.update(named)
+            result = run([os.path.join(self.bin, "selwarth")], env=environment)
+            self.assertEqual(result.returncode, 1, named)
+            self.assertIn("cannot open a window", result.stderr.decode().splitlines()[-1], named)
+            # No data folder, no samples, no fonts given: the next start that
+            # opens its window is still the first.
+            self.assertEqual(os.listdir(home), [], named)
+
     # The start at log-in.
 
     def test_autostart_entry_is_added_valid_and_removed(self):

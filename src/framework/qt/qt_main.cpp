@@ -31,6 +31,8 @@ int main(int argc, char **argv) {
   // StartupWMClass names; by default Qt would take the file name.
   QCoreApplication::setApplicationName(QStringLiteral("Selwarth"));
   displayCheck.reset();
+  if (options.CheckDisplay)
+    return 0; // a display answered, which is all that was asked
   QApplication::setWindowIcon(ProgramWindowIcon());
   // The name of the installed desktop entry: Wayland desktops match the
   // window to the entry (its icon and name) by it.
