@@ -20,6 +20,9 @@ import tempfile
 import time
 import unittest
 
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+import installed_tree  # noqa: E402
+
 ARGS = None
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 START_BOUND = 90  # seconds for the program to load the day (sanitizer build, busy machine)
@@ -44,9 +47,7 @@ class InstalledTree(unittest.TestCase):
     def setUpClass(cls):
         cls.scratch = tempfile.mkdtemp(prefix="selwarth-install-")
         cls.prefix = os.path.join(cls.scratch, "pre fix")
-        result = run([ARGS.cmake, "--install", ARGS.build_dir, "--prefix", cls.prefix])
-        if result.returncode != 0:
-            raise AssertionError("cmake --install failed:\n" + result.stdout.decode() + result.stderr.decode())
+        installed_tree.install(ARGS.cmake, ARGS.build_dir, cls.prefix)
         cls.bin = os.path.join(cls.prefix, "bin")
         cls.programs = os.path.join(cls.prefix, "lib", "selwarth")
         cls.samples = os.path.join(cls.prefix, "share", "selwarth", "samples")
@@ -166,10 +167,7 @@ class InstalledTree(unittest.TestCase):
         command = self.desktop_entry(self.desktop_file)["Exec"]
         launcher = os.path.join(self.bin, command)
         self.assertTrue(os.access(launcher, os.X_OK), "Exec=" + command + " is not an installed program")
-        environment = dict(os.environ,
-                           HOME=home["home"], XDG_DATA_HOME=home["data"],
-                           XDG_CONFIG_HOME=home["config"], XDG_CACHE_HOME=home["cache"],
-                           XDG_RUNTIME_DIR=home["runtime"], QT_QPA_PLATFORM="offscreen")
+        environment = installed_tree.launcher_environment(home, QT_QPA_PLATFORM="offscreen")
         log = open(os.path.join(home["home"], "launcher.log"), "ab")
         try:
             return subprocess.Popen([launcher], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
@@ -240,10 +238,7 @@ class InstalledTree(unittest.TestCase):
         return titles
 
     def test_the_launcher_runs_the_samples_in_a_fresh_data_folder_and_seeds_it_once(self):
-        home = {name: self.fresh_folder(name) for name in ("home", "config", "cache", "runtime")}
-        os.chmod(home["runtime"], 0o700)
-        home["data"] = os.path.join(home["home"], "data")  # not there yet
-        home["folder"] = os.path.join(home["data"], "selwarth")
+        home = installed_tree.fresh_home(self.scratch)
         os.makedirs(os.path.join(home["config"], "selwarth"))
         # The day's text goes to SELWARTH.TXT, the verse to the screen saver text.
         with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), "w") as file:
