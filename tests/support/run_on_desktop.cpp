@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
