@@ -5,7 +5,9 @@ home folder may have), checks the desktop entry, the AppStream metainfo, the
 icons and the man pages with their validators, starts the installed launcher
 under the offscreen platform with fresh XDG folders, sees the sample packages
 loaded, ends it with SIGTERM, and checks the rule by which the launcher seeds
-the data folder. Every wait is bounded.
+the data folder (never for a start that cannot open its window). The drawn
+size of the text is measured beside it (drawn_text_size_test.py). Every
+wait is bounded.
 """
 
 import argparse
