@@ -34,19 +34,20 @@ volatile sig_atomic_t CommandPid = 0;
 volatile sig_atomic_t StopAsked = 0;
 
 // A stop asked of us (ctest's, a person's Ctrl+C) goes to the command, so
-// that it ends first and the desktop is then stopped as usual; asked before
-// the command runs, it is not started.
+// that it ends first and the desktop is then stopped as usual.
 void PassOn(int signal) {
   StopAsked = signal;
   if (CommandPid > 0)
     kill(CommandPid, signal);
 }
 
+constexpr int Stops[] = {SIGTERM, SIGINT, SIGHUP};
+
 void PassOnStops() {
   struct sigaction action {};
   action.sa_handler = PassOn;
   sigemptyset(&action.sa_mask);
-  for (int signal : {SIGTERM, SIGINT, SIGHUP})
+  for (int signal : Stops)
     sigaction(signal, &action, nullptr);
 }
 
@@ -57,14 +58,28 @@ int Usage() {
 
 // Starts the command and waits for it; its status as a shell gives it.
 int RunCommand(char **command) {
-  if (StopAsked != 0)
+  // A stop that comes while the command is started is held until its pid
+  // is known, and then passed on.
+  sigset_t stops;
+  sigset_t previous;
+  sigemptyset(&stops);
+  for (int signal : Stops)
+    sigaddset(&stops, signal);
+  sigprocmask(SIG_BLOCK, &stops, &previous);
+  if (StopAsked != 0) { // asked before the command ran: it is not started
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
     return 128 + StopAsked;
+  }
   const pid_t pid = fork();
   if (pid < 0) {
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
     std::perror("run-on-desktop: fork");
     return CannotRun;
   }
   if (pid == 0) {
+    for (int signal : Stops)
+      std::signal(signal, SIG_DFL); // the command's own, not ours
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
     // Should we be killed, the command does not live on without its display.
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     execvp(command[0], command);
@@ -72,6 +87,7 @@ int RunCommand(char **command) {
     _exit(CannotRun);
   }
   CommandPid = pid;
+  sigprocmask(SIG_SETMASK, &previous, nullptr);
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
