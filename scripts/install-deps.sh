@@ -13,6 +13,7 @@ packages=(
   xvfb openbox weston qt6-wayland xdotool xclip x11-utils
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi
+  verse # what the start-up benchmark compares qxp today with
 )
 
 missing=()

@@ -16,6 +16,8 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.Autostart = true;
     else if (word == "--readable-fonts")
       options.ReadableFonts = true;
+    else if (word == "--check-display")
+      options.CheckDisplay = true;
   }
   return options;
 }
@@ -31,6 +33,8 @@ std::string ProgramHelpText() {
          "  --readable-fonts  give the packages here that have no font of their own\n"
          "                the desktop's serif font at its text size (the launcher\n"
          "                asks for it on the first start in a new data folder)\n"
+         "  --check-display  only see whether a window can be opened: exit 0 when\n"
+         "                a display answers, else say so and exit 1\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

@@ -14,6 +14,9 @@ struct TProgramOptions {
   // The launcher's first start in a new data folder: give the packages
   // there a readable font (readable_fonts.h).
   bool ReadableFonts = false;
+  // The launcher's question before a first start: whether a display
+  // answers. Nothing else is done; the status says it.
+  bool CheckDisplay = false;
 };
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv);

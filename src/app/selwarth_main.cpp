@@ -30,5 +30,10 @@ int main(int argc, char **argv) {
     const std::string text = options.Help ? ProgramHelpText() : ProgramVersionText();
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   }
-  return StartQtProgram(argc, argv, {"selwarth", "Selwarth", SELWARTH_DESKTOP_ID}, RunProgram);
+  const QtProgramNames names{"selwarth", "Selwarth", SELWARTH_DESKTOP_ID};
+  // The launcher's question before a first start: the toolkit coming up on
+  // a display that answers is the whole answer.
+  if (options.CheckDisplay)
+    return StartQtProgram(argc, argv, names, [](int, char **) { return 0; });
+  return StartQtProgram(argc, argv, names, RunProgram);
 }

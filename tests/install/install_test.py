@@ -5,7 +5,9 @@ home folder may have), checks the desktop entry, the AppStream metainfo, the
 icons and the man pages with their validators, starts the installed launcher
 under the offscreen platform with fresh XDG folders, sees the sample packages
 loaded, ends it with SIGTERM, and checks the rule by which the launcher seeds
-the data folder. Every wait is bounded.
+the data folder (never for a start that cannot open its window). The drawn
+size of the text is measured beside it (drawn_text_size_test.py). Every
+wait is bounded.
 """
 
 import argparse
@@ -19,6 +21,9 @@ import sys
 import tempfile
 import time
 import unittest
+
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+import installed_tree  # noqa: E402
 
 ARGS = None
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
@@ -44,9 +49,7 @@ class InstalledTree(unittest.TestCase):
     def setUpClass(cls):
         cls.scratch = tempfile.mkdtemp(prefix="selwarth-install-")
         cls.prefix = os.path.join(cls.scratch, "pre fix")
-        result = run([ARGS.cmake, "--install", ARGS.build_dir, "--prefix", cls.prefix])
-        if result.returncode != 0:
-            raise AssertionError("cmake --install failed:\n" + result.stdout.decode() + result.stderr.decode())
+        installed_tree.install(ARGS.cmake, ARGS.build_dir, cls.prefix)
         cls.bin = os.path.join(cls.prefix, "bin")
         cls.programs = os.path.join(cls.prefix, "lib", "selwarth")
         cls.samples = os.path.join(cls.prefix, "share", "selwarth", "samples")
@@ -166,10 +169,7 @@ class InstalledTree(unittest.TestCase):
         command = self.desktop_entry(self.desktop_file)["Exec"]
         launcher = os.path.join(self.bin, command)
         self.assertTrue(os.access(launcher, os.X_OK), "Exec=" + command + " is not an installed program")
-        environment = dict(os.environ,
-                           HOME=home["home"], XDG_DATA_HOME=home["data"],
-                           XDG_CONFIG_HOME=home["config"], XDG_CACHE_HOME=home["cache"],
-                           XDG_RUNTIME_DIR=home["runtime"], QT_QPA_PLATFORM="offscreen")
+        environment = installed_tree.launcher_environment(home, QT_QPA_PLATFORM="offscreen")
         log = open(os.path.join(home["home"], "launcher.log"), "ab")
         try:
             return subprocess.Popen([launcher], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
@@ -240,10 +240,7 @@ class InstalledTree(unittest.TestCase):
         return titles
 
     def test_the_launcher_runs_the_samples_in_a_fresh_data_folder_and_seeds_it_once(self):
-        home = {name: self.fresh_folder(name) for name in ("home", "config", "cache", "runtime")}
-        os.chmod(home["runtime"], 0o700)
-        home["data"] = os.path.join(home["home"], "data")  # not there yet
-        home["folder"] = os.path.join(home["data"], "selwarth")
+        home = installed_tree.fresh_home(self.scratch)
         os.makedirs(os.path.join(home["config"], "selwarth"))
         # The day's text goes to SELWARTH.TXT, the verse to the screen saver text.
         with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), "w") as file:
@@ -330,6 +327,22 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(len(result.stderr.decode().splitlines()), 1, result.stderr.decode())
         # None of these used up the first start in a new data folder.
         self.assertEqual(os.listdir(home), [])
+
+    def test_a_display_that_does_not_answer_leaves_the_first_start_for_later(self):
+        x_display = next(":%d" % number for number in range(4321, 4400)
+                         if not os.path.exists("/tmp/.X11-unix/X%d" % number))
+        for named in ({"DISPLAY": x_display, "QT_QPA_PLATFORM": ""},
+                      {"WAYLAND_DISPLAY": "/nonexistent/wayland-0", "QT_QPA_PLATFORM": "wayland"}):
+            home = self.fresh_folder("home")
+            environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+                               XDG_CONFIG_HOME=os.path.join(home, "config"), DISPLAY="", WAYLAND_DISPLAY="")
+            environment.update(named)
+            result = run([os.path.join(self.bin, "selwarth")], env=environment)
+            self.assertEqual(result.returncode, 1, named)
+            self.assertIn("cannot open a window", result.stderr.decode().splitlines()[-1], named)
+            # No data folder, no samples, no fonts given: the next start that
+            # opens its window is still the first.
+            self.assertEqual(os.listdir(home), [], named)
 
     # The start at log-in.
 

@@ -104,13 +104,16 @@ DesktopSession::~DesktopSession() {
 
 void DesktopSession::StartOpenbox(const DesktopOptions &options) {
   // Xvfb picks a free display itself and writes its number on -displayfd:
-  // parallel tests never race for one.
+  // parallel tests never race for one. -noreset: by default the server
+  // resets as its last client leaves, and a client that connects meanwhile
+  // (openbox, while a look with xprop ends) is refused.
   std::string screen = std::to_string(options.width) + "x" + std::to_string(options.height) + "x24";
   ProcessOptions server;
   server.endWithCaller = true;
   programs_.push_back(std::make_unique<BackgroundProcess>(
       platform::FindProgram("Xvfb"),
-      std::vector<std::string>{"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"},
+      std::vector<std::string>{"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp",
+                               "-noreset"},
       server));
   BackgroundProcess &xvfb = *programs_.back();
   std::optional<std::string> number;
@@ -134,7 +137,7 @@ void DesktopSession::StartOpenbox(const DesktopOptions &options) {
       },
       StartWait);
   if (!managed || !manager.Running())
-    throw std::runtime_error("openbox did not start: " + manager.Output());
+    throw std::runtime_error("openbox did not start on " + display_ + ": " + Log());
 }
 
 void DesktopSession::StartWeston(const DesktopOptions &options) {
