@@ -2,22 +2,6 @@
 
 #include "content/settings_table.h"
 
-// The mirrors' starting values are the table's defaults, set below.
-std::int16_t EveryStartup;
-std::int16_t HideMenu;
-std::int16_t JustifyText;
-std::int16_t SaveFile;
-std::int16_t UpdateDaily;
-std::int16_t Topmost;
-std::int16_t BlankLines;
-std::int16_t ScreenSaver;
-std::string ConcordanceServer;
-std::string ConcordanceTranslation;
-std::string SaverPackage;
-std::int16_t PlanOffset;
-std::int32_t QuoteMethodCode;
-std::int16_t Zoom;
-
 namespace {
 
 struct DefaultSetter {
@@ -26,11 +10,6 @@ struct DefaultSetter {
   void operator()(std::string *text) const { *text = row.DefaultText; }
   void operator()(std::int32_t *code) const { *code = row.Default; }
 };
-
-// Before anything is loaded the program runs with the defaults, as a first
-// start with no settings file does. (The table is constant data, ready
-// before this runs.)
-[[maybe_unused]] const bool StartedAtDefaults = (ResetSettingsToDefaults(), true);
 
 } // namespace
 

@@ -33,7 +33,44 @@ constexpr std::array<Setting, 14> Rows = {{
     {.Key = "Zoom", .Mirror = &Zoom, .Default = NormalZoom, .Checked = CheckedZoom},
 }};
 
+// The default of the number kept in mirror, found in the rows while the
+// program is compiled.
+constexpr int DefaultOf(const SettingMirror &mirror) {
+  for (const Setting &row : Rows)
+    if (row.Mirror == mirror)
+      return row.Default;
+  return 0;
+}
+
+// A text starts empty; a row that wanted otherwise would need a start of its
+// own below.
+constexpr bool EveryTextStartsEmpty() {
+  for (const Setting &row : Rows)
+    if (std::holds_alternative<std::string *>(row.Mirror) && row.DefaultText[0] != '\0')
+      return false;
+  return true;
+}
+static_assert(EveryTextStartsEmpty());
+
 } // namespace
+
+// The mirrors start at their rows' defaults, fixed when the program is
+// compiled, so that they hold them before any code runs (a first start with
+// no settings file runs on them).
+constinit std::int16_t EveryStartup = DefaultOf(&EveryStartup);
+constinit std::int16_t HideMenu = DefaultOf(&HideMenu);
+constinit std::int16_t JustifyText = DefaultOf(&JustifyText);
+constinit std::int16_t SaveFile = DefaultOf(&SaveFile);
+constinit std::int16_t UpdateDaily = DefaultOf(&UpdateDaily);
+constinit std::int16_t Topmost = DefaultOf(&Topmost);
+constinit std::int16_t BlankLines = DefaultOf(&BlankLines);
+constinit std::int16_t ScreenSaver = DefaultOf(&ScreenSaver);
+std::string ConcordanceServer;
+std::string ConcordanceTranslation;
+std::string SaverPackage;
+constinit std::int16_t PlanOffset = DefaultOf(&PlanOffset);
+constinit std::int32_t QuoteMethodCode = DefaultOf(&QuoteMethodCode);
+constinit std::int16_t Zoom = DefaultOf(&Zoom);
 
 std::span<const Setting> SettingsTable() {
   return Rows;
