@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::fclose(file);
 
   static TextExport exportFile;
-  if (!exportFile.IsOpen() && !exportFile.Create("/dev/null"))
+  std::string error;
+  if (!exportFile.IsOpen() && !exportFile.Create("/dev/null", error))
     std::abort();
   for (const DayChoice &day : Days)
     ReadDay(path, day, exportFile);

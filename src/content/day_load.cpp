@@ -1,7 +1,5 @@
 #include "content/day_load.h"
 
-#include <cerrno>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,11 +17,11 @@ namespace {
 
 constexpr std::size_t LongestFileName = 100;
 
-// SELWARTH.TXT could not be made or written; errno says why.
-DayLoadProblem TextNotSaved() {
+// SELWARTH.TXT could not be made or written, for the reason given.
+DayLoadProblem TextNotSaved(const std::string &reason) {
   return {DayLoadProblem::Kind::TextNotSaved,
-          std::string("The daily text could not be saved to ") + TextExportFile + ": " +
-              std::strerror(errno) + ".",
+          std::string("The daily text could not be saved to ") + TextExportFile + ": " + reason +
+              ".",
           "Unable to Comply"};
 }
 
@@ -62,8 +60,9 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
   if (SaveFile != 0 && options.ReadOnly) {
     exportFile = options.Export;
   } else if (SaveFile != 0) {
-    if (!textFile.Create(TextExportFile))
-      load.Problems.push_back(TextNotSaved());
+    std::string reason;
+    if (!textFile.Create(TextExportFile, reason))
+      load.Problems.push_back(TextNotSaved(reason));
     if (textFile.IsOpen())
       exportFile = &textFile;
   }
@@ -78,13 +77,18 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     if (!entry)
       continue;
     load.HasAnswers = load.HasAnswers || hasAnswer;
-    if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage)
-      WriteMarqueeText(*entry);
+    if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
+      // Not told on purpose: the screen saver keeps the text it had, and the
+      // verse window, the user's concern, shows the day all the same.
+      std::string unused;
+      WriteMarqueeText(*entry, unused);
+    }
     *tail = std::move(entry);
     tail = &(*tail)->Next;
   }
   // A full disk shows only now: the file lacks some or all of the text.
-  if (!textFile.Close())
-    load.Problems.push_back(TextNotSaved());
+  std::string reason;
+  if (!textFile.Close(reason))
+    load.Problems.push_back(TextNotSaved(reason));
   return load;
 }

@@ -17,10 +17,7 @@ std::string MarqueeText(const TDayEntry &entry) {
   return text;
 }
 
-void WriteMarqueeText(const TDayEntry &entry) {
-  // Ignored on purpose: the screen saver keeps the text it had, and the
-  // verse window, the user's concern, shows the day all the same.
-  std::string error;
-  platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
-                                      "CONTROL.INI", error);
+bool WriteMarqueeText(const TDayEntry &entry, std::string &error) {
+  return platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
+                                             "CONTROL.INI", error);
 }

@@ -13,5 +13,6 @@ inline constexpr std::size_t MarqueeLength = 255;
 // space and the trailer for any other marker; cut to 255 characters.
 std::string MarqueeText(const TDayEntry &entry);
 
-// Writes MarqueeText(entry) into CONTROL.INI.
-void WriteMarqueeText(const TDayEntry &entry);
+// Writes MarqueeText(entry) into CONTROL.INI. False when it could not, with
+// the reason in error.
+bool WriteMarqueeText(const TDayEntry &entry, std::string &error);

@@ -1,6 +1,7 @@
 #include "content/text_export.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include "content/package_format.h"
 
@@ -11,19 +12,23 @@ constexpr std::string_view LineEnd = "\r\n";
 } // namespace
 
 TextExport::~TextExport() {
-  Close();
+  // Ignored on purpose: a file still open here was given up by its owner,
+  // whose own Close would have said what went wrong.
+  CloseFile();
 }
 
-bool TextExport::Create(const std::string &path) {
-  Close();
+bool TextExport::Create(const std::string &path, std::string &error) {
+  CloseFile();
   file_ = std::fopen(path.c_str(), "wb");
   owned_ = true;
   writeError_ = 0;
+  if (file_ == nullptr)
+    error = std::strerror(errno);
   return file_ != nullptr;
 }
 
 void TextExport::Attach(std::FILE *stream) {
-  Close();
+  CloseFile();
   file_ = stream;
   owned_ = false;
   writeError_ = 0;
@@ -51,17 +56,23 @@ void TextExport::Write(std::string_view bytes) {
     writeError_ = errno != 0 ? errno : EIO;
 }
 
-bool TextExport::Close() {
+bool TextExport::Close(std::string &error) {
+  const int failure = CloseFile();
+  if (failure != 0)
+    error = std::strerror(failure);
+  return failure == 0;
+}
+
+int TextExport::CloseFile() {
   if (file_ == nullptr)
-    return true;
+    return 0;
   // Buffered bytes meet a full disk only here, at the flush.
   if (writeError_ == 0 && std::fflush(file_) != 0)
     writeError_ = errno != 0 ? errno : EIO;
   if (owned_ && std::fclose(file_) != 0 && writeError_ == 0)
     writeError_ = errno != 0 ? errno : EIO;
   file_ = nullptr;
-  const int error = writeError_;
+  const int failure = writeError_;
   writeError_ = 0;
-  errno = error;
-  return error == 0;
+  return failure;
 }

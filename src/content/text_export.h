@@ -17,8 +17,9 @@ public:
   TextExport(const TextExport &) = delete;
   TextExport &operator=(const TextExport &) = delete;
 
-  // Creates the file anew (truncating an old one). False when it cannot.
-  bool Create(const std::string &path);
+  // Creates the file anew (truncating an old one). False when it cannot,
+  // with the reason in error.
+  bool Create(const std::string &path, std::string &error);
   // Writes to a stream the caller owns (a tool's standard output); Close
   // leaves it open.
   void Attach(std::FILE *stream);
@@ -30,12 +31,14 @@ public:
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
   // Closes the file (a stream that is only attached stays open). False when
-  // a write or the close failed, as on a full disk, with errno saying why:
-  // the file on the disk then lacks some of the day's text.
-  bool Close();
+  // a write or the close failed, as on a full disk, with the reason in
+  // error: the file on the disk then lacks some of the day's text.
+  bool Close(std::string &error);
 
 private:
   void Write(std::string_view bytes);
+  // Closes and forgets the first failure's errno, 0 when all went well.
+  int CloseFile();
 
   std::FILE *file_ = nullptr;
   bool owned_ = false;

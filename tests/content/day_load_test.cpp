@@ -19,6 +19,7 @@
 #include "support/fixed_clock.h"
 #include "support/fresh_start.h"
 #include "support/package_bytes.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;
@@ -258,9 +259,10 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
 
   testsupport::TempDir elsewhere;
   TextExport out;
-  ASSERT_TRUE(out.Create(elsewhere.File("today.txt")));
+  std::string error;
+  ASSERT_TRUE(out.Create(elsewhere.File("today.txt"), error));
   Load(TDayLoadOptions{true, &out});
-  out.Close();
+  ASSERT_TRUE(out.Close(error)) << error;
 
   EXPECT_EQ(DayIndex, 9);
   EXPECT_EQ(elsewhere.Read("today.txt"), "Verse\r\nDay 9\r\n");

@@ -362,9 +362,10 @@ TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
     std::string bytes = BuildPackage(layout);
     damage.Apply(bytes);
     TextExport exportFile;
-    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+    std::string error;
+    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
     ReadResult result = Read(bytes, &exportFile);
-    exportFile.Close();
+    EXPECT_TRUE(exportFile.Close(error)) << error;
     EXPECT_TRUE(result.IsEmpty()) << damage.Name;
     EXPECT_EQ(dir.Read("SELWARTH.TXT"), "") << damage.Name;
   }
@@ -408,13 +409,14 @@ protected:
   void SetUp() override {
     PackageReaderTest::SetUp();
     SaveFile = 1;
-    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
   }
   std::string Written() {
-    exportFile.Close();
+    EXPECT_TRUE(exportFile.Close(error)) << error;
     return dir.Read("SELWARTH.TXT");
   }
   TextExport exportFile;
+  std::string error;
 };
 
 TEST_F(TextExportTest, WritesTitleAndBodyLinesPerPackage) {
@@ -450,14 +452,15 @@ TEST_F(TextExportTest, NothingWrittenWhenOffOrNotOpen) {
 
   SaveFile = 1;
   TextExport unopened;
-  EXPECT_FALSE(unopened.Create(dir.File("missing/SELWARTH.TXT")));
+  EXPECT_FALSE(unopened.Create(dir.File("missing/SELWARTH.TXT"), error));
+  EXPECT_EQ(error, "No such file or directory");
   EXPECT_EQ(Read(WithEntry({"text"}), &unopened).First.Text, "text");
 }
 
 TEST_F(TextExportTest, CreateTruncatesAnOldFile) {
   Read(WithEntry({"old"}), &exportFile);
-  exportFile.Close();
-  ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT")));
+  ASSERT_TRUE(exportFile.Close(error)) << error;
+  ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
   EXPECT_EQ(Written(), "");
 }
 

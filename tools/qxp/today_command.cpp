@@ -162,8 +162,17 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   // As the program's message boxes would say it, one line each.
   for (const DayLoadProblem &problem : day.Problems)
     std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
-  output.Close();
-  std::fclose(memory);
+  // The text is in memory: only a lack of it makes these fail, and then the
+  // gathered text may be cut short.
+  std::string reason;
+  const bool gathered = output.Close(reason);
+  const bool closed = std::fclose(memory) == 0;
+  if (!gathered || !closed) {
+    std::free(buffer);
+    std::fprintf(errors, "qxp today: the day's text could not be gathered: %s\n",
+                 gathered ? std::strerror(errno) : reason.c_str());
+    return 1;
+  }
   std::string bytes(buffer, size);
   std::free(buffer);
   if (options.width > 0)
