@@ -20,7 +20,7 @@ bool OnceADayRuleEndsStart(bool startedAtLogIn) {
   // alone almost never marks the start-up run; the log-in entry says so.
   if (!startedAtLogIn && platform::TickCount() > StartupWindowMs)
     return false;
-  return ReadSettingText("LastStartup", "", LastStartupBuffer) == TodayText;
+  return ReadSettingText(LastStartupKey, "", LastStartupBuffer) == TodayText;
 }
 
 int RunApplication(int argc, char **argv) {

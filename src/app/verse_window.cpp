@@ -131,7 +131,7 @@ void TVerseWindow::CleanupWindow() {
     state = WindowPlacementValues(place.left, place.top, place.right, place.bottom);
   }
   state.push_back(StoredSetting(&HideMenu));
-  state.push_back({"LastStartup", TodayText});
+  state.push_back({LastStartupKey, TodayText});
   // Ignored on purpose: the window is going and there is no one left to
   // tell. The next start opens where the last stored state says, as after a
   // crash; the settings folder's trouble is told when the user saves.

@@ -23,6 +23,13 @@ inline constexpr std::size_t ConcordanceBuffer = 20;
 inline constexpr std::size_t SaverTitleBuffer = 50;
 inline constexpr std::size_t QuoteMethodBuffer = 20;
 inline constexpr std::size_t LastStartupBuffer = 41;
+
+// Keys the program keeps for itself, with no mirror and no dialog: the date
+// text of the last start (the once-a-day rule) and the incremental method's
+// counter. The main window's place is kept under x, y, cx and cy
+// (window_placement.cpp).
+inline constexpr const char *LastStartupKey = "LastStartup";
+inline constexpr const char *IncrementNumKey = "IncrementNum";
 // A package's face name (the key <file>_fontname) as the day's load reads it.
 inline constexpr std::size_t PackageFontNameBuffer = 60;
 
