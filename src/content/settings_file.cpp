@@ -20,13 +20,3 @@ bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::str
 bool WriteSettingInt(std::string_view key, int value, std::string &error) {
   return WriteSettings({{std::string(key), std::to_string(value)}}, error);
 }
-
-bool WriteSettingInt(std::string_view key, int value) {
-  std::string error;
-  return WriteSettingInt(key, value, error);
-}
-
-bool WriteSettingText(std::string_view key, std::string_view value) {
-  std::string error;
-  return WriteSettings({{std::string(key), std::string(value)}}, error);
-}

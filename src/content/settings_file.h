@@ -20,7 +20,3 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
 bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error);
 bool WriteSettingInt(std::string_view key, int value, std::string &error);
 
-// One key set where no one is told of a failure, only whether it wrote:
-// tests preparing a settings file. The program's own writes give the reason.
-bool WriteSettingInt(std::string_view key, int value);
-bool WriteSettingText(std::string_view key, std::string_view value);

@@ -14,6 +14,7 @@
 #include "framework/headless/headless_backend.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 using testsupport::SetDate;

@@ -26,6 +26,7 @@
 #include "support/fresh_start.h"
 #include "support/main_window_fixture.h"
 #include "support/package_bytes.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 using testpackage::BuildPackage;

@@ -4,6 +4,7 @@
 
 #include "content/settings_file.h"
 #include "support/config_sandbox.h"
+#include "support/prepared_settings.h"
 
 namespace {
 

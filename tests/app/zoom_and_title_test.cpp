@@ -9,6 +9,7 @@
 #include "content/settings_file.h"
 #include "resources/main_menu.h"
 #include "support/main_window_fixture.h"
+#include "support/prepared_settings.h"
 
 namespace {
 

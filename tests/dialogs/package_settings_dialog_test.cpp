@@ -12,6 +12,7 @@
 #include "framework/message_box.h"
 #include "resources/package_settings_ids.h"
 #include "support/config_sandbox.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -24,6 +24,7 @@
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "support/config_sandbox.h"
+#include "support/prepared_settings.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 

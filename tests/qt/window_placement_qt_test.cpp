@@ -23,6 +23,7 @@
 #include "support/config_sandbox.h"
 #include "support/fresh_start.h"
 #include "support/package_bytes.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 namespace {
