@@ -21,6 +21,7 @@
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_table.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_dialog.h"
 #include "dialogs/references_dialog.h"
@@ -57,23 +58,26 @@ template <class T, class V> StatePiece Variable(const char *name, T &variable, V
 // Never dereferenced: only whether the handle is set counts.
 alignas(TVerseWindow) unsigned char WindowPlace[sizeof(TVerseWindow)];
 
-const std::vector<StatePiece> &Pieces() {
-  static const std::vector<StatePiece> pieces = {
-      // The settings mirrors.
-      Variable("EveryStartup", EveryStartup, std::int16_t{0}),
-      Variable("HideMenu", HideMenu, std::int16_t{1}),
-      Variable("JustifyText", JustifyText, std::int16_t{0}),
-      Variable("SaveFile", SaveFile, std::int16_t{1}),
-      Variable("UpdateDaily", UpdateDaily, std::int16_t{0}),
-      Variable("Topmost", Topmost, std::int16_t{1}),
-      Variable("BlankLines", BlankLines, std::int16_t{1}),
-      Variable("ScreenSaver", ScreenSaver, std::int16_t{1}),
-      Variable("ConcordanceServer", ConcordanceServer, "LOGOS"),
-      Variable("ConcordanceTranslation", ConcordanceTranslation, "KJV"),
-      Variable("SaverPackage", SaverPackage, "VERSE.QXP"),
-      Variable("PlanOffset", PlanOffset, std::int16_t{200}),
-      Variable("QuoteMethodCode", QuoteMethodCode, MethodRandom),
-      Variable("Zoom", Zoom, MaxZoom),
+// A settings mirror, named by its key: a new row of the settings table is
+// covered without a line here.
+struct MirrorPiece {
+  const Setting &row;
+  StatePiece operator()(std::int16_t *number) const {
+    return Variable(row.Key, *number, static_cast<std::int16_t>(row.Default + 1));
+  }
+  StatePiece operator()(std::int32_t *code) const {
+    return Variable(row.Key, *code, row.Default + 1);
+  }
+  StatePiece operator()(std::string *text) const {
+    return Variable(row.Key, *text, std::string(row.DefaultText) + "changed");
+  }
+};
+
+std::vector<StatePiece> ListPieces() {
+  std::vector<StatePiece> pieces;
+  for (const Setting &row : SettingsTable())
+    pieces.push_back(std::visit(MirrorPiece{row}, row.Mirror));
+  std::vector<StatePiece> others = {
       // The day.
       Variable("DayIndex", DayIndex, std::int16_t{59}),
       Variable("DayOffset", DayOffset, std::int16_t{-3}),
@@ -112,6 +116,12 @@ const std::vector<StatePiece> &Pieces() {
       {"QuitPosted", [] { MessageQueue().PostQuit(3); },
        [] { return Text(MessageQueue().QuitPosted()) + " " + Text(MessageQueue().ExitStatus()); }},
   };
+  pieces.insert(pieces.end(), others.begin(), others.end());
+  return pieces;
+}
+
+const std::vector<StatePiece> &Pieces() {
+  static const std::vector<StatePiece> pieces = ListPieces();
   return pieces;
 }
 
@@ -140,7 +150,9 @@ TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
 }
 
 // A variable shared across files is declared `extern` in a header; each one
-// must be in the list above, so that a new one cannot miss the reset.
+// must be in the list above, so that a new one cannot miss the reset. The
+// settings mirrors are listed by their rows: settings.h declares as many as
+// the table has.
 TEST(ProgramStateTest, EverySharedVariableIsListed) {
   std::set<std::string> listed;
   for (const StatePiece &piece : Pieces())
@@ -148,6 +160,7 @@ TEST(ProgramStateTest, EverySharedVariableIsListed) {
   const std::regex declaration(R"(^\s*extern\s+[^"(]*?([A-Za-z_]\w*)\s*;)");
   std::vector<std::string> missing;
   int found = 0;
+  std::size_t mirrors = 0;
   for (const auto &entry :
        std::filesystem::recursive_directory_iterator(testsupport::SourceTree() + "/src")) {
     if (entry.path().extension() != ".h")
@@ -158,11 +171,15 @@ TEST(ProgramStateTest, EverySharedVariableIsListed) {
       if (!std::regex_search(line, match, declaration))
         continue;
       ++found;
-      if (listed.count(match[1]) == 0)
+      if (entry.path().filename() == "settings.h" &&
+          entry.path().parent_path().filename() == "content")
+        ++mirrors;
+      else if (listed.count(match[1]) == 0)
         missing.push_back(match[1].str() + " (" + entry.path().filename().string() + ")");
     }
   }
   EXPECT_GE(found, 30); // the headers were read
+  EXPECT_EQ(mirrors, SettingsTable().size()) << "a settings mirror without its row";
   EXPECT_EQ(missing, std::vector<std::string>{});
 }
 
