@@ -12,6 +12,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
 #include "content/day_state.h"
@@ -71,8 +72,7 @@ void UseFolder(const std::filesystem::path &folder) {
 void BM_LoadDay(benchmark::State &state) {
   PackageFolder &folder = FolderOf(static_cast<int>(state.range(0)));
   UseFolder(folder.Path());
-  ResetSettingsToDefaults();
-  ResetDayState();
+  ResetProgramState();
   QuoteMethodCode = MethodIncrement; // a fixed slot without the clock
   for (auto _ : state) {
     DayStepped = true;
