@@ -58,8 +58,6 @@ public:
   int InvalidationsOf(const TWindow &window) const;
   bool LastInvalidationErased(const TWindow &window) const;
   int MenuRedraws() const { return menuRedraws_; }
-  // How often a screen reader would have been told of new readable parts.
-  int ReadableChanges() const { return readableChanges_; }
   const std::string &ClipboardText() const { return clipboard_; }
 
   // --- What the scripted user does.
@@ -87,7 +85,6 @@ public:
   void ScrollerChanged(TWindow &) override {}
   void Invalidate(TWindow &window, bool erase) override;
   void SetTopmost(TWindow &window, bool topmost) override;
-  void ReadablePartsChanged(TWindow &) override { ++readableChanges_; }
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
   TSize ScreenSize() const override { return screen_; }
@@ -98,9 +95,8 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
-  // Nothing is painted without the scripted user; the calls are counted.
-  void PaintWhileBusy() override { ++busyPaints_; }
-  int BusyPaints() const { return busyPaints_; }
+  // Nothing is painted without the scripted user.
+  void PaintWhileBusy() override {}
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   // Delivers what the watched sockets have, waiting up to timeoutMs for the
   // first; false when nothing was ready.
@@ -142,8 +138,6 @@ private:
   std::vector<std::string> fonts_{"System", "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"};
   TFontDesc readableFont_;
   int menuRedraws_ = 0;
-  int busyPaints_ = 0;
-  int readableChanges_ = 0;
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;
