@@ -1,6 +1,7 @@
 #include "framework/qt/qt_backend.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,6 +56,15 @@ QMessageBox::Icon IconOf(unsigned style) {
   default:
     return QMessageBox::NoIcon;
   }
+}
+
+// The family's name in code page 1252, or nothing when that cannot hold it
+// exactly: such a name could not be stored in the settings file.
+std::optional<std::string> StorableFamilyName(const QString &family) {
+  std::string name = ToWindows1252(family);
+  if (name.find('?') != std::string::npos || FromWindows1252(name) != family)
+    return std::nullopt;
+  return name;
 }
 
 } // namespace
@@ -189,11 +199,9 @@ TSize QtBackend::ScreenSize() const {
 
 std::vector<std::string> QtBackend::FontFamilies() const {
   std::vector<std::string> names{"System"};
-  for (const QString &family : QFontDatabase::families()) {
-    std::string name = ToWindows1252(family);
-    if (name.find('?') == std::string::npos && FromWindows1252(name) == family)
-      names.push_back(name);
-  }
+  for (const QString &family : QFontDatabase::families())
+    if (std::optional<std::string> name = StorableFamilyName(family))
+      names.push_back(std::move(*name));
   return names;
 }
 
@@ -207,10 +215,8 @@ TFontDesc QtBackend::ReadableFont() const {
     serif.setPixelSize(text.pixelSize());
   const QString family = QFontInfo(serif).family();
   TFontDesc font;
-  // A family whose name code page 1252 cannot hold cannot be stored.
-  const std::string name = ToWindows1252(family);
-  if (name.find('?') == std::string::npos && FromWindows1252(name) == family)
-    font.FaceName = name;
+  if (std::optional<std::string> name = StorableFamilyName(family))
+    font.FaceName = std::move(*name);
   font.Height = std::clamp(QFontMetrics(serif).height(), 12, 48);
   return font;
 }
