@@ -3,9 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
-#include <memory>
 #include <vector>
 
 #include "framework/qt/text_codec.h"

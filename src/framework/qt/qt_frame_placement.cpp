@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
+#include <QObject>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -52,11 +53,12 @@ private:
   QMargins margins_;
 };
 
-} // namespace
-
+// Whether windows on this platform can know and choose their position.
 bool WindowsHavePositions() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
+
+} // namespace
 
 void PlaceFrame(QWidget *window, const QRect &frame) {
   // Before the window is shown, Qt takes a move as the frame's position.

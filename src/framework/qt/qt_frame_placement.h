@@ -11,7 +11,6 @@
 // nor choose where its window is: the position it was given is kept as the
 // one to save.
 
-#include <QObject>
 #include <QRect>
 
 class QWidget;
@@ -21,6 +20,3 @@ void PlaceFrame(QWidget *window, const QRect &frame);
 
 // The frame's rectangle as it is to be saved.
 QRect SavedFrame(const QWidget *window);
-
-// Whether windows on this platform can know and choose their position.
-bool WindowsHavePositions();
