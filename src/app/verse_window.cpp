@@ -100,12 +100,13 @@ TFrameWindow *TVerseWindow::Frame() const {
 }
 
 void TVerseWindow::Load() {
-  LoadedDay day = LoadDay(TodayLocalTime());
+  const std::tm &now = TodayLocalTime();
+  LoadedDay day = LoadDay(now);
   DayEntries = std::move(day.Entries); // the old day goes
   HasAnswers = day.HasAnswers;
   ShowAnswers = false;
   TellDayLoadProblems(this, day.Problems);
-  shownDay_ = LocalTimeNow ? ShownDayText(*LocalTimeNow, DayOffset) : "";
+  shownDay_ = ShownDayText(now, DayOffset);
   ReadablePartsChanged();
 }
 
