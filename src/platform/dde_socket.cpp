@@ -1,6 +1,7 @@
 #include "platform/dde_socket.h"
 
 #include "platform/dde.h"
+#include "platform/file_lock.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -139,28 +139,6 @@ std::string ServicePath(const std::string &service) {
   return MakeAddress(path, address) ? path : std::string();
 }
 
-// Holds the folder's lock file, so that of two servers that find the same
-// stale socket only one removes it and binds: otherwise the second could
-// remove the first one's fresh socket and leave it alive but unreachable.
-class FolderLock {
-public:
-  explicit FolderLock(const std::string &socketPath) {
-    std::string lockPath = socketPath.substr(0, socketPath.rfind('/') + 1) + ".lock";
-    fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-  }
-  ~FolderLock() {
-    if (fd_ >= 0)
-      close(fd_); // releases the lock
-  }
-  FolderLock(const FolderLock &) = delete;
-  FolderLock &operator=(const FolderLock &) = delete;
-
-private:
-  int fd_ = -1;
-};
-
 Listener Listen(const std::string &path) {
   Listener listener;
   sockaddr_un address;
@@ -169,7 +147,14 @@ Listener Listen(const std::string &path) {
   int fd = NewSocket();
   if (fd < 0)
     return listener;
-  FolderLock lock(path);
+  // The folder's lock, so that of two servers that find the same stale
+  // socket only one removes it and binds: otherwise the second could remove
+  // the first one's fresh socket and leave it alive but unreachable. Without
+  // the lock the registration goes on unguarded, as it would on a file
+  // system without locks.
+  FileLock lock;
+  std::string unguarded;
+  lock.Acquire(path.substr(0, path.rfind('/') + 1) + ".lock", unguarded);
   bool bound = BindAndListen(fd, address);
   if (!bound && errno == EADDRINUSE) {
     // Someone's socket file: a live server keeps it; a dead one's goes.

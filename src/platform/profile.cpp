@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include "platform/file_lock.h"
 #include "platform/profile_cache.h"
 #include "platform/profile_edit.h"
 #include "platform/profile_file.h"

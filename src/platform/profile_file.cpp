@@ -4,7 +4,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -209,28 +208,6 @@ std::string FolderOf(const std::string &path) {
 std::string NameOf(const std::string &path) {
   std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-FileLock::~FileLock() {
-  if (fd_ >= 0)
-    ::close(fd_); // releases the lock
-}
-
-bool FileLock::Acquire(const std::string &lockPath, std::string &error) {
-  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600);
-  if (fd_ < 0) {
-    error = Reason("cannot open the lock file " + lockPath, errno);
-    return false;
-  }
-  int result;
-  do
-    result = ::flock(fd_, LOCK_EX);
-  while (result != 0 && errno == EINTR);
-  if (result != 0) {
-    error = Reason("cannot lock " + lockPath, errno);
-    return false;
-  }
-  return true;
 }
 
 } // namespace platform

@@ -47,21 +47,4 @@ bool MakeFolders(const std::string &folder, mode_t mode, std::string &error);
 std::string FolderOf(const std::string &path);
 std::string NameOf(const std::string &path);
 
-// An exclusive advisory lock (flock) on a lock file, held until destruction.
-// The lock file stays in place: removing it would let a third process lock a
-// new file while the second still holds the old one.
-class FileLock {
-public:
-  FileLock() = default;
-  ~FileLock();
-  FileLock(const FileLock &) = delete;
-  FileLock &operator=(const FileLock &) = delete;
-
-  // Creates lockPath if needed and waits for the lock.
-  bool Acquire(const std::string &lockPath, std::string &error);
-
-private:
-  int fd_ = -1;
-};
-
 } // namespace platform
