@@ -6,7 +6,7 @@
 #include <memory>
 #include <ostream>
 
-#include "marquee_command.h"
+#include "platform/file_search.h"
 #include "platform/owned_file.h"
 #include "qxp/diagnostics.h"
 #include "qxp/package_checker.h"
@@ -15,7 +15,6 @@
 #include "qxp/picture_check.h"
 #include "qxp/source_compiler.h"
 #include "qxp/source_dumper.h"
-#include "today_command.h"
 
 namespace qxp {
 
@@ -126,7 +125,7 @@ int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err
 }
 
 int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std::ostream &err) {
-  if (IsPicturePath(packagePath))
+  if (platform::HasExtension(packagePath, ".QXR")) // a reference picture
     return CheckPicture(packagePath, out);
   auto report = LoadAndCheck(packagePath, err);
   if (!report)
@@ -188,15 +187,6 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
   }
   if (command == "build")
     return Build(arguments, err);
-  if (command == "today" || command == "marquee") {
-    // The day's text goes to the process's own streams, as the program's
-    // text export writes through stdio.
-    out.flush();
-    err.flush();
-    std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    return command == "today" ? RunTodayCommand(rest, stdout, stderr)
-                              : RunMarqueeCommand(rest, stdout, stderr);
-  }
   if (command == "check") {
     bool strict = arguments.size() == 3 && arguments[1] == "--strict";
     if (arguments.size() != 2 && !strict)

@@ -26,8 +26,9 @@ int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std
 
 void PrintUsage(std::ostream &out);
 
-// Runs the command line (without the program name). "today" writes to the
-// process's standard output and error rather than to out and err.
+// Runs the command line (without the program name). "today" and "marquee"
+// are not among its commands: they print through stdio alone, and main
+// starts them before any C++ stream is set up.
 int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
 
 } // namespace qxp
