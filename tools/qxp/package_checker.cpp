@@ -189,10 +189,7 @@ private:
 
   void CheckLeapDay() {
     const std::vector<std::string> &leapDay = content_.Entries[ExtraSlot];
-    // A reading plan never reads the extra slot.
-    bool plan =
-        !content_.Titles.empty() && content_.Titles.front().starts_with(package::ReadingPlanPrefix);
-    if (report_.Sound() && !plan && (leapDay.empty() || leapDay.front().empty()))
+    if (report_.Sound() && !IsReadingPlan(content_) && (leapDay.empty() || leapDay.front().empty()))
       Warn(DescribeSlot(ExtraSlot) + ": no entry, so the package shows nothing on leap days");
   }
 

@@ -24,4 +24,9 @@ struct PackageContent {
   bool operator==(const PackageContent &) const = default;
 };
 
+// A reading plan is told by its first title; it never reads the extra slot.
+inline bool IsReadingPlan(const PackageContent &content) {
+  return !content.Titles.empty() && content.Titles.front().starts_with(package::ReadingPlanPrefix);
+}
+
 } // namespace qxp

@@ -3,14 +3,9 @@
 #include <optional>
 
 #include "content/bmp_reader.h"
-#include "platform/ascii.h"
 #include "qxp/commands.h"
 
 namespace qxp {
-
-bool IsPicturePath(std::string_view path) {
-  return path.size() >= 4 && platform::SameAscii(path.substr(path.size() - 4), ".qxr");
-}
 
 int CheckPicture(const std::string &path, std::ostream &out) {
   TBitmapFault fault = TBitmapFault::None;

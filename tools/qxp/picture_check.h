@@ -5,12 +5,8 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 
 namespace qxp {
-
-// Whether the path names a picture (ends in .QXR, in any case).
-bool IsPicturePath(std::string_view path);
 
 // Prints the verdict on out; 0 when the picture can be shown, else 1.
 int CheckPicture(const std::string &path, std::ostream &out);

@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::size_t LineWidth = 76;
 
-bool IsReadingPlan(const PackageContent &content) {
-  return !content.Titles.empty() && content.Titles.front().starts_with(package::ReadingPlanPrefix);
-}
-
 std::string SlotLabel(int slot, bool readingPlan) {
   if (slot == ExtraSlot && readingPlan)
     return "slot " + std::to_string(slot);
