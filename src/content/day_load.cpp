@@ -8,7 +8,6 @@
 #include "content/package_font_settings.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
-#include "content/settings_file.h"
 #include "content/text_export.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
@@ -32,10 +31,9 @@ std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, const DayChoic
                                exportFile);
   if (entry->Text.empty())
     return nullptr;
-  std::string lower = platform::LowerCaseName(fileName);
-  entry->FontName = PackageFontName(lower);
-  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(lower));
-  entry->FileName = std::move(lower);
+  entry->FontName = PackageFontName(fileName);
+  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(fileName));
+  entry->FileName = platform::LowerCaseName(fileName);
   return entry;
 }
 

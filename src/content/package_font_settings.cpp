@@ -1,6 +1,5 @@
 #include "content/package_font_settings.h"
 
-#include "content/settings.h"
 #include "content/settings_file.h"
 #include "platform/file_search.h"
 
@@ -25,6 +24,10 @@ std::string PackageFontName(std::string_view fileName) {
 
 int PackageFontSize(std::string_view fileName) {
   return ReadSettingInt(FontSizeKey(fileName), DefaultFontSize);
+}
+
+std::string FontNameAsRead(std::string_view faceName) {
+  return std::string(faceName.substr(0, PackageFontNameBuffer - 1));
 }
 
 bool PackageHasOwnFont(std::string_view fileName) {

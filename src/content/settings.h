@@ -30,8 +30,6 @@ inline constexpr std::size_t LastStartupBuffer = 41;
 // (window_placement.cpp).
 inline constexpr const char *LastStartupKey = "LastStartup";
 inline constexpr const char *IncrementNumKey = "IncrementNum";
-// A package's face name (the key <file>_fontname) as the day's load reads it.
-inline constexpr std::size_t PackageFontNameBuffer = 60;
 
 extern std::int16_t EveryStartup;
 extern std::int16_t HideMenu;

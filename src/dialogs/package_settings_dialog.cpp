@@ -190,7 +190,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   // The window shows the new font at once, before the day is loaded again.
   for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     if (platform::SameAscii(entry->FileName, package)) {
-      entry->FontName = face.substr(0, PackageFontNameBuffer - 1);
+      entry->FontName = FontNameAsRead(face);
       entry->FontSize = static_cast<std::int16_t>(size);
     }
   if (Parent() != nullptr)
