@@ -4,6 +4,7 @@
 // date dialogs and the package tool share, so that each is written once.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -21,4 +22,34 @@ inline constexpr std::array<std::int8_t, 13> MonthDays = {0,  31, 28, 31, 30, 31
 // every fourth one (1900 and 2100 are common years, 2000 is a leap year).
 constexpr bool IsLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// A date's place in a common year, counted from 0 on January 1 (the reading
+// plan's start day, a package's day slot), and back: an offset past the year
+// gives its last day.
+constexpr int PlanOffsetOf(int month, int day) {
+  int offset = day - 1;
+  for (int m = 1; m < month && m <= 12; ++m)
+    offset += MonthDays[static_cast<std::size_t>(m)];
+  return offset;
+}
+
+constexpr void DateOfPlanOffset(int offset, int &month, int &day) {
+  month = 1;
+  day = 1;
+  int n = offset + 1;
+  while (n > 0 && month <= 12) {
+    int length = MonthDays[static_cast<std::size_t>(month)];
+    if (length < n) {
+      n -= length;
+      ++month;
+    } else {
+      day = n;
+      n = 0;
+    }
+  }
+  if (month > 12) { // an offset past the year: its last day
+    month = 12;
+    day = 31;
+  }
 }

@@ -5,14 +5,15 @@
 #include "content/calendar_facts.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
+#include "content/package_format.h"
 #include "content/settings.h"
 #include "platform/clock.h"
 
 namespace {
 
-constexpr int Slots = 366;
+constexpr int Slots = package::SlotCount;
 constexpr int LeapDay = 59; // 29 February as a day of a leap year
-constexpr int ExtraSlot = 365;
+using package::ExtraSlot;
 
 std::int16_t WrapSlot(int slot) {
   slot %= Slots;

@@ -25,6 +25,7 @@
 namespace package {
 
 inline constexpr int SlotCount = 366;       // day slots 0..365
+inline constexpr int ExtraSlot = 365;       // the slot shown on 29 February
 inline constexpr int OffsetCount = 370;     // SlotOffsets elements
 inline constexpr int DescriptionSlot = 366; // SlotOffsets[366]: the description
 inline constexpr int PlanDays = 365;        // a reading plan uses slots 0..364

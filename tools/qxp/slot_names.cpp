@@ -77,22 +77,19 @@ std::optional<int> ParseSlotName(std::string_view name) {
     return ExtraSlot;
   if (*number < 1 || *number > MonthDays[*month])
     return std::nullopt;
-  int slot = *number - 1;
-  for (int m = 1; m < *month; ++m)
-    slot += MonthDays[m];
-  return slot;
+  return PlanOffsetOf(*month, *number);
 }
 
 std::string SlotDate(int slot) {
   if (slot == ExtraSlot)
     return "Feb 29";
-  int day = slot;
-  for (int m = 1; m <= 12; ++m) {
-    if (day < MonthDays[m])
-      return std::string(MonthNames[m].substr(0, 3)) + " " + std::to_string(day + 1);
-    day -= MonthDays[m];
-  }
-  return "slot " + std::to_string(slot);
+  if (slot < 0 || slot >= ExtraSlot)
+    return "slot " + std::to_string(slot);
+  int month = 0;
+  int day = 0;
+  DateOfPlanOffset(slot, month, day);
+  return std::string(MonthNames[static_cast<std::size_t>(month)].substr(0, 3)) + " " +
+         std::to_string(day);
 }
 
 std::string DescribeSlot(int slot) {

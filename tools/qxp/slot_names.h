@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "content/package_format.h"
+
 namespace qxp {
 
-inline constexpr int ExtraSlot = 365;
+using package::ExtraSlot;
 
 // The slot a name stands for, without regard to case or spacing:
 //   "Jan 1", "January 1" ... "Dec 31"   the day of a common year
