@@ -19,4 +19,3 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
 // Several settings written together: all of them or none.
 bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error);
 bool WriteSettingInt(std::string_view key, int value, std::string &error);
-

@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::array<std::int16_t, 14> Steps = {50,  67,  75,  80,  90,  100, 110,
                                                 125, 150, 175, 200, 250, 300, 400};
+static_assert(Steps.front() == MinZoom && Steps.back() == MaxZoom,
+              "the steps span the zoom's range");
 
 } // namespace
 
