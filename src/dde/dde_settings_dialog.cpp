@@ -8,7 +8,10 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "platform/ascii.h"
+#include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
+
+using namespace ddesettings;
 
 namespace {
 

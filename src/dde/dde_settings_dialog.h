@@ -15,7 +15,6 @@
 #include "dde/conversation_slot.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
-#include "resources/dde_settings_ids.h"
 
 class TDDESettingsDialog : public TDialog {
 public:

@@ -5,6 +5,8 @@
 
 #include "resources/dialog_ids.h"
 
+namespace ddesettings {
+
 inline constexpr int DdeRetryButton = 4;
 inline constexpr int DdeLogosRadio = 101;
 inline constexpr int DdeQuickVerseRadio = 102;
@@ -14,3 +16,5 @@ inline constexpr int DdeNoneRadio = 105;
 inline constexpr int DdeServerGroup = 106;
 inline constexpr int DdeTranslationList = 120;
 inline constexpr int DdeIdEdit = 130;
+
+} // namespace ddesettings

@@ -4,6 +4,7 @@
 
 const TDialogTemplate &DdeSettingsTemplate() {
   using K = TControlKind;
+  using namespace ddesettings;
   static const TDialogTemplate dialog{
       "DDESETTINGS",
       "Dynamic Data Exchange Settings",

@@ -32,6 +32,8 @@ using testpackage::PackageLayout;
 
 namespace {
 
+using namespace ddesettings;
+
 class DdeLinksWindowTest : public testsupport::MainWindowTest {
 protected:
   void SetUp() override {

@@ -8,11 +8,13 @@
 #include "content/settings_file.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
+#include "resources/dde_settings_ids.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 using testsupport::StartConcordance;
+using namespace ddesettings;
 
 // A main window stand-in: a window that holds the conversation slot.
 class SlotWindow : public TWindow, public TConversationSlot {};

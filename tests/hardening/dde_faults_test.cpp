@@ -16,6 +16,7 @@
 #include "framework/dialog.h"
 #include "misbehaving_server.h"
 #include "platform/dde.h"
+#include "resources/dde_settings_ids.h"
 #include "resources/main_menu.h"
 #include "support/dde_sandbox.h"
 #include "support/main_window_fixture.h"
@@ -66,7 +67,7 @@ protected:
   // Takes the path once and checks that the program is whole afterwards.
   void TakePath(Path path, unsigned timeoutMs) {
     if (path == Path::LogosCheck)
-      backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(DdeLogosRadio); });
+      backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(ddesettings::DdeLogosRadio); });
     ConcordanceServer = path == Path::LogosCheck ? "" : Service(path);
     ConcordanceTranslation = "KJV";
     Run({[&] {
