@@ -1,6 +1,6 @@
 #include "options.h"
+#include "platform/whole_number.h"
 
-#include <charconv>
 #include <string_view>
 
 namespace concordance {
@@ -64,12 +64,6 @@ std::vector<std::string> SplitList(std::string_view text) {
   return items;
 }
 
-// A decimal number of minimum or more, the whole text.
-bool ParseNumber(std::string_view text, int minimum, int &number) {
-  auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
-  return failure == std::errc() && end == text.data() + text.size() && number >= minimum;
-}
-
 } // namespace
 
 std::optional<Options> ParseOptions(int argc, const char *const argv[], std::string &error) {
@@ -115,17 +109,21 @@ std::optional<Options> ParseOptions(int argc, const char *const argv[], std::str
     } else if (argument == "--claim-versions") {
       if (!value(text))
         return std::nullopt;
-      if (!ParseNumber(text, 0, options.claimedVersions)) {
+      std::optional<int> count = platform::WholeNumber(text, 0);
+      if (!count) {
         error = "--claim-versions needs a count";
         return std::nullopt;
       }
+      options.claimedVersions = *count;
     } else if (argument == "--exit-after") {
       if (!value(text))
         return std::nullopt;
-      if (!ParseNumber(text, 1, options.exitAfterSeconds)) {
+      std::optional<int> seconds = platform::WholeNumber(text, 1);
+      if (!seconds) {
         error = "--exit-after needs a positive number of seconds";
         return std::nullopt;
       }
+      options.exitAfterSeconds = *seconds;
     } else {
       error = "unknown option " + std::string(argument) + " (see --help)";
       return std::nullopt;

@@ -1,10 +1,10 @@
 #include "qxp/slot_names.h"
 
 #include <array>
-#include <charconv>
 
 #include "content/calendar_facts.h"
 #include "platform/ascii.h"
+#include "platform/whole_number.h"
 
 namespace qxp {
 
@@ -23,11 +23,7 @@ std::optional<int> ParseMonth(std::string_view word) {
 std::optional<int> ParseNumber(std::string_view word) {
   if (word.empty() || word.size() > 4)
     return std::nullopt;
-  int value = 0;
-  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (error != std::errc() || end != word.data() + word.size())
-    return std::nullopt;
-  return value;
+  return platform::WholeNumber(word);
 }
 
 bool IsBlank(char c) {

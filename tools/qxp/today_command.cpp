@@ -1,7 +1,6 @@
 #include "today_command.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -18,6 +17,7 @@
 #include "line_wrap.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/whole_number.h"
 
 namespace qxp {
 namespace {
@@ -37,20 +37,10 @@ constexpr int WidestWrap = 1000;
 constexpr const char *Usage = "usage: qxp today [--method date|increment|random] [--offset N] "
                               "[--utf8] [--width N] [--no-answers] [--dir DIR]\n";
 
-// A whole number from low to high, and nothing after it.
-bool ParseNumberIn(std::string_view text, int low, int high, int &value) {
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
-}
-
-bool ParseOffset(std::string_view text, int &offset) {
+std::optional<int> ParseOffset(std::string_view text) {
   if (!text.empty() && text.front() == '+')
     text.remove_prefix(1);
-  return ParseNumberIn(text, -366, 366, offset);
-}
-
-bool ParseWidth(std::string_view text, int &width) {
-  return ParseNumberIn(text, NarrowestWrap, WidestWrap, width);
+  return platform::WholeNumber(text, -366, 366);
 }
 
 bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &options,
@@ -68,17 +58,21 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
     } else if (word == "--utf8") {
       options.utf8 = true;
     } else if (word == "--offset" && hasValue) {
-      if (!ParseOffset(arguments[++i], options.offset)) {
+      std::optional<int> offset = ParseOffset(arguments[++i]);
+      if (!offset) {
         std::fprintf(errors, "qxp today: --offset takes a number of days from -366 to 366\n");
         return false;
       }
+      options.offset = *offset;
       options.hasOffset = true;
     } else if (word == "--width" && hasValue) {
-      if (!ParseWidth(arguments[++i], options.width)) {
+      std::optional<int> width = platform::WholeNumber(arguments[++i], NarrowestWrap, WidestWrap);
+      if (!width) {
         std::fprintf(errors, "qxp today: --width takes a number of columns from %d to %d\n",
                      NarrowestWrap, WidestWrap);
         return false;
       }
+      options.width = *width;
     } else if (word == "--no-answers") {
       options.answers = false;
     } else if (word == "--dir" && hasValue && !arguments[i + 1].empty()) {
