@@ -15,7 +15,6 @@ import argparse
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -23,7 +22,9 @@ import time
 import unittest
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
 import installed_tree  # noqa: E402
+import bounded  # noqa: E402
 
 ARGS = None
 START_BOUND = 90  # seconds for a window with its text (sanitizer build, busy machine)
@@ -110,13 +111,8 @@ def settings(home):
 
 
 def wait_for(what, condition, bound, log=lambda: ""):
-    deadline = time.monotonic() + bound
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.3)
-    raise AssertionError("no %s after %d s\n%s" % (what, bound, log()))
+    """bounded.wait_for, polling less often: a poll may grab the window."""
+    return bounded.wait_for(what, condition, bound, log, every=0.3)
 
 
 def xdotool(*arguments):
@@ -132,13 +128,7 @@ class DrawnTextSize(unittest.TestCase):
         self.log = os.path.join(self.scratch, "program.log")
 
     def tearDown(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(timeout=STEP_BOUND)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        bounded.end_process(self.process, STEP_BOUND)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def program_log(self):
@@ -244,11 +234,7 @@ def main():
     parser.add_argument("--cmake", required=True)
     parser.add_argument("--build-dir", required=True)
     ARGS, rest = parser.parse_known_args()
-    for tool in ("import", "xdotool"):
-        if shutil.which(tool) is None:
-            sys.exit(tool + " is missing (scripts/install-deps.sh installs it)")
-    if not os.environ.get("DISPLAY"):
-        sys.exit("no X display: run it as run-on-desktop openbox -- " + " ".join(sys.argv))
+    bounded.require_display_and("import", "xdotool")
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 
