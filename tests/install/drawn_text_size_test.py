@@ -97,19 +97,6 @@ def letter_heights(picture):
     return heights
 
 
-def settings(home):
-    """The [Selwarth] keys of SELWARTH.INI, lower case, as texts."""
-    path = os.path.join(home["config"], "selwarth", "SELWARTH.INI")
-    keys = {}
-    if os.path.exists(path):
-        with open(path, encoding="cp1252") as file:
-            for line in file:
-                key, sep, value = line.strip().partition("=")
-                if sep:
-                    keys[key.strip().lower()] = value.strip()
-    return keys
-
-
 def wait_for(what, condition, bound, log=lambda: ""):
     """bounded.wait_for, polling less often: a poll may grab the window."""
     return bounded.wait_for(what, condition, bound, log, every=0.3)
@@ -197,7 +184,7 @@ class DrawnTextSize(unittest.TestCase):
         shutil.copytree(samples, plain["folder"])
         window_id, system_cell = self.start([program], plain, cwd=plain["folder"])
         self.exit_by_menu(window_id)
-        self.assertFalse(any(key.endswith("_fontname") for key in settings(plain)))
+        self.assertFalse(any(key.endswith("_fontname") for key in installed_tree.settings(plain)))
 
         # A new user's first start: the readable fonts, at least the 12-pixel
         # cell the program gives at the least, so more than 1.2 times the
@@ -212,13 +199,13 @@ class DrawnTextSize(unittest.TestCase):
         xdotool("windowactivate", "--sync", window_id)
         for _ in range(ZOOM_STEPS):
             xdotool("key", "--clearmodifiers", "ctrl+plus")
-        wait_for("Zoom=%d" % ZOOMED, lambda: settings(home).get("zoom") == str(ZOOMED), STEP_BOUND,
+        wait_for("Zoom=%d" % ZOOMED, lambda: installed_tree.settings(home).get("zoom") == str(ZOOMED), STEP_BOUND,
                  self.program_log)
         zoomed = self.steady_text_height(window_id, lambda height: height > 1.2 * readable)
 
         # Closed by its Exit command and started again: the zoom is kept.
         self.exit_by_menu(window_id)
-        self.assertEqual(settings(home).get("zoom"), str(ZOOMED))
+        self.assertEqual(installed_tree.settings(home).get("zoom"), str(ZOOMED))
         window_id, again = self.start([launcher], home)
         self.exit_by_menu(window_id)
         print("Mean letter height, pixels: System cell %.2f, first start %.2f, zoomed %.2f, started again %.2f"
