@@ -20,6 +20,7 @@
 #include "framework/application.h"
 #include "framework/qt/qt_widgets.h"
 #include "qt/qt_app_fixture.h"
+#include "resources/main_menu.h"
 #include "support/config_sandbox.h"
 #include "support/prepared_settings.h"
 #include "support/run_process.h"
@@ -143,7 +144,7 @@ TEST_F(VerseWindowKeysQtTest, AltAloneOrF10ShowsHiddenMenus) {
     note();
     Press(&frame, Qt::Key_F10);
     note();
-    TheApplication()->GetMainWindow()->HandleMessage(TMessage{WM_COMMAND, 303, 0}); // hide
+    TheApplication()->GetMainWindow()->HandleMessage(TMessage{WM_COMMAND, CM_HIDEMENUS, 0});
     note();
     // Alt held while another key is pressed is no menu key.
     Key(&frame, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
