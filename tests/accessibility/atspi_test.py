@@ -17,23 +17,16 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
+
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
+from bounded import end_process, require_display_and, wait_for  # noqa: E402
 
 ARGS = None
 INNER = "SELWARTH_ATSPI_INNER"
 START_BOUND = 90  # seconds for the program to show up (sanitizer build, busy machine)
 STEP_BOUND = 30
-
-
-def wait_for(what, condition, bound):
-    deadline = time.monotonic() + bound
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.2)
-    raise AssertionError("no %s after %d s" % (what, bound))
 
 
 def normalised(text):
@@ -57,13 +50,7 @@ class ScreenReaderTest(unittest.TestCase):
         self.program = None
 
     def tearDown(self):
-        if self.program is not None and self.program.poll() is None:
-            self.program.send_signal(signal.SIGTERM)
-            try:
-                self.program.wait(timeout=STEP_BOUND)
-            except subprocess.TimeoutExpired:
-                self.program.kill()
-                self.program.wait()
+        end_process(self.program, STEP_BOUND)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def environment(self):
@@ -143,10 +130,7 @@ def main():
     ARGS, rest = parser.parse_known_args()
     ARGS.bin = os.path.abspath(ARGS.bin)
     ARGS.samples = os.path.abspath(ARGS.samples)
-    if shutil.which("dbus-run-session") is None:
-        sys.exit("dbus-run-session is missing (scripts/install-deps.sh installs it)")
-    if not os.environ.get("DISPLAY"):
-        sys.exit("no X display: run it as run-on-desktop openbox -- " + " ".join(sys.argv))
+    require_display_and("dbus-run-session")
     if os.environ.get(INNER) != "1":
         # Again, inside a D-Bus session of its own that ends with it.
         command = ["dbus-run-session", "--", sys.executable] + sys.argv

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "content/settings_file.h"
 #include "resources/main_menu.h"
 #include "support/main_window_fixture.h"
@@ -32,12 +29,6 @@ protected:
         headings.push_back({drawn.font.Height, drawn.y});
     return headings;
   }
-  std::string SettingsText() {
-    std::ifstream file(sandbox.SettingsPath(), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
   void Key(unsigned virtualKey) { backend.PressKey(Frame(), TKeyPress{virtualKey, 0, true}); }
   void Wheel(int delta, std::uintptr_t keys) {
     Verse().HandleMessage(TMessage{WM_MOUSEWHEEL, MouseWheelParam(delta, keys), 0});
@@ -45,7 +36,7 @@ protected:
 };
 
 TEST_F(ZoomAndTitleTest, ZoomScalesTextAndGapsAndIsKeptInItsOwnKey) {
-  const std::string before = SettingsText();
+  const std::string before = testsupport::ReadFileBytes(sandbox.SettingsPath());
   Run({[&] {
     backend.Resize(Frame(), 1000, 600);
     const auto normal = Headings();
@@ -57,7 +48,7 @@ TEST_F(ZoomAndTitleTest, ZoomScalesTextAndGapsAndIsKeptInItsOwnKey) {
     EXPECT_EQ(Zoom, 110);
     EXPECT_EQ(Headings()[0].first, 22);
     // Only the new key was added to the file.
-    EXPECT_EQ(SettingsText(), before + "Zoom=110\n");
+    EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()), before + "Zoom=110\n");
     Key(VK_OEM_MINUS);
     Key(VK_OEM_MINUS);
     EXPECT_EQ(Zoom, 90);

@@ -8,15 +8,12 @@
 #include "app/program_state.h"
 #include "content/settings.h"
 #include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-std::tm YearTime(int year) {
-  std::tm time{};
-  time.tm_year = year - 1900;
-  return time;
-}
+using testsupport::YearTime;
 
 class SettingsLoadTest : public ::testing::Test {
 protected:

@@ -12,15 +12,10 @@
 #include "content/settings_store.h"
 #include "platform/file_search.h"
 #include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::tm Year2026() {
-  std::tm time{};
-  time.tm_year = 2026 - 1900;
-  return time;
-}
 
 // Every mirror as the file would store it, in the table's order.
 std::vector<std::pair<std::string, std::string>> Snapshot() {
@@ -70,7 +65,7 @@ TEST_F(SettingsTableTest, EachKeyAndEachMirrorIsOneRow) {
 TEST_F(SettingsTableTest, TheResetIsWhatAnAbsentFileLoads) {
   const auto reset = Snapshot();
   DirtyEverySetting();
-  LoadSettings(Year2026());
+  LoadSettings(testsupport::YearTime(2026));
   EXPECT_EQ(Snapshot(), reset);
 }
 
@@ -83,7 +78,7 @@ TEST_F(SettingsTableTest, EverySettingStoredComesBackAtTheNextLoad) {
   std::string error;
   ASSERT_TRUE(StoreSettings(all, error)) << error;
   ResetSettingsToDefaults();
-  LoadSettings(Year2026());
+  LoadSettings(testsupport::YearTime(2026));
   EXPECT_EQ(Snapshot(), stored);
   EXPECT_EQ(ReadSettingText("QuoteMethod", "", QuoteMethodBuffer), "Random");
 }

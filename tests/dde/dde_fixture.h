@@ -23,6 +23,7 @@
 #include "support/config_sandbox.h"
 #include "support/dde_sandbox.h"
 #include "support/run_process.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace ddetest {
@@ -36,21 +37,11 @@ inline platform::HDDEDATA TestCallBack(platform::UINT type, platform::UINT, plat
   return AnswerDdeCallback(type, conv, CallbackSlot, nullptr);
 }
 
-// Puts a folder first on PATH for the object's lifetime.
-class ScopedPath {
-public:
-  explicit ScopedPath(const std::string &folder) {
-    const char *old = std::getenv("PATH");
-    previous_ = old != nullptr ? old : "/usr/bin:/bin";
-    setenv("PATH", (folder + ":" + previous_).c_str(), 1);
-  }
-  ~ScopedPath() { setenv("PATH", previous_.c_str(), 1); }
-  ScopedPath(const ScopedPath &) = delete;
-  ScopedPath &operator=(const ScopedPath &) = delete;
-
-private:
-  std::string previous_;
-};
+// PATH with folder put first.
+inline std::string PathStartingWith(const std::string &folder) {
+  const char *old = std::getenv("PATH");
+  return folder + ":" + (old != nullptr ? old : "/usr/bin:/bin");
+}
 
 class DdeClientTest : public ::testing::Test {
 protected:
@@ -119,7 +110,7 @@ protected:
   testsupport::TempDir work;
   testsupport::WorkingDirectory cwd{work.Path()};
   // Server programs are started from PATH only, never the working folder.
-  ScopedPath path{work.Path().string()};
+  testsupport::ScopedEnvironment path{"PATH", PathStartingWith(work.Path().string())};
   HeadlessBackend backend;
   std::uint32_t inst = 0;
   TConversationSlot slot;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -110,9 +109,7 @@ TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
 
 TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
   // The settings folder cannot be made: a file stands in its place.
-  std::filesystem::path folder = sandbox.Folder();
-  std::filesystem::create_directories(folder.parent_path());
-  std::ofstream(folder) << "not a folder";
+  sandbox.BlockFolder();
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
     d.UserClick(programsettings::RandomRadio);
     d.UserClick(programsettings::SaveButton);

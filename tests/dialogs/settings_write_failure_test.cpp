@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -80,8 +81,7 @@ const Case Cases[] = {
 TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange) {
   for (const Case &c : Cases) {
     SCOPED_TRACE(c.dialog);
-    ResetSettingsToDefaults();
-    ResetDayState();
+    ResetProgramState();
     testsupport::ConfigSandbox sandbox;
     sandbox.BlockFolder();
     testsupport::TempDir packages;

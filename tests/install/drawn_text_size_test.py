@@ -15,7 +15,6 @@ import argparse
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -23,7 +22,9 @@ import time
 import unittest
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
 import installed_tree  # noqa: E402
+import bounded  # noqa: E402
 
 ARGS = None
 START_BOUND = 90  # seconds for a window with its text (sanitizer build, busy machine)
@@ -96,27 +97,9 @@ def letter_heights(picture):
     return heights
 
 
-def settings(home):
-    """The [Selwarth] keys of SELWARTH.INI, lower case, as texts."""
-    path = os.path.join(home["config"], "selwarth", "SELWARTH.INI")
-    keys = {}
-    if os.path.exists(path):
-        with open(path, encoding="cp1252") as file:
-            for line in file:
-                key, sep, value = line.strip().partition("=")
-                if sep:
-                    keys[key.strip().lower()] = value.strip()
-    return keys
-
-
 def wait_for(what, condition, bound, log=lambda: ""):
-    deadline = time.monotonic() + bound
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.3)
-    raise AssertionError("no %s after %d s\n%s" % (what, bound, log()))
+    """bounded.wait_for, polling less often: a poll may grab the window."""
+    return bounded.wait_for(what, condition, bound, log, every=0.3)
 
 
 def xdotool(*arguments):
@@ -132,13 +115,7 @@ class DrawnTextSize(unittest.TestCase):
         self.log = os.path.join(self.scratch, "program.log")
 
     def tearDown(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(timeout=STEP_BOUND)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        bounded.end_process(self.process, STEP_BOUND)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def program_log(self):
@@ -207,7 +184,7 @@ class DrawnTextSize(unittest.TestCase):
         shutil.copytree(samples, plain["folder"])
         window_id, system_cell = self.start([program], plain, cwd=plain["folder"])
         self.exit_by_menu(window_id)
-        self.assertFalse(any(key.endswith("_fontname") for key in settings(plain)))
+        self.assertFalse(any(key.endswith("_fontname") for key in installed_tree.settings(plain)))
 
         # A new user's first start: the readable fonts, at least the 12-pixel
         # cell the program gives at the least, so more than 1.2 times the
@@ -222,13 +199,13 @@ class DrawnTextSize(unittest.TestCase):
         xdotool("windowactivate", "--sync", window_id)
         for _ in range(ZOOM_STEPS):
             xdotool("key", "--clearmodifiers", "ctrl+plus")
-        wait_for("Zoom=%d" % ZOOMED, lambda: settings(home).get("zoom") == str(ZOOMED), STEP_BOUND,
+        wait_for("Zoom=%d" % ZOOMED, lambda: installed_tree.settings(home).get("zoom") == str(ZOOMED), STEP_BOUND,
                  self.program_log)
         zoomed = self.steady_text_height(window_id, lambda height: height > 1.2 * readable)
 
         # Closed by its Exit command and started again: the zoom is kept.
         self.exit_by_menu(window_id)
-        self.assertEqual(settings(home).get("zoom"), str(ZOOMED))
+        self.assertEqual(installed_tree.settings(home).get("zoom"), str(ZOOMED))
         window_id, again = self.start([launcher], home)
         self.exit_by_menu(window_id)
         print("Mean letter height, pixels: System cell %.2f, first start %.2f, zoomed %.2f, started again %.2f"
@@ -244,11 +221,7 @@ def main():
     parser.add_argument("--cmake", required=True)
     parser.add_argument("--build-dir", required=True)
     ARGS, rest = parser.parse_known_args()
-    for tool in ("import", "xdotool"):
-        if shutil.which(tool) is None:
-            sys.exit(tool + " is missing (scripts/install-deps.sh installs it)")
-    if not os.environ.get("DISPLAY"):
-        sys.exit("no X display: run it as run-on-desktop openbox -- " + " ".join(sys.argv))
+    bounded.require_display_and("import", "xdotool")
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

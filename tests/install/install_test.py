@@ -212,15 +212,11 @@ class InstalledTree(unittest.TestCase):
 
     def sample_fonts(self, home):
         """{package: (face, size)} of the font keys in SELWARTH.INI."""
-        fonts = {}
-        with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), encoding="cp1252") as file:
-            for line in file:
-                key, sep, value = line.strip().partition("=")
-                for suffix in ("_fontname", "_fontsize"):
-                    if sep and key.lower().endswith(suffix):
-                        face, size = fonts.get(key.lower()[:-len(suffix)], ("", 0))
-                        fonts[key.lower()[:-len(suffix)]] = (value, size) if suffix == "_fontname" else (face, int(value))
-        return fonts
+        keys = installed_tree.settings(home)
+        packages = {key[:-len(suffix)] for key in keys for suffix in ("_fontname", "_fontsize")
+                    if key.endswith(suffix)}
+        return {package: (keys.get(package + "_fontname", ""), int(keys.get(package + "_fontsize", 0)))
+                for package in packages}
 
     def qxp_today(self, home):
         result = run([os.path.join(self.bin, "qxp"), "today"], cwd=home["folder"],

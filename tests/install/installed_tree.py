@@ -34,3 +34,17 @@ def launcher_environment(home, **more):
     return dict(os.environ, HOME=home["home"], XDG_DATA_HOME=home["data"],
                 XDG_CONFIG_HOME=home["config"], XDG_CACHE_HOME=home["cache"],
                 XDG_RUNTIME_DIR=home["runtime"], **more)
+
+
+def settings(home):
+    """The keys of home's SELWARTH.INI, lower case, as texts ({} while
+    there is no file)."""
+    path = os.path.join(home["config"], "selwarth", "SELWARTH.INI")
+    keys = {}
+    if os.path.exists(path):
+        with open(path, encoding="cp1252") as file:
+            for line in file:
+                key, sep, value = line.strip().partition("=")
+                if sep:
+                    keys[key.strip().lower()] = value.strip()
+    return keys

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -23,28 +24,8 @@ using platform::GetPrivateProfileInt;
 using platform::GetPrivateProfileString;
 using platform::WritePrivateProfileString;
 using platform::WritePrivateProfileStrings;
+using testsupport::ScopedEnvironment;
 namespace fs = std::filesystem;
-
-// Sets (or with nullopt unsets) an environment variable for a scope.
-class ScopedEnvironment {
-public:
-  ScopedEnvironment(const char *name, std::optional<std::string> value) : name_(name) {
-    if (const char *old = std::getenv(name))
-      old_ = old;
-    Set(value);
-  }
-  ~ScopedEnvironment() { Set(old_); }
-
-private:
-  void Set(const std::optional<std::string> &value) {
-    if (value)
-      ::setenv(name_, value->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-  const char *name_;
-  std::optional<std::string> old_;
-};
 
 // Moves a file's modification time an hour back, so that the reader counts
 // it as settled and may keep it in memory.

@@ -16,12 +16,14 @@
 
 #include "platform/dde.h"
 #include "support/dde_sandbox.h"
+#include "support/scoped_environment.h"
 
 namespace {
 
 using namespace platform;
 using testsupport::BuiltProgram;
 using testsupport::DdeSandbox;
+using testsupport::ScopedEnvironment;
 using testsupport::TempDir;
 using testsupport::WaitUntil;
 using testsupport::WorkingDirectory;
@@ -36,18 +38,6 @@ std::string Script(const TempDir &dir, const std::string &name, const std::strin
   chmod(path.c_str(), 0755);
   return path;
 }
-
-// Sets PATH for the object's lifetime.
-class PathVariable {
-public:
-  explicit PathVariable(const std::string &value) : previous_(std::getenv("PATH")) {
-    setenv("PATH", value.c_str(), 1);
-  }
-  ~PathVariable() { setenv("PATH", previous_.c_str(), 1); }
-
-private:
-  std::string previous_;
-};
 
 bool NoChildLeft() {
   return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
@@ -75,7 +65,7 @@ TEST(StartProgramTest, AServerFoundOnThePathIsStartedAndThenAnswers) {
   DdeSandbox sandbox;
   TempDir folder;
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("QVWIN"));
-  PathVariable path("/nonexistent:" + folder.Path().string());
+  ScopedEnvironment path("PATH", "/nonexistent:" + folder.Path().string());
   EXPECT_FALSE(DdeServiceListening("QVWIN"));
   std::string error;
   std::optional<StartOutcome> outcome =
@@ -100,7 +90,7 @@ TEST(StartProgramTest, WithoutAServiceNameAnyNewSocketCountsAsRegistered) {
   DdeSandbox sandbox;
   TempDir folder;
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("SMW"));
-  PathVariable path(folder.Path().string());
+  ScopedEnvironment path("PATH", folder.Path().string());
   std::string error;
   std::optional<StartOutcome> outcome =
       StartProgram("SMW", {.service = "", .waitMs = 10000}, error);
@@ -117,7 +107,7 @@ TEST(StartProgramTest, TheWorkingFolderIsNeverSearched) {
   Script(onPath, "which-one", "exit 0\n");
   WorkingDirectory cwd(here.Path());
   // Neither an empty PATH entry nor a relative one leads to the working folder.
-  PathVariable path("/nonexistent::.:" + onPath.Path().string());
+  ScopedEnvironment path("PATH", "/nonexistent::.:" + onPath.Path().string());
   EXPECT_EQ(FindProgram("which-one"), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("QVWIN"), "");
   std::string error;
@@ -132,7 +122,7 @@ TEST(StartProgramTest, ProgramsAreFoundWithoutRegardToCase) {
   Script(onPath, "Logos", "exit 0\n");
   Script(later, "smw", "exit 0\n");
   Script(later, "LOGOS", "exit 0\n");
-  PathVariable path(onPath.Path().string() + ":" + later.Path().string());
+  ScopedEnvironment path("PATH", onPath.Path().string() + ":" + later.Path().string());
   EXPECT_EQ(FindProgram("LOGOS"), later.File("LOGOS")); // the exact name first
   EXPECT_EQ(FindProgram("logos"), onPath.File("Logos"));
   EXPECT_EQ(FindProgram("SMW"), later.File("smw"));
@@ -140,13 +130,13 @@ TEST(StartProgramTest, ProgramsAreFoundWithoutRegardToCase) {
 
 TEST(StartProgramTest, TheProgramsOwnFolderIsSearchedAfterThePath) {
   // The tests run from the folder of our built programs.
-  PathVariable path("/nonexistent");
+  ScopedEnvironment path("PATH", "/nonexistent");
   EXPECT_EQ(FindProgram("selwarth-concordance"), BuiltProgram("selwarth-concordance"));
 }
 
 TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
   TempDir folder;
-  PathVariable path(folder.Path().string());
+  ScopedEnvironment path("PATH", folder.Path().string());
   folder.Write("not-executable", "#!/bin/sh\nexit 0\n");
   std::filesystem::create_directory(folder.File("a-folder"));
   folder.Write("bad-interpreter", "#!/nonexistent/interpreter\n");
@@ -165,7 +155,7 @@ TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
 TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   DdeSandbox sandbox;
   TempDir folder;
-  PathVariable path(folder.Path().string() + ":/usr/bin:/bin");
+  ScopedEnvironment path("PATH", folder.Path().string() + ":/usr/bin:/bin");
   Script(folder, "quits", "exit 3\n");
   Script(folder, "lingers", "sleep 2\n");
   std::string error;
@@ -189,7 +179,7 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
 TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {
   TempDir folder;
   WorkingDirectory here(folder.Path());
-  PathVariable path(folder.Path().string() + ":/usr/bin:/bin");
+  ScopedEnvironment path("PATH", folder.Path().string() + ":/usr/bin:/bin");
   Script(
       folder, "report",
       "{ readlink /proc/$$/fd/0; cut -d' ' -f6 /proc/$$/stat; echo \"${DESKTOP_STARTUP_ID-none}\"; "

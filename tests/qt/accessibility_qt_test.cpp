@@ -11,17 +11,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
-#include <filesystem>
-#include <functional>
 
 #include "app/program_state.h"
-#include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
-#include "framework/application.h"
-#include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "support/config_sandbox.h"
 #include "support/package_bytes.h"
@@ -66,30 +60,15 @@ protected:
   }
   ~AccessibilityQtTest() override { testsupport::DeleteDeferredWidgets(); }
 
-  // Runs the program; check runs with its frame shown, then it closes.
-  void RunWith(const std::function<void(QMainWindow *)> &check) {
-    QtBackend backend;
-    TQXApp app;
-    QTimer::singleShot(300, [&] {
-      if (QMainWindow *frame = testsupport::ShownFrame(); frame != nullptr)
-        check(frame);
-      else
-        ADD_FAILURE() << "no main window";
-      TheApplication()->GetMainWindow()->CloseWindow(0);
-    });
-    EXPECT_EQ(app.Run(), 0);
-    testsupport::DeleteDeferredWidgets();
-  }
-
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
 };
 
 TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
-  RunWith([](QMainWindow *frame) {
+  testsupport::RunShownProgram([](QMainWindow &frame) {
     QAccessibleInterface *document =
-        FindRole(QAccessible::queryAccessibleInterface(frame), QAccessible::Document);
+        FindRole(QAccessible::queryAccessibleInterface(&frame), QAccessible::Document);
     ASSERT_NE(document, nullptr);
     EXPECT_TRUE(document->state().readOnly);
     const QString day = QString::number(DayIndex);
@@ -104,10 +83,10 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
 
     // The answer once it is shown; the next day after Day Forward.
     QKeyEvent showAnswers(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
-    QCoreApplication::sendEvent(frame, &showAnswers);
+    QCoreApplication::sendEvent(&frame, &showAnswers);
     EXPECT_TRUE(WholeText(document->child(1)).contains("Answer"));
     QKeyEvent dayForward(QEvent::KeyPress, Qt::Key_Right, Qt::ControlModifier);
-    QCoreApplication::sendEvent(frame, &dayForward);
+    QCoreApplication::sendEvent(&frame, &dayForward);
     const QString next = QString::number(DayIndex);
     EXPECT_NE(next, day);
     EXPECT_TRUE(WholeText(document).startsWith("Daily Verse\nVerse " + next + ". "))
@@ -117,9 +96,9 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
 }
 
 TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
-  RunWith([](QMainWindow *frame) {
+  testsupport::RunShownProgram([](QMainWindow &frame) {
     QMenu *settings = nullptr;
-    for (QAction *top : frame->menuBar()->actions())
+    for (QAction *top : frame.menuBar()->actions())
       if (top->text() == "&Settings")
         settings = top->menu();
     ASSERT_NE(settings, nullptr);

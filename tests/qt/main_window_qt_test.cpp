@@ -30,13 +30,6 @@
 
 namespace {
 
-void CopySamples(const std::filesystem::path &to) {
-  std::filesystem::path samples =
-      std::filesystem::path(testsupport::BuiltProgram("")) / ".." / "samples";
-  for (const auto &entry : std::filesystem::directory_iterator(samples))
-    std::filesystem::copy_file(entry.path(), to / entry.path().filename());
-}
-
 // Counts the pixels of a colour close to the heading blue.
 int HeadingPixels(const QImage &image) {
   int count = 0;
@@ -54,7 +47,7 @@ int HeadingPixels(const QImage &image) {
 class MainWindowQtTest : public ::testing::Test {
 protected:
   MainWindowQtTest() {
-    CopySamples(folder.Path());
+    testsupport::CopySamples(folder.Path());
     ResetProgramState();
     testsupport::QtApp();
   }

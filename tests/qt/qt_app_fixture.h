@@ -8,11 +8,16 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "app/qx_app.h"
+#include "framework/application.h"
+#include "framework/qt/qt_backend.h"
 #include "support/desktop_session.h"
 #include "support/run_process.h"
 
@@ -86,6 +91,29 @@ inline QMainWindow *ShownFrame() {
     if (auto *frame = qobject_cast<QMainWindow *>(top); frame != nullptr && frame->isVisible())
       return frame;
   return nullptr;
+}
+
+// Runs the program on the Qt backend; check runs once its main window shows
+// (a test failure when none does), then the program closes.
+inline void RunShownProgram(const std::function<void(QMainWindow &)> &check) {
+  QtBackend backend;
+  TQXApp app;
+  QTimer::singleShot(300, [&] {
+    if (QMainWindow *frame = ShownFrame(); frame != nullptr)
+      check(*frame);
+    else
+      ADD_FAILURE() << "no main window";
+    TheApplication()->GetMainWindow()->CloseWindow(0);
+  });
+  EXPECT_EQ(app.Run(), 0);
+  DeleteDeferredWidgets();
+}
+
+// Copies the sample packages of the build into the folder to.
+inline void CopySamples(const std::filesystem::path &to) {
+  std::filesystem::path samples = std::filesystem::path(BuiltProgram("")) / ".." / "samples";
+  for (const auto &entry : std::filesystem::directory_iterator(samples))
+    std::filesystem::copy_file(entry.path(), to / entry.path().filename());
 }
 
 // <build>/screenshots, where the Qt tests leave pictures to look at; those

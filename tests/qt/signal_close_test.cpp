@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "qt/qt_app_fixture.h"
 #include "support/background_process.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -30,9 +31,7 @@ protected:
 };
 
 TEST_F(SignalCloseTest, SigtermClosesTheWindowAsExitDoes) {
-  for (const auto &entry : std::filesystem::directory_iterator(
-           std::filesystem::path(testsupport::BuiltProgram("")) / ".." / "samples"))
-    std::filesystem::copy_file(entry.path(), folder.Path() / entry.path().filename());
+  testsupport::CopySamples(folder.Path());
   testsupport::ProcessOptions options = Options();
   config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nSaveFile=1\n");
   testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {}, options);

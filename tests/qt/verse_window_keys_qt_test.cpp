@@ -9,29 +9,24 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTimer>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/program_state.h"
-#include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "framework/application.h"
-#include "framework/qt/qt_backend.h"
 #include "framework/qt/qt_widgets.h"
 #include "qt/qt_app_fixture.h"
+#include "resources/main_menu.h"
 #include "support/config_sandbox.h"
 #include "support/prepared_settings.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-using testsupport::ShownFrame;
 
 void Key(QWidget *target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = {}) {
   QKeyEvent event(type, key, modifiers);
@@ -59,10 +54,7 @@ protected:
 class VerseWindowKeysQtTest : public ::testing::Test {
 protected:
   VerseWindowKeysQtTest() {
-    std::filesystem::path samples =
-        std::filesystem::path(testsupport::BuiltProgram("")) / ".." / "samples";
-    for (const auto &entry : std::filesystem::directory_iterator(samples))
-      std::filesystem::copy_file(entry.path(), folder.Path() / entry.path().filename());
+    testsupport::CopySamples(folder.Path());
     ResetProgramState();
     // Large type, so that the day is taller than a small window.
     for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"})
@@ -70,22 +62,6 @@ protected:
     testsupport::QtApp();
   }
   ~VerseWindowKeysQtTest() override { testsupport::DeleteDeferredWidgets(); }
-
-  // Runs the program and, once it shows, the steps; then closes it.
-  void Run(const std::function<void(QMainWindow &)> &steps) {
-    QtBackend backend;
-    TQXApp app;
-    QTimer::singleShot(300, [&] {
-      QMainWindow *frame = ShownFrame();
-      if (frame != nullptr)
-        steps(*frame);
-      else
-        ADD_FAILURE() << "no main window";
-      TheApplication()->GetMainWindow()->CloseWindow(0);
-    });
-    EXPECT_EQ(app.Run(), 0);
-    testsupport::DeleteDeferredWidgets();
-  }
 
   static void Settle() {
     for (int i = 0; i < 5; ++i)
@@ -102,7 +78,7 @@ protected:
 
 TEST_F(VerseWindowKeysQtTest, TheScrollBarShowsOnlyWhileThereIsSomethingToScroll) {
   std::vector<std::string> seen;
-  Run([&](QMainWindow &frame) {
+  testsupport::RunShownProgram([&](QMainWindow &frame) {
     QScrollBar *bar = ScrollBar(frame);
     ASSERT_NE(bar, nullptr);
     for (int height : {200, 4000, 200}) {
@@ -118,7 +94,7 @@ TEST_F(VerseWindowKeysQtTest, TheScrollBarShowsOnlyWhileThereIsSomethingToScroll
 
 TEST_F(VerseWindowKeysQtTest, TheKeysScrollTheText) {
   std::vector<int> positions, expected;
-  Run([&](QMainWindow &frame) {
+  testsupport::RunShownProgram([&](QMainWindow &frame) {
     frame.resize(500, 200);
     Settle();
     QWidget *area = static_cast<WindowWidget *>(MainWindowHandle->Peer)->Area();
@@ -137,7 +113,7 @@ TEST_F(VerseWindowKeysQtTest, TheKeysScrollTheText) {
 
 TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) {
   PaintPositions paints;
-  Run([&](QMainWindow &frame) {
+  testsupport::RunShownProgram([&](QMainWindow &frame) {
     frame.resize(500, 200);
     Settle();
     ASSERT_GT(MainWindowHandle->Scroller->YRange, 0);
@@ -160,7 +136,7 @@ TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) 
 TEST_F(VerseWindowKeysQtTest, AltAloneOrF10ShowsHiddenMenus) {
   HideMenu = 1;
   std::vector<std::string> seen;
-  Run([&](QMainWindow &frame) {
+  testsupport::RunShownProgram([&](QMainWindow &frame) {
     auto note = [&] {
       Settle();
       seen.push_back(frame.menuBar()->isVisible() ? "menu" : "no menu");
@@ -168,7 +144,7 @@ TEST_F(VerseWindowKeysQtTest, AltAloneOrF10ShowsHiddenMenus) {
     note();
     Press(&frame, Qt::Key_F10);
     note();
-    TheApplication()->GetMainWindow()->HandleMessage(TMessage{WM_COMMAND, 303, 0}); // hide
+    TheApplication()->GetMainWindow()->HandleMessage(TMessage{WM_COMMAND, CM_HIDEMENUS, 0});
     note();
     // Alt held while another key is pressed is no menu key.
     Key(&frame, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);

@@ -3,29 +3,20 @@
 // Points the settings files (XDG_CONFIG_HOME) at a fresh temporary folder and
 // puts the clock back to the system's when the test ends.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 
 #include "platform/clock.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
 
 class ConfigSandbox {
 public:
-  ConfigSandbox() {
-    if (const char *old = std::getenv("XDG_CONFIG_HOME"))
-      previous_ = old;
-    setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
-  }
+  ConfigSandbox() = default;
   ~ConfigSandbox() {
-    if (previous_)
-      setenv("XDG_CONFIG_HOME", previous_->c_str(), 1);
-    else
-      unsetenv("XDG_CONFIG_HOME");
     platform::SetTimeSource({});
     platform::SetTickCountSource({});
   }
@@ -45,7 +36,7 @@ public:
 
 private:
   TempDir config_;
-  std::optional<std::string> previous_;
+  ScopedEnvironment configHome_{"XDG_CONFIG_HOME", config_.Path().string()};
 };
 
 } // namespace testsupport

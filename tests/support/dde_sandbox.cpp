@@ -1,24 +1,10 @@
 #include "support/dde_sandbox.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "platform/dde.h"
 
 namespace testsupport {
-
-DdeSandbox::DdeSandbox() {
-  if (const char *previous = std::getenv("XDG_RUNTIME_DIR"))
-    previous_ = previous;
-  setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
-}
-
-DdeSandbox::~DdeSandbox() {
-  if (previous_)
-    setenv("XDG_RUNTIME_DIR", previous_->c_str(), 1);
-  else
-    unsetenv("XDG_RUNTIME_DIR");
-}
 
 std::string DdeSandbox::Folder() const {
   return runtime_.File("selwarth-dde");

@@ -4,11 +4,11 @@
 // stand-in concordance server run as a separate process.
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "support/background_process.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -18,10 +18,7 @@ namespace testsupport {
 // are seen by no other test.
 class DdeSandbox {
 public:
-  DdeSandbox();
-  ~DdeSandbox();
-  DdeSandbox(const DdeSandbox &) = delete;
-  DdeSandbox &operator=(const DdeSandbox &) = delete;
+  DdeSandbox() = default;
 
   const TempDir &Runtime() const { return runtime_; }
   // Where the sockets go.
@@ -29,7 +26,7 @@ public:
 
 private:
   TempDir runtime_;
-  std::optional<std::string> previous_;
+  ScopedEnvironment runtimeHome_{"XDG_RUNTIME_DIR", runtime_.Path().string()};
 };
 
 // Starts selwarth-concordance serving service with the extra arguments and

@@ -16,6 +16,12 @@ namespace {
 constexpr auto StartWait = std::chrono::seconds(10);
 constexpr auto StopWait = std::chrono::seconds(5);
 
+// The LeakSanitizer suppressions of what the libraries of Qt's platforms
+// (the session bus, the Wayland client) leak, not our code.
+std::string SystemLeakSuppressions() {
+  return SourceTree() + "/tests/support/system_leaks.supp";
+}
+
 std::vector<std::string> NeededPrograms(Desktop desktop) {
   switch (desktop) {
   case Desktop::Offscreen:
@@ -164,10 +170,6 @@ void DesktopSession::StartWeston(const DesktopOptions &options) {
       WaitUntil([&] { return std::filesystem::exists(display_) || !weston.Running(); }, StartWait);
   if (!listening || !weston.Running())
     throw std::runtime_error("weston did not start: " + weston.Output());
-}
-
-std::string SystemLeakSuppressions() {
-  return SourceTree() + "/tests/support/system_leaks.supp";
 }
 
 std::map<std::string, std::string> DesktopSession::Environment() const {

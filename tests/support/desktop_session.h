@@ -51,13 +51,12 @@ public:
 
   Desktop Kind() const { return desktop_; }
   bool IsX11() const { return desktop_ == Desktop::Openbox; }
-  bool IsWayland() const { return desktop_ == Desktop::Weston; }
 
   // What a Qt program needs to show its windows on this desktop:
   // QT_QPA_PLATFORM, and DISPLAY (":N") or WAYLAND_DISPLAY (the socket's
   // absolute path); the other one empty, so that nothing reaches the
   // desktop the tests were started from; LSAN_OPTIONS with the
-  // suppressions of SystemLeakSuppressions(). Add it to ProcessOptions.
+  // suppressions of system_leaks.supp. Add it to ProcessOptions.
   std::map<std::string, std::string> Environment() const;
   // Sets Environment() in this process (for a QApplication made after it).
   void Enter() const;
@@ -83,9 +82,5 @@ private:
   std::unique_ptr<TempDir> runtime_;
   std::vector<std::unique_ptr<BackgroundProcess>> programs_; // in start order
 };
-
-// The LeakSanitizer suppressions of what the libraries of Qt's platforms
-// (the session bus, the Wayland client) leak, not our code.
-std::string SystemLeakSuppressions();
 
 } // namespace testsupport

@@ -20,6 +20,14 @@ inline std::time_t UtcTime(int year, int month, int day, int hour = 12) {
   return timegm(&parts);
 }
 
+// A broken-down time in year, every other field zero: what the settings
+// load is given as "now" when only the year matters.
+inline std::tm YearTime(int year) {
+  std::tm time{};
+  time.tm_year = year - 1900;
+  return time;
+}
+
 inline void SetDate(int year, int month, int day, int hour = 12) {
   setenv("TZ", "UTC", 1);
   tzset();

@@ -38,6 +38,13 @@ void SetOffset(std::string &bytes, int titleCount, int element, std::uint32_t va
     bytes.at(at + i) = static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
+void InsertIntoSlot0(std::string &bytes, std::size_t at, std::string_view inserted) {
+  bytes.insert(at, inserted);
+  const auto grown = static_cast<std::uint32_t>(inserted.size());
+  for (int element = 1; element <= package::DescriptionSlot; ++element)
+    SetOffset(bytes, 1, element, GetOffset(bytes, 1, element) + grown);
+}
+
 std::string BuildPackage(const PackageLayout &layout) {
   const int titleCount = static_cast<int>(layout.Titles.size());
   std::string bytes;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testpackage {
@@ -34,5 +35,10 @@ std::size_t OffsetPosition(int titleCount, int element);
 
 std::uint32_t GetOffset(const std::string &bytes, int titleCount, int element);
 void SetOffset(std::string &bytes, int titleCount, int element, std::uint32_t value);
+
+// Inserts bytes at position at, inside the entry of slot 0 of a package with
+// one title, and moves the offsets of the later entries and the description
+// along, so that the package stays well formed around the grown entry.
+void InsertIntoSlot0(std::string &bytes, std::size_t at, std::string_view inserted);
 
 } // namespace testpackage

@@ -17,7 +17,9 @@ struct ProcessOptions {
   std::string workingDirectory;                   // empty: the caller's
   std::map<std::string, std::string> environment; // added to or replacing the caller's
   std::string input;                              // fed to standard input
-  bool endWithCaller = false; // killed should the caller die first (a crashed test)
+  // BackgroundProcess only (RunProcess waits for its program anyway): killed
+  // should the caller die first (a crashed test).
+  bool endWithCaller = false;
 };
 
 // Runs a program with arguments (no shell) and waits for it.

@@ -21,11 +21,7 @@ std::string HostilePackage(std::size_t emptyPieces) {
   layout.Entries[0] = {"Hello", "-Ref"};
   std::string bytes = BuildPackage(layout);
   const std::uint32_t slot0 = testpackage::GetOffset(bytes, 1, 0);
-  bytes.insert(slot0 + 6, emptyPieces, '\0');
-  for (int element = 1; element <= 366; ++element)
-    testpackage::SetOffset(bytes, 1, element,
-                           testpackage::GetOffset(bytes, 1, element) +
-                               static_cast<std::uint32_t>(emptyPieces));
+  testpackage::InsertIntoSlot0(bytes, slot0 + 6, std::string(emptyPieces, '\0'));
   return bytes;
 }
 

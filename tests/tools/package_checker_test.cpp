@@ -7,6 +7,7 @@
 #include "qxp/entry_layout.h"
 #include "qxp/package_checker.h"
 #include "qxp_helpers.h"
+#include "support/package_bytes.h"
 
 using qxptest::Build;
 using qxptest::OffsetAt;
@@ -15,6 +16,7 @@ using qxptest::U32At;
 using qxptest::VerseHeader;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using testpackage::InsertIntoSlot0;
 
 namespace {
 
@@ -160,14 +162,6 @@ TEST(PackageChecker, TheTrailerFaultNamesTheMarkerAsShown) {
   EXPECT_THAT(Faults(longTrailer),
               ElementsAre("slot 0 (Jan 1): the trailer is 260 bytes as shown (joined from the last "
                           "two pieces, without its '\\' marker); a trailer holds at most 255"));
-}
-
-// Inserts bytes into the entry of slot 0 of a package with one title.
-void InsertIntoSlot0(std::string &bytes, std::size_t at, const std::string &inserted) {
-  bytes.insert(at, inserted);
-  for (int i = 1; i <= 366; ++i)
-    PutU32(bytes, OffsetAt(i),
-           U32At(bytes, OffsetAt(i)) + static_cast<std::uint32_t>(inserted.size()));
 }
 
 TEST(PackageChecker, EntriesBeyondTheTextLimitAreDamagedAndEmptyPiecesCostNothing) {

@@ -6,8 +6,8 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
+#include "support/day_entry_builder.h"
 #include "view/clipboard_copy.h"
-#include "view/day_entry_builder.h"
 #include "view/text_layout.h"
 
 namespace {

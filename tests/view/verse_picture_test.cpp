@@ -16,7 +16,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
-#include "view/day_entry_builder.h"
+#include "support/day_entry_builder.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
 
