@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the BMP reader as a reference picture, and checks
-// that a picture it accepts keeps the promises the dialog relies on and can
+// that a picture it accepts keeps the promises the dialog relies on, that
+// its top-left block read alone is that block of the whole, and that it can
 // be scaled.
 
 #include <cstdint>
@@ -30,6 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   Require(image->Pixels.size() == static_cast<std::size_t>(image->Width) * image->Height);
   for (std::uint32_t pixel : image->Pixels)
     Require(pixel <= 0xFFFFFF);
+
+  // A block of a size that follows the input, read on its own.
+  const int width = 1 + static_cast<int>(size % 17), height = 1 + static_cast<int>(size % 11);
+  TBitmapFault blockFault = TBitmapFault::BadDepth;
+  const auto block = ReadBitmapTopLeft(std::span(data, size), width, height, blockFault);
+  Require(block && blockFault == TBitmapFault::None);
+  Require(block->Width == image->Width && block->Height == image->Height);
+  Require(block->TopLeft.Pixels == CopyTopLeft(*image, width, height).Pixels);
 
   // Shrinking and enlarging, by sizes that follow the input.
   const TBitmapImage small = ScaleTo(*image, image->Width / 3 + 1, image->Height / 2 + 1);

@@ -20,9 +20,12 @@ constexpr std::uint32_t V5HeaderSize = 124;
 constexpr std::uint32_t CompressionNone = 0;      // BI_RGB
 constexpr std::uint32_t CompressionBitFields = 3; // BI_BITFIELDS: pixels laid out by masks
 constexpr std::uint32_t MaxTableEntries = 256;
+// The headers and colour table of a readable file lie within its first
+// MaxHeadSize bytes: the file header, the v5 header and 256 4-byte entries.
+constexpr std::size_t MaxHeadSize = FileHeaderSize + V5HeaderSize + MaxTableEntries * 4;
 
 // The largest picture within the limits (32-bit rows, 10,000 pixels a side)
-// needs about 400 MB; a bigger file is refused before it is read.
+// takes about 400 MB; a bigger file is refused before anything is read.
 constexpr std::uint64_t MaxFileSize = 512ull << 20;
 
 // Where the headers put things; all positions are from the start of the file.
@@ -110,34 +113,38 @@ TBitmapFault ReadInfoHeader(std::span<const std::uint8_t> bytes, TLayout &layout
   return CheckDepthAndTable(layout, false, Read32(bytes, 46));
 }
 
-TBitmapFault ReadLayout(std::span<const std::uint8_t> bytes, TLayout &layout) {
-  if (bytes.size() >= 2 && (bytes[0] != 'B' || bytes[1] != 'M'))
+// head is the start of the file, at least MaxHeadSize bytes of it unless the
+// file is shorter; fileSize is the length of the whole file.
+TBitmapFault ReadLayout(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                        TLayout &layout) {
+  if (head.size() >= 2 && (head[0] != 'B' || head[1] != 'M'))
     return TBitmapFault::BadSignature;
-  if (bytes.size() < FileHeaderSize + 4)
+  if (head.size() < FileHeaderSize + 4)
     return TBitmapFault::TooShort;
-  layout.HeaderSize = Read32(bytes, 14);
+  layout.HeaderSize = Read32(head, 14);
   if (layout.HeaderSize != CoreHeaderSize && layout.HeaderSize != InfoHeaderSize &&
       layout.HeaderSize != V4HeaderSize && layout.HeaderSize != V5HeaderSize)
     return TBitmapFault::BadHeaderSize;
-  if (bytes.size() < FileHeaderSize + layout.HeaderSize)
+  if (head.size() < FileHeaderSize + layout.HeaderSize)
     return TBitmapFault::TooShort;
 
-  const TBitmapFault fault = layout.HeaderSize == CoreHeaderSize ? ReadCoreHeader(bytes, layout)
-                                                                 : ReadInfoHeader(bytes, layout);
+  const TBitmapFault fault = layout.HeaderSize == CoreHeaderSize ? ReadCoreHeader(head, layout)
+                                                                 : ReadInfoHeader(head, layout);
   if (fault != TBitmapFault::None)
     return fault;
 
+  // At most MaxHeadSize, so inside the head when inside the file.
   const std::uint64_t tableEnd =
       FileHeaderSize + layout.HeaderSize + layout.TableEntries * layout.EntrySize;
-  if (tableEnd > bytes.size())
+  if (tableEnd > head.size())
     return TBitmapFault::TooShort;
-  layout.PixelOffset = Read32(bytes, 10);
-  if (layout.PixelOffset < tableEnd || layout.PixelOffset > bytes.size())
+  layout.PixelOffset = Read32(head, 10);
+  if (layout.PixelOffset < tableEnd || layout.PixelOffset > fileSize)
     return TBitmapFault::BadPixelOffset;
   // Each row is padded to whole 32-bit words.
   layout.RowStride = (static_cast<std::uint64_t>(layout.Width) * layout.Depth + 31) / 32 * 4;
   const std::uint64_t pixelBytes = layout.RowStride * static_cast<std::uint64_t>(layout.Height);
-  if (pixelBytes > bytes.size() - layout.PixelOffset)
+  if (pixelBytes > fileSize - layout.PixelOffset)
     return TBitmapFault::TruncatedPixels;
   return TBitmapFault::None;
 }
@@ -162,9 +169,9 @@ std::uint32_t Lookup(const std::vector<std::uint32_t> &table, unsigned index) {
   return index < table.size() ? table[index] : 0;
 }
 
-void DecodeRow(const std::uint8_t *row, const TLayout &layout,
+// Decodes the first width pixels of a row.
+void DecodeRow(const std::uint8_t *row, std::size_t width, const TLayout &layout,
                const std::vector<std::uint32_t> &table, std::uint32_t *out) {
-  const auto width = static_cast<std::size_t>(layout.Width);
   switch (layout.Depth) {
   case 1:
     for (std::size_t x = 0; x < width; ++x)
@@ -189,7 +196,7 @@ void DecodeRow(const std::uint8_t *row, const TLayout &layout,
   }
 }
 
-std::optional<TBitmapImage> Refuse(TBitmapFault &fault, TBitmapFault why) {
+std::nullopt_t Refuse(TBitmapFault &fault, TBitmapFault why) {
   fault = why;
   return std::nullopt;
 }
@@ -209,10 +216,13 @@ private:
   int fd_;
 };
 
-bool ReadAll(int fd, std::vector<std::uint8_t> &bytes) {
+// Fills bytes from position at of the file; false when the file ends first
+// or cannot be read.
+bool ReadAt(int fd, std::uint64_t at, std::span<std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t got =
+        pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(at + done));
     if (got < 0 && errno == EINTR)
       continue;
     if (got <= 0)
@@ -220,6 +230,70 @@ bool ReadAll(int fd, std::vector<std::uint8_t> &bytes) {
     done += static_cast<std::size_t>(got);
   }
   return true;
+}
+
+// Where the pixel rows come from: bytes in memory, or an open file read a
+// row at a time, so that no more of it is read than the rows decoded.
+class TRowSource {
+public:
+  virtual ~TRowSource() = default;
+  // count bytes from position at, which the layout has found inside the
+  // file; nullptr when they cannot be read.
+  virtual const std::uint8_t *Read(std::uint64_t at, std::size_t count) = 0;
+};
+
+class TMemoryRows final : public TRowSource {
+public:
+  explicit TMemoryRows(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  const std::uint8_t *Read(std::uint64_t at, std::size_t) override { return bytes_.data() + at; }
+
+private:
+  std::span<const std::uint8_t> bytes_;
+};
+
+class TFileRows final : public TRowSource {
+public:
+  explicit TFileRows(int fd) : fd_(fd) {}
+  const std::uint8_t *Read(std::uint64_t at, std::size_t count) override {
+    row_.resize(count);
+    return ReadAt(fd_, at, row_) ? row_.data() : nullptr;
+  }
+
+private:
+  int fd_;
+  std::vector<std::uint8_t> row_;
+};
+
+// Decodes the top-left block of the picture whose first bytes are head.
+std::optional<TBitmapBlock> Decode(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                                   TRowSource &rows, int width, int height, TBitmapFault &fault) {
+  TLayout layout;
+  if (const TBitmapFault why = ReadLayout(head, fileSize, layout); why != TBitmapFault::None)
+    return Refuse(fault, why);
+
+  const std::vector<std::uint32_t> table = ReadColourTable(head, layout);
+  TBitmapBlock picture;
+  picture.Width = static_cast<int>(layout.Width);
+  picture.Height = static_cast<int>(layout.Height);
+  TBitmapImage &block = picture.TopLeft;
+  block.Width = std::clamp(width, 1, picture.Width);
+  block.Height = std::clamp(height, 1, picture.Height);
+  block.Pixels.resize(static_cast<std::size_t>(block.Width) *
+                      static_cast<std::size_t>(block.Height));
+  // The bytes that hold the block's pixels, at the start of each row.
+  const std::size_t rowBytes = (static_cast<std::size_t>(block.Width) * layout.Depth + 7) / 8;
+  for (std::int64_t y = 0; y < block.Height; ++y) {
+    // Bottom-up files store the top row last.
+    const std::int64_t fileRow = layout.TopDown ? y : layout.Height - 1 - y;
+    const std::uint8_t *row = rows.Read(
+        layout.PixelOffset + static_cast<std::uint64_t>(fileRow) * layout.RowStride, rowBytes);
+    if (row == nullptr) // the file was cut short since its length was taken
+      return Refuse(fault, TBitmapFault::CannotOpen);
+    DecodeRow(row, static_cast<std::size_t>(block.Width), layout, table,
+              block.Pixels.data() + static_cast<std::size_t>(y) * block.Width);
+  }
+  fault = TBitmapFault::None;
+  return picture;
 }
 
 } // namespace
@@ -256,29 +330,14 @@ const char *DescribeBitmapFault(TBitmapFault fault) {
   return "unknown fault";
 }
 
-std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault) {
-  TLayout layout;
-  if (const TBitmapFault why = ReadLayout(bytes, layout); why != TBitmapFault::None)
-    return Refuse(fault, why);
-
-  const std::vector<std::uint32_t> table = ReadColourTable(bytes, layout);
-  TBitmapImage image;
-  image.Width = static_cast<int>(layout.Width);
-  image.Height = static_cast<int>(layout.Height);
-  image.Pixels.resize(static_cast<std::size_t>(layout.Width) *
-                      static_cast<std::size_t>(layout.Height));
-  for (std::int64_t y = 0; y < layout.Height; ++y) {
-    // Bottom-up files store the top row last.
-    const std::int64_t fileRow = layout.TopDown ? y : layout.Height - 1 - y;
-    const std::uint8_t *row =
-        bytes.data() + layout.PixelOffset + static_cast<std::uint64_t>(fileRow) * layout.RowStride;
-    DecodeRow(row, layout, table, image.Pixels.data() + static_cast<std::size_t>(y) * image.Width);
-  }
-  fault = TBitmapFault::None;
-  return image;
+std::optional<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
+                                              int height, TBitmapFault &fault) {
+  TMemoryRows rows(bytes);
+  return Decode(bytes, bytes.size(), rows, width, height, fault);
 }
 
-std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault) {
+std::optional<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height,
+                                                  TBitmapFault &fault) {
   // Non-blocking, so that a named pipe given the name of a picture cannot
   // hold the caller up; it is then refused as not a regular file.
   const TDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -288,10 +347,22 @@ std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault
   const auto size = static_cast<std::uint64_t>(info.st_size);
   if (size > MaxFileSize)
     return Refuse(fault, TBitmapFault::FileTooLarge);
-  std::vector<std::uint8_t> bytes(size);
-  if (!ReadAll(file.Get(), bytes))
+  // The headers and colour table; the rows are read as they are decoded.
+  std::vector<std::uint8_t> head(std::min<std::uint64_t>(size, MaxHeadSize));
+  if (!ReadAt(file.Get(), 0, head))
     return Refuse(fault, TBitmapFault::CannotOpen);
-  return ReadBitmap(bytes, fault);
+  TFileRows rows(file.Get());
+  return Decode(head, size, rows, width, height, fault);
+}
+
+std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault) {
+  auto picture = ReadBitmapTopLeft(bytes, MaxBitmapSide, MaxBitmapSide, fault);
+  return picture ? std::optional(std::move(picture->TopLeft)) : std::nullopt;
+}
+
+std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault) {
+  auto picture = ReadBitmapFileTopLeft(path, MaxBitmapSide, MaxBitmapSide, fault);
+  return picture ? std::optional(std::move(picture->TopLeft)) : std::nullopt;
 }
 
 TBitmapImage ScaleTo(const TBitmapImage &image, int width, int height) {

@@ -26,9 +26,11 @@
 //     only), each padded to a multiple of 4 bytes.
 //
 // Width and height must be 1..MaxBitmapSide. Every size is worked out in 64
-// bits and checked against the length of the data before anything is
-// allocated, so a damaged file costs no more memory than a good one of its
-// length.
+// bits and checked against the length of the file before anything is
+// allocated. From a file the reader reads the headers and colour table (at
+// most its first 1,162 bytes), then only the part of each row it decodes;
+// a caller that shows a block of the picture has only that block decoded, so
+// a picture costs what is shown of it, whatever its sides and length.
 
 #include <cstdint>
 
@@ -39,6 +41,10 @@
 #include <vector>
 
 inline constexpr int MaxBitmapSide = 10000;
+
+// The References dialog shows the top-left ShownPictureSide x
+// ShownPictureSide pixels of a picture, and reads no more of it.
+inline constexpr int ShownPictureSide = 325;
 
 // Pictures are the framework's bitmaps: 0x00RRGGBB, top row first.
 using TBitmapImage = TBitmap;
@@ -64,6 +70,27 @@ enum class TBitmapFault {
 
 // The fault in words fit for a message.
 const char *DescribeBitmapFault(TBitmapFault fault);
+
+// A picture as read: the size of the whole, from its headers, and its
+// top-left block, decoded.
+struct TBitmapBlock {
+  int Width = 0;
+  int Height = 0;
+  TBitmapImage TopLeft; // at most the size asked for
+};
+
+// Decodes the top-left width x height pixels (or fewer, of a smaller
+// picture; width and height count as at least 1) of the BMP file held in
+// memory, after checking the whole file as ReadBitmap does. Gives nothing
+// for a file that is not readable, and fault then says why; fault is None on
+// success.
+std::optional<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
+                                              int height, TBitmapFault &fault);
+
+// Reads the BMP file at path as ReadBitmapTopLeft, reading from it only the
+// headers and the rows of the block.
+std::optional<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height,
+                                                  TBitmapFault &fault);
 
 // Decodes a whole BMP file held in memory. Gives nothing for a file that is
 // not readable, and fault then says why; fault is None on success.

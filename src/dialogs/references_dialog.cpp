@@ -65,15 +65,16 @@ void TReferencesDialog::CmShow(unsigned) {
   // The user hears one message for every unreadable picture; the fault in
   // detail is for the package tool's check.
   TBitmapFault fault = TBitmapFault::None;
-  std::optional<TBitmapImage> image = ReadBitmapFile(selected_, fault);
+  // Only the top-left block is ever shown: just that is read.
+  std::optional<TBitmapBlock> image =
+      ReadBitmapFileTopLeft(selected_, ShownPictureSide, ShownPictureSide, fault);
   if (!image) {
     ControlChanged(PictureControl);
     MessageBox(this, "The reference picture could not be read.", "Oops...",
                MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
-  // Only the top-left block is ever shown: keep just that.
-  picture->Picture = CopyTopLeft(*image, ReferenceSide, ReferenceSide);
+  picture->Picture = std::move(image->TopLeft);
   ControlChanged(PictureControl);
   shown_ = selected_;
 }

@@ -10,9 +10,9 @@
 // Set while a References dialog exists.
 extern bool ReferencesOpen;
 
-// The block of a picture the dialog shows, and where it sits in the picture
-// control: its top-left corner at (w / 2 - 163, h / 2 - 163).
-inline constexpr int ReferenceSide = 325;
+// Where the block of a picture the dialog shows (ShownPictureSide pixels
+// square) sits in the picture control: its top-left corner at
+// (w / 2 - 163, h / 2 - 163).
 inline constexpr int ReferenceInset = 163;
 
 class TReferencesDialog : public TDialog {

@@ -123,12 +123,22 @@ TEST_P(BmpImageMagickTest, ReadsWhatImageMagickWroteInBothRowOrders) {
   EXPECT_EQ(image->Width, 13);
   EXPECT_EQ(image->Height, 7);
   EXPECT_EQ(image->Pixels, source.Pixels);
+  // The top-left block alone, as the References dialog reads it; its rows
+  // end inside a byte at 1 and 4 bits.
+  const auto block = ReadBitmapFileTopLeft(dir.File("out.bmp"), 5, 3, fault);
+  ASSERT_TRUE(block);
+  EXPECT_EQ(std::pair(block->Width, block->Height), std::pair(13, 7));
+  EXPECT_EQ(block->TopLeft.Pixels, CopyTopLeft(source, 5, 3).Pixels);
 
   if (c.HeaderSize == 40) {
     ASSERT_EQ(Get(bmp, 30, 4), 0u); // BI_RGB
-    const auto topDown = Read(TopDown(bmp));
-    ASSERT_TRUE(topDown);
-    EXPECT_EQ(topDown->Pixels, source.Pixels);
+    const std::string topDown = TopDown(bmp);
+    ASSERT_TRUE(Read(topDown));
+    EXPECT_EQ(Read(topDown)->Pixels, source.Pixels);
+    const auto topDownBlock = ReadBitmapTopLeft(
+        {reinterpret_cast<const std::uint8_t *>(topDown.data()), topDown.size()}, 5, 3, fault);
+    ASSERT_TRUE(topDownBlock);
+    EXPECT_EQ(topDownBlock->TopLeft.Pixels, block->TopLeft.Pixels);
   }
 }
 
@@ -270,6 +280,40 @@ TEST(BmpReaderTest, RefusesFilesThatCannotBeRead) {
   std::filesystem::resize_file(huge, 600ull << 20);
   EXPECT_FALSE(ReadBitmapFile(huge, fault));
   EXPECT_EQ(fault, TBitmapFault::FileTooLarge);
+}
+
+// Pictures of the largest sides in sparse files of a few kilobytes on disk,
+// and a file of 512 MiB that its header makes unreadable. qxp check reads a
+// picture as the References dialog does; each costs it about what a small
+// picture costs, since only the shown block is read and decoded.
+TEST(BmpReaderTest, AHugePictureCostsWhatIsShownOfIt) {
+  TempDir dir;
+  std::string core(26, '\0');
+  core = With(With(With(With(core, 0, 'B' | 'M' << 8, 2), 10, 26, 4), 14, 12, 4), 18, 65535, 2);
+  core = With(With(With(core, 20, 65535, 2), 22, 1, 2), 24, 24, 2);
+  const struct {
+    const char *Name;
+    std::string Headers;
+    std::uint64_t Size;
+    const char *Verdict;
+  } pictures[] = {
+      {"SMALL.QXR", Bmp40(4, 4, 1, {0xFFFFFF, 0}, std::string(16, '\0')), 78, "4 x 4 pixels"},
+      {"ONEBIT.QXR", Bmp40(10000, 10000, 1, {0xFFFFFF, 0}, ""), 62 + 1252ull * 10000,
+       "10000 x 10000 pixels"},
+      {"DEEP.QXR", Bmp40(10000, -10000, 32, {}, ""), 54 + 40000ull * 10000, "10000 x 10000 pixels"},
+      {"CORE.QXR", core, 512ull << 20, "cannot be shown"},
+  };
+  testsupport::ProcessOptions options;
+  options.workingDirectory = dir.Path().string();
+  long smallKib = 0;
+  for (const auto &p : pictures) {
+    std::filesystem::resize_file(dir.Write(p.Name, p.Headers), p.Size);
+    const auto check =
+        testsupport::RunProcess(testsupport::BuiltProgram("qxp"), {"check", p.Name}, options);
+    EXPECT_NE(check.output.find(p.Verdict), std::string::npos) << check.output;
+    smallKib = smallKib == 0 ? check.peakKib : smallKib;
+    EXPECT_LT(check.peakKib - smallKib, 8 << 10) << p.Name << ": " << check.peakKib << " KiB";
+  }
 }
 
 TEST(BmpReaderTest, ScaleAveragesWhenShrinkingAndRepeatsWhenEnlarging) {

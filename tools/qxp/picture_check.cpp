@@ -9,7 +9,9 @@ namespace qxp {
 
 int CheckPicture(const std::string &path, std::ostream &out) {
   TBitmapFault fault = TBitmapFault::None;
-  std::optional<TBitmapImage> picture = ReadBitmapFile(path, fault);
+  // Read as the References dialog reads it: what it refuses is refused here.
+  std::optional<TBitmapBlock> picture =
+      ReadBitmapFileTopLeft(path, ShownPictureSide, ShownPictureSide, fault);
   if (picture) {
     out << path << ": a picture of " << picture->Width << " x " << picture->Height
         << " pixels; the References dialog shows it\n";
