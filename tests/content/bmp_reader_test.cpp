@@ -297,9 +297,11 @@ TEST(BmpReaderTest, AHugePictureCostsWhatIsShownOfIt) {
     std::uint64_t Size;
     const char *Verdict;
   } pictures[] = {
-      {"SMALL.QXR", Bmp40(4, 4, 1, {0xFFFFFF, 0}, std::string(16, '\0')), 78, "4 x 4 pixels"},
+      {"SMALL.QXR", Bmp40(4, 4, 1, {0xFFFFFF, 0}, std::string(16, '\0')), 78,
+       "4 x 4 pixels; the References dialog shows it\n"},
       {"ONEBIT.QXR", Bmp40(10000, 10000, 1, {0xFFFFFF, 0}, ""), 62 + 1252ull * 10000,
-       "10000 x 10000 pixels"},
+       "10000 x 10000 pixels; the References dialog shows its top-left 325 x 325 pixels\n"
+       "ONEBIT.QXR: warning: to show all of it, make it 325 x 325 pixels or smaller"},
       {"DEEP.QXR", Bmp40(10000, -10000, 32, {}, ""), 54 + 40000ull * 10000, "10000 x 10000 pixels"},
       {"CORE.QXR", core, 512ull << 20, "cannot be shown"},
   };
@@ -338,8 +340,9 @@ TEST(BmpReaderTest, SamplePicturesReadInBothHeaderForms) {
     TBitmapFault fault = TBitmapFault::None;
     const auto image = ReadBitmapFile(path, fault);
     ASSERT_TRUE(image) << name << ": " << DescribeBitmapFault(fault);
-    EXPECT_GE(std::min(image->Width, image->Height), 300) << name;
-    EXPECT_LE(std::max(image->Width, image->Height), 700) << name;
+    // Shown whole by the References dialog, and large enough to be read.
+    EXPECT_GE(std::min(image->Width, image->Height), 240) << name;
+    EXPECT_LE(std::max(image->Width, image->Height), ShownPictureSide) << name;
     headerSizes.insert(Get(testsupport::ReadFileBytes(path), 14, 4));
     EXPECT_EQ(ScaleTo(*image, 325, 325).Pixels.size(), 325u * 325u) << name;
   }

@@ -26,6 +26,13 @@ protected:
                                    "pictures" / name,
                                folder.Path() / as);
   }
+  // A picture of one colour, drawn by ImageMagick.
+  void DrawPicture(const std::string &name, const std::string &size) {
+    const auto drawn = testsupport::RunProcess("/usr/bin/convert",
+                                               {"-size", size, "xc:#2050a0", "-type", "Palette",
+                                                "-compress", "none", "BMP3:" + folder.File(name)});
+    ASSERT_EQ(drawn.exitStatus, 0) << drawn.errors;
+  }
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -33,8 +40,8 @@ protected:
 };
 
 TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
-  CopyPicture("LANDS.QXR", "LANDS.QXR");
-  CopyPicture("TIMELINE.QXR", "a-very-long-reference-name.QXR");
+  DrawPicture("LANDS.QXR", "396x528");
+  DrawPicture("a-very-long-reference-name.QXR", "600x300");
   Topmost = 1;
   TReferencesDialog dialog(nullptr);
   dialog.Create();
@@ -55,7 +62,7 @@ TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
   EXPECT_EQ(PictureOrigin(picture, 326, 326), (TPoint{0, 0}));
   EXPECT_EQ(PictureOrigin(picture, 330, 320), (TPoint{2, -3}));
 
-  dialog.UserSelect(reference::FileList, 0); // the timeline, 600 x 300, under a long name
+  dialog.UserSelect(reference::FileList, 0); // 600 x 300, under a long name
   dialog.UserClick(reference::ShowButton);
   EXPECT_EQ(dialog.ShownName(), "a-very-long-reference-name.QXR");
   EXPECT_EQ(picture.Picture.Width, 325);

@@ -13,8 +13,18 @@ int CheckPicture(const std::string &path, std::ostream &out) {
   std::optional<TBitmapBlock> picture =
       ReadBitmapFileTopLeft(path, ShownPictureSide, ShownPictureSide, fault);
   if (picture) {
+    const TBitmapImage &shown = picture->TopLeft;
     out << path << ": a picture of " << picture->Width << " x " << picture->Height
-        << " pixels; the References dialog shows it\n";
+        << " pixels; the References dialog shows ";
+    if (shown.Width == picture->Width && shown.Height == picture->Height) {
+      out << "it\n";
+      return ExitOk;
+    }
+    out << "its top-left " << shown.Width << " x " << shown.Height << " pixels\n"
+        << path << ": warning: to show all of it, make it " << ShownPictureSide << " x "
+        << ShownPictureSide << " pixels or smaller, for example with ImageMagick:\n"
+        << "  convert PICTURE -resize " << ShownPictureSide << 'x' << ShownPictureSide
+        << " -compress none BMP3:" << path << '\n';
     return ExitOk;
   }
   out << path << ": cannot be shown: " << DescribeBitmapFault(fault) << '\n';
