@@ -17,6 +17,13 @@ void StartByName(const std::string &service) {
 
 } // namespace
 
+std::string ServerNameFault(const std::string &name) {
+  if (name.empty() || IsBareName(name))
+    return {};
+  return "The DDE Id \"" + name +
+         "\" holds a '/'. A DDE Id is the name of a program alone, without a folder.";
+}
+
 TConversationSlot::~TConversationSlot() = default;
 
 int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {

@@ -11,6 +11,11 @@
 
 #include "platform/dde.h"
 
+// Why a server name may not be used, or empty when it may: a name with a
+// '/' would start a program relative to the working folder, which holds
+// packages from anywhere. Such a name is never started.
+std::string ServerNameFault(const std::string &name);
+
 class TConversationSlot {
 public:
   TConversationSlot() = default;

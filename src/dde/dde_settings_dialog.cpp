@@ -249,6 +249,10 @@ void TDDESettingsDialog::CmRetry(unsigned) {
                "Oops...", MB_OK);
     return;
   }
+  if (std::string fault = ServerNameFault(name); !fault.empty()) {
+    MessageBox(this, fault, "Oops...", MB_OK);
+    return;
+  }
   if (CheckServer() == 0)
     return;
   if (version_.empty()) {
