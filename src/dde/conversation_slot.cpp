@@ -17,6 +17,13 @@ void StartByName(const std::string &service) {
 
 } // namespace
 
+std::string ServerNameFault(const std::string &name) {
+  if (name.empty() || IsBareName(name))
+    return {};
+  return "The DDE Id \"" + name +
+         "\" holds a '/'. A DDE Id is the name of a program alone, without a folder.";
+}
+
 TConversationSlot::~TConversationSlot() = default;
 
 int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {
@@ -29,9 +36,14 @@ int TConversationSlot::ConnectServer(const std::string &service, const std::stri
   HszService = DdeCreateStringHandle(inst, service.c_str(), CP_WINANSI);
   HszTopic = DdeCreateStringHandle(inst, topic.c_str(), CP_WINANSI);
   HConv = DdeConnect(inst, HszService, HszTopic);
-  if (HConv == 0) {
+  // A server that runs and let the connect time out is neither started
+  // again nor waited for twice.
+  UINT failure = HConv == 0 ? NoteFailure() : DMLERR_NO_ERROR;
+  if (HConv == 0 && failure != DMLERR_WAITSTOPPED && failure != DMLERR_CONNECTTIMEOUT) {
     StartByName(service);
     HConv = DdeConnect(inst, HszService, HszTopic);
+    if (HConv == 0)
+      NoteFailure();
   }
   if (HConv != 0)
     return 1;
@@ -56,6 +68,12 @@ void TConversationSlot::PartnerLeft(HCONV conv) {
   FreeNames();
 }
 
+UINT TConversationSlot::NoteFailure() {
+  UINT error = DdeGetLastError(InstanceId());
+  waitStopped_ = error == DMLERR_WAITSTOPPED;
+  return error;
+}
+
 void TConversationSlot::FreeNames() {
   DWORD inst = InstanceId();
   if (HszService != 0)
@@ -72,11 +90,16 @@ bool TConversationSlot::Poke(const char *item, const std::string &text, DWORD ti
   HDDEDATA result = DdeClientTransaction(text.c_str(), static_cast<DWORD>(text.size() + 1), HConv,
                                          name, CF_TEXT, XTYP_POKE, timeoutMs);
   DdeFreeStringHandle(inst, name);
+  if (result == 0)
+    NoteFailure();
   return result != 0;
 }
 
 bool TConversationSlot::Execute(const void *buffer, DWORD length, DWORD timeoutMs) {
-  return DdeClientTransaction(buffer, length, HConv, 0, CF_TEXT, XTYP_EXECUTE, timeoutMs) != 0;
+  if (DdeClientTransaction(buffer, length, HConv, 0, CF_TEXT, XTYP_EXECUTE, timeoutMs) != 0)
+    return true;
+  NoteFailure();
+  return false;
 }
 
 std::optional<std::string> TConversationSlot::Request(const char *item, std::size_t limit,
@@ -85,8 +108,10 @@ std::optional<std::string> TConversationSlot::Request(const char *item, std::siz
   HSZ name = DdeCreateStringHandle(inst, item, CP_WINANSI);
   HDDEDATA data = DdeClientTransaction(nullptr, 0, HConv, name, CF_TEXT, XTYP_REQUEST, timeoutMs);
   DdeFreeStringHandle(inst, name);
-  if (data == 0)
+  if (data == 0) {
+    NoteFailure();
     return std::nullopt;
+  }
   std::vector<char> buffer(limit, '\0');
   DWORD got = DdeGetData(data, buffer.data(), static_cast<DWORD>(limit - 1), 0);
   DdeFreeDataHandle(data);

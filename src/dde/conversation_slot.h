@@ -11,6 +11,11 @@
 
 #include "platform/dde.h"
 
+// Why a server name may not be used, or empty when it may: a name with a
+// '/' would start a program relative to the working folder, which holds
+// packages from anywhere. Such a name is never started.
+std::string ServerNameFault(const std::string &name);
+
 class TConversationSlot {
 public:
   TConversationSlot() = default;
@@ -28,8 +33,9 @@ public:
   platform::HSZ HszTopic = 0;
 
   // Opens a conversation with service on topic; when nobody answers, starts
-  // the program named service and tries exactly once more. Returns 1 with
-  // the conversation open, 0 with nothing left allocated.
+  // the program named service and tries exactly once more (not after a
+  // server let the connect time out, nor after the user stopped the wait). Returns 1
+  // with the conversation open, 0 with nothing left allocated.
   int ConnectServer(const std::string &service, const std::string &topic);
   // Ends the conversation in the slot, if any.
   void EndConversation();
@@ -44,6 +50,15 @@ public:
   std::optional<std::string> Request(const char *item, std::size_t limit,
                                      platform::DWORD timeoutMs);
 
+  // Whether the user stopped the wait of the last connect or transaction
+  // that failed (Escape): its caller then tells nothing and goes no further.
+  bool WaitStopped() const { return waitStopped_; }
+
 private:
   void FreeNames();
+  // Notes whether the call that just failed was stopped by the user; its
+  // error.
+  platform::UINT NoteFailure();
+
+  bool waitStopped_ = false;
 };

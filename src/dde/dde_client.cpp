@@ -42,8 +42,9 @@ bool StartDdeClient(std::uint32_t &instId, PFNCALLBACK callback) {
   }
   instId = id;
   DdeSetWatchHook(id, [id] { WatchConversations(id); });
-  // A partner that is slow to answer must not leave the windows blank.
-  DdeSetWaitHook(id, [] { CurrentBackend().PaintWhileBusy(); });
+  // A partner that is slow to answer must not leave the windows blank, nor
+  // hold the user who presses Escape.
+  DdeSetWaitHook(id, [] { return !CurrentBackend().PaintWhileBusy(); });
   WatchConversations(id);
   return true;
 }

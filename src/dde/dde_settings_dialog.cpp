@@ -1,6 +1,8 @@
 #include "dde/dde_settings_dialog.h"
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 
 #include "content/settings.h"
 #include "content/settings_store.h"
@@ -135,6 +137,14 @@ int TDDESettingsDialog::CheckedKind() {
   return 0;
 }
 
+bool TDDESettingsDialog::StoppedByUser() {
+  if (!Slot().WaitStopped())
+    return false;
+  Slot().EndConversation();
+  CloseDialog(IDCANCEL);
+  return true;
+}
+
 int TDDESettingsDialog::CheckServer() {
   version_.clear();
   serverName_ = ddeId_->GetText();
@@ -142,11 +152,14 @@ int TDDESettingsDialog::CheckServer() {
   topicName_ = logos ? "System" : "Verses";
   TConversationSlot &slot = Slot();
   if (slot.ConnectServer(serverName_, topicName_) == 0) {
-    LinkFailed(this);
+    if (!StoppedByUser())
+      LinkFailed(this);
     return 0;
   }
   if (logos) {
     std::optional<std::string> reply = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs);
+    if (StoppedByUser())
+      return 0;
     if (!reply) {
       MessageBox(this, "The server is not responding. Please check it for any errors.", "DDE Error",
                  MB_OK);
@@ -158,6 +171,8 @@ int TDDESettingsDialog::CheckServer() {
     // SeedMaster is asked on its check topic; one that does not say keeps
     // the version every other server is taken to have.
     version_ = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs).value_or(AssumedVersion);
+    if (StoppedByUser())
+      return 0;
   } else {
     version_ = AssumedVersion;
   }
@@ -172,24 +187,38 @@ int TDDESettingsDialog::FillTranslations() {
   topicName_ = logos ? "Data" : "Verses";
   TConversationSlot &slot = Slot();
   if (slot.ConnectServer(serverName_, topicName_) == 0) {
-    LinkFailed(this);
+    if (!StoppedByUser())
+      LinkFailed(this);
     return 0;
   }
   if (logos) {
-    int count = CountOf(slot.Request("NumVersions", ReplyBuffer, DdeRequestTimeoutMs).value_or(""));
-    for (int i = 0; i < count; ++i) {
+    // The whole listing has ListingTimeMs: a server slow to answer each of
+    // the translations it claims would otherwise hold the dialog for long.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ListingTimeMs);
+    auto timeLeft = [&] {
+      auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      return static_cast<platform::DWORD>(std::clamp<long long>(left, 0, DdeRequestTimeoutMs));
+    };
+    int count = CountOf(slot.Request("NumVersions", ReplyBuffer, timeLeft()).value_or(""));
+    for (int i = 0; i < count && timeLeft() > 0; ++i) {
       std::string item = "VerAbr" + std::to_string(i);
-      std::optional<std::string> name =
-          slot.Request(item.c_str(), ReplyBuffer, DdeRequestTimeoutMs);
+      std::optional<std::string> name = slot.Request(item.c_str(), ReplyBuffer, timeLeft());
       // A server that does not answer one request will not answer the next
-      // either: waiting out each of up to MaxTranslations would hold the
-      // dialog for hours.
+      // either.
       if (!name)
         break;
       if (!name->empty())
         translations_->AddString(name->substr(0, ConcordanceBuffer - 1));
     }
+    if (StoppedByUser())
+      return 0;
     slot.EndConversation();
+    if (timeLeft() == 0)
+      MessageBox(this,
+                 "The server took too long to name its translations; only those it named in time "
+                 "are listed.",
+                 "DDE Error", MB_OK);
   } else {
     slot.EndConversation();
     translations_->AddString("Default");
@@ -210,7 +239,8 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
     }
     MessageBox(this, kind->tooOld, "DDE not available", MB_OK);
   }
-  PostCommand(*this, DdeNoneRadio);
+  if (!Ended())
+    PostCommand(*this, DdeNoneRadio);
 }
 
 void TDDESettingsDialog::CmOther(unsigned) {
@@ -247,6 +277,10 @@ void TDDESettingsDialog::CmRetry(unsigned) {
                "The DDE Id \"" + name + "\" is too long. Selwarth can keep a DDE Id of at most " +
                    std::to_string(ConcordanceBuffer - 1) + " characters.",
                "Oops...", MB_OK);
+    return;
+  }
+  if (std::string fault = ServerNameFault(name); !fault.empty()) {
+    MessageBox(this, fault, "Oops...", MB_OK);
     return;
   }
   if (CheckServer() == 0)

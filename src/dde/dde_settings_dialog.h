@@ -47,6 +47,9 @@ private:
   TConversationSlot &Slot();
   void SetDdeId(const std::string &text, bool readOnly);
   int CheckedKind();
+  // Whether the user stopped the last wait for the server (Escape): the
+  // dialog then ends as Escape ends it, storing nothing.
+  bool StoppedByUser();
 
   std::unique_ptr<TListBox> translations_;
   std::unique_ptr<TEdit> ddeId_;
@@ -60,5 +63,9 @@ private:
 
 // The time-out of the dialog's requests, in milliseconds.
 inline constexpr unsigned DdeRequestTimeoutMs = 5000;
-// The most translations asked of a server, whatever count it gives.
-inline constexpr int MaxTranslations = 1000;
+// The most translations asked of a server, whatever count it gives: more
+// than a person picks one from in a list.
+inline constexpr int MaxTranslations = 100;
+// The longest the listing of a server's translations may take, all its
+// requests together, in milliseconds.
+inline constexpr unsigned ListingTimeMs = 3000;

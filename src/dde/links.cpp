@@ -84,18 +84,23 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
                "DDE Not Set Up", MB_OK);
     return;
   }
+  if (std::string fault = ServerNameFault(ConcordanceServer); !fault.empty()) {
+    MessageBox(owner,
+               fault + " Please choose the concordance again in the Data Exchange Settings dialog.",
+               "DDE Not Set Up", MB_OK);
+    return;
+  }
   const TDayEntry *entry = LinkEntry(DayEntries.get(), commandId);
   if (entry == nullptr) {
     MessageBox(owner, NotFoundMessage(commandId), "Unable to Comply", MB_ICONEXCLAMATION);
     return;
   }
   std::optional<std::string> reference = LinkReference(*entry, commandId);
-  const bool logos = platform::SameAscii(ConcordanceServer, "Logos");
-  if (!reference || (!logos && !CanBeExecuted(*reference))) {
+  if (!reference || !CanBeSent(*reference)) {
     MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
     return;
   }
-  if (logos)
+  if (platform::SameAscii(ConcordanceServer, "Logos"))
     SendToLogos(slot, owner, *reference);
   else
     SendToOther(slot, owner, *reference);

@@ -74,8 +74,9 @@ Cut CutVerseReference(std::string_view trailer) {
   return Limited(DropTrailingBlanks(trailer.substr(dash + 1)));
 }
 
-bool CanBeExecuted(std::string_view reference) {
-  return reference.find_first_of("\"[]") == std::string_view::npos;
+bool CanBeSent(std::string_view reference) {
+  // \x84, \x93 and \x94: the low and the left and right double quotes.
+  return reference.find_first_of("\"[]\\\x84\x93\x94") == std::string_view::npos;
 }
 
 bool IsReadingPlanTitle(std::string_view title) {

@@ -27,10 +27,13 @@ std::optional<std::string> CutQuizReference(std::string_view trailer);
 // The daily verse's "-" up to the end, blanks at the end dropped.
 std::optional<std::string> CutVerseReference(std::string_view trailer);
 
-// Whether the reference can go inside an execute command [GoTo("...")]:
-// a '"', '[' or ']' from package text would end the quoted text or the
-// command and let the package give the server commands of its own.
-bool CanBeExecuted(std::string_view reference);
+// Whether the reference may be sent to a server, inside an execute command
+// [GoTo("...")] or as a poke's text alike: a '"', '[' or ']' from package
+// text would end the quoted text or the command and let the package give the
+// server commands of its own, a '\' would escape the closing quote, and the
+// curly double quotes (code page 1252) become '"' in a server that folds
+// them. No reference holds any of them.
+bool CanBeSent(std::string_view reference);
 
 // Which package each link reads (titles compare with regard to case).
 bool IsReadingPlanTitle(std::string_view title);

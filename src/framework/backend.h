@@ -66,9 +66,11 @@ public:
 
   // Paints what needs painting now, and does nothing else: no input, no
   // posted message, no timer's or socket's work, no close reaches the
-  // program. Called every few milliseconds while the program waits for a
-  // DDE partner, so that its windows do not go blank.
-  virtual void PaintWhileBusy() = 0;
+  // program (input waits until the program is idle again). Called every few
+  // milliseconds while the program waits for a DDE partner, so that its
+  // windows do not go blank. True when the user pressed Escape meanwhile:
+  // the wait is to end at once.
+  virtual bool PaintWhileBusy() = 0;
 
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.

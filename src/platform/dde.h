@@ -35,7 +35,8 @@
 //     of the instances on the calling thread, so a disconnect of the
 //     conversation it waits on reaches the callback before it returns 0.
 //     A connect or transaction that waits calls the instance's wait hook
-//     (DdeSetWaitHook) every WaitHookPeriodMs, so a GUI can keep painting.
+//     (DdeSetWaitHook) every WaitHookPeriodMs, so a GUI can keep painting
+//     and let its user stop the wait.
 //   - A program without an event loop calls DdeServeFor(inst, ms) in a loop.
 
 #include <cstdint>
@@ -119,6 +120,11 @@ inline constexpr UINT DMLERR_POKEACKTIMEOUT = 0x400b;
 inline constexpr UINT DMLERR_REENTRANCY = 0x400d;
 inline constexpr UINT DMLERR_SERVER_DIED = 0x400e;
 inline constexpr UINT DMLERR_SYS_ERROR = 0x400f;
+// Our own: the wait hook stopped the wait (the user did not want to wait).
+inline constexpr UINT DMLERR_WAITSTOPPED = 0x4100;
+// Our own: DdeConnect's server took the connection and did not answer it
+// within the connect time-out.
+inline constexpr UINT DMLERR_CONNECTTIMEOUT = 0x4101;
 
 // The largest data a transaction carries, and the longest name.
 inline constexpr std::size_t DdeMaxData = 64 * 1024;
@@ -174,8 +180,9 @@ bool DdeFreeDataHandle(HDDEDATA data);
 // --- Client side ---------------------------------------------------------
 
 // Opens a conversation with the service on the topic; 0 when no server of
-// that name runs, it refuses the topic, or does not answer within the
-// connect time-out. context must be null.
+// that name runs, it refuses the topic (DMLERR_NO_CONV_ESTABLISHED), or does
+// not answer within the connect time-out (DMLERR_CONNECTTIMEOUT). context
+// must be null.
 HCONV DdeConnect(DWORD instId, HSZ service, HSZ topic, const void *context = nullptr);
 // Ends a conversation (either side); the partner is told. False when the
 // conversation is not open.
@@ -213,8 +220,10 @@ void DdeSetWatchHook(DWORD instId, std::function<void()> hook);
 inline constexpr int WaitHookPeriodMs = 15;
 // Called every WaitHookPeriodMs while a connect or a synchronous transaction
 // of the instance waits for its partner; an empty function removes the hook.
-// The hook must not call the DDE functions of the waiting instance.
-void DdeSetWaitHook(DWORD instId, std::function<void()> hook);
+// A hook that returns false ends the wait at once: the call fails with
+// DMLERR_WAITSTOPPED, and an answer that comes later is dropped. The hook
+// must not call the DDE functions of the waiting instance.
+void DdeSetWaitHook(DWORD instId, std::function<bool()> hook);
 // Waits up to timeoutMs (negative: without end) for activity on the
 // instance's sockets and handles what arrived, one round, then returns; a
 // signal also ends the wait, so a caller can look at its flags. False for an

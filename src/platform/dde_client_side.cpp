@@ -16,17 +16,25 @@ namespace {
 using ddewire::FrameStatus;
 using ddewire::FrameType;
 
+// How a wait ended.
+enum class Waited {
+  Done,    // done() holds
+  Failed,  // the conversation ended or the deadline passed
+  Stopped, // the wait hook asked to stop
+};
+
 // Waits until done() holds, the conversation ends, or the deadline passes.
 // Meanwhile every other socket of the thread's instances is served, as a
 // message loop would, so callbacks (a disconnect above all) are delivered,
-// and the wait hook runs every WaitHookPeriodMs.
-bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
-             ddesock::Clock::time_point deadline, const std::function<bool()> &done) {
+// and the wait hook runs every WaitHookPeriodMs; when it says no, the wait
+// ends at once.
+Waited WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
+               ddesock::Clock::time_point deadline, const std::function<bool()> &done) {
   for (;;) {
     if (done())
-      return true;
+      return Waited::Done;
     if (conversation->closed || !instance->alive)
-      return false;
+      return Waited::Failed;
     int wait = ddesock::RemainingMs(deadline);
     int slice = instance->waitHook ? std::min(wait, WaitHookPeriodMs) : wait;
     std::vector<pollfd> watches{{conversation->fd, POLLIN, 0}};
@@ -43,10 +51,11 @@ bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
     if (ready < 0 && errno == EINTR)
       continue;
     if (ready < 0)
-      return false;
+      return Waited::Failed;
     if (ready == 0 && wait > 0 && instance->waitHook) {
       auto hook = instance->waitHook; // the hook may replace itself
-      hook();
+      if (!hook())
+        return Waited::Stopped;
     }
     if (ready > 0 && watches[0].revents != 0)
       ClientReadable(instance, conversation);
@@ -54,7 +63,7 @@ bool WaitFor(const InstancePtr &instance, const ConversationPtr &conversation,
       if (watches[i].revents != 0)
         HandleReadable(owners[i], watches[i].fd);
     if (wait == 0) // the deadline had passed: this was the last look
-      return done();
+      return done() ? Waited::Done : Waited::Failed;
   }
 }
 
@@ -139,9 +148,18 @@ HCONV DdeConnect(DWORD instId, HSZ service, HSZ topic, const void *context) {
   ddewire::Frame connect;
   connect.type = FrameType::Connect;
   connect.name = topicText;
-  if (ddesock::SendAll(fd, ddewire::EncodeFrame(connect), deadline) != ddesock::IoResult::Done ||
-      !WaitFor(instance, conversation, deadline, [&] { return conversation->answered; }) ||
+  bool sent =
+      ddesock::SendAll(fd, ddewire::EncodeFrame(connect), deadline) == ddesock::IoResult::Done;
+  Waited waited =
+      sent ? WaitFor(instance, conversation, deadline, [&] { return conversation->answered; })
+           : Waited::Failed;
+  if (waited != Waited::Done ||
       conversation->answerStatus != static_cast<std::uint8_t>(FrameStatus::Ack)) {
+    if (waited == Waited::Stopped)
+      instance->lastError = DMLERR_WAITSTOPPED;
+    else if (sent && waited == Waited::Failed && !conversation->closed &&
+             ddesock::RemainingMs(deadline) == 0)
+      instance->lastError = DMLERR_CONNECTTIMEOUT;
     Drop(instance, conversation);
     return 0;
   }
@@ -211,9 +229,11 @@ HDDEDATA DdeClientTransaction(const void *data, DWORD length, HCONV conv, HSZ it
     Lose(instance, conversation);
     return fail(DMLERR_SERVER_DIED);
   }
-  bool answered = WaitFor(instance, conversation, deadline, [&] { return conversation->answered; });
+  Waited waited = WaitFor(instance, conversation, deadline, [&] { return conversation->answered; });
   conversation->awaited = 0;
-  if (!answered) {
+  if (waited == Waited::Stopped)
+    return fail(DMLERR_WAITSTOPPED);
+  if (waited != Waited::Done) {
     bool died = conversation->closed;
     return fail(died ? DMLERR_SERVER_DIED : TimeoutError(type));
   }

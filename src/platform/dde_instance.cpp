@@ -252,7 +252,7 @@ void DdeSetWatchHook(DWORD instId, std::function<void()> hook) {
     instance->watchHook = std::move(hook);
 }
 
-void DdeSetWaitHook(DWORD instId, std::function<void()> hook) {
+void DdeSetWaitHook(DWORD instId, std::function<bool()> hook) {
   if (InstancePtr instance = FindInstance(instId))
     instance->waitHook = std::move(hook);
 }

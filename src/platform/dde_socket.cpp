@@ -44,10 +44,12 @@ void RefuseFolder(const std::string &path, const std::string &why) {
   if (told)
     return;
   told = true;
+  // Said in the name of the program that met it (the program, the stand-in
+  // server under whichever name it was started as).
   std::fprintf(stderr,
-               "selwarth: DDE links are off: the socket folder %s %s; it must be a folder "
+               "%s: DDE links are off: the socket folder %s %s; it must be a folder "
                "(not a link) owned by this user, with mode 0700\n",
-               path.c_str(), why.c_str());
+               program_invocation_short_name, path.c_str(), why.c_str());
 }
 
 std::string MakePrivateFolder(const std::string &path) {

@@ -57,7 +57,7 @@ struct Instance {
   std::vector<Service> services;
   std::vector<ConversationPtr> conversations; // both sides, pending included
   std::function<void()> watchHook;
-  std::function<void()> waitHook; // called while a connect or transaction waits
+  std::function<bool()> waitHook; // called while a connect or transaction waits
   bool alive = true;
 };
 

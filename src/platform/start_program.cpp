@@ -194,6 +194,10 @@ bool Registered(const StartOptions &options, const std::string &folder,
 
 } // namespace
 
+bool IsBareName(std::string_view name) {
+  return !name.empty() && name.find('/') == std::string_view::npos;
+}
+
 std::string FindProgram(const std::string &name) {
   if (name.empty())
     return {};
@@ -217,6 +221,10 @@ std::string FindProgram(const std::string &name) {
 
 std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
                                          std::string &error) {
+  if (!name.empty() && !IsBareName(name)) {
+    error = "\"" + name + "\" is not a program's bare name: it names a folder";
+    return std::nullopt;
+  }
   std::string path = FindProgram(name);
   if (path.empty()) {
     error = "no program named " + name + " was found";

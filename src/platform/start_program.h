@@ -3,12 +3,14 @@
 // Starting a program by name, as the concordance link does when its server
 // is not running.
 //
-// The name is the program itself, never parsed by a shell: a name with a '/'
-// is used as given; otherwise it is looked up in the absolute folders of PATH,
-// then in the folder this program is installed in, first with the name's
-// exact case and then without regard to ASCII case (as service names
-// compare). The working folder is never searched: it holds packages from
-// anywhere, and a file there must not run because its name is a service's. The program starts
+// The name is the program itself, never parsed by a shell, and a bare name:
+// one with a '/' ("./QVWIN", "../bin/QVWIN") is refused, as it would name a
+// file relative to the working folder. It is looked up in the absolute
+// folders of PATH, then in the folder this program is installed in, first
+// with the name's exact case and then without regard to ASCII case (as
+// service names compare). The working folder is never searched: it holds
+// packages from anywhere, and a file there must not run because its name is
+// a service's. The program starts
 // detached from us (a session of its own, standard input from /dev/null, standard output and error
 // inherited), with argv[0] the name as given, so a server named by a link
 // sees that name.
@@ -27,6 +29,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -45,11 +48,16 @@ enum class StartOutcome {
 };
 
 // Starts the program and waits as above. Nothing when it could not be started
-// at all (not found, not executable, or could not be run): error says why.
+// at all (not a bare name, not found, not executable, or could not be run):
+// error says why.
 std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
                                          std::string &error);
 
-// The file that StartProgram would run for name; empty when none.
+// Whether name is a program's name alone: not empty, without a '/'.
+bool IsBareName(std::string_view name);
+
+// The file that name gives: a name with a '/' as it is, a bare name as
+// StartProgram looks it up; empty when none.
 std::string FindProgram(const std::string &name);
 
 } // namespace platform

@@ -348,9 +348,15 @@ TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {
     d.UserClick(DdeRetryButton); // cannot be reached: stays on Other
     EXPECT_EQ(Checked(d), DdeOtherRadio);
     d.UserClick(HelpButton);
+    d.UserType(DdeIdEdit, "./QVWIN"); // the program in the packages folder
+    d.UserClick(DdeRetryButton);
   });
+  PutProgram("QVWIN", false);
   Run();
-  ASSERT_EQ(backend.Messages().size(), 6u);
+  ASSERT_EQ(backend.Messages().size(), 7u);
+  EXPECT_EQ(Messages()[6], "The DDE Id \"./QVWIN\" holds a '/'. A DDE Id is the name of a "
+                           "program alone, without a folder.");
+  EXPECT_TRUE(StartedPids().empty());
   EXPECT_EQ(Messages()[0], "First select a concordance to connect to.");
   EXPECT_EQ(Messages()[1], "Please enter the server's name in the 'DDE Id' box first.");
   EXPECT_EQ(Messages()[2], Messages()[1]);

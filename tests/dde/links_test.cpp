@@ -150,18 +150,33 @@ TEST_F(LinksTest, AReferenceTheServerCannotShowIsReported) {
                           "DISCONNECT\t\t\t"));
 }
 
-TEST_F(LinksTest, AReferenceThatWouldBreakOutOfTheCommandIsNeverExecuted) {
-  auto server = StartConcordance("QVWIN", {"--log", LogFile()});
-  ASSERT_NE(server, nullptr);
-  DayEntries->Next->Text = "Morning: Mark 1\")][Activate][GoTo(\"John 3 / Evening: Luke [1]";
-  DayEntries->Trailer = "- John \"3:16";
-  DayEntries->Next->Next->Trailer = "Noah (Gen]esis 6)";
-  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
-    Link(id);
-  EXPECT_THAT(Messages(), ElementsAre("Unable to parse Scripture reference.",
-                                      "Unable to parse Scripture reference.",
-                                      "Unable to parse Scripture reference.",
-                                      "Unable to parse Scripture reference."));
+TEST_F(LinksTest, AReferenceThatWouldBreakOutOfTheCommandIsNeverSent) {
+  struct Entries {
+    const char *plan, *quiz, *verse;
+  };
+  // Quotes and brackets that end the command, a '\' that escapes its
+  // closing quote, curly quotes a server may fold into '"'.
+  const Entries rows[] = {
+      {"Morning: Mark 1\")][Activate][GoTo(\"John 3 / Evening: Luke [1]", "Noah (Gen]esis 6)",
+       "- John \"3:16"},
+      {"Morning: Mark 1\\ / Evening: Mark \x93"
+       "1\x94",
+       "Noah (Mark 1\\)", "- \x84John 3:16"},
+  };
+  for (const char *service : {"QVWIN", "Logos", "SMW"}) {
+    ConcordanceServer = service;
+    auto server = StartConcordance(service, {"--log", LogFile(), "--translations", "KJV"});
+    ASSERT_NE(server, nullptr);
+    for (const Entries &row : rows) {
+      DayEntries->Next->Text = row.plan;
+      DayEntries->Next->Next->Trailer = row.quiz;
+      DayEntries->Trailer = row.verse;
+      for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+        Link(id);
+    }
+  }
+  EXPECT_THAT(Messages(), ::testing::Each("Unable to parse Scripture reference."));
+  EXPECT_EQ(Messages().size(), 3 * 2 * 4u);
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   EXPECT_TRUE((LogLines()).empty());
 }
@@ -190,11 +205,20 @@ TEST_F(LinksTest, AServerThatCannotBeReachedGivesEachPathItsMessage) {
   Link(CM_LINKVERSE);
   ConcordanceServer = "LOGOS";
   Link(CM_LINKVERSE);
+  // A stored name with a folder, leading to a program in the packages folder.
+  PutProgram("QVWIN", false);
+  ConcordanceServer = "../" + work.Path().filename().string() + "/QVWIN";
+  Link(CM_LINKVERSE);
   EXPECT_THAT(Messages(), ElementsAre("Unable to link with server. Please check your current "
                                       "settings in the DDE Settings dialog.",
-                                      NotRunning));
+                                      NotRunning,
+                                      "The DDE Id \"" + ConcordanceServer +
+                                          "\" holds a '/'. A DDE Id is the name of a program "
+                                          "alone, without a folder. Please choose the concordance "
+                                          "again in the Data Exchange Settings dialog."));
   EXPECT_EQ(backend.Messages()[1].Caption, "DDE Error");
   EXPECT_EQ(backend.Messages()[1].Style, MB_ICONEXCLAMATION);
+  EXPECT_TRUE(StartedPids().empty());
 }
 
 TEST_F(LinksTest, AServerThatNeverAnswersRunsIntoTheTimeOut) {

@@ -36,6 +36,8 @@ const std::string CannotLoadKjv =
     "Unable to load the KJV translation. Please check your current settings in the DDE Settings "
     "dialog.";
 const std::string NotResponding = "The server is not responding. Please check it for any errors.";
+const std::string TooSlowToList = "The server took too long to name its translations; only those "
+                                  "it named in time are listed.";
 // What a loaded machine may add to a time-out before we call it a hang.
 constexpr auto Slack = std::chrono::seconds(5);
 
@@ -156,8 +158,26 @@ INSTANTIATE_TEST_SUITE_P(
                   ServerFault::MalformedReply,
                   Path::LogosLink,
                   {"Disconnected.", CannotLoadKjv},
-                  0}),
+                  0},
+        // Waited for once: a server that runs is not started again.
+        FaultCase{
+            "SilentAtConnect", ServerFault::SilentAtConnect, Path::VerseLink, {CannotLink}, 5000},
+        // The version, then the listing's whole time.
+        FaultCase{"SlowToNameCountlessTranslations",
+                  ServerFault::AnswersSlowly,
+                  Path::LogosCheck,
+                  {TooSlowToList},
+                  SlowAnswerMs + ListingTimeMs}),
     [](const ::testing::TestParamInfo<FaultCase> &info) { return std::string(info.param.name); });
+
+TEST_F(DdeFaultsTest, EscapeEndsTheWaitForASlowServerAndTheDialog) {
+  MisbehavingServer server("Logos", ServerFault::AnswersSlowly);
+  ASSERT_TRUE(server.Started());
+  // While the translations are listed, after the version was checked.
+  backend.PressEscapeWhileBusy(std::chrono::milliseconds(SlowAnswerMs + 1500));
+  TakePath(Path::LogosCheck, SlowAnswerMs + 1500);
+  EXPECT_TRUE(Messages().empty()) << Messages().front(); // stopped, not failed
+}
 
 TEST_F(DdeFaultsTest, AServerOfAnotherUserIsNotTalkedTo) {
   if (geteuid() != 0)

@@ -68,6 +68,19 @@ std::string ReplyHeader(std::uint32_t sequence, std::uint32_t dataLength) {
   return header;
 }
 
+void AnswerSlowly(int fd, std::string &inbox) {
+  Frame frame;
+  while (ReadFrame(fd, inbox, frame)) {
+    usleep(SlowAnswerMs * 1000);
+    std::string data = frame.name == "Version"       ? "01.60"
+                       : frame.name == "NumVersions" ? "2147483648"
+                                                     : frame.name;
+    SendRaw(fd,
+            platform::ddewire::EncodeFrame(Frame{FrameType::Reply, FrameStatus::Ack, frame.sequence,
+                                                 platform::CF_TEXT, "", data + '\0'}));
+  }
+}
+
 void Converse(int fd, ServerFault fault) {
   std::string inbox;
   Frame frame;
@@ -75,8 +88,12 @@ void Converse(int fd, ServerFault fault) {
     return;
   if (fault == ServerFault::DiesAtConnect)
     raise(SIGKILL);
+  if (fault == ServerFault::SilentAtConnect)
+    return WaitForHangUp(fd);
   SendRaw(fd, platform::ddewire::EncodeFrame(
                   Frame{FrameType::ConnectReply, FrameStatus::Ack, 0, 0, "", ""}));
+  if (fault == ServerFault::AnswersSlowly)
+    return AnswerSlowly(fd, inbox);
   if (!ReadFrame(fd, inbox, frame))
     return;
   switch (fault) {
@@ -85,6 +102,8 @@ void Converse(int fd, ServerFault fault) {
     raise(SIGKILL);
     break;
   case ServerFault::NeverAnswers:
+  case ServerFault::SilentAtConnect: // (handled above)
+  case ServerFault::AnswersSlowly:
     break;
   case ServerFault::OversizedReply: {
     const auto claimed = static_cast<std::uint32_t>(platform::DdeMaxData + 1);
@@ -112,6 +131,8 @@ void Converse(int fd, ServerFault fault) {
     _exit(2);
   if (listen(listener, 8) != 0)
     _exit(3);
+  if (fault == ServerFault::AnswersSlowly)
+    alarm(SlowServerLifeSeconds); // a client that waits for every answer fails, not hangs
   [[maybe_unused]] ssize_t told = write(ready, "r", 1);
   close(ready);
   for (;;) {

@@ -17,7 +17,14 @@ enum class ServerFault {
   NeverAnswers,      // takes transactions and says nothing
   OversizedReply,    // a reply whose header claims more data than a frame may hold
   MalformedReply,    // sixteen bytes that are no frame header at all
+  SilentAtConnect,   // takes the connect frame and says nothing
+  // Answers every request after SlowAnswer, counting 2^31 translations
+  // (each named as its item), and ends itself after SlowServerLife.
+  AnswersSlowly,
 };
+
+inline constexpr int SlowAnswerMs = 1000;
+inline constexpr unsigned SlowServerLifeSeconds = 40;
 
 class MisbehavingServer {
 public:

@@ -61,7 +61,8 @@ TEST(DdeFolderTest, AServerThatCannotUseTheFolderSaysWhyOnce) {
                                         {"--service", "QVWIN", "--no-window"});
   EXPECT_NE(server.WaitForExit(std::chrono::seconds(10)), 0);
   const std::string output = server.Output();
-  const std::string why = "DDE links are off: the socket folder " + folder +
+  // In the server's own name.
+  const std::string why = "selwarth-concordance: DDE links are off: the socket folder " + folder +
                           " is open to other users; it must be a folder (not a link) owned by "
                           "this user, with mode 0700\n";
   ASSERT_NE(output.find(why), std::string::npos) << output;

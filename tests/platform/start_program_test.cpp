@@ -112,6 +112,12 @@ TEST(StartProgramTest, TheWorkingFolderIsNeverSearched) {
   EXPECT_EQ(FindProgram("QVWIN"), "");
   std::string error;
   EXPECT_FALSE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}, error));
+  // Nor is a name with a folder started, which would lead there.
+  for (const std::string &name :
+       {std::string("./QVWIN"), "../" + here.Path().filename().string() + "/QVWIN"}) {
+    EXPECT_FALSE(StartProgram(name, {.service = "QVWIN", .waitMs = 1000}, error)) << name;
+    EXPECT_EQ(error, "\"" + name + "\" is not a program's bare name: it names a folder");
+  }
   EXPECT_EQ(FindProgram(onPath.File("which-one")), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("sub/which-one"), ""); // a name with '/' is not searched
   EXPECT_EQ(FindProgram(""), "");

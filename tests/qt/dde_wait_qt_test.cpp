@@ -1,15 +1,18 @@
 // A window on the Qt backend while a DDE transaction waits for a server
 // that never answers: it is painted, and nothing else reaches the program
-// (no posted command, no close) until the transaction is over.
+// (no posted command, no close) until the transaction is over, and Escape
+// ends the wait.
 
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -74,6 +77,8 @@ TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWait
   window.Attr = TWindowAttr{50, 50, 300, 200};
   window.Create();
   HDDEDATA result = 1;
+  bool stopped = false;
+  std::chrono::steady_clock::duration stoppedAfter{};
   // The timers end with the test: none may fire into a later one.
   QObject timers;
   MessageQueue().ResetQuit(); // a quit left over by an earlier test
@@ -91,6 +96,13 @@ TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWait
     QCoreApplication::postEvent(static_cast<QWidget *>(window.Peer), new QCloseEvent);
     waiting = true;
     result = DdeClientTransaction(nullptr, 0, conv, item, CF_TEXT, XTYP_REQUEST, 700);
+    // Escape, alone of all input, ends a wait at once.
+    QCoreApplication::postEvent(static_cast<QWidget *>(window.Peer),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    const auto start = std::chrono::steady_clock::now();
+    stopped = DdeClientTransaction(nullptr, 0, conv, item, CF_TEXT, XTYP_REQUEST, 5000) == 0 &&
+              DdeGetLastError(inst) == DMLERR_WAITSTOPPED;
+    stoppedAfter = std::chrono::steady_clock::now() - start;
     waiting = false;
     DdeDisconnect(conv);
     for (HSZ hsz : {service, topic, item})
@@ -105,6 +117,8 @@ TEST(DdeWaitQtTest, TheWindowIsPaintedAndNothingElseHappensWhileATransactionWait
   testsupport::DeleteDeferredWidgets();
 
   EXPECT_EQ(result, 0u) << "the silent server answered";
+  EXPECT_TRUE(stopped);
+  EXPECT_LT(stoppedAfter, std::chrono::seconds(2));
   EXPECT_TRUE(Has(log, "painted while waiting"));
   EXPECT_FALSE(Has(log, "command while waiting"));
   EXPECT_FALSE(Has(log, "closed while waiting"));

@@ -209,6 +209,13 @@ bool HeadlessBackend::SetClipboardText(std::string_view text) {
   return true;
 }
 
+bool HeadlessBackend::PaintWhileBusy() {
+  if (!escapeAt_ || std::chrono::steady_clock::now() < *escapeAt_)
+    return false;
+  escapeAt_.reset();
+  return true;
+}
+
 void HeadlessBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
   watched_ = fds;
   socketReady_ = std::move(ready);

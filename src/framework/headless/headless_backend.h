@@ -6,9 +6,11 @@
 // next scripted action; when the script is used up, the user closes the main
 // window.
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,6 +78,11 @@ public:
   void SetScreenSize(TSize size) { screen_ = size; }
   void RefuseTimers(bool refuse) { refuseTimers_ = refuse; }
   void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
+  // Presses Escape once, in the first wait for a DDE partner that is still
+  // going on after the given time from now.
+  void PressEscapeWhileBusy(std::chrono::milliseconds after) {
+    escapeAt_ = std::chrono::steady_clock::now() + after;
+  }
 
   // --- Backend.
   void CreatePeer(TWindow &window) override;
@@ -95,8 +102,9 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
-  // Nothing is painted without the scripted user.
-  void PaintWhileBusy() override {}
+  // Nothing is painted without the scripted user; Escape is pressed when
+  // the user was told to (PressEscapeWhileBusy).
+  bool PaintWhileBusy() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   // Delivers what the watched sockets have, waiting up to timeoutMs for the
   // first; false when nothing was ready.
@@ -141,5 +149,6 @@ private:
   bool refuseTimers_ = false;
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;
+  std::optional<std::chrono::steady_clock::time_point> escapeAt_;
   Backend *previous_;
 };

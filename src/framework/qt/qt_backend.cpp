@@ -261,8 +261,8 @@ void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int
   }
 }
 
-void QtBackend::PaintWhileBusy() {
-  waitPainter_.PaintPending();
+bool QtBackend::PaintWhileBusy() {
+  return waitPainter_.PaintPending();
 }
 
 bool QtBackend::SetClipboardText(std::string_view text) {

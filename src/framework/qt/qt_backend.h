@@ -37,7 +37,7 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
-  void PaintWhileBusy() override;
+  bool PaintWhileBusy() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;

@@ -2,22 +2,47 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPointer>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
-void WaitPainter::PaintPending() {
+bool WaitPainter::PaintPending() {
   if (waiting_)
-    return;
+    return false;
   waiting_ = true;
+  escape_ = false;
   QCoreApplication::instance()->installEventFilter(this);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                  QEventLoop::ExcludeSocketNotifiers);
+  // User input is let in to be looked at (Escape) and held back by the
+  // filter; the window system would otherwise keep it out of sight.
+  QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
   QCoreApplication::instance()->removeEventFilter(this);
   waiting_ = false;
+  // Posted again in the order it came: delivered once the program is idle,
+  // or held back once more by the next look while it still waits.
+  for (auto &[receiver, event] : heldInput_)
+    if (receiver != nullptr)
+      QCoreApplication::postEvent(receiver, event.release());
+  heldInput_.clear();
+  return escape_;
 }
 
 bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Taken by us, so that no shortcut (a button's mnemonic) fires; the key
+    // press itself comes next and is held back.
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::Shortcut)
+    return true;
+  if (event->isInputEvent()) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+      escape_ = true;
+    else
+      heldInput_.emplace_back(object, event->clone());
+    return true;
+  }
   // The window system's close reaches the widget through its QWindow, which
   // passes it on: it is held back at the widget.
   if (event->type() != QEvent::Close || qobject_cast<QWidget *>(object) == nullptr)
