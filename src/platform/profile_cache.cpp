@@ -68,7 +68,7 @@ std::shared_ptr<const ProfileIndex> ProfileCache::Look(const std::string &path) 
   Entry entry;
   entry.identity = IdentityOf(info);
   entry.settled = info.st_mtim.tv_sec < now.tv_sec - 1;
-  entry.index = std::make_shared<const ProfileIndex>(bytes);
+  entry.index = std::make_shared<const ProfileIndex>(std::move(bytes));
   entries_[path] = entry;
   return entry.index;
 }

@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "app/run_application.h"
 #include "resources/main_menu.h"
 #include "support/main_window_fixture.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class SettingsWriteFailureTest : public testsupport::MainWindowTest {
 protected:
@@ -45,5 +49,66 @@ TEST_F(SettingsWriteFailureTest, ReadableFontsThatCannotBeSavedAreTold) {
   EXPECT_EQ(RunApplication(2, argv), 0);
   EXPECT_EQ(CountOf("The readable fonts for the packages could not be saved.\n"), 1);
 }
+
+// A settings file the program may not replace: the user made it read-only,
+// it is a link to nothing, or it is too large to be ours. It is left exactly
+// as it is, and the user hears why once: a save that fails says so, and a
+// file that could not even be read is named at start.
+struct UnwritableSettings {
+  const char *name;
+  void (*make)(const std::string &path);
+  const char *reason; // in every message about it
+  int told;           // messages: the zoom's failed save, and one at start
+};
+
+const UnwritableSettings UnwritableRows[] = {
+    {"ReadOnly",
+     [](const std::string &path) {
+       std::ofstream(path) << "[Selwarth]\nZoom=150\n";
+       fs::permissions(path,
+                       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+     },
+     " is read-only", 1},
+    {"LinkToNothing", [](const std::string &path) { fs::create_symlink(path + ".gone", path); },
+     " is a symbolic link to a file that cannot be reached", 1},
+    {"TooLarge",
+     [](const std::string &path) {
+       std::ofstream(path) << "[Selwarth]\nZoom=150\n" << std::string(16 << 20, ';');
+     },
+     "larger than 16 MiB", 2},
+};
+
+void PrintTo(const UnwritableSettings &row, std::ostream *out) {
+  *out << row.name;
+}
+
+class UnwritableSettingsTest : public SettingsWriteFailureTest,
+                               public ::testing::WithParamInterface<UnwritableSettings> {};
+
+TEST_P(UnwritableSettingsTest, IsLeftAsItIsAndTold) {
+  const std::string path = sandbox.SettingsPath();
+  fs::create_directories(sandbox.Folder());
+  GetParam().make(path);
+  const fs::file_status status = fs::symlink_status(path);
+  const std::string bytes = testsupport::ReadFileBytes(path);
+  AddPackage("A.QXP", "Verse", "Love one another.");
+  Run({[&] {
+    Frame().MenuCommand(CM_ZOOMIN);
+    Frame().MenuCommand(CM_ZOOMIN);
+    Frame().GetClientWindow()->Destroy(0);
+  }});
+  const auto texts = Messages();
+  EXPECT_EQ(
+      std::count_if(texts.begin(), texts.end(),
+                    [&](const std::string &t) { return t.find(GetParam().reason) != t.npos; }),
+      GetParam().told);
+  EXPECT_EQ(fs::symlink_status(path).type(), status.type());
+  EXPECT_EQ(fs::symlink_status(path).permissions(), status.permissions());
+  EXPECT_EQ(testsupport::ReadFileBytes(path), bytes);
+  EXPECT_FALSE(fs::exists(path + ".gone"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UnwritableSettingsTest, ::testing::ValuesIn(UnwritableRows),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
