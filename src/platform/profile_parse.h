@@ -86,6 +86,8 @@ public:
   // The value of key in section (names compared without regard to ASCII case
   // and blanks around them), or nothing when absent.
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // The text indexed.
+  const std::string &Text() const { return text_; }
 
 private:
   // Where a key's section name and its own name are in the text; the value

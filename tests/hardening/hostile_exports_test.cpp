@@ -71,4 +71,31 @@ TEST(HostileExportsTest, AnExportThatIsALinkOrAFifoIsLeftAloneAndTheProgramRuns)
   }
 }
 
+// A settings file of a million tiny sections, just within the size the
+// program reads: it costs a few times its size, not hundreds.
+TEST(HostileSettingsTest, AMillionTinySectionsCostAFewTimesTheFile) {
+  testsupport::TempDir home;
+  fs::create_directories(home.Path() / "pk");
+  fs::create_directories(home.Path() / "cfg/selwarth");
+  testpackage::PackageLayout verse;
+  home.Write("pk/VERSE.QXP", testpackage::BuildPackage(verse));
+  auto peak = [&] {
+    testsupport::ProcessOptions options;
+    options.environment["XDG_CONFIG_HOME"] = (home.Path() / "cfg").string();
+    auto today =
+        testsupport::RunProcess(testsupport::BuiltProgram("qxp"),
+                                {"today", "--dir", (home.Path() / "pk").string()}, options);
+    EXPECT_EQ(today.exitStatus, 0) << today.errors;
+    return today.peakKib;
+  };
+  const long plain = peak();
+  std::string sections = "[Selwarth]\nSaveFile=1\n";
+  for (int i = 0; sections.size() < (16u << 20) - 16; ++i)
+    sections += "[s" + std::to_string(i) + "]\nk=1\n";
+  const std::string path = home.Write("cfg/selwarth/SELWARTH.INI", sections);
+  // As a settings file is at start: written some time ago.
+  fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
+  EXPECT_LT(peak() - plain, 6 * static_cast<long>(sections.size() / 1024));
+}
+
 } // namespace
