@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "app/run_application.h"
 #include "resources/main_menu.h"
@@ -50,37 +51,27 @@ TEST_F(SettingsWriteFailureTest, ReadableFontsThatCannotBeSavedAreTold) {
   EXPECT_EQ(CountOf("The readable fonts for the packages could not be saved.\n"), 1);
 }
 
-// A settings file the program may not replace: the user made it read-only,
-// it is a link to nothing, or it is too large to be ours. It is left exactly
-// as it is, and the user hears why once: a save that fails says so, and a
-// file that could not even be read is named at start.
+// A settings file the program may not replace (made read-only, a link to
+// nothing, too large to be ours) is left exactly as it is; a failed save says
+// why, and a file that cannot even be read is named at start as well.
 struct UnwritableSettings {
   const char *name;
   void (*make)(const std::string &path);
   const char *reason; // in every message about it
-  int told;           // messages: the zoom's failed save, and one at start
+  int told;           // the zoom's failed save, and the one at start
 };
 
 const UnwritableSettings UnwritableRows[] = {
-    {"ReadOnly",
+    {"ReadOnly", [](const std::string &path) { chmod(path.c_str(), 0444); }, " is read-only", 1},
+    {"LinkToNothing",
      [](const std::string &path) {
-       std::ofstream(path) << "[Selwarth]\nZoom=150\n";
-       fs::permissions(path,
-                       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+       fs::remove(path);
+       fs::create_symlink(path + ".gone", path);
      },
-     " is read-only", 1},
-    {"LinkToNothing", [](const std::string &path) { fs::create_symlink(path + ".gone", path); },
      " is a symbolic link to a file that cannot be reached", 1},
-    {"TooLarge",
-     [](const std::string &path) {
-       std::ofstream(path) << "[Selwarth]\nZoom=150\n" << std::string(16 << 20, ';');
-     },
+    {"TooLarge", [](const std::string &path) { fs::resize_file(path, (16 << 20) + 1); },
      "larger than 16 MiB", 2},
 };
-
-void PrintTo(const UnwritableSettings &row, std::ostream *out) {
-  *out << row.name;
-}
 
 class UnwritableSettingsTest : public SettingsWriteFailureTest,
                                public ::testing::WithParamInterface<UnwritableSettings> {};
@@ -88,6 +79,7 @@ class UnwritableSettingsTest : public SettingsWriteFailureTest,
 TEST_P(UnwritableSettingsTest, IsLeftAsItIsAndTold) {
   const std::string path = sandbox.SettingsPath();
   fs::create_directories(sandbox.Folder());
+  std::ofstream(path) << "[Selwarth]\nZoom=150\n";
   GetParam().make(path);
   const fs::file_status status = fs::symlink_status(path);
   const std::string bytes = testsupport::ReadFileBytes(path);
@@ -97,11 +89,10 @@ TEST_P(UnwritableSettingsTest, IsLeftAsItIsAndTold) {
     Frame().MenuCommand(CM_ZOOMIN);
     Frame().GetClientWindow()->Destroy(0);
   }});
-  const auto texts = Messages();
-  EXPECT_EQ(
-      std::count_if(texts.begin(), texts.end(),
-                    [&](const std::string &t) { return t.find(GetParam().reason) != t.npos; }),
-      GetParam().told);
+  int told = 0;
+  for (const std::string &text : Messages())
+    told += text.find(GetParam().reason) != std::string::npos;
+  EXPECT_EQ(told, GetParam().told);
   EXPECT_EQ(fs::symlink_status(path).type(), status.type());
   EXPECT_EQ(fs::symlink_status(path).permissions(), status.permissions());
   EXPECT_EQ(testsupport::ReadFileBytes(path), bytes);
@@ -109,6 +100,6 @@ TEST_P(UnwritableSettingsTest, IsLeftAsItIsAndTold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, UnwritableSettingsTest, ::testing::ValuesIn(UnwritableRows),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -1,13 +1,11 @@
-// The built program in a packages folder whose export names were set up by
-// someone else: a symbolic link to one of the user's files, a FIFO no one
-// reads. The program writes neither through the link nor into the FIFO,
-// leaves both as they are, and still starts and ends on SIGTERM.
+// The built programs on files someone else set up: export names that are a
+// link to one of the user's files or a FIFO no one reads, and a settings file
+// of a million tiny sections.
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 
 #include "support/background_process.h"
@@ -19,83 +17,66 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Victim = "echo keep me\n";
-
-struct HostileExport {
-  const char *name;
-  const char *hostile;    // the export the folder's author set up: "pk/..." or "cfg/..."
-  const char *writtenToo; // the other export, written once the day is loaded
-  std::function<void(const fs::path &place, const fs::path &victim)> make;
-};
-
-TEST(HostileExportsTest, AnExportThatIsALinkOrAFifoIsLeftAloneAndTheProgramRuns) {
-  const auto link = [](const fs::path &place, const fs::path &victim) {
-    fs::create_symlink(victim, place);
-  };
-  const auto fifo = [](const fs::path &place, const fs::path &) {
-    ASSERT_EQ(mkfifo(place.c_str(), 0600), 0);
-  };
-  const HostileExport rows[] = {
-      {"a link to the user's file", "pk/SELWARTH.TXT", "cfg/selwarth/CONTROL.INI", link},
-      {"a FIFO no one reads", "pk/SELWARTH.TXT", "cfg/selwarth/CONTROL.INI", fifo},
-      {"the screen saver's file a link", "cfg/selwarth/CONTROL.INI", "pk/SELWARTH.TXT", link},
-  };
-  for (const HostileExport &row : rows) {
-    SCOPED_TRACE(row.name);
-    testsupport::TempDir home;
+// A packages folder pk/ with one package, settings in cfg/selwarth/.
+struct Bundle {
+  explicit Bundle(const std::string &settings) {
     fs::create_directories(home.Path() / "pk");
     fs::create_directories(home.Path() / "cfg/selwarth");
-    home.Write("victim", Victim);
-    testpackage::PackageLayout verse;
-    home.Write("pk/VERSE.QXP", testpackage::BuildPackage(verse));
-    home.Write("cfg/selwarth/SELWARTH.INI",
-               "[Selwarth]\nSaveFile=1\nScreenSaver=1\nSaverTitle=verse.qxp\n");
-    const fs::path hostile = home.Path() / row.hostile;
-    row.make(hostile, home.Path() / "victim");
-    const fs::file_type type = fs::symlink_status(hostile).type();
-
-    testsupport::ProcessOptions options;
+    home.Write("pk/VERSE.QXP", testpackage::BuildPackage({}));
+    home.Write("cfg/selwarth/SELWARTH.INI", settings);
     options.workingDirectory = (home.Path() / "pk").string();
     options.environment["XDG_CONFIG_HOME"] = (home.Path() / "cfg").string();
     options.environment["QT_QPA_PLATFORM"] = "offscreen";
     options.endWithCaller = true;
-    testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {}, options);
+  }
+  testsupport::TempDir home;
+  testsupport::ProcessOptions options;
+};
+
+// Nothing is written through the link or into the FIFO, both stay as they
+// are, the other export is written and SIGTERM still ends the program.
+TEST(HostileExportsTest, AnExportThatIsALinkOrAFifoIsLeftAloneAndTheProgramRuns) {
+  const struct {
+    const char *hostile, *writtenToo;
+    bool fifo;
+  } rows[] = {{"pk/SELWARTH.TXT", "cfg/selwarth/CONTROL.INI", false},
+              {"pk/SELWARTH.TXT", "cfg/selwarth/CONTROL.INI", true},
+              {"cfg/selwarth/CONTROL.INI", "pk/SELWARTH.TXT", false}};
+  for (const auto &row : rows) {
+    SCOPED_TRACE(std::string(row.hostile) + (row.fifo ? " a FIFO" : " a link"));
+    Bundle bundle("[Selwarth]\nSaveFile=1\nScreenSaver=1\nSaverTitle=verse.qxp\n");
+    const fs::path hostile = bundle.home.Path() / row.hostile;
+    const std::string victim = bundle.home.Write("victim", "echo keep me\n");
+    row.fifo ? (void)mkfifo(hostile.c_str(), 0600) : fs::create_symlink(victim, hostile);
+    const fs::file_type type = fs::symlink_status(hostile).type();
+    testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {},
+                                           bundle.options);
     EXPECT_TRUE(testsupport::WaitUntil(
-        [&] { return fs::is_regular_file(fs::symlink_status(home.Path() / row.writtenToo)); },
-        std::chrono::seconds(20)))
-        << "the day was never loaded";
+        [&] { return fs::is_regular_file(fs::symlink_status(bundle.home.File(row.writtenToo))); },
+        std::chrono::seconds(20)));
     program.Signal(SIGTERM);
     EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
-    EXPECT_EQ(home.Read("victim"), Victim);
+    EXPECT_EQ(bundle.home.Read("victim"), "echo keep me\n");
     EXPECT_EQ(fs::symlink_status(hostile).type(), type);
   }
 }
 
-// A settings file of a million tiny sections, just within the size the
-// program reads: it costs a few times its size, not hundreds.
+// Just within the size the program reads, it costs a few times its size.
 TEST(HostileSettingsTest, AMillionTinySectionsCostAFewTimesTheFile) {
-  testsupport::TempDir home;
-  fs::create_directories(home.Path() / "pk");
-  fs::create_directories(home.Path() / "cfg/selwarth");
-  testpackage::PackageLayout verse;
-  home.Write("pk/VERSE.QXP", testpackage::BuildPackage(verse));
-  auto peak = [&] {
-    testsupport::ProcessOptions options;
-    options.environment["XDG_CONFIG_HOME"] = (home.Path() / "cfg").string();
-    auto today =
-        testsupport::RunProcess(testsupport::BuiltProgram("qxp"),
-                                {"today", "--dir", (home.Path() / "pk").string()}, options);
-    EXPECT_EQ(today.exitStatus, 0) << today.errors;
-    return today.peakKib;
-  };
-  const long plain = peak();
   std::string sections = "[Selwarth]\nSaveFile=1\n";
   for (int i = 0; sections.size() < (16u << 20) - 16; ++i)
     sections += "[s" + std::to_string(i) + "]\nk=1\n";
-  const std::string path = home.Write("cfg/selwarth/SELWARTH.INI", sections);
+  Bundle plain(""), big(sections);
   // As a settings file is at start: written some time ago.
-  fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
-  EXPECT_LT(peak() - plain, 6 * static_cast<long>(sections.size() / 1024));
+  fs::last_write_time(big.home.File("cfg/selwarth/SELWARTH.INI"),
+                      fs::file_time_type::clock::now() - std::chrono::hours(1));
+  auto peak = [](const Bundle &bundle) {
+    auto today =
+        testsupport::RunProcess(testsupport::BuiltProgram("qxp"), {"today"}, bundle.options);
+    EXPECT_EQ(today.exitStatus, 0) << today.errors;
+    return today.peakKib;
+  };
+  EXPECT_LT(peak(big) - peak(plain), 6 * static_cast<long>(sections.size() / 1024));
 }
 
 } // namespace
