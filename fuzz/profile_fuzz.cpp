@@ -1,8 +1,8 @@
 // Profile files: any bytes as the file, then reads through the public
-// functions and a write of one key. Checks that reads agree with the parsed
-// text at every buffer size, that a write changes only the one line it must
-// (or adds lines in one place), that the written value reads back and that
-// no other key changes.
+// functions and a write of one key. Checks that the index finds what a walk
+// over the lines finds, that reads agree with it at every buffer size, that
+// a write changes only the one line it must (or adds lines in one place),
+// that the written value reads back and that no other key changes.
 
 #include "platform/profile.h"
 #include "platform/profile_edit.h"
@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,11 +131,32 @@ void CollectNames(std::string_view text, std::vector<std::string> &sections,
   }
 }
 
-void CheckReads(const std::string &path, const ProfileIndex &index,
+// The value by the rules themselves, walking the lines: the first key of
+// that name in the first section of that name.
+std::optional<std::string_view> Reference(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+  ProfileLines lines(text);
+  bool inside = false;
+  while (auto line = lines.Next()) {
+    ProfileLineParts parts = ParseProfileLine(line->content);
+    if (parts.kind == ProfileLineKind::Section && inside)
+      return std::nullopt;
+    if (parts.kind == ProfileLineKind::Section)
+      inside = FoldCase(parts.name) == FoldCase(TrimBlanks(section));
+    else if (inside && parts.kind == ProfileLineKind::Key &&
+             FoldCase(parts.name) == FoldCase(TrimBlanks(key)))
+      return parts.value;
+  }
+  return std::nullopt;
+}
+
+void CheckReads(const std::string &path, const std::string &text,
                 const std::vector<std::string> &sections, const std::vector<std::string> &keys) {
+  const ProfileIndex index(text);
   for (const std::string &section : sections)
     for (const std::string &key : keys) {
       std::optional<std::string_view> expected = index.Find(section, key);
+      Check(expected == Reference(text, section, key), "the index disagrees with the lines");
       std::string full = GetPrivateProfileString(section, key, "<absent>", 1 << 20, path);
       Check(full == (expected ? *expected : "<absent>"), "a read disagrees with the text");
       for (std::size_t size : {0, 1, 2, 7})
@@ -181,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::vector<std::string> sections = {"Selwarth", " s "};
   std::vector<std::string> keys = {"x", "HideMenu"};
   CollectNames(text, sections, keys);
-  CheckReads(path, ProfileIndex(text), sections, keys);
+  CheckReads(path, text, sections, keys);
 
   // The key to write and its values come from the input's last bytes, so
   // that the fuzzer can reach names and values that must be refused.

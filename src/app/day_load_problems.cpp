@@ -9,9 +9,11 @@ void TellDayLoadProblems(TWindow *owner, const std::vector<DayLoadProblem> &prob
       MessageBox(owner, problem.Text, problem.Caption.c_str(), MB_OK);
       continue;
     }
-    if (TextExportFailureTold)
+    bool &told = problem.What == DayLoadProblem::Kind::TextNotSaved ? TextExportFailureTold
+                                                                    : MarqueeFailureTold;
+    if (told)
       continue;
-    TextExportFailureTold = true;
+    told = true;
     MessageBox(owner, problem.Text, problem.Caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
   }
 }

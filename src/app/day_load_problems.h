@@ -8,6 +8,7 @@
 
 class TWindow;
 
-// Shows each problem in a message box owned by owner. That SELWARTH.TXT
-// could not be saved is told once in a run, not at every load.
+// Shows each problem in a message box owned by owner. That SELWARTH.TXT or
+// the screen saver text could not be saved is told once in a run (each), not
+// at every load.
 void TellDayLoadProblems(TWindow *owner, const std::vector<DayLoadProblem> &problems);

@@ -120,6 +120,13 @@ void TVerseWindow::SetupWindow() {
   if (!SetTimer(DayTimer, DayTimerPeriodMs))
     MessageBox(this, "Selwarth will not be able to update automatically each day.",
                "No Windows Timers Available", MB_ICONEXCLAMATION);
+  // Said once, at start: the settings read as defaults, and the saves of
+  // this run, the one at exit too, fail the same way.
+  if (std::string problem = SettingsFileProblem(); !problem.empty())
+    MessageBox(this,
+               "The settings could not be read: " + problem +
+                   ".\nThe defaults are used, and changes will not be saved.",
+               "Unable to Comply", MB_ICONEXCLAMATION);
   MainWindowHandle = this;
 }
 

@@ -76,10 +76,12 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
       continue;
     load.HasAnswers = load.HasAnswers || hasAnswer;
     if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
-      // Not told on purpose: the screen saver keeps the text it had, and the
-      // verse window, the user's concern, shows the day all the same.
-      std::string unused;
-      WriteMarqueeText(*entry, unused);
+      // The screen saver keeps the text it had; the day shows all the same.
+      std::string reason;
+      if (!WriteMarqueeText(*entry, reason))
+        load.Problems.push_back({DayLoadProblem::Kind::MarqueeNotSaved,
+                                 "The screen saver text could not be saved: " + reason + ".",
+                                 "Unable to Comply"});
     }
     *tail = std::move(entry);
     tail = &(*tail)->Next;

@@ -27,8 +27,9 @@ struct TDayLoadOptions {
 // under the caption the program has always used.
 struct DayLoadProblem {
   enum class Kind {
-    NoPackages,   // the working directory holds no package: the day is empty
-    TextNotSaved, // SELWARTH.TXT could not be made or written: the day shows all the same
+    NoPackages,      // the working directory holds no package: the day is empty
+    TextNotSaved,    // SELWARTH.TXT could not be made or written: the day shows all the same
+    MarqueeNotSaved, // the screen saver text could not be written to CONTROL.INI
   };
   Kind What;
   std::string Text;

@@ -9,6 +9,7 @@ bool HasAnswers = false;
 bool ShowAnswers = false;
 bool ReloadPending = false;
 bool TextExportFailureTold = false;
+bool MarqueeFailureTold = false;
 
 void ResetDayState() {
   DayIndex = 0;
@@ -20,4 +21,5 @@ void ResetDayState() {
   ShowAnswers = false;
   ReloadPending = false;
   TextExportFailureTold = false;
+  MarqueeFailureTold = false;
 }

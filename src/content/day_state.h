@@ -13,6 +13,7 @@ extern bool HasAnswers;                // some entry of the day has a quiz answe
 extern bool ShowAnswers;               // quiz answers are shown
 extern bool ReloadPending;             // a dialog accepted a change that needs a reload
 extern bool TextExportFailureTold;     // the user heard SELWARTH.TXT could not be made
+extern bool MarqueeFailureTold;        // the user heard CONTROL.INI could not be written
 
 // Puts the day state back to how a new process starts (tests start here).
 void ResetDayState();

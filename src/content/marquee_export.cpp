@@ -19,5 +19,5 @@ std::string MarqueeText(const TDayEntry &entry) {
 
 bool WriteMarqueeText(const TDayEntry &entry, std::string &error) {
   return platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
-                                             "CONTROL.INI", error);
+                                             "CONTROL.INI", error, platform::ProfileLinks::Refuse);
 }

@@ -13,6 +13,7 @@ inline constexpr std::size_t MarqueeLength = 255;
 // space and the trailer for any other marker; cut to 255 characters.
 std::string MarqueeText(const TDayEntry &entry);
 
-// Writes MarqueeText(entry) into CONTROL.INI. False when it could not, with
+// Writes MarqueeText(entry) into CONTROL.INI, never through a symbolic link
+// and never into anything but a regular file. False when it could not, with
 // the reason in error.
 bool WriteMarqueeText(const TDayEntry &entry, std::string &error);

@@ -3,6 +3,10 @@
 #include "content/settings.h"
 #include "platform/profile.h"
 
+std::string SettingsFileProblem() {
+  return platform::ProfileReadProblem(SettingsFile);
+}
+
 int ReadSettingInt(std::string_view key, int defaultValue) {
   return platform::GetPrivateProfileInt(SettingsSection, key, defaultValue, SettingsFile);
 }

@@ -11,6 +11,11 @@
 
 #include "platform/profile.h"
 
+// Why the settings file is there but cannot be read (too large, not a
+// regular file, no permission), or "": reads then give the defaults, and
+// every write fails the same way.
+std::string SettingsFileProblem();
+
 int ReadSettingInt(std::string_view key, int defaultValue);
 // The stored text cut to bufferSize - 1 characters, or defaultValue.
 std::string ReadSettingText(std::string_view key, std::string_view defaultValue,

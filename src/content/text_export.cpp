@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "content/package_format.h"
+#include "platform/export_file.h"
 
 namespace {
 
@@ -19,11 +20,9 @@ TextExport::~TextExport() {
 
 bool TextExport::Create(const std::string &path, std::string &error) {
   CloseFile();
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = platform::CreateExportFile(path, error);
   owned_ = true;
   writeError_ = 0;
-  if (file_ == nullptr)
-    error = std::strerror(errno);
   return file_ != nullptr;
 }
 

@@ -17,8 +17,9 @@ public:
   TextExport(const TextExport &) = delete;
   TextExport &operator=(const TextExport &) = delete;
 
-  // Creates the file anew (truncating an old one). False when it cannot,
-  // with the reason in error.
+  // Creates the file anew (emptying an old one). False when it cannot, or
+  // when the name is a symbolic link, a FIFO, a device or another user's
+  // file (see CreateExportFile), with the reason in error.
   bool Create(const std::string &path, std::string &error);
   // Writes to a stream the caller owns (a tool's standard output); Close
   // leaves it open.

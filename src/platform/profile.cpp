@@ -5,9 +5,13 @@
 #include "platform/profile_edit.h"
 #include "platform/profile_file.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -24,18 +28,38 @@ std::optional<std::string> ReadValue(std::string_view section, std::string_view 
   return std::string(*value);
 }
 
-// A settings file that is a symbolic link (as dotfile managers make them)
-// stays one: the write goes to the file it points to.
-std::string WriteTarget(const std::string &path) {
+// Where a write of path goes: path itself, or for a symbolic link (as
+// dotfile managers make them) the file it points to, so that the link stays
+// one. False, with error, for a link that is refused or leads nowhere:
+// replacing it by a file would undo what the user set up, and making the
+// file it names would write wherever the link happens to point.
+bool WriteTarget(const std::string &path, ProfileLinks links, std::string &target,
+                 std::string &error) {
+  target = path;
   struct stat info;
   if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-    return path;
+    return true;
+  if (links == ProfileLinks::Refuse) {
+    error = path + " is a symbolic link, and the text is not written through one";
+    return false;
+  }
   char *resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr)
-    return path;
-  std::string target = resolved;
+  if (resolved == nullptr) {
+    error = path + " is a symbolic link to a file that cannot be reached (" + std::strerror(errno) +
+            "); it is left as it is";
+    return false;
+  }
+  target = resolved;
   std::free(resolved);
-  return target;
+  return true;
+}
+
+// Whether the user took the right to write the file away (chmod a-w): then
+// it is not replaced, although the folder would let us.
+bool MadeReadOnly(const std::string &path, const struct stat &info) {
+  if (info.st_uid == ::geteuid())
+    return (info.st_mode & S_IWUSR) == 0;
+  return (info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
 // The read-modify-write of the keys, under the lock of the file's folder.
@@ -53,6 +77,10 @@ bool WriteValues(const std::string &path, std::string_view section,
   ReadResult read = ReadWholeFile(path, text, info, error);
   if (read == ReadResult::Failed)
     return false;
+  if (read == ReadResult::Read && MadeReadOnly(path, info)) {
+    error = path + " is read-only, so it is not changed";
+    return false;
+  }
   std::string changed = std::move(text);
   for (const ProfileSetting &value : values)
     changed = SetProfileValue(changed, section, value.key, value.value);
@@ -92,13 +120,13 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, std::string_view fileName,
-                               std::string &error) {
+                               std::string &error, ProfileLinks links) {
   return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, fileName,
-                                    error);
+                                    error, links);
 }
 
 bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
-                                std::string_view fileName, std::string &error) {
+                                std::string_view fileName, std::string &error, ProfileLinks links) {
   for (const ProfileSetting &value : values)
     if (std::string problem = CheckProfileEntry(section, value.key, value.value);
         !problem.empty()) {
@@ -110,12 +138,20 @@ bool WritePrivateProfileStrings(std::string_view section, const std::vector<Prof
     error = "no settings file name in \"" + path + "\"";
     return false;
   }
-  const std::string target = WriteTarget(path);
-  bool written = WriteValues(target, section, values, error);
+  std::string target;
+  bool written =
+      WriteTarget(path, links, target, error) && WriteValues(target, section, values, error);
   // The next read must see the file as it now is, never a copy from before.
   SharedProfileCache().Forget(path);
   SharedProfileCache().Forget(target);
   return written;
+}
+
+std::string ProfileReadProblem(std::string_view fileName) {
+  std::string bytes, error;
+  struct stat info {};
+  ReadWholeFile(ProfilePath(fileName), bytes, info, error);
+  return error;
 }
 
 std::uint64_t ProfileFileReads() {

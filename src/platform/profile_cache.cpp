@@ -68,7 +68,15 @@ std::shared_ptr<const ProfileIndex> ProfileCache::Look(const std::string &path) 
   Entry entry;
   entry.identity = IdentityOf(info);
   entry.settled = info.st_mtim.tv_sec < now.tv_sec - 1;
-  entry.index = std::make_shared<const ProfileIndex>(bytes);
+  // A recently changed file is read again at every look; while its bytes
+  // stay the same, so does what was made of them.
+  if (kept != entries_.end() && kept->second.index->Text() == bytes) {
+    entry.index = kept->second.index;
+  } else {
+    if (kept != entries_.end())
+      entries_.erase(kept); // not kept alongside the new one while it is made
+    entry.index = std::make_shared<const ProfileIndex>(std::move(bytes));
+  }
   entries_[path] = entry;
   return entry.index;
 }

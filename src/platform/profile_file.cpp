@@ -89,8 +89,15 @@ ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct sta
     error = path + ": not a regular file";
     return ReadResult::Failed;
   }
-  if (static_cast<std::size_t>(info.st_size) > MaxProfileSize || !ReadAll(file.Get(), bytes)) {
-    error = Reason(path, static_cast<std::size_t>(info.st_size) > MaxProfileSize ? EFBIG : errno);
+  // Reserved whole, so that the text costs its size once, not up to twice.
+  const bool tooLarge = static_cast<std::size_t>(info.st_size) > MaxProfileSize;
+  if (!tooLarge)
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (tooLarge || !ReadAll(file.Get(), bytes)) {
+    error = tooLarge || errno == EFBIG
+                ? path + ": larger than " + std::to_string(MaxProfileSize >> 20) +
+                      " MiB, too large for a settings file"
+                : Reason(path, errno);
     return ReadResult::Failed;
   }
   return ReadResult::Read;

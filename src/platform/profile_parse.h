@@ -5,10 +5,11 @@
 // and integers. Pure functions over bytes; no file access.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace platform {
 
@@ -74,19 +75,32 @@ std::string FoldCase(std::string_view text);
 // instead of wrapping around to some small number that might pass one.
 int ParseProfileInt(std::string_view value, int defaultValue);
 
-// The keys of a file by section, names folded with FoldCase. A repeated
-// section or key keeps its first occurrence; key lines before the first
-// section belong to none and are left out.
+// The keys of a file by section, names compared without regard to ASCII
+// case. A repeated section or key keeps its first occurrence; key lines
+// before the first section belong to none and are left out. The index holds
+// the text and 24 bytes a key, so a file of a million tiny sections or keys
+// costs a few times its size, not a hundred.
 class ProfileIndex {
 public:
-  explicit ProfileIndex(std::string_view text);
+  explicit ProfileIndex(std::string text);
   // The value of key in section (names compared without regard to ASCII case
   // and blanks around them), or nothing when absent.
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // The text indexed.
+  const std::string &Text() const { return text_; }
 
 private:
-  using Keys = std::unordered_map<std::string, std::string>;
-  std::unordered_map<std::string, Keys> sections_;
+  // Where a key's section name and its own name are in the text; the value
+  // is read from the key's line when asked for.
+  struct Key {
+    std::uint64_t hash = 0; // of the section and key names, folded
+    std::uint32_t section = 0, sectionSize = 0;
+    std::uint32_t name = 0, nameSize = 0;
+  };
+  std::string_view At(std::uint32_t offset, std::uint32_t size) const;
+
+  std::string text_;
+  std::vector<Key> keys_; // of the first section of each name only, sorted by hash
 };
 
 } // namespace platform

@@ -88,6 +88,7 @@ std::vector<StatePiece> ListPieces() {
       Variable("ShowAnswers", ShowAnswers, true),
       Variable("ReloadPending", ReloadPending, true),
       Variable("TextExportFailureTold", TextExportFailureTold, true),
+      Variable("MarqueeFailureTold", MarqueeFailureTold, true),
       {"DayEntries", [] { DayEntries = std::make_unique<TDayEntry>(); },
        [] { return Text(DayEntries); }},
       // Today's date.
