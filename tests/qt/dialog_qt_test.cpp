@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -58,7 +59,7 @@ TDialogTemplate TestTemplate(int x = 40, int y = 20) {
       {101, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_HSCROLL | Tab, 104,
        14, 90, 44},
       {401, K::AutoCheckBox, "&Always on top", Tab, 6, 62, 90, 10},
-      {301, K::AutoRadioButton, "&Other group", WS_GROUP | Tab, 104, 62, 90, 10},
+      {301, K::AutoRadioButton, "Other &group", WS_GROUP | Tab, 104, 62, 90, 10},
       {-1, K::Static, "&Service:", 0, 6, 78, 40, 8},
       {501, K::Edit, "Logos", WS_BORDER | Tab, 48, 76, 48, 12},
       {502, K::Edit, "1.0i", ES_READONLY | ES_CENTER | WS_BORDER, 104, 76, 40, 12},
@@ -123,6 +124,19 @@ void TypeText(QWidget *target, const QString &text) {
   }
 }
 
+// Gives a control the focus as Tab does, also in a window that is not active.
+void TabInto(QWidget *control) {
+  control->setFocus(Qt::TabFocusReason);
+  QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(control, &focusIn);
+}
+
+// The letter after a text's "&", in upper case; none without one.
+QChar Mnemonic(const QString &text) {
+  auto mark = text.indexOf(QLatin1Char('&'));
+  return mark >= 0 && mark + 1 < text.size() ? text[mark + 1].toUpper() : QChar();
+}
+
 void DoubleClickRow(QListWidget *list, int row) {
   QPoint at = list->visualItemRect(list->item(row)).center();
   QWidget *viewport = list->viewport();
@@ -140,8 +154,13 @@ void DoubleClickRow(QListWidget *list, int row) {
 // The one-line texts of labels and buttons fit their controls (a label at
 // least down to its baseline, as some templates make them a little short):
 // the units follow the font, with room for Qt's check marks and frames.
+// Each radio button has a mnemonic of its own.
 void ExpectTextsFit(const DialogWidget &peer) {
   std::string caption = peer.windowTitle().toStdString();
+  QString mnemonics;
+  for (QWidget *widget : peer.ControlWidgets())
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+      mnemonics += Mnemonic(button->text());
   for (QWidget *widget : peer.ControlWidgets()) {
     QFontMetrics metrics = widget->fontMetrics();
     if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -156,6 +175,10 @@ void ExpectTextsFit(const DialogWidget &peer) {
           << caption << ": " << push->text().toStdString();
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
       EXPECT_LE(button->sizeHint().width(), button->width())
+          << caption << ": " << button->text().toStdString();
+      QChar key = Mnemonic(button->text());
+      EXPECT_TRUE(qobject_cast<QRadioButton *>(button) == nullptr ||
+                  (!key.isNull() && mnemonics.count(key) == 1))
           << caption << ": " << button->text().toStdString();
     }
   }
@@ -342,9 +365,31 @@ TEST_F(DialogQtTest, AListThatGetsTheFocusSelectsNothingUntilTheUserSelects) {
   });
   EXPECT_EQ(selectedWithFocus, -1);
   ASSERT_EQ(dialog.log.size(), 3u);
-  EXPECT_EQ(dialog.log[0].rfind("sel ", 0), 0u) << dialog.log[0];
+  EXPECT_EQ(dialog.log[0], "sel apple.qxp"); // the focused row, not the one after it
   EXPECT_EQ(dialog.log[1], "program");
   EXPECT_EQ(dialog.log[2], "sel QUIZ.QXP");
+}
+
+// A navigation key selects the row it lands on, also where the focus, just
+// arrived on the first row, does not move (rows: in a list of four, of one).
+TEST_F(DialogQtTest, ANavigationKeySelectsTheRowItLandsOn) {
+  const std::vector<std::array<int, 3>> rows = {{Qt::Key_Home, 0, 0},   {Qt::Key_End, 3, 0},
+                                                {Qt::Key_Up, 0, 0},     {Qt::Key_Down, 0, 0},
+                                                {Qt::Key_PageUp, 0, 0}, {Qt::Key_PageDown, 3, 0}};
+  for (const auto &[key, inFour, inOne] : rows)
+    for (bool one : {false, true}) {
+      TestDialog dialog(nullptr);
+      ExecuteWith(dialog, [&](DialogWidget &peer) {
+        if (one) {
+          TListBox(dialog, 101).ClearList();
+          TListBox(dialog, 101).AddString("only.qxp");
+        }
+        TabInto(peer.ControlWidget(101));
+        PressKey(peer.ControlWidget(101), key);
+        qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+      });
+      EXPECT_EQ(TListBox(dialog, 101).GetSelIndex(), one ? inOne : inFour) << key << " " << one;
+    }
 }
 
 TEST_F(DialogQtTest, TypingReachesTheFrameworkAndItsChangesShowInTheWidgets) {
@@ -397,6 +442,11 @@ TEST_F(DialogQtTest, RadioButtonsFollowTheFrameworksGroupsAndCheckBoxesToggle) {
     EXPECT_TRUE(radio(202)->isChecked());
     CheckRadioButton(dialog, 201, 203, 203);
     EXPECT_FALSE(radio(202)->isChecked());
+    // The arrow keys walk the group round and choose the button they reach.
+    PressKey(radio(203), Qt::Key_Down);
+    PressKey(radio(201), Qt::Key_Right);
+    EXPECT_EQ(TButton(dialog, 202).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(peer.focusWidget(), radio(202));
 
     auto *check = qobject_cast<QCheckBox *>(peer.ControlWidget(401));
     check->click();
@@ -528,6 +578,35 @@ TEST_F(DialogQtTest, DisplayBoxesAreReadOnlyButReadable) {
     }
     EXPECT_GT(boxes, 0) << tmpl->Name;
   }
+}
+
+// Where the keys are in a list can be seen: the focused row is framed at
+// 3:1 or more against the list, and the selection of the list with the
+// focus looks unlike that of one without it.
+TEST_F(DialogQtTest, TheKeyboardsPlaceInAListCanBeSeen) {
+  TestDialog dialog(nullptr);
+  ExecuteWith(dialog, [&](DialogWidget &peer) {
+    auto *list = qobject_cast<QListWidget *>(peer.ControlWidget(101));
+    auto firstRow = [list] {
+      return list->viewport()->grab().toImage().copy(list->visualItemRect(list->item(0)));
+    };
+    peer.activateWindow(); // as the window the user works in
+    QCoreApplication::processEvents();
+    TabInto(list);
+    QImage row = firstRow();
+    double faintest = 21; // of the frame's top edge
+    for (int x = 2; x < row.width() - 2; ++x)
+      faintest =
+          std::min(faintest, Contrast(row.pixelColor(x, 0), list->palette().color(QPalette::Base)));
+    EXPECT_GE(faintest, 3.0);
+    PressKey(list, Qt::Key_Home);
+    QColor withFocus = firstRow().pixelColor(row.width() - 4, row.height() / 2);
+    SaveScreenshot(peer, "list_with_focus.png");
+    TabInto(peer.ControlWidget(501));
+    EXPECT_NE(firstRow().pixelColor(row.width() - 4, row.height() / 2), withFocus);
+    SaveScreenshot(peer, "list_without_focus.png");
+    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+  });
 }
 
 // The texts fit whatever font the controls are drawn with: a larger desktop
