@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <iterator>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -136,15 +136,11 @@ TEST_F(RealDesktopTest, HomeSelectsTheOnlyReferenceForReturnToShow) {
 TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
   config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nHideMenu=1\n");
   ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
-  auto windowsShown = [&](int count) { // the main window, and an open menu
-    return testsupport::WaitUntil(
-        [&] {
-          std::istringstream ids(
-              session->RunX("xdotool", {"search", "--onlyvisible", "--class", "selwarth"}).output);
-          return std::distance(std::istream_iterator<std::string>(ids),
-                               std::istream_iterator<std::string>()) == count;
-        },
-        5s);
+  auto windowsShown = [&](long count) { // the main window, and an open menu
+    auto shown = [&] {
+      return session->RunX("xdotool", {"search", "--onlyvisible", "--class", "selwarth"}).output;
+    };
+    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 5s);
   };
   for (const char *menus : {"hidden", "shown"}) {
     session->RunX("xdotool", {"key", "F10"});
