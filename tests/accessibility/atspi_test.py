@@ -7,7 +7,8 @@ bus is started on demand. The program runs on the xcb platform with the
 bridge on, in a folder of the sample packages; the test finds its verse
 window as a document, reads the day's text (as `qxp today --no-answers`
 prints it), presses Day Forward through the menu item's AT-SPI action, and
-reads the next day's text. Every wait is bounded.
+reads the next day's text, and opens DDE Settings from the keyboard (xdotool)
+to find its radio buttons. Every wait is bounded.
 """
 
 import argparse
@@ -115,6 +116,19 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertNotEqual(tomorrow, self.qxp_today())
         wait_for("the next day's text", lambda: normalised(self.document_text(app)[1]) == tomorrow,
                  STEP_BOUND)
+
+        # The concordance choices of DDE Settings (opened from the keyboard:
+        # opening a modal dialog by an AT-SPI action would hold the call) are
+        # radio buttons, not check boxes.
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "alt+s", "d"], env=self.environment(),
+                       check=True, timeout=STEP_BOUND)
+        radio = lambda node: node.getRole() == self.pyatspi.ROLE_RADIO_BUTTON
+        wait_for("a radio button in DDE Settings", lambda: self.find(app, radio), STEP_BOUND)
+        buttons = self.pyatspi.utils.findAllDescendants(app, radio)
+        self.assertEqual(sorted(button.name for button in buttons),
+                         ["Logos", "None", "Other", "QuickVerse", "SeedMaster"])
+        subprocess.run(["xdotool", "key", "Escape"], env=self.environment(), check=True,
+                       timeout=STEP_BOUND)
 
         self.program.send_signal(signal.SIGTERM)
         status = self.program.wait(timeout=STEP_BOUND)

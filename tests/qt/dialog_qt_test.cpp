@@ -123,6 +123,13 @@ void TypeText(QWidget *target, const QString &text) {
   }
 }
 
+// Gives a control the focus as Tab does, also in a window that is not active.
+void TabInto(QWidget *control) {
+  control->setFocus(Qt::TabFocusReason);
+  QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(control, &focusIn);
+}
+
 void DoubleClickRow(QListWidget *list, int row) {
   QPoint at = list->visualItemRect(list->item(row)).center();
   QWidget *viewport = list->viewport();
@@ -140,6 +147,7 @@ void DoubleClickRow(QListWidget *list, int row) {
 // The one-line texts of labels and buttons fit their controls (a label at
 // least down to its baseline, as some templates make them a little short):
 // the units follow the font, with room for Qt's check marks and frames.
+// A radio button has a mnemonic, to be chosen from the keyboard.
 void ExpectTextsFit(const DialogWidget &peer) {
   std::string caption = peer.windowTitle().toStdString();
   for (QWidget *widget : peer.ControlWidgets()) {
@@ -156,6 +164,8 @@ void ExpectTextsFit(const DialogWidget &peer) {
           << caption << ": " << push->text().toStdString();
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
       EXPECT_LE(button->sizeHint().width(), button->width())
+          << caption << ": " << button->text().toStdString();
+      EXPECT_TRUE(qobject_cast<QRadioButton *>(button) == nullptr || button->text().contains('&'))
           << caption << ": " << button->text().toStdString();
     }
   }
@@ -325,10 +335,7 @@ TEST_F(DialogQtTest, AListThatGetsTheFocusSelectsNothingUntilTheUserSelects) {
   int selectedWithFocus = -2;
   ExecuteWith(dialog, [&](DialogWidget &peer) {
     auto *list = qobject_cast<QListWidget *>(peer.ControlWidget(101));
-    list->setFocus(Qt::TabFocusReason);
-    // As the window system gives it, should the window not be active.
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(list, &focusIn);
+    TabInto(list);
     QCoreApplication::processEvents();
     selectedWithFocus = TListBox(dialog, 101).GetSelIndex();
     EXPECT_TRUE(list->selectedItems().isEmpty());
@@ -342,7 +349,7 @@ TEST_F(DialogQtTest, AListThatGetsTheFocusSelectsNothingUntilTheUserSelects) {
   });
   EXPECT_EQ(selectedWithFocus, -1);
   ASSERT_EQ(dialog.log.size(), 3u);
-  EXPECT_EQ(dialog.log[0].rfind("sel ", 0), 0u) << dialog.log[0];
+  EXPECT_EQ(dialog.log[0], "sel apple.qxp"); // the focused row, not the one after it
   EXPECT_EQ(dialog.log[1], "program");
   EXPECT_EQ(dialog.log[2], "sel QUIZ.QXP");
 }
@@ -397,6 +404,11 @@ TEST_F(DialogQtTest, RadioButtonsFollowTheFrameworksGroupsAndCheckBoxesToggle) {
     EXPECT_TRUE(radio(202)->isChecked());
     CheckRadioButton(dialog, 201, 203, 203);
     EXPECT_FALSE(radio(202)->isChecked());
+    // The arrow keys walk the group round and choose the button they reach.
+    PressKey(radio(203), Qt::Key_Down);
+    PressKey(radio(201), Qt::Key_Right);
+    EXPECT_EQ(TButton(dialog, 202).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(peer.focusWidget(), radio(202));
 
     auto *check = qobject_cast<QCheckBox *>(peer.ControlWidget(401));
     check->click();
@@ -528,6 +540,33 @@ TEST_F(DialogQtTest, DisplayBoxesAreReadOnlyButReadable) {
     }
     EXPECT_GT(boxes, 0) << tmpl->Name;
   }
+}
+
+// Where the keys are in a list can be seen: the focused row is framed at
+// 3:1 or more against the list, and the selection of the list with the
+// focus looks unlike that of one without it.
+TEST_F(DialogQtTest, TheKeyboardsPlaceInAListCanBeSeen) {
+  TestDialog dialog(nullptr);
+  ExecuteWith(dialog, [&](DialogWidget &peer) {
+    auto *list = qobject_cast<QListWidget *>(peer.ControlWidget(101));
+    auto firstRow = [list] {
+      return list->viewport()->grab().toImage().copy(list->visualItemRect(list->item(0)));
+    };
+    peer.activateWindow(); // as the window the user works in
+    QCoreApplication::processEvents();
+    TabInto(list);
+    QImage row = firstRow();
+    double faintest = 21; // of the frame's top edge
+    for (int x = 2; x < row.width() - 2; ++x)
+      faintest =
+          std::min(faintest, Contrast(row.pixelColor(x, 0), list->palette().color(QPalette::Base)));
+    EXPECT_GE(faintest, 3.0);
+    PressKey(list, Qt::Key_Home);
+    QColor withFocus = firstRow().pixelColor(row.width() - 4, row.height() / 2);
+    TabInto(peer.ControlWidget(501));
+    EXPECT_NE(firstRow().pixelColor(row.width() - 4, row.height() / 2), withFocus);
+    qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+  });
 }
 
 // The texts fit whatever font the controls are drawn with: a larger desktop

@@ -1,9 +1,10 @@
 // The built program itself on an X server with the openbox window manager,
-// seen from outside as a desktop sees it: its window's class and where its
-// window opens start after start.
+// seen from outside as a desktop sees it: its window's class, where its
+// window opens start after start, and keys typed into it.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -110,6 +111,44 @@ TEST_F(RealDesktopTest, AWindowClosedAtAPlaceOpensThereAfterThreeRestarts) {
             "x" + Value(settings, "cy");
   }
   EXPECT_EQ(seen, " 100,100 500x300 100,100 500x300 100,100 500x300 100,100 500x300");
+}
+
+// From the keyboard alone: Ctrl+R opens References, Home selects its only
+// reference, which Return shows without asking for a choice first.
+TEST_F(RealDesktopTest, HomeSelectsTheOnlyReferenceForReturnToShow) {
+  std::filesystem::copy_file(std::filesystem::path(testsupport::BuiltProgram("")) / ".." /
+                                 "samples" / "LANDS.QXR",
+                             folder.Path() / "LANDS.QXR");
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  auto shown = [&](const std::string &title) {
+    return !session->RunX("xdotool", {"search", "--onlyvisible", "--name", title}).output.empty();
+  };
+  session->RunX("xdotool", {"key", "ctrl+r"});
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return shown("Selwarth Reference"); }))
+      << session->Log();
+  session->RunX("xdotool", {"key", "Home", "Return"});
+  EXPECT_FALSE(testsupport::WaitUntil([&] { return shown("Oops"); }, 3s))
+      << "Return asked for a reference to be highlighted";
+  EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// F10 opens the first menu, of menus it brings back and of menus shown.
+TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
+  config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nHideMenu=1\n");
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  auto windowsShown = [&](long count) { // the main window, and an open menu
+    auto shown = [&] {
+      return session->RunX("xdotool", {"search", "--onlyvisible", "--class", "selwarth"}).output;
+    };
+    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 5s);
+  };
+  for (const char *menus : {"hidden", "shown"}) {
+    session->RunX("xdotool", {"key", "F10"});
+    EXPECT_TRUE(windowsShown(2)) << "no menu opened with the menus " << menus;
+    session->RunX("xdotool", {"key", "Escape", "Escape"});
+    ASSERT_TRUE(windowsShown(1));
+  }
+  EXPECT_EQ(Stop(), 0) << program->Output();
 }
 
 } // namespace

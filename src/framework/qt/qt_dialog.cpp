@@ -168,6 +168,8 @@ void DialogWidget::ConnectControl(size_t index) {
   int id = ids_[index];
   if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, index] { Click(index); });
+    if (dialog_->Controls()[index].Template.Kind == TControlKind::AutoRadioButton)
+      button->installEventFilter(this);
   } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
     // Only a selection is the user's choice, never the current row alone.
     connect(list, &QListWidget::itemSelectionChanged, this, [this, id, index, list] {
@@ -208,6 +210,43 @@ void DialogWidget::Click(size_t index) {
   // Qt has toggled the button itself; the framework may see it otherwise (a
   // checked radio button stays checked when clicked again).
   ShowControlAt(index);
+}
+
+size_t DialogWidget::RadioAfter(size_t index, bool forward) const {
+  const auto &controls = dialog_->Controls();
+  auto radio = [&](size_t i) { return controls[i].Template.Kind == TControlKind::AutoRadioButton; };
+  auto starts = [&](size_t i) { return (controls[i].Template.Style & WS_GROUP) != 0; };
+  size_t first = index;
+  while (first > 0 && !starts(first) && radio(first - 1))
+    --first;
+  size_t end = index + 1;
+  while (end < controls.size() && radio(end) && !starts(end))
+    ++end;
+  size_t count = end - first;
+  for (size_t step = 1; step < count; ++step) {
+    size_t offset = (index - first + (forward ? step : count - step)) % count;
+    if (widgets_[first + offset]->isEnabled())
+      return first + offset;
+  }
+  return index;
+}
+
+// An arrow key on a radio button moves to the next of its group and
+// chooses it, as a click would.
+bool DialogWidget::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() != QEvent::KeyPress || dialog_ == nullptr)
+    return QDialog::eventFilter(watched, event);
+  auto *key = static_cast<QKeyEvent *>(event);
+  bool forward = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right;
+  bool back = key->key() == Qt::Key_Up || key->key() == Qt::Key_Left;
+  auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+  if ((!forward && !back) || (key->modifiers() & ~Qt::KeypadModifier) != 0 || at == widgets_.end())
+    return QDialog::eventFilter(watched, event);
+  size_t next = RadioAfter(static_cast<size_t>(at - widgets_.begin()), forward);
+  widgets_[next]->setFocus(Qt::TabFocusReason);
+  if (auto *button = qobject_cast<QAbstractButton *>(widgets_[next]); !button->isChecked())
+    button->click();
+  return true;
 }
 
 void DialogWidget::GiveMnemonicsTargets() {

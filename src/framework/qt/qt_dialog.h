@@ -37,11 +37,15 @@ protected:
   void reject() override;
   void closeEvent(QCloseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void ConnectControl(size_t index);
   void ShowControlAt(size_t index);
   void Click(size_t index);
+  // The radio button an arrow key moves to from the one at index: the next
+  // (or previous) enabled one of its group, round from end to start.
+  size_t RadioAfter(size_t index, bool forward) const;
   void GiveMnemonicsTargets();
   void PlaceOnScreen(QWidget *owner);
 

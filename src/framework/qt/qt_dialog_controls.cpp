@@ -1,10 +1,12 @@
 #include "framework/qt/qt_dialog_controls.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTextOption>
 
 #include "framework/dialog.h"
@@ -34,8 +37,95 @@ QWidget *MakeButton(const TControlTemplate &control, QWidget *dialog) {
   return button;
 }
 
+bool IsNavigationKey(int key) {
+  switch (key) {
+  case Qt::Key_Home:
+  case Qt::Key_End:
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+  case Qt::Key_PageUp:
+  case Qt::Key_PageDown:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// Mixes two colours, share parts of b to the rest of a.
+QColor Mixed(const QColor &a, const QColor &b, double share) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
+                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share),
+                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share));
+}
+
+// Draws the rows of a list box so that the keyboard's place can be seen: the
+// row with the focus framed in the text colour, and the selection of a list
+// without the focus in a grey of its own, so that of several lists the one
+// the keys go to stands out.
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter *painter, const QStyleOptionViewItem &option,
+             const QModelIndex &index) const override {
+    QStyleOptionViewItem row(option);
+    bool focused = (option.state & QStyle::State_HasFocus) != 0;
+    // The style's own focus frame is too faint to see; this one replaces it.
+    row.state &= ~QStyle::State_HasFocus;
+    const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+    if (view != nullptr && !view->hasFocus()) {
+      const QColor base = option.palette.color(QPalette::Active, QPalette::Base);
+      const QColor text = option.palette.color(QPalette::Active, QPalette::Text);
+      row.palette.setColor(QPalette::Highlight, Mixed(base, text, 0.45));
+      row.palette.setColor(QPalette::HighlightedText, text);
+    }
+    QStyledItemDelegate::paint(painter, row, index);
+    if (!focused)
+      return;
+    painter->save();
+    painter->setPen(QPen(option.palette.color(QPalette::Text), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+};
+
+// A list box as the keyboard knows it: the focus arriving selects nothing,
+// but a navigation key selects the row it lands on, also when the focus
+// stays where it was (the only row, Home on the first). The focused row of
+// a list with no selection is where Up and Down land first.
+class ListBox : public QListWidget {
+public:
+  explicit ListBox(QWidget *parent) : QListWidget(parent) {
+    setItemDelegate(new ListRowDelegate(this));
+  }
+
+protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    const int key = event->key();
+    if (!IsNavigationKey(key)) {
+      QListWidget::keyPressEvent(event);
+      return;
+    }
+    bool unchosen = selectedItems().isEmpty() && currentRow() >= 0;
+    if (!(unchosen && (key == Qt::Key_Up || key == Qt::Key_Down)))
+      QListWidget::keyPressEvent(event);
+    if (currentItem() != nullptr && !currentItem()->isSelected())
+      setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+    event->accept();
+  }
+  void focusInEvent(QFocusEvent *event) override {
+    QListWidget::focusInEvent(event);
+    viewport()->update(); // the selection's colour shows the focus
+  }
+  void focusOutEvent(QFocusEvent *event) override {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+  }
+};
+
 QWidget *MakeListBox(const TControlTemplate &control, QWidget *dialog) {
-  auto *list = new QListWidget(dialog);
+  auto *list = new ListBox(dialog);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -231,8 +321,16 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
     break;
   case TControlKind::AutoRadioButton: {
     // The framework keeps a group's one check; the widget only mirrors it.
+    // In a group that is not exclusive Qt unchecks no other button, while
+    // the button stays auto-exclusive, which is what makes it a radio
+    // button to a screen reader and not a check box.
     auto *radio = new QRadioButton(dialog);
-    radio->setAutoExclusive(false);
+    auto *mirrors = dialog->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly);
+    if (mirrors == nullptr) {
+      mirrors = new QButtonGroup(dialog);
+      mirrors->setExclusive(false);
+    }
+    mirrors->addButton(radio);
     widget = radio;
     break;
   }
@@ -252,8 +350,8 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
     return MakePicture(control, dialog);
   }
   // Tab visits the template's tab stops; the others take focus by a click.
-  // Radio buttons are always reachable, as Qt has no arrow-key walk through
-  // a group whose exclusivity it does not manage.
+  // Radio buttons are always reachable by Tab, besides the arrow keys'
+  // walk through their group (the dialog's).
   bool tabStop = Has(control, WS_TABSTOP) || control.Kind == TControlKind::AutoRadioButton;
   widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   return widget;

@@ -176,6 +176,11 @@ void FrameWidget::RebuildMenu() {
     });
   }
   bar->show();
+  // The menus F10 brought back are entered as F10 enters them.
+  if (menuKeyPending_) {
+    menuKeyPending_ = false;
+    EnterMenuBar();
+  }
 }
 
 void FrameWidget::closeEvent(QCloseEvent *event) {
@@ -184,10 +189,25 @@ void FrameWidget::closeEvent(QCloseEvent *event) {
   frame_.HandleMessage(TMessage{WM_CLOSE, 0, 0});
 }
 
+// The menu key enters the menu bar by opening its first menu, as F10 does
+// on other desktops; from there the arrow keys go on to the others.
+void FrameWidget::EnterMenuBar() {
+  QMenuBar *bar = menuBar();
+  if (bar->isVisible() && !bar->actions().isEmpty() && bar->activeAction() == nullptr)
+    bar->setActiveAction(bar->actions().front());
+}
+
 void FrameWidget::keyPressEvent(QKeyEvent *event) {
   // Alt counts as the menu key only when it is let go with no other key
   // pressed in between (Alt+F4 and the like are not it).
   altAlone_ = event->key() == Qt::Key_Alt && !event->isAutoRepeat();
+  menuKeyPending_ = false;
+  bool f10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier;
+  if (f10 && frame_.GetMenu() && !event->isAutoRepeat()) {
+    EnterMenuBar();
+    return;
+  }
+  menuKeyPending_ = f10 && !frame_.GetMenu();
   if (event->key() == Qt::Key_Alt || !SendKeyToFrame(frame_, event))
     QMainWindow::keyPressEvent(event);
 }

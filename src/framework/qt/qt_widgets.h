@@ -24,8 +24,12 @@ protected:
   void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+  void EnterMenuBar();
+
   TFrameWindow &frame_;
   bool altAlone_ = false;
+  // F10 was pressed while the menus were hidden.
+  bool menuKeyPending_ = false;
 };
 
 class PaintArea;
