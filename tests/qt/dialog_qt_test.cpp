@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -416,9 +417,24 @@ TEST_F(DialogQtTest, AModelessDialogIsAWindowOfItsOwnAndGoneWidgetsReportNothing
   EXPECT_EQ(peer->parentWidget(), nullptr);
   EXPECT_FALSE(peer->isModal());
 
+  // Kept on top as the same window, never hidden and shown again (which
+  // on Wayland places it anew).
+  struct HideCounter : QObject {
+    int hides = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+      hides += event->type() == QEvent::Hide ? 1 : 0;
+      return false;
+    }
+  } counter;
+  peer->installEventFilter(&counter);
+  const WId id = peer->winId();
   dialog->SetTopmost(true);
   EXPECT_TRUE(peer->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(peer->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(peer->isVisible());
+  EXPECT_EQ(peer->winId(), id);
+  EXPECT_EQ(counter.hides, 0);
+  peer->removeEventFilter(&counter);
 
   // Escape: the framework ends a modeless dialog by destroying it.
   PressKey(peer->ControlWidget(101), Qt::Key_Escape);
