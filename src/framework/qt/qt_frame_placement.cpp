@@ -1,12 +1,16 @@
 #include "framework/qt/qt_frame_placement.h"
 
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QObject>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -118,4 +122,16 @@ QRect SavedFrame(const QWidget *window) {
   if (WindowsHavePositions() || !placed.isValid())
     return frame;
   return QRect(placed.toPoint(), frame.size());
+}
+
+int TitleWidth(const QWidget *window, const QString &title) {
+  if (WindowsHavePositions())
+    return 0;
+  // The title is measured in the application's font and drawn in 14 pixels.
+  QFont drawn = QGuiApplication::font();
+  drawn.setPixelSize(14);
+  int text = std::max(QFontMetrics(QGuiApplication::font()).horizontalAdvance(title),
+                      QFontMetrics(drawn).horizontalAdvance(title));
+  constexpr int ButtonsSide = 77; // both sides, as the title is centred
+  return static_cast<int>(std::ceil((text + 2 * ButtonsSide) / window->devicePixelRatioF()));
 }
