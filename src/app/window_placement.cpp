@@ -5,16 +5,24 @@
 #include <string>
 
 namespace {
+// The smallest side a window keeps; also the part of its frame's top-left
+// corner (its title bar) that must lie on the screen for it to be grabbed.
 constexpr int SmallestSide = 40;
-}
+} // namespace
 
 TWindowPlacement CheckedPlacement(TWindowPlacement saved, int screenWidth, int screenHeight) {
   bool fits = saved.x >= 0 && saved.y >= 0 && saved.cx >= SmallestSide &&
               saved.cy >= SmallestSide && saved.x <= screenWidth && saved.y <= screenHeight &&
               saved.cx <= screenWidth && saved.cy <= screenHeight;
-  if (fits)
-    return saved;
-  return {0, 0, static_cast<std::int16_t>(screenWidth), static_cast<std::int16_t>(screenHeight)};
+  if (!fits)
+    return {0, 0, static_cast<std::int16_t>(screenWidth), static_cast<std::int16_t>(screenHeight)};
+  // A frame saved on a larger screen may hang off this one with only a corner
+  // showing: it comes on as far as it must, keeping its size.
+  if (saved.x > screenWidth - SmallestSide)
+    saved.x = static_cast<std::int16_t>(screenWidth - saved.cx);
+  if (saved.y > screenHeight - SmallestSide)
+    saved.y = static_cast<std::int16_t>(screenHeight - saved.cy);
+  return saved;
 }
 
 TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight) {

@@ -19,7 +19,9 @@ struct TWindowPlacement {
 // The saved values as they are when each lies on a screen of width by
 // height (x, y at least 0 and at most the screen's size; cx, cy at least 40
 // and at most the screen's size); otherwise 0, 0, width, height. Each value
-// is judged alone, not their sums.
+// is judged alone, not their sums. A frame that passes but would show less
+// than the top-left 40 x 40 of itself (where its title bar is) is moved
+// onto the screen, keeping its size.
 TWindowPlacement CheckedPlacement(TWindowPlacement saved, int screenWidth, int screenHeight);
 
 // Reads x, y, cx, cy (defaults 0, 0, width, height) and checks them.

@@ -12,7 +12,8 @@ constexpr int W = 1920, H = 1080;
 const TWindowPlacement FullScreen{0, 0, W, H};
 
 // Each saved value is judged alone, not their sums; when any one fails, all
-// four give way to the full screen.
+// four give way to the full screen. A frame whose title bar would be off the
+// screen comes on, keeping its size.
 TEST(CheckedPlacementTest, KeepsARectangleOnTheScreenAndReplacesAllFourWhenAnyFails) {
   const struct {
     const char *What;
@@ -21,8 +22,11 @@ TEST(CheckedPlacementTest, KeepsARectangleOnTheScreenAndReplacesAllFourWhenAnyFa
   } cases[] = {
       {"inside", {10, 20, 800, 600}, {10, 20, 800, 600}},
       {"the smallest", {0, 0, 40, 40}, {0, 0, 40, 40}},
-      {"the largest", {W, H, W, H}, {W, H, W, H}},
-      {"reaching beyond the right edge", {W - 10, 0, W, H}, {W - 10, 0, W, H}},
+      {"the largest, moved on", {W, H, W, H}, {0, 0, W, H}},
+      {"reaching beyond the right edge", {W - 40, 0, W, H}, {W - 40, 0, W, H}},
+      {"a corner on the screen", {W - 20, H - 20, 400, 300}, {W - 400, H - 300, 400, 300}},
+      {"the title bar below the screen", {10, H - 39, 800, 600}, {10, H - 600, 800, 600}},
+      {"the title bar right of the screen", {W - 39, 20, 800, 600}, {W - 800, 20, 800, 600}},
       {"too narrow", {10, 20, 39, 600}, FullScreen},
       {"too low", {10, 20, 800, 39}, FullScreen},
       {"left of the screen", {-1, 20, 800, 600}, FullScreen},

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -150,6 +151,17 @@ void DoubleClickRow(QListWidget *list, int row) {
 // A radio button has a mnemonic, to be chosen from the keyboard.
 void ExpectTextsFit(const DialogWidget &peer) {
   std::string caption = peer.windowTitle().toStdString();
+  // On Wayland Qt draws the title bar itself: the title centred over it,
+  // cut short 77 pixels of the screen from its right, where three buttons
+  // begin, and measured in the larger of the application's font and 14 px.
+  if (QGuiApplication::platformName().startsWith("wayland")) {
+    QFont drawn = QGuiApplication::font();
+    drawn.setPixelSize(14);
+    int title =
+        std::max(QFontMetrics(drawn).horizontalAdvance(peer.windowTitle()),
+                 QFontMetrics(QGuiApplication::font()).horizontalAdvance(peer.windowTitle()));
+    EXPECT_GE(peer.width() * peer.devicePixelRatioF(), title + 2 * 77) << caption;
+  }
   for (QWidget *widget : peer.ControlWidgets()) {
     QFontMetrics metrics = widget->fontMetrics();
     if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -428,9 +440,22 @@ TEST_F(DialogQtTest, AModelessDialogIsAWindowOfItsOwnAndGoneWidgetsReportNothing
   EXPECT_EQ(peer->parentWidget(), nullptr);
   EXPECT_FALSE(peer->isModal());
 
+  // Kept on top without being hidden and shown again (which on Wayland
+  // places it anew).
+  struct HideCounter : QObject {
+    int hides = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+      hides += event->type() == QEvent::Hide ? 1 : 0;
+      return false;
+    }
+  } counter;
+  peer->installEventFilter(&counter);
   dialog->SetTopmost(true);
   EXPECT_TRUE(peer->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(peer->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(peer->isVisible());
+  EXPECT_EQ(counter.hides, 0);
+  peer->removeEventFilter(&counter);
 
   // Escape: the framework ends a modeless dialog by destroying it.
   PressKey(peer->ControlWidget(101), Qt::Key_Escape);

@@ -50,9 +50,10 @@ protected:
   }
   ~WindowPlacementQtTest() override { testsupport::DeleteDeferredWidgets(); }
 
-  // Starts the program, waits until its window is shown and framed (and a
-  // little longer, for the window manager's last word), and closes it.
-  void StartAndClose() {
+  // Starts the program and closes it once its window is shown and framed
+  // (and a little longer, for the window manager's last word), or at once,
+  // before its first frame, as at a log-out on a busy machine.
+  void StartAndClose(bool atOnce = false) {
     testsupport::FreshStartOnMarchFirst2023();
     QtBackend backend;
     TQXApp app;
@@ -65,14 +66,14 @@ protected:
       if (exposedAt < 0 && frame != nullptr && frame->windowHandle() != nullptr &&
           frame->windowHandle()->isExposed())
         exposedAt = clock.elapsed();
-      bool settled = exposedAt >= 0 && clock.elapsed() - exposedAt > 400;
+      bool settled = atOnce || (exposedAt >= 0 && clock.elapsed() - exposedAt > 400);
       if (settled || clock.elapsed() > 10000) {
         EXPECT_TRUE(settled) << "the window was never shown";
         poll.stop();
         TheApplication()->GetMainWindow()->CloseWindow(0);
       }
     });
-    poll.start(20);
+    poll.start(atOnce ? 0 : 20);
     EXPECT_EQ(app.Run(), 0);
     testsupport::DeleteDeferredWidgets();
   }
@@ -88,15 +89,16 @@ TEST_F(WindowPlacementQtTest, AWindowClosedAtAPlaceOpensThereAfterThreeRestarts)
   WriteSettingInt("y", closed[1]);
   WriteSettingInt("cx", closed[2]);
   WriteSettingInt("cy", closed[3]);
+  // The last two starts end before the window's first frame.
   std::string seen;
-  for (int start = 1; start <= 4; ++start) {
-    StartAndClose();
+  for (int start = 1; start <= 6; ++start) {
+    StartAndClose(start > 4);
     seen += " " + Text(SavedPlacement());
   }
   // On Wayland the position saved is the one read: the window could not
   // know another.
   std::string expected;
-  for (int start = 1; start <= 4; ++start)
+  for (int start = 1; start <= 6; ++start)
     expected += " " + Text(closed);
   EXPECT_EQ(seen, expected) << "on " << testsupport::DesktopName(testsupport::TestDesktop());
 }

@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "framework/application.h"
 #include "framework/dialog.h"
@@ -167,10 +168,14 @@ void QtBackend::SetTopmost(TWindow &window, bool topmost) {
   QWidget *widget = WidgetOf(&window);
   if (widget == nullptr || !widget->isWindow())
     return;
-  bool visible = widget->isVisible();
-  widget->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-  if (visible)
-    widget->show();
+  // Setting the widget's flags would hide the window and show it again,
+  // which on Wayland places it anew: the window itself is told instead,
+  // where the platform allows (a Wayland compositor ignores the request).
+  Qt::WindowFlags flags = widget->windowFlags();
+  flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+  widget->overrideWindowFlags(flags);
+  if (QWindow *handle = widget->windowHandle())
+    handle->setFlags(flags);
 }
 
 TRect QtBackend::ClientRect(const TWindow &window) const {

@@ -18,6 +18,7 @@
 #include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_controls.h"
+#include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/text_codec.h"
 
 namespace {
@@ -106,7 +107,8 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
     widgets_.push_back(widget);
     ids_.push_back(t.Id);
   }
-  setFixedSize(size() + MakeRoomForPictures(dialog.Controls(), widgets_));
+  setFixedSize((size() + MakeRoomForPictures(dialog.Controls(), widgets_))
+                   .expandedTo(QSize(TitleWidth(this, windowTitle()), 0)));
   // A group box is a frame drawn behind the controls it surrounds.
   for (QWidget *widget : widgets_)
     if (qobject_cast<QGroupBox *>(widget) != nullptr)

@@ -12,6 +12,7 @@
 // one to save.
 
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -20,3 +21,10 @@ void PlaceFrame(QWidget *window, const QRect &frame);
 
 // The frame's rectangle as it is to be saved.
 QRect SavedFrame(const QWidget *window);
+
+// The width a window needs for its title to show whole. On Wayland, where
+// the compositor draws no title bars, Qt draws one in the window's surface:
+// the title centred over it and cut short where its three buttons begin, 77
+// pixels of the screen from its right edge. Elsewhere the window manager
+// draws the title as it can: 0.
+int TitleWidth(const QWidget *window, const QString &title);
