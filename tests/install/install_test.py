@@ -136,20 +136,17 @@ class InstalledTree(unittest.TestCase):
                                 capture_output=True, timeout=PACKAGE_BOUND)
         self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
         self.assertNotIn("E: ", result.stdout.decode())
-        # Passed on its own merits, not by telling lintian to look away.
-        contents = run(["dpkg-deb", "--contents", deb]).stdout.decode().splitlines()
+        contents = run(["dpkg-deb", "--contents", deb]).stdout.decode().splitlines()  # no lintian override
         self.assertEqual([line for line in contents if "/lintian/overrides/" in line], [])
-        recommends = run(["dpkg-deb", "--field", deb, "Recommends"]).stdout.decode()
-        self.assertIn("qt6-wayland", recommends.replace(",", " ").split())
+        self.assertIn("qt6-wayland", run(["dpkg-deb", "--field", deb, "Recommends"]).stdout.decode())
 
     # The programs.
 
     def test_programs_and_concordance_links_are_in_their_own_folder(self):
         for name in ("selwarth", "qxp", "selwarth-concordance"):
             self.assertTrue(os.access(os.path.join(self.programs, name), os.X_OK), name)
-            # Linked to the system's C library, which its security updates reach.
-            headers = run(["readelf", "--program-headers", "--wide", os.path.join(self.programs, name)])
-            self.assertTrue(b"Requesting program interpreter" in headers.stdout, name)
+            headers = run(["readelf", "--program-headers", os.path.join(self.programs, name)]).stdout
+            self.assertTrue(b"Requesting program interpreter" in headers, name + " is linked statically")
         for link in ("Logos", "QVWIN", "SMW"):
             self.assertEqual(os.readlink(os.path.join(self.programs, link)), "selwarth-concordance")
         result = run([os.path.join(self.bin, "qxp"), "--help"])
