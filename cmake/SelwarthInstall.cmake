@@ -91,13 +91,6 @@ install(FILES ${data_source}/copyright ${data_build}/doc/changelog.gz
               ${PROJECT_SOURCE_DIR}/docs/package-source.md ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${doc_dir})
 
-# A statically linked qxp is on purpose (see tools/CMakeLists.txt): the
-# package tells lintian so.
-if(SELWARTH_STATIC_QXP)
-  install(FILES ${data_source}/lintian-overrides
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME selwarth)
-endif()
-
 # The desktop side needs the windowed program.
 if(TARGET selwarth)
   install(TARGETS selwarth RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
@@ -148,7 +141,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hicolor-icon-theme)
+# The Qt platform plugin for Wayland desktops (without it the program falls
+# back to XWayland, or fails where there is none).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
 # A Bible module for the concordance window.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS sword-text-kjv)
 set(CPACK_STRIP_FILES ON)

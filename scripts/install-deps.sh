@@ -1,20 +1,39 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build, test and run
-# Selwarth. Does nothing when everything is there.
+# Installs what a fresh Debian 12 machine lacks for Selwarth. Does nothing
+# when everything is there.
+#
+#   scripts/install-deps.sh build   what building and running the program
+#                                   and its tools need (scripts/start-samples.sh)
+#   scripts/install-deps.sh         that, and what the tests, the fuzz
+#                                   targets and the benchmarks need
+#                                   (scripts/test-all.sh)
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config python3
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+build_packages=(
+  g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-wayland # the program's windows on a Wayland desktop
+  libsword-dev sword-text-kjv # the passages' text in the concordance window
+)
+test_packages=(
+  python3
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
-  libsword-dev sword-text-kjv
-  xvfb openbox weston qt6-wayland xdotool xclip x11-utils
+  xvfb openbox weston xdotool xclip x11-utils
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi
   verse # what the start-up benchmark compares qxp today with
 )
+
+case ${1-all} in
+build) packages=("${build_packages[@]}") ;;
+all) packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+*)
+  echo "usage: $0 [build|all]" >&2
+  exit 2
+  ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -131,16 +131,22 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
         debs = [name for name in os.listdir(output) if name.endswith(".deb")]
         self.assertEqual(len(debs), 1, debs)
-        result = subprocess.run([lintian, "--fail-on", "error", "--tag-display-limit", "0",
-                                 os.path.join(output, debs[0])], capture_output=True, timeout=PACKAGE_BOUND)
+        deb = os.path.join(output, debs[0])
+        result = subprocess.run([lintian, "--fail-on", "error", "--tag-display-limit", "0", deb],
+                                capture_output=True, timeout=PACKAGE_BOUND)
         self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
         self.assertNotIn("E: ", result.stdout.decode())
+        contents = run(["dpkg-deb", "--contents", deb]).stdout.decode().splitlines()  # no lintian override
+        self.assertEqual([line for line in contents if "/lintian/overrides/" in line], [])
+        self.assertIn("qt6-wayland", run(["dpkg-deb", "--field", deb, "Recommends"]).stdout.decode())
 
     # The programs.
 
     def test_programs_and_concordance_links_are_in_their_own_folder(self):
         for name in ("selwarth", "qxp", "selwarth-concordance"):
             self.assertTrue(os.access(os.path.join(self.programs, name), os.X_OK), name)
+            headers = run(["readelf", "--program-headers", os.path.join(self.programs, name)]).stdout
+            self.assertTrue(b"Requesting program interpreter" in headers, name + " is linked statically")
         for link in ("Logos", "QVWIN", "SMW"):
             self.assertEqual(os.readlink(os.path.join(self.programs, link)), "selwarth-concordance")
         result = run([os.path.join(self.bin, "qxp"), "--help"])
