@@ -74,6 +74,7 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, day, exportFile, hasAnswer);
     if (!entry)
       continue;
+    ++load.Shown;
     load.HasAnswers = load.HasAnswers || hasAnswer;
     if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
       // Not told on purpose: the screen saver keeps the text it had, and the
@@ -81,6 +82,8 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
       std::string unused;
       WriteMarqueeText(*entry, unused);
     }
+    if (!options.KeepEntries)
+      continue;
     *tail = std::move(entry);
     tail = &(*tail)->Next;
   }

@@ -36,6 +36,12 @@ inline constexpr int PieceLength = 255; // bytes of text in a piece
 // day's reading comes near it; an entry above it is taken as damaged, which
 // bounds what one entry can cost to read, keep and lay out.
 inline constexpr std::uint64_t MaxEntryText = 64 * 1024;
+// The most bytes an entry may take in the file, counted from its start: the
+// text limit with every byte a piece of its own. The reader never reads
+// further past an entry's start, however far the next slot's offset lies, so
+// a sparse file of gigabytes of zero bytes (empty pieces) costs no more than
+// a sound entry does.
+inline constexpr std::uint64_t MaxEntrySpan = 2 * MaxEntryText;
 inline constexpr std::uint8_t CodePage437Type = 1;
 inline constexpr char HyphenMarker = '-';
 inline constexpr char AnswerMarker = '\\';

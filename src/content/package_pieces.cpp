@@ -103,14 +103,16 @@ EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TText
     return EntryRead::Nothing;
 
   // Every piece moves the position on by at least its length byte, so the
-  // loop ends at the next slot's offset or at the end of the file.
+  // loop ends at the next slot's offset, at the end of the file or past the
+  // most an entry may take.
+  const std::uint64_t start = header.SlotOffsets[slot];
   const std::uint64_t slotEnd = header.SlotOffsets[slot + 1];
   std::uint64_t textSize = first.Text.size();
   BoundedChain chain(first);
   std::string text;
   while (position < slotEnd && position < header.FileSize) {
     if (!ReadPiece(file, position, header.FileSize, text) ||
-        (textSize += text.size()) > MaxEntryText) {
+        (textSize += text.size()) > MaxEntryText || position - start > MaxEntrySpan) {
       first = TTextPiece();
       return EntryRead::Damaged;
     }

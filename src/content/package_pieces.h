@@ -26,7 +26,8 @@ enum class EntryRead {
   Entry,   // first holds a first piece that is not empty, and its chain
   Nothing, // the stored first piece is empty: nothing for this day
   Damaged, // the slot or one of its pieces lies outside the file, or the
-           // entry holds more than MaxEntryText bytes of text
+           // entry holds more than MaxEntryText bytes of text or takes more
+           // than MaxEntrySpan bytes of the file
 };
 
 // Reads the entry of slot (0..365) into first and the chain behind it. The

@@ -1,6 +1,5 @@
 #include "content/package_reader.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -10,15 +9,17 @@
 #include "content/package_slot.h"
 #include "content/text_export.h"
 #include "content/trailer_split.h"
-#include "platform/owned_file.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 using PackageFile = platform::OwnedFile;
 
+// A package that is not a regular file (a FIFO or a device in its place) is
+// skipped like a damaged one.
 PackageFile OpenPackage(std::string_view fileName) {
-  const std::string name(fileName);
-  return PackageFile(std::fopen(name.c_str(), "rb"));
+  std::string problem;
+  return platform::OpenRegularFile(std::string(fileName), problem);
 }
 
 // A first piece that held only control bytes, or only the trailer, would hide

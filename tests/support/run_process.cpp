@@ -1,6 +1,7 @@
 #include "support/run_process.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -59,9 +60,22 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     CloseIfOpen(toChild);
 
   ProcessResult result;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(options.timeoutMs);
   while (fromOut >= 0 || fromErr >= 0) {
     pollfd fds[3] = {{fromOut, POLLIN, 0}, {fromErr, POLLIN, 0}, {toChild, POLLOUT, 0}};
-    if (poll(fds, 3, -1) < 0) {
+    int wait = -1;
+    if (options.timeoutMs > 0 && !result.timedOut) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      if (left <= 0) {
+        kill(pid, SIGKILL);
+        result.timedOut = true;
+      } else {
+        wait = static_cast<int>(left);
+      }
+    }
+    if (poll(fds, 3, wait) < 0) {
       if (errno == EINTR)
         continue;
       break;

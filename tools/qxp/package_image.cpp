@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/owned_file.h"
+#include "platform/regular_file.h"
 
 namespace qxp {
 
@@ -52,39 +52,10 @@ File MemoryFile(std::string_view start, std::uint64_t size) {
 } // namespace
 
 std::optional<PackageImage> PackageImage::Load(const std::string &path, std::string &error) {
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    error = "cannot open '" + path + "': " + std::strerror(errno);
+  std::optional<std::string> bytes = platform::ReadRegularFile(path, MaxSize, "a package", error);
+  if (!bytes)
     return std::nullopt;
-  }
-  PackageImage image;
-  image.header_ = package::ReadHeader(file.get(), image.headerFault_);
-  if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  // The whole file is held once: growing the text as it is read would hold
-  // it up to three times over.
-  struct stat status {};
-  if (fstat(fileno(file.get()), &status) == 0 && status.st_size > 0)
-    image.bytes_.reserve(std::min(static_cast<std::uint64_t>(status.st_size), MaxSize + 1));
-  char buffer[1 << 16];
-  while (true) {
-    std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-    image.bytes_.append(buffer, got);
-    if (image.bytes_.size() > MaxSize) {
-      error = "'" + path + "' is larger than any package (more than " +
-              std::to_string(MaxSize >> 20) + " MiB)";
-      return std::nullopt;
-    }
-    if (got < sizeof buffer)
-      break;
-  }
-  if (std::ferror(file.get())) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  return image;
+  return FromBytes(std::move(*bytes));
 }
 
 PackageImage PackageImage::FromBytes(std::string bytes) {
