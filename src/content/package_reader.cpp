@@ -13,11 +13,9 @@
 
 namespace {
 
-using PackageFile = platform::OwnedFile;
-
 // A package that is not a regular file (a FIFO or a device in its place) is
 // skipped like a damaged one.
-PackageFile OpenPackage(std::string_view fileName) {
+platform::RegularFile OpenPackage(std::string_view fileName) {
   std::string problem;
   return platform::OpenRegularFile(std::string(fileName), problem);
 }
@@ -43,20 +41,21 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
   trailer.clear();
   title.clear();
 
-  PackageFile file = OpenPackage(fileName);
+  platform::RegularFile file = OpenPackage(fileName);
   if (!file)
     return false;
+  package::PackageBytes bytes(file.Fd(), file.Size());
   std::string damage; // a damaged package shows nothing; qxp check names the damage
-  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
+  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
   if (!header || !package::IsAcceptedType(header->PackageType))
     return false;
   marker = header->TrailerMarker;
   const std::optional<int> slot = package::ChooseSlot(*header, day);
   if (!slot)
     return false;
-  if (package::ReadEntryPieces(file.get(), *header, *slot, first) != package::EntryRead::Entry)
+  if (package::ReadEntryPieces(bytes, *header, *slot, first) != package::EntryRead::Entry)
     return false;
-  file.reset();
+  file = {};
 
   CleanEntryPieces(first, header->PackageType == package::CodePage437Type);
   std::string finished = SplitTrailer(first, marker);
@@ -75,16 +74,17 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
 }
 
 std::string ReadPackageDescription(std::string_view fileName) {
-  PackageFile file = OpenPackage(fileName);
+  platform::RegularFile file = OpenPackage(fileName);
   if (!file)
     return {};
+  package::PackageBytes bytes(file.Fd(), file.Size());
   std::string damage; // a damaged package has no description to show
-  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
+  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
   if (!header)
     return {};
   std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];
   std::string description;
-  if (!package::ReadPieceAt(file.get(), position, header->FileSize, description))
+  if (!package::ReadPiece(bytes, position, description))
     return {};
 
   // The first title leads the description only while the two together hold
