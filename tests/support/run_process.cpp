@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -31,6 +32,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
     throw std::runtime_error("pipe failed");
 
+  const std::string peakProgram = BuiltProgram("peak-memory");
+  std::string peakFile;
+  if (options.measurePeak) {
+    peakFile = "/tmp/selwarth-peak-XXXXXX";
+    const int fd = mkstemp(peakFile.data());
+    if (fd < 0)
+      throw std::runtime_error("mkstemp failed");
+    close(fd);
+  }
   pid_t pid = fork();
   if (pid < 0)
     throw std::runtime_error("fork failed");
@@ -43,11 +53,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     for (const auto &[name, value] : options.environment)
       setenv(name.c_str(), value.c_str(), 1);
     std::vector<char *> argv;
+    if (options.measurePeak) {
+      argv.push_back(const_cast<char *>(peakProgram.c_str()));
+      argv.push_back(const_cast<char *>(peakFile.c_str()));
+    }
     argv.push_back(const_cast<char *>(program.c_str()));
     for (const auto &argument : arguments)
       argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
-    execve(program.c_str(), argv.data(), environ);
+    execve(argv.front(), argv.data(), environ);
     _exit(127);
   }
 
@@ -103,6 +117,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
   result.peakKib = usage.ru_maxrss;
+  if (options.measurePeak) {
+    result.peakKib = 0;
+    if (std::FILE *file = std::fopen(peakFile.c_str(), "r")) {
+      if (std::fscanf(file, "%ld", &result.peakKib) != 1)
+        result.peakKib = 0;
+      std::fclose(file);
+    }
+    unlink(peakFile.c_str());
+  }
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }

@@ -77,6 +77,7 @@ protected:
     options.environment["ASAN_OPTIONS"] =
         std::string(asan != nullptr ? asan : "") + ":quarantine_size_mb=0";
     options.timeoutMs = 60'000;
+    options.measurePeak = true;
     auto result =
         testsupport::RunProcess(testsupport::BuiltProgram("qxp"), std::move(arguments), options);
     EXPECT_FALSE(result.timedOut) << "qxp was still running after a minute";
