@@ -54,6 +54,17 @@ std::string OneBytePieces(int pieces) {
   return BuildPackage(layout);
 }
 
+// A source A.qxs whose entry of Jan 1 is start and then two million times
+// repeated; its size in KiB.
+long WriteSource(const testsupport::TempDir &folder, const std::string &start,
+                 const std::string &repeated) {
+  std::string source = "Type: 0\nTitle: T\n[Jan 1]\n" + start;
+  for (int i = 0; i < 2'000'000; ++i)
+    source += repeated;
+  folder.Write("A.qxs", source);
+  return static_cast<long>(source.size() / 1024);
+}
+
 void MakeFifo(const testsupport::TempDir &folder, const std::string &name) {
   ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
 }
@@ -216,23 +227,11 @@ TEST_F(HostilePackageTest, TinyPiecesAndManyPackagesCostASmallMultipleOfTheirTex
        {"check", "A.QXP"},
        3},
       {"a source of piece breaks, built",
-       [](auto &dir) {
-         std::string source = "Type: 0\nTitle: T\n[Jan 1]\nx";
-         for (int i = 0; i < 2'000'000; ++i)
-           source += "{|}";
-         dir.Write("A.qxs", source);
-         return static_cast<long>(source.size() / 1024);
-       },
+       [](auto &dir) { return WriteSource(dir, "x", "{|}"); },
        {"build", "A.qxs", "-o", "A.QXP"},
        3},
       {"a source of one-letter lines, built",
-       [](auto &dir) {
-         std::string source = "Type: 0\nTitle: T\n[Jan 1]\n";
-         for (int i = 0; i < 2'000'000; ++i)
-           source += "a\n";
-         dir.Write("A.qxs", source);
-         return static_cast<long>(source.size() / 1024);
-       },
+       [](auto &dir) { return WriteSource(dir, "", "a\n"); },
        {"build", "A.qxs", "-o", "A.QXP"},
        3},
       {"300 links to a package whose entry is the longest, the day",
