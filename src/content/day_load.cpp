@@ -74,6 +74,7 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, day, exportFile, hasAnswer);
     if (!entry)
       continue;
+    ++load.Shown;
     load.HasAnswers = load.HasAnswers || hasAnswer;
     if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
       // The screen saver keeps the text it had; the day shows all the same.
@@ -83,6 +84,8 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
                                  "The screen saver text could not be saved: " + reason + ".",
                                  "Unable to Comply"});
     }
+    if (!options.KeepEntries)
+      continue;
     *tail = std::move(entry);
     tail = &(*tail)->Next;
   }

@@ -21,6 +21,9 @@ struct TDayLoadOptions {
   // With ReadOnly: where the text SELWARTH.TXT would get goes instead,
   // while SaveFile is on.
   TextExport *Export = nullptr;
+  // Off: each entry goes to the exports and is let go, so that a load of
+  // many packages holds one entry at a time (LoadedDay::Shown counts them).
+  bool KeepEntries = true;
 };
 
 // Something the load met that the user should hear of, in the words and
@@ -38,6 +41,7 @@ struct DayLoadProblem {
 
 struct LoadedDay {
   std::unique_ptr<TDayEntry> Entries; // null when no package has anything for the day
+  std::size_t Shown = 0;              // packages with an entry for the day
   bool HasAnswers = false;            // some entry has a quiz answer
   std::vector<DayLoadProblem> Problems;
 };

@@ -1,6 +1,9 @@
 #include "content/package_format.h"
 
-#include <sys/stat.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace package {
 
@@ -16,19 +19,15 @@ bool Fail(std::string &error, std::string text) {
   return false;
 }
 
-bool ReadExactly(std::FILE *file, void *buffer, std::size_t size) {
-  return std::fread(buffer, 1, size, file) == size;
-}
-
 std::uint32_t LittleEndian32(const unsigned char *bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool ReadTitles(std::FILE *file, int count, Header &header, std::string &error) {
+bool ReadTitles(PackageBytes &bytes, int count, Header &header, std::string &error) {
   for (int i = 0; i < count; ++i) {
     unsigned char record[TitleRecordSize];
-    if (!ReadExactly(file, record, sizeof record))
+    if (!bytes.Read(LeadSize + i * TitleRecordSize, record, sizeof record))
       return Fail(error, "the file ends inside title " + std::to_string(i + 1));
     const unsigned length = record[0];
     if (length > static_cast<unsigned>(TitleLength))
@@ -39,10 +38,11 @@ bool ReadTitles(std::FILE *file, int count, Header &header, std::string &error) 
   return true;
 }
 
-bool ReadMarkerAndOffsets(std::FILE *file, Header &header, std::string &error) {
+bool ReadMarkerAndOffsets(PackageBytes &bytes, Header &header, std::string &error) {
   unsigned char marker = 0;
   unsigned char table[OffsetTableSize];
-  if (!ReadExactly(file, &marker, 1) || !ReadExactly(file, table, sizeof table))
+  const std::uint64_t at = header.Size - OffsetTableSize - 1;
+  if (!bytes.Read(at, &marker, 1) || !bytes.Read(at + 1, table, sizeof table))
     return Fail(error, "the file ends inside the slot offsets");
   header.TrailerMarker = static_cast<char>(marker);
   for (int k = 0; k < OffsetCount; ++k)
@@ -76,17 +76,52 @@ bool IsReadingPlan(const Header &header) {
   return !header.Titles.empty() && header.Titles.front().starts_with(ReadingPlanPrefix);
 }
 
-std::optional<Header> ReadHeader(std::FILE *file, std::string &error) {
-  struct stat status {};
-  if (file == nullptr || fstat(fileno(file), &status) != 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-    Fail(error, "the file cannot be read");
-    return std::nullopt;
+bool PackageBytes::Fill(std::uint64_t position) {
+  const std::size_t wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - position));
+  std::size_t got = 0;
+  while (got < wanted) {
+    const ssize_t n =
+        ::pread(fd_, buffer_.data() + got, wanted - got, static_cast<off_t>(position + got));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      break;
+    got += static_cast<std::size_t>(n);
   }
+  bufferStart_ = position;
+  buffered_ = got;
+  return got > 0;
+}
+
+bool PackageBytes::Read(std::uint64_t position, void *out, std::size_t count) {
+  if (position > size_ || count > size_ - position)
+    return false;
+  if (memory_ != nullptr) {
+    std::memcpy(out, memory_ + position, count);
+    return true;
+  }
+  auto *target = static_cast<char *>(out);
+  while (count > 0) {
+    const bool inBuffer = position >= bufferStart_ && position < bufferStart_ + buffered_;
+    if (!inBuffer && !Fill(position))
+      return false;
+    const std::size_t offset = static_cast<std::size_t>(position - bufferStart_);
+    const std::size_t part = std::min(count, buffered_ - offset);
+    std::memcpy(target, buffer_.data() + offset, part);
+    target += part;
+    position += part;
+    count -= part;
+  }
+  return true;
+}
+
+std::optional<Header> ReadHeader(PackageBytes &bytes, std::string &error) {
   Header header;
-  header.FileSize = status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+  header.FileSize = bytes.Size();
 
   unsigned char lead[LeadSize];
-  if (header.FileSize < LeadSize || !ReadExactly(file, lead, sizeof lead)) {
+  if (header.FileSize < LeadSize || !bytes.Read(0, lead, sizeof lead)) {
     Fail(error, "the file is shorter than its header");
     return std::nullopt;
   }
@@ -104,7 +139,7 @@ std::optional<Header> ReadHeader(std::FILE *file, std::string &error) {
                     " bytes)");
     return std::nullopt;
   }
-  if (!ReadTitles(file, titleCount, header, error) || !ReadMarkerAndOffsets(file, header, error))
+  if (!ReadTitles(bytes, titleCount, header, error) || !ReadMarkerAndOffsets(bytes, header, error))
     return std::nullopt;
   return header;
 }

@@ -17,9 +17,9 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace package {
@@ -36,6 +36,12 @@ inline constexpr int PieceLength = 255; // bytes of text in a piece
 // day's reading comes near it; an entry above it is taken as damaged, which
 // bounds what one entry can cost to read, keep and lay out.
 inline constexpr std::uint64_t MaxEntryText = 64 * 1024;
+// The most bytes an entry may take in the file, counted from its start: the
+// text limit with every byte a piece of its own. The reader never reads
+// further past an entry's start, however far the next slot's offset lies, so
+// a sparse file of gigabytes of zero bytes (empty pieces) costs no more than
+// a sound entry does.
+inline constexpr std::uint64_t MaxEntrySpan = 2 * MaxEntryText;
 inline constexpr std::uint8_t CodePage437Type = 1;
 inline constexpr char HyphenMarker = '-';
 inline constexpr char AnswerMarker = '\\';
@@ -57,6 +63,32 @@ constexpr std::uint32_t HeaderSize(int titleCount) {
          OffsetCount * 4;
 }
 
+// The bytes of a package, read at the positions asked for: from an open file
+// through a buffer of one page with positioned reads (a load reads the
+// header and one entry, mostly in two reads of the system), or from memory.
+class PackageBytes {
+public:
+  // The open file fd (not owned) of size bytes.
+  PackageBytes(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+  // Bytes held in memory, which must outlive this.
+  explicit PackageBytes(std::string_view bytes) : memory_(bytes.data()), size_(bytes.size()) {}
+
+  std::uint64_t Size() const { return size_; }
+  // Reads count bytes at position into out; false when they are not all
+  // there or a read fails.
+  bool Read(std::uint64_t position, void *out, std::size_t count);
+
+private:
+  bool Fill(std::uint64_t position);
+
+  int fd_ = -1;
+  const char *memory_ = nullptr;
+  std::uint64_t size_ = 0;
+  std::array<char, 4096> buffer_;
+  std::uint64_t bufferStart_ = 0;
+  std::size_t buffered_ = 0;
+};
+
 // Whether the format byte is one the program reads.
 bool IsAcceptedType(std::uint8_t packageType);
 
@@ -64,10 +96,10 @@ bool IsAcceptedType(std::uint8_t packageType);
 // "Through the Bible", compared with case).
 bool IsReadingPlan(const Header &header);
 
-// Reads the header from the start of an open file. A damaged header (file
+// Reads the header from the start of the package. A damaged header (file
 // shorter than the header, TitleCount outside 1..7, a title length above 40)
 // gives nothing, and error says what is wrong. The format byte is not judged
 // here.
-std::optional<Header> ReadHeader(std::FILE *file, std::string &error);
+std::optional<Header> ReadHeader(PackageBytes &bytes, std::string &error);
 
 } // namespace package

@@ -1,20 +1,11 @@
 #include "content/package_pieces.h"
 
-#include <sys/types.h>
-
 #include <algorithm>
-#include <limits>
 #include <memory>
 
 namespace package {
 
 namespace {
-
-bool SeekTo(std::FILE *file, std::uint64_t position) {
-  if (position > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()))
-    return false;
-  return fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
-}
 
 // Holds the further pieces of an entry in at most four nodes. Only the first
 // piece that is left with text after cleaning (the screen saver takes it
@@ -66,51 +57,41 @@ private:
 
 } // namespace
 
-bool ReadPiece(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize,
-               std::string &text) {
+bool ReadPiece(PackageBytes &bytes, std::uint64_t &position, std::string &text) {
   text.clear();
-  if (position >= fileSize)
+  unsigned char length = 0;
+  if (!bytes.Read(position, &length, 1))
     return false;
-  const int length = std::fgetc(file);
-  if (length == EOF)
-    return false;
-  const std::uint64_t end = position + 1 + static_cast<std::uint64_t>(length);
-  if (end > fileSize)
-    return false;
-  text.resize(static_cast<std::size_t>(length));
-  if (length > 0 && std::fread(text.data(), 1, text.size(), file) != text.size()) {
+  text.resize(length);
+  if (!bytes.Read(position + 1, text.data(), text.size())) {
     text.clear();
     return false;
   }
-  position = end;
+  position += 1 + length;
   return true;
 }
 
-bool ReadPieceAt(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize,
-                 std::string &text) {
-  text.clear();
-  return position < fileSize && SeekTo(file, position) && ReadPiece(file, position, fileSize, text);
-}
-
-EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TTextPiece &first) {
+EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, TTextPiece &first) {
   first = TTextPiece();
   if (slot < 0 || slot >= SlotCount)
     return EntryRead::Damaged;
   std::uint64_t position = header.SlotOffsets[slot];
-  if (!ReadPieceAt(file, position, header.FileSize, first.Text))
+  if (!ReadPiece(bytes, position, first.Text))
     return EntryRead::Damaged;
   if (first.Text.empty())
     return EntryRead::Nothing;
 
   // Every piece moves the position on by at least its length byte, so the
-  // loop ends at the next slot's offset or at the end of the file.
+  // loop ends at the next slot's offset, at the end of the file or past the
+  // most an entry may take.
+  const std::uint64_t start = header.SlotOffsets[slot];
   const std::uint64_t slotEnd = header.SlotOffsets[slot + 1];
   std::uint64_t textSize = first.Text.size();
   BoundedChain chain(first);
   std::string text;
   while (position < slotEnd && position < header.FileSize) {
-    if (!ReadPiece(file, position, header.FileSize, text) ||
-        (textSize += text.size()) > MaxEntryText) {
+    if (!ReadPiece(bytes, position, text) || (textSize += text.size()) > MaxEntryText ||
+        position - start > MaxEntrySpan) {
       first = TTextPiece();
       return EntryRead::Damaged;
     }

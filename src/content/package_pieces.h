@@ -4,7 +4,6 @@
 // many bytes of text.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "content/package_format.h"
@@ -12,21 +11,17 @@
 
 namespace package {
 
-// Reads the piece at position (the file's current position) into text and
-// moves position past it. False when the piece runs past fileSize or a read
+// Reads the piece at position into text and moves position past it. False
+// (text empty) when the piece runs past the end of the package or a read
 // fails.
-bool ReadPiece(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize, std::string &text);
-
-// Moves to position and reads the piece there, as ReadPiece. False also when
-// position lies at or past fileSize.
-bool ReadPieceAt(std::FILE *file, std::uint64_t &position, std::uint64_t fileSize,
-                 std::string &text);
+bool ReadPiece(PackageBytes &bytes, std::uint64_t &position, std::string &text);
 
 enum class EntryRead {
   Entry,   // first holds a first piece that is not empty, and its chain
   Nothing, // the stored first piece is empty: nothing for this day
   Damaged, // the slot or one of its pieces lies outside the file, or the
-           // entry holds more than MaxEntryText bytes of text
+           // entry holds more than MaxEntryText bytes of text or takes more
+           // than MaxEntrySpan bytes of the file
 };
 
 // Reads the entry of slot (0..365) into first and the chain behind it. The
@@ -36,6 +31,6 @@ enum class EntryRead {
 // cleaning would drop them, and the pieces between the second and the last
 // two are joined into one, which shows the same. Unless the result is Entry,
 // first is left empty with no chain.
-EntryRead ReadEntryPieces(std::FILE *file, const Header &header, int slot, TTextPiece &first);
+EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, TTextPiece &first);
 
 } // namespace package

@@ -1,6 +1,5 @@
 #include "content/package_reader.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -10,15 +9,15 @@
 #include "content/package_slot.h"
 #include "content/text_export.h"
 #include "content/trailer_split.h"
-#include "platform/owned_file.h"
+#include "platform/regular_file.h"
 
 namespace {
 
-using PackageFile = platform::OwnedFile;
-
-PackageFile OpenPackage(std::string_view fileName) {
-  const std::string name(fileName);
-  return PackageFile(std::fopen(name.c_str(), "rb"));
+// A package that is not a regular file (a FIFO or a device in its place) is
+// skipped like a damaged one.
+platform::RegularFile OpenPackage(std::string_view fileName) {
+  std::string problem;
+  return platform::OpenRegularFile(std::string(fileName), problem);
 }
 
 // A first piece that held only control bytes, or only the trailer, would hide
@@ -42,20 +41,21 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
   trailer.clear();
   title.clear();
 
-  PackageFile file = OpenPackage(fileName);
+  platform::RegularFile file = OpenPackage(fileName);
   if (!file)
     return false;
+  package::PackageBytes bytes(file.Fd(), file.Size());
   std::string damage; // a damaged package shows nothing; qxp check names the damage
-  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
+  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
   if (!header || !package::IsAcceptedType(header->PackageType))
     return false;
   marker = header->TrailerMarker;
   const std::optional<int> slot = package::ChooseSlot(*header, day);
   if (!slot)
     return false;
-  if (package::ReadEntryPieces(file.get(), *header, *slot, first) != package::EntryRead::Entry)
+  if (package::ReadEntryPieces(bytes, *header, *slot, first) != package::EntryRead::Entry)
     return false;
-  file.reset();
+  file = {};
 
   CleanEntryPieces(first, header->PackageType == package::CodePage437Type);
   std::string finished = SplitTrailer(first, marker);
@@ -74,16 +74,17 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
 }
 
 std::string ReadPackageDescription(std::string_view fileName) {
-  PackageFile file = OpenPackage(fileName);
+  platform::RegularFile file = OpenPackage(fileName);
   if (!file)
     return {};
+  package::PackageBytes bytes(file.Fd(), file.Size());
   std::string damage; // a damaged package has no description to show
-  const std::optional<package::Header> header = package::ReadHeader(file.get(), damage);
+  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
   if (!header)
     return {};
   std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];
   std::string description;
-  if (!package::ReadPieceAt(file.get(), position, header->FileSize, description))
+  if (!package::ReadPiece(bytes, position, description))
     return {};
 
   // The first title leads the description only while the two together hold

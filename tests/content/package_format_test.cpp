@@ -4,23 +4,20 @@
 
 #include <memory>
 
-#include "platform/owned_file.h"
 #include "support/package_bytes.h"
-#include "support/temp_dir.h"
 
 namespace {
 
 class PackageFormatTest : public ::testing::Test {
 protected:
   std::optional<package::Header> Header(const std::string &bytes, std::string &fault) {
-    platform::OwnedFile file(std::fopen(dir.Write("A.QXP", bytes).c_str(), "rb"));
-    return package::ReadHeader(file.get(), fault);
+    package::PackageBytes held(bytes);
+    return package::ReadHeader(held, fault);
   }
   std::optional<package::Header> Header(const std::string &bytes) {
     std::string fault;
     return Header(bytes, fault);
   }
-  testsupport::TempDir dir;
 };
 
 TEST_F(PackageFormatTest, ReadsTheHeaderFields) {

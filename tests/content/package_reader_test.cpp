@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <functional>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "app/program_state.h"
@@ -315,6 +320,26 @@ TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
   EXPECT_TRUE(result.IsEmpty());
   EXPECT_EQ(ReadPackageDescription(dir.File("MISSING.QXP")), "");
   EXPECT_EQ(ReadPackageDescription(dir.Path().string()), ""); // a folder
+
+  // A FIFO put in a package's place after the folder was listed is passed
+  // over at once. Should a read wait for a writer, one comes after ten
+  // seconds, so that the test fails instead of hanging.
+  const std::string fifo = dir.File("FIFO.QXP");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  auto read = std::async(std::launch::async, [&] {
+    ReadResult fromFifo;
+    ReadPackageEntry(fifo, CurrentDayChoice(), fromFifo.First, fromFifo.Marker, fromFifo.Trailer,
+                     fromFifo.Title, nullptr);
+    return fromFifo.IsEmpty() && ReadPackageDescription(fifo).empty();
+  });
+  const bool ended = read.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  EXPECT_TRUE(ended) << "the reader waited on a FIFO";
+  while (!ended && read.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0)
+      ::close(writer);
+  }
+  EXPECT_TRUE(read.get());
 }
 
 struct Damage {

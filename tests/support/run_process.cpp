@@ -1,7 +1,9 @@
 #include "support/run_process.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -30,6 +32,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
     throw std::runtime_error("pipe failed");
 
+  const std::string peakProgram = BuiltProgram("peak-memory");
+  std::string peakFile;
+  if (options.measurePeak) {
+    peakFile = "/tmp/selwarth-peak-XXXXXX";
+    const int fd = mkstemp(peakFile.data());
+    if (fd < 0)
+      throw std::runtime_error("mkstemp failed");
+    close(fd);
+  }
   pid_t pid = fork();
   if (pid < 0)
     throw std::runtime_error("fork failed");
@@ -42,11 +53,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     for (const auto &[name, value] : options.environment)
       setenv(name.c_str(), value.c_str(), 1);
     std::vector<char *> argv;
+    if (options.measurePeak) {
+      argv.push_back(const_cast<char *>(peakProgram.c_str()));
+      argv.push_back(const_cast<char *>(peakFile.c_str()));
+    }
     argv.push_back(const_cast<char *>(program.c_str()));
     for (const auto &argument : arguments)
       argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
-    execve(program.c_str(), argv.data(), environ);
+    execve(argv.front(), argv.data(), environ);
     _exit(127);
   }
 
@@ -59,9 +74,22 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
     CloseIfOpen(toChild);
 
   ProcessResult result;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(options.timeoutMs);
   while (fromOut >= 0 || fromErr >= 0) {
     pollfd fds[3] = {{fromOut, POLLIN, 0}, {fromErr, POLLIN, 0}, {toChild, POLLOUT, 0}};
-    if (poll(fds, 3, -1) < 0) {
+    int wait = -1;
+    if (options.timeoutMs > 0 && !result.timedOut) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      if (left <= 0) {
+        kill(pid, SIGKILL);
+        result.timedOut = true;
+      } else {
+        wait = static_cast<int>(left);
+      }
+    }
+    if (poll(fds, 3, wait) < 0) {
       if (errno == EINTR)
         continue;
       break;
@@ -89,6 +117,15 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
   result.peakKib = usage.ru_maxrss;
+  if (options.measurePeak) {
+    result.peakKib = 0;
+    if (std::FILE *file = std::fopen(peakFile.c_str(), "r")) {
+      if (std::fscanf(file, "%ld", &result.peakKib) != 1)
+        result.peakKib = 0;
+      std::fclose(file);
+    }
+    unlink(peakFile.c_str());
+  }
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }

@@ -7,10 +7,11 @@
 namespace testsupport {
 
 struct ProcessResult {
-  int exitStatus = -1; // the exit code, or -1 when the process did not exit normally
-  std::string output;  // standard output
-  std::string errors;  // standard error
-  long peakKib = 0;    // the process's peak resident size
+  int exitStatus = -1;   // the exit code, or -1 when the process did not exit normally
+  std::string output;    // standard output
+  std::string errors;    // standard error
+  long peakKib = 0;      // the process's peak resident size, see measurePeak
+  bool timedOut = false; // RunProcess killed it at options.timeoutMs
 };
 
 struct ProcessOptions {
@@ -20,6 +21,12 @@ struct ProcessOptions {
   // BackgroundProcess only (RunProcess waits for its program anyway): killed
   // should the caller die first (a crashed test).
   bool endWithCaller = false;
+  // RunProcess only: the process is killed after this long (0: waits for
+  // ever), so that a test of a hang fails instead of hanging.
+  int timeoutMs = 0;
+  // RunProcess only: the program is started through peak-memory, so that its
+  // peak is its own and not that of the test process it was forked from.
+  bool measurePeak = false;
 };
 
 // Runs a program with arguments (no shell) and waits for it.

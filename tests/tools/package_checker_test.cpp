@@ -165,15 +165,32 @@ TEST(PackageChecker, TheTrailerFaultNamesTheMarkerAsShown) {
 }
 
 TEST(PackageChecker, EntriesBeyondTheTextLimitAreDamagedAndEmptyPiecesCostNothing) {
-  // Slot 0 holds "Hello", a million empty pieces and "-Ref": sound, and the
-  // checker keeps no piece for the empty ones.
-  std::string bytes = Build(std::string(VerseHeader) + "[Jan 1]\nHello{|}-Ref\n[Feb 29]\nx\n");
-  InsertIntoSlot0(bytes, 1526 + 6, std::string(1'000'000, '\0'));
+  // Slot 0 holds "Hello", a hundred thousand empty pieces and "-Ref": sound,
+  // and the checker keeps no piece for the empty ones.
+  const std::string source = std::string(VerseHeader) + "[Jan 1]\nHello{|}-Ref\n[Feb 29]\nx\n";
+  std::string bytes = Build(source);
+  InsertIntoSlot0(bytes, 1526 + 6, std::string(100'000, '\0'));
   auto report = Check(bytes);
   EXPECT_TRUE(report.Sound()) << qxptest::Joined(report.faults);
   ASSERT_TRUE(report.content);
   EXPECT_EQ(report.content->Entries[0].size(), 4u); // "Hello", two empty, "-Ref"
   EXPECT_EQ(qxp::ReadEntry(report.content->Entries[0], '-', 0).trailer, "- Ref");
+  // A million are more of the file than an entry may take.
+  bytes = Build(source);
+  InsertIntoSlot0(bytes, 1526 + 6, std::string(1'000'000, '\0'));
+  EXPECT_THAT(Faults(bytes), ElementsAre("slot 0 (Jan 1): the entry takes more than 131072 bytes "
+                                         "of the file, the most an entry may take"));
+  // A thousand one-byte pieces are held joined, and read the same.
+  bytes = Build(source);
+  std::string tiny;
+  for (int i = 0; i < 1000; ++i)
+    tiny += testpackage::Piece("a");
+  InsertIntoSlot0(bytes, 1526 + 6, tiny);
+  report = Check(bytes);
+  ASSERT_TRUE(report.content);
+  EXPECT_LE(report.content->Entries[0].size(), 8u);
+  EXPECT_EQ(qxp::ReadEntry(report.content->Entries[0], '-', 0).body,
+            "Hello" + std::string(1000, 'a'));
 
   // 257 full pieces and two bytes: more than 64 KiB of text.
   std::string text;

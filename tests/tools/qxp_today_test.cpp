@@ -120,6 +120,26 @@ TEST_F(QxpTodayTest, ForATerminalTheTextIsUtf8WithPlainLineEnds) {
   EXPECT_EQ(result.output, "Vers\xC3\xAD"
                            "culo\nVers\xC3\xAD"
                            "culo\n");
+
+  // Printed as stored to a terminal (script gives it one), the bytes a
+  // terminal takes as C1 controls (0x9B begins a sequence) are escaped.
+  PackageLayout hostile;
+  hostile.Entries[0] = {"Erase\x9B"
+                        "2Jall"};
+  folder.Write("VERSE.QXP", BuildPackage(hostile));
+  testsupport::ProcessOptions options;
+  options.workingDirectory = folder.Path().string();
+  options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+  options.environment["TZ"] = "UTC";
+  options.timeoutMs = 60'000;
+  result = testsupport::RunProcess(
+      "/usr/bin/script",
+      {"-qec", testsupport::BuiltProgram("qxp") + " today --method increment --offset 0",
+       "/dev/null"},
+      options);
+  EXPECT_EQ(result.exitStatus, 0) << result.errors;
+  EXPECT_NE(result.output.find("Erase{x9B}2Jall"), std::string::npos) << result.output;
+  EXPECT_EQ(result.output.find('\x9B'), std::string::npos);
 }
 
 } // namespace

@@ -116,6 +116,22 @@ std::string TerminalText(std::string_view bytes) {
   return text;
 }
 
+std::string EscapeC1Bytes(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (char c : bytes) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x7F || byte > 0x9F) {
+      text += c;
+      continue;
+    }
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "{x%02X}", byte);
+    text += escape;
+  }
+  return text;
+}
+
 std::string CodePointName(char32_t character) {
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));

@@ -47,6 +47,11 @@ void AppendUtf8(std::string &out, char32_t character);
 // leaves undefined becomes '?'.
 std::string TerminalText(std::string_view bytes);
 
+// Code page 1252 text for a terminal that takes the bytes as they are: DEL
+// and the bytes 0x80-0x9F, which such a terminal takes as C1 control codes
+// (0x9B begins a control sequence), are written as {xHH}, as in a source.
+std::string EscapeC1Bytes(std::string_view bytes);
+
 // "U+4E2D" for messages.
 std::string CodePointName(char32_t character);
 

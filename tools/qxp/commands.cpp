@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "platform/file_search.h"
-#include "platform/owned_file.h"
+#include "platform/regular_file.h"
 #include "qxp/diagnostics.h"
 #include "qxp/package_checker.h"
 #include "qxp/package_image.h"
@@ -20,30 +20,8 @@ namespace qxp {
 
 namespace {
 
-// A source larger than this is surely not one.
-constexpr std::size_t MaxSourceSize = 64u << 20;
-
 std::optional<std::string> ReadSource(const std::string &path, std::string &error) {
-  platform::OwnedFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    error = "cannot open '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  std::string text;
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    text.append(buffer, got);
-    if (text.size() > MaxSourceSize) {
-      error = "'" + path + "' is too large for a package source (more than 64 MiB)";
-      return std::nullopt;
-    }
-  }
-  if (std::ferror(file.get())) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  return text;
+  return platform::ReadRegularFile(path, LargestSource, "a package source", error);
 }
 
 // The checked package at path, or nothing after saying why on err.

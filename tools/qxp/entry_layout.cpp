@@ -45,6 +45,11 @@ std::uint64_t TextSize(const std::vector<std::string> &pieces) {
   return size;
 }
 
+// The bytes the pieces take in the file, length bytes included.
+std::uint64_t StoredSize(const std::vector<std::string> &pieces) {
+  return TextSize(pieces) + pieces.size();
+}
+
 TTextPiece Chain(const std::vector<std::string> &pieces) {
   TTextPiece first(pieces.front());
   TTextPiece *last = &first;
@@ -124,6 +129,10 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
   if (TextSize(pieces) > package::MaxEntryText)
     return "the entry holds " + std::to_string(TextSize(pieces)) + " bytes of text; an entry " +
            "holds at most " + std::to_string(package::MaxEntryText);
+  if (StoredSize(pieces) > package::MaxEntrySpan)
+    return "the entry takes " + std::to_string(StoredSize(pieces)) +
+           " bytes of the file in its pieces; an entry takes at most " +
+           std::to_string(package::MaxEntrySpan);
   if (pieces.empty() || pieces.front().empty()) {
     if (pieces.size() > 1)
       return "the first piece is empty, so the " + std::to_string(pieces.size() - 1) +
@@ -147,7 +156,7 @@ std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, ch
 }
 
 bool ReaderRefuses(const std::vector<std::string> &pieces, char marker, std::uint8_t packageType) {
-  if (TextSize(pieces) > package::MaxEntryText)
+  if (TextSize(pieces) > package::MaxEntryText || StoredSize(pieces) > package::MaxEntrySpan)
     return true;
   if (pieces.empty() || pieces.front().empty())
     return false;

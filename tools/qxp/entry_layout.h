@@ -43,16 +43,26 @@ std::optional<std::vector<std::string>> LayOutEntry(std::string_view text, char 
 // What is wrong with an entry stored in these pieces, if anything: a piece
 // longer than 255 bytes; a third empty piece in a row after the first (the
 // checker keeps no more, as they change nothing); more text than an entry may
-// hold; an empty first piece with pieces after
+// hold, or more bytes of the file than it may take; an empty first piece with pieces after
 // it (they never show); text whose day shows nothing because no text is left besides the trailer or
 // the trailer passes 255 bytes.
 std::optional<std::string> EntryFault(const std::vector<std::string> &pieces, char marker,
                                       std::uint8_t packageType);
 
 // Whether the program refuses an entry stored in these pieces as damaged
-// (it holds more than package::MaxEntryText bytes, or its trailer as shown
+// (it holds more than package::MaxEntryText bytes, takes more than
+// package::MaxEntrySpan bytes of the file, or its trailer as shown
 // passes 255 bytes), rather than merely showing nothing for the day.
 bool ReaderRefuses(const std::vector<std::string> &pieces, char marker, std::uint8_t packageType);
+
+// The most pieces an entry of text bytes is stored in by qxp: eight, and one
+// more for every 16 bytes. qxp check joins the pieces of an entry cut finer
+// (they cost tens of bytes of memory for each byte of text) as the program
+// reads them, and qxp build refuses such an entry, so that what the one reads
+// the other builds again.
+constexpr std::size_t MostPieces(std::uint64_t text) {
+  return 8 + static_cast<std::size_t>(text / 16);
+}
 
 // How messages show a marker: '-' or 0x09.
 std::string DescribeMarker(char marker);

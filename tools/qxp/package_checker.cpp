@@ -6,6 +6,7 @@
 #include "content/package_format.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
+#include "qxp/source_text.h"
 
 namespace qxp {
 
@@ -26,6 +27,61 @@ std::string OffsetField(int index) {
   if (index == package::DescriptionSlot)
     return field + "the description)";
   return field + "slot " + std::to_string(index) + ", " + SlotDate(index) + ")";
+}
+
+bool OnlyControlBytes(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 32)
+      return false;
+  return true;
+}
+
+// An entry of many tiny pieces would cost tens of bytes of memory (and of its
+// dump) for each byte of the file. Only the first piece, the first piece that
+// has text after cleaning (the screen saver takes it alone) and the last two
+// (where the trailer is looked for) have a meaning of their own; the pieces
+// between are only ever shown joined. So when there are more pieces than qxp
+// would store the text in, those between are joined and cut again into full pieces, which
+// reads the same (see MostPieces); pieces of control bytes alone among them
+// are dropped, as cleaning would leave nothing of them.
+std::vector<std::string> Compacted(const std::vector<std::string_view> &pieces) {
+  std::uint64_t text = 0;
+  for (std::string_view piece : pieces)
+    text += piece.size();
+  if (pieces.size() <= MostPieces(text))
+    return {pieces.begin(), pieces.end()};
+  std::vector<std::string> kept{std::string(pieces.front())};
+  bool textShown = !OnlyControlBytes(kept.front());
+  std::string joined;
+  const std::size_t lastTwo = pieces.size() - 2;
+  for (std::size_t i = 1; i < lastTwo; ++i) {
+    if (OnlyControlBytes(pieces[i]))
+      continue;
+    if (!textShown) {
+      kept.emplace_back(pieces[i]);
+      textShown = true;
+      continue;
+    }
+    joined += pieces[i];
+  }
+  for (std::size_t at = 0; at < joined.size(); at += package::PieceLength)
+    kept.push_back(joined.substr(at, package::PieceLength));
+  kept.emplace_back(pieces[lastTwo]);
+  kept.emplace_back(pieces[lastTwo + 1]);
+  return kept;
+}
+
+bool OnlyTextBytes(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 32)
+      return false;
+  return true;
+}
+
+// Package text as a message quotes it: UTF-8, with every byte a terminal
+// could take as a control (C0, DEL, C1) written {xHH} as in a source.
+std::string Quoted(std::string_view bytes) {
+  return EncodeSourceText(bytes, CodePage::Windows1252);
 }
 
 class Checker {
@@ -107,8 +163,8 @@ private:
       }
       auto stored = image_.Span(TitlesAt + i * TitleRecord + 1, length);
       if (stored && ShownTitle(*stored) != *stored)
-        Warn(TitleField(i) + ": holds control bytes; the title shows as \"" + ShownTitle(*stored) +
-             "\"");
+        Warn(TitleField(i) + ": holds control bytes; the title shows as \"" +
+             Quoted(ShownTitle(*stored)) + "\"");
     }
     return sound;
   }
@@ -142,7 +198,10 @@ private:
     // an end past the file, the fault is already named. Either way the walk
     // stays within what the program would read and what was not yet reported.
     bool walk = start <= end && end <= image_.Size();
-    std::vector<std::string> pieces;
+    // The pieces are looked at where they lie in the file; one list serves
+    // every slot.
+    std::vector<std::string_view> &pieces = walked_;
+    pieces.clear();
     std::uint64_t text = 0;
     std::uint64_t at = start;
     do {
@@ -158,12 +217,18 @@ private:
               std::to_string(package::MaxEntryText) + " bytes of text, the most an entry may hold");
         return;
       }
+      if (piece->end - start > package::MaxEntrySpan) {
+        Fault(DescribeSlot(slot) + ": the entry takes more than " +
+              std::to_string(package::MaxEntrySpan) +
+              " bytes of the file, the most an entry may take");
+        return;
+      }
       // Empty pieces after the first show nothing; beyond two in a row they
       // cannot even move the trailer, so they are not kept.
       bool twoEmptyBefore =
           pieces.size() >= 3 && pieces.back().empty() && pieces[pieces.size() - 2].empty();
       if (!(piece->text.empty() && twoEmptyBefore))
-        pieces.emplace_back(piece->text);
+        pieces.push_back(piece->text);
       at = piece->end;
     } while (walk && at < end);
     if (!walk)
@@ -173,18 +238,19 @@ private:
             " runs past the slot's end (" + std::to_string(end) + ")");
       return;
     }
-    if (auto fault = EntryFault(pieces, content_.TrailerMarker, content_.Type)) {
-      if (ReaderRefuses(pieces, content_.TrailerMarker, content_.Type)) {
+    std::vector<std::string> kept = Compacted(pieces);
+    if (auto fault = EntryFault(kept, content_.TrailerMarker, content_.Type)) {
+      if (ReaderRefuses(kept, content_.TrailerMarker, content_.Type)) {
         Fault(DescribeSlot(slot) + ": " + *fault);
         return;
       }
       Warn(DescribeSlot(slot) + ": " + *fault);
     }
-    if (pieces.size() == 1 && pieces.front().empty())
+    if (kept.size() == 1 && kept.front().empty())
       return; // nothing that day
-    if (ReadEntry(pieces, content_.TrailerMarker, content_.Type).shown)
+    if (ReadEntry(kept, content_.TrailerMarker, content_.Type).shown)
       ++report_.entries;
-    content_.Entries[slot] = std::move(pieces);
+    content_.Entries[slot] = std::move(kept);
   }
 
   void CheckLeapDay() {
@@ -204,12 +270,17 @@ private:
       return;
     }
     content_.Description = std::string(piece->text);
+    if (!OnlyTextBytes(piece->text))
+      Warn("description: holds control bytes, which the About Packages dialog shows as they are: "
+           "\"" +
+           Quoted(piece->text) + "\"");
   }
 
   const PackageImage &image_;
   CheckReport report_;
   PackageContent content_;
   Offsets offsets_{};
+  std::vector<std::string_view> walked_; // the pieces of the slot being checked
   std::uint64_t headerSize_ = 0;
 };
 

@@ -1,100 +1,21 @@
 #include "qxp/package_image.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "platform/owned_file.h"
+#include "platform/regular_file.h"
 
 namespace qxp {
 
-namespace {
-
-using File = platform::OwnedFile;
-
-// The most of a file the header reader looks at.
-constexpr std::uint64_t LargestHeader = package::HeaderSize(package::MaxTitles);
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR)
-      continue;
-    if (written <= 0)
-      return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// A file with the given bytes at its start and the given size, for the
-// header reader (which takes the size of the file from the system).
-File MemoryFile(std::string_view start, std::uint64_t size) {
-  int fd = ::memfd_create("qxp-package", MFD_CLOEXEC);
-  if (fd < 0)
-    return nullptr;
-  if (!WriteAll(fd, start) || ::ftruncate(fd, static_cast<off_t>(size)) != 0 ||
-      ::lseek(fd, 0, SEEK_SET) != 0) {
-    ::close(fd);
-    return nullptr;
-  }
-  File file(::fdopen(fd, "rb"));
-  if (!file)
-    ::close(fd);
-  return file;
-}
-
-} // namespace
-
 std::optional<PackageImage> PackageImage::Load(const std::string &path, std::string &error) {
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    error = "cannot open '" + path + "': " + std::strerror(errno);
+  std::optional<std::string> bytes = platform::ReadRegularFile(path, MaxSize, "a package", error);
+  if (!bytes)
     return std::nullopt;
-  }
-  PackageImage image;
-  image.header_ = package::ReadHeader(file.get(), image.headerFault_);
-  if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  // The whole file is held once: growing the text as it is read would hold
-  // it up to three times over.
-  struct stat status {};
-  if (fstat(fileno(file.get()), &status) == 0 && status.st_size > 0)
-    image.bytes_.reserve(std::min(static_cast<std::uint64_t>(status.st_size), MaxSize + 1));
-  char buffer[1 << 16];
-  while (true) {
-    std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-    image.bytes_.append(buffer, got);
-    if (image.bytes_.size() > MaxSize) {
-      error = "'" + path + "' is larger than any package (more than " +
-              std::to_string(MaxSize >> 20) + " MiB)";
-      return std::nullopt;
-    }
-    if (got < sizeof buffer)
-      break;
-  }
-  if (std::ferror(file.get())) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return std::nullopt;
-  }
-  return image;
+  return FromBytes(std::move(*bytes));
 }
 
 PackageImage PackageImage::FromBytes(std::string bytes) {
   PackageImage image;
   image.bytes_ = std::move(bytes);
-  std::string_view start = std::string_view(image.bytes_).substr(0, LargestHeader);
-  if (File file = MemoryFile(start, image.Size()))
-    image.header_ = package::ReadHeader(file.get(), image.headerFault_);
-  else
-    image.headerFault_ = std::string("the header cannot be read: ") + std::strerror(errno);
+  package::PackageBytes held(image.bytes_);
+  image.header_ = package::ReadHeader(held, image.headerFault_);
   return image;
 }
 

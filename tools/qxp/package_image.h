@@ -21,7 +21,7 @@ public:
   // Reads the file at path; nothing (error says why) when it cannot be read
   // or is larger than MaxSize.
   static std::optional<PackageImage> Load(const std::string &path, std::string &error);
-  // A package held in memory (the header is read through a memory file).
+  // A package held in memory.
   static PackageImage FromBytes(std::string bytes);
 
   const std::string &Bytes() const { return bytes_; }

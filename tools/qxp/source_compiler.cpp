@@ -1,10 +1,12 @@
 #include "qxp/source_compiler.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "content/package_format.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
+#include "qxp/source_parser.h"
 #include "qxp/source_text.h"
 #include "qxp/trailer_intent.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 constexpr std::size_t TitleLength = package::TitleLength;
 constexpr std::size_t PieceLength = package::PieceLength;
+constexpr std::size_t MaxStored = package::MaxEntrySpan;
 
 std::optional<int> ParseDecimal(std::string_view text) {
   if (text.empty() || text.size() > 3)
@@ -36,25 +39,34 @@ bool IsNone(std::string_view text) {
 
 class Compiler {
 public:
-  Compiler(const ParsedSource &source, Diagnostics &diagnostics)
-      : source_(source), diagnostics_(diagnostics) {}
+  explicit Compiler(Diagnostics &diagnostics) : diagnostics_(diagnostics) {}
 
-  std::optional<PackageContent> Run() {
-    CompileType();
-    CompileTitles();
-    CompileMarker();
-    CompileDescription();
-    for (const SourceEntry &entry : source_.entries) {
-      if (diagnostics_.Full())
-        break;
+  // Compiles an entry as the parser hands it on; the header, complete by
+  // then, is compiled before the first.
+  void Entry(const SourceHeader &header, const SourceEntry &entry) {
+    CompileHeader(header);
+    if (!diagnostics_.Full())
       CompileEntry(entry);
-    }
+  }
+
+  std::optional<PackageContent> Finish(const SourceHeader &header) {
+    CompileHeader(header);
     if (!diagnostics_.Empty())
       return std::nullopt;
     return std::move(content_);
   }
 
 private:
+  void CompileHeader(const SourceHeader &header) {
+    if (header_ != nullptr)
+      return;
+    header_ = &header;
+    CompileType();
+    CompileTitles();
+    CompileMarker();
+    CompileDescription();
+  }
+
   // The bytes of a header value in code page 1252, or nothing after an error.
   std::optional<std::string> FieldBytes(const SourceLine &line, std::string_view what) {
     std::string error;
@@ -67,14 +79,14 @@ private:
   }
 
   void CompileType() {
-    if (!source_.type) {
+    if (!header_->type) {
       diagnostics_.Error("no 'Type:' line; the header gives the package type (0 for most)");
       return;
     }
-    auto value = ParseDecimal(source_.type->text);
+    auto value = ParseDecimal(header_->type->text);
     if (!value || *value > 255 || !package::IsAcceptedType(static_cast<std::uint8_t>(*value))) {
-      diagnostics_.Error(source_.type->number,
-                         "type '" + source_.type->text +
+      diagnostics_.Error(header_->type->number,
+                         "type '" + header_->type->text +
                              "' is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32");
       return;
     }
@@ -82,12 +94,12 @@ private:
   }
 
   void CompileTitles() {
-    if (source_.titles.empty()) {
+    if (header_->titles.empty()) {
       diagnostics_.Error("no 'Title:' line; a package has 1 to 7 titles");
       return;
     }
-    for (std::size_t i = 0; i < source_.titles.size(); ++i) {
-      const SourceLine &line = source_.titles[i];
+    for (std::size_t i = 0; i < header_->titles.size(); ++i) {
+      const SourceLine &line = header_->titles[i];
       if (i == package::MaxTitles) {
         diagnostics_.Error(line.number, "a package has at most 7 titles");
         return;
@@ -105,13 +117,13 @@ private:
   }
 
   void CompileMarker() {
-    if (!source_.marker || IsNone(source_.marker->text))
+    if (!header_->marker || IsNone(header_->marker->text))
       return;
-    auto bytes = FieldBytes(*source_.marker, "marker");
+    auto bytes = FieldBytes(*header_->marker, "marker");
     if (!bytes)
       return;
     if (bytes->size() != 1) {
-      diagnostics_.Error(source_.marker->number,
+      diagnostics_.Error(header_->marker->number,
                          "the marker is one character (such as - \\ ~ |) or 'none'");
       return;
     }
@@ -119,15 +131,15 @@ private:
   }
 
   void CompileDescription() {
-    if (!source_.description)
+    if (!header_->description)
       return;
-    auto bytes = FieldBytes(*source_.description, "description");
+    auto bytes = FieldBytes(*header_->description, "description");
     if (!bytes)
       return;
     if (bytes->size() > PieceLength) {
-      diagnostics_.Error(source_.description->number, "the description is " +
-                                                          std::to_string(bytes->size()) +
-                                                          " bytes; it holds at most 255");
+      diagnostics_.Error(header_->description->number, "the description is " +
+                                                           std::to_string(bytes->size()) +
+                                                           " bytes; it holds at most 255");
       return;
     }
     content_.Description = std::move(*bytes);
@@ -140,8 +152,12 @@ private:
     std::size_t lastLine = 0; // where the last line's text begins in text.bytes
     bool failed = false;
     for (const SourceLine &line : entry.body) {
+      // What the entry takes so far stops the decoding of a line that would
+      // take it past the most an entry may take, however long the line.
+      const std::size_t stored = text.bytes.size() + text.pieceBreaks.size() + 1;
       std::string error;
-      auto decoded = DecodeSourceText(line.text, codePage, true, error);
+      auto decoded = DecodeSourceText(line.text, codePage, true, error,
+                                      package::MaxEntrySpan - std::min(stored, MaxStored));
       if (!decoded) {
         diagnostics_.Error(line.number, where + error);
         failed = true;
@@ -185,6 +201,14 @@ private:
       start = at;
     }
     pieces.push_back(text.bytes.substr(start));
+    if (pieces.size() > MostPieces(text.bytes.size())) {
+      diagnostics_.Error(entry.line, where + "the entry is cut into " +
+                                         std::to_string(pieces.size()) + " pieces for " +
+                                         std::to_string(text.bytes.size()) +
+                                         " bytes of text; write fewer piece breaks {|} (at most " +
+                                         std::to_string(MostPieces(text.bytes.size())) + ")");
+      return std::nullopt;
+    }
     if (auto fault = EntryFault(pieces, content_.TrailerMarker, content_.Type)) {
       diagnostics_.Error(entry.line, where + *fault);
       return std::nullopt;
@@ -192,19 +216,20 @@ private:
     return pieces;
   }
 
-  const ParsedSource &source_;
+  const SourceHeader *header_ = nullptr; // once compiled
   Diagnostics &diagnostics_;
   PackageContent content_;
 };
 
 } // namespace
 
-std::optional<PackageContent> CompileSource(const ParsedSource &source, Diagnostics &diagnostics) {
-  return Compiler(source, diagnostics).Run();
-}
-
 std::optional<PackageContent> BuildContent(std::string_view text, Diagnostics &diagnostics) {
-  return CompileSource(ParseSource(text, diagnostics), diagnostics);
+  Compiler compiler(diagnostics);
+  const SourceHeader header =
+      ParseSource(text, diagnostics, [&compiler](const SourceHeader &parsed, SourceEntry &&entry) {
+        compiler.Entry(parsed, entry);
+      });
+  return compiler.Finish(header);
 }
 
 } // namespace qxp

@@ -9,14 +9,12 @@
 
 #include "qxp/diagnostics.h"
 #include "qxp/package_content.h"
-#include "qxp/source_parser.h"
 
 namespace qxp {
 
-// Nothing when diagnostics got an error.
-std::optional<PackageContent> CompileSource(const ParsedSource &source, Diagnostics &diagnostics);
-
-// Parses and compiles the text of a source file.
+// Parses and compiles the text of a source file, an entry at a time, so that
+// a source costs its text and the package it makes; nothing when diagnostics
+// got an error.
 std::optional<PackageContent> BuildContent(std::string_view text, Diagnostics &diagnostics);
 
 } // namespace qxp

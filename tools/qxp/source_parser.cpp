@@ -3,6 +3,7 @@
 #include <cctype>
 #include <map>
 
+#include "content/package_format.h"
 #include "qxp/slot_names.h"
 
 namespace qxp {
@@ -32,7 +33,8 @@ std::string Lowered(std::string_view text) {
 
 class Parser {
 public:
-  explicit Parser(Diagnostics &diagnostics) : diagnostics_(diagnostics) {}
+  Parser(Diagnostics &diagnostics, const EntrySink &sink)
+      : diagnostics_(diagnostics), sink_(sink) {}
 
   void Line(int number, std::string_view raw) {
     std::string_view text = Trimmed(raw);
@@ -45,15 +47,36 @@ public:
     }
     if (!inBody_)
       return HeaderLine(number, text);
-    if (!skipping_)
-      source_.entries.back().body.push_back({number, std::string(text)});
+    if (skipping_)
+      return;
+    // Lines are joined with a space, so an entry of more lines than an entry
+    // holds bytes of text is too long however short its lines are.
+    if (entry_->body.size() >= package::MaxEntryText) {
+      diagnostics_.Error(number, DescribeSlot(entry_->slot) + ": the entry has more lines than " +
+                                     "an entry can hold bytes of text (" +
+                                     std::to_string(package::MaxEntryText) + ")");
+      skipping_ = true;
+      entry_.reset();
+      return;
+    }
+    entry_->body.push_back({number, std::string(text)});
   }
 
-  ParsedSource Take() { return std::move(source_); }
+  SourceHeader Finish() {
+    Deliver();
+    return std::move(header_);
+  }
 
 private:
   // Starts the entry of the slot the line names; false after an error.
+  void Deliver() {
+    if (entry_)
+      sink_(header_, std::move(*entry_));
+    entry_.reset();
+  }
+
   bool SlotLine(int number, std::string_view text) {
+    Deliver();
     if (text.back() != ']') {
       diagnostics_.Error(number, "a slot line ends with ']', as in [Jan 1]");
       return false;
@@ -73,7 +96,7 @@ private:
                                      std::to_string(previous->second));
       return false;
     }
-    source_.entries.push_back({*slot, number, {}});
+    entry_ = SourceEntry{*slot, number, {}};
     return true;
   }
 
@@ -86,11 +109,15 @@ private:
     }
     std::string key = Lowered(Trimmed(text.substr(0, colon)));
     SourceLine value{number, std::string(Trimmed(text.substr(colon + 1)))};
-    if (key == "title")
-      return source_.titles.push_back(std::move(value));
-    std::optional<SourceLine> *field = key == "type"          ? &source_.type
-                                       : key == "marker"      ? &source_.marker
-                                       : key == "description" ? &source_.description
+    if (key == "title") {
+      // One title too many is kept, for the compiler to refuse.
+      if (header_.titles.size() <= package::MaxTitles)
+        header_.titles.push_back(std::move(value));
+      return;
+    }
+    std::optional<SourceLine> *field = key == "type"          ? &header_.type
+                                       : key == "marker"      ? &header_.marker
+                                       : key == "description" ? &header_.description
                                                               : nullptr;
     if (!field) {
       diagnostics_.Error(number, "unknown key '" + std::string(Trimmed(text.substr(0, colon))) +
@@ -107,18 +134,20 @@ private:
   }
 
   Diagnostics &diagnostics_;
-  ParsedSource source_;
-  std::map<int, int> firstLine_; // slot -> line naming it
-  bool inBody_ = false;          // past the first slot line
-  bool skipping_ = false;        // in the lines after a slot line in error
+  const EntrySink &sink_;
+  SourceHeader header_;
+  std::optional<SourceEntry> entry_; // the entry being read
+  std::map<int, int> firstLine_;     // slot -> line naming it
+  bool inBody_ = false;              // past the first slot line
+  bool skipping_ = false;            // in the lines after a slot line in error
 };
 
 } // namespace
 
-ParsedSource ParseSource(std::string_view text, Diagnostics &diagnostics) {
+SourceHeader ParseSource(std::string_view text, Diagnostics &diagnostics, const EntrySink &sink) {
   if (text.starts_with(ByteOrderMark))
     text.remove_prefix(ByteOrderMark.size());
-  Parser parser(diagnostics);
+  Parser parser(diagnostics, sink);
   int number = 0;
   while (!text.empty() && !diagnostics.Full()) {
     auto end = text.find('\n');
@@ -128,7 +157,7 @@ ParsedSource ParseSource(std::string_view text, Diagnostics &diagnostics) {
       line.remove_suffix(1);
     parser.Line(++number, line);
   }
-  return parser.Take();
+  return parser.Finish();
 }
 
 } // namespace qxp

@@ -5,6 +5,7 @@
 // its slot in brackets. Values are kept as written; source_compiler turns
 // them into package bytes.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,16 +26,22 @@ struct SourceEntry {
   std::vector<SourceLine> body; // the text lines, joined with single spaces
 };
 
-struct ParsedSource {
+struct SourceHeader {
   std::optional<SourceLine> type;
-  std::vector<SourceLine> titles;
+  std::vector<SourceLine> titles; // one more than a package may have, at most
   std::optional<SourceLine> marker;
   std::optional<SourceLine> description;
-  std::vector<SourceEntry> entries; // in source order, each slot at most once
 };
 
-// Lines in error are reported to diagnostics and left out of the result, so
-// that compiling what is left can report further errors.
-ParsedSource ParseSource(std::string_view text, Diagnostics &diagnostics);
+// Takes each entry as soon as its last line is read, in source order, each
+// slot at most once; the header is complete by then.
+using EntrySink = std::function<void(const SourceHeader &header, SourceEntry &&entry)>;
+
+// Lines in error are reported to diagnostics and left out, so that compiling
+// what is left can report further errors. The entries go to sink one by one,
+// so that a source costs no more than the entry being read besides its text;
+// an entry of more lines than an entry can hold text is cut short with an
+// error. The header comes back.
+SourceHeader ParseSource(std::string_view text, Diagnostics &diagnostics, const EntrySink &sink);
 
 } // namespace qxp

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "content/package_format.h"
+
 namespace qxp {
 
 namespace {
@@ -69,10 +71,17 @@ void EncodeByte(std::string &out, std::string_view bytes, std::size_t i, CodePag
 } // namespace
 
 std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage codePage,
-                                            bool allowPieceBreaks, std::string &error) {
+                                            bool allowPieceBreaks, std::string &error,
+                                            std::size_t limit) {
   DecodedText decoded;
   std::size_t pos = 0;
   while (pos < text.size()) {
+    if (decoded.bytes.size() + decoded.pieceBreaks.size() > limit) {
+      error = "the entry takes more than " + std::to_string(package::MaxEntrySpan) +
+              " bytes of the package with its piece breaks; an entry holds at most " +
+              std::to_string(package::MaxEntryText) + " bytes of text";
+      return std::nullopt;
+    }
     std::size_t escape = EscapeLength(text, pos);
     if (escape == 3) {
       if (!allowPieceBreaks) {

@@ -9,6 +9,7 @@
 //          pieces the breaks give, instead of being laid out by qxp
 // A "{" that does not begin one of these is an ordinary character.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,9 +26,12 @@ struct DecodedText {
 };
 
 // Decodes a value; on failure returns nothing and says why in error
-// (for example "U+4E2D '中' is not in code page 1252").
+// (for example "U+4E2D '中' is not in code page 1252"). It fails too, without
+// reading on, when the bytes and piece breaks together pass limit: the bytes
+// the value may take in the package.
 std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage codePage,
-                                            bool allowPieceBreaks, std::string &error);
+                                            bool allowPieceBreaks, std::string &error,
+                                            std::size_t limit = SIZE_MAX);
 
 // The source text of bytes: the reverse of DecodeSourceText. Bytes that have
 // no printable character, and spaces at either end (which a source line would

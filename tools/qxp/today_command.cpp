@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string_view>
 #include <unistd.h>
 
@@ -15,6 +17,8 @@
 #include "content/text_export.h"
 #include "content/today_text.h"
 #include "line_wrap.h"
+#include "package_checker.h"
+#include "package_image.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
 #include "platform/whole_number.h"
@@ -125,6 +129,34 @@ bool EnterPackageFolder(const TodayOptions &options, std::FILE *errors) {
   return true; // the day's load says the rest, as the program would
 }
 
+// Why a package showed nothing, as qxp check sees it: it cannot be read, is
+// damaged, or is sound and holds nothing for the day.
+std::string WhyNothing(const std::string &fileName) {
+  std::string error;
+  std::optional<PackageImage> image = PackageImage::Load(fileName, error);
+  if (!image)
+    return error;
+  CheckReport report = CheckPackage(*image);
+  if (!report.Sound())
+    return "damaged: " + report.faults.front() + " (qxp check " + fileName + " names every fault)";
+  return "nothing for this day";
+}
+
+// When no package showed anything, says for each why (the first few; each
+// costs a check).
+void SayWhyNothing(std::FILE *errors) {
+  constexpr std::size_t MostTold = 10;
+  const std::vector<std::string> files = platform::FindFiles("*.QXP");
+  if (files.empty())
+    return; // the load has said so
+  std::fprintf(errors, "qxp today: no package has anything to show for the day:\n");
+  for (std::size_t i = 0; i < files.size() && i < MostTold; ++i)
+    std::fprintf(errors, "  %s: %s\n", EscapeC1Bytes(files[i]).c_str(),
+                 EscapeC1Bytes(WhyNothing(files[i])).c_str());
+  if (files.size() > MostTold)
+    std::fprintf(errors, "  and %zu more\n", files.size() - MostTold);
+}
+
 } // namespace
 
 int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, std::FILE *errors) {
@@ -152,10 +184,15 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   output.Attach(memory);
   if (!options.answers)
     output.LeaveOutAnswers();
-  LoadedDay day = LoadDay(*LocalTimeNow, TDayLoadOptions{true, &output});
+  // The text goes to the output, and no entry is kept: the day is held once
+  // while it is read, and twice at most while it is converted.
+  const LoadedDay day = LoadDay(*LocalTimeNow, TDayLoadOptions{true, &output, false});
+  const bool printed = day.Shown > 0;
   // As the program's message boxes would say it, one line each.
   for (const DayLoadProblem &problem : day.Problems)
     std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
+  if (!printed)
+    SayWhyNothing(errors);
   // The text is in memory: only a lack of it makes these fail, and then the
   // gathered text may be cut short.
   std::string reason;
@@ -167,17 +204,27 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
                  gathered ? std::strerror(errno) : reason.c_str());
     return 1;
   }
-  std::string bytes(buffer, size);
-  std::free(buffer);
-  if (options.width > 0)
-    bytes = WrapLines(bytes, static_cast<std::size_t>(options.width));
-  std::string text = options.utf8 ? TerminalText(bytes) : bytes;
+  std::unique_ptr<char, decltype(&std::free)> gatheredText(buffer, &std::free);
+  std::string_view text(buffer, size);
+  std::string changed; // the text in another form, when asked for one
+  if (options.width > 0) {
+    changed = WrapLines(text, static_cast<std::size_t>(options.width));
+    gatheredText.reset();
+    text = changed;
+  }
+  if (options.utf8) {
+    changed = TerminalText(text);
+    text = changed;
+  } else if (::isatty(::fileno(out)) != 0) {
+    // The bytes of code page 1252 that a terminal would take as controls.
+    changed = EscapeC1Bytes(text);
+    text = changed;
+  }
   // A full disk or a closed pipe must not pass for a printed day.
   const bool written =
       std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
   if (!written)
     std::fprintf(errors, "qxp today: cannot write the text: %s\n", std::strerror(errno));
-  const bool printed = day.Entries != nullptr;
   return printed && written ? 0 : 1;
 }
 

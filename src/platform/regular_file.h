@@ -1,0 +1,46 @@
+#pragma once
+
+// Opening a file that came from elsewhere for reading, only when it is a
+// regular file. A FIFO or a device put where a package or source was
+// expected (or swapped in after the folder was listed) would otherwise hold
+// the open or the first read for ever.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// A regular file open for reading: its descriptor, closed with the object,
+// and its size when it was opened.
+class RegularFile {
+public:
+  RegularFile() = default;
+  RegularFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+  ~RegularFile();
+  RegularFile(RegularFile &&other) noexcept;
+  RegularFile &operator=(RegularFile &&other) noexcept;
+
+  explicit operator bool() const { return fd_ >= 0; }
+  int Fd() const { return fd_; }
+  std::uint64_t Size() const { return size_; }
+
+private:
+  int fd_ = -1;
+  std::uint64_t size_ = 0;
+};
+
+// Opens path for reading without blocking and judges the open descriptor (so
+// a file swapped after a listing is judged as it is now): a regular file, or
+// nothing, with problem saying why ("cannot open 'X': No such file or
+// directory", "'X' is a FIFO, not a regular file").
+RegularFile OpenRegularFile(const std::string &path, std::string &problem);
+
+// The whole of the regular file at path, read once into memory; nothing, with
+// problem saying why, when it cannot be opened or read, is no regular file,
+// or holds more than limit bytes (told before anything is read). What names
+// the file in the too-large message ("a package source").
+std::optional<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
+                                           const std::string &what, std::string &problem);
+
+} // namespace platform
