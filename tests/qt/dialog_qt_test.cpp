@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -577,8 +578,16 @@ TEST_F(DialogQtTest, TheKeyboardsPlaceInAListCanBeSeen) {
     auto firstRow = [list] {
       return list->viewport()->grab().toImage().copy(list->visualItemRect(list->item(0)));
     };
-    peer.activateWindow(); // as the window the user works in
-    QCoreApplication::processEvents();
+    // As the window the user works in: a desktop makes it active in its
+    // own time, and a list draws its focus only in the active window.
+    peer.activateWindow();
+    QDeadlineTimer activation(3000);
+    while (!peer.isActiveWindow() && !activation.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!peer.isActiveWindow()) {
+      qobject_cast<QPushButton *>(peer.ControlWidget(2))->click();
+      GTEST_SKIP() << "the desktop did not make the dialog the active window";
+    }
     TabInto(list);
     QImage row = firstRow();
     double faintest = 21; // of the frame's top edge
