@@ -145,47 +145,30 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
 // font lists with no package selected; its own font keys stay unwritten.
 TEST_F(PackageSettingsTest, TheDefaultFontIsForPackagesWithoutTheirOwnAndCanBeCleared) {
   WriteSettingText("quiz.qxp_fontname", "DejaVu Serif");
-  for (const char *name : {"quiz.QXP", "verse.QXP"}) {
-    auto entry = std::make_unique<TDayEntry>();
-    entry->FileName = name;
-    entry->FontName = "System";
-    entry->Next = std::move(DayEntries);
-    DayEntries = std::move(entry);
-  }
+  DayEntries = std::make_unique<TDayEntry>();
+  DayEntries->FileName = "verse.QXP";
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
     EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: System 10");
     TListBox(d, FontList).SelectString("DejaVu Sans Mono");
     d.UserSelect(FontList, TListBox(d, FontList).GetSelIndex());
-    TListBox(d, SizeList).SelectString("14");
-    d.UserSelect(SizeList, TListBox(d, SizeList).GetSelIndex());
+    d.UserSelect(SizeList, 8); // "14"
     d.UserClick(SetDefaultButton);
     EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: DejaVu Sans Mono 14");
+    EXPECT_EQ(DayEntries->FontName, "DejaVu Sans Mono"); // shown at once
+    EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 14);
     d.UserSelect(EnabledList, 1); // verse.QXP
     EXPECT_EQ(Selected(d, FontList), "DejaVu Sans Mono");
-    EXPECT_EQ(Selected(d, SizeList), "14");
     d.UserSelect(EnabledList, 0); // quiz.QXP keeps its own
     EXPECT_EQ(Selected(d, FontList), "DejaVu Serif");
+    d.UserClick(ClearDefaultButton);
+    EXPECT_EQ(DayEntries->FontName, "System");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE(backend.Messages().empty());
   EXPECT_TRUE(ReloadPending);
-  EXPECT_EQ(ReadSettingText("DefaultFontName", "", 256), "DejaVu Sans Mono");
-  EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 14);
-  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "");
-  EXPECT_EQ(DayEntries->FontName, "DejaVu Sans Mono"); // verse.QXP
-  EXPECT_EQ(DayEntries->FontSize, 14);
-  EXPECT_EQ(DayEntries->Next->FontName, "System"); // quiz.QXP: its own comes with the load
-
-  backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
-    d.UserClick(ClearDefaultButton);
-    EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: System 10");
-    d.UserClick(IDOK);
-  });
-  Run();
   EXPECT_EQ(ReadSettingText("DefaultFontName", "x", 256), "");
-  EXPECT_EQ(DayEntries->FontName, "System");
-  EXPECT_EQ(DayEntries->FontSize, 10);
+  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "");
 }
 
 TEST_F(PackageSettingsTest, OkAsksWhenAFontWasPickedButNotAssigned) {
