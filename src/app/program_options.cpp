@@ -14,8 +14,8 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.Version = true;
     else if (word == "--autostart")
       options.Autostart = true;
-    else if (word == "--readable-fonts")
-      options.ReadableFonts = true;
+    else if (word == "--first-start" || word == "--readable-fonts")
+      options.FirstStart = true;
     else if (word == "--check-display")
       options.CheckDisplay = true;
   }
@@ -30,9 +30,9 @@ std::string ProgramHelpText() {
          "\n"
          "  --autostart   this is the start at log-in: with Every Startup off, the\n"
          "                window stays closed when it was already shown today\n"
-         "  --readable-fonts  give the packages here that have no font of their own\n"
-         "                the desktop's serif font at its text size (the launcher\n"
-         "                asks for it on the first start in a new data folder)\n"
+         "  --first-start  the launcher's first start in a new data folder: unless\n"
+         "                set already, the default font becomes the desktop's serif\n"
+         "                at its text size, and the window two thirds of the screen\n"
          "  --check-display  only see whether a window can be opened: exit 0 when\n"
          "                a display answers, else say so and exit 1\n"
          "  --help        show this text\n"

@@ -11,9 +11,10 @@ struct TProgramOptions {
   // Started by the log-in entry that selwarth-autostart writes: this start
   // is the one right after the system started, for the once-a-day rule.
   bool Autostart = false;
-  // The launcher's first start in a new data folder: give the packages
-  // there a readable font (readable_fonts.h).
-  bool ReadableFonts = false;
+  // The launcher's first start in a new data folder (--first-start, once
+  // --readable-fonts): a readable default font and a window of two thirds of
+  // the screen (readable_fonts.h).
+  bool FirstStart = false;
   // The launcher's question before a first start: whether a display
   // answers. Nothing else is done; the status says it.
   bool CheckDisplay = false;

@@ -3,30 +3,38 @@
 #include <string>
 #include <vector>
 
-#include "content/package_font_settings.h"
+#include "app/window_placement.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/settings_store.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
-#include "platform/file_search.h"
 #include "platform/profile.h"
 
-void GiveReadableFonts() {
+void SetUpFirstStart() {
   const TFontDesc font = CurrentBackend().ReadableFont();
-  if (font.FaceName == TFontDesc{}.FaceName || font.FaceName.size() >= PackageFontNameBuffer)
-    return; // nothing better than the default is known
+  // Nothing better than the plain default may be known.
+  const bool giveFont = DefaultFontName.empty() && font.FaceName != TFontDesc{}.FaceName &&
+                        font.FaceName.size() < FontNameBuffer;
+  const std::string oldName = DefaultFontName;
+  const std::int16_t oldSize = DefaultFontSize;
   std::vector<platform::ProfileSetting> keys;
-  for (const std::string &file : platform::FindFiles("*.QXP")) {
-    if (PackageHasOwnFont(file))
-      continue;
-    for (platform::ProfileSetting &key : PackageFontValues(file, font.FaceName, font.Height))
-      keys.push_back(std::move(key));
+  if (giveFont) {
+    DefaultFontName = font.FaceName;
+    DefaultFontSize = static_cast<std::int16_t>(font.Height);
+    keys = {StoredSetting(&DefaultFontName), StoredSetting(&DefaultFontSize)};
   }
+  const TSize screen = CurrentBackend().ScreenSize();
+  for (platform::ProfileSetting &key : FirstWindowPlacementValues(screen.cx, screen.cy))
+    keys.push_back(std::move(key));
   // One write for all, so that a start killed now leaves all or none.
   std::string error;
-  if (!keys.empty() && !WriteSettings(keys, error))
+  if (!keys.empty() && !WriteSettings(keys, error)) {
+    DefaultFontName = oldName;
+    DefaultFontSize = oldSize;
     MessageBox(nullptr,
                "The readable fonts for the packages could not be saved.\n" + error +
                    "\nThe packages are shown in the default font.",
                "Unable to Comply", MB_ICONEXCLAMATION);
+  }
 }

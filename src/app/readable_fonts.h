@@ -1,10 +1,12 @@
 #pragma once
 
 // The first start in a new data folder: the launcher seeds the folder with
-// the sample packages and starts the program with --readable-fonts, and
-// every package there that has no font of its own is given the desktop's
-// readable font (Backend::ReadableFont) through the ordinary font keys
-// (<name>_fontname, <name>_fontsize), as Settings > Packages would. A
-// package added later keeps the plain default, as anything set up by hand.
-// A failed write is told in a message box: this start was the one chance.
-void GiveReadableFonts();
+// the sample packages and starts the program with --first-start. Unless the
+// user has set them already, the default font (DefaultFontName and
+// DefaultFontSize, the font of every package without one of its own) becomes
+// the desktop's readable font (Backend::ReadableFont), and the window opens
+// at two thirds of the screen, centred, through the keys it is saved under
+// (x, y, cx, cy), as Settings > Packages and closing the window would set
+// them. A failed write is told in a message box: this start was the one
+// chance.
+void SetUpFirstStart();

@@ -29,8 +29,8 @@ int RunApplication(int argc, char **argv) {
   LoadSettings(*LocalTimeNow);
   if (OnceADayRuleEndsStart(options.Autostart))
     return 0;
-  if (options.ReadableFonts)
-    GiveReadableFonts();
+  if (options.FirstStart)
+    SetUpFirstStart();
   TQXApp app;
   return app.Run();
 }

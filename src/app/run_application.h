@@ -5,7 +5,7 @@
 
 // Returns the process exit status: 0 when the once-a-day rule ends the
 // start, otherwise the application's. Of the arguments only --autostart and
-// --readable-fonts count here (see program_options.h).
+// --first-start count here (see program_options.h).
 int RunApplication(int argc, char **argv);
 
 // Whether this start ends silently: with EveryStartup off, when the window

@@ -43,3 +43,12 @@ std::vector<platform::ProfileSetting> WindowPlacementValues(int left, int top, i
           {"cx", number(static_cast<std::int16_t>(right - left))},
           {"cy", number(static_cast<std::int16_t>(bottom - top))}};
 }
+
+std::vector<platform::ProfileSetting> FirstWindowPlacementValues(int screenWidth,
+                                                                 int screenHeight) {
+  for (const char *key : {"x", "y", "cx", "cy"})
+    if (!ReadSettingText(key, "", 2).empty())
+      return {};
+  const int left = screenWidth / 6, top = screenHeight / 6;
+  return WindowPlacementValues(left, top, left + screenWidth * 2 / 3, top + screenHeight * 2 / 3);
+}

@@ -31,3 +31,7 @@ TWindowPlacement ReadWindowPlacement(int screenWidth, int screenHeight);
 // with the others saved on close.
 std::vector<platform::ProfileSetting> WindowPlacementValues(int left, int top, int right,
                                                             int bottom);
+
+// A first window of two thirds of the screen, centred, as the settings x, y,
+// cx, cy; none when any of them is stored already.
+std::vector<platform::ProfileSetting> FirstWindowPlacementValues(int screenWidth, int screenHeight);

@@ -1,12 +1,13 @@
 #include "content/package_font_settings.h"
 
+#include "content/settings.h"
 #include "content/settings_file.h"
 #include "platform/file_search.h"
 
 namespace {
 
-constexpr const char *DefaultFontName = "System";
-constexpr int DefaultFontSize = 10;
+constexpr const char *SystemFontName = "System";
+constexpr int SystemFontSize = 10;
 
 std::string FontNameKey(std::string_view fileName) {
   return platform::LowerCaseName(fileName) + "_fontname";
@@ -18,12 +19,22 @@ std::string FontSizeKey(std::string_view fileName) {
 
 } // namespace
 
+// The default font stands in for both keys of a package without a face name
+// of its own.
+bool DefaultFontApplies(std::string_view fileName) {
+  return !DefaultFontName.empty() && !PackageHasOwnFont(fileName);
+}
+
 std::string PackageFontName(std::string_view fileName) {
-  return ReadSettingText(FontNameKey(fileName), DefaultFontName, PackageFontNameBuffer);
+  if (DefaultFontApplies(fileName))
+    return DefaultFontName;
+  return ReadSettingText(FontNameKey(fileName), SystemFontName, PackageFontNameBuffer);
 }
 
 int PackageFontSize(std::string_view fileName) {
-  return ReadSettingInt(FontSizeKey(fileName), DefaultFontSize);
+  if (DefaultFontApplies(fileName))
+    return DefaultFontSize;
+  return ReadSettingInt(FontSizeKey(fileName), SystemFontSize);
 }
 
 std::string FontNameAsRead(std::string_view faceName) {

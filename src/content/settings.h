@@ -23,6 +23,7 @@ inline constexpr std::size_t ConcordanceBuffer = 20;
 inline constexpr std::size_t SaverTitleBuffer = 50;
 inline constexpr std::size_t QuoteMethodBuffer = 20;
 inline constexpr std::size_t LastStartupBuffer = 41;
+inline constexpr std::size_t FontNameBuffer = 60;
 
 // Keys the program keeps for itself, with no mirror and no dialog: the date
 // text of the last start (the once-a-day rule) and the incremental method's
@@ -50,6 +51,11 @@ extern std::int16_t Zoom;
 inline constexpr std::int16_t MinZoom = 50;
 inline constexpr std::int16_t NormalZoom = 100;
 inline constexpr std::int16_t MaxZoom = 400;
+// The font of every package without a font of its own (the keys
+// DefaultFontName and DefaultFontSize, additions of ours): none while the
+// name is empty, and such a package is then shown in "System" at 10.
+extern std::string DefaultFontName; // at most 59 characters
+extern std::int16_t DefaultFontSize;
 
 // The text stored for a quote method code: "Random", "Increment" or "Date".
 const char *QuoteMethodName(std::int32_t code);

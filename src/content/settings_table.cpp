@@ -8,8 +8,9 @@
 namespace {
 
 // The keys and defaults are those of the stored file: older files and other
-// copies of the program read them too. Zoom is an addition of ours.
-constexpr std::array<Setting, 14> Rows = {{
+// copies of the program read them too. Zoom and the default font are
+// additions of ours.
+constexpr std::array<Setting, 16> Rows = {{
     {.Key = "EveryStartup", .Mirror = &EveryStartup, .Default = 1},
     {.Key = "HideMenu", .Mirror = &HideMenu},
     {.Key = "JustifyText", .Mirror = &JustifyText, .Default = 1},
@@ -31,6 +32,8 @@ constexpr std::array<Setting, 14> Rows = {{
      .DefaultText = "Default",
      .Buffer = QuoteMethodBuffer},
     {.Key = "Zoom", .Mirror = &Zoom, .Default = NormalZoom, .Checked = CheckedZoom},
+    {.Key = "DefaultFontName", .Mirror = &DefaultFontName, .Buffer = FontNameBuffer},
+    {.Key = "DefaultFontSize", .Mirror = &DefaultFontSize, .Default = 10},
 }};
 
 // The default of the number kept in mirror, found in the rows while the
@@ -71,6 +74,8 @@ std::string SaverPackage;
 constinit std::int16_t PlanOffset = DefaultOf(&PlanOffset);
 constinit std::int32_t QuoteMethodCode = DefaultOf(&QuoteMethodCode);
 constinit std::int16_t Zoom = DefaultOf(&Zoom);
+std::string DefaultFontName;
+constinit std::int16_t DefaultFontSize = DefaultOf(&DefaultFontSize);
 
 std::span<const Setting> SettingsTable() {
   return Rows;

@@ -6,6 +6,7 @@
 #include "content/day_state.h"
 #include "content/package_font_settings.h"
 #include "content/settings.h"
+#include "content/settings_store.h"
 #include "framework/backend.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
@@ -53,6 +54,8 @@ bool TPackageSettingsDialog::Respond(const TMessage &msg) {
   static const TResponseTable<D> table = {
       EvCommand(AssignButton, &D::CmAssign),
       EvCommand(OnOffButton, &D::CmOnOff),
+      EvCommand(SetDefaultButton, &D::CmSetDefault),
+      EvCommand(ClearDefaultButton, &D::CmClearDefault),
       EvCommand(HelpButton, &D::CmHelp),
       EvNotify(EnabledList, LBN_SELCHANGE, &D::EvEnabledSelected),
       EvNotify(DisabledList, LBN_SELCHANGE, &D::EvDisabledSelected),
@@ -73,6 +76,7 @@ void TPackageSettingsDialog::SetupWindow() {
   TListBox sizes(*this, SizeList);
   for (int size = SmallestSize; size <= LargestSize; ++size)
     sizes.AddString(SizeText(size));
+  ShowDefaultFont();
   selected_.clear();
   LastAction = 0;
 }
@@ -112,16 +116,18 @@ void TPackageSettingsDialog::EvDisabledSelected() {
 }
 
 void TPackageSettingsDialog::EvFontPicked() {
+  // With no package selected, the choice is for the default font.
   if (EnabledPackageSelected())
     LastAction = FontList;
-  else
+  else if (!selected_.empty())
     TListBox(*this, FontList).SetSelIndex(-1);
 }
 
 void TPackageSettingsDialog::EvSizePicked() {
+  // With no package selected, the choice is for the default font.
   if (EnabledPackageSelected())
     LastAction = SizeList;
-  else
+  else if (!selected_.empty())
     TListBox(*this, SizeList).SetSelIndex(-1);
 }
 
@@ -193,17 +199,67 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
       entry->FontName = FontNameAsRead(face);
       entry->FontSize = static_cast<std::int16_t>(size);
     }
+  ShowNewFonts(AssignButton);
+}
+
+void TPackageSettingsDialog::ShowNewFonts(int action) {
   if (Parent() != nullptr)
     Parent()->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
   ReloadPending = true;
-  LastAction = AssignButton;
+  LastAction = action;
+}
+
+void TPackageSettingsDialog::CmSetDefault(unsigned) {
+  TListBox fonts(*this, FontList);
+  TListBox sizes(*this, SizeList);
+  if (fonts.GetSelIndex() < 0 || sizes.GetSelIndex() < 0) {
+    MessageBox(this, "First choose a Font and Size.", "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  StoreDefaultFont(DropTrailingDot(fonts.GetString(fonts.GetSelIndex())),
+                   std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str()),
+                   SetDefaultButton);
+}
+
+void TPackageSettingsDialog::CmClearDefault(unsigned) {
+  StoreDefaultFont("", FindSetting(&DefaultFontSize)->Default, ClearDefaultButton);
+}
+
+void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size, int action) {
+  const std::string oldFace = DefaultFontName;
+  const std::int16_t oldSize = DefaultFontSize;
+  DefaultFontName = FontNameAsRead(face);
+  DefaultFontSize = static_cast<std::int16_t>(size);
+  std::string error;
+  if (!StoreSettings({&DefaultFontName, &DefaultFontSize}, error)) {
+    DefaultFontName = oldFace;
+    DefaultFontSize = oldSize;
+    MessageBox(this, "The default font could not be saved.\n" + error, "Oops...",
+               MB_ICONSTOP | MB_TASKMODAL);
+    return;
+  }
+  for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+    if (!PackageHasOwnFont(entry->FileName)) {
+      entry->FontName = PackageFontName(entry->FileName);
+      entry->FontSize = static_cast<std::int16_t>(PackageFontSize(entry->FileName));
+    }
+  ShowDefaultFont();
+  ShowNewFonts(action);
+}
+
+void TPackageSettingsDialog::ShowDefaultFont() {
+  TStatic(*this, DefaultFontText)
+      .SetText("Default font: " + (DefaultFontName.empty()
+                                       ? std::string("System 10")
+                                       : DefaultFontName + " " + std::to_string(DefaultFontSize)));
 }
 
 void TPackageSettingsDialog::CmHelp(unsigned) {
   MessageBox(this,
              "Highlight packages and then click [On/Off] to enable or disable them. Once a "
              "package is enabled, you may highlight it, choose a font and size, and click "
-             "[Assign Font].",
+             "[Assign Font]. Packages without a font of their own are shown in the default "
+             "font: choose a font and size and click [Set], or [Clear] for System 10.",
              "Package Settings Help", MB_ICONINFORMATION | MB_TASKMODAL);
 }
 

@@ -13,6 +13,9 @@ inline constexpr int DisabledList = 102;
 inline constexpr int FontList = 103;
 inline constexpr int SizeList = 104;
 inline constexpr int EnabledLabel = 108;
+inline constexpr int DefaultFontText = 109;
 inline constexpr int AssignButton = 159;
+inline constexpr int SetDefaultButton = 160;
+inline constexpr int ClearDefaultButton = 161;
 
 } // namespace packagesettings

@@ -15,7 +15,7 @@ const TDialogTemplate &PackageSettingsTemplate() {
       0,
       0,
       170,
-      104,
+      122,
       "System",
       8,
       {
@@ -29,6 +29,10 @@ const TDialogTemplate &PackageSettingsTemplate() {
           {OnOffButton, K::PushButton, "On&/Off", WS_TABSTOP, 133, 38, 32, 12},
           {AssignButton, K::PushButton, "&Assign", WS_TABSTOP, 133, 63, 32, 12},
           {HelpButton, K::PushButton, "&Help", WS_TABSTOP, 133, 88, 32, 12},
+          // The font of the packages without one of their own.
+          {DefaultFontText, K::Static, "Default font: System 10", 0, 6, 106, 90, 8},
+          {SetDefaultButton, K::PushButton, "&Set", WS_TABSTOP, 99, 104, 28, 12},
+          {ClearDefaultButton, K::PushButton, "&Clear", WS_TABSTOP, 133, 104, 32, 12},
       }};
   return dialog;
 }

@@ -8,6 +8,8 @@
 
 #include "app/program_state.h"
 #include "app/verse_window.h"
+#include "app/window_placement.h"
+#include "content/package_font_settings.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "framework/application.h"
@@ -134,25 +136,42 @@ TEST_F(RunApplicationTest, TheLogInStartCountsAsTheStartAfterBootWhateverTheUpti
 TEST_F(RunApplicationTest, TheLaunchersFirstStartGivesPackagesWithoutAFontAReadableOne) {
   folder.Write("VERSE.QXP", "not read here");
   folder.Write("Mine.qxp", "not read here");
-  folder.Write("OLD.OFF", "not read here");
   WriteSettingText("mine.qxp_fontname", "Courier");
   backend.SetReadableFont(TFontDesc{"DejaVu Serif", 17, false});
   Start({"--readable-fonts"});
-  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 60), "DejaVu Serif");
-  EXPECT_EQ(ReadSettingInt("verse.qxp_fontsize", 0), 17);
-  // What the user chose stays; a package turned off is left alone.
-  EXPECT_EQ(ReadSettingText("mine.qxp_fontname", "", 60), "Courier");
-  EXPECT_EQ(ReadSettingInt("mine.qxp_fontsize", 0), 0);
-  EXPECT_EQ(ReadSettingText("old.off_fontname", "", 60), "");
+  EXPECT_EQ(ReadSettingText("DefaultFontName", "", 60), "DejaVu Serif");
+  EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 17);
+  EXPECT_EQ(PackageFontName("VERSE.QXP"), "DejaVu Serif");
+  EXPECT_EQ(PackageFontSize("VERSE.QXP"), 17);
+  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 60), "");
+  // What the user chose stays.
+  EXPECT_EQ(PackageFontName("Mine.qxp"), "Courier");
+  EXPECT_EQ(PackageFontSize("Mine.qxp"), 10);
 
-  // Later starts, and packages added later, keep the defaults.
+  // A package added later is as readable.
   folder.Write("NEW.QXP", "not read here");
   Start();
-  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
-  // A backend that knows no better font writes nothing.
+  EXPECT_EQ(PackageFontName("NEW.QXP"), "DejaVu Serif");
+  EXPECT_EQ(PackageFontSize("NEW.QXP"), 17);
+  // A default the user chose stays, and a backend that knows no better font
+  // writes none.
+  WriteSettingText("DefaultFontName", "Courier");
+  Start({"--first-start"});
+  EXPECT_EQ(ReadSettingText("DefaultFontName", "", 60), "Courier");
+  WriteSettingText("DefaultFontName", "");
   backend.SetReadableFont(TFontDesc{});
-  Start({"--readable-fonts"});
-  EXPECT_EQ(ReadSettingText("new.qxp_fontname", "", 60), "");
+  Start({"--first-start"});
+  EXPECT_EQ(PackageFontName("NEW.QXP"), "System");
+}
+
+TEST_F(RunApplicationTest, TheFirstStartOpensTwoThirdsOfTheScreenCentredUnlessAPlaceIsSaved) {
+  backend.SetScreenSize({1800, 900});
+  Start({"--first-start"});
+  EXPECT_EQ(ReadWindowPlacement(1800, 900), (TWindowPlacement{300, 150, 1200, 600}));
+  std::string error;
+  ASSERT_TRUE(WriteSettings(WindowPlacementValues(10, 20, 810, 620), error)) << error;
+  Start({"--first-start"});
+  EXPECT_EQ(ReadWindowPlacement(1800, 900), (TWindowPlacement{10, 20, 800, 600}));
 }
 
 TEST_F(RunApplicationTest, TheRunEndsWithTheMainWindowAndReturnsItsStatus) {

@@ -141,6 +141,36 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
   EXPECT_TRUE(backend.Messages().empty()); // assigned: OK asks nothing
 }
 
+// A package without a font of its own shows the default font, set from the
+// font lists with no package selected; its own font keys stay unwritten.
+TEST_F(PackageSettingsTest, TheDefaultFontIsForPackagesWithoutTheirOwnAndCanBeCleared) {
+  WriteSettingText("quiz.qxp_fontname", "DejaVu Serif");
+  DayEntries = std::make_unique<TDayEntry>();
+  DayEntries->FileName = "verse.QXP";
+  backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
+    EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: System 10");
+    TListBox(d, FontList).SelectString("DejaVu Sans Mono");
+    d.UserSelect(FontList, TListBox(d, FontList).GetSelIndex());
+    d.UserSelect(SizeList, 8); // "14"
+    d.UserClick(SetDefaultButton);
+    EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: DejaVu Sans Mono 14");
+    EXPECT_EQ(DayEntries->FontName, "DejaVu Sans Mono"); // shown at once
+    EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 14);
+    d.UserSelect(EnabledList, 1); // verse.QXP
+    EXPECT_EQ(Selected(d, FontList), "DejaVu Sans Mono");
+    d.UserSelect(EnabledList, 0); // quiz.QXP keeps its own
+    EXPECT_EQ(Selected(d, FontList), "DejaVu Serif");
+    d.UserClick(ClearDefaultButton);
+    EXPECT_EQ(DayEntries->FontName, "System");
+    d.UserClick(IDOK);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_TRUE(backend.Messages().empty());
+  EXPECT_TRUE(ReloadPending);
+  EXPECT_EQ(ReadSettingText("DefaultFontName", "x", 256), "");
+  EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "");
+}
+
 TEST_F(PackageSettingsTest, OkAsksWhenAFontWasPickedButNotAssigned) {
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
     d.UserSelect(EnabledList, 1);

@@ -76,6 +76,19 @@ const Case Cases[] = {
        EXPECT_EQ(DayEntries->FontName, "System");
        EXPECT_FALSE(ReloadPending);
      }},
+    {"PACKAGESETTINGS",
+     [](TDialog &d) {
+       d.UserSelect(packagesettings::FontList, 1);
+       d.UserSelect(packagesettings::SizeList, 8);
+       d.UserClick(packagesettings::SetDefaultButton);
+       d.UserCancel();
+     },
+     Run<TPackageSettingsDialog>, "The default font could not be saved.", "", "Oops...",
+     [] {
+       EXPECT_EQ(DefaultFontName, "");
+       EXPECT_EQ(DayEntries->FontName, "System");
+       EXPECT_FALSE(ReloadPending);
+     }},
 };
 
 TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange) {

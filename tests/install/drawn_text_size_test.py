@@ -193,6 +193,13 @@ class DrawnTextSize(unittest.TestCase):
         window_id, readable = self.start([launcher], home)
         self.assertGreater(readable, 1.15 * system_cell,
                            "letters %.2f pixels tall against the System cell's %.2f" % (readable, system_cell))
+        # Not the whole screen: about two thirds of it, centred.
+        screen = [int(side) for side in xdotool("getdisplaygeometry").stdout.split()]
+        place = dict(line.split("=", 1) for line in
+                     xdotool("getwindowgeometry", "--shell", window_id).stdout.decode().split())
+        for start, size, side in ((place["X"], place["WIDTH"], screen[0]), (place["Y"], place["HEIGHT"], screen[1])):
+            self.assertAlmostEqual(int(size) / side, 2 / 3, delta=0.08, msg="%s of %d" % (place, side))
+            self.assertAlmostEqual((int(start) + int(size) / 2) / side, 1 / 2, delta=0.05, msg="%s of %d" % (place, side))
 
         # Zoom in from the keyboard: kept as it changes, and the drawn
         # letters grow (150 % of the cell, less the rounding).
@@ -203,9 +210,14 @@ class DrawnTextSize(unittest.TestCase):
                  self.program_log)
         zoomed = self.steady_text_height(window_id, lambda height: height > 1.2 * readable)
 
-        # Closed by its Exit command and started again: the zoom is kept.
+        # Closed by its Exit command and started again: the zoom is kept. The
+        # packages are now the user's own, added after the first start (the
+        # samples under other names, in the same order): as readable.
         self.exit_by_menu(window_id)
         self.assertEqual(installed_tree.settings(home).get("zoom"), str(ZOOMED))
+        for name in os.listdir(home["folder"]):
+            if name.endswith(".QXP"):
+                os.rename(os.path.join(home["folder"], name), os.path.join(home["folder"], "MY" + name))
         window_id, again = self.start([launcher], home)
         self.exit_by_menu(window_id)
         print("Mean letter height, pixels: System cell %.2f, first start %.2f, zoomed %.2f, started again %.2f"

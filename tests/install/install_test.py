@@ -224,6 +224,10 @@ class InstalledTree(unittest.TestCase):
         return {package: (keys.get(package + "_fontname", ""), int(keys.get(package + "_fontsize", 0)))
                 for package in packages}
 
+    def default_font(self, home):
+        keys = installed_tree.settings(home)
+        return keys.get("defaultfontname", ""), int(keys.get("defaultfontsize", 0))
+
     def qxp_today(self, home):
         result = run([os.path.join(self.bin, "qxp"), "today"], cwd=home["folder"],
                      env=dict(os.environ, XDG_CONFIG_HOME=home["config"]))
@@ -260,12 +264,12 @@ class InstalledTree(unittest.TestCase):
             saved = file.read()
         for name, titles in self.sample_titles().items():
             self.assertTrue(any(title in saved for title in titles), "%s is not in SELWARTH.TXT:\n%r" % (name, saved))
-        # The samples got a readable font, through the ordinary keys.
-        fonts = self.sample_fonts(home)
-        self.assertEqual(sorted(fonts), sorted(name.lower() for name in self.sample_titles()))
-        for name, (face, size) in fonts.items():
-            self.assertNotIn(face, ("", "System"), name)
-            self.assertGreaterEqual(size, 12, name)
+        # The packages got a readable default font, the samples no keys of
+        # their own.
+        self.assertEqual(self.sample_fonts(home), {})
+        fonts = self.default_font(home)
+        self.assertNotIn(fonts[0], ("", "System"))
+        self.assertGreaterEqual(fonts[1], 12)
         today = self.qxp_today(home)
         if time.strftime("%Y-%m-%d") == day:  # not across midnight
             self.assertEqual(saved, today)
@@ -306,8 +310,9 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual([name for name in names if name.endswith(".partial")], [])
         with open(os.path.join(home["folder"], "SELWARTH.TXT"), "rb") as file:
             saved = file.read()
-        # Only the first start gave fonts; what it gave stays.
-        self.assertEqual(self.sample_fonts(home), fonts)
+        # Only the first start gave a font; what it gave stays.
+        self.assertEqual(self.sample_fonts(home), {})
+        self.assertEqual(self.default_font(home), fonts)
         self.assertIn(b"Through the Bible in a Year", saved)
         self.assertNotIn(b"Daily Verse - King James Version", saved)
         self.assertNotIn(b"Daily Bible Quiz", saved)
