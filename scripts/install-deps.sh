@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
+  adwaita-qt6 # a dark style the verse window is tested under
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   libsword-dev sword-text-kjv

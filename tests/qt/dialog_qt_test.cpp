@@ -504,18 +504,7 @@ TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
   ExpectTheProgramsDialogsShowTheirTextsWhole();
 }
 
-// The contrast of two colours, as the accessibility guidelines measure it.
-double Contrast(const QColor &a, const QColor &b) {
-  auto luminance = [](const QColor &c) {
-    auto linear = [](double v) {
-      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-  };
-  double lighter = std::max(luminance(a), luminance(b));
-  double darker = std::min(luminance(a), luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
+using testsupport::Contrast;
 
 // The boxes that only display a date or a description are disabled edits:
 // nothing can be typed into them, but they are as readable as any text.

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <filesystem>
 #include <map>
@@ -160,12 +162,16 @@ namespace {
 
 // The sample day as the user can see it: answers hidden and shown, with gaps
 // between entries, and without justification.
-TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader would pick, assigned as
-                                                           // the Package Settings dialog does.
+// Fonts a reader would pick, assigned as the Package Settings dialog does.
+void AssignReadersFonts() {
   for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"}) {
     WriteSettingText(std::string(package) + "_fontname", "DejaVu Serif");
     WriteSettingInt(std::string(package) + "_fontsize", 17);
   }
+}
+
+TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) {
+  AssignReadersFonts();
   QtBackend backend;
   std::map<std::string, QImage> shots;
   TQXApp app;
@@ -199,6 +205,49 @@ TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader wou
   EXPECT_NE(shots["answers_hidden"], shots["answers_shown"]);
   EXPECT_NE(shots["answers_shown"], shots["blank_lines"]);
   EXPECT_NE(shots["blank_lines"], shots["not_justified"]);
+}
+
+} // namespace
+
+namespace {
+
+// Under a dark theme the page is dark and the headings and the text read on
+// it (4.5:1, measured from the pixels): a dark style, and a style sheet.
+TEST_F(MainWindowQtTest, UnderADarkThemeTheDayReadsOnADarkPage) {
+  AssignReadersFonts();
+  const QString lightStyle = QApplication::style()->name();
+  const char *themes[][2] = {{"Adwaita-Dark", ""},
+                             {"Fusion", "QWidget { background: #202020; color: #d0d0d0; }"}};
+  for (const auto &[style, sheet] : themes) {
+    SCOPED_TRACE(style);
+    ASSERT_TRUE(QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) << "adwaita-qt6";
+    QApplication::setStyle(style);
+    qApp->setStyleSheet(sheet);
+    QImage page;
+    testsupport::RunShownProgram([&](QMainWindow &frame) {
+      frame.resize(640, 520);
+      QApplication::processEvents();
+      QWidget *verse = frame.centralWidget(); // less the scroll bar
+      page = verse->grab(QRect(0, 0, verse->width() - 40, verse->height())).toImage();
+    });
+    page.save(QString::fromStdString(
+        (testsupport::ScreenshotFolder() / ("dark_" + std::to_string(*sheet != 0) + ".png"))
+            .string()));
+    const QColor background = page.pixelColor(1, 1); // beside the centred heading
+    double heading = 0, text = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) {
+        QColor c = page.pixelColor(x, y);
+        bool blue = c.blue() > c.red() + 40 && c.blue() > c.green() + 40;
+        double &found = blue ? heading : text;
+        found = std::max(found, testsupport::Contrast(c, background));
+      }
+    EXPECT_LT(background.lightness(), 100);
+    EXPECT_GE(heading, 4.5);
+    EXPECT_GE(text, 4.5);
+  }
+  qApp->setStyleSheet("");
+  QApplication::setStyle(lightStyle);
 }
 
 } // namespace
