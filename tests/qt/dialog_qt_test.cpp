@@ -494,6 +494,19 @@ void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "")
           TListBox(dialog, control.Template.Id).AddString(item);
     QCoreApplication::processEvents();
     ExpectTextsFit(*DialogWidgetOf(dialog));
+    // A list's or a box's frame shows whole, its right edge too, also where
+    // a pixel of the layout is one and a half of the screen's.
+    QImage shot = DialogWidgetOf(dialog)->grab().toImage();
+    const double scale = shot.devicePixelRatio();
+    for (QWidget *box : DialogWidgetOf(dialog)->ControlWidgets())
+      if (qobject_cast<QAbstractScrollArea *>(box) != nullptr) {
+        const QRect place = box->geometry();
+        const QRgb base = box->palette().color(QPalette::Base).rgb();
+        bool edge = false;
+        for (int x = int(place.right() * scale); x < int((place.right() + 1) * scale); ++x)
+          edge |= shot.pixel(x, int(place.center().y() * scale)) != base;
+        EXPECT_TRUE(edge) << tmpl->Name;
+      }
     SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + suffix + ".png");
   }
 }

@@ -140,6 +140,8 @@ inline std::filesystem::path ScreenshotFolder() {
   std::string where = TestDesktop() == Desktop::Offscreen ? "" : DesktopName(TestDesktop());
   if (const char *scale = std::getenv("QT_SCALE_FACTOR"); scale != nullptr && *scale != 0)
     where = (where.empty() ? "offscreen" : where) + "_scale" + scale;
+  if (const char *dpi = std::getenv("QT_FONT_DPI"); dpi != nullptr && *dpi != 0)
+    where = (where.empty() ? "offscreen" : where) + "_dpi" + dpi;
   if (!where.empty())
     folder /= where;
   std::filesystem::create_directories(folder);
