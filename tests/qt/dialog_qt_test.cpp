@@ -499,12 +499,11 @@ void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "")
     QImage shot = DialogWidgetOf(dialog)->grab().toImage();
     const double scale = shot.devicePixelRatio();
     for (QWidget *box : DialogWidgetOf(dialog)->ControlWidgets())
-      if (qobject_cast<QAbstractScrollArea *>(box) != nullptr) {
-        const QRect place = box->geometry();
-        const QRgb base = box->palette().color(QPalette::Base).rgb();
+      if (QRect at = box->geometry(); qobject_cast<QAbstractScrollArea *>(box) != nullptr) {
         bool edge = false;
-        for (int x = int(place.right() * scale); x < int((place.right() + 1) * scale); ++x)
-          edge |= shot.pixel(x, int(place.center().y() * scale)) != base;
+        for (int x = int(at.right() * scale); x < int((at.right() + 1) * scale); ++x)
+          edge |=
+              shot.pixel(x, int(at.center().y() * scale)) != box->palette().base().color().rgb();
         EXPECT_TRUE(edge) << tmpl->Name;
       }
     SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + suffix + ".png");
