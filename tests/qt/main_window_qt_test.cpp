@@ -160,18 +160,14 @@ TEST_F(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHi
 
 namespace {
 
-// Fonts a reader would pick, assigned as the Package Settings dialog does.
-void AssignReadersFonts() {
+// The sample day as the user can see it: answers hidden and shown, with gaps
+// between entries, and without justification.
+TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader would pick, assigned as
+                                                           // the Package Settings dialog does.
   for (const char *package : {"verse.qxp", "rv1909.qxp", "quiz.qxp", "plan.qxp", "proverbs.qxp"}) {
     WriteSettingText(std::string(package) + "_fontname", "DejaVu Serif");
     WriteSettingInt(std::string(package) + "_fontsize", 17);
   }
-}
-
-// The sample day as the user can see it: answers hidden and shown, with gaps
-// between entries, and without justification.
-TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) {
-  AssignReadersFonts();
   QtBackend backend;
   std::map<std::string, QImage> shots;
   TQXApp app;
@@ -210,7 +206,6 @@ TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) {
 // Under a dark theme the page is dark and the headings and the text read on
 // it (4.5:1, measured from the pixels): a dark style, and a style sheet.
 TEST_F(MainWindowQtTest, UnderADarkThemeTheDayReadsOnADarkPage) {
-  AssignReadersFonts();
   const QString lightStyle = QApplication::style()->name();
   const char *themes[][2] = {{"Adwaita-Dark", ""},
                              {"Fusion", "QWidget { background: #202020; color: #d0d0d0; }"}};
