@@ -18,6 +18,7 @@ build_packages=(
 test_packages=(
   python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  adwaita-qt6 # a dark style the verse window is tested under
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   xvfb openbox weston xdotool xclip x11-utils

@@ -433,7 +433,8 @@ void TVerseWindow::EvSysCommand(const TMessage &msg) {
 
 void TVerseWindow::Paint(TDC &dc, bool, const TRect &rect) {
   TRect client = GetClientRect();
-  Picture.Paint(dc, client, TRows{rect.top, rect.bottom}, DayEntries.get());
+  Picture.Paint(dc, client, TRows{rect.top, rect.bottom}, DayEntries.get(),
+                VerseColorsFor(CurrentBackend().PageColors(*this)));
   if (!ScrollRangeStale || !Scroller)
     return;
   ScrollRangeStale = false;

@@ -44,6 +44,9 @@ public:
   // The client area of a window and its rectangle on the screen.
   virtual TRect ClientRect(const TWindow &window) const = 0;
   virtual TRect WindowRect(const TWindow &window) const = 0;
+  // The desktop's colours for the page a window shows (a backend without a
+  // theme gives black on white).
+  virtual TPageColors PageColors(const TWindow &) const { return TPageColors{}; }
   // The size of the screen in pixels.
   virtual TSize ScreenSize() const = 0;
   // The face name of every font family of the screen, once each (code page

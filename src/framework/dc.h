@@ -37,6 +37,13 @@ constexpr TColor MakeColor(unsigned red, unsigned green, unsigned blue) {
   return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
 }
 
+// The desktop's colours for a page of text: its background and its text.
+struct TPageColors {
+  TColor Background = MakeColor(255, 255, 255);
+  TColor Text = MakeColor(0, 0, 0);
+  bool operator==(const TPageColors &) const = default;
+};
+
 // How text is drawn over what lies under it.
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;

@@ -1,6 +1,7 @@
 #include "view/verse_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "content/day_state.h"
@@ -16,7 +17,43 @@ namespace {
 constexpr std::string_view GreekTitle = "Greek Text";
 constexpr int ScrollUnit = 4;
 
-void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect) {
+// The relative luminance of a colour, as the accessibility guidelines take
+// it.
+double Luminance(TColor color) {
+  auto channel = [](unsigned value) {
+    double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(color & 0xFF) + 0.7152 * channel((color >> 8) & 0xFF) +
+         0.0722 * channel((color >> 16) & 0xFF);
+}
+
+double Contrast(TColor a, TColor b) {
+  double la = Luminance(a);
+  double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double ReadableContrast = 4.5;
+constexpr TColor White = MakeColor(255, 255, 255);
+
+// The colour moved towards white in steps of a tenth until it reads on the
+// (dark) background; white at the latest.
+TColor Readable(TColor color, TColor background) {
+  for (int step = 0; step < 10; ++step) {
+    auto mixed = [&](int shift) {
+      unsigned c = (color >> shift) & 0xFF;
+      return c + (255 - c) * step / 10;
+    };
+    TColor candidate = MakeColor(mixed(0), mixed(8), mixed(16));
+    if (Contrast(candidate, background) >= ReadableContrast)
+      return candidate;
+  }
+  return White;
+}
+
+void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect,
+                  const TVerseColors &colors) {
   switch (entry.Marker) {
   case 0:
     return;
@@ -25,8 +62,8 @@ void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &
     return;
   case package::AnswerMarker:
     // Hidden, the answer is black on a black bar.
-    dc.SetTextColor(ShowAnswers ? ShownAnswerColor : TextColor);
-    dc.SetBkColor(AnswerBarColor);
+    dc.SetTextColor(ShowAnswers ? colors.ShownAnswer : colors.AnswerBar);
+    dc.SetBkColor(colors.AnswerBar);
     dc.SetBkMode(OPAQUE);
     LayoutText(dc, entry.Trailer, rect, AlignRight);
     dc.SetBkMode(TRANSPARENT);
@@ -45,12 +82,21 @@ void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &
 
 } // namespace
 
-void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first) {
+TVerseColors VerseColorsFor(const TPageColors &page) {
+  // Light: black text reads better on it than white text does.
+  if (Contrast(page.Background, TextColor) >= Contrast(page.Background, White))
+    return TVerseColors{};
+  TColor text = Readable(page.Text, page.Background);
+  return TVerseColors{Readable(HeadingColor, page.Background), text, text, page.Background};
+}
+
+void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
+                     const TVerseColors &colors) {
   LayoutRect rect{client.left, client.top, client.right, client.bottom};
   DocumentBottom = 0;
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(HeadingColor);
+    dc.SetTextColor(colors.Heading);
     // The zoom enters here only: the font heights and the gap below.
     TFontDesc font{entry->FontName, ZoomedSize(entry->FontSize), false};
     bool greek = entry->Title == GreekTitle;
@@ -60,9 +106,9 @@ void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first) {
     if (greek)
       dc.SelectFont(font);
 
-    dc.SetTextColor(TextColor);
+    dc.SetTextColor(colors.Text);
     LayoutEntryText(dc, *entry, rect, AlignLeft);
-    PaintTrailer(dc, *entry, font, rect);
+    PaintTrailer(dc, *entry, font, rect, colors);
 
     if (BlankLines != 0 && entry->Next) {
       rect.top += ZoomedSize(EntryGap);

@@ -14,13 +14,29 @@ inline constexpr TColor TextColor = MakeColor(0, 0, 0);
 inline constexpr TColor AnswerBarColor = MakeColor(0, 0, 0);
 inline constexpr TColor ShownAnswerColor = MakeColor(255, 255, 255);
 
+// The colours a day is painted in.
+struct TVerseColors {
+  TColor Heading = HeadingColor;
+  TColor Text = TextColor; // the body and the trailers
+  TColor AnswerBar = AnswerBarColor;
+  TColor ShownAnswer = ShownAnswerColor;
+  bool operator==(const TVerseColors &) const = default;
+};
+
+// The colours for a page of the desktop's colours: those above on a light
+// page; on a dark one the body in the page's text colour, the headings a
+// lighter blue and the answer bar in the text colour with the answer in the
+// page colour, each readable (4.5:1) against the page.
+TVerseColors VerseColorsFor(const TPageColors &page);
+
 // The gap between entries with BlankLines on, besides a line of the entry's
 // font after an entry without a trailer.
 inline constexpr int EntryGap = 10;
 
 // Paints the entries from first on, in document coordinates, within the
 // client area's width. Leaves DocumentBottom below the last line.
-void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first);
+void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
+                     const TVerseColors &colors = {});
 
 // The vertical scroll range, in 4-pixel units, of a document of the given
 // height in a window of the given height; 0 when it fits.

@@ -43,8 +43,11 @@ std::string LayoutKey(const TRect &client, const TDayEntry *first) {
   return key;
 }
 
-void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first) {
+void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first,
+                          const TVerseColors &colors) {
   std::string key = LayoutKey(client, first);
+  for (TColor color : {colors.Heading, colors.Text, colors.AnswerBar, colors.ShownAnswer})
+    Append(key, color);
   laidOut_ = key != key_;
   if (!laidOut_) {
     DrawRecord(record_, dc, rows);
@@ -54,7 +57,7 @@ void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEn
   record_.clear();
   key_.clear(); // an interrupted layout keeps nothing
   TRecordingDC recording(dc, rows, record_);
-  PaintDayEntries(recording, client, first);
+  PaintDayEntries(recording, client, first, colors);
   bottom_ = DocumentBottom;
   key_ = std::move(key);
 }

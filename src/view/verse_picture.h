@@ -4,8 +4,8 @@
 // every line again and again; a scroll or an expose changes none of it. So
 // the drawing of the last layout is kept and drawn again for as long as the
 // width, the day's entries (their text, fonts and markers) and the display
-// settings (JustifyText, BlankLines, ShowAnswers, Zoom) are those it was laid out
-// with; any change lays the day out afresh.
+// settings (JustifyText, BlankLines, ShowAnswers, Zoom) and the colours are
+// those it was laid out with; any change lays the day out afresh.
 
 #include <cstdint>
 #include <string>
@@ -13,13 +13,15 @@
 #include "content/day_entries.h"
 #include "framework/dc.h"
 #include "view/drawing_record.h"
+#include "view/verse_painter.h"
 
 class TVersePicture {
 public:
   // Paints the entries from first on as PaintDayEntries does, within the
   // client area's width, drawing the lines that may show in rows (document
   // coordinates). Leaves DocumentBottom below the last line.
-  void Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first);
+  void Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first,
+             const TVerseColors &colors = {});
   // Whether the last paint laid the day out (rather than drawing what was
   // kept).
   bool LaidOut() const { return laidOut_; }

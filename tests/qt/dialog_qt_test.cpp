@@ -520,6 +520,18 @@ void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "")
           TListBox(dialog, control.Template.Id).AddString(item);
     QCoreApplication::processEvents();
     ExpectTextsFit(*DialogWidgetOf(dialog));
+    // A list's or a box's frame shows whole, its right edge too, also where
+    // a pixel of the layout is one and a half of the screen's.
+    QImage shot = DialogWidgetOf(dialog)->grab().toImage();
+    const double scale = shot.devicePixelRatio();
+    for (QWidget *box : DialogWidgetOf(dialog)->ControlWidgets())
+      if (QRect at = box->geometry(); qobject_cast<QAbstractScrollArea *>(box) != nullptr) {
+        bool edge = false;
+        for (int x = int(at.right() * scale); x < int((at.right() + 1) * scale); ++x)
+          edge |=
+              shot.pixel(x, int(at.center().y() * scale)) != box->palette().base().color().rgb();
+        EXPECT_TRUE(edge) << tmpl->Name;
+      }
     SaveScreenshot(*DialogWidgetOf(dialog), "dialog_" + tmpl->Name + suffix + ".png");
   }
 }
@@ -530,18 +542,7 @@ TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
   ExpectTheProgramsDialogsShowTheirTextsWhole();
 }
 
-// The contrast of two colours, as the accessibility guidelines measure it.
-double Contrast(const QColor &a, const QColor &b) {
-  auto luminance = [](const QColor &c) {
-    auto linear = [](double v) {
-      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-  };
-  double lighter = std::max(luminance(a), luminance(b));
-  double darker = std::min(luminance(a), luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
+using testsupport::Contrast;
 
 // The boxes that only display a date or a description are disabled edits:
 // nothing can be typed into them, but they are as readable as any text.

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <filesystem>
 #include <map>
@@ -199,6 +201,42 @@ TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader wou
   EXPECT_NE(shots["answers_hidden"], shots["answers_shown"]);
   EXPECT_NE(shots["answers_shown"], shots["blank_lines"]);
   EXPECT_NE(shots["blank_lines"], shots["not_justified"]);
+}
+
+// Under a dark theme the page is dark and the headings and the text read on
+// it (4.5:1, measured from the pixels): a dark style, and a style sheet.
+TEST_F(MainWindowQtTest, UnderADarkThemeTheDayReadsOnADarkPage) {
+  const QString lightStyle = QApplication::style()->name();
+  const char *themes[][2] = {{"Adwaita-Dark", ""},
+                             {"Fusion", "QWidget { background: #202020; color: #d0d0d0; }"}};
+  for (const auto &[style, sheet] : themes) {
+    ASSERT_TRUE(QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) << "adwaita-qt6";
+    QApplication::setStyle(style);
+    qApp->setStyleSheet(sheet);
+    QImage page;
+    testsupport::RunShownProgram([&](QMainWindow &frame) {
+      frame.resize(640, 520);
+      QApplication::processEvents();
+      QWidget *verse = frame.centralWidget(); // less the scroll bar
+      page = verse->grab(QRect(0, 0, verse->width() - 40, verse->height())).toImage();
+    });
+    const QColor background = page.pixelColor(1, 1); // beside the centred heading
+    std::string name = std::string("dark_") + (*sheet != 0 ? "style_sheet.png" : "style.png");
+    page.save(QString::fromStdString((testsupport::ScreenshotFolder() / name).string()));
+    double heading = 0, text = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) {
+        QColor c = page.pixelColor(x, y);
+        bool blue = c.blue() > c.red() + 40 && c.blue() > c.green() + 40;
+        double &found = blue ? heading : text;
+        found = std::max(found, testsupport::Contrast(c, background));
+      }
+    EXPECT_LT(background.lightness(), 100) << style;
+    EXPECT_GE(std::min(heading, text), 4.5)
+        << style << " headings " << heading << ", text " << text;
+  }
+  qApp->setStyleSheet("");
+  QApplication::setStyle(lightStyle);
 }
 
 } // namespace

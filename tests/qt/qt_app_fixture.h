@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
 #include <QEvent>
 #include <QMainWindow>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -22,6 +25,19 @@
 #include "support/run_process.h"
 
 namespace testsupport {
+
+// The contrast of two colours, as the accessibility guidelines measure it.
+inline double Contrast(const QColor &a, const QColor &b) {
+  auto luminance = [](const QColor &c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  double lighter = std::max(luminance(a), luminance(b));
+  double darker = std::min(luminance(a), luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
 
 // The desktop the Qt tests run on: SELWARTH_TEST_DESKTOP names it
 // ("openbox", "weston"; offscreen when unset). The desktop is started
@@ -124,6 +140,8 @@ inline std::filesystem::path ScreenshotFolder() {
   std::string where = TestDesktop() == Desktop::Offscreen ? "" : DesktopName(TestDesktop());
   if (const char *scale = std::getenv("QT_SCALE_FACTOR"); scale != nullptr && *scale != 0)
     where = (where.empty() ? "offscreen" : where) + "_scale" + scale;
+  if (const char *dpi = std::getenv("QT_FONT_DPI"); dpi != nullptr && *dpi != 0)
+    where = (where.empty() ? "offscreen" : where) + "_dpi" + dpi;
   if (!where.empty())
     folder /= where;
   std::filesystem::create_directories(folder);

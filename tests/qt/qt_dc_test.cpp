@@ -4,12 +4,25 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <set>
 
+#include "framework/qt/qt_backend.h"
 #include "framework/qt/qt_dc.h"
 #include "framework/qt/text_codec.h"
 #include "qt/qt_app_fixture.h"
 
 namespace {
+
+// A family that two foundries make is listed once, by the plain name that
+// finds it (the list's names are stored as the package's font).
+TEST(QtDCTest, EveryFontFamilyIsListedOnceByItsPlainName) {
+  testsupport::QtApp();
+  QtBackend backend;
+  std::vector<std::string> families = backend.FontFamilies();
+  EXPECT_EQ(std::set<std::string>(families.begin(), families.end()).size(), families.size());
+  for (const std::string &family : families)
+    EXPECT_EQ(family.find('['), std::string::npos) << family;
+}
 
 TEST(QtDCTest, AFontHeightIsTheCellHeightInPixels) {
   testsupport::QtApp();

@@ -61,7 +61,12 @@ QMessageBox::Icon IconOf(unsigned style) {
 
 // The family's name in code page 1252, or nothing when that cannot hold it
 // exactly: such a name could not be stored in the settings file.
-std::optional<std::string> StorableFamilyName(const QString &family) {
+// A family that more than one foundry makes comes as "Family [foundry]"
+// each; the plain name finds it too.
+std::optional<std::string> StorableFamilyName(QString family) {
+  if (qsizetype foundry = family.lastIndexOf(QStringLiteral(" ["));
+      foundry > 0 && family.endsWith(u']'))
+    family.truncate(foundry);
   std::string name = ToWindows1252(family);
   if (name.find('?') != std::string::npos || FromWindows1252(name) != family)
     return std::nullopt;
@@ -185,6 +190,18 @@ TRect QtBackend::ClientRect(const TWindow &window) const {
   return TRect{0, 0, area->width(), area->height()};
 }
 
+// Qt's Base and Text roles are the page of a text view (its Window role is
+// the face of dialogs); a style sheet sets them too.
+TPageColors QtBackend::PageColors(const TWindow &window) const {
+  QWidget *area = AreaOf(window);
+  const QPalette colours = area != nullptr ? area->palette() : QApplication::palette();
+  auto colour = [&](QPalette::ColorRole role) {
+    const QColor c = colours.color(QPalette::Active, role);
+    return MakeColor(c.red(), c.green(), c.blue());
+  };
+  return TPageColors{colour(QPalette::Base), colour(QPalette::Text)};
+}
+
 TRect QtBackend::WindowRect(const TWindow &window) const {
   QWidget *widget = WidgetOf(&window);
   if (widget == nullptr)
@@ -205,7 +222,8 @@ TSize QtBackend::ScreenSize() const {
 std::vector<std::string> QtBackend::FontFamilies() const {
   std::vector<std::string> names{"System"};
   for (const QString &family : QFontDatabase::families())
-    if (std::optional<std::string> name = StorableFamilyName(family))
+    if (std::optional<std::string> name = StorableFamilyName(family);
+        name && std::find(names.begin(), names.end(), *name) == names.end())
       names.push_back(std::move(*name));
   return names;
 }

@@ -31,6 +31,7 @@ public:
   void ReadablePartsChanged(TWindow &window) override;
   TRect ClientRect(const TWindow &window) const override;
   TRect WindowRect(const TWindow &window) const override;
+  TPageColors PageColors(const TWindow &window) const override;
   TSize ScreenSize() const override;
   std::vector<std::string> FontFamilies() const override;
   TFontDesc ReadableFont() const override;

@@ -51,6 +51,16 @@ bool IsNavigationKey(int key) {
   }
 }
 
+// At a fractional scale (QT_FONT_DPI=144 is 1.5) the viewport, a child
+// widget rounded outwards to whole pixels, would fill its background over
+// the right edge of the frame around it. The frame's widget fills the
+// background instead, under its frame, and the viewport draws the content.
+void KeepFrameWhole(QAbstractScrollArea *area) {
+  area->setBackgroundRole(QPalette::Base);
+  area->setAutoFillBackground(true);
+  area->viewport()->setAutoFillBackground(false);
+}
+
 // Mixes two colours, share parts of b to the rest of a.
 QColor Mixed(const QColor &a, const QColor &b, double share) {
   return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
@@ -126,6 +136,7 @@ protected:
 
 QWidget *MakeListBox(const TControlTemplate &control, QWidget *dialog) {
   auto *list = new ListBox(dialog);
+  KeepFrameWhole(list);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -154,6 +165,7 @@ QWidget *MakeEdit(const TControlTemplate &control, QWidget *dialog) {
   }
   auto *edit = new QPlainTextEdit(dialog);
   KeepTextReadableWhenDisabled(edit);
+  KeepFrameWhole(edit);
   // Room for the text in the small boxes the templates draw, as the old
   // edits had: a pixel around it, not Qt's four.
   edit->document()->setDocumentMargin(1);

@@ -97,10 +97,10 @@ void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &it
 class PaintArea : public QWidget {
 public:
   PaintArea(TWindow &window, QWidget *parent) : QWidget(parent), window_(window) {
+    // The page of the desktop's theme (white on a light one), as the window
+    // paints its text in the theme's colours.
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
   }
 
 protected:
