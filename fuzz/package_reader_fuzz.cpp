@@ -93,9 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::abort();
   std::fclose(file);
 
-  static TextExport exportFile;
+  // The export is a regular file of the run's folder, emptied for each
+  // input: it refuses a device such as /dev/null.
+  TextExport exportFile;
   std::string error;
-  if (!exportFile.IsOpen() && !exportFile.Create("/dev/null", error))
+  if (!exportFile.Create((Folder / "SELWARTH.TXT").string(), error))
     std::abort();
   for (const DayChoice &day : Days)
     ReadDay(path, day, exportFile);
