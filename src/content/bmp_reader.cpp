@@ -1,7 +1,7 @@
 #include "content/bmp_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "platform/regular_file.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -201,21 +201,6 @@ std::nullopt_t Refuse(TBitmapFault &fault, TBitmapFault why) {
   return std::nullopt;
 }
 
-class TDescriptor {
-public:
-  explicit TDescriptor(int fd) : fd_(fd) {}
-  ~TDescriptor() {
-    if (fd_ >= 0)
-      close(fd_);
-  }
-  TDescriptor(const TDescriptor &) = delete;
-  TDescriptor &operator=(const TDescriptor &) = delete;
-  int Get() const { return fd_; }
-
-private:
-  int fd_;
-};
-
 // Fills bytes from position at of the file; false when the file ends first
 // or cannot be read.
 bool ReadAt(int fd, std::uint64_t at, std::span<std::uint8_t> bytes) {
@@ -338,20 +323,20 @@ std::optional<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> byte
 
 std::optional<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height,
                                                   TBitmapFault &fault) {
-  // Non-blocking, so that a named pipe given the name of a picture cannot
-  // hold the caller up; it is then refused as not a regular file.
-  const TDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat info {};
-  if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+  // A named pipe given the name of a picture cannot hold the caller up: it
+  // is refused as not a regular file.
+  std::string problem;
+  const platform::RegularFile file = platform::OpenRegularFile(path, problem);
+  if (!file)
     return Refuse(fault, TBitmapFault::CannotOpen);
-  const auto size = static_cast<std::uint64_t>(info.st_size);
+  const std::uint64_t size = file.Size();
   if (size > MaxFileSize)
     return Refuse(fault, TBitmapFault::FileTooLarge);
   // The headers and colour table; the rows are read as they are decoded.
   std::vector<std::uint8_t> head(std::min<std::uint64_t>(size, MaxHeadSize));
-  if (!ReadAt(file.Get(), 0, head))
+  if (!ReadAt(file.Fd(), 0, head))
     return Refuse(fault, TBitmapFault::CannotOpen);
-  TFileRows rows(file.Get());
+  TFileRows rows(file.Fd());
   return Decode(head, size, rows, width, height, fault);
 }
 
