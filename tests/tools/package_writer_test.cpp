@@ -121,7 +121,7 @@ protected:
 TEST_F(AtomicWrite, ReplacesTheOutputAndLeavesNoTemporaryFile) {
   std::string path = dir_.Write("OUT.QXP", "old");
   std::string error;
-  ASSERT_TRUE(qxp::WriteFileAtomically(path, "new bytes", error)) << error;
+  ASSERT_TRUE(qxp::WriteFileAtomically(path, "new bytes", true, error)) << error;
   EXPECT_EQ(dir_.Read("OUT.QXP"), "new bytes");
   EXPECT_THAT(Names(), ElementsAre("OUT.QXP"));
 }
@@ -130,7 +130,7 @@ TEST_F(AtomicWrite, AFailedRenameKeepsTheOldOutputAndRemovesTheTemporaryFile) {
   std::filesystem::create_directory(dir_.Path() / "OUT.QXP");
   dir_.Write("OUT.QXP/keep", "old");
   std::string error;
-  EXPECT_FALSE(qxp::WriteFileAtomically(dir_.File("OUT.QXP"), "new", error));
+  EXPECT_FALSE(qxp::WriteFileAtomically(dir_.File("OUT.QXP"), "new", true, error));
   EXPECT_THAT(error, ::testing::StartsWith("cannot write '" + dir_.File("OUT.QXP") + "': "));
   EXPECT_EQ(dir_.Read("OUT.QXP/keep"), "old");
   EXPECT_THAT(Names(), ElementsAre("OUT.QXP"));

@@ -43,6 +43,10 @@ TEST_F(QxpProgram, UsageAndExitCodes) {
   auto bare = Qxp({});
   EXPECT_EQ(bare.exitStatus, 2);
   EXPECT_THAT(bare.errors, StartsWith("Usage: qxp COMMAND"));
+  auto version = Qxp({"--version"});
+  EXPECT_EQ(version.exitStatus, 0);
+  EXPECT_THAT(version.output, ::testing::MatchesRegex("qxp [0-9]+\\.[0-9]+\n"));
+  EXPECT_THAT(help.output, HasSubstr("/share/doc/selwarth/package-source.md"));
   auto unknown = Qxp({"compile", "x"});
   EXPECT_EQ(unknown.exitStatus, 2);
   EXPECT_THAT(unknown.errors, StartsWith("qxp: unknown command 'compile'\n\nUsage:"));
@@ -101,6 +105,20 @@ TEST_F(QxpProgram, ABadSourceLeavesTheOldOutputAlone) {
                           "page 1252\nqxp: OUT.QXP not written\n");
   EXPECT_EQ(dir_.Read("OUT.QXP"), "old package");
   EXPECT_THAT(Names(), ElementsAre("OUT.QXP", "bad.qxs"));
+}
+
+// A package of the data folder is never lost to a build that names it by
+// mistake: only --force replaces it.
+TEST_F(QxpProgram, BuildReplacesAnExistingPackageOnlyWhenForced) {
+  dir_.Write("OUT.QXP", "old package");
+  dir_.Write("good.qxs", Good);
+  auto refused = Qxp({"build", "good.qxs", "-o", "OUT.QXP"});
+  EXPECT_EQ(refused.exitStatus, 1);
+  EXPECT_EQ(refused.errors, "qxp: 'OUT.QXP' exists; qxp build replaces a file only with --force\n");
+  EXPECT_EQ(dir_.Read("OUT.QXP"), "old package");
+  EXPECT_THAT(Names(), ElementsAre("OUT.QXP", "good.qxs"));
+  ASSERT_EQ(Qxp({"build", "--force", "good.qxs", "-o", "OUT.QXP"}).exitStatus, 0);
+  EXPECT_EQ(Qxp({"check", "OUT.QXP"}).exitStatus, 0);
 }
 
 TEST_F(QxpProgram, FileErrorsAreClear) {

@@ -41,26 +41,33 @@ int UsageError(const std::string &message, std::ostream &err) {
   return ExitUsage;
 }
 
+constexpr const char *BuildUsage = "build takes one SOURCE and one -o FILE.QXP (and --force to "
+                                   "replace an existing FILE.QXP)";
+
 int Build(const std::vector<std::string> &arguments, std::ostream &err) {
   std::string source;
   std::string output;
+  bool replace = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == "-o" && i + 1 < arguments.size() && output.empty()) {
+    if (arguments[i] == "--force" && !replace) {
+      replace = true;
+    } else if (arguments[i] == "-o" && i + 1 < arguments.size() && output.empty()) {
       output = arguments[++i];
     } else if (arguments[i] != "-o" && source.empty()) {
       source = arguments[i];
     } else {
-      return UsageError("build takes one SOURCE and one -o FILE.QXP", err);
+      return UsageError(BuildUsage, err);
     }
   }
   if (source.empty() || output.empty())
-    return UsageError("build takes one SOURCE and one -o FILE.QXP", err);
-  return RunBuild(source, output, err);
+    return UsageError(BuildUsage, err);
+  return RunBuild(source, output, replace, err);
 }
 
 } // namespace
 
-int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::ostream &err) {
+int RunBuild(const std::string &sourcePath, const std::string &outputPath, bool replace,
+             std::ostream &err) {
   std::string error;
   auto text = ReadSource(sourcePath, error);
   if (!text) {
@@ -76,7 +83,7 @@ int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::
     return ExitFault;
   }
   auto bytes = SerializePackage(*content, error);
-  if (!bytes || !WriteFileAtomically(outputPath, *bytes, error)) {
+  if (!bytes || !WriteFileAtomically(outputPath, *bytes, replace, error)) {
     err << "qxp: " << error << '\n';
     return ExitFault;
   }
@@ -129,7 +136,9 @@ int RunCheck(const std::string &packagePath, bool strict, std::ostream &out, std
 void PrintUsage(std::ostream &out) {
   out << "Usage: qxp COMMAND ...\n"
          "\n"
-         "  qxp build SOURCE -o FILE.QXP   compile a package from its text source\n"
+         "  qxp build [--force] SOURCE -o FILE.QXP\n"
+         "                                 compile a package from its text source; an\n"
+         "                                 existing FILE.QXP is replaced only with --force\n"
          "  qxp dump FILE.QXP              print the source of a package\n"
          "  qxp check [--strict] FILE.QXP  check a package and name every fault; what\n"
          "                                 the program reads but shows otherwise than\n"
@@ -147,8 +156,9 @@ void PrintUsage(std::ostream &out) {
          "  qxp marquee [--utf8]           print the screen saver text stored for the\n"
          "                                 day (CONTROL.INI, section Screen Saver.Marquee)\n"
          "  qxp --help                     show this text\n"
+         "  qxp --version                  show the version\n"
          "\n"
-         "The source format is described in docs/package-source.md.\n"
+         "The source format is described in " QXP_DOC_DIR "/package-source.md.\n"
          "Exit status: 0 done, 1 a fault or an error, 2 wrong usage.\n";
 }
 
@@ -161,6 +171,10 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
   const std::string &command = arguments.front();
   if (command == "--help" || command == "-h" || command == "help") {
     PrintUsage(out);
+    return ExitOk;
+  }
+  if (command == "--version") {
+    out << "qxp " << QXP_VERSION << '\n';
     return ExitOk;
   }
   if (command == "build")

@@ -13,8 +13,10 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFault = 1;
 inline constexpr int ExitUsage = 2;
 
-// qxp build SOURCE -o FILE.QXP
-int RunBuild(const std::string &sourcePath, const std::string &outputPath, std::ostream &err);
+// qxp build [--force] SOURCE -o FILE.QXP: an existing FILE.QXP is replaced
+// only with --force (replace).
+int RunBuild(const std::string &sourcePath, const std::string &outputPath, bool replace,
+             std::ostream &err);
 
 // qxp dump FILE.QXP: the source of the package on out.
 int RunDump(const std::string &packagePath, std::ostream &out, std::ostream &err);

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <limits>
 #include <sys/stat.h>
@@ -66,6 +68,24 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+// Moves the written temporary file to path; an existing path stays unless
+// replace is set. The check and the move are one step, so that a file made
+// at path meanwhile is not lost either.
+bool MoveIntoPlace(const std::string &temporary, const std::string &path, bool replace) {
+  if (replace)
+    return ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  if (errno != EINVAL && errno != ENOSYS)
+    return false;
+  // A file system that cannot rename without replacing: a hard link fails
+  // on an existing name just the same.
+  if (::link(temporary.c_str(), path.c_str()) != 0)
+    return false;
+  ::unlink(temporary.c_str());
+  return true;
+}
+
 } // namespace
 
 std::optional<std::string> SerializePackage(const PackageContent &content, std::string &error) {
@@ -112,7 +132,8 @@ std::optional<std::string> SerializePackage(const PackageContent &content, std::
   return out;
 }
 
-bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string &error) {
+bool WriteFileAtomically(const std::string &path, std::string_view bytes, bool replace,
+                         std::string &error) {
   std::filesystem::path target(path);
   std::filesystem::path folder = target.parent_path();
   std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/." +
@@ -128,11 +149,15 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
     written = false;
     savedErrno = errno;
   }
-  if (written && ::rename(pattern.c_str(), path.c_str()) == 0)
+  if (written && MoveIntoPlace(pattern, path, replace))
     return true;
   if (written)
     savedErrno = errno;
   ::unlink(pattern.c_str());
+  if (written && savedErrno == EEXIST) {
+    error = "'" + path + "' exists; qxp build replaces a file only with --force";
+    return false;
+  }
   errno = savedErrno;
   error = ErrnoText("write", path);
   return false;

@@ -18,8 +18,10 @@ std::optional<std::string> SerializePackage(const PackageContent &content, std::
 
 // Writes bytes to path through a temporary file in the same folder that is
 // renamed over path only when everything is written, so that a failure never
-// leaves a partial file and never touches an old one. On failure returns
-// false and says why in error.
-bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string &error);
+// leaves a partial file and never touches an old one. An existing path is
+// replaced only when replace is set: otherwise it is kept, and that is the
+// failure. On failure returns false and says why in error.
+bool WriteFileAtomically(const std::string &path, std::string_view bytes, bool replace,
+                         std::string &error);
 
 } // namespace qxp
