@@ -18,6 +18,8 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.FirstStart = true;
     else if (word == "--check-display")
       options.CheckDisplay = true;
+    else
+      options.Unrecognized.emplace_back(word);
   }
   return options;
 }
@@ -38,7 +40,12 @@ std::string ProgramHelpText() {
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"
-         "Qt's own options, such as -platform and -style, are accepted.\n";
+         "Qt's own options, such as -platform and -style, are accepted; any other\n"
+         "word is an error (exit status 2).\n";
+}
+
+std::string UnrecognizedOptionText(const std::string &word) {
+  return "selwarth: unrecognized argument '" + word + "'\nTry 'selwarth --help' for the options.\n";
 }
 
 std::string ProgramVersionText() {

@@ -4,6 +4,7 @@
 // to the toolkit (its -platform, -style and the like).
 
 #include <string>
+#include <vector>
 
 struct TProgramOptions {
   bool Help = false;
@@ -18,9 +19,15 @@ struct TProgramOptions {
   // The launcher's question before a first start: whether a display
   // answers. Nothing else is done; the status says it.
   bool CheckDisplay = false;
+  // Every other word: after the toolkit has taken its own, each is an
+  // error.
+  std::vector<std::string> Unrecognized;
 };
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv);
+
+// The complaint about the first unrecognized word, ending in a new line.
+std::string UnrecognizedOptionText(const std::string &word);
 
 // What --help and --version print, each ending in a new line.
 std::string ProgramHelpText();

@@ -11,9 +11,23 @@
 
 namespace {
 
+// What the toolkit left of the command line must be the program's own
+// options; a word nobody took is said, and is a usage error.
+bool OnlyOwnOptionsAreLeft(int argc, char **argv) {
+  const TProgramOptions left = ReadProgramOptions(argc, argv);
+  if (left.Unrecognized.empty())
+    return true;
+  std::fputs(UnrecognizedOptionText(left.Unrecognized.front()).c_str(), stderr);
+  return false;
+}
+
+constexpr int UsageStatus = 2;
+
 // The main routine, once the backend is up: the module object keeps the
 // arguments the toolkit left.
 int RunProgram(int argc, char **argv) {
+  if (!OnlyOwnOptionsAreLeft(argc, argv))
+    return UsageStatus;
   TModule &module = Module();
   for (int i = 1; i < argc; ++i)
     module.CommandLine += (i > 1 ? " " : "") + std::string(argv[i]);
@@ -34,6 +48,8 @@ int main(int argc, char **argv) {
   // The launcher's question before a first start: the toolkit coming up on
   // a display that answers is the whole answer.
   if (options.CheckDisplay)
-    return StartQtProgram(argc, argv, names, [](int, char **) { return 0; });
+    return StartQtProgram(argc, argv, names, [](int argc, char **argv) {
+      return OnlyOwnOptionsAreLeft(argc, argv) ? 0 : UsageStatus;
+    });
   return StartQtProgram(argc, argv, names, RunProgram);
 }

@@ -2,6 +2,7 @@
 // without a window, and a start without any display says so in one line
 // instead of aborting.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,6 +46,26 @@ TEST(CommandLineTest, WithoutADisplayTheStartEndsWithOneLine) {
   EXPECT_EQ(result.exitStatus, 1) << result.errors;
   EXPECT_EQ(std::count(result.errors.begin(), result.errors.end(), '\n'), 1) << result.errors;
   EXPECT_EQ(result.errors.rfind("selwarth: cannot open a window", 0), 0u) << result.errors;
+}
+
+// The toolkit takes its own options; any word left is an error, said
+// before anything is started.
+TEST(CommandLineTest, AnUnknownOptionIsAUsageError) {
+  testsupport::TempDir folder;
+  auto options = NoDisplay(folder);
+  options.environment["QT_QPA_PLATFORM"] = "offscreen";
+  const std::string program = testsupport::BuiltProgram("selwarth");
+  auto qtOptions = testsupport::RunProcess(
+      program, {"--check-display", "-style", "Fusion", "-reverse"}, options);
+  EXPECT_EQ(qtOptions.exitStatus, 0) << qtOptions.errors;
+  for (const char *word : {"--bogus", "VERSE.QXP"}) {
+    auto bogus = testsupport::RunProcess(program, {word}, options);
+    EXPECT_EQ(bogus.exitStatus, 2) << word;
+    EXPECT_THAT(bogus.errors,
+                ::testing::EndsWith("selwarth: unrecognized argument '" + std::string(word) +
+                                    "'\nTry 'selwarth --help' for the options.\n"));
+  }
+  EXPECT_FALSE(folder.Exists("config"));
 }
 
 } // namespace

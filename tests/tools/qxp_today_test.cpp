@@ -76,6 +76,11 @@ TEST_F(QxpTodayTest, AFolderWithoutPackagesSaysSo) {
   EXPECT_EQ(result.output, "");
   EXPECT_NE(result.errors.find("No package files were found in the current directory."),
             std::string::npos);
+  // A folder given by name is named.
+  result = Today({"--dir", "."});
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.errors.find("qxp today: no packages in .\n"), std::string::npos)
+      << result.errors;
 }
 
 TEST_F(QxpTodayTest, AnOutputThatTakesNothingIsAnError) {

@@ -189,8 +189,14 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   const LoadedDay day = LoadDay(*LocalTimeNow, TDayLoadOptions{true, &output, false});
   const bool printed = day.Shown > 0;
   // As the program's message boxes would say it, one line each.
-  for (const DayLoadProblem &problem : day.Problems)
-    std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
+  for (const DayLoadProblem &problem : day.Problems) {
+    // The program's own words name the working folder; a folder given on the
+    // command line is named as it was given.
+    if (problem.What == DayLoadProblem::Kind::NoPackages && !options.folder.empty())
+      std::fprintf(errors, "qxp today: no packages in %s\n", options.folder.c_str());
+    else
+      std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
+  }
   if (!printed)
     SayWhyNothing(errors);
   // The text is in memory: only a lack of it makes these fail, and then the
