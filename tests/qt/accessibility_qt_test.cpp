@@ -1,6 +1,7 @@
 // What a screen reader gets through Qt's accessibility: the verse window as
 // a read-only document of the day's text with a paragraph per entry, kept
-// current; menu items named without their keys. (The AT-SPI test in
+// current; menu items named without their keys; every dialog control
+// named. (The AT-SPI test in
 // tests/accessibility reads the same from the running program.)
 
 #include <gtest/gtest.h>
@@ -16,8 +17,19 @@
 #include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "dialogs/calendar_dialog.h"
+#include "framework/qt/qt_backend.h"
+#include "framework/qt/qt_dialog.h"
 #include "qt/qt_app_fixture.h"
+#include "resources/about_ids.h"
+#include "resources/calendar_ids.h"
+#include "resources/dde_settings_ids.h"
+#include "resources/dialog_templates.h"
+#include "resources/package_settings_ids.h"
+#include "resources/reference_ids.h"
+#include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
+#include "support/fresh_start.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -32,6 +44,17 @@ QAccessibleInterface *FindRole(QAccessibleInterface *iface, QAccessible::Role ro
   for (int i = 0; i < iface->childCount(); ++i)
     if (QAccessibleInterface *found = FindRole(iface->child(i), role))
       return found;
+  return nullptr;
+}
+
+// The items of the frame's menu titled title, as a screen reader finds them
+// when the menu opens.
+QAccessibleInterface *OpenedMenu(QMainWindow &frame, const QString &title) {
+  for (QAction *top : frame.menuBar()->actions())
+    if (top->text() == title) {
+      emit top->menu()->aboutToShow();
+      return QAccessible::queryAccessibleInterface(top->menu());
+    }
   return nullptr;
 }
 
@@ -97,13 +120,7 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
 
 TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
   testsupport::RunShownProgram([](QMainWindow &frame) {
-    QMenu *settings = nullptr;
-    for (QAction *top : frame.menuBar()->actions())
-      if (top->text() == "&Settings")
-        settings = top->menu();
-    ASSERT_NE(settings, nullptr);
-    emit settings->aboutToShow();
-    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(settings);
+    QAccessibleInterface *menu = OpenedMenu(frame, "&Settings");
     ASSERT_NE(menu, nullptr);
     QStringList names;
     for (int i = 0; i < menu->childCount(); ++i)
@@ -112,6 +129,58 @@ TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
     EXPECT_TRUE(names.contains("Day Forward")) << names.join("|").toStdString();
     EXPECT_FALSE(names.join("|").contains('\t')) << names.join("|").toStdString();
   });
+}
+
+std::unique_ptr<TDialog> Calendar() {
+  return std::make_unique<TCalendar>(nullptr);
+}
+template <const TDialogTemplate &(*Template)()> std::unique_ptr<TDialog> Plain() {
+  return std::make_unique<TDialog>(nullptr, Template());
+}
+
+TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
+  using R = QAccessible::Role;
+  const struct {
+    std::unique_ptr<TDialog> (*Dialog)();
+    int Id;
+    R Role;
+    const char *Name;
+  } rows[] = {
+      {Plain<StartDateTemplate>, startdate::MonthBack, R::Button, "Previous month"},
+      {Plain<StartDateTemplate>, startdate::MonthForward, R::Button, "Next month"},
+      {Plain<StartDateTemplate>, startdate::DayBack, R::Button, "Previous day"},
+      {Plain<StartDateTemplate>, startdate::DayForward, R::Button, "Next day"},
+      {Plain<StartDateTemplate>, startdate::MonthEdit, R::EditableText, "Month"},
+      {Plain<StartDateTemplate>, startdate::DayEdit, R::EditableText, "Day"},
+      {Calendar, calendar::TitleEdit, R::EditableText, "Month"},
+      {Calendar, calendar::DayCell(11), R::EditableText, "Wednesday, 8 March"},
+      {Calendar, calendar::DayCell(1), R::EditableText, ""}, // before the 1st: blank
+      {Plain<PackageSettingsTemplate>, packagesettings::EnabledList, R::List, "Enabled"},
+      {Plain<PackageSettingsTemplate>, packagesettings::FontList, R::List, "Font"},
+      {Plain<PackageSettingsTemplate>, packagesettings::SizeList, R::List, "Size"},
+      {Plain<ReferenceTemplate>, reference::FileList, R::List, "Reference files"},
+      {Plain<ReferenceTemplate>, reference::PictureControl, R::Graphic, "Picture"},
+      {Plain<DdeSettingsTemplate>, ddesettings::DdeIdEdit, R::EditableText, "DDE ID"},
+      {Plain<AboutPackagesTemplate>, aboutpackages::DescriptionEdit, R::EditableText,
+       "Description"},
+  };
+  testsupport::QtApp();
+  testsupport::FreshStartOnMarchFirst2023();
+  QtBackend backend;
+  for (const auto &row : rows) {
+    std::unique_ptr<TDialog> dialog = row.Dialog();
+    dialog->Create();
+    QWidget *widget = DialogWidgetOf(*dialog)->ControlWidget(row.Id);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_EQ(control->role(), row.Role) << row.Name;
+    EXPECT_EQ(control->text(QAccessible::Name).toStdString(), row.Name);
+    // A description a screen reader must reach: read-only, and Tab goes there.
+    bool reached = control->state().readOnly && !control->state().disabled &&
+                   (widget->focusPolicy() & Qt::TabFocus) != 0;
+    EXPECT_TRUE(reached || QString(row.Name) != "Description");
+    dialog->Destroy();
+    testsupport::DeleteDeferredWidgets();
+  }
 }
 
 } // namespace
