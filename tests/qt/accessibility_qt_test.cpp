@@ -1,7 +1,7 @@
 // What a screen reader gets through Qt's accessibility: the verse window as
 // a read-only document of the day's text with a paragraph per entry, kept
-// current; menu items named without their keys; every dialog control
-// named. (The AT-SPI test in
+// current; menu items named without their keys, check mark items as
+// checkable; every dialog control named. (The AT-SPI test in
 // tests/accessibility reads the same from the running program.)
 
 #include <gtest/gtest.h>
@@ -128,6 +128,22 @@ TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
         names << menu->child(i)->text(QAccessible::Name);
     EXPECT_TRUE(names.contains("Day Forward")) << names.join("|").toStdString();
     EXPECT_FALSE(names.join("|").contains('\t')) << names.join("|").toStdString();
+  });
+}
+
+TEST_F(AccessibilityQtTest, ShowAnswersIsACheckMarkItemAlsoWhileUnchecked) {
+  testsupport::RunShownProgram([](QMainWindow &frame) {
+    for (bool shown : {false, true}) {
+      QAccessibleInterface *menu = OpenedMenu(frame, "&Options"), *item = nullptr;
+      for (int i = 0; menu != nullptr && i < menu->childCount(); ++i)
+        if (menu->child(i)->text(QAccessible::Name) == "Show Answers")
+          item = menu->child(i);
+      ASSERT_NE(item, nullptr);
+      EXPECT_TRUE(item->state().checkable);
+      EXPECT_EQ(item->state().checked, shown);
+      QKeyEvent showAnswers(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+      QCoreApplication::sendEvent(&frame, &showAnswers);
+    }
   });
 }
 
