@@ -1,5 +1,8 @@
 #include "dialogs/calendar_dialog.h"
 
+#include <array>
+#include <string_view>
+
 #include "content/settings.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_data.h"
@@ -11,6 +14,19 @@
 bool CalendarOpen = false;
 
 using namespace calendar;
+
+namespace {
+
+constexpr std::array<std::string_view, 7> WeekdayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
+// "Tuesday, 8 December".
+std::string DateName(int day, int month, int year) {
+  return std::string(WeekdayNames[static_cast<std::size_t>(DayOfWeek(day, month, year))]) + ", " +
+         std::to_string(day) + ' ' + std::string(MonthNames[static_cast<std::size_t>(month)]);
+}
+
+} // namespace
 
 TCalendar::TCalendar(TWindow *parent) : TDialog(parent, CalendarTemplate()) {}
 
@@ -45,7 +61,12 @@ void TCalendar::FillMonth() {
                std::to_string(year_));
   for (int place = 1; place <= CellCount; ++place) {
     int day = place - first;
-    TEdit(*this, DayCell(place)).SetText(day >= 1 && day <= length ? std::to_string(day) : "");
+    bool blank = day < 1 || day > length;
+    TEdit cell(*this, DayCell(place));
+    cell.SetText(blank ? "" : std::to_string(day));
+    // A screen reader says the date a number stands for, and nothing for a
+    // blank cell.
+    cell.SetName(blank ? "" : DateName(day, month_, year_));
   }
 }
 

@@ -13,13 +13,16 @@ public:
     enabled_ = enable;
     handled_ = true;
   }
+  // Makes the command one with a check mark, shown or not.
   void SetCheck(bool check) {
     checked_ = check;
+    checkable_ = true;
     handled_ = true;
   }
 
   bool Enabled() const { return enabled_; }
   bool Checked() const { return checked_; }
+  bool Checkable() const { return checkable_; }
   // Whether a handler answered the query.
   bool Handled() const { return handled_; }
 
@@ -27,5 +30,6 @@ private:
   unsigned id_;
   bool enabled_ = true;
   bool checked_ = false;
+  bool checkable_ = false;
   bool handled_ = false;
 };

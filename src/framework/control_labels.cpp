@@ -1,5 +1,7 @@
 #include "framework/control_labels.h"
 
+#include <utility>
+
 namespace {
 
 bool SideBySide(const TControlTemplate &a, const TControlTemplate &b) {
@@ -42,4 +44,29 @@ std::string LabelAbove(const std::vector<TControlTemplate> &controls, std::size_
       return "";
   }
   return Spoken(label->Text);
+}
+
+std::string LabelLeft(const std::vector<TControlTemplate> &controls, std::size_t index) {
+  std::vector<TControlTemplate> turned = controls;
+  for (TControlTemplate &c : turned) {
+    std::swap(c.X, c.Y);
+    std::swap(c.W, c.H);
+  }
+  return LabelAbove(turned, index);
+}
+
+std::string ControlName(const std::vector<TControlTemplate> &controls, std::size_t index) {
+  const TControlTemplate &control = controls.at(index);
+  if (!control.Name.empty())
+    return control.Name;
+  switch (control.Kind) {
+  case TControlKind::ListBox:
+  case TControlKind::Edit:
+  case TControlKind::Picture:
+    if (std::string above = LabelAbove(controls, index); !above.empty())
+      return above;
+    return LabelLeft(controls, index);
+  default: // buttons say their own text; statics and frames are no controls
+    return "";
+  }
 }

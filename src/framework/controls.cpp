@@ -45,6 +45,11 @@ void TControl::Enable(bool enable) {
   Changed();
 }
 
+void TControl::SetName(std::string_view name) {
+  State().Name = std::string(name);
+  Changed();
+}
+
 int TButton::GetCheck() const {
   return State().Check;
 }

@@ -16,6 +16,8 @@ public:
   std::string GetText() const;
   void SetText(std::string_view text);
   void Enable(bool enable);
+  // What a screen reader calls the control.
+  void SetName(std::string_view name);
 
 protected:
   TControlState &State() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/backend.h"
+#include "framework/control_labels.h"
 #include "framework/response_table.h"
 
 TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
@@ -10,6 +11,7 @@ TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
   for (const TControlTemplate &control : template_.Controls) {
     TControlState state;
     state.Template = control;
+    state.Name = ControlName(template_.Controls, controls_.size());
     if (control.Kind != TControlKind::ListBox)
       state.Text = control.Text;
     state.Enabled = (control.Style & WS_DISABLED) == 0;

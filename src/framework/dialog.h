@@ -41,6 +41,10 @@ struct TControlState {
   // client area of w x h pixels.
   TBitmap Picture;
   int PictureInset = 0;
+  // What a screen reader calls the control: the template's name, else the
+  // label beside a control without text of its own; a dialog may change it
+  // (a calendar's day cell says its date).
+  std::string Name;
 };
 
 // Where a picture control draws its bitmap in a client area of w x h.

@@ -40,6 +40,9 @@ struct TControlTemplate {
   std::string Text; // code page 1252; for an icon, the icon's resource name
   std::uint32_t Style = 0;
   int X = 0, Y = 0, W = 0, H = 0; // dialog units
+  // What a screen reader calls a control that has no label beside it or
+  // whose own text says nothing ("<"); otherwise its label names it.
+  std::string Name = {};
 };
 
 struct TDialogTemplate {

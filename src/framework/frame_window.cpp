@@ -16,6 +16,7 @@ void UpdateStates(TFrameWindow &frame, std::vector<TMenuItem> &items) {
     TCommandEnabler enabler = frame.QueryCommand(item.Id);
     item.Grayed = !enabler.Enabled();
     item.Checked = enabler.Checked();
+    item.Checkable = enabler.Checkable();
   }
 }
 

@@ -13,6 +13,7 @@ struct TMenuItem {
   bool Separator = false;
   bool Grayed = false; // disabled
   bool Checked = false;
+  bool Checkable = false;       // a check mark item, also while unchecked
   std::vector<TMenuItem> Popup; // the items of a popup; empty for a plain item
 };
 

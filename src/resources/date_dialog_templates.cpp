@@ -27,13 +27,13 @@ const TDialogTemplate &StartDateTemplate() {
       {
           {-1, K::GroupBox, "", 0, 3, 2, 66, 34},
           {-1, K::Static, "Month:", 0, 7, 9, 24, 8},
-          {MonthBack, K::PushButton, "<", WS_TABSTOP, 31, 8, 8, 10},
-          {MonthEdit, K::Edit, "", DisplayEdit, 40, 8, 14, 10},
-          {MonthForward, K::PushButton, ">", WS_TABSTOP, 55, 8, 8, 10},
+          {MonthBack, K::PushButton, "<", WS_TABSTOP, 31, 8, 8, 10, "Previous month"},
+          {MonthEdit, K::Edit, "", DisplayEdit, 40, 8, 14, 10, "Month"},
+          {MonthForward, K::PushButton, ">", WS_TABSTOP, 55, 8, 8, 10, "Next month"},
           {-1, K::Static, "Day:", 0, 7, 22, 24, 8},
-          {DayBack, K::PushButton, "<", WS_TABSTOP, 31, 21, 8, 10},
-          {DayEdit, K::Edit, "", DisplayEdit, 40, 21, 14, 10},
-          {DayForward, K::PushButton, ">", WS_TABSTOP, 55, 21, 8, 10},
+          {DayBack, K::PushButton, "<", WS_TABSTOP, 31, 21, 8, 10, "Previous day"},
+          {DayEdit, K::Edit, "", DisplayEdit, 40, 21, 14, 10, "Day"},
+          {DayForward, K::PushButton, ">", WS_TABSTOP, 55, 21, 8, 10, "Next day"},
           {IDOK, K::PushButton, "&Ok", WS_TABSTOP, 6, 40, 28, 12},
           {IDCANCEL, K::PushButton, "&Cancel", WS_TABSTOP, 38, 40, 28, 12},
       }};
@@ -45,9 +45,10 @@ const TDialogTemplate &CalendarTemplate() {
     using K = TControlKind;
     using namespace calendar;
     TDialogTemplate t{"CALENDAR", "Calendar     ", 0x80C80080, 0, 0, 101, 111, "System", 8, {}};
-    t.Controls.push_back({PreviousButton, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12});
-    t.Controls.push_back({TitleEdit, K::Edit, "", DisplayEdit, 18, 4, 65, 12});
-    t.Controls.push_back({NextButton, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12});
+    t.Controls.push_back(
+        {PreviousButton, K::PushButton, "<", WS_TABSTOP, 4, 4, 12, 12, "Previous month"});
+    t.Controls.push_back({TitleEdit, K::Edit, "", DisplayEdit, 18, 4, 65, 12, "Month"});
+    t.Controls.push_back({NextButton, K::PushButton, ">", WS_TABSTOP, 85, 4, 12, 12, "Next month"});
     const char *weekdays[] = {"S", "M", "T", "W", "T", "F", "S"};
     for (int column = 0; column < 7; ++column)
       t.Controls.push_back(

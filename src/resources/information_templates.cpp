@@ -17,9 +17,9 @@ const TDialogTemplate &ReferenceTemplate() {
       "System",
       8,
       {
-          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163},
+          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163, "Picture"},
           {FileList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-           10, 175, 77, 31},
+           10, 175, 77, 31, "Reference files"},
           {ShowButton, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
           {IDCANCEL, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
       }};
@@ -43,8 +43,11 @@ const TDialogTemplate &AboutPackagesTemplate() {
           {-1, K::Static, "Packages:", SS_CENTER, 12, 9, 41, 8},
           {PackageList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
            5, 22, 56, 56},
+          // Read-only rather than disabled: Tab reaches it, so that a screen
+          // reader can read it.
           {DescriptionEdit, K::Edit, "",
-           ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | WS_BORDER | WS_DISABLED, 67, 8, 142, 70},
+           ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | ES_READONLY | WS_BORDER | WS_TABSTOP, 67, 8,
+           142, 70, "Description"},
           {IDOK, K::PushButton, "&Close", WS_TABSTOP, 90, 83, 30, 12},
       }};
   return dialog;

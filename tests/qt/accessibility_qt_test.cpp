@@ -1,6 +1,7 @@
 // What a screen reader gets through Qt's accessibility: the verse window as
 // a read-only document of the day's text with a paragraph per entry, kept
-// current; menu items named without their keys. (The AT-SPI test in
+// current; menu items named without their keys, check mark items as
+// checkable; every dialog control named. (The AT-SPI test in
 // tests/accessibility reads the same from the running program.)
 
 #include <gtest/gtest.h>
@@ -16,8 +17,13 @@
 #include "app/verse_window.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "dialogs/calendar_dialog.h"
+#include "framework/qt/qt_backend.h"
+#include "framework/qt/qt_dialog.h"
 #include "qt/qt_app_fixture.h"
+#include "resources/dialog_templates.h"
 #include "support/config_sandbox.h"
+#include "support/fresh_start.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -32,6 +38,17 @@ QAccessibleInterface *FindRole(QAccessibleInterface *iface, QAccessible::Role ro
   for (int i = 0; i < iface->childCount(); ++i)
     if (QAccessibleInterface *found = FindRole(iface->child(i), role))
       return found;
+  return nullptr;
+}
+
+// The items of the frame's menu titled title, as a screen reader finds them
+// when the menu opens.
+QAccessibleInterface *OpenedMenu(QMainWindow &frame, const QString &title) {
+  for (QAction *top : frame.menuBar()->actions())
+    if (top->text() == title) {
+      emit top->menu()->aboutToShow();
+      return QAccessible::queryAccessibleInterface(top->menu());
+    }
   return nullptr;
 }
 
@@ -97,13 +114,7 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
 
 TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
   testsupport::RunShownProgram([](QMainWindow &frame) {
-    QMenu *settings = nullptr;
-    for (QAction *top : frame.menuBar()->actions())
-      if (top->text() == "&Settings")
-        settings = top->menu();
-    ASSERT_NE(settings, nullptr);
-    emit settings->aboutToShow();
-    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(settings);
+    QAccessibleInterface *menu = OpenedMenu(frame, "&Settings");
     ASSERT_NE(menu, nullptr);
     QStringList names;
     for (int i = 0; i < menu->childCount(); ++i)
@@ -112,6 +123,61 @@ TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
     EXPECT_TRUE(names.contains("Day Forward")) << names.join("|").toStdString();
     EXPECT_FALSE(names.join("|").contains('\t')) << names.join("|").toStdString();
   });
+}
+
+TEST_F(AccessibilityQtTest, ShowAnswersIsACheckMarkItemAlsoWhileUnchecked) {
+  testsupport::RunShownProgram([](QMainWindow &frame) {
+    for (bool shown : {false, true}) {
+      QAccessibleInterface *item = OpenedMenu(frame, "&Options")->child(1);
+      EXPECT_EQ(item->text(QAccessible::Name), "Show Answers");
+      EXPECT_TRUE(item->state().checkable);
+      EXPECT_EQ(item->state().checked, shown);
+      QKeyEvent showAnswers(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+      QCoreApplication::sendEvent(&frame, &showAnswers);
+    }
+  });
+}
+
+// Controls named by their labels, or by what they do where their text says
+// nothing ("<"); Tab reaches all but the disabled (ids as in the templates).
+TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
+  using R = QAccessible::Role;
+  const struct {
+    const TDialogTemplate &(*Template)();
+    int Id;
+    R Role;
+    const char *Name;
+    bool Tab;
+  } rows[] = {
+      {StartDateTemplate, 102, R::Button, "Previous month", true},
+      {StartDateTemplate, 106, R::Button, "Next day", true},
+      {StartDateTemplate, 101, R::EditableText, "Month", false},
+      {CalendarTemplate, 250, R::EditableText, "Month", false},
+      {CalendarTemplate, 211, R::EditableText, "Wednesday, 8 March", false},
+      {CalendarTemplate, 201, R::EditableText, "", false}, // before the 1st
+      {PackageSettingsTemplate, 103, R::List, "Font", true},
+      {ReferenceTemplate, 102, R::List, "Reference files", true},
+      {ReferenceTemplate, 100, R::Graphic, "Picture", false},
+      {DdeSettingsTemplate, 130, R::EditableText, "DDE ID", true},
+      {AboutPackagesTemplate, 102, R::EditableText, "Description", true},
+  };
+  testsupport::QtApp();
+  testsupport::FreshStartOnMarchFirst2023();
+  QtBackend backend;
+  for (const auto &row : rows) {
+    std::unique_ptr<TDialog> dialog(row.Template == CalendarTemplate
+                                        ? new TCalendar(nullptr)
+                                        : new TDialog(nullptr, row.Template()));
+    dialog->Create();
+    QWidget *widget = DialogWidgetOf(*dialog)->ControlWidget(row.Id);
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_EQ(control->role(), row.Role) << row.Name;
+    EXPECT_EQ(control->text(QAccessible::Name).toStdString(), row.Name);
+    EXPECT_EQ(widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) != 0, row.Tab)
+        << row.Name;
+    dialog->Destroy();
+    testsupport::DeleteDeferredWidgets();
+  }
 }
 
 } // namespace

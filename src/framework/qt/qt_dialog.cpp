@@ -15,7 +15,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_controls.h"
 #include "framework/qt/qt_frame_placement.h"
@@ -98,11 +97,8 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
     const TControlTemplate &t = control.Template;
     QWidget *widget = MakeControlWidget(t, this);
     widget->setGeometry(units_.Rect(t.X, t.Y, t.W, t.H));
-    if (auto *list = qobject_cast<QListWidget *>(widget)) {
+    if (auto *list = qobject_cast<QListWidget *>(widget))
       ShowWholeItemsOnly(list);
-      // A screen reader names a list by the label above it.
-      list->setAccessibleName(FromWindows1252(LabelAbove(tmpl.Controls, widgets_.size())));
-    }
     widget->setObjectName(QStringLiteral("control%1").arg(t.Id));
     widgets_.push_back(widget);
     ids_.push_back(t.Id);

@@ -1,5 +1,6 @@
 #include "framework/qt/qt_dialog_controls.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -170,6 +171,10 @@ QWidget *MakeEdit(const TControlTemplate &control, QWidget *dialog) {
   // edits had: a pixel around it, not Qt's four.
   edit->document()->setDocumentMargin(1);
   edit->setReadOnly(Has(control, ES_READONLY));
+  // A read-only text is read with the caret keys; Tab leaves it.
+  if (edit->isReadOnly())
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  edit->setTabChangesFocus(true);
   edit->setVerticalScrollBarPolicy(Has(control, WS_VSCROLL) ? Qt::ScrollBarAsNeeded
                                                             : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -250,7 +255,15 @@ private:
   int inset_ = 0;
 };
 
+// A screen reader meets the picture as a graphic, not as a frame.
+QAccessibleInterface *PictureAccessible(const QString &, QObject *object) {
+  auto *frame = dynamic_cast<PictureFrame *>(object);
+  return frame != nullptr ? new QAccessibleWidget(frame, QAccessible::Graphic) : nullptr;
+}
+
 QWidget *MakePicture(const TControlTemplate &, QWidget *dialog) {
+  static const bool known = (QAccessible::installFactory(PictureAccessible), true);
+  (void)known;
   auto *frame = new PictureFrame(dialog);
   LetClicksThrough(frame);
   return frame;
@@ -371,6 +384,9 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
 
 void ShowControlState(QWidget *widget, const TControlState &state) {
   widget->setEnabled(state.Enabled);
+  // Without a name of its own a button is called by its text.
+  if (QString name = FromWindows1252(state.Name); widget->accessibleName() != name)
+    widget->setAccessibleName(name);
   QString text = FromWindows1252(state.Text);
   switch (state.Template.Kind) {
   case TControlKind::PushButton:

@@ -72,7 +72,7 @@ QAction *MakeAction(TFrameWindow &frame, QObject *owner, const TMenuItem &item) 
     action->setShortcutContext(Qt::WidgetShortcut);
   }
   action->setEnabled(!item.Grayed);
-  action->setCheckable(item.Checked);
+  action->setCheckable(item.Checkable || item.Checked);
   action->setChecked(item.Checked);
   unsigned id = item.Id;
   QObject::connect(action, &QAction::triggered, [&frame, id] { frame.MenuCommand(id); });
