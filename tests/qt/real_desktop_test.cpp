@@ -101,28 +101,21 @@ TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
   EXPECT_EQ(found[2].str(), startupClass);
 }
 
-// The frame of window id as the desktop has it, in the window's pixels
-// (scale screen pixels each): its position exact, its size rounded up, as
-// borders of an odd number of screen pixels leave it short of a whole one.
+// The frame of window id in the window's pixels (scale screen pixels each):
+// its place exact ("+" for part of one), its size rounded up, as borders of
+// an odd number of screen pixels leave it short of a whole one.
 std::string Frame(const testsupport::DesktopSession &session, const std::string &id, int scale) {
-  std::string client = session.RunX("xwininfo", {"-id", id}).output;
-  std::string borders = session.RunX("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).output;
-  std::smatch b;
-  std::regex_search(borders, b, std::regex("(\\d+), (\\d+), (\\d+), (\\d+)"));
-  auto number = [&](const std::string &what) {
-    std::smatch found;
-    std::regex_search(client, found, std::regex(what + ": *(-?\\d+)"));
-    return std::stoi(found[1].str());
-  };
-  int x = number("Absolute upper-left X") - std::stoi(b[1]);
-  int y = number("Absolute upper-left Y") - std::stoi(b[3]);
-  int cx = number("Width") + std::stoi(b[1]) + std::stoi(b[2]);
-  int cy = number("Height") + std::stoi(b[3]) + std::stoi(b[4]);
-  auto at = [&](int value) {
-    return std::to_string(value / scale) + (value % scale != 0 ? "+" : "");
-  };
-  return at(x) + "," + at(y) + " " + std::to_string((cx + scale - 1) / scale) + "x" +
-         std::to_string((cy + scale - 1) / scale);
+  std::string text = session.RunX("xwininfo", {"-id", id}).output +
+                     session.RunX("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).output;
+  std::smatch v; // the client's place and size, then the borders: left, right, top, bottom
+  std::regex_search(text, v,
+                    std::regex("X: +(\\d+)[\\s\\S]*?Y: +(\\d+)[\\s\\S]*?Width: (\\d+)[\\s\\S]*?"
+                               "Height: (\\d+)[\\s\\S]*?= (\\d+), (\\d+), (\\d+), (\\d+)"));
+  auto n = [&](int i) { return v.empty() ? 0 : std::stoi(v[i]); };
+  auto at = [&](int value) { return std::to_string(value / scale) + (value % scale ? "+" : ""); };
+  auto side = [&](int value) { return std::to_string((value + scale - 1) / scale); };
+  return at(n(1) - n(5)) + "," + at(n(2) - n(7)) + " " + side(n(3) + n(5) + n(6)) + "x" +
+         side(n(4) + n(7) + n(8));
 }
 
 // Each start shows the frame where and as large as it was saved, and saves
