@@ -7,7 +7,8 @@
 //    the ratio of their median times;
 //  - `qxp today` beside the system's `fortune` and `verse` printing their
 //    text (skipped when they are not installed: fortune-mod, verse), and
-//    run turn about with `verse` for a direct comparison.
+//    run turn about with `verse` and with a C++ program that does nothing
+//    (the floor of a program linked with the shared libstdc++).
 
 #include <benchmark/benchmark.h>
 
@@ -191,9 +192,10 @@ void BM_Verse(benchmark::State &state) {
 }
 BENCHMARK(BM_Verse)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// qxp today and verse side by side, turn about, so that both meet the same
-// machine: the time is qxp's, the counters say how it compares (qxp_vs_verse
-// at most 1 means no slower).
+// qxp today, verse and a C++ program that does nothing, turn about, so that
+// all meet the same machine: the time is qxp's, the counters say how it
+// compares (qxp_vs_verse at most 1 means no slower; minimal_cxx_vs_verse is
+// what loading libstdc++ alone costs against verse).
 void BM_QxpTodayBesideVerse(benchmark::State &state) {
   const std::string verse = "/usr/bin/verse";
   if (!fs::exists(verse)) {
@@ -202,21 +204,27 @@ void BM_QxpTodayBesideVerse(benchmark::State &state) {
   }
   double qxpSeconds = 0;
   double verseSeconds = 0;
+  double floorSeconds = 0;
   for (auto _ : state) {
     Finished qxp = Run(Built("qxp"), {"today", "--utf8"});
     Finished other = Run(verse, {});
-    if (qxp.status != 0 || other.status != 0) {
-      state.SkipWithError("qxp today or verse failed");
+    Finished floor = Run(Built("minimal_cxx_probe"), {});
+    if (qxp.status != 0 || other.status != 0 || floor.status != 0) {
+      state.SkipWithError("qxp today, verse or minimal_cxx_probe failed");
       return;
     }
     state.SetIterationTime(qxp.seconds);
     qxpSeconds += qxp.seconds;
     verseSeconds += other.seconds;
+    floorSeconds += floor.seconds;
   }
   const double runs = static_cast<double>(state.iterations());
   state.counters["qxp_ms"] = qxpSeconds / runs * 1000.0;
   state.counters["verse_ms"] = verseSeconds / runs * 1000.0;
+  state.counters["minimal_cxx_ms"] = floorSeconds / runs * 1000.0;
   state.counters["qxp_vs_verse"] = qxpSeconds / verseSeconds;
+  state.counters["minimal_cxx_vs_verse"] = floorSeconds / verseSeconds;
+  state.counters["qxp_vs_minimal_cxx"] = qxpSeconds / floorSeconds;
 }
 BENCHMARK(BM_QxpTodayBesideVerse)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 

@@ -12,6 +12,7 @@ set -euo pipefail
 build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
+  libxcb1-dev # the window manager's borders in the screen's pixels
   qt6-wayland # the program's windows on a Wayland desktop
   libsword-dev sword-text-kjv # the passages' text in the concordance window
 )

@@ -46,11 +46,12 @@ protected:
 
   // Starts the program and waits until its window is shown, framed and
   // still; the window's id, empty when it did not show.
-  std::string Start() {
+  std::string Start(const std::string &scale = "1") {
     testsupport::ProcessOptions options;
     options.workingDirectory = folder.Path().string();
     options.environment = session->Environment();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
+    options.environment["QT_SCALE_FACTOR"] = scale;
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
@@ -100,17 +101,44 @@ TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
   EXPECT_EQ(found[2].str(), startupClass);
 }
 
+// The frame of window id in the window's pixels (scale screen pixels each):
+// its place exact ("+" for part of one), its size rounded up, as borders of
+// an odd number of screen pixels leave it short of a whole one.
+std::string Frame(const testsupport::DesktopSession &session, const std::string &id, int scale) {
+  std::string text = session.RunX("xwininfo", {"-id", id}).output +
+                     session.RunX("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).output;
+  std::smatch v; // the client's place and size, then the borders: left, right, top, bottom
+  std::regex_search(text, v,
+                    std::regex("X: +(\\d+)[\\s\\S]*?Y: +(\\d+)[\\s\\S]*?Width: (\\d+)[\\s\\S]*?"
+                               "Height: (\\d+)[\\s\\S]*?= (\\d+), (\\d+), (\\d+), (\\d+)"));
+  auto n = [&](int i) { return v.empty() ? 0 : std::stoi(v[i]); };
+  auto at = [&](int value) { return std::to_string(value / scale) + (value % scale ? "+" : ""); };
+  auto side = [&](int value) { return std::to_string((value + scale - 1) / scale); };
+  return at(n(1) - n(5)) + "," + at(n(2) - n(7)) + " " + side(n(3) + n(5) + n(6)) + "x" +
+         side(n(4) + n(7) + n(8));
+}
+
+// Each start shows the frame where and as large as it was saved, and saves
+// it so again; also where a pixel of the window is two of the screen, and
+// the borders an odd number of the screen's.
 TEST_F(RealDesktopTest, AWindowClosedAtAPlaceOpensThereAfterThreeRestarts) {
-  config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nx=100\ny=100\ncx=500\ncy=300\n");
-  std::string seen;
-  for (int start = 1; start <= 4; ++start) {
-    ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
-    EXPECT_EQ(Stop(), 0) << program->Output();
-    std::string settings = Settings();
-    seen += " " + Value(settings, "x") + "," + Value(settings, "y") + " " + Value(settings, "cx") +
-            "x" + Value(settings, "cy");
+  for (int scale : {1, 2}) {
+    config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nx=100\ny=100\ncx=500\ncy=300\n");
+    std::string seen;
+    for (int start = 1; start <= 4; ++start) {
+      std::string id = Start(std::to_string(scale));
+      ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+      std::string shown = Frame(*session, id, scale);
+      EXPECT_EQ(Stop(), 0) << program->Output();
+      std::string settings = Settings();
+      seen += " " + shown + " " + Value(settings, "x") + "," + Value(settings, "y") + " " +
+              Value(settings, "cx") + "x" + Value(settings, "cy") + ";";
+    }
+    std::string expected;
+    for (int start = 1; start <= 4; ++start)
+      expected += " 100,100 500x300 100,100 500x300;";
+    EXPECT_EQ(seen, expected) << "at a scale of " << scale;
   }
-  EXPECT_EQ(seen, " 100,100 500x300 100,100 500x300 100,100 500x300 100,100 500x300");
 }
 
 // From the keyboard alone: Ctrl+R opens References, Home selects its only

@@ -11,7 +11,13 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <memory>
+#include <optional>
+#ifdef SELWARTH_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 
@@ -23,6 +29,37 @@ QMargins FrameMargins(const QWidget *window) {
   return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
+#ifdef SELWARTH_XCB
+// The borders an X window manager drew around window, in the screen's
+// pixels, as it announces them (_NET_FRAME_EXTENTS); none when it does not.
+std::optional<QMargins> ScreenPixelBorders(const QWidget *window) {
+  auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t *x = x11 != nullptr ? x11->connection() : nullptr;
+  if (x == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
+    return std::nullopt;
+  static constexpr char name[] = "_NET_FRAME_EXTENTS";
+  std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+      xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, sizeof name - 1, name), nullptr), &std::free);
+  if (atom == nullptr || atom->atom == XCB_NONE)
+    return std::nullopt;
+  std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> extents(
+      xcb_get_property_reply(x,
+                             xcb_get_property(x, 0, static_cast<xcb_window_t>(window->winId()),
+                                              atom->atom, XCB_ATOM_CARDINAL, 0, 4),
+                             nullptr),
+      &std::free);
+  if (extents == nullptr || xcb_get_property_value_length(extents.get()) != 16)
+    return std::nullopt;
+  const auto *side = static_cast<const std::uint32_t *>(xcb_get_property_value(extents.get()));
+  return QMargins(static_cast<int>(side[0]), static_cast<int>(side[2]), static_cast<int>(side[1]),
+                  static_cast<int>(side[3]));
+}
+#else
+std::optional<QMargins> ScreenPixelBorders(const QWidget *) {
+  return std::nullopt;
+}
+#endif
+
 // Whether windows on this platform can know and choose their position.
 bool WindowsHavePositions() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -30,6 +67,14 @@ bool WindowsHavePositions() {
 
 // Keeps a window's frame at the size it was given whenever its borders
 // change, and knows the frame's size to save.
+//
+// Where a pixel of the window is several of the screen (QT_SCALE_FACTOR=2)
+// Qt gives the borders in the window's pixels, rounded, and places the
+// window by the rounded position of its client area: borders of an odd
+// number of screen pixels would shrink the frame and shift it a pixel. The
+// client's size is therefore worked out from the borders in screen pixels
+// where the window manager says them, and the frame is put back where it
+// was after each change of size.
 class FrameKeeper : public QObject {
 public:
   FrameKeeper(QWidget *window, QSize frame)
@@ -38,11 +83,7 @@ public:
   // The frame's size: the one given while the window keeps the size it was
   // asked for, else the window's size with the borders that size was made
   // for (a window closed before the borders came is still the frame given).
-  QSize FrameSize() const {
-    if (Asked(window_->size()))
-      return frame_;
-    return window_->size().grownBy(margins_);
-  }
+  QSize FrameSize() const { return Asked(window_->size()) ? frame_ : FrameOf(window_->size()); }
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
@@ -68,7 +109,12 @@ private:
     if (margins != margins_) {
       frame_ = FrameSize();
       margins_ = margins;
-      Ask(frame_.shrunkBy(margins));
+      ratio_ = window_->devicePixelRatioF();
+      borders_ = ScreenPixelBorders(window_).value_or(margins * ratio_);
+      const QPoint at = window_->pos();
+      Ask(ClientSize(frame_));
+      if (WindowsHavePositions() && window_->windowHandle() != nullptr)
+        window_->windowHandle()->setFramePosition(at);
       return;
     }
     if (size == asked_)
@@ -79,7 +125,27 @@ private:
     }
     // The user's size.
     asked_ = size;
-    frame_ = size.grownBy(margins_);
+    frame_ = FrameOf(size);
+  }
+
+  // The frame a client of size makes with the borders; half a pixel of the
+  // window's or more counts as one.
+  QSize FrameOf(QSize size) const {
+    auto frame = [&](int client, int borders) {
+      return static_cast<int>(std::floor((client * ratio_ + borders) / ratio_ + 0.5));
+    };
+    return {frame(size.width(), borders_.left() + borders_.right()),
+            frame(size.height(), borders_.top() + borders_.bottom())};
+  }
+
+  // The client size that makes the frame with the borders: as large as
+  // fits in it, where the borders leave part of a window's pixel.
+  QSize ClientSize(QSize frame) const {
+    auto client = [&](int side, int borders) {
+      return static_cast<int>(std::floor((side * ratio_ - borders) / ratio_ + 1e-9));
+    };
+    return {client(frame.width(), borders_.left() + borders_.right()),
+            client(frame.height(), borders_.top() + borders_.bottom())};
   }
 
   // Whether size is the one asked for. A Wayland compositor hands the size
@@ -98,7 +164,9 @@ private:
   }
 
   QWidget *window_;
-  QMargins margins_; // the borders the size asked for was made for
+  QMargins margins_; // the borders the size asked for was made for, as Qt says them
+  QMargins borders_; // the same borders in the screen's pixels
+  qreal ratio_ = 1;  // the screen's pixels to one of the window's
   QSize asked_;      // the size the window was last given
   QSize frame_;      // the frame that size makes with those borders
 };
