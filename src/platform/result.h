@@ -17,7 +17,7 @@
 // with Fault and the Failure helpers kept as they are, and no caller changes.
 // Two differences show then: value() on a failure throws
 // std::bad_expected_access where ours ends the program (neither is ever
-// caught here), and std::expected is not [[nodiscard]], so a dropped result
+// caught here), and libstdc++'s std::expected is not [[nodiscard]], so a dropped result
 // no longer fails the build.
 
 #include <cassert>
