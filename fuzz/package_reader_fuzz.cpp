@@ -96,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   // The export is a regular file of the run's folder, emptied for each
   // input: it refuses a device such as /dev/null.
   TextExport exportFile;
-  std::string error;
-  if (!exportFile.Create((Folder / "SELWARTH.TXT").string(), error))
+  if (!exportFile.Create((Folder / "SELWARTH.TXT").string()))
     std::abort();
   for (const DayChoice &day : Days)
     ReadDay(path, day, exportFile);

@@ -173,9 +173,8 @@ void CheckWrite(const std::string &path, const std::string &section, const std::
                 const std::string &value, const std::vector<std::string> &sections,
                 const std::vector<std::string> &keys) {
   const std::string before = ReadFile(path);
-  const bool refused = !CheckProfileEntry(section, key, value).empty();
-  std::string error;
-  const bool written = WritePrivateProfileString(section, key, value, path, error);
+  const bool refused = !CheckProfileEntry(section, key, value);
+  const bool written = WritePrivateProfileString(section, key, value, path).has_value();
   const std::string after = ReadFile(path);
   if (refused) {
     Check(!written && after == before, "a refused write changed the file");

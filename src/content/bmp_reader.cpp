@@ -196,9 +196,8 @@ void DecodeRow(const std::uint8_t *row, std::size_t width, const TLayout &layout
   }
 }
 
-std::nullopt_t Refuse(TBitmapFault &fault, TBitmapFault why) {
-  fault = why;
-  return std::nullopt;
+platform::Unexpected<platform::Fault<TBitmapFault>> Refuse(TBitmapFault why) {
+  return platform::Failure(why, DescribeBitmapFault(why));
 }
 
 // Fills bytes from position at of the file; false when the file ends first
@@ -250,11 +249,11 @@ private:
 };
 
 // Decodes the top-left block of the picture whose first bytes are head.
-std::optional<TBitmapBlock> Decode(std::span<const std::uint8_t> head, std::uint64_t fileSize,
-                                   TRowSource &rows, int width, int height, TBitmapFault &fault) {
+BitmapResult<TBitmapBlock> Decode(std::span<const std::uint8_t> head, std::uint64_t fileSize,
+                                  TRowSource &rows, int width, int height) {
   TLayout layout;
   if (const TBitmapFault why = ReadLayout(head, fileSize, layout); why != TBitmapFault::None)
-    return Refuse(fault, why);
+    return Refuse(why);
 
   const std::vector<std::uint32_t> table = ReadColourTable(head, layout);
   TBitmapBlock picture;
@@ -273,11 +272,10 @@ std::optional<TBitmapBlock> Decode(std::span<const std::uint8_t> head, std::uint
     const std::uint8_t *row = rows.Read(
         layout.PixelOffset + static_cast<std::uint64_t>(fileRow) * layout.RowStride, rowBytes);
     if (row == nullptr) // the file was cut short since its length was taken
-      return Refuse(fault, TBitmapFault::CannotOpen);
+      return Refuse(TBitmapFault::CannotOpen);
     DecodeRow(row, static_cast<std::size_t>(block.Width), layout, table,
               block.Pixels.data() + static_cast<std::size_t>(y) * block.Width);
   }
-  fault = TBitmapFault::None;
   return picture;
 }
 
@@ -315,39 +313,42 @@ const char *DescribeBitmapFault(TBitmapFault fault) {
   return "unknown fault";
 }
 
-std::optional<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
-                                              int height, TBitmapFault &fault) {
+BitmapResult<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
+                                             int height) {
   TMemoryRows rows(bytes);
-  return Decode(bytes, bytes.size(), rows, width, height, fault);
+  return Decode(bytes, bytes.size(), rows, width, height);
 }
 
-std::optional<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height,
-                                                  TBitmapFault &fault) {
+BitmapResult<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height) {
   // A named pipe given the name of a picture cannot hold the caller up: it
   // is refused as not a regular file.
-  std::string problem;
-  const platform::RegularFile file = platform::OpenRegularFile(path, problem);
-  if (!file)
-    return Refuse(fault, TBitmapFault::CannotOpen);
+  const platform::Result<platform::RegularFile> opened = platform::OpenRegularFile(path);
+  if (!opened)
+    return Refuse(TBitmapFault::CannotOpen);
+  const platform::RegularFile &file = *opened;
   const std::uint64_t size = file.Size();
   if (size > MaxFileSize)
-    return Refuse(fault, TBitmapFault::FileTooLarge);
+    return Refuse(TBitmapFault::FileTooLarge);
   // The headers and colour table; the rows are read as they are decoded.
   std::vector<std::uint8_t> head(std::min<std::uint64_t>(size, MaxHeadSize));
   if (!ReadAt(file.Fd(), 0, head))
-    return Refuse(fault, TBitmapFault::CannotOpen);
+    return Refuse(TBitmapFault::CannotOpen);
   TFileRows rows(file.Fd());
-  return Decode(head, size, rows, width, height, fault);
+  return Decode(head, size, rows, width, height);
 }
 
-std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault) {
-  auto picture = ReadBitmapTopLeft(bytes, MaxBitmapSide, MaxBitmapSide, fault);
-  return picture ? std::optional(std::move(picture->TopLeft)) : std::nullopt;
+BitmapResult<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes) {
+  auto picture = ReadBitmapTopLeft(bytes, MaxBitmapSide, MaxBitmapSide);
+  if (!picture)
+    return platform::Unexpected(std::move(picture).error());
+  return std::move(picture->TopLeft);
 }
 
-std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault) {
-  auto picture = ReadBitmapFileTopLeft(path, MaxBitmapSide, MaxBitmapSide, fault);
-  return picture ? std::optional(std::move(picture->TopLeft)) : std::nullopt;
+BitmapResult<TBitmapImage> ReadBitmapFile(const std::string &path) {
+  auto picture = ReadBitmapFileTopLeft(path, MaxBitmapSide, MaxBitmapSide);
+  if (!picture)
+    return platform::Unexpected(std::move(picture).error());
+  return std::move(picture->TopLeft);
 }
 
 TBitmapImage ScaleTo(const TBitmapImage &image, int width, int height) {

@@ -35,10 +35,11 @@
 #include <cstdint>
 
 #include "framework/bitmap.h"
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "platform/result.h"
 
 inline constexpr int MaxBitmapSide = 10000;
 
@@ -53,7 +54,7 @@ using TBitmapImage = TBitmap;
 // the package tool chooses its advice by it (a file it cannot open needs no
 // hint on converting pictures); DescribeBitmapFault gives the words.
 enum class TBitmapFault {
-  None,
+  None,            // the reader's own checks found nothing wrong; never a failure's kind
   CannotOpen,      // the file cannot be opened or read
   FileTooLarge,    // larger than any picture within the limits can be
   TooShort,        // shorter than its headers or its colour table
@@ -71,6 +72,9 @@ enum class TBitmapFault {
 // The fault in words fit for a message.
 const char *DescribeBitmapFault(TBitmapFault fault);
 
+// A picture read, or why not: the fault, and its words as the message.
+template <class T> using BitmapResult = platform::Result<T, platform::Fault<TBitmapFault>>;
+
 // A picture as read: the size of the whole, from its headers, and its
 // top-left block, decoded.
 struct TBitmapBlock {
@@ -81,23 +85,21 @@ struct TBitmapBlock {
 
 // Decodes the top-left width x height pixels (or fewer, of a smaller
 // picture; width and height count as at least 1) of the BMP file held in
-// memory, after checking the whole file as ReadBitmap does. Gives nothing
-// for a file that is not readable, and fault then says why; fault is None on
-// success.
-std::optional<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
-                                              int height, TBitmapFault &fault);
+// memory, after checking the whole file as ReadBitmap does. A file that is
+// not readable is a failure with its fault.
+BitmapResult<TBitmapBlock> ReadBitmapTopLeft(std::span<const std::uint8_t> bytes, int width,
+                                             int height);
 
 // Reads the BMP file at path as ReadBitmapTopLeft, reading from it only the
 // headers and the rows of the block.
-std::optional<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height,
-                                                  TBitmapFault &fault);
+BitmapResult<TBitmapBlock> ReadBitmapFileTopLeft(const std::string &path, int width, int height);
 
-// Decodes a whole BMP file held in memory. Gives nothing for a file that is
-// not readable, and fault then says why; fault is None on success.
-std::optional<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes, TBitmapFault &fault);
+// Decodes a whole BMP file held in memory. A file that is not readable is a
+// failure with its fault.
+BitmapResult<TBitmapImage> ReadBitmap(std::span<const std::uint8_t> bytes);
 
 // Reads and decodes the BMP file at path, as ReadBitmap.
-std::optional<TBitmapImage> ReadBitmapFile(const std::string &path, TBitmapFault &fault);
+BitmapResult<TBitmapImage> ReadBitmapFile(const std::string &path);
 
 // A copy of the picture at width x height pixels. Each new pixel is the
 // average of the source pixels its area covers (at least one), so shrinking

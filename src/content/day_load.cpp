@@ -58,9 +58,8 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
   if (SaveFile != 0 && options.ReadOnly) {
     exportFile = options.Export;
   } else if (SaveFile != 0) {
-    std::string reason;
-    if (!textFile.Create(TextExportFile, reason))
-      load.Problems.push_back(TextNotSaved(reason));
+    if (platform::Result<void> created = textFile.Create(TextExportFile); !created)
+      load.Problems.push_back(TextNotSaved(created.error()));
     if (textFile.IsOpen())
       exportFile = &textFile;
   }
@@ -78,11 +77,11 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     load.HasAnswers = load.HasAnswers || hasAnswer;
     if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
       // The screen saver keeps the text it had; the day shows all the same.
-      std::string reason;
-      if (!WriteMarqueeText(*entry, reason))
-        load.Problems.push_back({DayLoadProblem::Kind::MarqueeNotSaved,
-                                 "The screen saver text could not be saved: " + reason + ".",
-                                 "Unable to Comply"});
+      if (platform::Result<void> written = WriteMarqueeText(*entry); !written)
+        load.Problems.push_back(
+            {DayLoadProblem::Kind::MarqueeNotSaved,
+             "The screen saver text could not be saved: " + written.error() + ".",
+             "Unable to Comply"});
     }
     if (!options.KeepEntries)
       continue;
@@ -90,8 +89,7 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     tail = &(*tail)->Next;
   }
   // A full disk shows only now: the file lacks some or all of the text.
-  std::string reason;
-  if (!textFile.Close(reason))
-    load.Problems.push_back(TextNotSaved(reason));
+  if (platform::Result<void> closed = textFile.Close(); !closed)
+    load.Problems.push_back(TextNotSaved(closed.error()));
   return load;
 }

@@ -17,7 +17,7 @@ std::string MarqueeText(const TDayEntry &entry) {
   return text;
 }
 
-bool WriteMarqueeText(const TDayEntry &entry, std::string &error) {
+platform::Result<void> WriteMarqueeText(const TDayEntry &entry) {
   return platform::WritePrivateProfileString("Screen Saver.Marquee", "Text", MarqueeText(entry),
-                                             "CONTROL.INI", error, platform::ProfileLinks::Refuse);
+                                             "CONTROL.INI", platform::ProfileLinks::Refuse);
 }

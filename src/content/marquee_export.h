@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 struct TDayEntry;
 
 inline constexpr std::size_t MarqueeLength = 255;
@@ -14,6 +16,5 @@ inline constexpr std::size_t MarqueeLength = 255;
 std::string MarqueeText(const TDayEntry &entry);
 
 // Writes MarqueeText(entry) into CONTROL.INI, never through a symbolic link
-// and never into anything but a regular file. False when it could not, with
-// the reason in error.
-bool WriteMarqueeText(const TDayEntry &entry, std::string &error);
+// and never into anything but a regular file. A failure says why.
+platform::Result<void> WriteMarqueeText(const TDayEntry &entry);

@@ -51,7 +51,10 @@ std::vector<platform::ProfileSetting> PackageFontValues(std::string_view fileNam
           {FontSizeKey(fileName), std::to_string(size)}};
 }
 
-bool StorePackageFont(std::string_view fileName, std::string_view faceName, int size,
-                      std::string &error) {
-  return WriteSettings(PackageFontValues(fileName, faceName, size), error);
+platform::Result<void> StorePackageFont(std::string_view fileName, std::string_view faceName,
+                                        int size) {
+  std::string error;
+  if (!WriteSettings(PackageFontValues(fileName, faceName, size), error))
+    return platform::Failure(error);
+  return {};
 }

@@ -13,6 +13,7 @@
 
 #include "content/settings.h"
 #include "platform/profile.h"
+#include "platform/result.h"
 
 // A package's face name as the day's load reads it: at most
 // PackageFontNameBuffer - 1 characters.
@@ -35,7 +36,7 @@ bool PackageHasOwnFont(std::string_view fileName);
 std::vector<platform::ProfileSetting> PackageFontValues(std::string_view fileName,
                                                         std::string_view faceName, int size);
 
-// Stores both keys in one write. False when the file could not be written;
-// error says why.
-bool StorePackageFont(std::string_view fileName, std::string_view faceName, int size,
-                      std::string &error);
+// Stores both keys in one write. A failure says why the file could not be
+// written.
+platform::Result<void> StorePackageFont(std::string_view fileName, std::string_view faceName,
+                                        int size);

@@ -14,40 +14,35 @@ constexpr std::size_t LeadSize = 4;
 constexpr std::size_t TitleRecordSize = 1 + TitleLength;
 constexpr std::size_t OffsetTableSize = OffsetCount * 4;
 
-bool Fail(std::string &error, std::string text) {
-  error = std::move(text);
-  return false;
-}
-
 std::uint32_t LittleEndian32(const unsigned char *bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool ReadTitles(PackageBytes &bytes, int count, Header &header, std::string &error) {
+platform::Result<void> ReadTitles(PackageBytes &bytes, int count, Header &header) {
   for (int i = 0; i < count; ++i) {
     unsigned char record[TitleRecordSize];
     if (!bytes.Read(LeadSize + i * TitleRecordSize, record, sizeof record))
-      return Fail(error, "the file ends inside title " + std::to_string(i + 1));
+      return platform::Failure("the file ends inside title " + std::to_string(i + 1));
     const unsigned length = record[0];
     if (length > static_cast<unsigned>(TitleLength))
-      return Fail(error, "title " + std::to_string(i + 1) + " has the length " +
-                             std::to_string(length) + ", above " + std::to_string(TitleLength));
+      return platform::Failure("title " + std::to_string(i + 1) + " has the length " +
+                               std::to_string(length) + ", above " + std::to_string(TitleLength));
     header.Titles.emplace_back(reinterpret_cast<const char *>(record + 1), length);
   }
-  return true;
+  return {};
 }
 
-bool ReadMarkerAndOffsets(PackageBytes &bytes, Header &header, std::string &error) {
+platform::Result<void> ReadMarkerAndOffsets(PackageBytes &bytes, Header &header) {
   unsigned char marker = 0;
   unsigned char table[OffsetTableSize];
   const std::uint64_t at = header.Size - OffsetTableSize - 1;
   if (!bytes.Read(at, &marker, 1) || !bytes.Read(at + 1, table, sizeof table))
-    return Fail(error, "the file ends inside the slot offsets");
+    return platform::Failure("the file ends inside the slot offsets");
   header.TrailerMarker = static_cast<char>(marker);
   for (int k = 0; k < OffsetCount; ++k)
     header.SlotOffsets[k] = LittleEndian32(table + 4 * k);
-  return true;
+  return {};
 }
 
 } // namespace
@@ -116,31 +111,27 @@ bool PackageBytes::Read(std::uint64_t position, void *out, std::size_t count) {
   return true;
 }
 
-std::optional<Header> ReadHeader(PackageBytes &bytes, std::string &error) {
+platform::Result<Header> ReadHeader(PackageBytes &bytes) {
   Header header;
   header.FileSize = bytes.Size();
 
   unsigned char lead[LeadSize];
-  if (header.FileSize < LeadSize || !bytes.Read(0, lead, sizeof lead)) {
-    Fail(error, "the file is shorter than its header");
-    return std::nullopt;
-  }
+  if (header.FileSize < LeadSize || !bytes.Read(0, lead, sizeof lead))
+    return platform::Failure("the file is shorter than its header");
   header.PackageType = lead[0];
   const int titleCount = static_cast<signed char>(lead[3]);
-  if (titleCount < 1 || titleCount > MaxTitles) {
-    Fail(error, "the title count " + std::to_string(titleCount) + " is outside 1 to " +
-                    std::to_string(MaxTitles));
-    return std::nullopt;
-  }
+  if (titleCount < 1 || titleCount > MaxTitles)
+    return platform::Failure("the title count " + std::to_string(titleCount) + " is outside 1 to " +
+                             std::to_string(MaxTitles));
   header.Size = HeaderSize(titleCount);
-  if (header.FileSize < header.Size) {
-    Fail(error, "the file (" + std::to_string(header.FileSize) +
-                    " bytes) is shorter than its header (" + std::to_string(header.Size) +
-                    " bytes)");
-    return std::nullopt;
-  }
-  if (!ReadTitles(bytes, titleCount, header, error) || !ReadMarkerAndOffsets(bytes, header, error))
-    return std::nullopt;
+  if (header.FileSize < header.Size)
+    return platform::Failure("the file (" + std::to_string(header.FileSize) +
+                             " bytes) is shorter than its header (" + std::to_string(header.Size) +
+                             " bytes)");
+  if (platform::Result<void> titles = ReadTitles(bytes, titleCount, header); !titles)
+    return platform::Failure(titles.error());
+  if (platform::Result<void> offsets = ReadMarkerAndOffsets(bytes, header); !offsets)
+    return platform::Failure(offsets.error());
   return header;
 }
 

@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace package {
 
 inline constexpr int SlotCount = 366;       // day slots 0..365
@@ -98,8 +100,7 @@ bool IsReadingPlan(const Header &header);
 
 // Reads the header from the start of the package. A damaged header (file
 // shorter than the header, TitleCount outside 1..7, a title length above 40)
-// gives nothing, and error says what is wrong. The format byte is not judged
-// here.
-std::optional<Header> ReadHeader(PackageBytes &bytes, std::string &error);
+// is a failure that says what is wrong. The format byte is not judged here.
+platform::Result<Header> ReadHeader(PackageBytes &bytes);
 
 } // namespace package

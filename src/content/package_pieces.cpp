@@ -57,18 +57,18 @@ private:
 
 } // namespace
 
-bool ReadPiece(PackageBytes &bytes, std::uint64_t &position, std::string &text) {
-  text.clear();
+platform::Result<std::string> ReadPiece(PackageBytes &bytes, std::uint64_t &position) {
   unsigned char length = 0;
-  if (!bytes.Read(position, &length, 1))
-    return false;
-  text.resize(length);
-  if (!bytes.Read(position + 1, text.data(), text.size())) {
-    text.clear();
-    return false;
+  if (bytes.Read(position, &length, 1)) {
+    std::string text(length, '\0');
+    if (bytes.Read(position + 1, text.data(), text.size())) {
+      position += 1 + length;
+      return text;
+    }
   }
-  position += 1 + length;
-  return true;
+  const bool pastEnd = position >= bytes.Size() || bytes.Size() - position < 1u + length;
+  return platform::Failure("the piece at byte " + std::to_string(position) +
+                           (pastEnd ? " runs past the end of the file" : " cannot be read"));
 }
 
 EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, TTextPiece &first) {
@@ -76,8 +76,10 @@ EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, T
   if (slot < 0 || slot >= SlotCount)
     return EntryRead::Damaged;
   std::uint64_t position = header.SlotOffsets[slot];
-  if (!ReadPiece(bytes, position, first.Text))
+  platform::Result<std::string> firstPiece = ReadPiece(bytes, position);
+  if (!firstPiece)
     return EntryRead::Damaged;
+  first.Text = std::move(*firstPiece);
   if (first.Text.empty())
     return EntryRead::Nothing;
 
@@ -88,15 +90,13 @@ EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, T
   const std::uint64_t slotEnd = header.SlotOffsets[slot + 1];
   std::uint64_t textSize = first.Text.size();
   BoundedChain chain(first);
-  std::string text;
   while (position < slotEnd && position < header.FileSize) {
-    if (!ReadPiece(bytes, position, text) || (textSize += text.size()) > MaxEntryText ||
-        position - start > MaxEntrySpan) {
+    platform::Result<std::string> piece = ReadPiece(bytes, position);
+    if (!piece || (textSize += piece->size()) > MaxEntryText || position - start > MaxEntrySpan) {
       first = TTextPiece();
       return EntryRead::Damaged;
     }
-    chain.Append(std::move(text));
-    text.clear();
+    chain.Append(std::move(*piece));
   }
   return EntryRead::Entry;
 }

@@ -8,13 +8,14 @@
 
 #include "content/package_format.h"
 #include "content/text_piece.h"
+#include "platform/result.h"
 
 namespace package {
 
-// Reads the piece at position into text and moves position past it. False
-// (text empty) when the piece runs past the end of the package or a read
-// fails.
-bool ReadPiece(PackageBytes &bytes, std::uint64_t &position, std::string &text);
+// Reads the piece at position, its text, and moves position past it. A
+// failure, saying where, when the piece runs past the end of the package or
+// a read fails.
+platform::Result<std::string> ReadPiece(PackageBytes &bytes, std::uint64_t &position);
 
 enum class EntryRead {
   Entry,   // first holds a first piece that is not empty, and its chain

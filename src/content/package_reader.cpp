@@ -16,8 +16,8 @@ namespace {
 // A package that is not a regular file (a FIFO or a device in its place) is
 // skipped like a damaged one.
 platform::RegularFile OpenPackage(std::string_view fileName) {
-  std::string problem;
-  return platform::OpenRegularFile(std::string(fileName), problem);
+  platform::Result<platform::RegularFile> opened = platform::OpenRegularFile(std::string(fileName));
+  return opened ? std::move(*opened) : platform::RegularFile();
 }
 
 // A first piece that held only control bytes, or only the trailer, would hide
@@ -45,8 +45,8 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
   if (!file)
     return false;
   package::PackageBytes bytes(file.Fd(), file.Size());
-  std::string damage; // a damaged package shows nothing; qxp check names the damage
-  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
+  // A damaged package shows nothing; qxp check names the damage.
+  const platform::Result<package::Header> header = package::ReadHeader(bytes);
   if (!header || !package::IsAcceptedType(header->PackageType))
     return false;
   marker = header->TrailerMarker;
@@ -78,14 +78,15 @@ std::string ReadPackageDescription(std::string_view fileName) {
   if (!file)
     return {};
   package::PackageBytes bytes(file.Fd(), file.Size());
-  std::string damage; // a damaged package has no description to show
-  const std::optional<package::Header> header = package::ReadHeader(bytes, damage);
+  // A damaged package has no description to show.
+  const platform::Result<package::Header> header = package::ReadHeader(bytes);
   if (!header)
     return {};
   std::uint64_t position = header->SlotOffsets[package::DescriptionSlot];
-  std::string description;
-  if (!package::ReadPiece(bytes, position, description))
+  const platform::Result<std::string> piece = package::ReadPiece(bytes, position);
+  if (!piece)
     return {};
+  const std::string &description = *piece;
 
   // The first title leads the description only while the two together hold
   // at most 249 characters.

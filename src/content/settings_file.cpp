@@ -4,7 +4,8 @@
 #include "platform/profile.h"
 
 std::string SettingsFileProblem() {
-  return platform::ProfileReadProblem(SettingsFile);
+  const platform::Result<void> readable = platform::CheckProfileReadable(SettingsFile);
+  return readable ? std::string() : readable.error();
 }
 
 int ReadSettingInt(std::string_view key, int defaultValue) {
@@ -18,7 +19,11 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
 }
 
 bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error) {
-  return platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile, error);
+  const platform::Result<void> written =
+      platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile);
+  if (!written)
+    error = written.error();
+  return written.has_value();
 }
 
 bool WriteSettingInt(std::string_view key, int value, std::string &error) {

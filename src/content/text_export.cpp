@@ -18,12 +18,15 @@ TextExport::~TextExport() {
   CloseFile();
 }
 
-bool TextExport::Create(const std::string &path, std::string &error) {
+platform::Result<void> TextExport::Create(const std::string &path) {
   CloseFile();
-  file_ = platform::CreateExportFile(path, error);
+  platform::Result<std::FILE *> created = platform::CreateExportFile(path);
+  file_ = created ? *created : nullptr;
   owned_ = true;
   writeError_ = 0;
-  return file_ != nullptr;
+  if (!created)
+    return platform::Failure(created.error());
+  return {};
 }
 
 void TextExport::Attach(std::FILE *stream) {
@@ -55,11 +58,11 @@ void TextExport::Write(std::string_view bytes) {
     writeError_ = errno != 0 ? errno : EIO;
 }
 
-bool TextExport::Close(std::string &error) {
+platform::Result<void> TextExport::Close() {
   const int failure = CloseFile();
   if (failure != 0)
-    error = std::strerror(failure);
-  return failure == 0;
+    return platform::Failure(std::strerror(failure));
+  return {};
 }
 
 int TextExport::CloseFile() {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "content/text_piece.h"
+#include "platform/result.h"
 
 class TextExport {
 public:
@@ -17,10 +18,10 @@ public:
   TextExport(const TextExport &) = delete;
   TextExport &operator=(const TextExport &) = delete;
 
-  // Creates the file anew (emptying an old one). False when it cannot, or
-  // when the name is a symbolic link, a FIFO, a device or another user's
-  // file (see CreateExportFile), with the reason in error.
-  bool Create(const std::string &path, std::string &error);
+  // Creates the file anew (emptying an old one). A failure, saying why, when
+  // it cannot, or when the name is a symbolic link, a FIFO, a device or
+  // another user's file (see CreateExportFile).
+  platform::Result<void> Create(const std::string &path);
   // Writes to a stream the caller owns (a tool's standard output); Close
   // leaves it open.
   void Attach(std::FILE *stream);
@@ -31,10 +32,10 @@ public:
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
-  // Closes the file (a stream that is only attached stays open). False when
-  // a write or the close failed, as on a full disk, with the reason in
-  // error: the file on the disk then lacks some of the day's text.
-  bool Close(std::string &error);
+  // Closes the file (a stream that is only attached stays open). A failure,
+  // saying why, when a write or the close failed, as on a full disk: the file
+  // on the disk then lacks some of the day's text.
+  platform::Result<void> Close();
 
 private:
   void Write(std::string_view bytes);

@@ -11,8 +11,7 @@ namespace {
 void StartByName(const std::string &service) {
   // Whether and why the start failed is not examined: the second connect
   // tells, and its failure is what the user hears of.
-  std::string error;
-  StartProgram(service, StartOptions{.service = service, .waitMs = 5000}, error);
+  (void)StartProgram(service, StartOptions{.service = service, .waitMs = 5000});
 }
 
 } // namespace
@@ -26,7 +25,8 @@ std::string ServerNameFault(const std::string &name) {
 
 TConversationSlot::~TConversationSlot() = default;
 
-int TConversationSlot::ConnectServer(const std::string &service, const std::string &topic) {
+Result<void, UINT> TConversationSlot::ConnectServer(const std::string &service,
+                                                    const std::string &topic) {
   // Every user ends its conversation before it returns; should one not, its
   // socket and names are not lost to the next.
   EndConversation();
@@ -43,12 +43,12 @@ int TConversationSlot::ConnectServer(const std::string &service, const std::stri
     StartByName(service);
     HConv = DdeConnect(inst, HszService, HszTopic);
     if (HConv == 0)
-      NoteFailure();
+      failure = NoteFailure();
   }
   if (HConv != 0)
-    return 1;
+    return {};
   FreeNames();
-  return 0;
+  return Unexpected(failure);
 }
 
 void TConversationSlot::EndConversation() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/dde.h"
+#include "platform/result.h"
 
 // Why a server name may not be used, or empty when it may: a name with a
 // '/' would start a program relative to the working folder, which holds
@@ -34,9 +35,11 @@ public:
 
   // Opens a conversation with service on topic; when nobody answers, starts
   // the program named service and tries exactly once more (not after a
-  // server let the connect time out, nor after the user stopped the wait). Returns 1
-  // with the conversation open, 0 with nothing left allocated.
-  int ConnectServer(const std::string &service, const std::string &topic);
+  // server let the connect time out, nor after the user stopped the wait).
+  // Succeeds with the conversation open; fails with the DDE error code
+  // (DMLERR_…) and nothing left allocated.
+  platform::Result<void, platform::UINT> ConnectServer(const std::string &service,
+                                                       const std::string &topic);
   // Ends the conversation in the slot, if any.
   void EndConversation();
   // The partner ended the conversation conv: the slot lets go of it.

@@ -145,26 +145,26 @@ bool TDDESettingsDialog::StoppedByUser() {
   return true;
 }
 
-int TDDESettingsDialog::CheckServer() {
+bool TDDESettingsDialog::CheckServer() {
   version_.clear();
   serverName_ = ddeId_->GetText();
   bool logos = platform::SameAscii(serverName_, "Logos");
   topicName_ = logos ? "System" : "Verses";
   TConversationSlot &slot = Slot();
-  if (slot.ConnectServer(serverName_, topicName_) == 0) {
+  if (!slot.ConnectServer(serverName_, topicName_)) {
     if (!StoppedByUser())
       LinkFailed(this);
-    return 0;
+    return false;
   }
   if (logos) {
     std::optional<std::string> reply = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs);
     if (StoppedByUser())
-      return 0;
+      return false;
     if (!reply) {
       MessageBox(this, "The server is not responding. Please check it for any errors.", "DDE Error",
                  MB_OK);
       slot.EndConversation();
-      return 0;
+      return false;
     }
     version_ = *reply;
   } else if (platform::SameAscii(serverName_, "SMW")) {
@@ -172,12 +172,12 @@ int TDDESettingsDialog::CheckServer() {
     // the version every other server is taken to have.
     version_ = slot.Request("Version", VersionBuffer, DdeRequestTimeoutMs).value_or(AssumedVersion);
     if (StoppedByUser())
-      return 0;
+      return false;
   } else {
     version_ = AssumedVersion;
   }
   slot.EndConversation();
-  return 1;
+  return true;
 }
 
 int TDDESettingsDialog::FillTranslations() {
@@ -186,7 +186,7 @@ int TDDESettingsDialog::FillTranslations() {
   bool logos = platform::SameAscii(serverName_, "Logos");
   topicName_ = logos ? "Data" : "Verses";
   TConversationSlot &slot = Slot();
-  if (slot.ConnectServer(serverName_, topicName_) == 0) {
+  if (!slot.ConnectServer(serverName_, topicName_)) {
     if (!StoppedByUser())
       LinkFailed(this);
     return 0;
@@ -232,7 +232,7 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
   if (kind == nullptr)
     return;
   SetDdeId(kind->service, true);
-  if (CheckServer() != 0) {
+  if (CheckServer()) {
     if (version_.compare(kind->minimum) >= 0) {
       FillTranslations();
       return;
@@ -283,7 +283,7 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     MessageBox(this, fault, "Oops...", MB_OK);
     return;
   }
-  if (CheckServer() == 0)
+  if (!CheckServer())
     return;
   if (version_.empty()) {
     MessageBox(this, "Sorry, this program does not appear to be fully QuickVerse compatible.",

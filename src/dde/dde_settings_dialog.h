@@ -22,8 +22,8 @@ public:
   ~TDDESettingsDialog() override;
 
   // Contacts the server named in the DDE Id box and sets the version text.
-  // 1 when it answered; 0 with the message already shown.
-  int CheckServer();
+  // True when it answered; false with the message already shown.
+  bool CheckServer();
   // Fills the list with the server's translations and preselects the saved
   // one. 1 when filled; 0 with the message already shown.
   int FillTranslations();

@@ -30,7 +30,7 @@ void GoToFailed(TWindow *owner, const std::string &reference) {
 }
 
 void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
-  if (slot.ConnectServer(ConcordanceServer, "Passage") == 0) {
+  if (!slot.ConnectServer(ConcordanceServer, "Passage")) {
     MessageBox(owner,
                "Unable to link with server. Please check your current settings in the DDE "
                "Settings dialog and make sure that your concordance is running.",
@@ -52,7 +52,7 @@ void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &ref
 }
 
 void SendToOther(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
-  if (slot.ConnectServer(ConcordanceServer, "Verses") == 0) {
+  if (!slot.ConnectServer(ConcordanceServer, "Verses")) {
     MessageBox(owner,
                "Unable to link with server. Please check your current settings in the DDE "
                "Settings dialog.",

@@ -158,11 +158,10 @@ void TPackageSettingsDialog::CmOnOff(unsigned) {
   }
   // Switching never replaces a file: a package of the other state with the
   // same name would be lost.
-  std::string error;
-  if (!platform::RenameNoReplace(selected_, renamed, error)) {
+  if (platform::Result<void> moved = platform::RenameNoReplace(selected_, renamed); !moved) {
     MessageBox(this,
                "The package \"" + selected_ + "\" could not be renamed to \"" + renamed +
-                   "\": " + error + ".",
+                   "\": " + moved.error() + ".",
                "Oops...", MB_ICONSTOP | MB_TASKMODAL);
     FillPackageLists();
     selected_.clear();
@@ -186,11 +185,10 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   std::string package = enabled.GetString(enabled.GetSelIndex());
   std::string face = DropTrailingDot(fonts.GetString(fonts.GetSelIndex()));
   int size = std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str());
-  std::string error;
-  if (!StorePackageFont(package, face, size, error)) {
+  if (platform::Result<void> stored = StorePackageFont(package, face, size); !stored) {
     // The day's next load would take the font back: nothing is changed.
-    MessageBox(this, "The font for " + package + " could not be saved.\n" + error, "Oops...",
-               MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, "The font for " + package + " could not be saved.\n" + stored.error(),
+               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   // The window shows the new font at once, before the day is loaded again.

@@ -64,10 +64,9 @@ void TReferencesDialog::CmShow(unsigned) {
   shown_.clear();
   // The user hears one message for every unreadable picture; the fault in
   // detail is for the package tool's check.
-  TBitmapFault fault = TBitmapFault::None;
   // Only the top-left block is ever shown: just that is read.
-  std::optional<TBitmapBlock> image =
-      ReadBitmapFileTopLeft(selected_, ShownPictureSide, ShownPictureSide, fault);
+  BitmapResult<TBitmapBlock> image =
+      ReadBitmapFileTopLeft(selected_, ShownPictureSide, ShownPictureSide);
   if (!image) {
     ControlChanged(PictureControl);
     MessageBox(this, "The reference picture could not be read.", "Oops...",

@@ -148,8 +148,7 @@ HCONV DdeConnect(DWORD instId, HSZ service, HSZ topic, const void *context) {
   ddewire::Frame connect;
   connect.type = FrameType::Connect;
   connect.name = topicText;
-  bool sent =
-      ddesock::SendAll(fd, ddewire::EncodeFrame(connect), deadline) == ddesock::IoResult::Done;
+  bool sent = ddesock::SendAll(fd, ddewire::EncodeFrame(connect), deadline).has_value();
   Waited waited =
       sent ? WaitFor(instance, conversation, deadline, [&] { return conversation->answered; })
            : Waited::Failed;
@@ -223,8 +222,7 @@ HDDEDATA DdeClientTransaction(const void *data, DWORD length, HCONV conv, HSZ it
   auto deadline = ddesock::Clock::now() + std::chrono::milliseconds(timeoutMs);
   conversation->awaited = frame.sequence;
   conversation->answered = false;
-  if (ddesock::SendAll(conversation->fd, ddewire::EncodeFrame(frame), deadline) !=
-      ddesock::IoResult::Done) {
+  if (!ddesock::SendAll(conversation->fd, ddewire::EncodeFrame(frame), deadline)) {
     // A frame sent in part leaves the stream unusable.
     Lose(instance, conversation);
     return fail(DMLERR_SERVER_DIED);

@@ -100,9 +100,9 @@ void ReadFrames(const InstancePtr &instance, const ConversationPtr &conversation
   if (conversation->closed)
     return;
   std::size_t room = ddewire::MaxFrameSize() - conversation->inbox.size();
-  ddesock::ReadResult read =
+  Result<void, ddesock::SocketStop> read =
       ddesock::ReadSome(conversation->fd, conversation->inbox, std::min(room, ReadChunk));
-  if (read == ddesock::ReadResult::Closed) {
+  if (!read && read.error() == ddesock::SocketStop::Closed) {
     Lose(instance, conversation);
     return;
   }

@@ -21,7 +21,8 @@ constexpr auto SendTimeout = std::chrono::milliseconds(1000);
 
 bool SendFrame(const Conversation &conversation, const Frame &frame) {
   return ddesock::SendAll(conversation.fd, ddewire::EncodeFrame(frame),
-                          ddesock::Clock::now() + SendTimeout) == ddesock::IoResult::Done;
+                          ddesock::Clock::now() + SendTimeout)
+      .has_value();
 }
 
 // Drops connections that never said which topic they want.

@@ -155,8 +155,8 @@ Listener Listen(const std::string &path) {
   // the lock the registration goes on unguarded, as it would on a file
   // system without locks.
   FileLock lock;
-  std::string unguarded;
-  lock.Acquire(path.substr(0, path.rfind('/') + 1) + ".lock", unguarded);
+  [[maybe_unused]] Result<void> unguarded =
+      lock.Acquire(path.substr(0, path.rfind('/') + 1) + ".lock");
   bool bound = BindAndListen(fd, address);
   if (!bound && errno == EADDRINUSE) {
     // Someone's socket file: a live server keeps it; a dead one's goes.
@@ -224,7 +224,7 @@ int RemainingMs(Clock::time_point deadline) {
   return ms > 1000 * 1000 * 1000 ? 1000 * 1000 * 1000 : static_cast<int>(ms);
 }
 
-IoResult SendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
+Result<void, SocketStop> SendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
@@ -235,20 +235,20 @@ IoResult SendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-      return IoResult::Closed;
+      return Unexpected(SocketStop::Closed);
     int wait = RemainingMs(deadline);
     if (wait == 0)
-      return IoResult::TimedOut;
+      return Unexpected(SocketStop::TimedOut);
     pollfd watch{fd, POLLOUT, 0};
     if (poll(&watch, 1, wait) < 0 && errno != EINTR)
-      return IoResult::Closed;
+      return Unexpected(SocketStop::Closed);
   }
-  return IoResult::Done;
+  return {};
 }
 
-ReadResult ReadSome(int fd, std::string &inbox, std::size_t limit) {
+Result<void, SocketStop> ReadSome(int fd, std::string &inbox, std::size_t limit) {
   if (limit == 0)
-    return ReadResult::WouldBlock;
+    return Unexpected(SocketStop::WouldBlock);
   std::size_t before = inbox.size();
   inbox.resize(before + limit);
   ssize_t n;
@@ -257,10 +257,10 @@ ReadResult ReadSome(int fd, std::string &inbox, std::size_t limit) {
   } while (n < 0 && errno == EINTR);
   inbox.resize(before + (n > 0 ? static_cast<std::size_t>(n) : 0));
   if (n > 0)
-    return ReadResult::Data;
+    return {};
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-    return ReadResult::WouldBlock;
-  return ReadResult::Closed;
+    return Unexpected(SocketStop::WouldBlock);
+  return Unexpected(SocketStop::Closed);
 }
 
 void CloseFd(int &fd) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "platform/result.h"
+
 namespace platform::ddesock {
 
 using Clock = std::chrono::steady_clock;
@@ -35,17 +37,21 @@ int ConnectTo(const std::string &path);
 // Whether the process at the other end runs as our user.
 bool PeerIsSameUser(int fd);
 
-enum class IoResult { Done, TimedOut, Closed };
+// Why a send or a read on a socket stopped. The kind is all: the DDE layer
+// turns it into its own error codes, so there is no message.
+enum class SocketStop {
+  WouldBlock, // a read found nothing waiting
+  TimedOut,   // a send met its deadline
+  Closed,     // the peer is gone (or another error)
+};
 
-// Sends all bytes before the deadline. Closed: the peer is gone (or another
-// error); a partial send leaves the stream unusable either way but the
-// first.
-IoResult SendAll(int fd, std::string_view bytes, Clock::time_point deadline);
+// Sends all bytes before the deadline, or stops TimedOut or Closed; a
+// partial send leaves the stream unusable either way.
+Result<void, SocketStop> SendAll(int fd, std::string_view bytes, Clock::time_point deadline);
 
-enum class ReadResult { Data, WouldBlock, Closed };
-
-// One read of at most limit bytes, appended to inbox.
-ReadResult ReadSome(int fd, std::string &inbox, std::size_t limit);
+// One read of at most limit bytes, appended to inbox; WouldBlock when
+// nothing was waiting, Closed when the peer is gone.
+Result<void, SocketStop> ReadSome(int fd, std::string &inbox, std::size_t limit);
 
 // Milliseconds left until deadline, for poll(): 0 when past, rounded up.
 int RemainingMs(Clock::time_point deadline);

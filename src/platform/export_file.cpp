@@ -26,14 +26,13 @@ std::string Refusal(int code) {
 
 } // namespace
 
-std::FILE *CreateExportFile(const std::string &path, std::string &error) {
+Result<std::FILE *> CreateExportFile(const std::string &path) {
   // No O_TRUNC: the file is emptied only once it is known to be ours.
   const int fd = ::open(path.c_str(),
                         O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) {
-    error = Refusal(errno);
-    return nullptr;
-  }
+  if (fd < 0)
+    return Failure(Refusal(errno));
+  std::string error;
   struct stat info;
   const char *refused = nullptr;
   if (::fstat(fd, &info) != 0)
@@ -51,7 +50,7 @@ std::FILE *CreateExportFile(const std::string &path, std::string &error) {
   if (refused != nullptr)
     error = refused;
   ::close(fd);
-  return nullptr;
+  return Failure(error);
 }
 
 } // namespace platform

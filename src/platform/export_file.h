@@ -8,13 +8,15 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // Opens path for writing, emptied, creating it (mode 0666 less the umask)
 // when absent. A symbolic link is not followed, and the open never waits on a
 // FIFO; a name that is a link, not a regular file once open, or a file of
-// another user is refused and left as it is. Null when refused or when the
-// open fails, error then saying why in words fit for a message.
-std::FILE *CreateExportFile(const std::string &path, std::string &error);
+// another user is refused and left as it is. A refusal or a failed open says
+// why in words fit for a message.
+Result<std::FILE *> CreateExportFile(const std::string &path);
 
 } // namespace platform

@@ -21,21 +21,17 @@ FileLock::~FileLock() {
     ::close(fd_); // releases the lock
 }
 
-bool FileLock::Acquire(const std::string &lockPath, std::string &error) {
+Result<void> FileLock::Acquire(const std::string &lockPath) {
   fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0600);
-  if (fd_ < 0) {
-    error = Reason("cannot open the lock file " + lockPath, errno);
-    return false;
-  }
+  if (fd_ < 0)
+    return Failure(Reason("cannot open the lock file " + lockPath, errno));
   int result;
   do
     result = ::flock(fd_, LOCK_EX);
   while (result != 0 && errno == EINTR);
-  if (result != 0) {
-    error = Reason("cannot lock " + lockPath, errno);
-    return false;
-  }
-  return true;
+  if (result != 0)
+    return Failure(Reason("cannot lock " + lockPath, errno));
+  return {};
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // The lock file stays in place: removing it would let a third process lock a
@@ -18,8 +20,8 @@ public:
   FileLock &operator=(const FileLock &) = delete;
 
   // Creates lockPath if needed (never through a symbolic link) and waits for
-  // the lock. False when it cannot, with the reason in error.
-  bool Acquire(const std::string &lockPath, std::string &error);
+  // the lock. A failure says why.
+  Result<void> Acquire(const std::string &lockPath);
 
 private:
   int fd_ = -1;

@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // Renames from to to. Fails, and leaves both alone, when to already exists.
-// On failure error says why.
-bool RenameNoReplace(const std::string &from, const std::string &to, std::string &error);
+// A failure says why.
+Result<void> RenameNoReplace(const std::string &from, const std::string &to);
 
 // The same by a hard link and the removal of the old name, for file systems
 // that cannot rename without replacing in one step. When the old name cannot
 // be removed, the new one is removed again and the call fails.
-bool RenameByLink(const std::string &from, const std::string &to, std::string &error);
+Result<void> RenameByLink(const std::string &from, const std::string &to);
 
 } // namespace platform

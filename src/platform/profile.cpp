@@ -30,28 +30,22 @@ std::optional<std::string> ReadValue(std::string_view section, std::string_view 
 
 // Where a write of path goes: path itself, or for a symbolic link (as
 // dotfile managers make them) the file it points to, so that the link stays
-// one. False, with error, for a link that is refused or leads nowhere:
-// replacing it by a file would undo what the user set up, and making the
-// file it names would write wherever the link happens to point.
-bool WriteTarget(const std::string &path, ProfileLinks links, std::string &target,
-                 std::string &error) {
-  target = path;
+// one. A failure for a link that is refused or leads nowhere: replacing it
+// by a file would undo what the user set up, and making the file it names
+// would write wherever the link happens to point.
+Result<std::string> WriteTarget(const std::string &path, ProfileLinks links) {
   struct stat info;
   if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-    return true;
-  if (links == ProfileLinks::Refuse) {
-    error = path + " is a symbolic link, and the text is not written through one";
-    return false;
-  }
+    return path;
+  if (links == ProfileLinks::Refuse)
+    return Failure(path + " is a symbolic link, and the text is not written through one");
   char *resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) {
-    error = path + " is a symbolic link to a file that cannot be reached (" + std::strerror(errno) +
-            "); it is left as it is";
-    return false;
-  }
-  target = resolved;
+  if (resolved == nullptr)
+    return Failure(path + " is a symbolic link to a file that cannot be reached (" +
+                   std::strerror(errno) + "); it is left as it is");
+  std::string target = resolved;
   std::free(resolved);
-  return true;
+  return target;
 }
 
 // Whether the user took the right to write the file away (chmod a-w): then
@@ -63,39 +57,33 @@ bool MadeReadOnly(const std::string &path, const struct stat &info) {
 }
 
 // The read-modify-write of the keys, under the lock of the file's folder.
-bool WriteValues(const std::string &path, std::string_view section,
-                 const std::vector<ProfileSetting> &values, std::string &error) {
-  if (!MakeFolders(FolderOf(path), 0700, error))
-    return false;
+Result<void> WriteValues(const std::string &path, std::string_view section,
+                         const std::vector<ProfileSetting> &values) {
+  if (Result<void> made = MakeFolders(FolderOf(path), 0700); !made)
+    return made;
   FileLock lock;
-  if (!lock.Acquire(FolderOf(path) + "/." + NameOf(path) + ".lock", error))
-    return false;
+  if (Result<void> locked = lock.Acquire(FolderOf(path) + "/." + NameOf(path) + ".lock"); !locked)
+    return locked;
   RemoveLeftoverTemporaries(path);
 
-  std::string text;
-  struct stat info {};
-  ReadResult read = ReadWholeFile(path, text, info, error);
-  if (read == ReadResult::Failed)
-    return false;
-  if (read == ReadResult::Read && MadeReadOnly(path, info)) {
-    error = path + " is read-only, so it is not changed";
-    return false;
-  }
-  std::string changed = std::move(text);
+  Result<WholeFile, Fault<WholeFileFault>> read = ReadWholeFile(path);
+  if (!read && read.error().kind == WholeFileFault::Unreadable)
+    return Failure(read.error().message);
+  if (read && MadeReadOnly(path, read->info))
+    return Failure(path + " is read-only, so it is not changed");
+  std::string changed = read ? std::move(read->bytes) : std::string();
   for (const ProfileSetting &value : values)
     changed = SetProfileValue(changed, section, value.key, value.value);
-  if (changed.size() > MaxProfileSize) {
-    error = path + ": the settings file would grow too large";
-    return false;
-  }
+  if (changed.size() > MaxProfileSize)
+    return Failure(path + ": the settings file would grow too large");
 
   // A new file is private to the user, like the folder made for it; an
   // existing one keeps its mode, owner and group.
-  const bool exists = read == ReadResult::Read;
-  mode_t mode = exists ? info.st_mode & 07777 : 0600;
-  uid_t owner = exists ? info.st_uid : static_cast<uid_t>(-1);
-  gid_t group = exists ? info.st_gid : static_cast<gid_t>(-1);
-  return ReplaceFile(path, changed, mode, owner, group, error);
+  const bool exists = read.has_value();
+  mode_t mode = exists ? read->info.st_mode & 07777 : 0600;
+  uid_t owner = exists ? read->info.st_uid : static_cast<uid_t>(-1);
+  gid_t group = exists ? read->info.st_gid : static_cast<gid_t>(-1);
+  return ReplaceFile(path, changed, mode, owner, group);
 }
 
 } // namespace
@@ -118,40 +106,36 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
   return value ? ParseProfileInt(*value, defaultValue) : defaultValue;
 }
 
-bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, std::string_view fileName,
-                               std::string &error, ProfileLinks links) {
+Result<void> WritePrivateProfileString(std::string_view section, std::string_view key,
+                                       std::string_view value, std::string_view fileName,
+                                       ProfileLinks links) {
   return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, fileName,
-                                    error, links);
+                                    links);
 }
 
-bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
-                                std::string_view fileName, std::string &error, ProfileLinks links) {
+Result<void> WritePrivateProfileStrings(std::string_view section,
+                                        const std::vector<ProfileSetting> &values,
+                                        std::string_view fileName, ProfileLinks links) {
   for (const ProfileSetting &value : values)
-    if (std::string problem = CheckProfileEntry(section, value.key, value.value);
-        !problem.empty()) {
-      error = "cannot write [" + std::string(section) + "] " + value.key + ": " + problem;
-      return false;
-    }
+    if (Result<void> checked = CheckProfileEntry(section, value.key, value.value); !checked)
+      return Failure("cannot write [" + std::string(section) + "] " + value.key + ": " +
+                     checked.error());
   const std::string path = ProfilePath(fileName);
-  if (NameOf(path).empty()) {
-    error = "no settings file name in \"" + path + "\"";
-    return false;
-  }
-  std::string target;
-  bool written =
-      WriteTarget(path, links, target, error) && WriteValues(target, section, values, error);
+  if (NameOf(path).empty())
+    return Failure("no settings file name in \"" + path + "\"");
+  Result<std::string> target = WriteTarget(path, links);
+  Result<void> written = target ? WriteValues(*target, section, values) : Failure(target.error());
   // The next read must see the file as it now is, never a copy from before.
   SharedProfileCache().Forget(path);
-  SharedProfileCache().Forget(target);
+  SharedProfileCache().Forget(target ? *target : path);
   return written;
 }
 
-std::string ProfileReadProblem(std::string_view fileName) {
-  std::string bytes, error;
-  struct stat info {};
-  ReadWholeFile(ProfilePath(fileName), bytes, info, error);
-  return error;
+Result<void> CheckProfileReadable(std::string_view fileName) {
+  Result<WholeFile, Fault<WholeFileFault>> read = ReadWholeFile(ProfilePath(fileName));
+  if (!read && read.error().kind == WholeFileFault::Unreadable)
+    return Failure(read.error().message);
+  return {};
 }
 
 std::uint64_t ProfileFileReads() {

@@ -27,6 +27,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // $XDG_CONFIG_HOME/selwarth when that is set to an absolute path, else
@@ -62,15 +64,15 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 // links) the file it points to is replaced, and a link to nothing is not
 // written; with ProfileLinks::Refuse (a file the program only hands text to)
 // a link is not written at all. A file nobody may write (the user made it
-// read-only) is not replaced. Returns false when the file could not be
-// written, or when section, key or value could not be stored as given (an
-// empty name, a line break, '=' or ']' in a name, a key starting with ';' or
-// '['; see CheckProfileEntry); error then says why: what was being done, and
-// the system's error text or what was wrong with the names or the value.
+// read-only) is not replaced. Fails when the file could not be written, or
+// when section, key or value could not be stored as given (an empty name, a
+// line break, '=' or ']' in a name, a key starting with ';' or '['; see
+// CheckProfileEntry), saying why: what was being done, and the system's
+// error text or what was wrong with the names or the value.
 enum class ProfileLinks { WriteThrough, Refuse };
-bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, std::string_view fileName,
-                               std::string &error, ProfileLinks links = ProfileLinks::WriteThrough);
+Result<void> WritePrivateProfileString(std::string_view section, std::string_view key,
+                                       std::string_view value, std::string_view fileName,
+                                       ProfileLinks links = ProfileLinks::WriteThrough);
 
 // Several keys of one section set in one go: the file is read, changed and
 // replaced once, so either every value is written or none (a program killed
@@ -82,14 +84,15 @@ struct ProfileSetting {
   std::string key;
   std::string value;
 };
-bool WritePrivateProfileStrings(std::string_view section, const std::vector<ProfileSetting> &values,
-                                std::string_view fileName, std::string &error,
-                                ProfileLinks links = ProfileLinks::WriteThrough);
+Result<void> WritePrivateProfileStrings(std::string_view section,
+                                        const std::vector<ProfileSetting> &values,
+                                        std::string_view fileName,
+                                        ProfileLinks links = ProfileLinks::WriteThrough);
 
-// Why the profile file cannot be read although it is there (too large, not a
-// regular file, no permission): reads then give the defaults and writes
-// fail. "" when it reads, or is absent.
-std::string ProfileReadProblem(std::string_view fileName);
+// Fails, saying why, when the profile file is there but cannot be read (too
+// large, not a regular file, no permission): reads then give the defaults and
+// writes fail. Succeeds when it reads, or is absent.
+Result<void> CheckProfileReadable(std::string_view fileName);
 
 // How many times a profile file has been read from the disk and parsed; a
 // read served by the parsed copy kept in memory does not count. For tests and

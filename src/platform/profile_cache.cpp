@@ -58,12 +58,14 @@ std::shared_ptr<const ProfileIndex> ProfileCache::Look(const std::string &path) 
   // counted as settled.
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
-  std::string bytes;
-  std::string ignored;
-  if (ReadWholeFile(path, bytes, info, ignored) != ReadResult::Read) {
+  // An unreadable file reads as an absent one: its reason is for the writes.
+  Result<WholeFile, Fault<WholeFileFault>> read = ReadWholeFile(path);
+  if (!read) {
     entries_.erase(path);
     return nullptr;
   }
+  std::string &bytes = read->bytes;
+  info = read->info;
   ++reads_;
   Entry entry;
   entry.identity = IdentityOf(info);

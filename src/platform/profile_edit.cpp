@@ -12,17 +12,17 @@ bool HasLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-std::string CheckName(std::string_view what, std::string_view name) {
+Result<void> CheckName(std::string_view what, std::string_view name) {
   std::string prefix = std::string(what) + " name ";
   if (name.empty())
-    return prefix + "is empty";
+    return Failure(prefix + "is empty");
   if (HasLineBreak(name))
-    return prefix + "contains a line break";
+    return Failure(prefix + "contains a line break");
   if (name.find('=') != std::string_view::npos)
-    return prefix + "contains '='";
+    return Failure(prefix + "contains '='");
   if (name.find(']') != std::string_view::npos)
-    return prefix + "contains ']'";
-  return "";
+    return Failure(prefix + "contains ']'");
+  return {};
 }
 
 bool IsFullEnding(std::string_view ending) {
@@ -49,19 +49,19 @@ std::string KeyLine(std::string_view key, std::string_view value) {
 
 } // namespace
 
-std::string CheckProfileEntry(std::string_view section, std::string_view key,
-                              std::string_view value) {
+Result<void> CheckProfileEntry(std::string_view section, std::string_view key,
+                               std::string_view value) {
   section = TrimBlanks(section);
   key = TrimBlanks(key);
-  if (std::string problem = CheckName("section", section); !problem.empty())
-    return problem;
-  if (std::string problem = CheckName("key", key); !problem.empty())
-    return problem;
+  if (Result<void> checked = CheckName("section", section); !checked)
+    return checked;
+  if (Result<void> checked = CheckName("key", key); !checked)
+    return checked;
   if (key.front() == ';' || key.front() == '[')
-    return "key name starts with '" + std::string(1, key.front()) + "'";
+    return Failure("key name starts with '" + std::string(1, key.front()) + "'");
   if (HasLineBreak(value))
-    return "value contains a line break";
-  return "";
+    return Failure("value contains a line break");
+  return {};
 }
 
 std::string EncodeProfileValue(std::string_view value) {

@@ -6,15 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "platform/result.h"
+
 namespace platform {
 
-// Why section, key and value cannot be written as they are, or "" when they
-// can. Refused: an empty section or key; a line break (CR or LF) anywhere; '='
+// Whether section, key and value can be written as they are, or why not.
+// Refused: an empty section or key; a line break (CR or LF) anywhere; '='
 // or ']' in a name; a key starting with ';' or '[' (it would read back as a
 // comment or a broken section line). Blanks around the names are dropped
 // before the checks, as reads drop them.
-std::string CheckProfileEntry(std::string_view section, std::string_view key,
-                              std::string_view value);
+Result<void> CheckProfileEntry(std::string_view section, std::string_view key,
+                               std::string_view value);
 
 // The text of a value line's value part: value itself, or value in double
 // quotes when it would not read back unchanged otherwise (blanks at either

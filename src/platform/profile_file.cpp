@@ -72,46 +72,38 @@ bool ReadAll(int fd, std::string &bytes) {
 
 } // namespace
 
-ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct stat &info,
-                         std::string &error) {
+Result<WholeFile, Fault<WholeFileFault>> ReadWholeFile(const std::string &path) {
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.Get() < 0) {
     if (errno == ENOENT)
-      return ReadResult::Absent;
-    error = Reason(path, errno);
-    return ReadResult::Failed;
+      return Failure(WholeFileFault::Absent);
+    return Failure(WholeFileFault::Unreadable, Reason(path, errno));
   }
-  if (::fstat(file.Get(), &info) != 0) {
-    error = Reason(path, errno);
-    return ReadResult::Failed;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    error = path + ": not a regular file";
-    return ReadResult::Failed;
-  }
+  WholeFile whole;
+  if (::fstat(file.Get(), &whole.info) != 0)
+    return Failure(WholeFileFault::Unreadable, Reason(path, errno));
+  if (!S_ISREG(whole.info.st_mode))
+    return Failure(WholeFileFault::Unreadable, path + ": not a regular file");
   // Reserved whole, so that the text costs its size once, not up to twice.
-  const bool tooLarge = static_cast<std::size_t>(info.st_size) > MaxProfileSize;
+  const bool tooLarge = static_cast<std::size_t>(whole.info.st_size) > MaxProfileSize;
   if (!tooLarge)
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-  if (tooLarge || !ReadAll(file.Get(), bytes)) {
-    error = tooLarge || errno == EFBIG
-                ? path + ": larger than " + std::to_string(MaxProfileSize >> 20) +
-                      " MiB, too large for a settings file"
-                : Reason(path, errno);
-    return ReadResult::Failed;
-  }
-  return ReadResult::Read;
+    whole.bytes.reserve(static_cast<std::size_t>(whole.info.st_size));
+  if (tooLarge || !ReadAll(file.Get(), whole.bytes))
+    return Failure(WholeFileFault::Unreadable, tooLarge || errno == EFBIG
+                                                   ? path + ": larger than " +
+                                                         std::to_string(MaxProfileSize >> 20) +
+                                                         " MiB, too large for a settings file"
+                                                   : Reason(path, errno));
+  return whole;
 }
 
-bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode, uid_t owner,
-                 gid_t group, std::string &error) {
+Result<void> ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
+                         uid_t owner, gid_t group) {
   const std::string folder = FolderOf(path);
   std::string temp = folder + "/." + NameOf(path) + ".XXXXXX";
   Descriptor file(::mkostemp(temp.data(), O_CLOEXEC));
-  if (file.Get() < 0) {
-    error = Reason("cannot create a temporary file in " + folder, errno);
-    return false;
-  }
+  if (file.Get() < 0)
+    return Failure(Reason("cannot create a temporary file in " + folder, errno));
   // Owner first, since a change of owner may clear mode bits. Only root may
   // give a file away, so for anyone else this keeps at most the group, and a
   // refusal is no reason to fail the write.
@@ -135,8 +127,7 @@ bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
   if (failure != nullptr) {
     const int code = errno;
     ::unlink(temp.c_str());
-    error = Reason(failure + *subject, code);
-    return false;
+    return Failure(Reason(failure + *subject, code));
   }
   // Make the rename itself durable. The new file is in place whatever this
   // gives, so a failure here (some file systems cannot sync a folder) is not
@@ -145,7 +136,7 @@ bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
   if (folderFile.Get() >= 0) {
     [[maybe_unused]] int unsynced = ::fsync(folderFile.Get());
   }
-  return true;
+  return {};
 }
 
 namespace {
@@ -181,26 +172,22 @@ void RemoveLeftoverTemporaries(const std::string &path) {
     ::unlink((folder + "/" + name).c_str());
 }
 
-bool MakeFolders(const std::string &folder, mode_t mode, std::string &error) {
+Result<void> MakeFolders(const std::string &folder, mode_t mode) {
   struct stat info;
   if (::stat(folder.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode))
-      return true;
-    error = Reason(folder, ENOTDIR);
-    return false;
+      return {};
+    return Failure(Reason(folder, ENOTDIR));
   }
-  if (errno != ENOENT) {
-    error = Reason(folder, errno);
-    return false;
-  }
+  if (errno != ENOENT)
+    return Failure(Reason(folder, errno));
   const std::string parent = FolderOf(folder);
-  if (parent.size() < folder.size() && !MakeFolders(parent, mode, error))
-    return false;
-  if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) {
-    error = Reason("cannot create " + folder, errno);
-    return false;
-  }
-  return true;
+  if (parent.size() < folder.size())
+    if (Result<void> made = MakeFolders(parent, mode); !made)
+      return made;
+  if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST)
+    return Failure(Reason("cannot create " + folder, errno));
+  return {};
 }
 
 std::string FolderOf(const std::string &path) {

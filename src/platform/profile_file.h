@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // Profile files above this size are not read (reads give the defaults) and
@@ -18,20 +20,29 @@ namespace platform {
 // is not one of ours.
 inline constexpr std::size_t MaxProfileSize = std::size_t{16} << 20;
 
-enum class ReadResult { Read, Absent, Failed };
+// A file read whole, with its status.
+struct WholeFile {
+  std::string bytes;
+  struct stat info {};
+};
 
-// Reads the regular file at path whole into bytes, its status into info.
-// Absent when there is no such file; Failed (error says why) when it cannot be
-// read, is not a regular file (a FIFO in its place does not block us), or is
-// larger than MaxProfileSize.
-ReadResult ReadWholeFile(const std::string &path, std::string &bytes, struct stat &info,
-                         std::string &error);
+// Why a file was not read: a caller treats an absent file as an empty one.
+enum class WholeFileFault {
+  Absent,     // there is no such file (no message)
+  Unreadable, // it cannot be read, is not a regular file, or is too large
+};
+
+// Reads the regular file at path whole. Absent when there is no such file;
+// Unreadable (the message says why) when it cannot be read, is not a regular
+// file (a FIFO in its place does not block us), or is larger than
+// MaxProfileSize.
+Result<WholeFile, Fault<WholeFileFault>> ReadWholeFile(const std::string &path);
 
 // Writes bytes to a temporary file beside path, flushes it to the disk, gives
 // it mode (and, where allowed, owner and group) and renames it over path. On
 // failure path is untouched and the temporary file is removed.
-bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode, uid_t owner,
-                 gid_t group, std::string &error);
+Result<void> ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
+                         uid_t owner, gid_t group);
 
 // Removes the temporary files that ReplaceFile left beside path when a writer
 // was killed between making one and renaming it. Call it only while holding
@@ -41,7 +52,7 @@ bool ReplaceFile(const std::string &path, const std::string &bytes, mode_t mode,
 void RemoveLeftoverTemporaries(const std::string &path);
 
 // Makes folder and any missing folder above it, each new one with mode.
-bool MakeFolders(const std::string &folder, mode_t mode, std::string &error);
+Result<void> MakeFolders(const std::string &folder, mode_t mode);
 
 // The folder part of a path ("." for a bare name) and the name after it.
 std::string FolderOf(const std::string &path);

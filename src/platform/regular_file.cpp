@@ -45,30 +45,27 @@ RegularFile &RegularFile::operator=(RegularFile &&other) noexcept {
   return *this;
 }
 
-RegularFile OpenRegularFile(const std::string &path, std::string &problem) {
+Result<RegularFile> OpenRegularFile(const std::string &path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    problem = "cannot open '" + path + "': " + std::strerror(errno);
-    return {};
-  }
+  if (fd < 0)
+    return Failure("cannot open '" + path + "': " + std::strerror(errno));
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    problem = "'" + path + "' is " + KindOf(status.st_mode) + ", not a regular file";
     ::close(fd);
-    return {};
+    return Failure("'" + path + "' is " + KindOf(status.st_mode) + ", not a regular file");
   }
-  return {fd, status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0};
+  return RegularFile(fd, status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0);
 }
 
-std::optional<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
-                                           const std::string &what, std::string &problem) {
-  const RegularFile file = OpenRegularFile(path, problem);
-  if (!file)
-    return std::nullopt;
+Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
+                                    const std::string &what) {
+  const Result<RegularFile> opened = OpenRegularFile(path);
+  if (!opened)
+    return Failure(opened.error());
+  const RegularFile &file = *opened;
   const auto tooLarge = [&] {
-    problem = "'" + path + "' is too large for " + what + " (more than " +
-              std::to_string(limit >> 20) + " MiB)";
-    return std::nullopt;
+    return Failure("'" + path + "' is too large for " + what + " (more than " +
+                   std::to_string(limit >> 20) + " MiB)");
   };
   // A sparse file of gigabytes is refused by its size, unread.
   if (file.Size() > limit)
@@ -82,10 +79,8 @@ std::optional<std::string> ReadRegularFile(const std::string &path, std::uint64_
     const ssize_t got = ::read(file.Fd(), buffer, sizeof buffer);
     if (got < 0 && errno == EINTR)
       continue;
-    if (got < 0) {
-      problem = "cannot read '" + path + "': " + std::strerror(errno);
-      return std::nullopt;
-    }
+    if (got < 0)
+      return Failure("cannot read '" + path + "': " + std::strerror(errno));
     if (got == 0)
       return bytes;
     bytes.append(buffer, static_cast<std::size_t>(got));

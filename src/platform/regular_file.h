@@ -6,8 +6,9 @@
 // the open or the first read for ever.
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "platform/result.h"
 
 namespace platform {
 
@@ -32,15 +33,15 @@ private:
 
 // Opens path for reading without blocking and judges the open descriptor (so
 // a file swapped after a listing is judged as it is now): a regular file, or
-// nothing, with problem saying why ("cannot open 'X': No such file or
-// directory", "'X' is a FIFO, not a regular file").
-RegularFile OpenRegularFile(const std::string &path, std::string &problem);
+// why not ("cannot open 'X': No such file or directory", "'X' is a FIFO, not a
+// regular file").
+Result<RegularFile> OpenRegularFile(const std::string &path);
 
-// The whole of the regular file at path, read once into memory; nothing, with
-// problem saying why, when it cannot be opened or read, is no regular file,
-// or holds more than limit bytes (told before anything is read). What names
-// the file in the too-large message ("a package source").
-std::optional<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
-                                           const std::string &what, std::string &problem);
+// The whole of the regular file at path, read once into memory; a failure
+// says why when it cannot be opened or read, is no regular file, or holds
+// more than limit bytes (told before anything is read). What names the file
+// in the too-large message ("a package source").
+Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
+                                    const std::string &what);
 
 } // namespace platform

@@ -133,9 +133,9 @@ bool ReadExactly(int fd, void *buffer, std::size_t size, Clock::time_point deadl
 
 // Forks twice: the program runs as a grandchild in a session of its own and
 // the middle process ends at once, so no zombie of ours remains. Returns the
-// program's pid, or -1 when it could not be run (error says why).
-pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::time_point deadline,
-                    std::string &error) {
+// program's pid, or why it could not be run.
+Result<pid_t> SpawnDetached(const std::string &path, const std::string &name,
+                            Clock::time_point deadline) {
   std::vector<std::string> environment = ChildEnvironment();
   std::vector<char *> envp;
   for (std::string &entry : environment)
@@ -145,16 +145,14 @@ pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::tim
   char *argv[] = {argv0.data(), nullptr};
 
   int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) {
-    error = std::strerror(errno);
-    return -1;
-  }
+  if (pipe2(report, O_CLOEXEC) != 0)
+    return Failure(std::strerror(errno));
   pid_t middle = fork();
   if (middle < 0) {
-    error = std::strerror(errno);
+    std::string error = std::strerror(errno);
     close(report[0]);
     close(report[1]);
-    return -1;
+    return Failure(error);
   }
   if (middle == 0) {
     close(report[0]);
@@ -176,8 +174,7 @@ pid_t SpawnDetached(const std::string &path, const std::string &name, Clock::tim
   close(report[0]);
   if (started)
     return program;
-  error = !forked ? "it could not be started" : std::strerror(execError);
-  return -1;
+  return Failure(!forked ? "it could not be started" : std::strerror(execError));
 }
 
 bool Registered(const StartOptions &options, const std::string &folder,
@@ -219,26 +216,20 @@ std::string FindProgram(const std::string &name) {
   return {};
 }
 
-std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
-                                         std::string &error) {
-  if (!name.empty() && !IsBareName(name)) {
-    error = "\"" + name + "\" is not a program's bare name: it names a folder";
-    return std::nullopt;
-  }
+Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options) {
+  if (!name.empty() && !IsBareName(name))
+    return Failure("\"" + name + "\" is not a program's bare name: it names a folder");
   std::string path = FindProgram(name);
-  if (path.empty()) {
-    error = "no program named " + name + " was found";
-    return std::nullopt;
-  }
+  if (path.empty())
+    return Failure("no program named " + name + " was found");
 
   auto deadline = Clock::now() + std::chrono::milliseconds(std::max(options.waitMs, 0));
   std::string folder = options.service.empty() ? DdeSocketFolder() : std::string();
   std::set<std::string> before = FolderEntries(folder);
-  pid_t program = SpawnDetached(path, name, deadline, error);
-  if (program < 0) {
-    error = path + ": " + error;
-    return std::nullopt;
-  }
+  Result<pid_t> spawned = SpawnDetached(path, name, deadline);
+  if (!spawned)
+    return Failure(path + ": " + spawned.error());
+  const pid_t program = *spawned;
 
   // A pidfd tells when the program ends although it is not our child.
   int watch = static_cast<int>(syscall(SYS_pidfd_open, program, 0));

@@ -27,9 +27,10 @@
 // child once the call returns (a double fork), so it never lingers as a
 // zombie of ours.
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/result.h"
 
 namespace platform {
 
@@ -47,11 +48,10 @@ enum class StartOutcome {
   StillStarting, // the wait bound passed first
 };
 
-// Starts the program and waits as above. Nothing when it could not be started
-// at all (not a bare name, not found, not executable, or could not be run):
-// error says why.
-std::optional<StartOutcome> StartProgram(const std::string &name, const StartOptions &options,
-                                         std::string &error);
+// Starts the program and waits as above. A failure, saying why, when it could
+// not be started at all (not a bare name, not found, not executable, or could
+// not be run).
+Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options);
 
 // Whether name is a program's name alone: not empty, without a '/'.
 bool IsBareName(std::string_view name);

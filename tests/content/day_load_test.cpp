@@ -18,6 +18,7 @@
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/fresh_start.h"
+#include "support/noted.h"
 #include "support/package_bytes.h"
 #include "support/prepared_settings.h"
 #include "support/temp_dir.h"
@@ -260,9 +261,9 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   testsupport::TempDir elsewhere;
   TextExport out;
   std::string error;
-  ASSERT_TRUE(out.Create(elsewhere.File("today.txt"), error));
+  ASSERT_TRUE(testsupport::Noted(out.Create(elsewhere.File("today.txt")), error));
   Load(TDayLoadOptions{true, &out});
-  ASSERT_TRUE(out.Close(error)) << error;
+  ASSERT_TRUE(testsupport::Noted(out.Close(), error)) << error;
 
   EXPECT_EQ(DayIndex, 9);
   EXPECT_EQ(elsewhere.Read("today.txt"), "Verse\r\nDay 9\r\n");

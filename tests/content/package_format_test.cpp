@@ -12,7 +12,12 @@ class PackageFormatTest : public ::testing::Test {
 protected:
   std::optional<package::Header> Header(const std::string &bytes, std::string &fault) {
     package::PackageBytes held(bytes);
-    return package::ReadHeader(held, fault);
+    platform::Result<package::Header> header = package::ReadHeader(held);
+    if (!header) {
+      fault = header.error();
+      return std::nullopt;
+    }
+    return std::move(*header);
   }
   std::optional<package::Header> Header(const std::string &bytes) {
     std::string fault;

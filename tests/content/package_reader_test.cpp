@@ -15,6 +15,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/text_export.h"
+#include "support/noted.h"
 #include "support/package_bytes.h"
 #include "support/temp_dir.h"
 
@@ -388,9 +389,9 @@ TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
     damage.Apply(bytes);
     TextExport exportFile;
     std::string error;
-    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
+    ASSERT_TRUE(testsupport::Noted(exportFile.Create(dir.File("SELWARTH.TXT")), error));
     ReadResult result = Read(bytes, &exportFile);
-    EXPECT_TRUE(exportFile.Close(error)) << error;
+    EXPECT_TRUE(testsupport::Noted(exportFile.Close(), error)) << error;
     EXPECT_TRUE(result.IsEmpty()) << damage.Name;
     EXPECT_EQ(dir.Read("SELWARTH.TXT"), "") << damage.Name;
   }
@@ -434,10 +435,10 @@ protected:
   void SetUp() override {
     PackageReaderTest::SetUp();
     SaveFile = 1;
-    ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
+    ASSERT_TRUE(testsupport::Noted(exportFile.Create(dir.File("SELWARTH.TXT")), error));
   }
   std::string Written() {
-    EXPECT_TRUE(exportFile.Close(error)) << error;
+    EXPECT_TRUE(testsupport::Noted(exportFile.Close(), error)) << error;
     return dir.Read("SELWARTH.TXT");
   }
   TextExport exportFile;
@@ -477,15 +478,15 @@ TEST_F(TextExportTest, NothingWrittenWhenOffOrNotOpen) {
 
   SaveFile = 1;
   TextExport unopened;
-  EXPECT_FALSE(unopened.Create(dir.File("missing/SELWARTH.TXT"), error));
+  EXPECT_FALSE(testsupport::Noted(unopened.Create(dir.File("missing/SELWARTH.TXT")), error));
   EXPECT_EQ(error, "No such file or directory");
   EXPECT_EQ(Read(WithEntry({"text"}), &unopened).First.Text, "text");
 }
 
 TEST_F(TextExportTest, CreateTruncatesAnOldFile) {
   Read(WithEntry({"old"}), &exportFile);
-  ASSERT_TRUE(exportFile.Close(error)) << error;
-  ASSERT_TRUE(exportFile.Create(dir.File("SELWARTH.TXT"), error));
+  ASSERT_TRUE(testsupport::Noted(exportFile.Close(), error)) << error;
+  ASSERT_TRUE(testsupport::Noted(exportFile.Create(dir.File("SELWARTH.TXT")), error));
   EXPECT_EQ(Written(), "");
 }
 

@@ -31,7 +31,7 @@ TEST_F(ConversationSlotTest, ARunningServerIsReachedWithoutStartingAnything) {
   PutProgram("QVWIN", true);
   auto server = StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
-  ASSERT_EQ(slot.ConnectServer("QVWIN", "Verses"), 1);
+  ASSERT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
   EXPECT_NE(slot.HConv, 0u);
   EXPECT_EQ(DdeStringText(inst, slot.HszService), "QVWIN");
   EXPECT_EQ(DdeStringText(inst, slot.HszTopic), "Verses");
@@ -47,7 +47,7 @@ TEST_F(ConversationSlotTest, ARunningServerIsReachedWithoutStartingAnything) {
 
 TEST_F(ConversationSlotTest, AServerThatIsNotRunningIsStartedByItsName) {
   PutProgram("QVWIN", true);
-  ASSERT_EQ(slot.ConnectServer("QVWIN", "Verses"), 1);
+  ASSERT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
   EXPECT_EQ(StartedPids().size(), 1u);
   slot.EndConversation();
   EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= 2; }));
@@ -57,7 +57,7 @@ TEST_F(ConversationSlotTest, AServerThatIsNotRunningIsStartedByItsName) {
 TEST_F(ConversationSlotTest, AServiceNameInAnotherCaseStartsTheProgram) {
   // The program is "QVWIN"; the setting names it "qvwin".
   PutProgram("QVWIN", true);
-  ASSERT_EQ(slot.ConnectServer("qvwin", "Verses"), 1);
+  ASSERT_TRUE(slot.ConnectServer("qvwin", "Verses"));
   EXPECT_EQ(StartedPids().size(), 1u);
   slot.EndConversation();
 }
@@ -68,7 +68,9 @@ TEST_F(ConversationSlotTest, AServerThatCannotBeReachedIsTriedTwiceAndStartedOnc
   auto server = StartConcordance("SMW", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   PutProgram("SMW", false);
-  EXPECT_EQ(slot.ConnectServer("SMW", "Nonsense"), 0);
+  const auto connected = slot.ConnectServer("SMW", "Nonsense");
+  ASSERT_FALSE(connected);
+  EXPECT_EQ(connected.error(), platform::DMLERR_NO_CONV_ESTABLISHED); // the second try's
   EXPECT_EQ(slot.HConv, 0u);
   EXPECT_EQ(slot.HszService, 0u);
   EXPECT_EQ(slot.HszTopic, 0u);
@@ -81,18 +83,18 @@ TEST_F(ConversationSlotTest, AServerThatCannotBeReachedIsTriedTwiceAndStartedOnc
   EXPECT_TRUE(NameHeldOnlyByTest("SMW"));
   EXPECT_TRUE(NameHeldOnlyByTest("Nonsense"));
   // With no program of that name at all.
-  EXPECT_EQ(slot.ConnectServer("NoSuchServer", "Verses"), 0);
+  EXPECT_FALSE(slot.ConnectServer("NoSuchServer", "Verses"));
   EXPECT_TRUE(NameHeldOnlyByTest("NoSuchServer"));
 }
 
 TEST_F(ConversationSlotTest, TwoConversationsInARowLeaveNothingOpen) {
   auto server = StartConcordance("Logos", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
-  ASSERT_EQ(slot.ConnectServer("Logos", "System"), 1);
+  ASSERT_TRUE(slot.ConnectServer("Logos", "System"));
   EXPECT_EQ(slot.Request("Version", 10, 5000), "2.63");
   slot.EndConversation();
-  ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1);
-  ASSERT_EQ(slot.ConnectServer("Logos", "Data"), 1); // the one left open is ended first
+  ASSERT_TRUE(slot.ConnectServer("Logos", "Data"));
+  ASSERT_TRUE(slot.ConnectServer("Logos", "Data")); // the one left open is ended first
   EXPECT_EQ(DdeWatchedSockets(inst).size(), 1u);
   EXPECT_EQ(slot.Request("NumVersions", 21, 5000), "2");
   EXPECT_EQ(slot.Request("VerAbr9", 21, 5000), std::nullopt);
@@ -105,7 +107,7 @@ TEST_F(ConversationSlotTest, TwoConversationsInARowLeaveNothingOpen) {
 TEST_F(ConversationSlotTest, RepliesAreCutToTheirBuffers) {
   auto server = StartConcordance("Logos", {"--version", "01.60-beta-long"});
   ASSERT_NE(server, nullptr);
-  ASSERT_EQ(slot.ConnectServer("Logos", "System"), 1);
+  ASSERT_TRUE(slot.ConnectServer("Logos", "System"));
   EXPECT_EQ(slot.Request("Version", 10, 5000), "01.60-bet");
   slot.EndConversation();
 }
@@ -113,7 +115,7 @@ TEST_F(ConversationSlotTest, RepliesAreCutToTheirBuffers) {
 TEST_F(ConversationSlotTest, TheOpenConversationIsWatchedSoADepartureIsNoticedBetweenCalls) {
   auto server = StartConcordance("QVWIN");
   ASSERT_NE(server, nullptr);
-  ASSERT_EQ(slot.ConnectServer("QVWIN", "Verses"), 1);
+  ASSERT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
   EXPECT_EQ(backend.WatchedSockets(), DdeWatchedSockets(inst));
   ASSERT_EQ(backend.WatchedSockets().size(), 1u);
   server->Signal(SIGKILL);

@@ -19,6 +19,7 @@
 
 #include "platform/profile.h"
 #include "support/background_process.h"
+#include "support/noted.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 
@@ -125,10 +126,14 @@ TEST(SettingsKillTest, AWriterKilledAnywhereLeavesTheWholeFileAndNoPileOfTempora
   const std::string path = dir.File("SELWARTH.INI");
   std::string error;
   for (int k = 0; k < RewrittenKeys; ++k)
-    ASSERT_TRUE(platform::WritePrivateProfileString(
-        "Selwarth", "K" + std::to_string(k), "v-1:" + std::string(PaddingSize, 'x'), path, error))
+    ASSERT_TRUE(testsupport::Noted(
+        platform::WritePrivateProfileString("Selwarth", "K" + std::to_string(k),
+                                            "v-1:" + std::string(PaddingSize, 'x'), path),
+        error))
         << error;
-  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "1", path, error)) << error;
+  ASSERT_TRUE(
+      testsupport::Noted(platform::WritePrivateProfileString("Tail", "End", "1", path), error))
+      << error;
 
   std::mt19937 random(20260107);
   std::uniform_int_distribution<int> delayUs(0, 3000);
@@ -171,7 +176,9 @@ TEST(SettingsKillTest, AWriterKilledAnywhereLeavesTheWholeFileAndNoPileOfTempora
 
   // Our reader sees the same file, and the next write goes through.
   EXPECT_EQ(platform::GetPrivateProfileString("Tail", "End", "", 8, path), "1");
-  ASSERT_TRUE(platform::WritePrivateProfileString("Tail", "End", "2", path, error)) << error;
+  ASSERT_TRUE(
+      testsupport::Noted(platform::WritePrivateProfileString("Tail", "End", "2", path), error))
+      << error;
   EXPECT_EQ(Leftovers(dir.Path()), 0);
 }
 

@@ -10,11 +10,12 @@
 
 #include <filesystem>
 
+#include "support/noted.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-using Rename = bool (*)(const std::string &, const std::string &, std::string &);
+using Rename = platform::Result<void> (*)(const std::string &, const std::string &);
 
 struct RenameWay {
   const char *Name;
@@ -29,18 +30,21 @@ TEST(FileRenameTest, EachWayRenamesAndNeverReplaces) {
     testsupport::TempDir dir;
     dir.Write("A.QXP", "package");
     std::string error;
-    EXPECT_TRUE(way.Call(dir.File("A.QXP"), dir.File("A.OFF"), error)) << way.Name << error;
+    EXPECT_TRUE(testsupport::Noted(way.Call(dir.File("A.QXP"), dir.File("A.OFF")), error))
+        << way.Name << error;
     EXPECT_FALSE(dir.Exists("A.QXP")) << way.Name;
     EXPECT_EQ(dir.Read("A.OFF"), "package") << way.Name;
 
     dir.Write("A.QXP", "other");
-    EXPECT_FALSE(way.Call(dir.File("A.QXP"), dir.File("A.OFF"), error)) << way.Name;
+    EXPECT_FALSE(testsupport::Noted(way.Call(dir.File("A.QXP"), dir.File("A.OFF")), error))
+        << way.Name;
     EXPECT_FALSE(error.empty()) << way.Name;
     EXPECT_EQ(dir.Read("A.QXP"), "other") << way.Name;
     EXPECT_EQ(dir.Read("A.OFF"), "package") << way.Name;
 
     error.clear();
-    EXPECT_FALSE(way.Call(dir.File("ABSENT.QXP"), dir.File("B.OFF"), error)) << way.Name;
+    EXPECT_FALSE(testsupport::Noted(way.Call(dir.File("ABSENT.QXP"), dir.File("B.OFF")), error))
+        << way.Name;
     EXPECT_FALSE(error.empty()) << way.Name;
   }
 }
@@ -89,7 +93,8 @@ TEST(FileRenameTest, ARenameThatCannotRemoveTheOldNameLeavesOnlyTheOldName) {
     GTEST_SKIP() << "this machine lets every name be removed";
 
   std::string error;
-  EXPECT_FALSE(platform::RenameByLink(source.File("A.QXP"), target.File("A.OFF"), error));
+  EXPECT_FALSE(testsupport::Noted(
+      platform::RenameByLink(source.File("A.QXP"), target.File("A.OFF")), error));
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(source.Read("A.QXP"), "package");
   EXPECT_FALSE(target.Exists("A.OFF"));

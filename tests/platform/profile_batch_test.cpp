@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "platform/profile.h"
+#include "support/noted.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -20,7 +21,9 @@ TEST(ProfileReadBatchTest, ReadsOfABatchLookAtTheFileOnceButSeeTheirOwnWrites) {
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "other", 0, file), 0);
     // Our own write is seen at once.
     std::string error;
-    ASSERT_TRUE(platform::WritePrivateProfileString("S", "mine", "7", file, error)) << error;
+    ASSERT_TRUE(
+        testsupport::Noted(platform::WritePrivateProfileString("S", "mine", "7", file), error))
+        << error;
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "mine", 0, file), 7);
     EXPECT_EQ(platform::GetPrivateProfileInt("S", "other", 0, file), 5);
   }
@@ -34,7 +37,8 @@ TEST(ProfileReadBatchTest, AFileThatDoesNotExistYetIsSeenOnceWritten) {
   platform::ProfileReadBatch batch;
   EXPECT_EQ(platform::GetPrivateProfileInt("S", "key", 9, file), 9);
   std::string error;
-  ASSERT_TRUE(platform::WritePrivateProfileString("S", "key", "4", file, error)) << error;
+  ASSERT_TRUE(testsupport::Noted(platform::WritePrivateProfileString("S", "key", "4", file), error))
+      << error;
   EXPECT_EQ(platform::GetPrivateProfileInt("S", "key", 9, file), 4);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include "support/noted.h"
 #include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
@@ -52,7 +53,7 @@ protected:
     return GetPrivateProfileInt("S", key, defaultValue, path);
   }
   bool Set(std::string_view section, std::string_view key, std::string_view value) {
-    return WritePrivateProfileString(section, key, value, path, error);
+    return testsupport::Noted(WritePrivateProfileString(section, key, value, path), error);
   }
 
   testsupport::TempDir dir;
@@ -214,7 +215,9 @@ TEST_F(ProfileTest, RefusesNamesAndValuesThatWouldCorruptTheFile) {
 
 TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
   ScopedEnvironment config("XDG_CONFIG_HOME", dir.File("config"));
-  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "x", "5", "SELWARTH.INI", error)) << error;
+  ASSERT_TRUE(
+      testsupport::Noted(WritePrivateProfileString("Selwarth", "x", "5", "SELWARTH.INI"), error))
+      << error;
   const fs::path folder = dir.Path() / "config" / "selwarth";
   EXPECT_EQ(testsupport::ReadFileBytes(folder / "SELWARTH.INI"), "[Selwarth]\nx=5\n");
   EXPECT_EQ(GetPrivateProfileInt("selwarth", "X", 0, "SELWARTH.INI"), 5);
@@ -225,7 +228,9 @@ TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
   ASSERT_EQ(::chmod((folder / "SELWARTH.INI").c_str(), 0644), 0);
-  ASSERT_TRUE(WritePrivateProfileString("Selwarth", "y", "6", "SELWARTH.INI", error)) << error;
+  ASSERT_TRUE(
+      testsupport::Noted(WritePrivateProfileString("Selwarth", "y", "6", "SELWARTH.INI"), error))
+      << error;
   ASSERT_EQ(::stat((folder / "SELWARTH.INI").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0644u);
   // Only the file and its lock file: no temporary file stays behind.
@@ -234,7 +239,8 @@ TEST_F(ProfileTest, CreatesFolderAndPrivateFileAndKeepsAnExistingFilesMode) {
 
 TEST_F(ProfileTest, ReportsAWriteIntoAFolderThatIsAFile) {
   dir.Write("plain", "not a folder");
-  EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", dir.File("plain/SELWARTH.INI"), error));
+  EXPECT_FALSE(testsupport::Noted(
+      WritePrivateProfileString("S", "K", "v", dir.File("plain/SELWARTH.INI")), error));
   EXPECT_NE(error.find(std::strerror(ENOTDIR)), std::string::npos) << error;
   EXPECT_EQ(dir.Read("plain"), "not a folder");
 }
@@ -294,13 +300,14 @@ TEST_F(ProfileTest, RecentlyChangedFileIsReadEveryTime) {
 
 TEST_F(ProfileTest, SeveralValuesAreWrittenTogetherOrNotAtAll) {
   dir.Write("SELWARTH.INI", "; mine\n[S]\nb=old\n");
-  ASSERT_TRUE(
-      WritePrivateProfileStrings("S", {{"a", "1"}, {"b", " two "}, {"a", "3"}}, path, error));
+  ASSERT_TRUE(testsupport::Noted(
+      WritePrivateProfileStrings("S", {{"a", "1"}, {"b", " two "}, {"a", "3"}}, path), error));
   // As the same writes one at a time would leave it.
   EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 
   // One refused value and nothing is written.
-  EXPECT_FALSE(WritePrivateProfileStrings("S", {{"c", "4"}, {"d=", "5"}}, path, error));
+  EXPECT_FALSE(
+      testsupport::Noted(WritePrivateProfileStrings("S", {{"c", "4"}, {"d=", "5"}}, path), error));
   EXPECT_NE(error.find("d="), std::string::npos) << error;
   EXPECT_EQ(dir.Read("SELWARTH.INI"), "; mine\n[S]\nb=\" two \"\na=3\n");
 }

@@ -16,6 +16,7 @@
 
 #include "platform/dde.h"
 #include "support/dde_sandbox.h"
+#include "support/noted.h"
 #include "support/scoped_environment.h"
 
 namespace {
@@ -67,10 +68,8 @@ TEST(StartProgramTest, AServerFoundOnThePathIsStartedAndThenAnswers) {
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("QVWIN"));
   ScopedEnvironment path("PATH", "/nonexistent:" + folder.Path().string());
   EXPECT_FALSE(DdeServiceListening("QVWIN"));
-  std::string error;
-  std::optional<StartOutcome> outcome =
-      StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000}, error);
-  ASSERT_TRUE(outcome) << error;
+  Result<StartOutcome> outcome = StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 10000});
+  ASSERT_TRUE(outcome) << outcome.error();
   EXPECT_EQ(*outcome, StartOutcome::Registered);
   EXPECT_TRUE(NoChildLeft());
 
@@ -91,10 +90,8 @@ TEST(StartProgramTest, WithoutAServiceNameAnyNewSocketCountsAsRegistered) {
   TempDir folder;
   std::filesystem::create_symlink(BuiltProgram("selwarth-concordance"), folder.File("SMW"));
   ScopedEnvironment path("PATH", folder.Path().string());
-  std::string error;
-  std::optional<StartOutcome> outcome =
-      StartProgram("SMW", {.service = "", .waitMs = 10000}, error);
-  ASSERT_TRUE(outcome) << error;
+  Result<StartOutcome> outcome = StartProgram("SMW", {.service = "", .waitMs = 10000});
+  ASSERT_TRUE(outcome) << outcome.error();
   EXPECT_EQ(*outcome, StartOutcome::Registered);
   EXPECT_TRUE(DdeServiceListening("SMW"));
   StopServer("SMW");
@@ -111,11 +108,14 @@ TEST(StartProgramTest, TheWorkingFolderIsNeverSearched) {
   EXPECT_EQ(FindProgram("which-one"), onPath.File("which-one"));
   EXPECT_EQ(FindProgram("QVWIN"), "");
   std::string error;
-  EXPECT_FALSE(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}, error));
+  EXPECT_FALSE(
+      testsupport::Noted(StartProgram("QVWIN", {.service = "QVWIN", .waitMs = 1000}), error));
   // Nor is a name with a folder started, which would lead there.
   for (const std::string &name :
        {std::string("./QVWIN"), "../" + here.Path().filename().string() + "/QVWIN"}) {
-    EXPECT_FALSE(StartProgram(name, {.service = "QVWIN", .waitMs = 1000}, error)) << name;
+    EXPECT_FALSE(
+        testsupport::Noted(StartProgram(name, {.service = "QVWIN", .waitMs = 1000}), error))
+        << name;
     EXPECT_EQ(error, "\"" + name + "\" is not a program's bare name: it names a folder");
   }
   EXPECT_EQ(FindProgram(onPath.File("which-one")), onPath.File("which-one"));
@@ -151,7 +151,8 @@ TEST(StartProgramTest, AProgramThatCannotBeStartedFailsAtOnce) {
   for (const char *name : {"NoSuchServer", "not-executable", "a-folder", "bad-interpreter",
                            "Logos /tmp", "./missing", ""}) {
     std::string error;
-    EXPECT_FALSE(StartProgram(name, {.service = "", .waitMs = 5000}, error)) << name;
+    EXPECT_FALSE(testsupport::Noted(StartProgram(name, {.service = "", .waitMs = 5000}), error))
+        << name;
     EXPECT_FALSE(error.empty()) << name;
   }
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
@@ -164,17 +165,15 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   ScopedEnvironment path("PATH", folder.Path().string() + ":/usr/bin:/bin");
   Script(folder, "quits", "exit 3\n");
   Script(folder, "lingers", "sleep 2\n");
-  std::string error;
   auto start = Clock::now();
-  std::optional<StartOutcome> outcome =
-      StartProgram("quits", {.service = "Quits", .waitMs = 10000}, error);
-  ASSERT_TRUE(outcome) << error;
+  Result<StartOutcome> outcome = StartProgram("quits", {.service = "Quits", .waitMs = 10000});
+  ASSERT_TRUE(outcome) << outcome.error();
   EXPECT_EQ(*outcome, StartOutcome::Ended);
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
 
   start = Clock::now();
-  outcome = StartProgram("lingers", {.service = "Lingers", .waitMs = 300}, error);
-  ASSERT_TRUE(outcome) << error;
+  outcome = StartProgram("lingers", {.service = "Lingers", .waitMs = 300});
+  ASSERT_TRUE(outcome) << outcome.error();
   EXPECT_EQ(*outcome, StartOutcome::StillStarting);
   auto took = Clock::now() - start;
   EXPECT_GE(took, std::chrono::milliseconds(300));
@@ -192,7 +191,9 @@ TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {
       "} > report.tmp\nmv report.tmp report.txt\n");
   setenv("DESKTOP_STARTUP_ID", "steal-the-focus", 1);
   std::string error;
-  EXPECT_TRUE(StartProgram("report", {.service = "Report", .waitMs = 10000}, error)) << error;
+  EXPECT_TRUE(
+      testsupport::Noted(StartProgram("report", {.service = "Report", .waitMs = 10000}), error))
+      << error;
   unsetenv("DESKTOP_STARTUP_ID");
   ASSERT_TRUE(WaitUntil([&] { return folder.Exists("report.txt"); }));
   std::string report = folder.Read("report.txt");

@@ -56,13 +56,13 @@ TEST(DdeSocketsQtTest, ConversationsEndWithoutAWarningFromQt) {
   Warnings = &warnings;
   QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
   for (int conversation = 0; conversation < 3; ++conversation) {
-    EXPECT_EQ(slot.ConnectServer("QVWIN", "Verses"), 1);
+    EXPECT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
     RunEventsFor(50);
     slot.EndConversation();
     RunEventsFor(50);
   }
   // The partner going away while a conversation is open.
-  EXPECT_EQ(slot.ConnectServer("QVWIN", "Verses"), 1);
+  EXPECT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
   server->Signal(SIGKILL);
   server->WaitForExit(std::chrono::seconds(5));
   RunEventsFor(200);

@@ -20,8 +20,8 @@ namespace qxp {
 
 namespace {
 
-std::optional<std::string> ReadSource(const std::string &path, std::string &error) {
-  return platform::ReadRegularFile(path, LargestSource, "a package source", error);
+platform::Result<std::string> ReadSource(const std::string &path) {
+  return platform::ReadRegularFile(path, LargestSource, "a package source");
 }
 
 // The checked package at path, or nothing after saying why on err.
@@ -69,9 +69,9 @@ int Build(const std::vector<std::string> &arguments, std::ostream &err) {
 int RunBuild(const std::string &sourcePath, const std::string &outputPath, bool replace,
              std::ostream &err) {
   std::string error;
-  auto text = ReadSource(sourcePath, error);
+  auto text = ReadSource(sourcePath);
   if (!text) {
-    err << "qxp: " << error << '\n';
+    err << "qxp: " << text.error() << '\n';
     return ExitFault;
   }
   Diagnostics diagnostics(sourcePath);

@@ -5,9 +5,11 @@
 namespace qxp {
 
 std::optional<PackageImage> PackageImage::Load(const std::string &path, std::string &error) {
-  std::optional<std::string> bytes = platform::ReadRegularFile(path, MaxSize, "a package", error);
-  if (!bytes)
+  platform::Result<std::string> bytes = platform::ReadRegularFile(path, MaxSize, "a package");
+  if (!bytes) {
+    error = bytes.error();
     return std::nullopt;
+  }
   return FromBytes(std::move(*bytes));
 }
 
@@ -15,7 +17,11 @@ PackageImage PackageImage::FromBytes(std::string bytes) {
   PackageImage image;
   image.bytes_ = std::move(bytes);
   package::PackageBytes held(image.bytes_);
-  image.header_ = package::ReadHeader(held, image.headerFault_);
+  platform::Result<package::Header> header = package::ReadHeader(held);
+  if (header)
+    image.header_ = std::move(*header);
+  else
+    image.headerFault_ = header.error();
   return image;
 }
 

@@ -1,17 +1,14 @@
 #include "qxp/picture_check.h"
 
-#include <optional>
-
 #include "content/bmp_reader.h"
 #include "qxp/commands.h"
 
 namespace qxp {
 
 int CheckPicture(const std::string &path, std::ostream &out) {
-  TBitmapFault fault = TBitmapFault::None;
   // Read as the References dialog reads it: what it refuses is refused here.
-  std::optional<TBitmapBlock> picture =
-      ReadBitmapFileTopLeft(path, ShownPictureSide, ShownPictureSide, fault);
+  BitmapResult<TBitmapBlock> picture =
+      ReadBitmapFileTopLeft(path, ShownPictureSide, ShownPictureSide);
   if (picture) {
     const TBitmapImage &shown = picture->TopLeft;
     out << path << ": a picture of " << picture->Width << " x " << picture->Height
@@ -27,8 +24,8 @@ int CheckPicture(const std::string &path, std::ostream &out) {
         << " -compress none BMP3:" << path << '\n';
     return ExitOk;
   }
-  out << path << ": cannot be shown: " << DescribeBitmapFault(fault) << '\n';
-  if (fault != TBitmapFault::CannotOpen)
+  out << path << ": cannot be shown: " << picture.error().message << '\n';
+  if (picture.error().kind != TBitmapFault::CannotOpen)
     out << path
         << ": write it as a Windows BMP without compression (1, 4, 8, 24 or 32 bits, at most "
         << MaxBitmapSide << " pixels a side), for example with ImageMagick:\n"

@@ -201,13 +201,12 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
     SayWhyNothing(errors);
   // The text is in memory: only a lack of it makes these fail, and then the
   // gathered text may be cut short.
-  std::string reason;
-  const bool gathered = output.Close(reason);
+  const platform::Result<void> gathered = output.Close();
   const bool closed = std::fclose(memory) == 0;
   if (!gathered || !closed) {
     std::free(buffer);
     std::fprintf(errors, "qxp today: the day's text could not be gathered: %s\n",
-                 gathered ? std::strerror(errno) : reason.c_str());
+                 gathered ? std::strerror(errno) : gathered.error().c_str());
     return 1;
   }
   std::unique_ptr<char, decltype(&std::free)> gatheredText(buffer, &std::free);

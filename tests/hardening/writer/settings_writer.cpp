@@ -31,11 +31,10 @@ int main(int argc, char *argv[]) {
     std::fflush(stdout);
     // The writer is killed somewhere in these: a failed write shows in the
     // file the test checks, not here.
-    std::string error;
-    platform::WritePrivateProfileString("Added", std::string("T") + argv[3], "1", file, error);
+    (void)platform::WritePrivateProfileString("Added", std::string("T") + argv[3], "1", file);
     for (long round = 0; keys > 0; ++round)
-      platform::WritePrivateProfileString("Selwarth", "K" + std::to_string(round % keys),
-                                          "v" + std::to_string(round) + ":" + Padding, file, error);
+      (void)platform::WritePrivateProfileString("Selwarth", "K" + std::to_string(round % keys),
+                                                "v" + std::to_string(round) + ":" + Padding, file);
     return 2;
   }
   if (mode == "keys") {
@@ -43,9 +42,12 @@ int main(int argc, char *argv[]) {
     bool written = true;
     std::string error;
     for (int i = 0; i < count; ++i)
-      written = platform::WritePrivateProfileString("S", argv[3] + std::to_string(i),
-                                                    std::to_string(i), file, error) &&
-                written;
+      if (platform::Result<void> one = platform::WritePrivateProfileString(
+              "S", argv[3] + std::to_string(i), std::to_string(i), file);
+          !one) {
+        written = false;
+        error = one.error();
+      }
     if (!written)
       std::fprintf(stderr, "%s\n", error.c_str());
     return written ? 0 : 1;
