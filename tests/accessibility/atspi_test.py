@@ -83,7 +83,9 @@ class ScreenReaderTest(unittest.TestCase):
         text = document.queryText()
         return document, text.getText(0, text.characterCount)
 
-    def test_the_days_text_is_read_from_the_running_program(self):
+    def start_program(self):
+        """The running program's application on the accessibility bus, once
+        its document is there."""
         # Asking for the desktop starts the accessibility bus; Qt's bridge
         # looks for it as the program starts.
         self.pyatspi.Registry.getDesktop(0)
@@ -99,7 +101,48 @@ class ScreenReaderTest(unittest.TestCase):
                                      % (self.display, log.read().decode(errors="replace")))
         wait_for("a document", lambda: self.find(
             app, lambda node: node.getRole() == self.pyatspi.ROLE_DOCUMENT_FRAME), START_BOUND)
+        return app
 
+    def listen(self, *kinds):
+        """The events of the kinds from now on, as a list that grows while
+        the test polls it through events()."""
+        from gi.repository import GLib
+        heard = []
+        self.pyatspi.Registry.registerEventListener(heard.append, *kinds)
+
+        def events():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return heard
+        return events
+
+    def focus_and_place(self, document, title):
+        """Focuses the document and checks that its characters and paragraphs
+        report where they are drawn."""
+        pyatspi = self.pyatspi
+        self.assertIn(pyatspi.STATE_FOCUSABLE, document.getState().getStates())
+        document.queryComponent().grabFocus()
+        wait_for("the document focused",
+                 lambda: pyatspi.STATE_FOCUSED in document.getState().getStates(), STEP_BOUND)
+        page = document.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        text = document.queryText()
+        first, second, body = (text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+                               for offset in (0, 1, len(title) + 1))
+        self.assertGreater(first[2] * first[3], 0, "the first character has no extents")
+        self.assertTrue(page.x <= first[0] and page.y <= first[1] < page.y + page.height, first)
+        self.assertEqual((second[0], second[1]), (first[0] + first[2], first[1]))
+        self.assertGreater(body[1], first[1], "the body is not below its heading")
+        # A line is a drawn row; the paragraphs are the entries' rows.
+        line, start, end = text.getTextAtOffset(len(title) + 1, pyatspi.TEXT_BOUNDARY_LINE_START)
+        last = text.getCharacterExtents(end - 2, pyatspi.DESKTOP_COORDS)
+        self.assertEqual((start, last[1]), (len(title) + 1, body[1]), line)
+        areas = [document.getChildAtIndex(i).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                 for i in (0, 1)]
+        self.assertEqual(areas[0].y, first[1])
+        self.assertLessEqual(areas[0].y + areas[0].height, areas[1].y)
+
+    def test_the_days_text_is_read_from_the_running_program(self):
+        app = self.start_program()
         document, text = self.document_text(app)
         self.assertIn(self.pyatspi.STATE_READ_ONLY, document.getState().getStates())
         self.assertEqual(normalised(text), self.qxp_today())
@@ -107,6 +150,15 @@ class ScreenReaderTest(unittest.TestCase):
         headings = [document.getChildAtIndex(i).name for i in range(document.childCount)]
         self.assertEqual(len(headings), len([name for name in os.listdir(self.folder) if name.endswith(".QXP")]))
         self.assertEqual(headings[0], text.split("\n")[0])
+
+        self.focus_and_place(document, headings[0])
+        # The caret a reader moves is heard of.
+        events = self.listen("object:text-caret-moved", "object:children-changed:add",
+                             "object:text-changed:insert")
+        document.queryText().setCaretOffset(5)
+        wait_for("the caret moved", lambda: [e for e in events() if e.type.startswith(
+            "object:text-caret-moved") and e.detail1 == 5], STEP_BOUND)
+        self.assertEqual(document.queryText().caretOffset, 5)
 
         forward = self.find(app, lambda node: node.getRole() == self.pyatspi.ROLE_MENU_ITEM
                             and node.name == "Day Forward")
@@ -116,6 +168,13 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertNotEqual(tomorrow, self.qxp_today())
         wait_for("the next day's text", lambda: normalised(self.document_text(app)[1]) == tomorrow,
                  STEP_BOUND)
+        # The new paragraphs are announced, and the new text to the focused
+        # document.
+        added = lambda: [e for e in events() if e.type.startswith("object:children-changed:add")]
+        wait_for("paragraphs added", lambda: len(added()) == len(headings), STEP_BOUND)
+        inserted = [e for e in events() if e.type.startswith("object:text-changed:insert")]
+        self.assertTrue(inserted and all(e.source == document for e in inserted), inserted)
+        self.assertIn(self.pyatspi.STATE_FOCUSED, document.getState().getStates())
 
         # The concordance choices of DDE Settings (opened from the keyboard:
         # opening a modal dialog by an AT-SPI action would hold the call) are
