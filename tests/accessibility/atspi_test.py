@@ -8,16 +8,20 @@ bridge on, in a folder of the sample packages; the test finds its verse
 window as a document, reads the day's text (as `qxp today --no-answers`
 prints it), presses Day Forward through the menu item's AT-SPI action, and
 reads the next day's text, and opens DDE Settings from the keyboard (xdotool)
-to find its radio buttons. Every wait is bounded.
+to find its radio buttons. The document takes the focus, tells where its
+characters and paragraphs are drawn, and announces its caret and new
+paragraphs; Orca itself reads the day aloud. Every wait is bounded.
 """
 
 import argparse
 import os
+import pty
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
@@ -194,6 +198,44 @@ class ScreenReaderTest(unittest.TestCase):
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             self.assertEqual(status, 0, log.read().decode(errors="replace"))
 
+    def test_orca_reads_the_day_aloud(self):
+        # Orca, running before the program starts as a user's does, logs
+        # what it speaks, sound device or not. Its log goes to a terminal of
+        # the test's own, which Python writes line by line (to a file, Orca's
+        # log would wait in a buffer until it ends).
+        self.pyatspi.Registry.getDesktop(0)
+        terminal, orca_side = pty.openpty()
+        orca = subprocess.Popen(["orca", "--user-prefs", os.path.join(self.scratch, "orca"),
+                                 "--debug-file", "/dev/stdout"],
+                                env=dict(self.environment(),
+                                         XDG_CACHE_HOME=os.path.join(self.scratch, "cache")),
+                                stdin=subprocess.DEVNULL, stdout=orca_side, stderr=orca_side)
+        os.close(orca_side)
+        log = []
+
+        def drain():  # until Orca ends
+            try:
+                while chunk := os.read(terminal, 65536):
+                    log.append(chunk)
+            except OSError:
+                pass
+        threading.Thread(target=drain, daemon=True).start()
+
+        def speech():
+            lines = b"".join(log).decode("utf-8", errors="replace").splitlines()
+            return "\n".join(line for line in lines if "SPEECH OUTPUT" in line)
+        try:
+            wait_for("Orca started", lambda: "Screen reader on" in speech(), START_BOUND, speech)
+            # The focus arrives on the day's document, which Say All reads.
+            self.start_program()
+            wait_for("Orca on the document", lambda: "document" in speech(), START_BOUND, speech)
+            subprocess.run(["xdotool", "key", "KP_Add"], env=self.environment(), check=True,
+                           timeout=STEP_BOUND)
+            first_verse = self.qxp_today().split("\n")[1]
+            wait_for("the first verse spoken", lambda: first_verse in speech(), STEP_BOUND, speech)
+        finally:
+            end_process(orca, STEP_BOUND)
+            os.close(terminal)
 
 def main():
     global ARGS
@@ -203,7 +245,7 @@ def main():
     ARGS, rest = parser.parse_known_args()
     ARGS.bin = os.path.abspath(ARGS.bin)
     ARGS.samples = os.path.abspath(ARGS.samples)
-    require_display_and("dbus-run-session")
+    require_display_and("dbus-run-session", "orca", "xdotool")
     if os.environ.get(INNER) != "1":
         # Again, inside a D-Bus session of its own that ends with it.
         command = ["dbus-run-session", "--", sys.executable] + sys.argv
