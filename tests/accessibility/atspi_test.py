@@ -174,10 +174,11 @@ class ScreenReaderTest(unittest.TestCase):
                  STEP_BOUND)
         # The new paragraphs are announced, and the new text to the focused
         # document.
-        added = lambda: [e for e in events() if e.type.startswith("object:children-changed:add")]
-        wait_for("paragraphs added", lambda: len(added()) == len(headings), STEP_BOUND)
-        inserted = [e for e in events() if e.type.startswith("object:text-changed:insert")]
-        self.assertTrue(inserted and all(e.source == document for e in inserted), inserted)
+        heard = lambda kind: [e for e in events() if e.type.startswith(kind)]
+        wait_for("paragraphs added", lambda: len(heard("object:children-changed:add")) >=
+                 len(headings), STEP_BOUND)
+        inserted = wait_for("the new text", lambda: heard("object:text-changed:insert"), STEP_BOUND)
+        self.assertTrue(all(e.source == document for e in inserted), inserted)
         self.assertIn(self.pyatspi.STATE_FOCUSED, document.getState().getStates())
 
         # The concordance choices of DDE Settings (opened from the keyboard:
