@@ -24,7 +24,7 @@ test_packages=(
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   xvfb openbox weston xdotool xclip x11-utils
   lintian
-  dbus-bin dbus-daemon at-spi2-core python3-pyatspi
+  dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
   verse # what the start-up benchmark compares qxp today with
 )
 

@@ -114,6 +114,18 @@ std::optional<std::vector<std::string>> TVerseWindow::ReadableParts() const {
   return EntryTexts(DayEntries.get(), ShowAnswers);
 }
 
+std::vector<TRect> TVerseWindow::ReadablePartCells(std::size_t part) const {
+  const std::vector<std::vector<TRect>> &parts =
+      Picture.ReadableCells(DayEntries.get(), ShowAnswers);
+  if (part >= parts.size())
+    return {};
+  std::vector<TRect> cells = parts[part];
+  const auto [dx, dy] = ScrollOffset();
+  for (TRect &cell : cells)
+    cell = TRect{cell.left - dx, cell.top - dy, cell.right - dx, cell.bottom - dy};
+  return cells;
+}
+
 void TVerseWindow::SetupWindow() {
   UpdateDateItem();
   UpdateTitle();

@@ -46,6 +46,8 @@ public:
   // The day's text as Copy Text builds it, one part an entry, the quiz
   // answers only while they are shown.
   std::optional<std::vector<std::string>> ReadableParts() const override;
+  // Where the last paint drew them.
+  std::vector<TRect> ReadablePartCells(std::size_t part) const override;
 
   // The response table's handlers.
   void OnCommand(unsigned id);

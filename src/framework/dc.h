@@ -56,6 +56,16 @@ struct TFontDesc {
   bool operator==(const TFontDesc &) const = default;
 };
 
+// The pixels justification adds to the gap-th space (from 0) of a line: the
+// extra pixels spread evenly over breakCount spaces, the remainder one each
+// to the first.
+constexpr int JustificationShare(int extra, int breakCount, int gap) {
+  const int breaks = breakCount < 1 ? 1 : breakCount;
+  if (extra <= 0 || gap >= breaks)
+    return 0;
+  return extra / breaks + (gap < extra % breaks ? 1 : 0);
+}
+
 class TDC {
 public:
   virtual ~TDC() = default;

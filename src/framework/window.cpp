@@ -161,11 +161,30 @@ void TWindow::PaintWindow(TDC &dc, bool erase, const TRect &rect) {
     Paint(dc, erase, rect);
     return;
   }
-  int dx = Scroller->XPos * Scroller->XUnit;
-  int dy = Scroller->YPos * Scroller->YUnit;
+  const auto [dx, dy] = ScrollOffset();
   TOffsetDC scrolled(dc, dx, dy);
   TRect shifted{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
   Paint(scrolled, erase, shifted);
+}
+
+TPoint TWindow::ScrollOffset() const {
+  if (!Scroller)
+    return TPoint{};
+  return TPoint{Scroller->XPos * Scroller->XUnit, Scroller->YPos * Scroller->YUnit};
+}
+
+void TWindow::ScrollToShow(int top, int bottom) {
+  if (!Scroller || Scroller->YUnit <= 0)
+    return;
+  const int unit = Scroller->YUnit;
+  const int height = GetClientRect().Height();
+  int units = 0;
+  if (top < 0)
+    units = -((unit - 1 - top) / unit);
+  else if (bottom > height)
+    units = std::min((bottom - height + unit - 1) / unit, top / unit);
+  if (units != 0)
+    ScrollVertically(SB_THUMBPOSITION, Scroller->YPos + units);
 }
 
 TRect TWindow::GetClientRect() const {

@@ -80,6 +80,15 @@ public:
   virtual std::optional<std::vector<std::string>> ReadableParts() const { return std::nullopt; }
   // Tells the backend that ReadableParts changed.
   void ReadablePartsChanged();
+  // Where each byte of a readable part is shown, in client coordinates: one
+  // cell a byte, empty (no width) for a byte not drawn by itself (a line
+  // end); nothing when the window cannot tell.
+  virtual std::vector<TRect> ReadablePartCells(std::size_t /*part*/) const { return {}; }
+  // Scrolls the least that brings the rows from top to bottom (client
+  // coordinates) into view, their top first when they do not fit.
+  void ScrollToShow(int top, int bottom);
+  // How far the scroller has moved the contents, in pixels.
+  TPoint ScrollOffset() const;
 
   // Sets the scroller's ranges and shows them. A position the new range
   // pulls back is painted again.

@@ -68,6 +68,8 @@ TSize TRecordingDC::GetTextExtent(std::string_view text, int count) {
 }
 
 void TRecordingDC::SetTextJustification(int extra, int breakCount) {
+  justifyExtra_ = extra;
+  justifyBreaks_ = breakCount;
   Make(CallOf(TDrawCall::Justify, extra, breakCount));
 }
 
@@ -76,6 +78,16 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   TDrawCall call = CallOf(TDrawCall::Text, x, y);
   call.height = fontHeight_;
   call.text = std::string(text.substr(0, length));
+  // Measured a character at a time: the device's widths add up.
+  int gap = 0;
+  call.edges.reserve(length + 1);
+  call.edges.push_back(0);
+  for (std::size_t i = 0; i < length; ++i) {
+    int advance = target_.GetTextExtent(text.substr(i, 1), 1).cx;
+    if (text[i] == ' ')
+      advance += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
+    call.edges.push_back(call.edges.back() + advance);
+  }
   Make(std::move(call));
 }
 

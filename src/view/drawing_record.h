@@ -17,6 +17,9 @@ struct TDrawCall {
   int height = 0;   // Text: the height of the font it is drawn in
   TFontDesc font;   // Font
   std::string text; // Text
+  // Text: the x of each character's left edge, from a, and of the line's
+  // end, the justification in force included.
+  std::vector<int> edges;
   bool operator==(const TDrawCall &) const = default;
 };
 
@@ -54,4 +57,6 @@ private:
   TRows rows_;
   TDrawingRecord &record_;
   int fontHeight_ = 0;
+  int justifyExtra_ = 0;
+  int justifyBreaks_ = 1;
 };

@@ -1,7 +1,10 @@
 #include "view/verse_picture.h"
 
+#include <optional>
+
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "view/clipboard_copy.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
 
@@ -17,6 +20,79 @@ void Append(std::string &key, std::string_view part) {
 
 void Append(std::string &key, long long number) {
   Append(key, std::to_string(number));
+}
+
+// Walks the lines of a drawing record in the order the painter drew them.
+class DrawnLines {
+public:
+  explicit DrawnLines(const TDrawingRecord &record) {
+    for (const TDrawCall &call : record)
+      if (call.kind == TDrawCall::Text)
+        lines_.push_back(&call);
+  }
+
+  // The lines the painter broke paragraph into, or nothing when the next
+  // lines are not that paragraph (a record of another day).
+  std::vector<const TDrawCall *> Paragraph(std::string_view paragraph) {
+    std::vector<const TDrawCall *> lines;
+    std::size_t position = 0;
+    do {
+      if (next_ == lines_.size())
+        return {};
+      const TDrawCall *line = lines_[next_++];
+      while (position < paragraph.size() && paragraph[position] == ' ')
+        ++position;
+      if (paragraph.substr(position, line->text.size()) != line->text)
+        return {};
+      position += line->text.size();
+      lines.push_back(line);
+    } while (position < paragraph.size());
+    return lines;
+  }
+
+private:
+  std::vector<const TDrawCall *> lines_;
+  std::size_t next_ = 0;
+};
+
+// Gives the bytes of part from `from` on the cells of line's characters,
+// where the line's text is found; a line not in the part (a hidden answer)
+// has none.
+void PlaceLine(const TDrawCall &line, std::string_view part, std::size_t &from,
+               std::vector<TRect> &cells) {
+  const std::size_t at = part.find(line.text, from);
+  if (at == std::string_view::npos)
+    return;
+  for (std::size_t i = 0; i < line.text.size(); ++i)
+    cells[at + i] =
+        TRect{line.a + line.edges[i], line.b, line.a + line.edges[i + 1], line.b + line.height};
+  from = at + line.text.size();
+}
+
+// The cells of one entry's readable text, or nothing when the record does
+// not draw it.
+std::optional<std::vector<TRect>> EntryCells(DrawnLines &drawn, const TDayEntry &entry,
+                                             std::string_view part) {
+  std::vector<TRect> cells(part.size());
+  std::size_t from = 0;
+  // The title, the body and, with a marker, the trailer, as the painter draws them.
+  const std::string body = JoinedText(entry);
+  std::vector<std::string_view> paragraphs{entry.Title, body};
+  if (entry.Marker != 0)
+    paragraphs.push_back(entry.Trailer);
+  for (std::string_view paragraph : paragraphs) {
+    const std::vector<const TDrawCall *> lines = drawn.Paragraph(paragraph);
+    if (lines.empty())
+      return std::nullopt;
+    for (const TDrawCall *line : lines)
+      PlaceLine(*line, part, from, cells);
+  }
+  // What is not drawn sits where the character before it ends.
+  for (std::size_t i = 1; i < cells.size(); ++i)
+    if (cells[i] == TRect{})
+      cells[i] =
+          TRect{cells[i - 1].right, cells[i - 1].top, cells[i - 1].right, cells[i - 1].bottom};
+  return cells;
 }
 
 } // namespace
@@ -55,9 +131,29 @@ void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEn
     return;
   }
   record_.clear();
+  cells_.valid = false;
   key_.clear(); // an interrupted layout keeps nothing
   TRecordingDC recording(dc, rows, record_);
   PaintDayEntries(recording, client, first, colors);
   bottom_ = DocumentBottom;
   key_ = std::move(key);
+}
+
+const std::vector<std::vector<TRect>> &TVersePicture::ReadableCells(const TDayEntry *first,
+                                                                    bool withAnswers) const {
+  if (cells_.valid && cells_.first == first && cells_.withAnswers == withAnswers)
+    return cells_.parts;
+  cells_ = Cells{first, withAnswers, true, {}};
+  DrawnLines drawn(record_);
+  const std::vector<std::string> parts = EntryTexts(first, withAnswers);
+  std::size_t index = 0;
+  for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
+    std::optional<std::vector<TRect>> cells = EntryCells(drawn, *entry, parts[index++]);
+    if (!cells) {
+      cells_.parts.clear();
+      break;
+    }
+    cells_.parts.push_back(std::move(*cells));
+  }
+  return cells_.parts;
 }

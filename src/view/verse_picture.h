@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "content/day_entries.h"
 #include "framework/dc.h"
@@ -25,8 +26,23 @@ public:
   // Whether the last paint laid the day out (rather than drawing what was
   // kept).
   bool LaidOut() const { return laidOut_; }
+  // Where the last layout drew each byte of the day's readable texts
+  // (EntryTexts(first, withAnswers)), in document coordinates: one cell a
+  // byte, entry by entry. A byte not drawn by itself (a line end, the space
+  // a line broke at, a hidden answer) has an empty cell where the character
+  // before it ends. Nothing when the last layout is not of these entries.
+  const std::vector<std::vector<TRect>> &ReadableCells(const TDayEntry *first,
+                                                       bool withAnswers) const;
 
 private:
+  struct Cells {
+    const TDayEntry *first = nullptr;
+    bool withAnswers = false;
+    bool valid = false;
+    std::vector<std::vector<TRect>> parts;
+  };
+
+  mutable Cells cells_; // worked out when first asked for after a layout
   std::string key_;
   TDrawingRecord record_;
   std::int16_t bottom_ = 0;

@@ -8,16 +8,20 @@ bridge on, in a folder of the sample packages; the test finds its verse
 window as a document, reads the day's text (as `qxp today --no-answers`
 prints it), presses Day Forward through the menu item's AT-SPI action, and
 reads the next day's text, and opens DDE Settings from the keyboard (xdotool)
-to find its radio buttons. Every wait is bounded.
+to find its radio buttons. The document takes the focus, tells where its
+characters and paragraphs are drawn, and announces its caret and new
+paragraphs; Orca itself reads the day aloud. Every wait is bounded.
 """
 
 import argparse
 import os
+import pty
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
@@ -83,7 +87,9 @@ class ScreenReaderTest(unittest.TestCase):
         text = document.queryText()
         return document, text.getText(0, text.characterCount)
 
-    def test_the_days_text_is_read_from_the_running_program(self):
+    def start_program(self):
+        """The running program's application on the accessibility bus, once
+        its document is there."""
         # Asking for the desktop starts the accessibility bus; Qt's bridge
         # looks for it as the program starts.
         self.pyatspi.Registry.getDesktop(0)
@@ -99,7 +105,48 @@ class ScreenReaderTest(unittest.TestCase):
                                      % (self.display, log.read().decode(errors="replace")))
         wait_for("a document", lambda: self.find(
             app, lambda node: node.getRole() == self.pyatspi.ROLE_DOCUMENT_FRAME), START_BOUND)
+        return app
 
+    def listen(self, *kinds):
+        """The events of the kinds from now on, as a list that grows while
+        the test polls it through events()."""
+        from gi.repository import GLib
+        heard = []
+        self.pyatspi.Registry.registerEventListener(heard.append, *kinds)
+
+        def events():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return heard
+        return events
+
+    def focus_and_place(self, document, title):
+        """Focuses the document and checks that its characters and paragraphs
+        report where they are drawn."""
+        pyatspi = self.pyatspi
+        self.assertIn(pyatspi.STATE_FOCUSABLE, document.getState().getStates())
+        document.queryComponent().grabFocus()
+        wait_for("the document focused",
+                 lambda: pyatspi.STATE_FOCUSED in document.getState().getStates(), STEP_BOUND)
+        page = document.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        text = document.queryText()
+        first, second, body = (text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+                               for offset in (0, 1, len(title) + 1))
+        self.assertGreater(first[2] * first[3], 0, "the first character has no extents")
+        self.assertTrue(page.x <= first[0] and page.y <= first[1] < page.y + page.height, first)
+        self.assertEqual((second[0], second[1]), (first[0] + first[2], first[1]))
+        self.assertGreater(body[1], first[1], "the body is not below its heading")
+        # A line is a drawn row; the paragraphs are the entries' rows.
+        line, start, end = text.getTextAtOffset(len(title) + 1, pyatspi.TEXT_BOUNDARY_LINE_START)
+        last = text.getCharacterExtents(end - 2, pyatspi.DESKTOP_COORDS)
+        self.assertEqual((start, last[1]), (len(title) + 1, body[1]), line)
+        areas = [document.getChildAtIndex(i).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                 for i in (0, 1)]
+        self.assertEqual(areas[0].y, first[1])
+        self.assertLessEqual(areas[0].y + areas[0].height, areas[1].y)
+
+    def test_the_days_text_is_read_from_the_running_program(self):
+        app = self.start_program()
         document, text = self.document_text(app)
         self.assertIn(self.pyatspi.STATE_READ_ONLY, document.getState().getStates())
         self.assertEqual(normalised(text), self.qxp_today())
@@ -107,6 +154,15 @@ class ScreenReaderTest(unittest.TestCase):
         headings = [document.getChildAtIndex(i).name for i in range(document.childCount)]
         self.assertEqual(len(headings), len([name for name in os.listdir(self.folder) if name.endswith(".QXP")]))
         self.assertEqual(headings[0], text.split("\n")[0])
+
+        self.focus_and_place(document, headings[0])
+        # The caret a reader moves is heard of.
+        events = self.listen("object:text-caret-moved", "object:children-changed:add",
+                             "object:text-changed:insert")
+        document.queryText().setCaretOffset(5)
+        wait_for("the caret moved", lambda: [e for e in events() if e.type.startswith(
+            "object:text-caret-moved") and e.detail1 == 5], STEP_BOUND)
+        self.assertEqual(document.queryText().caretOffset, 5)
 
         forward = self.find(app, lambda node: node.getRole() == self.pyatspi.ROLE_MENU_ITEM
                             and node.name == "Day Forward")
@@ -116,6 +172,14 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertNotEqual(tomorrow, self.qxp_today())
         wait_for("the next day's text", lambda: normalised(self.document_text(app)[1]) == tomorrow,
                  STEP_BOUND)
+        # The new paragraphs are announced, and the new text to the focused
+        # document.
+        heard = lambda kind: [e for e in events() if e.type.startswith(kind)]
+        wait_for("paragraphs added", lambda: len(heard("object:children-changed:add")) >=
+                 len(headings), STEP_BOUND)
+        inserted = wait_for("the new text", lambda: heard("object:text-changed:insert"), STEP_BOUND)
+        self.assertTrue(all(e.source == document for e in inserted), inserted)
+        self.assertIn(self.pyatspi.STATE_FOCUSED, document.getState().getStates())
 
         # The concordance choices of DDE Settings (opened from the keyboard:
         # opening a modal dialog by an AT-SPI action would hold the call) are
@@ -135,6 +199,44 @@ class ScreenReaderTest(unittest.TestCase):
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             self.assertEqual(status, 0, log.read().decode(errors="replace"))
 
+    def test_orca_reads_the_day_aloud(self):
+        # Orca, running before the program starts as a user's does, logs
+        # what it speaks, sound device or not. Its log goes to a terminal of
+        # the test's own, which Python writes line by line (to a file, Orca's
+        # log would wait in a buffer until it ends).
+        self.pyatspi.Registry.getDesktop(0)
+        terminal, orca_side = pty.openpty()
+        orca = subprocess.Popen(["orca", "--user-prefs", os.path.join(self.scratch, "orca"),
+                                 "--debug-file", "/dev/stdout"],
+                                env=dict(self.environment(),
+                                         XDG_CACHE_HOME=os.path.join(self.scratch, "cache")),
+                                stdin=subprocess.DEVNULL, stdout=orca_side, stderr=orca_side)
+        os.close(orca_side)
+        log = []
+
+        def drain():  # until Orca ends
+            try:
+                while chunk := os.read(terminal, 65536):
+                    log.append(chunk)
+            except OSError:
+                pass
+        threading.Thread(target=drain, daemon=True).start()
+
+        def speech():
+            lines = b"".join(log).decode("utf-8", errors="replace").splitlines()
+            return "\n".join(line for line in lines if "SPEECH OUTPUT" in line)
+        try:
+            wait_for("Orca started", lambda: "Screen reader on" in speech(), START_BOUND, speech)
+            # The focus arrives on the day's document, which Say All reads.
+            self.start_program()
+            wait_for("Orca on the document", lambda: "document" in speech(), START_BOUND, speech)
+            subprocess.run(["xdotool", "key", "KP_Add"], env=self.environment(), check=True,
+                           timeout=STEP_BOUND)
+            first_verse = self.qxp_today().split("\n")[1]
+            wait_for("the first verse spoken", lambda: first_verse in speech(), STEP_BOUND, speech)
+        finally:
+            end_process(orca, STEP_BOUND)
+            os.close(terminal)
 
 def main():
     global ARGS
@@ -144,7 +246,7 @@ def main():
     ARGS, rest = parser.parse_known_args()
     ARGS.bin = os.path.abspath(ARGS.bin)
     ARGS.samples = os.path.abspath(ARGS.samples)
-    require_display_and("dbus-run-session")
+    require_display_and("dbus-run-session", "orca", "xdotool")
     if os.environ.get(INNER) != "1":
         # Again, inside a D-Bus session of its own that ends with it.
         command = ["dbus-run-session", "--", sys.executable] + sys.argv

@@ -180,4 +180,28 @@ TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
   }
 }
 
+TEST_F(AccessibilityQtTest, TheCaretAReaderMovesIsShownInTheWindow) {
+  testpackage::PackageLayout longer; // a day longer than the window
+  for (int slot = 0; slot < 366; ++slot)
+    longer.Entries[slot] = {"A long entry" + std::string(80, '.') + std::string(120, ' ') + "end"};
+  folder.Write("C.QXP", testpackage::BuildPackage(longer));
+  testsupport::RunShownProgram([](QMainWindow &frame) {
+    frame.resize(220, 50);
+    QAccessibleInterface *document =
+        FindRole(QAccessible::queryAccessibleInterface(&frame), QAccessible::Document);
+    ASSERT_NE(document, nullptr);
+    QAccessibleTextInterface *text = document->textInterface();
+    const int last = text->characterCount() - 4; // the "d" of "end", before the line ends
+    auto shown = [&] {
+      QCoreApplication::processEvents();
+      const QRect cell = text->characterRect(last);
+      return !cell.isEmpty() && document->rect().contains(cell.center());
+    };
+    ASSERT_FALSE(shown()) << "the whole day fits";
+    text->setCursorPosition(last);
+    EXPECT_EQ(text->cursorPosition(), last);
+    EXPECT_TRUE(shown());
+  });
+}
+
 } // namespace

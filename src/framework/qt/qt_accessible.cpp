@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "framework/qt/text_codec.h"
@@ -24,11 +25,28 @@ QString PartText(const std::string &part) {
   return text;
 }
 
-// The text interface of a fixed text: nothing selectable, no caret that
-// moves the view, the boundaries Qt finds by itself.
+// A part's cells for its text as a reader gets it (a CR LF is one
+// character there), or nothing when the window cannot tell.
+std::vector<QRect> CellsOfText(const std::string &part, const std::vector<TRect> &cells) {
+  std::vector<QRect> rects;
+  if (cells.size() != part.size())
+    return rects;
+  for (std::size_t i = 0; i < part.size(); ++i)
+    if (part[i] != '\r' || i + 1 == part.size() || part[i + 1] != '\n')
+      rects.emplace_back(QPoint(cells[i].left, cells[i].top),
+                         QSize(cells[i].Width(), cells[i].Height()));
+  return rects;
+}
+
+// The text interface of a fixed text: nothing selectable, a caret that a
+// reader moves, the lines where the window drew them, the other boundaries
+// Qt finds by itself.
 class FixedTextInterface : public QAccessibleTextInterface {
 public:
   virtual QString WholeText() const = 0;
+  // Where each character is drawn, in the area's coordinates.
+  virtual std::vector<QRect> Cells() const = 0;
+  virtual QWidget *Area() const = 0;
 
   void selection(int, int *start, int *end) const override { *start = *end = 0; }
   int selectionCount() const override { return 0; }
@@ -36,21 +54,74 @@ public:
   void removeSelection(int) override {}
   void setSelection(int, int, int) override {}
   int cursorPosition() const override { return cursor_; }
-  void setCursorPosition(int position) override { cursor_ = position; }
+  void setCursorPosition(int position) override {
+    cursor_ = std::clamp(position, 0, characterCount());
+  }
   QString text(int start, int end) const override {
     return WholeText().mid(start, end < 0 ? -1 : end - start);
   }
   int characterCount() const override { return static_cast<int>(WholeText().size()); }
-  QRect characterRect(int) const override { return QRect(); }
-  int offsetAtPoint(const QPoint &) const override { return -1; }
+  QRect characterRect(int offset) const override {
+    const std::vector<QRect> cells = Cells();
+    if (offset < 0 || offset >= static_cast<int>(cells.size()) || Area() == nullptr)
+      return QRect();
+    const QRect &cell = cells[static_cast<std::size_t>(offset)];
+    return QRect(Area()->mapToGlobal(cell.topLeft()), cell.size());
+  }
+  int offsetAtPoint(const QPoint &point) const override {
+    const std::vector<QRect> cells = Cells();
+    const QPoint local = Area() != nullptr ? Area()->mapFromGlobal(point) : point;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      if (cells[i].contains(local))
+        return static_cast<int>(i);
+    return -1;
+  }
   void scrollToSubstring(int, int) override {}
   QString attributes(int, int *start, int *end) const override {
     *start = 0;
     *end = characterCount();
     return QString();
   }
+  // A line is what the window drew on one row.
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int *start,
+                       int *end) const override {
+    if (type != QAccessible::LineBoundary || !DrawnLine(offset, start, end))
+      return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+    return text(*start, *end);
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int *start,
+                           int *end) const override {
+    if (type != QAccessible::LineBoundary || !DrawnLine(offset, start, end))
+      return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
+    if (*start == 0 || !DrawnLine(*start - 1, start, end))
+      *start = *end = 0;
+    return text(*start, *end);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int *start,
+                          int *end) const override {
+    if (type != QAccessible::LineBoundary || !DrawnLine(offset, start, end))
+      return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
+    if (!DrawnLine(*end, start, end))
+      *start = *end = characterCount();
+    return text(*start, *end);
+  }
 
 private:
+  // The characters drawn on the row of offset's, the line end with them.
+  bool DrawnLine(int offset, int *start, int *end) const {
+    const std::vector<QRect> cells = Cells();
+    const int count = static_cast<int>(cells.size());
+    if (count == 0 || count != characterCount() || offset < 0 || offset >= count)
+      return false;
+    const int row = cells[static_cast<std::size_t>(offset)].top();
+    *start = *end = offset;
+    while (*start > 0 && cells[static_cast<std::size_t>(*start - 1)].top() == row)
+      --*start;
+    while (*end < count && cells[static_cast<std::size_t>(*end)].top() == row)
+      ++*end;
+    return true;
+  }
+
   int cursor_ = 0;
 };
 
@@ -89,6 +160,8 @@ public:
                                               : nullptr;
   }
   QString WholeText() const override;
+  std::vector<QRect> Cells() const override;
+  QWidget *Area() const override;
   using FixedTextInterface::text;
 
 private:
@@ -101,22 +174,56 @@ public:
   explicit ReadableDocument(QWidget *area) : QAccessibleWidget(area, QAccessible::Document) {}
   ~ReadableDocument() override { DropParts(); }
 
+  // The window is asked while it is there: it may go before its widget.
+  TWindow *Window() const { return isValid() ? ReadableAreas().value(widget(), nullptr) : nullptr; }
+  std::vector<std::string> RawParts() const {
+    TWindow *window = Window();
+    if (window == nullptr)
+      return {};
+    return window->ReadableParts().value_or(std::vector<std::string>{});
+  }
   std::vector<QString> Parts() const {
     std::vector<QString> parts;
-    // The window is asked while it is there: it may go before its widget.
-    TWindow *window = isValid() ? ReadableAreas().value(widget(), nullptr) : nullptr;
-    if (window == nullptr)
-      return parts;
-    if (auto readable = window->ReadableParts())
-      for (const std::string &part : *readable)
-        parts.push_back(PartText(part));
+    for (const std::string &part : RawParts())
+      parts.push_back(PartText(part));
     return parts;
+  }
+  std::vector<QRect> PartCells(int index) const {
+    const std::vector<std::string> parts = RawParts();
+    if (index < 0 || index >= static_cast<int>(parts.size()))
+      return {};
+    return CellsOfText(parts[static_cast<std::size_t>(index)],
+                       Window()->ReadablePartCells(static_cast<std::size_t>(index)));
   }
   QString WholeText() const override {
     QString whole;
     for (const QString &part : Parts())
       whole += part;
     return whole;
+  }
+  std::vector<QRect> Cells() const override {
+    std::vector<QRect> cells;
+    const int count = static_cast<int>(RawParts().size());
+    for (int index = 0; index < count; ++index) {
+      const std::vector<QRect> part = PartCells(index);
+      if (part.empty())
+        return {};
+      cells.insert(cells.end(), part.begin(), part.end());
+    }
+    return cells;
+  }
+  QWidget *Area() const override { return isValid() ? widget() : nullptr; }
+
+  // The caret a reader moves (Say All, its own caret keys): heard of, and
+  // brought into view.
+  void setCursorPosition(int position) override {
+    MoveCaret(position);
+    const std::vector<QRect> cells = Cells();
+    const int caret = cursorPosition();
+    if (TWindow *window = Window(); window != nullptr && caret < static_cast<int>(cells.size())) {
+      const QRect &cell = cells[static_cast<std::size_t>(caret)];
+      window->ScrollToShow(cell.top(), cell.top() + cell.height());
+    }
   }
 
   QAccessible::State state() const override {
@@ -140,7 +247,7 @@ public:
   }
 
   // The parts are the children; the widget has no child widgets to show.
-  int childCount() const override { return static_cast<int>(Parts().size()); }
+  int childCount() const override { return static_cast<int>(RawParts().size()); }
   QAccessibleInterface *child(int index) const override {
     if (index < 0 || index >= childCount())
       return nullptr;
@@ -160,21 +267,32 @@ public:
   }
   QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 
-  // The day changed: the old parts go, the new ones are made when asked
-  // for, and the readers hear of both and of the new text.
+  // The day changed: the readers hear the old parts go and the new ones
+  // come, the text change and the caret back at the start.
   void Refresh() {
     DropParts();
     QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reorder);
+    const int count = childCount();
+    for (int index = 0; index < count; ++index) {
+      QAccessibleEvent added(child(index), QAccessible::ObjectCreated);
+      QAccessible::updateAccessibility(&added);
+    }
     const QString now = WholeText();
     QAccessibleTextUpdateEvent update(this, 0, shown_, now);
     QAccessible::updateAccessibility(&update);
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
     shown_ = now;
+    MoveCaret(0);
   }
 
 private:
+  void MoveCaret(int position) {
+    FixedTextInterface::setCursorPosition(position);
+    QAccessibleTextCursorEvent moved(this, cursorPosition());
+    QAccessible::updateAccessibility(&moved);
+  }
   void DropParts() {
     for (ReadablePart *part : parts_) {
       QAccessibleEvent gone(part, QAccessible::ObjectDestroyed);
@@ -198,12 +316,24 @@ QAccessibleInterface *ReadablePart::parent() const {
   return document_;
 }
 QRect ReadablePart::rect() const {
-  return document_->rect();
+  // The rows its characters are drawn on; the document's when unknown.
+  QRect area;
+  for (const QRect &cell : Cells())
+    area |= cell;
+  if (area.isEmpty() || Area() == nullptr)
+    return document_->rect();
+  return QRect(Area()->mapToGlobal(area.topLeft()), area.size());
 }
 QString ReadablePart::WholeText() const {
   const std::vector<QString> parts = document_->Parts();
   return index_ < static_cast<int>(parts.size()) ? parts[static_cast<std::size_t>(index_)]
                                                  : QString();
+}
+std::vector<QRect> ReadablePart::Cells() const {
+  return document_->PartCells(index_);
+}
+QWidget *ReadablePart::Area() const {
+  return document_->Area();
 }
 
 QAccessibleInterface *ReadableFactory(const QString &, QObject *object) {
@@ -221,6 +351,11 @@ void MakeReadable(QWidget *area, TWindow &window) {
   }();
   (void)installed;
   ReadableAreas().insert(area, &window);
+  // A document the keyboard focus reaches, as a browser's text is; the keys
+  // it does not use (all of them: the arrows and Page keys scroll as the
+  // window's own keys) go on to the window.
+  area->setFocusPolicy(Qt::StrongFocus);
+  area->setFocus();
   QObject::connect(area, &QObject::destroyed, [area] { ReadableAreas().remove(area); });
 }
 

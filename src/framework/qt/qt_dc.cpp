@@ -179,10 +179,6 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
 }
 
 void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
-  // Justified: the extra pixels spread evenly over the spaces, the remainder
-  // one each to the first.
-  const int breaks = std::max(1, justifyBreaks_);
-  const int extra = std::max(0, justifyExtra_);
   int gap = 0;
   QList<quint32> indexes;
   QList<QPointF> positions;
@@ -211,8 +207,8 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
       positions.append(QPointF(pen, 0) + glyph.offset);
     }
     pen += advance;
-    if (c == ' ' && gap < breaks)
-      pen += extra / breaks + (gap++ < extra % breaks ? 1 : 0);
+    if (c == ' ')
+      pen += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
   }
   flush();
 }
