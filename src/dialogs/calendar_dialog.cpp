@@ -1,8 +1,8 @@
 #include "dialogs/calendar_dialog.h"
 
+#include "content/calendar_facts.h"
 #include "content/settings.h"
 #include "content/today_text.h"
-#include "dialogs/calendar_data.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
 #include "resources/calendar_ids.h"
