@@ -253,7 +253,7 @@ void TVerseWindow::OnCommand(unsigned id) {
 }
 
 void TVerseWindow::RunProgramSettings() {
-  std::int32_t method = QuoteMethodCode;
+  QuoteMethod method = QuoteMethodCode;
   std::int16_t blankLines = BlankLines;
   std::int16_t justify = JustifyText;
   TProgramSettingsDialog(this).Execute();
@@ -351,18 +351,18 @@ void TVerseWindow::EvMouseWheel(const TMessage &msg) {
 void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
   switch (enabler.GetId()) {
   case CM_DAYBACKWARD:
-    enabler.Enable(QuoteMethodCode != MethodRandom);
+    enabler.Enable(TraitsOf(QuoteMethodCode).DaysStep);
     enabler.SetCheck(DayOffset < 0);
     break;
   case CM_DAYFORWARD:
-    enabler.Enable(QuoteMethodCode != MethodRandom);
+    enabler.Enable(TraitsOf(QuoteMethodCode).DaysStep);
     enabler.SetCheck(DayOffset > 0);
     break;
   case CM_DAYRESET:
     enabler.Enable(DayOffset != 0);
     break;
   case CM_STARTDATE:
-    enabler.Enable(QuoteMethodCode == MethodDate);
+    enabler.Enable(TraitsOf(QuoteMethodCode).PlansShow);
     break;
   case CM_DATE:
     enabler.Enable(true);

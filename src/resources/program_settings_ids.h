@@ -3,6 +3,8 @@
 // The control ids of the dialog "PROGRAMSETTINGS", shared by its template,
 // the Program Settings dialog and its tests.
 
+#include <array>
+
 #include "resources/dialog_ids.h"
 
 namespace programsettings {
@@ -18,5 +20,17 @@ inline constexpr int TopmostBox = 116;
 inline constexpr int ScreenSaverBox = 117;
 inline constexpr int EveryStartupBox = 118;
 inline constexpr int BlankLinesBox = 119;
+
+// The radio button of each quote method, by the name the settings file
+// stores for the method.
+struct MethodRadio {
+  const char *method;
+  int radio;
+};
+inline constexpr std::array<MethodRadio, 3> MethodRadios = {{
+    {"Date", DateRadio},
+    {"Increment", IncrementRadio},
+    {"Random", RandomRadio},
+}};
 
 } // namespace programsettings

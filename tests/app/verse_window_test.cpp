@@ -130,7 +130,7 @@ TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
 }
 
 TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
-  QuoteMethodCode = MethodRandom;
+  QuoteMethodCode = QuoteMethod::Random;
   Run({[&] {
     EXPECT_FALSE(Enabled(CM_DAYBACKWARD));
     EXPECT_FALSE(Enabled(CM_DAYFORWARD));
@@ -142,7 +142,7 @@ TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
 }
 
 TEST_F(VerseWindowTest, DayForwardUnderIncrementLeavesTheStoredNumberAlone) {
-  QuoteMethodCode = MethodIncrement;
+  QuoteMethodCode = QuoteMethod::Increment;
   WriteSettingInt("IncrementNum", 58);
   Run({[&] {
          EXPECT_EQ(DayIndex, 58);
@@ -361,7 +361,7 @@ TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMetho
        },
        [&] {
          EXPECT_EQ(DayOffset, 0); // New ran
-         QuoteMethodCode = MethodIncrement;
+         QuoteMethodCode = QuoteMethod::Increment;
          EXPECT_FALSE(Enabled(CM_STARTDATE));
        }});
 }
