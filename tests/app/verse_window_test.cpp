@@ -106,6 +106,18 @@ TEST_F(VerseWindowTest, HiddenMenusComeBackWithADoubleClickAndAreRemembered) {
   EXPECT_EQ(ReadSettingInt("HideMenu", -1), 1);
 }
 
+TEST_F(VerseWindowTest, EveryCommandOfTheMenuAndTheKeysHasItsRow) {
+  // A command without one would be grayed in the menu and its key dead.
+  TVerseWindow window;
+  std::vector<unsigned> ids = MainMenu().CommandIds();
+  for (const TAccelerator &key : MainAccelerators())
+    ids.push_back(key.command);
+  for (unsigned id : ids) {
+    TCommandEnabler enabler(id);
+    EXPECT_TRUE(window.EnableCommand(enabler)) << id;
+  }
+}
+
 TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
   Run({[&] {
          EXPECT_FALSE(Enabled(CM_DAYRESET));
