@@ -1,6 +1,5 @@
 #include "content/quote_method.h"
 
-#include <array>
 #include <cstdlib>
 
 #include "content/day_selection.h"
@@ -34,7 +33,7 @@ std::int16_t DateMethodSlot(const std::tm &localTime, bool) {
   return DateSlot(localTime.tm_year + 1900, localTime.tm_yday, DayOffset);
 }
 
-constexpr std::array<QuoteMethodTraits, 3> Rows = {{
+constexpr QuoteMethodTraits Rows[] = {
     {.Method = QuoteMethod::Date,
      .StoredName = "Date",
      .QxpName = "date",
@@ -53,7 +52,7 @@ constexpr std::array<QuoteMethodTraits, 3> Rows = {{
      .DaysStep = false,
      .PlansShow = false,
      .ChooseSlot = RandomMethodSlot},
-}};
+};
 
 } // namespace
 

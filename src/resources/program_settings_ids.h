@@ -3,8 +3,6 @@
 // The control ids of the dialog "PROGRAMSETTINGS", shared by its template,
 // the Program Settings dialog and its tests.
 
-#include <array>
-
 #include "resources/dialog_ids.h"
 
 namespace programsettings {
@@ -27,10 +25,10 @@ struct MethodRadio {
   const char *method;
   int radio;
 };
-inline constexpr std::array<MethodRadio, 3> MethodRadios = {{
+inline constexpr MethodRadio MethodRadios[] = {
     {"Date", DateRadio},
     {"Increment", IncrementRadio},
     {"Random", RandomRadio},
-}};
+};
 
 } // namespace programsettings
