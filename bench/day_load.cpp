@@ -73,7 +73,7 @@ void BM_LoadDay(benchmark::State &state) {
   PackageFolder &folder = FolderOf(static_cast<int>(state.range(0)));
   UseFolder(folder.Path());
   ResetProgramState();
-  QuoteMethodCode = MethodIncrement; // a fixed slot without the clock
+  QuoteMethodCode = QuoteMethod::Increment; // a fixed slot without the clock
   for (auto _ : state) {
     DayStepped = true;
     IncrementCurrent = Slot;

@@ -17,8 +17,8 @@
 namespace {
 
 constexpr DayChoice Days[] = {
-    {0, 0, MethodDate},     {365, 0, MethodDate},      {10, 20, MethodDate},
-    {200, 364, MethodDate}, {364, 1, MethodIncrement}, {59, 100, MethodRandom},
+    {0, 0, QuoteMethod::Date},     {365, 0, QuoteMethod::Date},      {10, 20, QuoteMethod::Date},
+    {200, 364, QuoteMethod::Date}, {364, 1, QuoteMethod::Increment}, {59, 100, QuoteMethod::Random},
 };
 
 std::filesystem::path Folder;
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   for (const DayChoice &day : Days)
     ReadDay(path, day, exportFile);
   // One slot that follows the input, so that every slot gets its turn.
-  ReadDay(path, {static_cast<std::int16_t>(size % 366), 0, MethodDate}, exportFile);
+  ReadDay(path, {static_cast<std::int16_t>(size % 366), 0, QuoteMethod::Date}, exportFile);
 
   Require(ReadPackageDescription(path).size() <= 255);
   return 0;

@@ -33,43 +33,6 @@ TVerseWindow *MainWindowHandle = nullptr;
 const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
   using W = TVerseWindow;
   static const TResponseTable<W> table = {
-      EvCommand(CM_NEW, &W::OnCommand),
-      EvCommand(CM_EXIT, &W::OnCommand),
-      EvCommand(CM_PACKAGES, &W::OnCommand),
-      EvCommand(CM_PROGRAM, &W::OnCommand),
-      EvCommand(CM_STARTDATE, &W::OnCommand),
-      EvCommand(CM_DATE, &W::OnCommand),
-      EvCommand(CM_REFERENCES, &W::OnCommand),
-      EvCommand(CM_ABOUTPACKAGES, &W::OnCommand),
-      EvCommand(CM_ABOUT, &W::OnCommand),
-      EvCommand(CM_SHOWANSWERS, &W::OnCommand),
-      EvCommand(CM_HIDEMENUS, &W::OnCommand),
-      EvCommand(CM_COPYTEXT, &W::OnCommand),
-      EvCommand(CM_DDE, &W::OnCommand),
-      EvCommand(CM_LINKMORNING, &W::CmLink),
-      EvCommand(CM_LINKEVENING, &W::CmLink),
-      EvCommand(CM_LINKQUIZ, &W::CmLink),
-      EvCommand(CM_LINKVERSE, &W::CmLink),
-      EvCommand(CM_DAYBACKWARD, &W::OnDayCommand),
-      EvCommand(CM_DAYFORWARD, &W::OnDayCommand),
-      EvCommand(CM_DAYRESET, &W::OnDayCommand),
-      EvCommand(CM_ZOOMIN, &W::OnZoomCommand),
-      EvCommand(CM_ZOOMOUT, &W::OnZoomCommand),
-      EvCommand(CM_ZOOMRESET, &W::OnZoomCommand),
-      EvCommandEnable(CM_STARTDATE, &W::OnCommandEnable),
-      EvCommandEnable(CM_DATE, &W::OnCommandEnable),
-      EvCommandEnable(CM_DAYBACKWARD, &W::OnCommandEnable),
-      EvCommandEnable(CM_DAYFORWARD, &W::OnCommandEnable),
-      EvCommandEnable(CM_DAYRESET, &W::OnCommandEnable),
-      EvCommandEnable(CM_SHOWANSWERS, &W::OnCommandEnable),
-      EvCommandEnable(CM_COPYTEXT, &W::OnCommandEnable),
-      EvCommandEnable(CM_LINKMORNING, &W::OnCommandEnable),
-      EvCommandEnable(CM_LINKEVENING, &W::OnCommandEnable),
-      EvCommandEnable(CM_LINKQUIZ, &W::OnCommandEnable),
-      EvCommandEnable(CM_LINKVERSE, &W::OnCommandEnable),
-      EvCommandEnable(CM_ZOOMIN, &W::OnCommandEnable),
-      EvCommandEnable(CM_ZOOMOUT, &W::OnCommandEnable),
-      EvCommandEnable(CM_ZOOMRESET, &W::OnCommandEnable),
       EvMessage(WM_SIZE, &W::EvSize),
       EvMessage(WM_TIMER, &W::EvTimer),
       EvMessage(WM_LBUTTONDBLCLK, &W::EvLButtonDblClk),
@@ -77,6 +40,44 @@ const TResponseTable<TVerseWindow> &TVerseWindow::Responses() {
       EvMessage(WM_MOUSEWHEEL, &W::EvMouseWheel),
   };
   return table;
+}
+
+const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
+  using W = TVerseWindow;
+  const auto onDay = [](W &w, unsigned id) { w.OnDayCommand(id); };
+  const auto onZoom = [](W &w, unsigned id) { w.OnZoomCommand(id); };
+  const auto onLink = [](W &w, unsigned id) { w.CmLink(id); };
+  const auto daysStep = [](const W &) { return TraitsOf(QuoteMethodCode).DaysStep; };
+  const auto linked = [](const W &) { return !ConcordanceServer.empty(); };
+  static const TCommandTable<W> rows = {
+      {CM_NEW, [](W &w, unsigned) { w.NewDay(); }},
+      {CM_EXIT, [](W &w, unsigned) { w.CloseWindow(0); }},
+      {CM_PACKAGES, [](W &w, unsigned) { w.RunReloadingDialog<TPackageSettingsDialog>(); }},
+      {CM_PROGRAM, [](W &w, unsigned) { w.RunProgramSettings(); }},
+      {CM_STARTDATE, [](W &w, unsigned) { w.RunReloadingDialog<TSetStartDateDialog>(); },
+       [](const W &) { return TraitsOf(QuoteMethodCode).PlansShow; }},
+      {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w).Execute(); }},
+      {CM_DAYBACKWARD, onDay, daysStep, [](const W &) { return DayOffset < 0; }},
+      {CM_DAYFORWARD, onDay, daysStep, [](const W &) { return DayOffset > 0; }},
+      {CM_DAYRESET, onDay, [](const W &) { return DayOffset != 0; }},
+      {CM_REFERENCES, [](W &w, unsigned) { w.OpenReferences(); }},
+      {CM_SHOWANSWERS, [](W &w, unsigned) { w.ToggleAnswers(); },
+       [](const W &) { return HasAnswers; }, [](const W &) { return ShowAnswers; }},
+      {CM_HIDEMENUS, [](W &w, unsigned) { w.ToggleMenu(); }},
+      {CM_COPYTEXT, [](W &w, unsigned) { CopyDayText(w); },
+       [](const W &) { return DayEntries != nullptr; }},
+      {CM_ZOOMIN, onZoom, [](const W &) { return Zoom < MaxZoom; }},
+      {CM_ZOOMOUT, onZoom, [](const W &) { return Zoom > MinZoom; }},
+      {CM_ZOOMRESET, onZoom, [](const W &) { return Zoom != NormalZoom; }},
+      {CM_LINKMORNING, onLink, linked},
+      {CM_LINKEVENING, onLink, linked},
+      {CM_LINKQUIZ, onLink, [](const W &) { return !ConcordanceServer.empty() && HasAnswers; }},
+      {CM_LINKVERSE, onLink, linked},
+      {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
+      {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
+      {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
+  };
+  return rows;
 }
 
 TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
@@ -88,11 +89,18 @@ TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
 TVerseWindow::~TVerseWindow() = default;
 
 bool TVerseWindow::Respond(const TMessage &msg) {
+  if (CommandOf(Commands(), msg) != nullptr) {
+    OnCommand(CommandId(msg));
+    return true;
+  }
   return RespondFrom(*this, Responses(), msg) || TWindow::Respond(msg);
 }
 
 bool TVerseWindow::EnableCommand(TCommandEnabler &enabler) {
-  return EnableFrom(*this, Responses(), enabler) || TWindow::EnableCommand(enabler);
+  if (FindCommand(Commands(), enabler.GetId()) == nullptr)
+    return TWindow::EnableCommand(enabler);
+  OnCommandEnable(enabler);
+  return true;
 }
 
 TFrameWindow *TVerseWindow::Frame() const {
@@ -215,57 +223,18 @@ void TVerseWindow::ToggleMenu() {
 }
 
 void TVerseWindow::OnCommand(unsigned id) {
-  switch (id) {
-  case CM_NEW:
-    NewDay();
-    break;
-  case CM_EXIT:
-    CloseWindow(0);
-    break;
-  case CM_PROGRAM:
-    RunProgramSettings();
-    break;
-  case CM_PACKAGES:
-    TPackageSettingsDialog(this).Execute();
-    if (ReloadPending)
-      PostMessage(WM_COMMAND, CM_NEW);
-    break;
-  case CM_STARTDATE:
-    RunStartDate();
-    break;
-  case CM_DATE:
-    OpenCalendar();
-    break;
-  case CM_REFERENCES:
-    OpenReferences();
-    break;
-  case CM_ABOUTPACKAGES:
-    TAboutPackagesDialog(this).Execute();
-    break;
-  case CM_ABOUT:
-    TAboutSelwarthDialog(this).Execute();
-    break;
-  case CM_SHOWANSWERS:
-    ShowAnswers = !ShowAnswers;
-    Invalidate(false);
-    ReadablePartsChanged();
-    break;
-  case CM_HIDEMENUS:
-    ToggleMenu();
-    break;
-  case CM_COPYTEXT:
-    CopyDayText(*this);
-    break;
-  case CM_DDE:
-    TDDESettingsDialog(this).Execute();
-    break;
-  default:
-    break;
-  }
+  if (const TCommandRow<TVerseWindow> *row = FindCommand(Commands(), id))
+    row->run(*this, id);
+}
+
+void TVerseWindow::ToggleAnswers() {
+  ShowAnswers = !ShowAnswers;
+  Invalidate(false);
+  ReadablePartsChanged();
 }
 
 void TVerseWindow::RunProgramSettings() {
-  std::int32_t method = QuoteMethodCode;
+  QuoteMethod method = QuoteMethodCode;
   std::int16_t blankLines = BlankLines;
   std::int16_t justify = JustifyText;
   TProgramSettingsDialog(this).Execute();
@@ -283,8 +252,8 @@ void TVerseWindow::RunProgramSettings() {
     frame->SetTopmost(Topmost != 0);
 }
 
-void TVerseWindow::RunStartDate() {
-  TSetStartDateDialog(this).Execute();
+template <class Dialog> void TVerseWindow::RunReloadingDialog() {
+  Dialog(this).Execute();
   if (ReloadPending)
     PostMessage(WM_COMMAND, CM_NEW);
 }
@@ -361,51 +330,8 @@ void TVerseWindow::EvMouseWheel(const TMessage &msg) {
 }
 
 void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
-  switch (enabler.GetId()) {
-  case CM_DAYBACKWARD:
-    enabler.Enable(QuoteMethodCode != MethodRandom);
-    enabler.SetCheck(DayOffset < 0);
-    break;
-  case CM_DAYFORWARD:
-    enabler.Enable(QuoteMethodCode != MethodRandom);
-    enabler.SetCheck(DayOffset > 0);
-    break;
-  case CM_DAYRESET:
-    enabler.Enable(DayOffset != 0);
-    break;
-  case CM_STARTDATE:
-    enabler.Enable(QuoteMethodCode == MethodDate);
-    break;
-  case CM_DATE:
-    enabler.Enable(true);
-    break;
-  case CM_SHOWANSWERS:
-    enabler.Enable(HasAnswers);
-    enabler.SetCheck(ShowAnswers);
-    break;
-  case CM_COPYTEXT:
-    enabler.Enable(DayEntries != nullptr);
-    break;
-  case CM_LINKMORNING:
-  case CM_LINKEVENING:
-  case CM_LINKVERSE:
-    enabler.Enable(!ConcordanceServer.empty());
-    break;
-  case CM_LINKQUIZ:
-    enabler.Enable(!ConcordanceServer.empty() && HasAnswers);
-    break;
-  case CM_ZOOMIN:
-    enabler.Enable(Zoom < MaxZoom);
-    break;
-  case CM_ZOOMOUT:
-    enabler.Enable(Zoom > MinZoom);
-    break;
-  case CM_ZOOMRESET:
-    enabler.Enable(Zoom != NormalZoom);
-    break;
-  default:
-    break;
-  }
+  if (const TCommandRow<TVerseWindow> *row = FindCommand(Commands(), enabler.GetId()))
+    EnableByRow(*this, *row, enabler);
 }
 
 void TVerseWindow::CmLink(unsigned id) {

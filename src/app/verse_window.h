@@ -49,9 +49,11 @@ public:
   // Where the last paint drew them.
   std::vector<TRect> ReadablePartCells(std::size_t part) const override;
 
-  // The response table's handlers.
+  // Runs the command's row of the command table.
   void OnCommand(unsigned id);
+  // Day Backward, Forward and Reset.
   void OnDayCommand(unsigned id);
+  // Enables and checks the command as its row says.
   void OnCommandEnable(TCommandEnabler &enabler);
   // The Links commands, 3051 to 3054.
   void CmLink(unsigned id);
@@ -71,12 +73,16 @@ protected:
 
 private:
   static const TResponseTable<TVerseWindow> &Responses();
+  // Every command of the menu and the accelerators, one row each.
+  static const TCommandTable<TVerseWindow> &Commands();
   TFrameWindow *Frame() const;
   void NewDay();
   // Runs Program Settings, then lays out, repaints or reloads as the changes
   // need, and applies Topmost.
   void RunProgramSettings();
-  void RunStartDate();
+  // Runs a dialog that may accept a change needing a reload, and reloads.
+  template <class Dialog> void RunReloadingDialog();
+  void ToggleAnswers();
   void OpenCalendar();
   void OpenReferences();
   void ToggleMenu();

@@ -1,7 +1,8 @@
 #pragma once
 
 // The facts of the Gregorian calendar that day selection, the date texts, the
-// date dialogs and the package tool share, so that each is written once.
+// date dialogs and the package tool share, so that each is written once:
+// months, leap years, weekdays and a date's place in the year.
 
 #include <array>
 #include <cstddef>
@@ -22,6 +23,25 @@ inline constexpr std::array<std::int8_t, 13> MonthDays = {0,  31, 28, 31, 30, 31
 // every fourth one (1900 and 2100 are common years, 2000 is a leap year).
 constexpr bool IsLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Days in the month of the year (1900 and 2100 have a 28-day February); 0
+// for a number that is no month.
+constexpr int DaysInMonth(int month, int year) {
+  if (month < 1 || month > 12)
+    return 0;
+  return MonthDays[static_cast<std::size_t>(month)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+// The weekday of a date: 0 = Sunday .. 6 = Saturday.
+constexpr int DayOfWeek(int day, int month, int year) {
+  int m = month >= 3 ? month - 2 : month + 10;
+  if (month < 3)
+    --year;
+  int c = year / 100;
+  int y = year % 100;
+  int w = ((26 * m - 2) / 10 + day + y + y / 4 + c / 4 - 2 * c) % 7;
+  return w < 0 ? w + 7 : w;
 }
 
 // A date's place in a common year, counted from 0 on January 1 (the reading

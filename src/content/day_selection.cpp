@@ -1,13 +1,9 @@
 #include "content/day_selection.h"
 
-#include <cstdlib>
-
 #include "content/calendar_facts.h"
 #include "content/day_state.h"
-#include "content/increment_number.h"
 #include "content/package_format.h"
 #include "content/settings.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -20,14 +16,6 @@ std::int16_t WrapSlot(int slot) {
   if (slot < 0)
     slot += Slots;
   return static_cast<std::int16_t>(slot);
-}
-
-std::int16_t RandomSlot() {
-  if (RandomSeeded == 0) {
-    RandomSeeded = static_cast<std::int16_t>(platform::CurrentTime() & 0xFFFF);
-    std::srand(static_cast<unsigned>(static_cast<std::uint16_t>(RandomSeeded)));
-  }
-  return static_cast<std::int16_t>(std::rand() % Slots);
 }
 
 } // namespace
@@ -48,20 +36,7 @@ std::int16_t SteppedIncrementSlot(std::uint16_t current, int offset) {
 }
 
 void ChooseDayIndex(const std::tm &localTime, bool readOnly) {
-  switch (QuoteMethodCode) {
-  case MethodRandom:
-    DayIndex = RandomSlot();
-    return;
-  case MethodIncrement:
-    if (!DayStepped)
-      IncrementCurrent = readOnly ? PeekIncrementNumber() : TakeIncrementNumber();
-    DayIndex = DayStepped ? SteppedIncrementSlot(IncrementCurrent, DayOffset)
-                          : static_cast<std::int16_t>(IncrementCurrent);
-    return;
-  default:
-    DayIndex = DateSlot(localTime.tm_year + 1900, localTime.tm_yday, DayOffset);
-    return;
-  }
+  DayIndex = TraitsOf(QuoteMethodCode).ChooseSlot(localTime, readOnly);
 }
 
 DayChoice CurrentDayChoice() {

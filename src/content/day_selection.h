@@ -17,9 +17,9 @@ std::int16_t DateSlot(int year, int dayOfYear, int offset);
 // moved by the offset, wrapping around the 366 slots.
 std::int16_t SteppedIncrementSlot(std::uint16_t current, int offset);
 
-// Chooses DayIndex by QuoteMethodCode for a load at localTime. A fresh
-// Increment load takes IncrementNum and, unless readOnly, stores the next.
-// The Random method seeds the generator once per process.
+// Chooses DayIndex by the slot rule of QuoteMethodCode for a load at
+// localTime (content/quote_method.cpp). A fresh Increment load takes
+// IncrementNum and, unless readOnly, stores the next.
 void ChooseDayIndex(const std::tm &localTime, bool readOnly);
 
 // The day as the program-wide state holds it: DayIndex as the last choice

@@ -1,7 +1,5 @@
 #include "content/package_slot.h"
 
-#include "content/settings.h"
-
 namespace package {
 
 std::optional<int> ChooseSlot(const Header &header, const DayChoice &day) {
@@ -10,7 +8,7 @@ std::optional<int> ChooseSlot(const Header &header, const DayChoice &day) {
     return std::nullopt;
   if (!IsReadingPlan(header))
     return dayIndex;
-  if (day.QuoteMethod != MethodDate)
+  if (!TraitsOf(day.Method).PlansShow)
     return std::nullopt;
   // The plan's first day is the day PlanOffset; slot 365 is never a plan day.
   const int planDay = (dayIndex - day.PlanOffset) % PlanDays;

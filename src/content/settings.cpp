@@ -8,7 +8,7 @@ struct DefaultSetter {
   const Setting &row;
   void operator()(std::int16_t *number) const { *number = static_cast<std::int16_t>(row.Default); }
   void operator()(std::string *text) const { *text = row.DefaultText; }
-  void operator()(std::int32_t *code) const { *code = row.Default; }
+  void operator()(QuoteMethod *method) const { *method = static_cast<QuoteMethod>(row.Default); }
 };
 
 } // namespace
@@ -16,15 +16,4 @@ struct DefaultSetter {
 void ResetSettingsToDefaults() {
   for (const Setting &row : SettingsTable())
     std::visit(DefaultSetter{row}, row.Mirror);
-}
-
-const char *QuoteMethodName(std::int32_t code) {
-  switch (code) {
-  case MethodRandom:
-    return "Random";
-  case MethodIncrement:
-    return "Increment";
-  default:
-    return "Date";
-  }
 }

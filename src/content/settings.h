@@ -9,13 +9,10 @@
 #include <cstdint>
 #include <string>
 
+#include "content/quote_method.h"
+
 inline constexpr const char *SettingsFile = "SELWARTH.INI";
 inline constexpr const char *SettingsSection = "Selwarth";
-
-// The quote method: how the day slot is chosen.
-inline constexpr std::int32_t MethodRandom = 1;
-inline constexpr std::int32_t MethodIncrement = 2;
-inline constexpr std::int32_t MethodDate = 3;
 
 // Sizes of the text buffers of the stored texts, terminating NUL included: a
 // longer stored text is cut to size - 1 characters when read.
@@ -44,7 +41,7 @@ extern std::string ConcordanceServer;      // at most 19 characters
 extern std::string ConcordanceTranslation; // at most 19 characters
 extern std::string SaverPackage;           // the SaverTitle key, at most 49 characters
 extern std::int16_t PlanOffset;            // 0..364, the reading plan's start day
-extern std::int32_t QuoteMethodCode;       // MethodRandom, MethodIncrement or MethodDate
+extern QuoteMethod QuoteMethodCode;        // stored as its name (content/quote_method.h)
 // The verse window's zoom in percent (the key Zoom, an addition of ours that
 // older files lack): MinZoom to MaxZoom, NormalZoom when absent.
 extern std::int16_t Zoom;
@@ -56,9 +53,6 @@ inline constexpr std::int16_t MaxZoom = 400;
 // name is empty, and such a package is then shown in "System" at 10.
 extern std::string DefaultFontName; // at most 59 characters
 extern std::int16_t DefaultFontSize;
-
-// The text stored for a quote method code: "Random", "Increment" or "Date".
-const char *QuoteMethodName(std::int32_t code);
 
 // Puts every mirror back to the value an absent key gives (tests start here).
 void ResetSettingsToDefaults();

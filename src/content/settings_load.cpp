@@ -23,21 +23,17 @@ struct RowLoader {
   void operator()(std::string *text) const {
     *text = ReadSettingText(row.Key, row.DefaultText, row.Buffer);
   }
-  void operator()(std::int32_t *code) const {
-    *code = MapQuoteMethod(ReadSettingText(row.Key, row.DefaultText, row.Buffer), localTime);
+  void operator()(QuoteMethod *method) const {
+    *method = MapQuoteMethod(ReadSettingText(row.Key, row.DefaultText, row.Buffer), localTime);
   }
 };
 
 } // namespace
 
-std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime) {
-  if (text == "Date")
-    return MethodDate;
-  if (text == "Increment")
-    return MethodIncrement;
-  if (text == "Random")
-    return MethodRandom;
-  return localTime.tm_year >= FirstDateMethodYear ? MethodDate : MethodIncrement;
+QuoteMethod MapQuoteMethod(std::string_view text, const std::tm &localTime) {
+  if (std::optional<QuoteMethod> method = QuoteMethodNamed(text))
+    return *method;
+  return localTime.tm_year >= FirstDateMethodYear ? QuoteMethod::Date : QuoteMethod::Increment;
 }
 
 std::int16_t CheckedPlanOffset(int stored) {

@@ -7,15 +7,17 @@
 #include <ctime>
 #include <string_view>
 
+#include "content/quote_method.h"
+
 // Reads every key of the settings table in its order with its default, cut
 // and range rule, then applies the rules between keys. localTime is the time
 // the date text was just built from: it decides the default quote method.
 void LoadSettings(const std::tm &localTime);
 
-// The quote method code of a stored QuoteMethod text: "Date", "Increment"
-// and "Random" exactly, with case; anything else gives Date from 1994 on and
-// Increment before.
-std::int32_t MapQuoteMethod(std::string_view text, const std::tm &localTime);
+// The quote method of a stored QuoteMethod text: a method's stored name
+// exactly, with case; anything else gives Date from 1994 on and Increment
+// before.
+QuoteMethod MapQuoteMethod(std::string_view text, const std::tm &localTime);
 
 // PlanOffset as read, taken as a 16-bit number, with anything outside 0..364
 // replaced by 0.

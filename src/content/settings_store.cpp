@@ -8,7 +8,9 @@ namespace {
 struct StoredText {
   std::string operator()(const std::int16_t *number) const { return std::to_string(*number); }
   std::string operator()(const std::string *text) const { return *text; }
-  std::string operator()(const std::int32_t *code) const { return QuoteMethodName(*code); }
+  std::string operator()(const QuoteMethod *method) const {
+    return std::string(QuoteMethodName(*method));
+  }
 };
 
 } // namespace

@@ -25,10 +25,10 @@ constexpr std::array<Setting, 16> Rows = {{
      .Buffer = ConcordanceBuffer},
     {.Key = "SaverTitle", .Mirror = &SaverPackage, .Buffer = SaverTitleBuffer},
     {.Key = "PlanOffset", .Mirror = &PlanOffset, .Checked = CheckedPlanOffset},
-    // Anything but the three names is the default method (MapQuoteMethod).
+    // Anything but a method's name is the default method (MapQuoteMethod).
     {.Key = "QuoteMethod",
      .Mirror = &QuoteMethodCode,
-     .Default = MethodDate,
+     .Default = static_cast<int>(QuoteMethod::Date),
      .DefaultText = "Default",
      .Buffer = QuoteMethodBuffer},
     {.Key = "Zoom", .Mirror = &Zoom, .Default = NormalZoom, .Checked = CheckedZoom},
@@ -72,7 +72,7 @@ std::string ConcordanceServer;
 std::string ConcordanceTranslation;
 std::string SaverPackage;
 constinit std::int16_t PlanOffset = DefaultOf(&PlanOffset);
-constinit std::int32_t QuoteMethodCode = DefaultOf(&QuoteMethodCode);
+constinit QuoteMethod QuoteMethodCode = static_cast<QuoteMethod>(DefaultOf(&QuoteMethodCode));
 constinit std::int16_t Zoom = DefaultOf(&Zoom);
 std::string DefaultFontName;
 constinit std::int16_t DefaultFontSize = DefaultOf(&DefaultFontSize);

@@ -13,15 +13,17 @@
 #include <string>
 #include <variant>
 
+#include "content/quote_method.h"
+
 // Where a setting lives while the program runs: a 16-bit number (the on/off
 // settings, 0 off and anything else on, and the numbers), a text, or the
-// quote method's code, stored as its name.
-using SettingMirror = std::variant<std::int16_t *, std::string *, std::int32_t *>;
+// quote method, stored as its name.
+using SettingMirror = std::variant<std::int16_t *, std::string *, QuoteMethod *>;
 
 struct Setting {
   const char *Key;
   SettingMirror Mirror;
-  // An absent key: Default for the numbers and the quote method's code,
+  // An absent key: Default for the numbers and the quote method's number,
   // DefaultText (read into Buffer bytes) for the texts and the method's name.
   int Default = 0;
   const char *DefaultText = "";

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
+#include "content/calendar_facts.h"
 #include "content/settings.h"
 #include "content/today_text.h"
-#include "dialogs/calendar_data.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
 #include "resources/calendar_ids.h"

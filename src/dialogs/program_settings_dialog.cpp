@@ -53,10 +53,9 @@ bool TProgramSettingsDialog::Respond(const TMessage &msg) {
 }
 
 void TProgramSettingsDialog::SetupWindow() {
-  int radio = QuoteMethodCode == MethodRandom      ? RandomRadio
-              : QuoteMethodCode == MethodIncrement ? IncrementRadio
-                                                   : DateRadio;
-  CheckRadioButton(*this, DateRadio, RandomRadio, radio);
+  for (const MethodRadio &button : MethodRadios)
+    TButton(*this, button.radio)
+        .SetCheck(button.method == QuoteMethodName(QuoteMethodCode) ? BF_CHECKED : BF_UNCHECKED);
   for (const Option &option : Options())
     TButton(*this, option.box).SetCheck(*option.value != 0 ? BF_CHECKED : BF_UNCHECKED);
 }
@@ -64,12 +63,9 @@ void TProgramSettingsDialog::SetupWindow() {
 void TProgramSettingsDialog::ReadControls() {
   for (const Option &option : Options())
     *option.value = TButton(*this, option.box).GetCheck() == BF_CHECKED ? 1 : 0;
-  if (TButton(*this, DateRadio).GetCheck() == BF_CHECKED)
-    QuoteMethodCode = MethodDate;
-  else if (TButton(*this, IncrementRadio).GetCheck() == BF_CHECKED)
-    QuoteMethodCode = MethodIncrement;
-  else
-    QuoteMethodCode = MethodRandom;
+  for (const MethodRadio &button : MethodRadios)
+    if (TButton(*this, button.radio).GetCheck() == BF_CHECKED)
+      QuoteMethodCode = QuoteMethodNamed(button.method).value_or(QuoteMethodCode);
 }
 
 void TProgramSettingsDialog::CmOk() {
@@ -81,7 +77,7 @@ void TProgramSettingsDialog::CmSave(unsigned) {
   std::array<std::int16_t, 7> before{};
   for (std::size_t i = 0; i < Options().size(); ++i)
     before[i] = *Options()[i].value;
-  std::int32_t methodBefore = QuoteMethodCode;
+  QuoteMethod methodBefore = QuoteMethodCode;
 
   ReadControls();
   // One write for all eight keys: a failure leaves the file as it was,

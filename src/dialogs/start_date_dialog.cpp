@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "content/calendar_facts.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
-#include "dialogs/calendar_data.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"

@@ -6,6 +6,7 @@
 // where one is given.
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // Virtual key codes of the keys the program uses.
@@ -27,6 +28,11 @@ inline constexpr unsigned VK_0 = 0x30;         // the digit 0, also on the keypa
 inline constexpr unsigned VK_OEM_PLUS = 0xBB;  // "+" and "=", also on the keypad
 inline constexpr unsigned VK_OEM_MINUS = 0xBD; // "-", also on the keypad
 
+// The character a letter typed with Ctrl held produces: 14 for Ctrl+N.
+constexpr unsigned CtrlCharacter(char letter) {
+  return static_cast<unsigned>(letter - 'A' + 1);
+}
+
 struct TAccelerator {
   enum Kind { Character, VirtualKey };
   Kind kind;
@@ -47,3 +53,7 @@ using TAcceleratorTable = std::vector<TAccelerator>;
 
 // The command a key press sends, if any.
 std::optional<unsigned> TranslateAccelerator(const TAcceleratorTable &table, TKeyPress key);
+
+// The key as a menu shows it: "Ctrl+N" (the character 14), "F4",
+// "Ctrl+Home", "Ctrl++"; empty for a key without a name here.
+std::string KeyText(const TAccelerator &entry);

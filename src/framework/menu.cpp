@@ -12,6 +12,20 @@ template <class Item> Item *Find(std::vector<Item> &items, unsigned id) {
   return nullptr;
 }
 
+void AddShortcuts(std::vector<TMenuItem> &items, const TAcceleratorTable &accelerators) {
+  for (TMenuItem &item : items) {
+    AddShortcuts(item.Popup, accelerators);
+    if (item.Separator || !item.Popup.empty())
+      continue;
+    for (const TAccelerator &entry : accelerators)
+      if (entry.command == item.Id) {
+        if (std::string key = KeyText(entry); !key.empty())
+          item.Text += "\t" + key;
+        break;
+      }
+  }
+}
+
 void CollectIds(const std::vector<TMenuItem> &items, std::vector<unsigned> &ids) {
   for (const TMenuItem &item : items) {
     if (!item.Separator && item.Popup.empty())
@@ -63,4 +77,9 @@ TMenuItem MenuPopup(std::string text, std::vector<TMenuItem> items) {
   item.Text = std::move(text);
   item.Popup = std::move(items);
   return item;
+}
+
+TMenu WithShortcuts(TMenu menu, const TAcceleratorTable &accelerators) {
+  AddShortcuts(menu.Bar(), accelerators);
+  return menu;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/accelerator.h"
+
 struct TMenuItem {
   std::string Text; // empty for a separator
   unsigned Id = 0;  // command id; 0 for a popup or a separator
@@ -41,3 +43,8 @@ private:
 TMenuItem MenuSeparator();
 TMenuItem MenuCommand(std::string text, unsigned id, bool grayed = false);
 TMenuItem MenuPopup(std::string text, std::vector<TMenuItem> items);
+
+// The menu with each command's key shown after its text ("&New\tCtrl+N"):
+// the first key of accelerators that sends the command, so that a key is
+// written once, in the accelerator table.
+TMenu WithShortcuts(TMenu menu, const TAcceleratorTable &accelerators);

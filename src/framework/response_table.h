@@ -95,6 +95,44 @@ bool RespondFrom(W &window, const TResponseTable<W> &table, const TMessage &msg)
   return false;
 }
 
+// A window's menu commands, one row each: the command, the code it runs, and
+// when it is enabled and checked (none: always enabled, never checked). The
+// window looks the rows up when a command comes and when the menu asks for
+// its states, so a command is its row alone.
+template <class W> struct TCommandRow {
+  unsigned id;
+  void (*run)(W &window, unsigned id);
+  bool (*enabled)(const W &window) = nullptr;
+  bool (*checked)(const W &window) = nullptr;
+};
+
+template <class W> using TCommandTable = std::vector<TCommandRow<W>>;
+
+// The row of command id, or null.
+template <class W> const TCommandRow<W> *FindCommand(const TCommandTable<W> &table, unsigned id) {
+  for (const TCommandRow<W> &row : table)
+    if (row.id == id)
+      return &row;
+  return nullptr;
+}
+
+// The command of a menu item or accelerator that msg carries, when table has
+// its row.
+template <class W>
+const TCommandRow<W> *CommandOf(const TCommandTable<W> &table, const TMessage &msg) {
+  if (msg.Id != WM_COMMAND || NotifyCode(msg) != 0)
+    return nullptr;
+  return FindCommand(table, CommandId(msg));
+}
+
+// Answers an enabling query by the command's row.
+template <class W>
+void EnableByRow(const W &window, const TCommandRow<W> &row, TCommandEnabler &enabler) {
+  enabler.Enable(row.enabled == nullptr || row.enabled(window));
+  if (row.checked != nullptr)
+    enabler.SetCheck(row.checked(window));
+}
+
 // Answers an enabling query from table: by its enabling entry, or, for a
 // command the table handles without one, enabled. False when the table
 // knows nothing of the command.

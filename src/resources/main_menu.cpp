@@ -1,22 +1,22 @@
 #include "resources/main_menu.h"
 
 TMenu MainMenu() {
-  return TMenu({
-      MenuPopup("&File", {MenuCommand("&New\tCtrl+N", CM_NEW), MenuCommand("E&xit", CM_EXIT)}),
-      MenuPopup("&Settings", {MenuCommand("&Packages...\tCtrl+K", CM_PACKAGES),
-                              MenuCommand("Pro&gram...\tCtrl+G", CM_PROGRAM),
-                              MenuCommand("&Start Date...\tCtrl+D", CM_STARTDATE),
-                              MenuCommand("&DDE...", CM_DDE), MenuSeparator(),
-                              MenuCommand("Day &Backward\tCtrl+Left", CM_DAYBACKWARD),
-                              MenuCommand("Day &Forward\tCtrl+Right", CM_DAYFORWARD),
-                              MenuCommand("Day &Reset\tCtrl+Home", CM_DAYRESET, true)}),
-      MenuPopup("&Options", {MenuCommand("&References...\tCtrl+R", CM_REFERENCES),
-                             MenuCommand("&Show Answers\tCtrl+A", CM_SHOWANSWERS),
-                             MenuCommand("&Hide Menus", CM_HIDEMENUS), MenuSeparator(),
-                             MenuCommand("&Copy Text\tCtrl+C", CM_COPYTEXT), MenuSeparator(),
-                             MenuCommand("Zoom &In\tCtrl++", CM_ZOOMIN),
-                             MenuCommand("Zoom &Out\tCtrl+-", CM_ZOOMOUT),
-                             MenuCommand("&Normal Size\tCtrl+0", CM_ZOOMRESET)}),
+  // Each command's key is added from the accelerator table.
+  TMenu menu({
+      MenuPopup("&File", {MenuCommand("&New", CM_NEW), MenuCommand("E&xit", CM_EXIT)}),
+      MenuPopup("&Settings",
+                {MenuCommand("&Packages...", CM_PACKAGES), MenuCommand("Pro&gram...", CM_PROGRAM),
+                 MenuCommand("&Start Date...", CM_STARTDATE), MenuCommand("&DDE...", CM_DDE),
+                 MenuSeparator(), MenuCommand("Day &Backward", CM_DAYBACKWARD),
+                 MenuCommand("Day &Forward", CM_DAYFORWARD),
+                 MenuCommand("Day &Reset", CM_DAYRESET, true)}),
+      MenuPopup("&Options",
+                {MenuCommand("&References...", CM_REFERENCES),
+                 MenuCommand("&Show Answers", CM_SHOWANSWERS),
+                 MenuCommand("&Hide Menus", CM_HIDEMENUS), MenuSeparator(),
+                 MenuCommand("&Copy Text", CM_COPYTEXT), MenuSeparator(),
+                 MenuCommand("Zoom &In", CM_ZOOMIN), MenuCommand("Zoom &Out", CM_ZOOMOUT),
+                 MenuCommand("&Normal Size", CM_ZOOMRESET)}),
       MenuPopup("&Links", {MenuCommand("&Morning Bible Reading", CM_LINKMORNING),
                            MenuCommand("&Evening Bible Reading", CM_LINKEVENING),
                            MenuCommand("Bible &Quiz Reference", CM_LINKQUIZ),
@@ -25,27 +25,29 @@ TMenu MainMenu() {
                           MenuCommand("About &Selwarth...", CM_ABOUT)}),
       MenuCommand("   ", CM_DATE),
   });
+  return WithShortcuts(std::move(menu), MainAccelerators());
 }
 
 TAcceleratorTable MainAccelerators() {
   using A = TAccelerator;
+  // A command's first key is the one its menu item shows.
   return {
-      {A::Character, 14, false, CM_NEW},          // Ctrl+N
-      {A::VirtualKey, VK_F4, false, CM_NEW},      //
-      {A::Character, 11, false, CM_PACKAGES},     // Ctrl+K
-      {A::VirtualKey, VK_F7, false, CM_PACKAGES}, //
-      {A::Character, 7, false, CM_PROGRAM},       // Ctrl+G
-      {A::VirtualKey, VK_F8, false, CM_PROGRAM},  //
-      {A::Character, 4, false, CM_STARTDATE},     // Ctrl+D
-      {A::Character, 18, false, CM_REFERENCES},   // Ctrl+R
+      {A::Character, CtrlCharacter('N'), false, CM_NEW},
+      {A::VirtualKey, VK_F4, false, CM_NEW},
+      {A::Character, CtrlCharacter('K'), false, CM_PACKAGES},
+      {A::VirtualKey, VK_F7, false, CM_PACKAGES},
+      {A::Character, CtrlCharacter('G'), false, CM_PROGRAM},
+      {A::VirtualKey, VK_F8, false, CM_PROGRAM},
+      {A::Character, CtrlCharacter('D'), false, CM_STARTDATE},
+      {A::Character, CtrlCharacter('R'), false, CM_REFERENCES},
       {A::VirtualKey, VK_F9, false, CM_REFERENCES},
-      {A::Character, 1, false, CM_SHOWANSWERS},        // Ctrl+A
-      {A::Character, 3, false, CM_COPYTEXT},           // Ctrl+C
-      {A::VirtualKey, VK_HOME, true, CM_DAYRESET},     // Ctrl+Home
-      {A::VirtualKey, VK_LEFT, true, CM_DAYBACKWARD},  // Ctrl+Left
-      {A::VirtualKey, VK_RIGHT, true, CM_DAYFORWARD},  // Ctrl+Right
-      {A::VirtualKey, VK_OEM_PLUS, true, CM_ZOOMIN},   // Ctrl+Plus (or Ctrl+=)
-      {A::VirtualKey, VK_OEM_MINUS, true, CM_ZOOMOUT}, // Ctrl+Minus
-      {A::VirtualKey, VK_0, true, CM_ZOOMRESET},       // Ctrl+0
+      {A::Character, CtrlCharacter('A'), false, CM_SHOWANSWERS},
+      {A::Character, CtrlCharacter('C'), false, CM_COPYTEXT},
+      {A::VirtualKey, VK_HOME, true, CM_DAYRESET},
+      {A::VirtualKey, VK_LEFT, true, CM_DAYBACKWARD},
+      {A::VirtualKey, VK_RIGHT, true, CM_DAYFORWARD},
+      {A::VirtualKey, VK_OEM_PLUS, true, CM_ZOOMIN}, // also Ctrl+= and the keypad's +
+      {A::VirtualKey, VK_OEM_MINUS, true, CM_ZOOMOUT},
+      {A::VirtualKey, VK_0, true, CM_ZOOMRESET},
   };
 }

@@ -30,8 +30,9 @@ inline constexpr unsigned CM_ABOUTPACKAGES = 402;
 inline constexpr unsigned CM_ABOUT = 403;
 inline constexpr unsigned CM_DATE = 501;
 
-// The main window's menu bar; the date item holds three blanks until the
-// first date is written.
+// The main window's menu bar, each command showing its key from the
+// accelerator table; the date item holds three blanks until the first date
+// is written.
 TMenu MainMenu();
 
 // The main window's accelerator table.

@@ -19,4 +19,16 @@ inline constexpr int ScreenSaverBox = 117;
 inline constexpr int EveryStartupBox = 118;
 inline constexpr int BlankLinesBox = 119;
 
+// The radio button of each quote method, by the name the settings file
+// stores for the method.
+struct MethodRadio {
+  const char *method;
+  int radio;
+};
+inline constexpr MethodRadio MethodRadios[] = {
+    {"Date", DateRadio},
+    {"Increment", IncrementRadio},
+    {"Random", RandomRadio},
+};
+
 } // namespace programsettings

@@ -65,8 +65,9 @@ struct MirrorPiece {
   StatePiece operator()(std::int16_t *number) const {
     return Variable(row.Key, *number, static_cast<std::int16_t>(row.Default + 1));
   }
-  StatePiece operator()(std::int32_t *code) const {
-    return Variable(row.Key, *code, row.Default + 1);
+  StatePiece operator()(QuoteMethod *method) const {
+    return {row.Key, [method] { *method = QuoteMethod::Random; },
+            [method] { return std::string(QuoteMethodName(*method)); }};
   }
   StatePiece operator()(std::string *text) const {
     return Variable(row.Key, *text, std::string(row.DefaultText) + "changed");

@@ -106,6 +106,18 @@ TEST_F(VerseWindowTest, HiddenMenusComeBackWithADoubleClickAndAreRemembered) {
   EXPECT_EQ(ReadSettingInt("HideMenu", -1), 1);
 }
 
+TEST_F(VerseWindowTest, EveryCommandOfTheMenuAndTheKeysHasItsRow) {
+  // A command without one would be grayed in the menu and its key dead.
+  TVerseWindow window;
+  std::vector<unsigned> ids = MainMenu().CommandIds();
+  for (const TAccelerator &key : MainAccelerators())
+    ids.push_back(key.command);
+  for (unsigned id : ids) {
+    TCommandEnabler enabler(id);
+    EXPECT_TRUE(window.EnableCommand(enabler)) << id;
+  }
+}
+
 TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
   Run({[&] {
          EXPECT_FALSE(Enabled(CM_DAYRESET));
@@ -130,7 +142,7 @@ TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
 }
 
 TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
-  QuoteMethodCode = MethodRandom;
+  QuoteMethodCode = QuoteMethod::Random;
   Run({[&] {
     EXPECT_FALSE(Enabled(CM_DAYBACKWARD));
     EXPECT_FALSE(Enabled(CM_DAYFORWARD));
@@ -142,7 +154,7 @@ TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
 }
 
 TEST_F(VerseWindowTest, DayForwardUnderIncrementLeavesTheStoredNumberAlone) {
-  QuoteMethodCode = MethodIncrement;
+  QuoteMethodCode = QuoteMethod::Increment;
   WriteSettingInt("IncrementNum", 58);
   Run({[&] {
          EXPECT_EQ(DayIndex, 58);
@@ -361,7 +373,7 @@ TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMetho
        },
        [&] {
          EXPECT_EQ(DayOffset, 0); // New ran
-         QuoteMethodCode = MethodIncrement;
+         QuoteMethodCode = QuoteMethod::Increment;
          EXPECT_FALSE(Enabled(CM_STARTDATE));
        }});
 }

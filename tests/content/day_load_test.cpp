@@ -110,7 +110,7 @@ TEST_F(DayLoadTest, GivesEachEntryItsPackagesFontFromTheLowerCaseKeys) {
 
 TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = MethodDate;
+  QuoteMethodCode = QuoteMethod::Date;
   Load();
   EXPECT_EQ(DayIndex, 59);
   DayOffset = -60;
@@ -122,7 +122,7 @@ TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
 
 TEST_F(DayLoadTest, TheIncrementMethodAdvancesTheStoredNumberOnFreshLoadsOnly) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = MethodIncrement;
+  QuoteMethodCode = QuoteMethod::Increment;
   Load();
   EXPECT_EQ(DayIndex, 0);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
@@ -149,7 +149,7 @@ TEST_F(DayLoadTest, TheIncrementMethodAdvancesTheStoredNumberOnFreshLoadsOnly) {
 
 TEST_F(DayLoadTest, TheRandomMethodStaysInRangeAndSeedsOnce) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = MethodRandom;
+  QuoteMethodCode = QuoteMethod::Random;
   testsupport::SetDate(2023, 3, 1, 7);
   std::set<int> seen;
   Load();
@@ -254,7 +254,7 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   SaveFile = 1;
   ScreenSaver = 1;
   SaverPackage = "verse.qxp";
-  QuoteMethodCode = MethodIncrement;
+  QuoteMethodCode = QuoteMethod::Increment;
   WriteSettingInt("IncrementNum", 9);
   auto settingsBefore = testsupport::ReadFileBytes(sandbox.SettingsPath());
 

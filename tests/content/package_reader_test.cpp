@@ -103,7 +103,7 @@ TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
   DayIndex = 365;
   PlanOffset = 20;
   EXPECT_EQ(Read(layout).First.Text, "Day 365");
-  QuoteMethodCode = MethodRandom;
+  QuoteMethodCode = QuoteMethod::Random;
   EXPECT_EQ(Read(layout).First.Text, "Day 365");
 
   // A day index outside the slots would read past the offset table.
@@ -134,7 +134,7 @@ TEST_F(PackageReaderTest, ReadingPlanGivesNothingUnlessTheMethodIsDate) {
   lowerCase.Titles = {"through the Bible in a Year"};
   DayIndex = 10;
   PlanOffset = 20;
-  for (std::int32_t method : {MethodIncrement, MethodRandom}) {
+  for (QuoteMethod method : {QuoteMethod::Increment, QuoteMethod::Random}) {
     QuoteMethodCode = method;
     EXPECT_TRUE(Read(plan).IsEmpty());
     EXPECT_EQ(Read(lowerCase).First.Text, "Day 10");

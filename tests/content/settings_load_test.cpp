@@ -24,7 +24,7 @@ protected:
     UpdateDaily = Topmost = BlankLines = ScreenSaver = 55;
     ConcordanceServer = ConcordanceTranslation = SaverPackage = "stale";
     PlanOffset = 77;
-    QuoteMethodCode = 0;
+    QuoteMethodCode = QuoteMethod{0};
   }
 
   void WriteSettings(const std::string &body) {
@@ -49,7 +49,7 @@ TEST_F(SettingsLoadTest, AnAbsentFileGivesEveryDefault) {
   EXPECT_EQ(ConcordanceTranslation, "");
   EXPECT_EQ(SaverPackage, "");
   EXPECT_EQ(PlanOffset, 0);
-  EXPECT_EQ(QuoteMethodCode, MethodDate);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
   // Loading never creates the file.
   EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
 }
@@ -73,7 +73,7 @@ TEST_F(SettingsLoadTest, ReadsStoredValuesWithoutRegardToKeyCase) {
   EXPECT_EQ(ConcordanceServer, "Logos");
   EXPECT_EQ(ConcordanceTranslation, "KJV");
   EXPECT_EQ(PlanOffset, 31);
-  EXPECT_EQ(QuoteMethodCode, MethodRandom);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Random);
 }
 
 TEST_F(SettingsLoadTest, CutsTextsToTheirBuffers) {
@@ -124,37 +124,37 @@ TEST_F(SettingsLoadTest, ZoomIsHeldToItsRangeAndOlderFilesLackIt) {
 
 TEST_F(SettingsLoadTest, QuoteMethodIsMatchedExactlyWithCase) {
   const std::tm now = YearTime(2026);
-  EXPECT_EQ(MapQuoteMethod("Date", now), MethodDate);
-  EXPECT_EQ(MapQuoteMethod("Increment", now), MethodIncrement);
-  EXPECT_EQ(MapQuoteMethod("Random", now), MethodRandom);
+  EXPECT_EQ(MapQuoteMethod("Date", now), QuoteMethod::Date);
+  EXPECT_EQ(MapQuoteMethod("Increment", now), QuoteMethod::Increment);
+  EXPECT_EQ(MapQuoteMethod("Random", now), QuoteMethod::Random);
   // Anything else is the default method, which is Date in this year.
-  EXPECT_EQ(MapQuoteMethod("random", now), MethodDate);
-  EXPECT_EQ(MapQuoteMethod("Default", now), MethodDate);
-  EXPECT_EQ(MapQuoteMethod("", now), MethodDate);
-  EXPECT_EQ(MapQuoteMethod("Increment ", now), MethodDate);
+  EXPECT_EQ(MapQuoteMethod("random", now), QuoteMethod::Date);
+  EXPECT_EQ(MapQuoteMethod("Default", now), QuoteMethod::Date);
+  EXPECT_EQ(MapQuoteMethod("", now), QuoteMethod::Date);
+  EXPECT_EQ(MapQuoteMethod("Increment ", now), QuoteMethod::Date);
 }
 
 TEST_F(SettingsLoadTest, TheDefaultMethodIsIncrementBefore1994) {
-  EXPECT_EQ(MapQuoteMethod("Default", YearTime(1993)), MethodIncrement);
-  EXPECT_EQ(MapQuoteMethod("date", YearTime(1993)), MethodIncrement);
-  EXPECT_EQ(MapQuoteMethod("Default", YearTime(1994)), MethodDate);
-  EXPECT_EQ(MapQuoteMethod("Date", YearTime(1993)), MethodDate);
+  EXPECT_EQ(MapQuoteMethod("Default", YearTime(1993)), QuoteMethod::Increment);
+  EXPECT_EQ(MapQuoteMethod("date", YearTime(1993)), QuoteMethod::Increment);
+  EXPECT_EQ(MapQuoteMethod("Default", YearTime(1994)), QuoteMethod::Date);
+  EXPECT_EQ(MapQuoteMethod("Date", YearTime(1993)), QuoteMethod::Date);
 }
 
 TEST_F(SettingsLoadTest, QuoteMethodIsReadIntoATwentyByteBuffer) {
   // A stored text that only matches after the cut still does not match.
   WriteSettings("[Selwarth]\nQuoteMethod=Increment          X\n");
   LoadSettings(YearTime(2026));
-  EXPECT_EQ(QuoteMethodCode, MethodDate);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
   WriteSettings("[Selwarth]\nQuoteMethod=\"Increment\"\n");
   LoadSettings(YearTime(1993));
-  EXPECT_EQ(QuoteMethodCode, MethodIncrement);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Increment);
 }
 
 TEST(QuoteMethodNameTest, WritesTheNamesTheMappingReads) {
   const std::tm now = YearTime(1990); // so that the default would differ from Date
-  for (std::int32_t code : {MethodRandom, MethodIncrement, MethodDate})
-    EXPECT_EQ(MapQuoteMethod(QuoteMethodName(code), now), code);
+  for (const QuoteMethodTraits &method : QuoteMethods())
+    EXPECT_EQ(MapQuoteMethod(QuoteMethodName(method.Method), now), method.Method);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ struct Dirty {
     *number = static_cast<std::int16_t>(row.Default + 31);
   }
   void operator()(std::string *text) const { *text = "x"; }
-  void operator()(std::int32_t *code) const { *code = MethodRandom; }
+  void operator()(QuoteMethod *method) const { *method = QuoteMethod::Random; }
 };
 
 void DirtyEverySetting() {

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/program_state.h"
+#include "content/calendar_facts.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
 #include "content/today_text.h"
-#include "dialogs/calendar_data.h"
 #include "dialogs/calendar_dialog.h"
 #include "dialogs/start_date_dialog.h"
 #include "framework/controls.h"

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryOnly) {
-  QuoteMethodCode = MethodIncrement;
+  QuoteMethodCode = QuoteMethod::Increment;
   BlankLines = 7;
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
     EXPECT_EQ(TButton(d, programsettings::IncrementRadio).GetCheck(), BF_CHECKED);
@@ -54,10 +54,25 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
     d.UserClick(IDOK);
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
-  EXPECT_EQ(QuoteMethodCode, MethodRandom);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Random);
   EXPECT_EQ(Topmost, 1);
   EXPECT_EQ(BlankLines, 1);
   EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
+}
+
+TEST_F(SettingsDialogTest, EveryQuoteMethodHasItsRadioButtonBothWays) {
+  for (const QuoteMethodTraits &method : QuoteMethods()) {
+    QuoteMethodCode = method.Method;
+    backend.InDialog("PROGRAMSETTINGS", [&](TDialog &d) {
+      int checked = 0;
+      for (const programsettings::MethodRadio &button : programsettings::MethodRadios)
+        checked += TButton(d, button.radio).GetCheck() == BF_CHECKED ? 1 : 0;
+      EXPECT_EQ(checked, 1) << method.StoredName;
+      d.UserClick(IDOK);
+    });
+    TProgramSettingsDialog(nullptr).Execute();
+    EXPECT_EQ(QuoteMethodCode, method.Method) << method.StoredName;
+  }
 }
 
 TEST_F(SettingsDialogTest, CancelChangesNothing) {
@@ -67,7 +82,7 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
     d.UserCancel();
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
-  EXPECT_EQ(QuoteMethodCode, MethodDate);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
   EXPECT_EQ(JustifyText, 1);
 }
 
@@ -114,13 +129,13 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
     d.UserClick(programsettings::RandomRadio);
     d.UserClick(programsettings::SaveButton);
     EXPECT_FALSE(d.Ended());
-    EXPECT_EQ(QuoteMethodCode, MethodDate); // not applied yet
+    EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date); // not applied yet
     d.UserCancel();
   });
   EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text.rfind("Settings could not be saved.\n", 0), 0u);
-  EXPECT_EQ(QuoteMethodCode, MethodDate);
+  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
 }
 
 TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {

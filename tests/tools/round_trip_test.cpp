@@ -87,7 +87,7 @@ class ProgramReader : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetProgramState();
-    QuoteMethodCode = MethodDate;
+    QuoteMethodCode = QuoteMethod::Date;
   }
   void TearDown() override { ResetProgramState(); }
 

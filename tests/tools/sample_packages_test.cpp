@@ -78,7 +78,7 @@ protected:
 
   void SetUp() override {
     ResetProgramState();
-    QuoteMethodCode = MethodDate;
+    QuoteMethodCode = QuoteMethod::Date;
   }
 
   static std::string Package(const std::string &name) { return dir_->File(name); }
@@ -211,7 +211,7 @@ TEST_F(SamplePackages, ReadingPlanReadsTheWholeBibleInAYear) {
 
   PlanOffset = 10; // the plan counts from its own start day
   EXPECT_EQ(Read("PLAN.QXP", 10).Body, dayOne);
-  QuoteMethodCode = MethodRandom;
+  QuoteMethodCode = QuoteMethod::Random;
   EXPECT_EQ(Read("PLAN.QXP", 10).Body, "");
 }
 

@@ -15,6 +15,7 @@
 #include "qxp/picture_check.h"
 #include "qxp/source_compiler.h"
 #include "qxp/source_dumper.h"
+#include "qxp/today_command.h"
 
 namespace qxp {
 
@@ -145,7 +146,8 @@ void PrintUsage(std::ostream &out) {
          "                                 meant is a warning (a fault with --strict)\n"
          "  qxp check PICTURE.QXR          say whether the References dialog can show a\n"
          "                                 picture, and if not why\n"
-         "  qxp today [--method date|increment|random] [--offset N] [--utf8]\n"
+      << "  qxp today [--method " << TodayMethodWords("|", "|")
+      << "] [--offset N] [--utf8]\n"
          "            [--width N] [--no-answers] [--dir DIR]\n"
          "                                 print the day's text of the packages here,\n"
          "                                 in DIR, or else in the launcher's data\n"

@@ -12,6 +12,7 @@
 #include "content/day_load.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
+#include "content/quote_method.h"
 #include "content/settings.h"
 #include "content/settings_load.h"
 #include "content/text_export.h"
@@ -27,7 +28,7 @@ namespace qxp {
 namespace {
 
 struct TodayOptions {
-  std::string method; // empty: the stored setting
+  std::optional<QuoteMethod> method; // none: the stored setting
   int offset = 0;
   bool hasOffset = false;
   bool utf8 = false;  // for terminals: UTF-8 with LF line ends
@@ -38,8 +39,17 @@ struct TodayOptions {
 
 constexpr int NarrowestWrap = 10;
 constexpr int WidestWrap = 1000;
-constexpr const char *Usage = "usage: qxp today [--method date|increment|random] [--offset N] "
-                              "[--utf8] [--width N] [--no-answers] [--dir DIR]\n";
+std::string Usage() {
+  return "usage: qxp today [--method " + TodayMethodWords("|", "|") +
+         "] [--offset N] [--utf8] [--width N] [--no-answers] [--dir DIR]\n";
+}
+
+std::optional<QuoteMethod> MethodOfWord(std::string_view word) {
+  for (const QuoteMethodTraits &method : QuoteMethods())
+    if (method.QxpName == word)
+      return method.Method;
+  return std::nullopt;
+}
 
 std::optional<int> ParseOffset(std::string_view text) {
   if (!text.empty() && text.front() == '+')
@@ -53,10 +63,10 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
     const std::string &word = arguments[i];
     bool hasValue = i + 1 < arguments.size();
     if (word == "--method" && hasValue) {
-      options.method = arguments[++i];
-      if (options.method != "date" && options.method != "increment" && options.method != "random") {
-        std::fprintf(errors, "qxp today: --method takes date, increment or random, not '%s'\n",
-                     options.method.c_str());
+      options.method = MethodOfWord(arguments[++i]);
+      if (!options.method) {
+        std::fprintf(errors, "qxp today: --method takes %s, not '%s'\n",
+                     TodayMethodWords(", ", " or ").c_str(), arguments[i].c_str());
         return false;
       }
     } else if (word == "--utf8") {
@@ -82,7 +92,7 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
     } else if (word == "--dir" && hasValue && !arguments[i + 1].empty()) {
       options.folder = arguments[++i];
     } else {
-      std::fprintf(errors, "qxp today: unexpected '%s'\n%s", word.c_str(), Usage);
+      std::fprintf(errors, "qxp today: unexpected '%s'\n%s", word.c_str(), Usage().c_str());
       return false;
     }
   }
@@ -90,12 +100,8 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
 }
 
 void ApplyOptions(const TodayOptions &options) {
-  if (options.method == "date")
-    QuoteMethodCode = MethodDate;
-  else if (options.method == "increment")
-    QuoteMethodCode = MethodIncrement;
-  else if (options.method == "random")
-    QuoteMethodCode = MethodRandom;
+  if (options.method)
+    QuoteMethodCode = *options.method;
   if (!options.hasOffset)
     return;
   // Like the day-stepping commands: away from the method's own choice.
@@ -158,6 +164,17 @@ void SayWhyNothing(std::FILE *errors) {
 }
 
 } // namespace
+
+std::string TodayMethodWords(std::string_view between, std::string_view last) {
+  std::string words;
+  const auto methods = QuoteMethods();
+  for (std::size_t i = 0; i < methods.size(); ++i) {
+    if (i > 0)
+      words += i + 1 == methods.size() ? last : between;
+    words += methods[i].QxpName;
+  }
+  return words;
+}
 
 int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, std::FILE *errors) {
   TodayOptions options;

@@ -8,9 +8,14 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qxp {
+
+// The words --method takes, in the quote methods' order, with between
+// between them and last before the last: "date, increment or random".
+std::string TodayMethodWords(std::string_view between, std::string_view last);
 
 // arguments: the words after "today": [--method date|increment|random]
 // [--offset N] [--utf8] [--width N] [--no-answers] [--dir DIR]. Returns the exit status: 0 when
