@@ -26,10 +26,12 @@ SettingValues::SettingValues(std::span<const SettingMirror> mirrors) {
 }
 
 void SettingValues::Restore() const {
-  for (const auto &[mirror, value] : values_)
+  for (const auto &kept : values_) {
+    const SettingValue &value = kept.second;
     std::visit(
         [&value](auto *held) { *held = std::get<std::remove_cvref_t<decltype(*held)>>(value); },
-        mirror);
+        kept.first);
+  }
 }
 
 SettingsChange SettingValues::Changes() const {
