@@ -7,6 +7,7 @@
 #include "content/day_load.h"
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_change.h"
 #include "content/settings_file.h"
 #include "content/settings_store.h"
 #include "content/shown_day.h"
@@ -234,16 +235,17 @@ void TVerseWindow::ToggleAnswers() {
 }
 
 void TVerseWindow::RunProgramSettings() {
-  QuoteMethod method = QuoteMethodCode;
-  std::int16_t blankLines = BlankLines;
-  std::int16_t justify = JustifyText;
+  const SettingValues before;
   TProgramSettingsDialog(this).Execute();
-  if (QuoteMethodCode != method)
+  const SettingsChange change = before.Changes();
+  if (change.Day == Affected::Content)
     PostMessage(WM_COMMAND, CM_NEW);
-  else if (BlankLines != blankLines)
+  else if (change.Day == Affected::Layout)
     PostMessage(WM_SIZE, SIZE_RESTORED, 0);
-  else if (JustifyText != justify)
+  else if (change.Day == Affected::Drawing)
     Invalidate(true);
+  if (!change.Window)
+    return;
   if (CalendarOpen)
     CalendarDialog->SetTopmost(Topmost != 0);
   if (ReferencesOpen)

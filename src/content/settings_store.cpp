@@ -5,7 +5,7 @@
 
 namespace {
 
-struct StoredText {
+struct TextOf {
   std::string operator()(const std::int16_t *number) const { return std::to_string(*number); }
   std::string operator()(const std::string *text) const { return *text; }
   std::string operator()(const QuoteMethod *method) const {
@@ -15,11 +15,15 @@ struct StoredText {
 
 } // namespace
 
+std::string StoredText(const SettingMirror &mirror) {
+  return std::visit(TextOf{}, mirror);
+}
+
 platform::ProfileSetting StoredSetting(const SettingMirror &mirror) {
   const Setting *row = FindSetting(mirror);
   if (row == nullptr)
     return {};
-  return {row->Key, std::visit(StoredText{}, mirror)};
+  return {row->Key, StoredText(mirror)};
 }
 
 bool StoreSettings(const std::vector<SettingMirror> &mirrors, std::string &error) {

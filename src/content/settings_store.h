@@ -8,6 +8,10 @@
 #include "content/settings_table.h"
 #include "platform/profile.h"
 
+// The text a setting is stored as: numbers as "%d", the quote method by its
+// name.
+std::string StoredText(const SettingMirror &mirror);
+
 // The key and the stored text of the setting kept in mirror (numbers as
 // "%d", the quote method by its name), for a write together with other keys.
 // A variable that is not in the table gives an empty key, which every write

@@ -7,34 +7,12 @@
 
 namespace {
 
-// The keys and defaults are those of the stored file: older files and other
-// copies of the program read them too. Zoom and the default font are
-// additions of ours.
-constexpr std::array<Setting, 16> Rows = {{
-    {.Key = "EveryStartup", .Mirror = &EveryStartup, .Default = 1},
-    {.Key = "HideMenu", .Mirror = &HideMenu},
-    {.Key = "JustifyText", .Mirror = &JustifyText, .Default = 1},
-    {.Key = "SaveFile", .Mirror = &SaveFile},
-    {.Key = "UpdateDaily", .Mirror = &UpdateDaily, .Default = 1},
-    {.Key = "Topmost", .Mirror = &Topmost},
-    {.Key = "BlankLines", .Mirror = &BlankLines},
-    {.Key = "ScreenSaver", .Mirror = &ScreenSaver},
-    {.Key = "ConcordanceServer", .Mirror = &ConcordanceServer, .Buffer = ConcordanceBuffer},
-    {.Key = "ConcordanceTranslation",
-     .Mirror = &ConcordanceTranslation,
-     .Buffer = ConcordanceBuffer},
-    {.Key = "SaverTitle", .Mirror = &SaverPackage, .Buffer = SaverTitleBuffer},
-    {.Key = "PlanOffset", .Mirror = &PlanOffset, .Checked = CheckedPlanOffset},
-    // Anything but a method's name is the default method (MapQuoteMethod).
-    {.Key = "QuoteMethod",
-     .Mirror = &QuoteMethodCode,
-     .Default = static_cast<int>(QuoteMethod::Date),
-     .DefaultText = "Default",
-     .Buffer = QuoteMethodBuffer},
-    {.Key = "Zoom", .Mirror = &Zoom, .Default = NormalZoom, .Checked = CheckedZoom},
-    {.Key = "DefaultFontName", .Mirror = &DefaultFontName, .Buffer = FontNameBuffer},
-    {.Key = "DefaultFontSize", .Mirror = &DefaultFontSize, .Default = 10},
-}};
+constexpr auto Rows = std::to_array<Setting>({
+#define SETTING(type, mirror, key, affects, ...)                                                   \
+  {.Key = key, .Mirror = &mirror, .Affects = affects, __VA_ARGS__},
+#include "content/settings.def"
+#undef SETTING
+});
 
 // The default of the number kept in mirror, found in the rows while the
 // program is compiled.
@@ -55,27 +33,21 @@ constexpr bool EveryTextStartsEmpty() {
 }
 static_assert(EveryTextStartsEmpty());
 
-} // namespace
-
 // The mirrors start at their rows' defaults, fixed when the program is
 // compiled, so that they hold them before any code runs (a first start with
-// no settings file runs on them).
-constinit std::int16_t EveryStartup = DefaultOf(&EveryStartup);
-constinit std::int16_t HideMenu = DefaultOf(&HideMenu);
-constinit std::int16_t JustifyText = DefaultOf(&JustifyText);
-constinit std::int16_t SaveFile = DefaultOf(&SaveFile);
-constinit std::int16_t UpdateDaily = DefaultOf(&UpdateDaily);
-constinit std::int16_t Topmost = DefaultOf(&Topmost);
-constinit std::int16_t BlankLines = DefaultOf(&BlankLines);
-constinit std::int16_t ScreenSaver = DefaultOf(&ScreenSaver);
-std::string ConcordanceServer;
-std::string ConcordanceTranslation;
-std::string SaverPackage;
-constinit std::int16_t PlanOffset = DefaultOf(&PlanOffset);
-constinit QuoteMethod QuoteMethodCode = static_cast<QuoteMethod>(DefaultOf(&QuoteMethodCode));
-constinit std::int16_t Zoom = DefaultOf(&Zoom);
-std::string DefaultFontName;
-constinit std::int16_t DefaultFontSize = DefaultOf(&DefaultFontSize);
+// no settings file runs on them). A text starts empty, as a string does.
+template <class Number> consteval Number StartValue(Number *mirror) {
+  return static_cast<Number>(DefaultOf(mirror));
+}
+constexpr std::string StartValue(std::string *) {
+  return {};
+}
+
+} // namespace
+
+#define SETTING(type, mirror, ...) type mirror = StartValue(&mirror);
+#include "content/settings.def"
+#undef SETTING
 
 std::span<const Setting> SettingsTable() {
   return Rows;

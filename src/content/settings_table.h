@@ -2,10 +2,13 @@
 
 // The table of the settings of section [Selwarth] that the program keeps in
 // program-wide mirrors (content/settings.h): each key with the mirror it
-// fills, the value an absent key gives, the buffer a text is read into and
-// the rule a stored number must meet. Loading (LoadSettings), resetting
-// (ResetSettingsToDefaults) and every save (StoreSettings) go through it, so
-// a new setting is its mirror, one row here and the dialog that edits it.
+// fills, what a change of it affects, the value an absent key gives, the
+// buffer a text is read into and the rule a stored number must meet. The
+// rows come from the declarations in settings.def. Loading (LoadSettings),
+// resetting (ResetSettingsToDefaults), every save (StoreSettings), the
+// change notice (SettingValues) and the verse window's kept drawing go
+// through it, so a new setting is one declaration and the dialog that edits
+// it.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,9 +23,20 @@
 // quote method, stored as its name.
 using SettingMirror = std::variant<std::int16_t *, std::string *, QuoteMethod *>;
 
+// What the window redoes when a setting changes. Drawing, Layout and Content
+// each include the ones before them; Window stands apart.
+enum class Affected : std::uint8_t {
+  Nothing, // read where it is used, at the next load or start
+  Window,  // the windows' own state (Topmost): set on the open windows
+  Drawing, // how the day is drawn, not its height: a repaint
+  Layout,  // the day's lines and height: a new layout and scroll range
+  Content, // the day's entries: the day is loaded again
+};
+
 struct Setting {
   const char *Key;
   SettingMirror Mirror;
+  Affected Affects = Affected::Nothing;
   // An absent key: Default for the numbers and the quote method's number,
   // DefaultText (read into Buffer bytes) for the texts and the method's name.
   int Default = 0;

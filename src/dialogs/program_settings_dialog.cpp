@@ -2,11 +2,11 @@
 
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_change.h"
 #include "content/settings_store.h"
 #include "dialogs/screen_saver_dialog.h"
 #include "framework/controls.h"
@@ -19,22 +19,29 @@ namespace {
 
 using namespace programsettings;
 
-// Each option's check box and setting, in the order Save writes them.
+// Each on/off setting the dialog edits with its check box, in the order
+// Save writes them.
 struct Option {
   int box;
   std::int16_t *value;
 };
-const std::array<Option, 7> &Options() {
-  static const std::array<Option, 7> options = {{
-      {SaveFileBox, &SaveFile},
-      {EveryStartupBox, &EveryStartup},
-      {UpdateDailyBox, &UpdateDaily},
-      {JustifyTextBox, &JustifyText},
-      {TopmostBox, &Topmost},
-      {BlankLinesBox, &BlankLines},
-      {ScreenSaverBox, &ScreenSaver},
-  }};
-  return options;
+constexpr auto Options = std::to_array<Option>({
+    {SaveFileBox, &SaveFile},
+    {EveryStartupBox, &EveryStartup},
+    {UpdateDailyBox, &UpdateDaily},
+    {JustifyTextBox, &JustifyText},
+    {TopmostBox, &Topmost},
+    {BlankLinesBox, &BlankLines},
+    {ScreenSaverBox, &ScreenSaver},
+});
+
+// Every setting the dialog edits: the options, then the quote method.
+std::vector<SettingMirror> EditedSettings() {
+  std::vector<SettingMirror> settings;
+  for (const Option &option : Options)
+    settings.push_back(option.value);
+  settings.push_back(&QuoteMethodCode);
+  return settings;
 }
 
 } // namespace
@@ -56,12 +63,12 @@ void TProgramSettingsDialog::SetupWindow() {
   for (const MethodRadio &button : MethodRadios)
     TButton(*this, button.radio)
         .SetCheck(button.method == QuoteMethodName(QuoteMethodCode) ? BF_CHECKED : BF_UNCHECKED);
-  for (const Option &option : Options())
+  for (const Option &option : Options)
     TButton(*this, option.box).SetCheck(*option.value != 0 ? BF_CHECKED : BF_UNCHECKED);
 }
 
 void TProgramSettingsDialog::ReadControls() {
-  for (const Option &option : Options())
+  for (const Option &option : Options)
     *option.value = TButton(*this, option.box).GetCheck() == BF_CHECKED ? 1 : 0;
   for (const MethodRadio &button : MethodRadios)
     if (TButton(*this, button.radio).GetCheck() == BF_CHECKED)
@@ -74,26 +81,18 @@ void TProgramSettingsDialog::CmOk() {
 }
 
 void TProgramSettingsDialog::CmSave(unsigned) {
-  std::array<std::int16_t, 7> before{};
-  for (std::size_t i = 0; i < Options().size(); ++i)
-    before[i] = *Options()[i].value;
-  QuoteMethod methodBefore = QuoteMethodCode;
-
+  const std::vector<SettingMirror> settings = EditedSettings();
+  const SettingValues before(settings);
   ReadControls();
-  // One write for all eight keys: a failure leaves the file as it was,
-  // never some keys new and others old while the user is told of a failure.
-  std::vector<SettingMirror> settings;
-  for (const Option &option : Options())
-    settings.push_back(option.value);
-  settings.push_back(&QuoteMethodCode);
+  // One write for all the dialog's keys: a failure leaves the file as it
+  // was, never some keys new and others old while the user is told of a
+  // failure.
   std::string reason;
   if (!StoreSettings(settings, reason)) {
     // Saying "saved" here would be false. The dialog stays open with the
     // settings as they were, so that Cancel still undoes and OK still
     // applies the changes for this run.
-    for (std::size_t i = 0; i < Options().size(); ++i)
-      *Options()[i].value = before[i];
-    QuoteMethodCode = methodBefore;
+    before.Restore();
     MessageBox(this,
                "Settings could not be saved.\n" + reason +
                    "\nChoose [OK] to use them until you exit, or [CANCEL] to undo them.",

@@ -1,6 +1,6 @@
 #pragma once
 
-// The Program Settings dialog: the quote method and seven on/off options.
+// The Program Settings dialog: the quote method and the on/off options.
 // OK changes the settings for this run; Save also writes them to the
 // settings file.
 

@@ -4,6 +4,8 @@
 
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_store.h"
+#include "content/settings_table.h"
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
@@ -102,10 +104,10 @@ std::string LayoutKey(const TRect &client, const TDayEntry *first) {
   Append(key, client.left);
   Append(key, client.top);
   Append(key, client.right);
-  Append(key, JustifyText != 0);
-  Append(key, BlankLines != 0);
+  for (const Setting &setting : SettingsTable())
+    if (setting.Affects == Affected::Drawing || setting.Affects == Affected::Layout)
+      Append(key, StoredText(setting.Mirror));
   Append(key, ShowAnswers);
-  Append(key, Zoom);
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     Append(key, entry->Title);
     Append(key, entry->FontName);

@@ -3,9 +3,10 @@
 // The verse window's drawing, kept between paints. Laying a day out measures
 // every line again and again; a scroll or an expose changes none of it. So
 // the drawing of the last layout is kept and drawn again for as long as the
-// width, the day's entries (their text, fonts and markers) and the display
-// settings (JustifyText, BlankLines, ShowAnswers, Zoom) and the colours are
-// those it was laid out with; any change lays the day out afresh.
+// width, the day's entries (their text, fonts and markers), ShowAnswers,
+// every setting whose declaration says it affects the drawing or the layout
+// (JustifyText, BlankLines, Zoom) and the colours are those it was laid out
+// with; any change lays the day out afresh.
 
 #include <cstdint>
 #include <string>
@@ -50,6 +51,7 @@ private:
 };
 
 // Everything a layout of the day depends on besides the device's fonts: the
-// client area's left, top and right, the display settings, the zoom and each entry's
-// title, body, marker, trailer and font.
+// client area's left, top and right, the settings that affect the drawing or
+// the layout, ShowAnswers and each entry's title, body, marker, trailer and
+// font.
 std::string LayoutKey(const TRect &client, const TDayEntry *first);

@@ -153,30 +153,33 @@ TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
 
 // A variable shared across files is declared `extern` in a header; each one
 // must be in the list above, so that a new one cannot miss the reset. The
-// settings mirrors are listed by their rows: settings.h declares as many as
+// settings mirrors are listed by their rows: settings.def declares as many as
 // the table has.
 TEST(ProgramStateTest, EverySharedVariableIsListed) {
   std::set<std::string> listed;
   for (const StatePiece &piece : Pieces())
     listed.insert(piece.name);
   const std::regex declaration(R"(^\s*extern\s+[^"(]*?([A-Za-z_]\w*)\s*;)");
+  const std::regex mirror(R"(^SETTING\()");
   std::vector<std::string> missing;
   int found = 0;
   std::size_t mirrors = 0;
   for (const auto &entry :
        std::filesystem::recursive_directory_iterator(testsupport::SourceTree() + "/src")) {
-    if (entry.path().extension() != ".h")
+    const bool declarations = entry.path().filename() == "settings.def";
+    if (entry.path().extension() != ".h" && !declarations)
       continue;
     std::ifstream file(entry.path());
     std::smatch match;
     for (std::string line; std::getline(file, line);) {
+      if (declarations && std::regex_search(line, mirror)) {
+        ++found;
+        ++mirrors;
+      }
       if (!std::regex_search(line, match, declaration))
         continue;
       ++found;
-      if (entry.path().filename() == "settings.h" &&
-          entry.path().parent_path().filename() == "content")
-        ++mirrors;
-      else if (listed.count(match[1]) == 0)
+      if (listed.count(match[1]) == 0)
         missing.push_back(match[1].str() + " (" + entry.path().filename().string() + ")");
     }
   }

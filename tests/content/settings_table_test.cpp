@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "content/settings.h"
+#include "content/settings_change.h"
 #include "content/settings_file.h"
 #include "content/settings_load.h"
 #include "content/settings_store.h"
 #include "platform/file_search.h"
+#include "support/changed_setting.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/temp_dir.h"
@@ -81,6 +83,26 @@ TEST_F(SettingsTableTest, EverySettingStoredComesBackAtTheNextLoad) {
   LoadSettings(testsupport::YearTime(2026));
   EXPECT_EQ(Snapshot(), stored);
   EXPECT_EQ(ReadSettingText("QuoteMethod", "", QuoteMethodBuffer), "Random");
+}
+
+TEST_F(SettingsTableTest, EachChangeIsNoticedForWhatItAffectsAndTheValuesBeforePutItBack) {
+  const auto reset = Snapshot();
+  for (const Setting &row : SettingsTable()) {
+    const SettingValues before;
+    testsupport::ChangeSetting(row);
+    const SettingsChange change = before.Changes();
+    EXPECT_EQ(change.Window, row.Affects == Affected::Window) << row.Key;
+    EXPECT_EQ(change.Day, change.Window ? Affected::Nothing : row.Affects) << row.Key;
+    before.Restore();
+    EXPECT_EQ(Snapshot(), reset) << row.Key;
+  }
+  // Several at once: the most the day needs, and the windows' own apart.
+  const SettingValues before;
+  JustifyText = 0;
+  BlankLines = 1;
+  Topmost = 1;
+  EXPECT_EQ(before.Changes().Day, Affected::Layout);
+  EXPECT_TRUE(before.Changes().Window);
 }
 
 TEST_F(SettingsTableTest, AVariableOutsideTheTableIsRefusedAndNothingIsWritten) {

@@ -15,7 +15,9 @@
 
 #include "content/day_state.h"
 #include "content/settings.h"
+#include "content/settings_table.h"
 #include "framework/headless/headless_dc.h"
+#include "support/changed_setting.h"
 #include "support/day_entry_builder.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
@@ -33,6 +35,7 @@ std::vector<Drawn> DrawnBy(const HeadlessDC &dc) {
   return drawn;
 }
 
+using testsupport::ChangeSetting;
 using testsupport::Entry;
 
 // A day with every kind of trailer, a body in two pieces and a Greek heading
@@ -115,7 +118,7 @@ TEST_F(VersePictureTest, AnyChangeOfWhatTheLayoutDependsOnLaysTheDayOutAgain) {
     std::function<void(TRect &, TDayEntry &)> make;
     bool laysOut;
   };
-  const std::vector<Change> changes = {
+  std::vector<Change> changes = {
       {"nothing", [](TRect &, TDayEntry &) {}, false},
       {"the height", [](TRect &c, TDayEntry &) { c.bottom += 300; }, false},
       {"the width", [](TRect &c, TDayEntry &) { c.right -= 1; }, true},
@@ -132,6 +135,9 @@ TEST_F(VersePictureTest, AnyChangeOfWhatTheLayoutDependsOnLaysTheDayOutAgain) {
       {"ShowAnswers", [](TRect &, TDayEntry &) { ShowAnswers = true; }, true},
       {"Zoom", [](TRect &, TDayEntry &) { Zoom = 150; }, true},
   };
+  for (const Setting &row : SettingsTable())
+    if (row.Affects == Affected::Drawing || row.Affects == Affected::Layout)
+      changes.push_back({row.Key, [&row](TRect &, TDayEntry &) { ChangeSetting(row); }, true});
   for (const Change &change : changes) {
     SetUp();
     auto day = Day();
