@@ -28,12 +28,13 @@ void SetUpFirstStart() {
   for (platform::ProfileSetting &key : FirstWindowPlacementValues(screen.cx, screen.cy))
     keys.push_back(std::move(key));
   // One write for all, so that a start killed now leaves all or none.
-  std::string error;
-  if (!keys.empty() && !WriteSettings(keys, error)) {
+  if (keys.empty())
+    return;
+  if (const platform::Result<void> written = WriteSettings(keys); !written) {
     DefaultFontName = oldName;
     DefaultFontSize = oldSize;
     MessageBox(nullptr,
-               "The readable fonts for the packages could not be saved.\n" + error +
+               "The readable fonts for the packages could not be saved.\n" + written.error() +
                    "\nThe packages are shown in the default font.",
                "Unable to Comply", MB_ICONEXCLAMATION);
   }

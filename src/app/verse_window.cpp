@@ -143,9 +143,9 @@ void TVerseWindow::SetupWindow() {
                "No Windows Timers Available", MB_ICONEXCLAMATION);
   // Said once, at start: the settings read as defaults, and the saves of
   // this run, the one at exit too, fail the same way.
-  if (std::string problem = SettingsFileProblem(); !problem.empty())
+  if (const platform::Result<void> readable = CheckSettingsFile(); !readable)
     MessageBox(this,
-               "The settings could not be read: " + problem +
+               "The settings could not be read: " + readable.error() +
                    ".\nThe defaults are used, and changes will not be saved.",
                "Unable to Comply", MB_ICONEXCLAMATION);
   MainWindowHandle = this;
@@ -164,8 +164,7 @@ void TVerseWindow::CleanupWindow() {
   // Ignored on purpose: the window is going and there is no one left to
   // tell. The next start opens where the last stored state says, as after a
   // crash; the settings folder's trouble is told when the user saves.
-  std::string error;
-  WriteSettings(state, error);
+  (void)WriteSettings(state);
   FreeDayEntries(DayEntries);
   KillTimer(DayTimer);
   if (CalendarOpen)
@@ -297,10 +296,11 @@ void TVerseWindow::SetZoom(std::int16_t percent) {
   Zoom = percent;
   // Kept at once, in a key of its own; the other keys stay as they are. A
   // failure is told once a run, not at every step of the wheel.
-  std::string error;
-  if (!StoreSettings({&Zoom}, error) && !zoomFailureTold_) {
+  if (const platform::Result<void> stored = StoreSettings({&Zoom}); !stored && !zoomFailureTold_) {
     zoomFailureTold_ = true;
-    MessageBox(this, "The zoom could not be saved.\n" + error + "\nIt will be used until you exit.",
+    MessageBox(this,
+               "The zoom could not be saved.\n" + stored.error() +
+                   "\nIt will be used until you exit.",
                "Unable to Comply", MB_ICONEXCLAMATION);
   }
   Invalidate(true);

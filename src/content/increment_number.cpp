@@ -15,9 +15,8 @@ std::uint16_t TakeIncrementNumber() {
   // not move on only shows it again at the next load. A settings folder that
   // cannot be written is told when the user saves a setting; telling it at
   // every load (and every day's turn) would only repeat it.
-  std::string error;
-  WriteSettingInt(IncrementNumKey, WrapIncrementNumber(static_cast<std::uint16_t>(stored + 1)),
-                  error);
+  const int next = WrapIncrementNumber(static_cast<std::uint16_t>(stored + 1));
+  (void)WriteSettings({{IncrementNumKey, std::to_string(next)}});
   return WrapIncrementNumber(stored);
 }
 

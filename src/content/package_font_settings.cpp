@@ -53,8 +53,5 @@ std::vector<platform::ProfileSetting> PackageFontValues(std::string_view fileNam
 
 platform::Result<void> StorePackageFont(std::string_view fileName, std::string_view faceName,
                                         int size) {
-  std::string error;
-  if (!WriteSettings(PackageFontValues(fileName, faceName, size), error))
-    return platform::Failure(error);
-  return {};
+  return WriteSettings(PackageFontValues(fileName, faceName, size));
 }

@@ -3,9 +3,8 @@
 #include "content/settings.h"
 #include "platform/profile.h"
 
-std::string SettingsFileProblem() {
-  const platform::Result<void> readable = platform::CheckProfileReadable(SettingsFile);
-  return readable ? std::string() : readable.error();
+platform::Result<void> CheckSettingsFile() {
+  return platform::CheckProfileReadable(SettingsFile);
 }
 
 int ReadSettingInt(std::string_view key, int defaultValue) {
@@ -18,14 +17,6 @@ std::string ReadSettingText(std::string_view key, std::string_view defaultValue,
                                            SettingsFile);
 }
 
-bool WriteSettings(const std::vector<platform::ProfileSetting> &values, std::string &error) {
-  const platform::Result<void> written =
-      platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile);
-  if (!written)
-    error = written.error();
-  return written.has_value();
-}
-
-bool WriteSettingInt(std::string_view key, int value, std::string &error) {
-  return WriteSettings({{std::string(key), std::to_string(value)}}, error);
+platform::Result<void> WriteSettings(const std::vector<platform::ProfileSetting> &values) {
+  return platform::WritePrivateProfileStrings(SettingsSection, values, SettingsFile);
 }

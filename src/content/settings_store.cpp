@@ -26,9 +26,9 @@ platform::ProfileSetting StoredSetting(const SettingMirror &mirror) {
   return {row->Key, StoredText(mirror)};
 }
 
-bool StoreSettings(const std::vector<SettingMirror> &mirrors, std::string &error) {
+platform::Result<void> StoreSettings(const std::vector<SettingMirror> &mirrors) {
   std::vector<platform::ProfileSetting> values;
   for (const SettingMirror &mirror : mirrors)
     values.push_back(StoredSetting(mirror));
-  return WriteSettings(values, error);
+  return WriteSettings(values);
 }

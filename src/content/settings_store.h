@@ -7,6 +7,7 @@
 
 #include "content/settings_table.h"
 #include "platform/profile.h"
+#include "platform/result.h"
 
 // The text a setting is stored as: numbers as "%d", the quote method by its
 // name.
@@ -19,5 +20,5 @@ std::string StoredText(const SettingMirror &mirror);
 platform::ProfileSetting StoredSetting(const SettingMirror &mirror);
 
 // The settings kept in the given mirrors, written in one write: all of them
-// or none. False when the file could not be written; error says why.
-bool StoreSettings(const std::vector<SettingMirror> &mirrors, std::string &error);
+// or none; when the file could not be written, why.
+platform::Result<void> StoreSettings(const std::vector<SettingMirror> &mirrors);

@@ -325,10 +325,11 @@ void TDDESettingsDialog::CmOk() {
   ConcordanceServer = serverName_;
   ConcordanceTranslation = savedTranslation_;
   // Both in one write: a server is never stored with another's translation.
-  std::string error;
-  if (!StoreSettings({&ConcordanceServer, &ConcordanceTranslation}, error))
+  if (const platform::Result<void> stored =
+          StoreSettings({&ConcordanceServer, &ConcordanceTranslation});
+      !stored)
     MessageBox(this,
-               "The DDE settings could not be saved.\n" + error +
+               "The DDE settings could not be saved.\n" + stored.error() +
                    "\nThey will be used until you exit.",
                "Dynamic Data Exchange Settings", MB_ICONEXCLAMATION);
   CloseDialog(IDOK);

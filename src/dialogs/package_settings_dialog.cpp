@@ -228,11 +228,11 @@ void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size,
   const std::int16_t oldSize = DefaultFontSize;
   DefaultFontName = FontNameAsRead(face);
   DefaultFontSize = static_cast<std::int16_t>(size);
-  std::string error;
-  if (!StoreSettings({&DefaultFontName, &DefaultFontSize}, error)) {
+  if (const platform::Result<void> stored = StoreSettings({&DefaultFontName, &DefaultFontSize});
+      !stored) {
     DefaultFontName = oldFace;
     DefaultFontSize = oldSize;
-    MessageBox(this, "The default font could not be saved.\n" + error, "Oops...",
+    MessageBox(this, "The default font could not be saved.\n" + stored.error(), "Oops...",
                MB_ICONSTOP | MB_TASKMODAL);
     return;
   }

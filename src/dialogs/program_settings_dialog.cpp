@@ -87,14 +87,13 @@ void TProgramSettingsDialog::CmSave(unsigned) {
   // One write for all the dialog's keys: a failure leaves the file as it
   // was, never some keys new and others old while the user is told of a
   // failure.
-  std::string reason;
-  if (!StoreSettings(settings, reason)) {
+  if (const platform::Result<void> stored = StoreSettings(settings); !stored) {
     // Saying "saved" here would be false. The dialog stays open with the
     // settings as they were, so that Cancel still undoes and OK still
     // applies the changes for this run.
     before.Restore();
     MessageBox(this,
-               "Settings could not be saved.\n" + reason +
+               "Settings could not be saved.\n" + stored.error() +
                    "\nChoose [OK] to use them until you exit, or [CANCEL] to undo them.",
                "Program Settings", MB_ICONEXCLAMATION | MB_TASKMODAL);
     return;

@@ -57,10 +57,9 @@ void TScreenSaverDialog::CmOk() {
     return;
   }
   SaverPackage = selection_;
-  std::string error;
-  if (!StoreSettings({&SaverPackage}, error))
+  if (const platform::Result<void> stored = StoreSettings({&SaverPackage}); !stored)
     MessageBox(this,
-               "The screen saver package could not be saved.\n" + error +
+               "The screen saver package could not be saved.\n" + stored.error() +
                    "\nIt will be used until you exit.",
                "Screen Saver", MB_ICONEXCLAMATION);
   ReloadPending = true;

@@ -94,10 +94,9 @@ void TSetStartDateDialog::CmOk() {
   PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
   if (PlanOffset != offsetAtOpening_) {
     ReloadPending = true;
-    std::string error;
-    if (!StoreSettings({&PlanOffset}, error))
+    if (const platform::Result<void> stored = StoreSettings({&PlanOffset}); !stored)
       MessageBox(this,
-                 "The start date could not be saved.\n" + error +
+                 "The start date could not be saved.\n" + stored.error() +
                      "\nIt will be used until you exit.",
                  "Plan Start Date", MB_ICONEXCLAMATION);
   }

@@ -4,6 +4,7 @@
 
 #include "content/settings_file.h"
 #include "support/config_sandbox.h"
+#include "support/noted.h"
 #include "support/prepared_settings.h"
 
 namespace {
@@ -57,7 +58,8 @@ TEST(WindowPlacementTest, ReadsTheSavedRectangleAs16BitNumbers) {
 TEST(WindowPlacementTest, AFrameClosedBeyondTheLeftEdgeOpensFullScreenNextTime) {
   testsupport::ConfigSandbox sandbox;
   std::string error;
-  ASSERT_TRUE(WriteSettings(WindowPlacementValues(-30, 10, 770, 610), error)) << error;
+  ASSERT_TRUE(testsupport::Noted(WriteSettings(WindowPlacementValues(-30, 10, 770, 610)), error))
+      << error;
   EXPECT_EQ(ReadSettingInt("x", 0), -30);
   EXPECT_EQ(ReadSettingInt("cx", 0), 800);
   EXPECT_EQ(ReadSettingInt("cy", 0), 600);

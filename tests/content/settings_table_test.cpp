@@ -15,6 +15,7 @@
 #include "support/changed_setting.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/noted.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(SettingsTableTest, EverySettingStoredComesBackAtTheNextLoad) {
   for (const Setting &row : SettingsTable())
     all.push_back(row.Mirror);
   std::string error;
-  ASSERT_TRUE(StoreSettings(all, error)) << error;
+  ASSERT_TRUE(testsupport::Noted(StoreSettings(all), error)) << error;
   ResetSettingsToDefaults();
   LoadSettings(testsupport::YearTime(2026));
   EXPECT_EQ(Snapshot(), stored);
@@ -108,7 +109,7 @@ TEST_F(SettingsTableTest, EachChangeIsNoticedForWhatItAffectsAndTheValuesBeforeP
 TEST_F(SettingsTableTest, AVariableOutsideTheTableIsRefusedAndNothingIsWritten) {
   std::int16_t notASetting = 1;
   std::string error;
-  EXPECT_FALSE(StoreSettings({&PlanOffset, &notASetting}, error));
+  EXPECT_FALSE(testsupport::Noted(StoreSettings({&PlanOffset, &notASetting}), error));
   EXPECT_NE(error.find("empty"), std::string::npos) << error;
   EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
 }

@@ -11,9 +11,8 @@
 #include "content/settings_file.h"
 
 inline void WriteSettingText(std::string_view key, std::string_view value) {
-  std::string error;
-  EXPECT_TRUE(WriteSettings({{std::string(key), std::string(value)}}, error))
-      << "setting " << key << ": " << error;
+  const platform::Result<void> written = WriteSettings({{std::string(key), std::string(value)}});
+  EXPECT_TRUE(written) << "setting " << key << ": " << (written ? "" : written.error());
 }
 
 inline void WriteSettingInt(std::string_view key, int value) {
