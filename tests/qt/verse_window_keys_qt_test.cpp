@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QThread>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,16 @@ protected:
     for (int i = 0; i < 5; ++i)
       QApplication::processEvents();
   }
+  // A desktop's compositor answers a resize in its own time (weston on a
+  // busy machine takes a while): the events until done() holds, for 5 s at
+  // most.
+  template <class Done> static void SettleUntil(Done done) {
+    for (int wait = 0; wait < 500 && !done(); ++wait) {
+      QApplication::processEvents();
+      QThread::msleep(10);
+    }
+    Settle();
+  }
   static QScrollBar *ScrollBar(QMainWindow &frame) {
     return frame.centralWidget()->findChild<QScrollBar *>();
   }
@@ -115,7 +126,7 @@ TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) 
   PaintPositions paints;
   testsupport::RunShownProgram([&](QMainWindow &frame) {
     frame.resize(500, 200);
-    Settle();
+    SettleUntil([] { return MainWindowHandle->Scroller->YRange > 0; });
     ASSERT_GT(MainWindowHandle->Scroller->YRange, 0);
     ScrollBar(frame)->setValue(MainWindowHandle->Scroller->YRange); // dragged to the end
     Settle();
@@ -125,7 +136,7 @@ TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) 
     QWidget *area = static_cast<WindowWidget *>(MainWindowHandle->Peer)->Area();
     area->installEventFilter(&paints);
     frame.resize(500, 4000);
-    Settle();
+    SettleUntil([&] { return MainWindowHandle->Scroller->YPos == 0 && !paints.Seen.empty(); });
     area->removeEventFilter(&paints);
     EXPECT_EQ(MainWindowHandle->Scroller->YPos, 0);
   });
