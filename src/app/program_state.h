@@ -7,6 +7,7 @@
 // tests/app/program_state_test.cpp lists it.
 
 // Puts every piece back to how a new process starts: settings at their
-// defaults, no day loaded, no date taken, no window or dialog open. Tests
-// start here (or at tests/support/fresh_start.h, which calls it).
+// defaults, no day loaded, no date taken, no window or dialog open. The app
+// layer's tests start here; those of the layers below, which do not link this
+// one, from their layers' resets (tests/support/layer_reset.h).
 void ResetProgramState();

@@ -33,12 +33,11 @@
 // a picture costs what is shown of it, whatever its sides and length.
 
 #include <cstdint>
-
-#include "framework/bitmap.h"
 #include <span>
 #include <string>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/result.h"
 
 inline constexpr int MaxBitmapSide = 10000;
@@ -47,7 +46,8 @@ inline constexpr int MaxBitmapSide = 10000;
 // ShownPictureSide pixels of a picture, and reads no more of it.
 inline constexpr int ShownPictureSide = 325;
 
-// Pictures are the framework's bitmaps: 0x00RRGGBB, top row first.
+// Pictures are the platform's bitmaps, which the dialogs show: 0x00RRGGBB,
+// top row first.
 using TBitmapImage = TBitmap;
 
 // Why a file is not a readable picture. A typed reason rather than words:

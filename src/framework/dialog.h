@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/bitmap.h"
 #include "framework/dialog_template.h"
 #include "framework/window.h"
+#include "platform/bitmap.h"
 
 // Button check states.
 inline constexpr int BF_UNCHECKED = 0;

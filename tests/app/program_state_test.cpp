@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -18,15 +19,18 @@
 #include <vector>
 
 #include "app/verse_window.h"
+#include "content/content_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_table.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_dialog.h"
+#include "dialogs/dialogs_state.h"
 #include "dialogs/references_dialog.h"
 #include "framework/application.h"
 #include "framework/close_signals.h"
+#include "framework/framework_state.h"
 #include "framework/module.h"
 #include "support/run_process.h"
 #include "view/text_layout.h"
@@ -148,6 +152,24 @@ TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
     SCOPED_TRACE(pieces[i].name);
     EXPECT_NE(dirtied[i], NewProcessValues[i]) << "the test did not change it";
     EXPECT_EQ(reset[i], NewProcessValues[i]);
+  }
+}
+
+// The lower layers' tests reset only the layers they link: each piece is
+// put back by its own layer's reset, the content layer's unless named here.
+TEST(ProgramStateTest, EachLayersResetPutsItsOwnPiecesBack) {
+  const std::map<std::string, void (*)()> owners = {
+      {"DocumentBottom", ResetViewState},    {"CalendarOpen", ResetDialogsState},
+      {"ReferencesOpen", ResetDialogsState}, {"MainWindowHandle", ResetProgramState},
+      {"Module", ResetFrameworkState},       {"PendingClose", ResetFrameworkState},
+      {"QuitPosted", ResetFrameworkState}};
+  for (std::size_t i = 0; i < Pieces().size(); ++i) {
+    const StatePiece &piece = Pieces()[i];
+    SCOPED_TRACE(piece.name);
+    piece.dirty();
+    const auto owner = owners.find(piece.name);
+    (owner != owners.end() ? owner->second : ResetContentState)();
+    EXPECT_EQ(piece.read(), NewProcessValues[i]);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
@@ -228,7 +229,7 @@ TEST_F(VerseWindowTest, TellsWhatTheLoadMetInItsMessageBoxes) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
-    testsupport::FreshStartOnMarchFirst2023();
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
     AddPackage("VERSE.QXP", "Daily Verse", "Love one another. -John 13:34", '-');
     c.arrange();
     const std::size_t before = backend.Messages().size();

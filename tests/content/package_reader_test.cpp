@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/program_state.h"
+#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -42,7 +42,7 @@ struct ReadResult {
 
 class PackageReaderTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override { ResetContentState(); }
 
   ReadResult Read(const std::string &bytes, TextExport *exportFile = nullptr) {
     ReadResult result;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/program_state.h"
+#include "content/content_state.h"
 #include "content/settings.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
@@ -18,7 +18,7 @@ using testsupport::YearTime;
 class SettingsLoadTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    ResetContentState();
     // Values no load would give, so that a key not read shows.
     EveryStartup = HideMenu = JustifyText = SaveFile = 55;
     UpdateDaily = Topmost = BlankLines = ScreenSaver = 55;

@@ -14,10 +14,11 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "app/program_state.h"
+#include "content/content_state.h"
 #include "content/settings.h"
 #include "dde/conversation_slot.h"
 #include "dde/dde_client.h"
+#include "framework/framework_state.h"
 #include "framework/headless/headless_backend.h"
 #include "support/background_process.h"
 #include "support/config_sandbox.h"
@@ -46,7 +47,8 @@ inline std::string PathStartingWith(const std::string &folder) {
 class DdeClientTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    ResetFrameworkState();
+    ResetContentState();
     ASSERT_TRUE(StartDdeClient(inst, TestCallBack));
     slot.Instance = &inst;
     CallbackSlot = &slot;

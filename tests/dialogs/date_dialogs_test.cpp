@@ -4,7 +4,6 @@
 #include <ctime>
 #include <string>
 
-#include "app/program_state.h"
 #include "content/calendar_facts.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -19,6 +18,7 @@
 #include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
+#include "support/layer_reset.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(CalendarDataTest, PlanOffsetsCountACommonYear) {
 
 class DateDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override { testsupport::ResetDialogsLayers(); }
   static std::string Text(TDialog &d, int id) { return TEdit(d, id).GetText(); }
   testsupport::ConfigSandbox sandbox;
   HeadlessBackend backend;

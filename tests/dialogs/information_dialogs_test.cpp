@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "app/program_state.h"
 #include "content/settings.h"
 #include "dialogs/about_dialogs.h"
 #include "dialogs/references_dialog.h"
@@ -12,6 +11,7 @@
 #include "resources/about_ids.h"
 #include "resources/reference_ids.h"
 #include "support/config_sandbox.h"
+#include "support/layer_reset.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -20,7 +20,7 @@ namespace {
 
 class InformationDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override { testsupport::ResetDialogsLayers(); }
   void CopyPicture(const std::string &name, const std::string &as) {
     std::filesystem::copy_file(std::filesystem::path(testsupport::SourceTree()) / "packages" /
                                    "pictures" / name,

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -12,6 +11,7 @@
 #include "framework/message_box.h"
 #include "resources/package_settings_ids.h"
 #include "support/config_sandbox.h"
+#include "support/layer_reset.h"
 #include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
@@ -22,7 +22,7 @@ using namespace packagesettings;
 class PackageSettingsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    testsupport::ResetDialogsLayers();
     packages.Write("verse.QXP", "v");
     packages.Write("quiz.QXP", "q");
     packages.Write("greek.OFF", "g");

@@ -7,7 +7,6 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include "app/program_state.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
@@ -18,13 +17,14 @@
 #include "resources/program_settings_ids.h"
 #include "resources/screen_saver_ids.h"
 #include "support/config_sandbox.h"
+#include "support/layer_reset.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override { testsupport::ResetDialogsLayers(); }
   // The user picks the Increment method and saves, which also closes the
   // dialog.
   void ChooseIncrementAndSave() {

@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -20,6 +19,7 @@
 #include "resources/screen_saver_ids.h"
 #include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
+#include "support/layer_reset.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -94,7 +94,7 @@ const Case Cases[] = {
 TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange) {
   for (const Case &c : Cases) {
     SCOPED_TRACE(c.dialog);
-    ResetProgramState();
+    testsupport::ResetDialogsLayers();
     testsupport::ConfigSandbox sandbox;
     sandbox.BlockFolder();
     testsupport::TempDir packages;

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/program_state.h"
 #include "child_process.h"
 #include "content/day_entries.h"
 #include "dialogs/references_dialog.h"
@@ -157,7 +158,7 @@ TEST_F(DayFilesTest, APictureCutOrReplacedBetweenShowsIsRefusedAndTheOtherStillS
 TEST(DayFolderTest, AFolderThatCannotBeReadIsSaidAndTheDayComesBackWithIt) {
   ChildOutcome outcome = RunInChild(
       [] {
-        testsupport::FreshStartOnMarchFirst2023();
+        testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
         testsupport::ConfigSandbox sandbox;
         testsupport::TempDir packages;
         testsupport::WorkingDirectory cwd{packages.Path()};
@@ -220,7 +221,7 @@ bool FillSmallTmpfs(const testsupport::TempDir &folder, const std::vector<std::s
 // with the reason, and the day is shown all the same. False when the full
 // tmpfs could not be had.
 bool CheckFullDisk(bool onTmpfs) {
-  testsupport::FreshStartOnMarchFirst2023();
+  testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testpackage::PackageLayout layout;

@@ -162,7 +162,7 @@ TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
       {AboutPackagesTemplate, 102, R::EditableText, "Description", true},
   };
   testsupport::QtApp();
-  testsupport::FreshStartOnMarchFirst2023();
+  testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
   QtBackend backend;
   for (const auto &row : rows) {
     std::unique_ptr<TDialog> dialog(row.Template == CalendarTemplate

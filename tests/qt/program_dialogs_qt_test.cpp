@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/program_state.h"
 #include "content/settings_file.h"
 #include "dialogs/references_dialog.h"
 #include "dialogs/screen_saver_dialog.h"
@@ -38,7 +39,7 @@ class ProgramDialogsQtTest : public ::testing::Test {
 protected:
   ProgramDialogsQtTest() {
     testsupport::QtApp();
-    testsupport::FreshStartOnMarchFirst2023();
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
     for (const char *name : {"VERSE.QXP", "PLAN.QXP"})
       folder.Write(name, testpackage::BuildPackage({}));
   }

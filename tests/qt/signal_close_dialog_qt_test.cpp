@@ -10,6 +10,7 @@
 #include <csignal>
 #include <string>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
@@ -32,7 +33,7 @@ namespace {
 class SignalCloseDialogQtTest : public ::testing::TestWithParam<unsigned> {
 protected:
   SignalCloseDialogQtTest() {
-    testsupport::FreshStartOnMarchFirst2023();
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
     testpackage::PackageLayout verse;
     verse.Entries[59] = {"Love one another."};
     folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));

@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -54,7 +55,7 @@ protected:
   // (and a little longer, for the window manager's last word), or at once,
   // before its first frame, as at a log-out on a busy machine.
   void StartAndClose(bool atOnce = false) {
-    testsupport::FreshStartOnMarchFirst2023();
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
     QtBackend backend;
     TQXApp app;
     QElapsedTimer clock;

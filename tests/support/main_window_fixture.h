@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
@@ -26,7 +27,7 @@ namespace testsupport {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(); }
+  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(ResetProgramState); }
 
   // A package of one title whose entry today is text.
   void AddPackage(const std::string &name, const std::string &title, const std::string &text,

@@ -5,7 +5,7 @@
 
 #include <gmock/gmock.h>
 
-#include "app/program_state.h"
+#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -86,10 +86,10 @@ TEST(RoundTrip, PiecesQxpWouldCutDifferentlyAreKept) {
 class ProgramReader : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    ResetContentState();
     QuoteMethodCode = QuoteMethod::Date;
   }
-  void TearDown() override { ResetProgramState(); }
+  void TearDown() override { ResetContentState(); }
 
   struct Shown {
     std::string body;

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program_state.h"
+#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -77,7 +77,7 @@ protected:
   static void TearDownTestSuite() { dir_.reset(); }
 
   void SetUp() override {
-    ResetProgramState();
+    ResetContentState();
     QuoteMethodCode = QuoteMethod::Date;
   }
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/program_state.h"
 #include "content/settings.h"
 #include "scripted_dc.h"
+#include "support/layer_reset.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ using Texts = std::vector<std::string>;
 class LayoutTextTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    testsupport::ResetViewLayers();
     DocumentBottom = -1;
   }
 

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "framework/headless/headless_dc.h"
 #include "support/day_entry_builder.h"
+#include "support/layer_reset.h"
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
 
@@ -27,7 +27,7 @@ const Drawn &Find(const HeadlessDC &dc, const std::string &text) {
 
 class VersePainterTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetProgramState(); }
+  void SetUp() override { testsupport::ResetViewLayers(); }
   const TRect client{0, 0, 408, 300};
 };
 

@@ -2,7 +2,6 @@
 // layout draws, and every change of what the layout depends on lays the day
 // out again.
 
-#include "app/program_state.h"
 #include "view/verse_picture.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +18,7 @@
 #include "framework/headless/headless_dc.h"
 #include "support/changed_setting.h"
 #include "support/day_entry_builder.h"
+#include "support/layer_reset.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
 
@@ -59,7 +59,7 @@ std::unique_ptr<TDayEntry> Day() {
 class VersePictureTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    testsupport::ResetViewLayers();
     BlankLines = 1;
   }
   // What a fresh layout draws, and the document bottom it leaves.

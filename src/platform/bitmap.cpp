@@ -1,4 +1,4 @@
-#include "framework/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <algorithm>
 
