@@ -83,7 +83,7 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   call.edges.reserve(length + 1);
   call.edges.push_back(0);
   for (std::size_t i = 0; i < length; ++i) {
-    int advance = target_.GetTextExtent(text.substr(i, 1), 1).cx;
+    int advance = Advance(text.substr(i, 1));
     if (text[i] == ' ')
       advance += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     call.edges.push_back(call.edges.back() + advance);
@@ -91,11 +91,21 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   Make(std::move(call));
 }
 
+int TRecordingDC::Advance(std::string_view character) {
+  const auto byte = static_cast<unsigned char>(character.front());
+  if (!measured_.test(byte)) {
+    advances_[byte] = target_.GetTextExtent(character, 1).cx;
+    measured_.set(byte);
+  }
+  return advances_[byte];
+}
+
 void TRecordingDC::SelectFont(const TFontDesc &font) {
   TDrawCall call = CallOf(TDrawCall::Font);
   call.font = font;
   Make(std::move(call));
   fontHeight_ = target_.GetTextExtent("x", 1).cy;
+  measured_.reset();
 }
 
 void TRecordingDC::SetTextColor(TColor color) {

@@ -5,7 +5,10 @@
 // paint shows are left out of the drawing (never out of the record): the
 // window system would clip them away anyway.
 
+#include <array>
+#include <bitset>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/dc.h"
@@ -52,6 +55,9 @@ public:
 
 private:
   void Make(TDrawCall call);
+  // The width of a one-byte character in the selected font, measured once
+  // a font: a layout places every character of the day.
+  int Advance(std::string_view character);
 
   TDC &target_;
   TRows rows_;
@@ -59,4 +65,6 @@ private:
   int fontHeight_ = 0;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
+  std::array<int, 256> advances_{};
+  std::bitset<256> measured_;
 };
