@@ -3,8 +3,9 @@
 // The quote methods: how the day slot the packages are read at is chosen.
 // Each method is one row of the table in quote_method.cpp, with everything
 // the program asks of it; code that depends on the method asks its row and
-// never names a method itself. A new method is an enumerator here, its row,
-// its slot rule (day_selection.cpp) and its radio button in Program Settings.
+// never names a method itself. A new method is an enumerator here, its row
+// with its slot rule beside it (quote_method.cpp) and its radio button in
+// Program Settings.
 
 #include <cstdint>
 #include <ctime>

@@ -2,15 +2,14 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_rename.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
 
@@ -68,22 +67,15 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Moves the written temporary file to path; an existing path stays unless
-// replace is set. The check and the move are one step, so that a file made
-// at path meanwhile is not lost either.
-bool MoveIntoPlace(const std::string &temporary, const std::string &path, bool replace) {
-  if (replace)
-    return ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
-    return true;
-  if (errno != EINVAL && errno != ENOSYS)
-    return false;
-  // A file system that cannot rename without replacing: a hard link fails
-  // on an existing name just the same.
-  if (::link(temporary.c_str(), path.c_str()) != 0)
-    return false;
-  ::unlink(temporary.c_str());
-  return true;
+// Moves the written temporary file to path: over an existing file only when
+// replace is set, else in the one step that never replaces.
+platform::Result<void> MoveIntoPlace(const std::string &temporary, const std::string &path,
+                                     bool replace) {
+  if (!replace)
+    return platform::RenameNoReplace(temporary, path);
+  if (::rename(temporary.c_str(), path.c_str()) != 0)
+    return platform::Failure(std::strerror(errno));
+  return {};
 }
 
 } // namespace
@@ -149,15 +141,18 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, bool r
     written = false;
     savedErrno = errno;
   }
-  if (written && MoveIntoPlace(pattern, path, replace))
-    return true;
-  if (written)
-    savedErrno = errno;
-  ::unlink(pattern.c_str());
-  if (written && savedErrno == EEXIST) {
-    error = "'" + path + "' exists; qxp build replaces a file only with --force";
+  if (written) {
+    const platform::Result<void> moved = MoveIntoPlace(pattern, path, replace);
+    if (moved)
+      return true;
+    ::unlink(pattern.c_str());
+    struct stat existing {};
+    error = !replace && ::lstat(path.c_str(), &existing) == 0
+                ? "'" + path + "' exists; qxp build replaces a file only with --force"
+                : "cannot write '" + path + "': " + moved.error();
     return false;
   }
+  ::unlink(pattern.c_str());
   errno = savedErrno;
   error = ErrnoText("write", path);
   return false;
