@@ -4,12 +4,10 @@
 #include "content/content_state.h"
 #include "dialogs/dialogs_state.h"
 #include "framework/framework_state.h"
-#include "view/text_layout.h"
 
 void ResetProgramState() {
   ResetFrameworkState();
   ResetContentState();
-  ResetViewState();
   ResetDialogsState();
   MainWindowHandle = nullptr;
 }

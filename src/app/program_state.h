@@ -1,7 +1,7 @@
 #pragma once
 
 // The program-wide state in one reset. Each layer keeps its state and its
-// reset side by side (ResetFrameworkState, ResetContentState, ResetViewState,
+// reset side by side (ResetFrameworkState, ResetContentState,
 // ResetDialogsState); this layer sees them all and adds its own, the main
 // window's handle. A new piece of state goes into its layer's reset, and
 // tests/app/program_state_test.cpp lists it.

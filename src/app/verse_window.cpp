@@ -378,5 +378,5 @@ void TVerseWindow::Paint(TDC &dc, bool, const TRect &rect) {
   if (!ScrollRangeStale || !Scroller)
     return;
   ScrollRangeStale = false;
-  SetScrollRange(0, ScrollRangeFor(DocumentBottom, GetWindowRect().Height()));
+  SetScrollRange(0, ScrollRangeFor(Picture.DocumentBottom(), GetWindowRect().Height()));
 }

@@ -6,12 +6,6 @@
 
 #include "content/settings.h"
 
-std::int16_t DocumentBottom = 0;
-
-void ResetViewState() {
-  DocumentBottom = 0;
-}
-
 namespace {
 
 constexpr char Space = ' ';
@@ -115,7 +109,7 @@ int LineX(int alignment, const LayoutRect &rect, std::int16_t width) {
 
 } // namespace
 
-void LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment) {
+std::int16_t LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment) {
   const std::int64_t usable = std::int64_t{rect.right} - 2 * Margin;
   const bool justify = IsLeft(alignment) && JustifyText != 0;
   std::size_t position = 0;
@@ -137,10 +131,10 @@ void LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment)
       break;
     position = line.end;
   }
-  DocumentBottom = Clamped<std::int16_t>(rect.top);
+  return Clamped<std::int16_t>(rect.top);
 }
 
-void LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment) {
+std::int16_t LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment) {
   std::size_t length = 0;
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     length += piece->Text.size();
@@ -148,5 +142,5 @@ void LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alig
   body.reserve(length);
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     body += piece->Text;
-  LayoutText(dc, body, rect, alignment);
+  return LayoutText(dc, body, rect, alignment);
 }

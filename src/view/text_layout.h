@@ -4,8 +4,7 @@
 // them. A line is placed flush left (and, with JustifyText on, spread to the
 // full width), centred, or flush right, with a margin of 4 pixels on each
 // side. Every measure is taken with the font selected in the device context
-// at the time of the call; nothing is kept between calls except the document
-// bottom.
+// at the time of the call; nothing is kept between calls.
 
 #include <cstdint>
 #include <string_view>
@@ -29,19 +28,13 @@ inline constexpr int AlignLeft = 0;   // x = 4; justified when JustifyText is on
 inline constexpr int AlignCenter = 1; // x = (right - width) / 2; never justified
 inline constexpr int AlignRight = 2;  // x = right - 4 - width; never justified
 
-// The y just below the last laid-out line, in document coordinates. The verse
-// window owns it; every layout call leaves its final top here, held to the
-// range of the 16-bit value.
-extern std::int16_t DocumentBottom;
-
-// Puts the view's state (DocumentBottom) back to how a new process starts.
-void ResetViewState();
-
 // Lays out and draws text (code page 1252 bytes) as one paragraph, starting at
 // rect.top, and advances rect.top past it. Only the space breaks lines. An
 // empty text, or one of spaces only, draws nothing and still takes one line.
-void LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment);
+// Gives the document bottom: the y just below the last line, in document
+// coordinates, held to the range of the 16-bit value.
+std::int16_t LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment);
 
 // Lays out the body of an entry, its pieces joined with nothing between them,
-// as one paragraph.
-void LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment);
+// as one paragraph; gives the document bottom as LayoutText does.
+std::int16_t LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment);

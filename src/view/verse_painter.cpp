@@ -52,31 +52,31 @@ TColor Readable(TColor color, TColor background) {
   return White;
 }
 
-void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect,
-                  const TVerseColors &colors) {
+// Gives the document bottom below the trailer; an entry without a marker has
+// none, and its caller keeps the bottom below the body.
+std::int16_t PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect,
+                          const TVerseColors &colors) {
   switch (entry.Marker) {
-  case 0:
-    return;
   case package::HyphenMarker:
-    LayoutText(dc, entry.Trailer, rect, AlignRight);
-    return;
-  case package::AnswerMarker:
+    return LayoutText(dc, entry.Trailer, rect, AlignRight);
+  case package::AnswerMarker: {
     // Hidden, the answer is black on a black bar.
     dc.SetTextColor(ShowAnswers ? colors.ShownAnswer : colors.AnswerBar);
     dc.SetBkColor(colors.AnswerBar);
     dc.SetBkMode(OPAQUE);
-    LayoutText(dc, entry.Trailer, rect, AlignRight);
+    const std::int16_t bottom = LayoutText(dc, entry.Trailer, rect, AlignRight);
     dc.SetBkMode(TRANSPARENT);
-    return;
-  case package::ItalicMarker:
+    return bottom;
+  }
+  case package::ItalicMarker: {
     font.Italic = true;
     dc.SelectFont(font);
-    LayoutText(dc, entry.Trailer, rect, AlignLeft);
+    const std::int16_t bottom = LayoutText(dc, entry.Trailer, rect, AlignLeft);
     font.Italic = false;
-    return;
+    return bottom;
+  }
   default:
-    LayoutText(dc, entry.Trailer, rect, AlignLeft);
-    return;
+    return LayoutText(dc, entry.Trailer, rect, AlignLeft);
   }
 }
 
@@ -90,10 +90,10 @@ TVerseColors VerseColorsFor(const TPageColors &page) {
   return TVerseColors{Readable(HeadingColor, page.Background), text, text, page.Background};
 }
 
-void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
-                     const TVerseColors &colors) {
+std::int16_t PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
+                             const TVerseColors &colors) {
   LayoutRect rect{client.left, client.top, client.right, client.bottom};
-  DocumentBottom = 0;
+  std::int16_t bottom = 0;
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(colors.Heading);
@@ -107,16 +107,18 @@ void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
       dc.SelectFont(font);
 
     dc.SetTextColor(colors.Text);
-    LayoutEntryText(dc, *entry, rect, AlignLeft);
-    PaintTrailer(dc, *entry, font, rect, colors);
+    bottom = LayoutEntryText(dc, *entry, rect, AlignLeft);
+    if (entry->Marker != 0)
+      bottom = PaintTrailer(dc, *entry, font, rect, colors);
 
     if (BlankLines != 0 && entry->Next) {
       rect.top += ZoomedSize(EntryGap);
       if (entry->Marker == 0)
         rect.top += dc.GetTextExtent("x", 1).cy;
-      DocumentBottom = static_cast<std::int16_t>(std::clamp(rect.top, -32768, 32767));
+      bottom = static_cast<std::int16_t>(std::clamp(rect.top, -32768, 32767));
     }
   }
+  return bottom;
 }
 
 int ScrollRangeFor(int documentBottom, int windowHeight) {

@@ -34,9 +34,10 @@ TVerseColors VerseColorsFor(const TPageColors &page);
 inline constexpr int EntryGap = 10;
 
 // Paints the entries from first on, in document coordinates, within the
-// client area's width. Leaves DocumentBottom below the last line.
-void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
-                     const TVerseColors &colors = {});
+// client area's width. Gives the document bottom: the y just below the last
+// line (0 when there are no entries), held to the 16-bit range.
+std::int16_t PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
+                             const TVerseColors &colors = {});
 
 // The vertical scroll range, in 4-pixel units, of a document of the given
 // height in a window of the given height; 0 when it fits.

@@ -129,15 +129,13 @@ void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEn
   laidOut_ = key != key_;
   if (!laidOut_) {
     DrawRecord(record_, dc, rows);
-    DocumentBottom = bottom_;
     return;
   }
   record_.clear();
   cells_.valid = false;
   key_.clear(); // an interrupted layout keeps nothing
   TRecordingDC recording(dc, rows, record_);
-  PaintDayEntries(recording, client, first, colors);
-  bottom_ = DocumentBottom;
+  bottom_ = PaintDayEntries(recording, client, first, colors);
   key_ = std::move(key);
 }
 

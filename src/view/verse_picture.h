@@ -21,9 +21,12 @@ class TVersePicture {
 public:
   // Paints the entries from first on as PaintDayEntries does, within the
   // client area's width, drawing the lines that may show in rows (document
-  // coordinates). Leaves DocumentBottom below the last line.
+  // coordinates).
   void Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first,
              const TVerseColors &colors = {});
+  // The y just below the last line of the last paint, in document
+  // coordinates, as PaintDayEntries gives it; 0 before the first.
+  std::int16_t DocumentBottom() const { return bottom_; }
   // Whether the last paint laid the day out (rather than drawing what was
   // kept).
   bool LaidOut() const { return laidOut_; }

@@ -33,7 +33,6 @@
 #include "framework/framework_state.h"
 #include "framework/module.h"
 #include "support/run_process.h"
-#include "view/text_layout.h"
 
 namespace {
 
@@ -100,8 +99,7 @@ std::vector<StatePiece> ListPieces() {
       {"TodayText", [] { TodayText = "Wed Mar 1, 2023"; }, [] { return Text(TodayText); }},
       Variable("DateValid", DateValid, std::int16_t{1}),
       {"LocalTimeNow", [] { BuildTodayText(); }, [] { return Text(LocalTimeNow); }},
-      // The view, the dialogs and the main window.
-      Variable("DocumentBottom", DocumentBottom, std::int16_t{480}),
+      // The dialogs and the main window.
       Variable("CalendarOpen", CalendarOpen, true),
       Variable("ReferencesOpen", ReferencesOpen, true),
       Variable("MainWindowHandle", MainWindowHandle, reinterpret_cast<TVerseWindow *>(WindowPlace)),
@@ -159,10 +157,9 @@ TEST(ProgramStateTest, OneResetPutsEveryPieceBackToItsValueInANewProcess) {
 // put back by its own layer's reset, the content layer's unless named here.
 TEST(ProgramStateTest, EachLayersResetPutsItsOwnPiecesBack) {
   const std::map<std::string, void (*)()> owners = {
-      {"DocumentBottom", ResetViewState},    {"CalendarOpen", ResetDialogsState},
-      {"ReferencesOpen", ResetDialogsState}, {"MainWindowHandle", ResetProgramState},
-      {"Module", ResetFrameworkState},       {"PendingClose", ResetFrameworkState},
-      {"QuitPosted", ResetFrameworkState}};
+      {"CalendarOpen", ResetDialogsState},     {"ReferencesOpen", ResetDialogsState},
+      {"MainWindowHandle", ResetProgramState}, {"Module", ResetFrameworkState},
+      {"PendingClose", ResetFrameworkState},   {"QuitPosted", ResetFrameworkState}};
   for (std::size_t i = 0; i < Pieces().size(); ++i) {
     const StatePiece &piece = Pieces()[i];
     SCOPED_TRACE(piece.name);

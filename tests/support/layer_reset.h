@@ -9,15 +9,13 @@
 #include "content/content_state.h"
 #include "dialogs/dialogs_state.h"
 #include "framework/framework_state.h"
-#include "view/text_layout.h"
 
 namespace testsupport {
 
-// The windowing layer, content and the view.
+// The windowing layer, content and the view (which keeps nothing of its own).
 inline void ResetViewLayers() {
   ResetFrameworkState();
   ResetContentState();
-  ResetViewState();
 }
 
 // The windowing layer, content and the dialogs.

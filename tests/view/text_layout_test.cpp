@@ -19,13 +19,11 @@ using Texts = std::vector<std::string>;
 
 class LayoutTextTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    testsupport::ResetViewLayers();
-    DocumentBottom = -1;
-  }
+  void SetUp() override { testsupport::ResetViewLayers(); }
 
-  TScriptedDC dc;                // 10 pixels a character, 16 a line
-  LayoutRect rect{0, 0, 108, 0}; // 100 pixels between the margins
+  TScriptedDC dc;                   // 10 pixels a character, 16 a line
+  LayoutRect rect{0, 0, 108, 0};    // 100 pixels between the margins
+  std::int16_t DocumentBottom = -1; // what the last layout gave
 };
 
 TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
@@ -33,7 +31,7 @@ TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
     SCOPED_TRACE('"' + std::string(text) + '"');
     dc.Calls.clear();
     rect.top = 10;
-    LayoutText(dc, text, rect, AlignLeft);
+    DocumentBottom = LayoutText(dc, text, rect, AlignLeft);
     EXPECT_EQ(dc.DrawnTexts(), Texts{""});
     EXPECT_EQ(rect.top, 26);
     EXPECT_EQ(DocumentBottom, 26);
@@ -42,14 +40,14 @@ TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
 
 TEST_F(LayoutTextTest, TheWordThatOverflowsBeginsTheNextLineAndOnlyFullLinesAreJustified) {
   dc.Widths = {{"alpha", 40}, {"alpha beta", 90}, {"alpha beta gamma", 105}};
-  LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Justify(10, 1), Draw(4, 0, "alpha beta"), Justify(0, 1),
                              Draw(4, 16, "gamma"), Justify(0, 1)}));
   EXPECT_EQ(DocumentBottom, 32);
 
   JustifyText = 0;
   dc.Calls.clear();
-  LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
   EXPECT_EQ(dc.Calls,
             (Calls{Draw(4, 32, "alpha beta"), Justify(0, 1), Draw(4, 48, "gamma"), Justify(0, 1)}));
   EXPECT_EQ(rect.top, 64);
@@ -104,12 +102,12 @@ TEST_F(LayoutTextTest, WidthsAreTakenAsSixteenBitValues) {
 
 TEST_F(LayoutTextTest, DocumentBottomIsHeldToSixteenBits) {
   rect.top = 40000;
-  LayoutText(dc, "word", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, "word", rect, AlignLeft);
   EXPECT_EQ(rect.top, 40016);
   EXPECT_EQ(DocumentBottom, 32767);
 
   rect.top = -40000;
-  LayoutText(dc, "word", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, "word", rect, AlignLeft);
   EXPECT_EQ(DocumentBottom, -32768);
 }
 
@@ -163,7 +161,7 @@ TEST_F(LayoutTextTest, EntryBodyPiecesAreJoinedWithNothingBetween) {
   entry.NextPiece = std::make_unique<TTextPiece>("ning God ");
   entry.NextPiece->NextPiece = std::make_unique<TTextPiece>("created");
   rect.right = 1000;
-  LayoutEntryText(dc, entry, rect, AlignLeft);
+  DocumentBottom = LayoutEntryText(dc, entry, rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Draw(4, 0, "In the beginning God created"), Justify(0, 1)}));
   EXPECT_EQ(DocumentBottom, 16);
 }

@@ -34,7 +34,7 @@ protected:
 TEST_F(VersePainterTest, DrawsTheHeadingCentredInBlueAndTheBodyInBlack) {
   auto entry = Entry("Verse", "Love one another.", '-', "- John 13:34", 20);
   HeadlessDC dc;
-  PaintDayEntries(dc, client, entry.get());
+  const std::int16_t DocumentBottom = PaintDayEntries(dc, client, entry.get());
   const Drawn &heading = Find(dc, "Verse");
   EXPECT_EQ(heading.textColor, HeadingColor);
   EXPECT_EQ(heading.x, (408 - 5 * 10) / 2);
@@ -95,13 +95,13 @@ TEST_F(VersePainterTest, BlankLinesPutsAGapBetweenEntriesOnly) {
   entry->Next->Next = Entry("C", "Three.");
 
   HeadlessDC tight;
-  PaintDayEntries(tight, client, entry.get());
+  std::int16_t DocumentBottom = PaintDayEntries(tight, client, entry.get());
   EXPECT_EQ(Find(tight, "B").y, 30);
   EXPECT_EQ(DocumentBottom, 30 + 40 + 20);
 
   BlankLines = 1;
   HeadlessDC gapped;
-  PaintDayEntries(gapped, client, entry.get());
+  DocumentBottom = PaintDayEntries(gapped, client, entry.get());
   // After an entry with a trailer 10 pixels; after one without, 10 more and a
   // line of its font; none after the last.
   EXPECT_EQ(Find(gapped, "B").y, 30 + 10);

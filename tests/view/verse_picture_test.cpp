@@ -65,14 +65,14 @@ protected:
   // What a fresh layout draws, and the document bottom it leaves.
   static std::pair<std::vector<Drawn>, int> Fresh(const TRect &client, const TDayEntry *day) {
     HeadlessDC dc;
-    PaintDayEntries(dc, client, day);
-    return {DrawnBy(dc), DocumentBottom};
+    const int bottom = PaintDayEntries(dc, client, day);
+    return {DrawnBy(dc), bottom};
   }
   static std::pair<std::vector<Drawn>, int> Through(TVersePicture &picture, const TRect &client,
                                                     const TDayEntry *day, TRows rows = All) {
     HeadlessDC dc;
     picture.Paint(dc, client, rows, day);
-    return {DrawnBy(dc), DocumentBottom};
+    return {DrawnBy(dc), picture.DocumentBottom()};
   }
   static constexpr TRows All{-100000, 100000};
   const TRect client{0, 0, 300, 200};
@@ -84,7 +84,6 @@ TEST_F(VersePictureTest, WhatIsDrawnAgainIsWhatAFreshLayoutDraws) {
   TVersePicture picture;
   EXPECT_EQ(Through(picture, client, day.get()), fresh);
   EXPECT_TRUE(picture.LaidOut());
-  DocumentBottom = 0;
   EXPECT_EQ(Through(picture, client, day.get()), fresh);
   EXPECT_FALSE(picture.LaidOut());
 }
