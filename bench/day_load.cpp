@@ -73,11 +73,12 @@ void BM_LoadDay(benchmark::State &state) {
   PackageFolder &folder = FolderOf(static_cast<int>(state.range(0)));
   UseFolder(folder.Path());
   ResetProgramState();
-  QuoteMethodCode = QuoteMethod::Increment; // a fixed slot without the clock
+  TProgram program;
+  program.settings.QuoteMethodCode = QuoteMethod::Increment; // a fixed slot without the clock
   for (auto _ : state) {
-    DayStepped = true;
-    IncrementCurrent = Slot;
-    LoadedDay day = LoadDay(TodayLocalTime());
+    program.day.DayStepped = true;
+    program.day.IncrementCurrent = Slot;
+    LoadedDay day = LoadDay(program.settings, program.day, TodayLocalTime(program.day));
     benchmark::DoNotOptimize(day.Entries.get());
   }
 }

@@ -62,11 +62,11 @@ std::unique_ptr<TDayEntry> DayOf50Entries() {
 }
 
 void BM_PaintDayHeadless(benchmark::State &state) {
-  ResetSettingsToDefaults();
+  const Settings settings; // at their defaults
   auto day = DayOf50Entries();
   for (auto _ : state) {
     HeadlessDC dc;
-    PaintDayEntries(dc, TRect{0, 0, 800, 600}, day.get());
+    PaintDayEntries(dc, settings, TRect{0, 0, 800, 600}, day.get(), false);
     benchmark::DoNotOptimize(dc.Drawn().size());
   }
 }
@@ -84,14 +84,14 @@ void EnsureQtApp() {
 
 void BM_PaintDayQt(benchmark::State &state) {
   EnsureQtApp();
-  ResetSettingsToDefaults();
+  const Settings settings; // at their defaults
   auto day = DayOf50Entries();
   QImage image(800, 600, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
     QtDC dc(painter);
-    PaintDayEntries(dc, TRect{0, 0, 800, 600}, day.get());
+    PaintDayEntries(dc, settings, TRect{0, 0, 800, 600}, day.get(), false);
   }
 }
 BENCHMARK(BM_PaintDayQt)->Unit(benchmark::kMillisecond);
@@ -105,7 +105,7 @@ TRows RowsAt(int step) {
 
 void BM_LayOutAndPaintDayQt(benchmark::State &state) {
   EnsureQtApp();
-  ResetSettingsToDefaults();
+  const Settings settings; // at their defaults
   auto day = DayOf50Entries();
   QImage image(800, 600, QImage::Format_RGB32);
   int step = 0;
@@ -114,28 +114,28 @@ void BM_LayOutAndPaintDayQt(benchmark::State &state) {
     QPainter painter(&image);
     QtDC dc(painter);
     TVersePicture picture;
-    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(step++), day.get());
+    picture.Paint(dc, settings, TRect{0, 0, 800, 600}, RowsAt(step++), day.get(), false);
   }
 }
 BENCHMARK(BM_LayOutAndPaintDayQt)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintDayQt(benchmark::State &state) {
   EnsureQtApp();
-  ResetSettingsToDefaults();
+  const Settings settings; // at their defaults
   auto day = DayOf50Entries();
   QImage image(800, 600, QImage::Format_RGB32);
   TVersePicture picture;
   {
     QPainter painter(&image);
     QtDC dc(painter);
-    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(0), day.get());
+    picture.Paint(dc, settings, TRect{0, 0, 800, 600}, RowsAt(0), day.get(), false);
   }
   int step = 1;
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
     QtDC dc(painter);
-    picture.Paint(dc, TRect{0, 0, 800, 600}, RowsAt(step++), day.get());
+    picture.Paint(dc, settings, TRect{0, 0, 800, 600}, RowsAt(step++), day.get(), false);
   }
   if (picture.LaidOut())
     state.SkipWithError("the day was laid out again");

@@ -43,12 +43,13 @@ std::string Paragraph() {
 }
 
 void BM_LayoutParagraph(benchmark::State &state) {
-  JustifyText = 1;
+  Settings settings;
+  settings.JustifyText = 1;
   TFixedDC dc;
   const std::string text = Paragraph();
   for (auto _ : state) {
     LayoutRect rect{0, 0, 400, 300};
-    LayoutText(dc, text, rect, AlignLeft);
+    LayoutText(dc, settings, text, rect, AlignLeft);
     benchmark::DoNotOptimize(rect.top);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *

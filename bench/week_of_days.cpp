@@ -15,6 +15,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/verse_window.h"
 #include "content/day_state.h"
@@ -72,7 +73,8 @@ void BM_WeekOfDays(benchmark::State &state) {
     // at midnight) is handled before the clock moves on.
     const int days = static_cast<int>(state.range(0));
     int ticksLeft = days * TicksPerDay;
-    int lastIndex = DayIndex;
+    TProgram program;
+    int lastIndex = program.day.DayIndex;
     std::function<void()> tick = [&] {
       if (ticksLeft == (days - 1) * TicksPerDay)
         afterFirstDay = Now();
@@ -81,16 +83,16 @@ void BM_WeekOfDays(benchmark::State &state) {
         TheApplication()->GetMainWindow()->CloseWindow();
         return;
       }
-      if (DayIndex != lastIndex) {
+      if (program.day.DayIndex != lastIndex) {
         ++daysLoaded;
-        lastIndex = DayIndex;
+        lastIndex = program.day.DayIndex;
       }
       clock += DayTimerPeriodMs / 1000;
       backend.FireTimer(*MainWindowHandle, DayTimer);
       backend.Then(tick);
     };
     backend.Then(tick);
-    TQXApp app;
+    TQXApp app(program);
     app.Run();
   }
   state.counters["heap_growth_bytes"] =

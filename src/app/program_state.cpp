@@ -1,13 +1,22 @@
 #include "app/program_state.h"
 
 #include "app/verse_window.h"
-#include "content/content_state.h"
-#include "dialogs/dialogs_state.h"
+#include "dialogs/calendar_dialog.h"
+#include "dialogs/references_dialog.h"
 #include "framework/framework_state.h"
+
+TProgram::TProgram() = default;
+TProgram::~TProgram() = default;
+
+bool TProgram::CalendarOpen() const {
+  return CalendarDialog && CalendarDialog->IsCreated();
+}
+
+bool TProgram::ReferencesOpen() const {
+  return ReferencesDialog && ReferencesDialog->IsCreated();
+}
 
 void ResetProgramState() {
   ResetFrameworkState();
-  ResetContentState();
-  ResetDialogsState();
   MainWindowHandle = nullptr;
 }

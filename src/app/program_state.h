@@ -1,13 +1,44 @@
 #pragma once
 
-// The program-wide state in one reset. Each layer keeps its state and its
-// reset side by side (ResetFrameworkState, ResetContentState,
-// ResetDialogsState); this layer sees them all and adds its own, the main
-// window's handle. A new piece of state goes into its layer's reset, and
-// tests/app/program_state_test.cpp lists it.
+// What the program keeps while it runs, in one object with an owner: the
+// settings, the day (with today's date and the day's entries) and the open
+// modeless dialogs. RunApplication owns it for the run (a test, for its
+// test), and lends it to the application object, which lends it to the main
+// window; the windows and dialogs are given the parts they use. A new object
+// holds what a new process starts with.
+//
+// The few program-wide variables left are the windowing layer's process
+// state (framework/framework_state.h) and the main window's handle
+// (MainWindowHandle), which the signal handling and the DDE call-back reach
+// without an owner; ResetProgramState puts them back.
 
-// Puts every piece back to how a new process starts: settings at their
-// defaults, no day loaded, no date taken, no window or dialog open. The app
-// layer's tests start here; those of the layers below, which do not link this
-// one, from their layers' resets (tests/support/layer_reset.h).
+#include <memory>
+
+#include "content/day_state.h"
+#include "content/settings.h"
+
+class TCalendar;
+class TReferencesDialog;
+
+struct TProgram {
+  TProgram();
+  ~TProgram();
+  TProgram(const TProgram &) = delete;
+  TProgram &operator=(const TProgram &) = delete;
+
+  Settings settings;
+  DayState day;
+  // The modeless Calendar and References dialog while the main window
+  // exists; each is open while it is there and its window is.
+  std::unique_ptr<TCalendar> CalendarDialog;
+  std::unique_ptr<TReferencesDialog> ReferencesDialog;
+
+  bool CalendarOpen() const;
+  bool ReferencesOpen() const;
+};
+
+// Puts the program-wide variables that remain back to how a new process
+// starts: no window, no close request or quit waiting. The app layer's tests
+// start here, with a new TProgram; those of the layers below, which do not
+// link this one, from their layers' resets (tests/support/layer_reset.h).
 void ResetProgramState();

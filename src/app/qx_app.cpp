@@ -1,5 +1,6 @@
 #include "app/qx_app.h"
 
+#include "app/program_state.h"
 #include "app/verse_window.h"
 #include "app/window_placement.h"
 #include "content/settings.h"
@@ -7,11 +8,11 @@
 #include "framework/backend.h"
 #include "resources/main_menu.h"
 
-TQXApp::TQXApp() = default;
+TQXApp::TQXApp(TProgram &program) : program_(program) {}
 
 void TQXApp::InitMainWindow() {
   // The verse window loads the day as it is built, before any window exists.
-  auto verse = std::make_unique<TVerseWindow>();
+  auto verse = std::make_unique<TVerseWindow>(program_);
   verse->Attr.Style |= WS_VSCROLL;
   verse->Scroller = std::make_unique<TScroller>(0, 4, 0, 0);
   auto frame = std::make_unique<TFrameWindow>(nullptr, ProgramTitle, std::move(verse));
@@ -22,9 +23,9 @@ void TQXApp::InitMainWindow() {
   frame->Attr.Y = place.y;
   frame->Attr.W = place.cx;
   frame->Attr.H = place.cy;
-  if (Topmost != 0)
+  if (program_.settings.Topmost != 0)
     frame->Attr.ExStyle |= WS_EX_TOPMOST;
-  if (HideMenu == 0)
+  if (program_.settings.HideMenu == 0)
     frame->AssignMenu(MainMenu());
   frame->IconId = ProgramIcon;
   frame->SetAcceleratorTable(MainAccelerators());

@@ -7,9 +7,12 @@
 #include "framework/application.h"
 #include "platform/dde.h"
 
+struct TProgram;
+
 class TQXApp : public TApplication {
 public:
-  TQXApp();
+  // The run works on program, which its owner keeps.
+  explicit TQXApp(TProgram &program);
 
   // The DDE instance of the program; 0 while there is none.
   std::uint32_t InstId = 0;
@@ -26,4 +29,7 @@ protected:
   // The DDE instance is started before the main window and ended after it.
   void InitInstance() override;
   int TermInstance(int status) override;
+
+private:
+  TProgram &program_;
 };

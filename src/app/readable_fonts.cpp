@@ -11,18 +11,19 @@
 #include "framework/message_box.h"
 #include "platform/profile.h"
 
-void SetUpFirstStart() {
+void SetUpFirstStart(Settings &settings) {
   const TFontDesc font = CurrentBackend().ReadableFont();
   // Nothing better than the plain default may be known.
-  const bool giveFont = DefaultFontName.empty() && font.FaceName != TFontDesc{}.FaceName &&
+  const bool giveFont = settings.DefaultFontName.empty() && font.FaceName != TFontDesc{}.FaceName &&
                         font.FaceName.size() < FontNameBuffer;
-  const std::string oldName = DefaultFontName;
-  const std::int16_t oldSize = DefaultFontSize;
+  const std::string oldName = settings.DefaultFontName;
+  const std::int16_t oldSize = settings.DefaultFontSize;
   std::vector<platform::ProfileSetting> keys;
   if (giveFont) {
-    DefaultFontName = font.FaceName;
-    DefaultFontSize = static_cast<std::int16_t>(font.Height);
-    keys = {StoredSetting(&DefaultFontName), StoredSetting(&DefaultFontSize)};
+    settings.DefaultFontName = font.FaceName;
+    settings.DefaultFontSize = static_cast<std::int16_t>(font.Height);
+    keys = {StoredSetting(settings, &Settings::DefaultFontName),
+            StoredSetting(settings, &Settings::DefaultFontSize)};
   }
   const TSize screen = CurrentBackend().ScreenSize();
   for (platform::ProfileSetting &key : FirstWindowPlacementValues(screen.cx, screen.cy))
@@ -31,8 +32,8 @@ void SetUpFirstStart() {
   if (keys.empty())
     return;
   if (const platform::Result<void> written = WriteSettings(keys); !written) {
-    DefaultFontName = oldName;
-    DefaultFontSize = oldSize;
+    settings.DefaultFontName = oldName;
+    settings.DefaultFontSize = oldSize;
     MessageBox(nullptr,
                "The readable fonts for the packages could not be saved.\n" + written.error() +
                    "\nThe packages are shown in the default font.",

@@ -9,4 +9,6 @@
 // (x, y, cx, cy), as Settings > Packages and closing the window would set
 // them. A failed write is told in a message box: this start was the one
 // chance.
-void SetUpFirstStart();
+struct Settings;
+
+void SetUpFirstStart(Settings &settings);

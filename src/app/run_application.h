@@ -8,6 +8,9 @@
 // --first-start count here (see program_options.h).
 int RunApplication(int argc, char **argv);
 
+struct DayState;
+struct Settings;
+
 // Whether this start ends silently: with EveryStartup off, when the window
 // was already shown and closed today (LastStartup equals TodayText), and this
 // is the start right after the system started. That is a start by the log-in
@@ -15,4 +18,4 @@ int RunApplication(int argc, char **argv);
 // that mark existed, a start within 45 seconds of the system's start. A
 // start by hand later always shows the window. Reads LastStartup only when
 // the rest holds.
-bool OnceADayRuleEndsStart(bool startedAtLogIn);
+bool OnceADayRuleEndsStart(const Settings &settings, const DayState &day, bool startedAtLogIn);

@@ -1,6 +1,7 @@
 #include "app/verse_window.h"
 
 #include "app/day_load_problems.h"
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/window_placement.h"
 #include "content/day_entries.h"
@@ -48,31 +49,32 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
   const auto onDay = [](W &w, unsigned id) { w.OnDayCommand(id); };
   const auto onZoom = [](W &w, unsigned id) { w.OnZoomCommand(id); };
   const auto onLink = [](W &w, unsigned id) { w.CmLink(id); };
-  const auto daysStep = [](const W &) { return TraitsOf(QuoteMethodCode).DaysStep; };
-  const auto linked = [](const W &) { return !ConcordanceServer.empty(); };
+  const auto daysStep = [](const W &w) { return TraitsOf(w.settings_.QuoteMethodCode).DaysStep; };
+  const auto linked = [](const W &w) { return !w.settings_.ConcordanceServer.empty(); };
   static const TCommandTable<W> rows = {
       {CM_NEW, [](W &w, unsigned) { w.NewDay(); }},
       {CM_EXIT, [](W &w, unsigned) { w.CloseWindow(0); }},
       {CM_PACKAGES, [](W &w, unsigned) { w.RunReloadingDialog<TPackageSettingsDialog>(); }},
       {CM_PROGRAM, [](W &w, unsigned) { w.RunProgramSettings(); }},
       {CM_STARTDATE, [](W &w, unsigned) { w.RunReloadingDialog<TSetStartDateDialog>(); },
-       [](const W &) { return TraitsOf(QuoteMethodCode).PlansShow; }},
-      {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w).Execute(); }},
-      {CM_DAYBACKWARD, onDay, daysStep, [](const W &) { return DayOffset < 0; }},
-      {CM_DAYFORWARD, onDay, daysStep, [](const W &) { return DayOffset > 0; }},
-      {CM_DAYRESET, onDay, [](const W &) { return DayOffset != 0; }},
+       [](const W &w) { return TraitsOf(w.settings_.QuoteMethodCode).PlansShow; }},
+      {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w, w.settings_).Execute(); }},
+      {CM_DAYBACKWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset < 0; }},
+      {CM_DAYFORWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset > 0; }},
+      {CM_DAYRESET, onDay, [](const W &w) { return w.day_.DayOffset != 0; }},
       {CM_REFERENCES, [](W &w, unsigned) { w.OpenReferences(); }},
       {CM_SHOWANSWERS, [](W &w, unsigned) { w.ToggleAnswers(); },
-       [](const W &) { return HasAnswers; }, [](const W &) { return ShowAnswers; }},
+       [](const W &w) { return w.day_.HasAnswers; }, [](const W &w) { return w.day_.ShowAnswers; }},
       {CM_HIDEMENUS, [](W &w, unsigned) { w.ToggleMenu(); }},
-      {CM_COPYTEXT, [](W &w, unsigned) { CopyDayText(w); },
-       [](const W &) { return DayEntries != nullptr; }},
-      {CM_ZOOMIN, onZoom, [](const W &) { return Zoom < MaxZoom; }},
-      {CM_ZOOMOUT, onZoom, [](const W &) { return Zoom > MinZoom; }},
-      {CM_ZOOMRESET, onZoom, [](const W &) { return Zoom != NormalZoom; }},
+      {CM_COPYTEXT, [](W &w, unsigned) { CopyDayText(w, w.day_.DayEntries.get()); },
+       [](const W &w) { return w.day_.DayEntries != nullptr; }},
+      {CM_ZOOMIN, onZoom, [](const W &w) { return w.settings_.Zoom < MaxZoom; }},
+      {CM_ZOOMOUT, onZoom, [](const W &w) { return w.settings_.Zoom > MinZoom; }},
+      {CM_ZOOMRESET, onZoom, [](const W &w) { return w.settings_.Zoom != NormalZoom; }},
       {CM_LINKMORNING, onLink, linked},
       {CM_LINKEVENING, onLink, linked},
-      {CM_LINKQUIZ, onLink, [](const W &) { return !ConcordanceServer.empty() && HasAnswers; }},
+      {CM_LINKQUIZ, onLink,
+       [](const W &w) { return !w.settings_.ConcordanceServer.empty() && w.day_.HasAnswers; }},
       {CM_LINKVERSE, onLink, linked},
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
@@ -81,13 +83,18 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
   return rows;
 }
 
-TVerseWindow::TVerseWindow() : TWindow(nullptr, "") {
+TVerseWindow::TVerseWindow(TProgram &program)
+    : TWindow(nullptr, ""), program_(program), settings_(program.settings), day_(program.day) {
   if (auto *app = dynamic_cast<TQXApp *>(TheApplication()))
     Instance = &app->InstId;
   Load();
 }
 
-TVerseWindow::~TVerseWindow() = default;
+TVerseWindow::~TVerseWindow() {
+  // The modeless dialogs go with the window, as they came with it.
+  program_.CalendarDialog.reset();
+  program_.ReferencesDialog.reset();
+}
 
 bool TVerseWindow::Respond(const TMessage &msg) {
   if (CommandOf(Commands(), msg) != nullptr) {
@@ -109,23 +116,23 @@ TFrameWindow *TVerseWindow::Frame() const {
 }
 
 void TVerseWindow::Load() {
-  const std::tm &now = TodayLocalTime();
-  LoadedDay day = LoadDay(now);
-  DayEntries = std::move(day.Entries); // the old day goes
-  HasAnswers = day.HasAnswers;
-  ShowAnswers = false;
-  TellDayLoadProblems(this, day.Problems);
-  shownDay_ = ShownDayText(now, DayOffset);
+  const std::tm &now = TodayLocalTime(day_);
+  LoadedDay day = LoadDay(settings_, day_, now);
+  day_.DayEntries = std::move(day.Entries); // the old day goes
+  day_.HasAnswers = day.HasAnswers;
+  day_.ShowAnswers = false;
+  TellDayLoadProblems(this, day_, day.Problems);
+  shownDay_ = ShownDayText(now, day_.DayOffset);
   ReadablePartsChanged();
 }
 
 std::optional<std::vector<std::string>> TVerseWindow::ReadableParts() const {
-  return EntryTexts(DayEntries.get(), ShowAnswers);
+  return EntryTexts(day_.DayEntries.get(), day_.ShowAnswers);
 }
 
 std::vector<TRect> TVerseWindow::ReadablePartCells(std::size_t part) const {
   const std::vector<std::vector<TRect>> &parts =
-      Picture.ReadableCells(DayEntries.get(), ShowAnswers);
+      Picture.ReadableCells(day_.DayEntries.get(), day_.ShowAnswers);
   if (part >= parts.size())
     return {};
   std::vector<TRect> cells = parts[part];
@@ -159,31 +166,31 @@ void TVerseWindow::CleanupWindow() {
     TRect place = frame->GetWindowRect();
     state = WindowPlacementValues(place.left, place.top, place.right, place.bottom);
   }
-  state.push_back(StoredSetting(&HideMenu));
-  state.push_back({LastStartupKey, TodayText});
+  state.push_back(StoredSetting(settings_, &Settings::HideMenu));
+  state.push_back({LastStartupKey, day_.TodayText});
   // Ignored on purpose: the window is going and there is no one left to
   // tell. The next start opens where the last stored state says, as after a
   // crash; the settings folder's trouble is told when the user saves.
   (void)WriteSettings(state);
-  FreeDayEntries(DayEntries);
+  FreeDayEntries(day_.DayEntries);
   KillTimer(DayTimer);
-  if (CalendarOpen)
-    CalendarDialog->Destroy();
-  if (ReferencesOpen)
-    ReferencesDialog->Destroy();
+  if (program_.CalendarOpen())
+    program_.CalendarDialog->Destroy();
+  if (program_.ReferencesOpen())
+    program_.ReferencesDialog->Destroy();
   EndConversation();
   MainWindowHandle = nullptr;
 }
 
 void TVerseWindow::UpdateDateItem() {
   TFrameWindow *frame = Frame();
-  if (HideMenu != 0 || frame == nullptr || !frame->GetMenu())
+  if (settings_.HideMenu != 0 || frame == nullptr || !frame->GetMenu())
     return;
-  if (TodayText.empty())
-    BuildTodayText();
-  if (DateValid == 0)
+  if (day_.TodayText.empty())
+    BuildTodayText(day_);
+  if (day_.DateValid == 0)
     return;
-  frame->GetMenu()->ModifyItemText(CM_DATE, TodayText);
+  frame->GetMenu()->ModifyItemText(CM_DATE, day_.TodayText);
   frame->DrawMenuBar();
 }
 
@@ -192,15 +199,15 @@ void TVerseWindow::UpdateTitle() {
   if (frame == nullptr)
     return;
   std::string title = ProgramTitle;
-  if (!shownDay_.empty() && shownDay_ != TodayText)
+  if (!shownDay_.empty() && shownDay_ != day_.TodayText)
     title += " \x97 " + shownDay_; // an em dash in code page 1252
   if (frame->Title() != title)
     frame->SetCaption(std::move(title));
 }
 
 void TVerseWindow::NewDay() {
-  DayOffset = 0;
-  DayStepped = false;
+  day_.DayOffset = 0;
+  day_.DayStepped = false;
   Load();
   UpdateTitle();
   Invalidate(true);
@@ -212,10 +219,10 @@ void TVerseWindow::ToggleMenu() {
   if (frame == nullptr)
     return;
   if (frame->GetMenu()) {
-    HideMenu = 1;
+    settings_.HideMenu = 1;
     frame->AssignMenu(std::nullopt);
   } else {
-    HideMenu = 0;
+    settings_.HideMenu = 0;
     frame->AssignMenu(MainMenu());
     UpdateDateItem();
   }
@@ -228,14 +235,14 @@ void TVerseWindow::OnCommand(unsigned id) {
 }
 
 void TVerseWindow::ToggleAnswers() {
-  ShowAnswers = !ShowAnswers;
+  day_.ShowAnswers = !day_.ShowAnswers;
   Invalidate(false);
   ReadablePartsChanged();
 }
 
 void TVerseWindow::RunProgramSettings() {
-  const SettingValues before;
-  TProgramSettingsDialog(this).Execute();
+  const SettingValues before(settings_);
+  TProgramSettingsDialog(this, settings_, day_).Execute();
   const SettingsChange change = before.Changes();
   if (change.Day == Affected::Content)
     PostMessage(WM_COMMAND, CM_NEW);
@@ -245,58 +252,59 @@ void TVerseWindow::RunProgramSettings() {
     Invalidate(true);
   if (!change.Window)
     return;
-  if (CalendarOpen)
-    CalendarDialog->SetTopmost(Topmost != 0);
-  if (ReferencesOpen)
-    ReferencesDialog->SetTopmost(Topmost != 0);
+  if (program_.CalendarOpen())
+    program_.CalendarDialog->SetTopmost(settings_.Topmost != 0);
+  if (program_.ReferencesOpen())
+    program_.ReferencesDialog->SetTopmost(settings_.Topmost != 0);
   if (TFrameWindow *frame = Frame())
-    frame->SetTopmost(Topmost != 0);
+    frame->SetTopmost(settings_.Topmost != 0);
 }
 
 template <class Dialog> void TVerseWindow::RunReloadingDialog() {
-  Dialog(this).Execute();
-  if (ReloadPending)
+  Dialog(this, settings_, day_).Execute();
+  if (day_.ReloadPending)
     PostMessage(WM_COMMAND, CM_NEW);
 }
 
 void TVerseWindow::OpenReferences() {
-  if (ReferencesOpen) {
-    CurrentBackend().Activate(*ReferencesDialog);
+  if (program_.ReferencesOpen()) {
+    CurrentBackend().Activate(*program_.ReferencesDialog);
     return;
   }
-  ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr);
-  ReferencesDialog->Create();
+  program_.ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr, settings_);
+  program_.ReferencesDialog->Create();
 }
 
 void TVerseWindow::OpenCalendar() {
-  if (CalendarOpen) {
-    CurrentBackend().Activate(*CalendarDialog);
+  if (program_.CalendarOpen()) {
+    CurrentBackend().Activate(*program_.CalendarDialog);
     return;
   }
-  CalendarDialog = std::make_unique<TCalendar>(nullptr);
-  CalendarDialog->Create();
+  program_.CalendarDialog = std::make_unique<TCalendar>(nullptr, settings_, day_);
+  program_.CalendarDialog->Create();
 }
 
 void TVerseWindow::OnDayCommand(unsigned id) {
   if (id == CM_DAYBACKWARD)
-    DayOffset = static_cast<std::int16_t>(DayOffset - 1);
+    day_.DayOffset = static_cast<std::int16_t>(day_.DayOffset - 1);
   else if (id == CM_DAYFORWARD)
-    DayOffset = static_cast<std::int16_t>(DayOffset + 1);
+    day_.DayOffset = static_cast<std::int16_t>(day_.DayOffset + 1);
   else
-    DayOffset = 0;
-  DayStepped = true;
+    day_.DayOffset = 0;
+  day_.DayStepped = true;
   Load();
   UpdateTitle();
   PostMessage(WM_SIZE, SIZE_RESTORED, 0);
 }
 
 void TVerseWindow::SetZoom(std::int16_t percent) {
-  if (percent == Zoom)
+  if (percent == settings_.Zoom)
     return;
-  Zoom = percent;
+  settings_.Zoom = percent;
   // Kept at once, in a key of its own; the other keys stay as they are. A
   // failure is told once a run, not at every step of the wheel.
-  if (const platform::Result<void> stored = StoreSettings({&Zoom}); !stored && !zoomFailureTold_) {
+  if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::Zoom});
+      !stored && !zoomFailureTold_) {
     zoomFailureTold_ = true;
     MessageBox(this,
                "The zoom could not be saved.\n" + stored.error() +
@@ -309,9 +317,9 @@ void TVerseWindow::SetZoom(std::int16_t percent) {
 
 void TVerseWindow::OnZoomCommand(unsigned id) {
   if (id == CM_ZOOMIN)
-    SetZoom(ZoomStepIn(Zoom));
+    SetZoom(ZoomStepIn(settings_.Zoom));
   else if (id == CM_ZOOMOUT)
-    SetZoom(ZoomStepOut(Zoom));
+    SetZoom(ZoomStepOut(settings_.Zoom));
   else
     SetZoom(NormalZoom);
 }
@@ -323,11 +331,11 @@ void TVerseWindow::EvMouseWheel(const TMessage &msg) {
   wheelTurn_ += WheelDelta(msg.WParam);
   while (wheelTurn_ >= WHEEL_DELTA) {
     wheelTurn_ -= WHEEL_DELTA;
-    SetZoom(ZoomStepIn(Zoom));
+    SetZoom(ZoomStepIn(settings_.Zoom));
   }
   while (wheelTurn_ <= -WHEEL_DELTA) {
     wheelTurn_ += WHEEL_DELTA;
-    SetZoom(ZoomStepOut(Zoom));
+    SetZoom(ZoomStepOut(settings_.Zoom));
   }
 }
 
@@ -337,7 +345,7 @@ void TVerseWindow::OnCommandEnable(TCommandEnabler &enabler) {
 }
 
 void TVerseWindow::CmLink(unsigned id) {
-  RunLink(id, *this, this);
+  RunLink(id, settings_, day_.DayEntries.get(), *this, this);
 }
 
 void TVerseWindow::EvSize(const TMessage &) {
@@ -348,33 +356,33 @@ void TVerseWindow::EvSize(const TMessage &) {
 void TVerseWindow::EvTimer(const TMessage &msg) {
   if (msg.WParam != DayTimer)
     return;
-  std::string before = TodayText;
-  BuildTodayText();
-  if (TodayText == before)
+  std::string before = day_.TodayText;
+  BuildTodayText(day_);
+  if (day_.TodayText == before)
     return;
-  if (HideMenu == 0)
+  if (settings_.HideMenu == 0)
     UpdateDateItem();
   UpdateTitle();
-  if (UpdateDaily != 0)
+  if (settings_.UpdateDaily != 0)
     PostMessage(WM_COMMAND, CM_NEW);
 }
 
 void TVerseWindow::EvLButtonDblClk(const TMessage &) {
-  if (HideMenu != 0)
+  if (settings_.HideMenu != 0)
     PostMessage(WM_COMMAND, CM_HIDEMENUS);
 }
 
 // With the menus hidden, the key that would open the menu bar (Alt or F10)
 // brings them back, as the double click does: the keyboard's way back.
 void TVerseWindow::EvSysCommand(const TMessage &msg) {
-  if (msg.WParam == SC_KEYMENU && HideMenu != 0)
+  if (msg.WParam == SC_KEYMENU && settings_.HideMenu != 0)
     PostMessage(WM_COMMAND, CM_HIDEMENUS);
 }
 
 void TVerseWindow::Paint(TDC &dc, bool, const TRect &rect) {
   TRect client = GetClientRect();
-  Picture.Paint(dc, client, TRows{rect.top, rect.bottom}, DayEntries.get(),
-                VerseColorsFor(CurrentBackend().PageColors(*this)));
+  Picture.Paint(dc, settings_, client, TRows{rect.top, rect.bottom}, day_.DayEntries.get(),
+                day_.ShowAnswers, VerseColorsFor(CurrentBackend().PageColors(*this)));
   if (!ScrollRangeStale || !Scroller)
     return;
   ScrollRangeStale = false;

@@ -13,8 +13,9 @@
 #include "framework/window.h"
 #include "view/verse_picture.h"
 
-class TCalendar;
-class TReferencesDialog;
+struct DayState;
+struct Settings;
+struct TProgram;
 class TFrameWindow;
 
 // The window also holds the program's one DDE conversation (HConv,
@@ -22,11 +23,12 @@ class TFrameWindow;
 // the DDE Settings dialog share.
 class TVerseWindow : public TWindow, public TConversationSlot {
 public:
-  // Loads the day's content at once, before the window exists.
-  TVerseWindow();
+  // Loads the day's content at once, before the window exists. The window
+  // works on program, which outlives it.
+  explicit TVerseWindow(TProgram &program);
   ~TVerseWindow() override;
 
-  // Writes TodayText into the menu bar's date item.
+  // Writes the day's TodayText into the menu bar's date item.
   void UpdateDateItem();
   // The frame's title: "Selwarth", followed by the shown day's date while
   // that is not today (after Day Backward or Forward, or past midnight
@@ -37,10 +39,6 @@ public:
   bool ScrollRangeStale = true;
   // The day's drawing, kept while nothing it was laid out with changed.
   TVersePicture Picture;
-  // The modeless Calendar; valid while CalendarOpen is set.
-  std::unique_ptr<TCalendar> CalendarDialog;
-  // The modeless References dialog; valid while ReferencesOpen is set.
-  std::unique_ptr<TReferencesDialog> ReferencesDialog;
 
   bool EnableCommand(TCommandEnabler &enabler) override;
   // The day's text as Copy Text builds it, one part an entry, the quiz
@@ -90,6 +88,9 @@ private:
   void Load();
   void SetZoom(std::int16_t percent);
 
+  TProgram &program_;
+  Settings &settings_;           // the program's
+  DayState &day_;                // the program's
   std::string shownDay_;         // the date of the day shown, "" when unknown
   int wheelTurn_ = 0;            // the part of a wheel notch not yet zoomed by
   bool zoomFailureTold_ = false; // a zoom that could not be kept is told once

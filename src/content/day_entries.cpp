@@ -1,7 +1,5 @@
 #include "content/day_entries.h"
 
-std::unique_ptr<TDayEntry> DayEntries;
-
 TDayEntry::~TDayEntry() {
   std::unique_ptr<TDayEntry> next = std::move(Next);
   while (next)

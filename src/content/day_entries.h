@@ -27,8 +27,5 @@ struct TDayEntry : TTextPiece {
   std::unique_ptr<TDayEntry> Next;
 };
 
-// The list of the day's entries; null when nothing is loaded.
-extern std::unique_ptr<TDayEntry> DayEntries;
-
 // Releases a list; a null head does nothing.
 void FreeDayEntries(std::unique_ptr<TDayEntry> &head);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "content/day_selection.h"
+#include "content/day_state.h"
 #include "content/marquee_export.h"
 #include "content/package_font_settings.h"
 #include "content/package_reader.h"
@@ -24,22 +25,24 @@ DayLoadProblem TextNotSaved(const std::string &reason) {
           "Unable to Comply"};
 }
 
-std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, const DayChoice &day,
-                                     TextExport *exportFile, bool &hasAnswer) {
+std::unique_ptr<TDayEntry> ReadEntry(const Settings &settings, const std::string &fileName,
+                                     const DayChoice &day, TextExport *exportFile,
+                                     bool &hasAnswer) {
   auto entry = std::make_unique<TDayEntry>();
   hasAnswer = ReadPackageEntry(fileName, day, *entry, entry->Marker, entry->Trailer, entry->Title,
                                exportFile);
   if (entry->Text.empty())
     return nullptr;
-  entry->FontName = PackageFontName(fileName);
-  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(fileName));
+  entry->FontName = PackageFontName(settings, fileName);
+  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(settings, fileName));
   entry->FileName = platform::LowerCaseName(fileName);
   return entry;
 }
 
 } // namespace
 
-LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
+LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &localTime,
+                  const TDayLoadOptions &options) {
   LoadedDay load;
   std::vector<std::string> files = platform::FindFiles("*.QXP");
   if (files.empty()) {
@@ -50,14 +53,14 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
 
   // One look at the settings file for all the packages' font keys.
   platform::ProfileReadBatch settingsBatch;
-  ChooseDayIndex(localTime, options.ReadOnly);
-  const DayChoice day = CurrentDayChoice();
+  ChooseDayIndex(settings, dayState, localTime, options.ReadOnly);
+  const DayChoice day = CurrentDayChoice(settings, dayState);
 
   TextExport textFile;
   TextExport *exportFile = nullptr;
-  if (SaveFile != 0 && options.ReadOnly) {
+  if (settings.SaveFile != 0 && options.ReadOnly) {
     exportFile = options.Export;
-  } else if (SaveFile != 0) {
+  } else if (settings.SaveFile != 0) {
     if (platform::Result<void> created = textFile.Create(TextExportFile); !created)
       load.Problems.push_back(TextNotSaved(created.error()));
     if (textFile.IsOpen())
@@ -70,12 +73,13 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
     if (fileName.size() > LongestFileName)
       continue;
     bool hasAnswer = false;
-    std::unique_ptr<TDayEntry> entry = ReadEntry(fileName, day, exportFile, hasAnswer);
+    std::unique_ptr<TDayEntry> entry = ReadEntry(settings, fileName, day, exportFile, hasAnswer);
     if (!entry)
       continue;
     ++load.Shown;
     load.HasAnswers = load.HasAnswers || hasAnswer;
-    if (ScreenSaver != 0 && !options.ReadOnly && entry->FileName == SaverPackage) {
+    if (settings.ScreenSaver != 0 && !options.ReadOnly &&
+        entry->FileName == settings.SaverPackage) {
       // The screen saver keeps the text it had; the day shows all the same.
       if (platform::Result<void> written = WriteMarqueeText(*entry); !written)
         load.Problems.push_back(

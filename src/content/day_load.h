@@ -11,6 +11,8 @@
 
 #include "content/day_entries.h"
 
+struct DayState;
+struct Settings;
 class TextExport;
 
 inline constexpr const char *TextExportFile = "SELWARTH.TXT";
@@ -46,8 +48,9 @@ struct LoadedDay {
   std::vector<DayLoadProblem> Problems;
 };
 
-// Chooses the day slot for a load at localTime (DayIndex, by the quote
-// method and the day state), reads the day's entry of every enabled package
+// Chooses the day slot for a load at localTime (the day's DayIndex, by the
+// quote method of the settings and the day state), reads the day's entry of every enabled package
 // and performs the exports. When the working directory has no package,
 // chooses nothing and says so among the problems.
-LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options = {});
+LoadedDay LoadDay(const Settings &settings, DayState &day, const std::tm &localTime,
+                  const TDayLoadOptions &options = {});

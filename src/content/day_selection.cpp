@@ -35,10 +35,11 @@ std::int16_t SteppedIncrementSlot(std::uint16_t current, int offset) {
   return WrapSlot(static_cast<int>(current) + offset);
 }
 
-void ChooseDayIndex(const std::tm &localTime, bool readOnly) {
-  DayIndex = TraitsOf(QuoteMethodCode).ChooseSlot(localTime, readOnly);
+void ChooseDayIndex(const Settings &settings, DayState &day, const std::tm &localTime,
+                    bool readOnly) {
+  day.DayIndex = TraitsOf(settings.QuoteMethodCode).ChooseSlot(day, localTime, readOnly);
 }
 
-DayChoice CurrentDayChoice() {
-  return DayChoice{DayIndex, PlanOffset, QuoteMethodCode};
+DayChoice CurrentDayChoice(const Settings &settings, const DayState &day) {
+  return DayChoice{day.DayIndex, settings.PlanOffset, settings.QuoteMethodCode};
 }

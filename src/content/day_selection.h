@@ -17,12 +17,15 @@ std::int16_t DateSlot(int year, int dayOfYear, int offset);
 // moved by the offset, wrapping around the 366 slots.
 std::int16_t SteppedIncrementSlot(std::uint16_t current, int offset);
 
-// Chooses DayIndex by the slot rule of QuoteMethodCode for a load at
-// localTime (content/quote_method.cpp). A fresh Increment load takes
-// IncrementNum and, unless readOnly, stores the next.
-void ChooseDayIndex(const std::tm &localTime, bool readOnly);
+struct DayState;
+struct Settings;
 
-// The day as the program-wide state holds it: DayIndex as the last choice
-// left it, with the reading plan's offset and the quote method of the
-// settings.
-DayChoice CurrentDayChoice();
+// Chooses the day's DayIndex by the slot rule of the settings'
+// QuoteMethodCode for a load at localTime (content/quote_method.cpp). A fresh
+// Increment load takes IncrementNum and, unless readOnly, stores the next.
+void ChooseDayIndex(const Settings &settings, DayState &day, const std::tm &localTime,
+                    bool readOnly);
+
+// The day as the program holds it: DayIndex as the last choice left it, with
+// the reading plan's offset and the quote method of the settings.
+DayChoice CurrentDayChoice(const Settings &settings, const DayState &day);

@@ -21,19 +21,19 @@ std::string FontSizeKey(std::string_view fileName) {
 
 // The default font stands in for both keys of a package without a face name
 // of its own.
-bool DefaultFontApplies(std::string_view fileName) {
-  return !DefaultFontName.empty() && !PackageHasOwnFont(fileName);
+bool DefaultFontApplies(const Settings &settings, std::string_view fileName) {
+  return !settings.DefaultFontName.empty() && !PackageHasOwnFont(fileName);
 }
 
-std::string PackageFontName(std::string_view fileName) {
-  if (DefaultFontApplies(fileName))
-    return DefaultFontName;
+std::string PackageFontName(const Settings &settings, std::string_view fileName) {
+  if (DefaultFontApplies(settings, fileName))
+    return settings.DefaultFontName;
   return ReadSettingText(FontNameKey(fileName), SystemFontName, PackageFontNameBuffer);
 }
 
-int PackageFontSize(std::string_view fileName) {
-  if (DefaultFontApplies(fileName))
-    return DefaultFontSize;
+int PackageFontSize(const Settings &settings, std::string_view fileName) {
+  if (DefaultFontApplies(settings, fileName))
+    return settings.DefaultFontSize;
   return ReadSettingInt(FontSizeKey(fileName), SystemFontSize);
 }
 

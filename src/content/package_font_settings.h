@@ -21,10 +21,10 @@ inline constexpr std::size_t PackageFontNameBuffer = FontNameBuffer;
 
 // The face name as the daily load reads it, cut to PackageFontNameBuffer - 1
 // characters, or the default font's.
-std::string PackageFontName(std::string_view fileName);
+std::string PackageFontName(const Settings &settings, std::string_view fileName);
 // The size as stored, or the default font's; the day's entry keeps it as a
 // 16-bit number.
-int PackageFontSize(std::string_view fileName);
+int PackageFontSize(const Settings &settings, std::string_view fileName);
 
 // A face name as the day's load would read it back once stored.
 std::string FontNameAsRead(std::string_view faceName);

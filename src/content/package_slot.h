@@ -10,7 +10,7 @@
 
 // The day the packages are read at: what choosing a package's slot depends
 // on. The caller builds it (the program from its day state and settings,
-// CurrentDayChoice), so that reading a package touches no program-wide state.
+// CurrentDayChoice), so that reading a package touches no other state.
 struct DayChoice {
   std::int16_t DayIndex = 0;              // the day slot, 0..365
   std::int16_t PlanOffset = 0;            // the day slot a reading plan's first day falls on

@@ -11,26 +11,26 @@
 namespace {
 
 // Any slot, from a generator seeded once per process.
-std::int16_t RandomMethodSlot(const std::tm &, bool) {
-  if (RandomSeeded == 0) {
-    RandomSeeded = static_cast<std::int16_t>(platform::CurrentTime() & 0xFFFF);
-    std::srand(static_cast<unsigned>(static_cast<std::uint16_t>(RandomSeeded)));
+std::int16_t RandomMethodSlot(DayState &day, const std::tm &, bool) {
+  if (day.RandomSeeded == 0) {
+    day.RandomSeeded = static_cast<std::int16_t>(platform::CurrentTime() & 0xFFFF);
+    std::srand(static_cast<unsigned>(static_cast<std::uint16_t>(day.RandomSeeded)));
   }
   return static_cast<std::int16_t>(std::rand() % package::SlotCount);
 }
 
 // A fresh load takes IncrementNum (and, unless readOnly, stores the next);
 // a day-stepping command moves from the number the last fresh load took.
-std::int16_t IncrementMethodSlot(const std::tm &, bool readOnly) {
-  if (DayStepped)
-    return SteppedIncrementSlot(IncrementCurrent, DayOffset);
-  IncrementCurrent = readOnly ? PeekIncrementNumber() : TakeIncrementNumber();
-  return static_cast<std::int16_t>(IncrementCurrent);
+std::int16_t IncrementMethodSlot(DayState &day, const std::tm &, bool readOnly) {
+  if (day.DayStepped)
+    return SteppedIncrementSlot(day.IncrementCurrent, day.DayOffset);
+  day.IncrementCurrent = readOnly ? PeekIncrementNumber() : TakeIncrementNumber();
+  return static_cast<std::int16_t>(day.IncrementCurrent);
 }
 
 // The day of the year, moved by the days stepped.
-std::int16_t DateMethodSlot(const std::tm &localTime, bool) {
-  return DateSlot(localTime.tm_year + 1900, localTime.tm_yday, DayOffset);
+std::int16_t DateMethodSlot(DayState &day, const std::tm &localTime, bool) {
+  return DateSlot(localTime.tm_year + 1900, localTime.tm_yday, day.DayOffset);
 }
 
 constexpr QuoteMethodTraits Rows[] = {

@@ -20,9 +20,11 @@ enum class QuoteMethod : std::int32_t {
   Date = 3,
 };
 
-// The day slot a method gives for a load at localTime; readOnly leaves the
-// stored Increment counter as it is.
-using SlotRule = std::int16_t (*)(const std::tm &localTime, bool readOnly);
+struct DayState;
+
+// The day slot a method gives for a load at localTime, from and into the
+// day's state; readOnly leaves the stored Increment counter as it is.
+using SlotRule = std::int16_t (*)(DayState &day, const std::tm &localTime, bool readOnly);
 
 struct QuoteMethodTraits {
   QuoteMethod Method;

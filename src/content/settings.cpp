@@ -6,14 +6,23 @@ namespace {
 
 struct DefaultSetter {
   const Setting &row;
-  void operator()(std::int16_t *number) const { *number = static_cast<std::int16_t>(row.Default); }
-  void operator()(std::string *text) const { *text = row.DefaultText; }
-  void operator()(QuoteMethod *method) const { *method = static_cast<QuoteMethod>(row.Default); }
+  Settings &settings;
+  void operator()(std::int16_t Settings::*number) const {
+    settings.*number = static_cast<std::int16_t>(row.Default);
+  }
+  void operator()(std::string Settings::*text) const { settings.*text = row.DefaultText; }
+  void operator()(QuoteMethod Settings::*method) const {
+    settings.*method = static_cast<QuoteMethod>(row.Default);
+  }
 };
 
 } // namespace
 
-void ResetSettingsToDefaults() {
+Settings::Settings() {
+  ResetSettingsToDefaults(*this);
+}
+
+void ResetSettingsToDefaults(Settings &settings) {
   for (const Setting &row : SettingsTable())
-    std::visit(DefaultSetter{row}, row.Mirror);
+    std::visit(DefaultSetter{row, settings}, row.Mirror);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-// The program-wide mirrors of the keys of section [Selwarth] in SELWARTH.INI.
-// They are loaded once at start (LoadSettings) and changed afterwards only by
-// the settings dialogs, the Hide Menu command and the zoom. On/off settings
-// are 16-bit numbers: 0 is off, anything else on. Each mirror is declared
-// once, with its key, default, rule and what it affects, in
-// content/settings.def.
+// The mirrors of the keys of section [Selwarth] in SELWARTH.INI, one object
+// of them (Settings) owned by the program and lent to the code that reads or
+// changes them. They are loaded once at start (LoadSettings) and changed
+// afterwards only by the settings dialogs, the Hide Menu command and the
+// zoom. On/off settings are 16-bit numbers: 0 is off, anything else on. Each
+// mirror is declared once, with its key, default, rule and what it affects,
+// in content/settings.def.
 
 #include <cstdint>
 #include <string>
@@ -36,10 +37,15 @@ inline constexpr std::int16_t MinZoom = 50;
 inline constexpr std::int16_t NormalZoom = 100;
 inline constexpr std::int16_t MaxZoom = 400;
 
-// The mirrors, each declared with its key in settings.def.
-#define SETTING(type, mirror, ...) extern type mirror;
+// The mirrors, each declared with its key in settings.def. A new object holds
+// the value an absent key gives in each, as a new process has them.
+struct Settings {
+  Settings();
+
+#define SETTING(type, mirror, ...) type mirror{};
 #include "content/settings.def"
 #undef SETTING
+};
 
-// Puts every mirror back to the value an absent key gives (tests start here).
-void ResetSettingsToDefaults();
+// Puts every mirror back to the value an absent key gives.
+void ResetSettingsToDefaults(Settings &settings);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "content/settings.h"
+
 namespace {
 
 std::vector<SettingMirror> EveryMirror() {
@@ -12,24 +14,27 @@ std::vector<SettingMirror> EveryMirror() {
   return mirrors;
 }
 
-SettingValue Held(const SettingMirror &mirror) {
-  return std::visit([](auto *held) { return SettingValue(*held); }, mirror);
+SettingValue Held(const Settings &settings, const SettingMirror &mirror) {
+  return std::visit([&settings](auto held) { return SettingValue(settings.*held); }, mirror);
 }
 
 } // namespace
 
-SettingValues::SettingValues() : SettingValues(EveryMirror()) {}
+SettingValues::SettingValues(Settings &settings) : SettingValues(settings, EveryMirror()) {}
 
-SettingValues::SettingValues(std::span<const SettingMirror> mirrors) {
+SettingValues::SettingValues(Settings &settings, std::span<const SettingMirror> mirrors)
+    : settings_(settings) {
   for (const SettingMirror &mirror : mirrors)
-    values_.emplace_back(mirror, Held(mirror));
+    values_.emplace_back(mirror, Held(settings, mirror));
 }
 
 void SettingValues::Restore() const {
   for (const auto &kept : values_) {
     const SettingValue &value = kept.second;
     std::visit(
-        [&value](auto *held) { *held = std::get<std::remove_cvref_t<decltype(*held)>>(value); },
+        [this, &value](auto held) {
+          settings_.*held = std::get<std::remove_cvref_t<decltype(settings_.*held)>>(value);
+        },
         kept.first);
   }
 }
@@ -38,7 +43,7 @@ SettingsChange SettingValues::Changes() const {
   SettingsChange change;
   for (const auto &[mirror, value] : values_) {
     const Setting *row = FindSetting(mirror);
-    if (row == nullptr || Held(mirror) == value)
+    if (row == nullptr || Held(settings_, mirror) == value)
       continue;
     if (row->Affects == Affected::Window)
       change.Window = true;

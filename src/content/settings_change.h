@@ -21,19 +21,19 @@ struct SettingsChange {
   bool Window = false;
 };
 
-// A setting's value: what its mirror points to.
+// A setting's value: what its mirror names.
 template <class> struct SettingValueOf;
-template <class... T> struct SettingValueOf<std::variant<T *...>> {
+template <class... T> struct SettingValueOf<std::variant<T Settings::*...>> {
   using Type = std::variant<T...>;
 };
 using SettingValue = SettingValueOf<SettingMirror>::Type;
 
 class SettingValues {
 public:
-  // Every setting of the table as it is now.
-  SettingValues();
-  // The given settings as they are now.
-  explicit SettingValues(std::span<const SettingMirror> mirrors);
+  // Every setting of the table as settings holds it now.
+  explicit SettingValues(Settings &settings);
+  // The given settings as settings holds them now.
+  SettingValues(Settings &settings, std::span<const SettingMirror> mirrors);
 
   // Puts the settings back to these values.
   void Restore() const;
@@ -41,5 +41,6 @@ public:
   SettingsChange Changes() const;
 
 private:
+  Settings &settings_;
   std::vector<std::pair<SettingMirror, SettingValue>> values_;
 };

@@ -14,17 +14,20 @@ constexpr int LastPlanDay = 364;
 
 struct RowLoader {
   const Setting &row;
+  Settings &settings;
   const std::tm &localTime;
 
-  void operator()(std::int16_t *number) const {
+  void operator()(std::int16_t Settings::*number) const {
     int stored = ReadSettingInt(row.Key, row.Default);
-    *number = row.Checked != nullptr ? row.Checked(stored) : static_cast<std::int16_t>(stored);
+    settings.*number =
+        row.Checked != nullptr ? row.Checked(stored) : static_cast<std::int16_t>(stored);
   }
-  void operator()(std::string *text) const {
-    *text = ReadSettingText(row.Key, row.DefaultText, row.Buffer);
+  void operator()(std::string Settings::*text) const {
+    settings.*text = ReadSettingText(row.Key, row.DefaultText, row.Buffer);
   }
-  void operator()(QuoteMethod *method) const {
-    *method = MapQuoteMethod(ReadSettingText(row.Key, row.DefaultText, row.Buffer), localTime);
+  void operator()(QuoteMethod Settings::*method) const {
+    settings.*method =
+        MapQuoteMethod(ReadSettingText(row.Key, row.DefaultText, row.Buffer), localTime);
   }
 };
 
@@ -45,10 +48,10 @@ std::int16_t CheckedZoom(int stored) {
   return static_cast<std::int16_t>(std::clamp<int>(stored, MinZoom, MaxZoom));
 }
 
-void LoadSettings(const std::tm &localTime) {
+void LoadSettings(Settings &settings, const std::tm &localTime) {
   for (const Setting &row : SettingsTable())
-    std::visit(RowLoader{row, localTime}, row.Mirror);
+    std::visit(RowLoader{row, settings, localTime}, row.Mirror);
   // Without a chosen package there is nothing to give the screen saver.
-  if (SaverPackage.empty())
-    ScreenSaver = 0;
+  if (settings.SaverPackage.empty())
+    settings.ScreenSaver = 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Loading the settings into their program-wide mirrors at start, and the
-// rules a stored value must meet on its way in.
+// Loading the settings into their mirrors at start, and the rules a stored
+// value must meet on its way in.
 
 #include <cstdint>
 #include <ctime>
@@ -9,10 +9,12 @@
 
 #include "content/quote_method.h"
 
+struct Settings;
+
 // Reads every key of the settings table in its order with its default, cut
 // and range rule, then applies the rules between keys. localTime is the time
 // the date text was just built from: it decides the default quote method.
-void LoadSettings(const std::tm &localTime);
+void LoadSettings(Settings &settings, const std::tm &localTime);
 
 // The quote method of a stored QuoteMethod text: a method's stored name
 // exactly, with case; anything else gives Date from 1994 on and Increment

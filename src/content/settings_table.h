@@ -1,7 +1,7 @@
 #pragma once
 
 // The table of the settings of section [Selwarth] that the program keeps in
-// program-wide mirrors (content/settings.h): each key with the mirror it
+// the mirrors of its Settings (content/settings.h): each key with the mirror it
 // fills, what a change of it affects, the value an absent key gives, the
 // buffer a text is read into and the rule a stored number must meet. The
 // rows come from the declarations in settings.def. Loading (LoadSettings),
@@ -18,10 +18,13 @@
 
 #include "content/quote_method.h"
 
-// Where a setting lives while the program runs: a 16-bit number (the on/off
-// settings, 0 off and anything else on, and the numbers), a text, or the
-// quote method, stored as its name.
-using SettingMirror = std::variant<std::int16_t *, std::string *, QuoteMethod *>;
+struct Settings;
+
+// Where a setting lives in a Settings while the program runs: a 16-bit number
+// (the on/off settings, 0 off and anything else on, and the numbers), a text,
+// or the quote method, stored as its name.
+using SettingMirror =
+    std::variant<std::int16_t Settings::*, std::string Settings::*, QuoteMethod Settings::*>;
 
 // What the window redoes when a setting changes. Drawing, Layout and Content
 // each include the ones before them; Window stands apart.
@@ -49,5 +52,5 @@ struct Setting {
 // Every row, in the order the settings are loaded.
 std::span<const Setting> SettingsTable();
 
-// The row whose mirror is the given variable, or nullptr.
+// The row whose mirror is the given member, or nullptr.
 const Setting *FindSetting(const SettingMirror &mirror);

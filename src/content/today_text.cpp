@@ -3,10 +3,6 @@
 #include "content/calendar_facts.h"
 #include "platform/clock.h"
 
-std::string TodayText;
-std::int16_t DateValid = 0;
-std::optional<std::tm> LocalTimeNow;
-
 namespace {
 
 constexpr const char *DayNames[] = {"Sun ", "Mon ", "Tue ", "Wed ", "Thu ", "Fri ", "Sat "};
@@ -33,20 +29,14 @@ std::string DateText(const std::tm &time) {
   return text;
 }
 
-void ResetTodayText() {
-  TodayText.clear();
-  DateValid = 0;
-  LocalTimeNow = {};
+void BuildTodayText(DayState &day) {
+  day.LocalTimeNow = *platform::LocalTime(platform::CurrentTime());
+  day.TodayText = DateText(*day.LocalTimeNow);
+  day.DateValid = day.TodayText.empty() ? 0 : 1;
 }
 
-void BuildTodayText() {
-  LocalTimeNow = *platform::LocalTime(platform::CurrentTime());
-  TodayText = DateText(*LocalTimeNow);
-  DateValid = TodayText.empty() ? 0 : 1;
-}
-
-const std::tm &TodayLocalTime() {
-  if (!LocalTimeNow)
-    BuildTodayText();
-  return *LocalTimeNow;
+const std::tm &TodayLocalTime(DayState &day) {
+  if (!day.LocalTimeNow)
+    BuildTodayText(day);
+  return *day.LocalTimeNow;
 }

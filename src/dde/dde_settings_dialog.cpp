@@ -72,7 +72,8 @@ void PostCommand(TWindow &window, int id) {
 
 } // namespace
 
-TDDESettingsDialog::TDDESettingsDialog(TWindow *parent) : TDialog(parent, DdeSettingsTemplate()) {}
+TDDESettingsDialog::TDDESettingsDialog(TWindow *parent, Settings &settings)
+    : TDialog(parent, DdeSettingsTemplate()), settings_(settings) {}
 
 TDDESettingsDialog::~TDDESettingsDialog() = default;
 
@@ -99,20 +100,20 @@ TConversationSlot &TDDESettingsDialog::Slot() {
 void TDDESettingsDialog::SetupWindow() {
   translations_ = std::make_unique<TListBox>(*this, DdeTranslationList);
   ddeId_ = std::make_unique<TEdit>(*this, DdeIdEdit);
-  serverName_ = ConcordanceServer;
-  savedTranslation_ = ConcordanceTranslation;
+  serverName_ = settings_.ConcordanceServer;
+  savedTranslation_ = settings_.ConcordanceTranslation;
   topicName_.clear();
 
   for (const ServerKind &kind : Kinds()) {
-    if (platform::SameAscii(ConcordanceServer, kind.service)) {
+    if (platform::SameAscii(settings_.ConcordanceServer, kind.service)) {
       CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, kind.radio);
       PostCommand(*this, kind.radio);
       return;
     }
   }
-  if (!ConcordanceServer.empty()) {
+  if (!settings_.ConcordanceServer.empty()) {
     CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeOtherRadio);
-    ddeId_->SetText(ConcordanceServer);
+    ddeId_->SetText(settings_.ConcordanceServer);
     PostCommand(*this, DdeRetryButton);
     return;
   }
@@ -322,11 +323,11 @@ void TDDESettingsDialog::CmOk() {
                "Unable to accept settings", MB_OK);
     return;
   }
-  ConcordanceServer = serverName_;
-  ConcordanceTranslation = savedTranslation_;
+  settings_.ConcordanceServer = serverName_;
+  settings_.ConcordanceTranslation = savedTranslation_;
   // Both in one write: a server is never stored with another's translation.
-  if (const platform::Result<void> stored =
-          StoreSettings({&ConcordanceServer, &ConcordanceTranslation});
+  if (const platform::Result<void> stored = StoreSettings(
+          settings_, {&Settings::ConcordanceServer, &Settings::ConcordanceTranslation});
       !stored)
     MessageBox(this,
                "The DDE settings could not be saved.\n" + stored.error() +

@@ -4,7 +4,8 @@
 // Bible translation the Links commands use. Each choice is tried at once:
 // the program is contacted (and started when it is not running), its
 // version is checked and its translations are listed. OK stores the choice
-// in ConcordanceServer and ConcordanceTranslation and in the settings file.
+// in the settings' ConcordanceServer and ConcordanceTranslation and in the
+// settings file.
 //
 // The dialog holds no conversation of its own between button presses; it
 // borrows the conversation slot of its parent (the main window).
@@ -16,9 +17,11 @@
 #include "framework/controls.h"
 #include "framework/dialog.h"
 
+struct Settings;
+
 class TDDESettingsDialog : public TDialog {
 public:
-  explicit TDDESettingsDialog(TWindow *parent);
+  TDDESettingsDialog(TWindow *parent, Settings &settings);
   ~TDDESettingsDialog() override;
 
   // Contacts the server named in the DDE Id box and sets the version text.
@@ -51,6 +54,7 @@ private:
   // dialog then ends as Escape ends it, storing nothing.
   bool StoppedByUser();
 
+  Settings &settings_;
   std::unique_ptr<TListBox> translations_;
   std::unique_ptr<TEdit> ddeId_;
   std::string serverName_;

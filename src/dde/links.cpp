@@ -29,8 +29,9 @@ void GoToFailed(TWindow *owner, const std::string &reference) {
   MessageBox(owner, "Unable to go to " + reference + ".", "DDE Error", MB_ICONEXCLAMATION);
 }
 
-void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
-  if (!slot.ConnectServer(ConcordanceServer, "Passage")) {
+void SendToLogos(const Settings &settings, TConversationSlot &slot, TWindow *owner,
+                 const std::string &reference) {
+  if (!slot.ConnectServer(settings.ConcordanceServer, "Passage")) {
     MessageBox(owner,
                "Unable to link with server. Please check your current settings in the DDE "
                "Settings dialog and make sure that your concordance is running.",
@@ -38,9 +39,9 @@ void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &ref
     return;
   }
   // Judged like every other transaction: non-zero is success.
-  if (!slot.Poke("CurVer", ConcordanceTranslation, LogosPokeTimeoutMs)) {
+  if (!slot.Poke("CurVer", settings.ConcordanceTranslation, LogosPokeTimeoutMs)) {
     MessageBox(owner,
-               "Unable to load the " + ConcordanceTranslation +
+               "Unable to load the " + settings.ConcordanceTranslation +
                    " translation. Please check your current settings in the DDE Settings dialog.",
                "DDE Error", MB_ICONEXCLAMATION);
     slot.EndConversation();
@@ -51,8 +52,9 @@ void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &ref
   slot.EndConversation();
 }
 
-void SendToOther(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
-  if (!slot.ConnectServer(ConcordanceServer, "Verses")) {
+void SendToOther(const Settings &settings, TConversationSlot &slot, TWindow *owner,
+                 const std::string &reference) {
+  if (!slot.ConnectServer(settings.ConcordanceServer, "Verses")) {
     MessageBox(owner,
                "Unable to link with server. Please check your current settings in the DDE "
                "Settings dialog.",
@@ -76,21 +78,22 @@ void SendToOther(TConversationSlot &slot, TWindow *owner, const std::string &ref
 
 } // namespace
 
-void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
-  if (ConcordanceServer.empty() || ConcordanceTranslation.empty()) {
+void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *first,
+             TConversationSlot &slot, TWindow *owner) {
+  if (settings.ConcordanceServer.empty() || settings.ConcordanceTranslation.empty()) {
     MessageBox(owner,
                "Please select a concordance server and Bible translation first. This may be done "
                "in the Data Exchange Settings dialog.",
                "DDE Not Set Up", MB_OK);
     return;
   }
-  if (std::string fault = ServerNameFault(ConcordanceServer); !fault.empty()) {
+  if (std::string fault = ServerNameFault(settings.ConcordanceServer); !fault.empty()) {
     MessageBox(owner,
                fault + " Please choose the concordance again in the Data Exchange Settings dialog.",
                "DDE Not Set Up", MB_OK);
     return;
   }
-  const TDayEntry *entry = LinkEntry(DayEntries.get(), commandId);
+  const TDayEntry *entry = LinkEntry(first, commandId);
   if (entry == nullptr) {
     MessageBox(owner, NotFoundMessage(commandId), "Unable to Comply", MB_ICONEXCLAMATION);
     return;
@@ -100,8 +103,8 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
     MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
     return;
   }
-  if (platform::SameAscii(ConcordanceServer, "Logos"))
-    SendToLogos(slot, owner, *reference);
+  if (platform::SameAscii(settings.ConcordanceServer, "Logos"))
+    SendToLogos(settings, slot, owner, *reference);
   else
-    SendToOther(slot, owner, *reference);
+    SendToOther(settings, slot, owner, *reference);
 }

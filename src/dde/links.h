@@ -4,11 +4,16 @@
 // in the configured concordance program. Every outcome is told to the user
 // in one message box on owner; no conversation is left open.
 
+#include "content/day_entries.h"
+
+struct Settings;
 class TConversationSlot;
 class TWindow;
 
-// Runs the link of command commandId (CM_LINKMORNING ... CM_LINKVERSE).
-void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner);
+// Runs the link of command commandId (CM_LINKMORNING ... CM_LINKVERSE) for
+// the day's entries from first on, to the concordance of the settings.
+void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *first,
+             TConversationSlot &slot, TWindow *owner);
 
 // The time-outs of the link transactions, in milliseconds.
 inline constexpr unsigned LogosPokeTimeoutMs = 4000;

@@ -11,8 +11,6 @@
 #include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 
-bool CalendarOpen = false;
-
 using namespace calendar;
 
 namespace {
@@ -28,7 +26,8 @@ std::string DateName(int day, int month, int year) {
 
 } // namespace
 
-TCalendar::TCalendar(TWindow *parent) : TDialog(parent, CalendarTemplate()) {}
+TCalendar::TCalendar(TWindow *parent, Settings &settings, DayState &dayState)
+    : TDialog(parent, CalendarTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TCalendar::Respond(const TMessage &msg) {
   static const TResponseTable<TCalendar> table = {
@@ -39,18 +38,13 @@ bool TCalendar::Respond(const TMessage &msg) {
 }
 
 void TCalendar::SetupWindow() {
-  const std::tm &today = TodayLocalTime();
+  const std::tm &today = TodayLocalTime(dayState_);
   year_ = today.tm_year + 1900;
   month_ = today.tm_mon + 1;
   day_ = today.tm_mday;
   FillMonth();
-  CalendarOpen = true;
-  if (Topmost != 0)
+  if (settings_.Topmost != 0)
     SetTopmost(true);
-}
-
-void TCalendar::CleanupWindow() {
-  CalendarOpen = false;
 }
 
 void TCalendar::FillMonth() {

@@ -5,12 +5,12 @@
 
 #include "framework/dialog.h"
 
-// Set while a calendar window exists.
-extern bool CalendarOpen;
+struct DayState;
+struct Settings;
 
 class TCalendar : public TDialog {
 public:
-  explicit TCalendar(TWindow *parent);
+  TCalendar(TWindow *parent, Settings &settings, DayState &dayState);
 
   // Fills the title and the grid for the shown month and year.
   void FillMonth();
@@ -22,10 +22,11 @@ public:
 
 protected:
   void SetupWindow() override;
-  void CleanupWindow() override;
   bool Respond(const TMessage &msg) override;
 
 private:
+  Settings &settings_;
+  DayState &dayState_;
   int day_ = 1;
   int month_ = 1;
   int year_ = 2000;

@@ -46,8 +46,9 @@ char LetterAfterLastDot(const std::string &name) {
 
 } // namespace
 
-TPackageSettingsDialog::TPackageSettingsDialog(TWindow *parent)
-    : TDialog(parent, PackageSettingsTemplate()) {}
+TPackageSettingsDialog::TPackageSettingsDialog(TWindow *parent, Settings &settings,
+                                               DayState &dayState)
+    : TDialog(parent, PackageSettingsTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TPackageSettingsDialog::Respond(const TMessage &msg) {
   using D = TPackageSettingsDialog;
@@ -68,7 +69,7 @@ bool TPackageSettingsDialog::Respond(const TMessage &msg) {
 }
 
 void TPackageSettingsDialog::SetupWindow() {
-  ReloadPending = false;
+  dayState_.ReloadPending = false;
   FillPackageLists();
   TListBox fonts(*this, FontList);
   for (const std::string &family : CurrentBackend().FontFamilies())
@@ -101,8 +102,8 @@ void TPackageSettingsDialog::EvEnabledSelected() {
   selected_ = enabled.GetString(enabled.GetSelIndex());
   if (selected_.empty())
     return;
-  TListBox(*this, FontList).SelectString(PackageFontName(selected_));
-  TListBox(*this, SizeList).SelectString(SizeText(PackageFontSize(selected_)));
+  TListBox(*this, FontList).SelectString(PackageFontName(settings_, selected_));
+  TListBox(*this, SizeList).SelectString(SizeText(PackageFontSize(settings_, selected_)));
   LastAction = EnabledList;
 }
 
@@ -169,7 +170,7 @@ void TPackageSettingsDialog::CmOnOff(unsigned) {
   }
   FillPackageLists();
   selected_.clear();
-  ReloadPending = true;
+  dayState_.ReloadPending = true;
   LastAction = OnOffButton;
 }
 
@@ -192,7 +193,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
     return;
   }
   // The window shows the new font at once, before the day is loaded again.
-  for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+  for (TDayEntry *entry = dayState_.DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     if (platform::SameAscii(entry->FileName, package)) {
       entry->FontName = FontNameAsRead(face);
       entry->FontSize = static_cast<std::int16_t>(size);
@@ -203,7 +204,7 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
 void TPackageSettingsDialog::ShowNewFonts(int action) {
   if (Parent() != nullptr)
     Parent()->PostMessage(WM_SIZE, SIZE_RESTORED, 0);
-  ReloadPending = true;
+  dayState_.ReloadPending = true;
   LastAction = action;
 }
 
@@ -220,26 +221,27 @@ void TPackageSettingsDialog::CmSetDefault(unsigned) {
 }
 
 void TPackageSettingsDialog::CmClearDefault(unsigned) {
-  StoreDefaultFont("", FindSetting(&DefaultFontSize)->Default, ClearDefaultButton);
+  StoreDefaultFont("", FindSetting(&Settings::DefaultFontSize)->Default, ClearDefaultButton);
 }
 
 void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size, int action) {
-  const std::string oldFace = DefaultFontName;
-  const std::int16_t oldSize = DefaultFontSize;
-  DefaultFontName = FontNameAsRead(face);
-  DefaultFontSize = static_cast<std::int16_t>(size);
-  if (const platform::Result<void> stored = StoreSettings({&DefaultFontName, &DefaultFontSize});
+  const std::string oldFace = settings_.DefaultFontName;
+  const std::int16_t oldSize = settings_.DefaultFontSize;
+  settings_.DefaultFontName = FontNameAsRead(face);
+  settings_.DefaultFontSize = static_cast<std::int16_t>(size);
+  if (const platform::Result<void> stored =
+          StoreSettings(settings_, {&Settings::DefaultFontName, &Settings::DefaultFontSize});
       !stored) {
-    DefaultFontName = oldFace;
-    DefaultFontSize = oldSize;
+    settings_.DefaultFontName = oldFace;
+    settings_.DefaultFontSize = oldSize;
     MessageBox(this, "The default font could not be saved.\n" + stored.error(), "Oops...",
                MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
-  for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+  for (TDayEntry *entry = dayState_.DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     if (!PackageHasOwnFont(entry->FileName)) {
-      entry->FontName = PackageFontName(entry->FileName);
-      entry->FontSize = static_cast<std::int16_t>(PackageFontSize(entry->FileName));
+      entry->FontName = PackageFontName(settings_, entry->FileName);
+      entry->FontSize = static_cast<std::int16_t>(PackageFontSize(settings_, entry->FileName));
     }
   ShowDefaultFont();
   ShowNewFonts(action);
@@ -247,9 +249,10 @@ void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size,
 
 void TPackageSettingsDialog::ShowDefaultFont() {
   TStatic(*this, DefaultFontText)
-      .SetText("Default font: " + (DefaultFontName.empty()
-                                       ? std::string("System 10")
-                                       : DefaultFontName + " " + std::to_string(DefaultFontSize)));
+      .SetText("Default font: " +
+               (settings_.DefaultFontName.empty()
+                    ? std::string("System 10")
+                    : settings_.DefaultFontName + " " + std::to_string(settings_.DefaultFontSize)));
 }
 
 void TPackageSettingsDialog::CmHelp(unsigned) {

@@ -8,9 +8,12 @@
 
 #include "framework/dialog.h"
 
+struct DayState;
+struct Settings;
+
 class TPackageSettingsDialog : public TDialog {
 public:
-  explicit TPackageSettingsDialog(TWindow *parent);
+  TPackageSettingsDialog(TWindow *parent, Settings &settings, DayState &dayState);
 
   // What the user did last: 0 nothing yet, 101/102 selected an enabled or a
   // disabled package, 103/104 picked a font or a size, 11 switched a package,
@@ -34,6 +37,8 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  Settings &settings_;
+  DayState &dayState_;
   void FillPackageLists();
   // Whether the selected package is an enabled one (its extension starts
   // with anything but "o").

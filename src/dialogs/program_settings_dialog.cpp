@@ -23,16 +23,16 @@ using namespace programsettings;
 // Save writes them.
 struct Option {
   int box;
-  std::int16_t *value;
+  std::int16_t Settings::*value;
 };
 constexpr auto Options = std::to_array<Option>({
-    {SaveFileBox, &SaveFile},
-    {EveryStartupBox, &EveryStartup},
-    {UpdateDailyBox, &UpdateDaily},
-    {JustifyTextBox, &JustifyText},
-    {TopmostBox, &Topmost},
-    {BlankLinesBox, &BlankLines},
-    {ScreenSaverBox, &ScreenSaver},
+    {SaveFileBox, &Settings::SaveFile},
+    {EveryStartupBox, &Settings::EveryStartup},
+    {UpdateDailyBox, &Settings::UpdateDaily},
+    {JustifyTextBox, &Settings::JustifyText},
+    {TopmostBox, &Settings::Topmost},
+    {BlankLinesBox, &Settings::BlankLines},
+    {ScreenSaverBox, &Settings::ScreenSaver},
 });
 
 // Every setting the dialog edits: the options, then the quote method.
@@ -40,14 +40,15 @@ std::vector<SettingMirror> EditedSettings() {
   std::vector<SettingMirror> settings;
   for (const Option &option : Options)
     settings.push_back(option.value);
-  settings.push_back(&QuoteMethodCode);
+  settings.push_back(&Settings::QuoteMethodCode);
   return settings;
 }
 
 } // namespace
 
-TProgramSettingsDialog::TProgramSettingsDialog(TWindow *parent)
-    : TDialog(parent, ProgramSettingsTemplate()) {}
+TProgramSettingsDialog::TProgramSettingsDialog(TWindow *parent, Settings &settings,
+                                               DayState &dayState)
+    : TDialog(parent, ProgramSettingsTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TProgramSettingsDialog::Respond(const TMessage &msg) {
   using D = TProgramSettingsDialog;
@@ -62,17 +63,19 @@ bool TProgramSettingsDialog::Respond(const TMessage &msg) {
 void TProgramSettingsDialog::SetupWindow() {
   for (const MethodRadio &button : MethodRadios)
     TButton(*this, button.radio)
-        .SetCheck(button.method == QuoteMethodName(QuoteMethodCode) ? BF_CHECKED : BF_UNCHECKED);
+        .SetCheck(button.method == QuoteMethodName(settings_.QuoteMethodCode) ? BF_CHECKED
+                                                                              : BF_UNCHECKED);
   for (const Option &option : Options)
-    TButton(*this, option.box).SetCheck(*option.value != 0 ? BF_CHECKED : BF_UNCHECKED);
+    TButton(*this, option.box).SetCheck(settings_.*option.value != 0 ? BF_CHECKED : BF_UNCHECKED);
 }
 
 void TProgramSettingsDialog::ReadControls() {
   for (const Option &option : Options)
-    *option.value = TButton(*this, option.box).GetCheck() == BF_CHECKED ? 1 : 0;
+    settings_.*option.value = TButton(*this, option.box).GetCheck() == BF_CHECKED ? 1 : 0;
   for (const MethodRadio &button : MethodRadios)
     if (TButton(*this, button.radio).GetCheck() == BF_CHECKED)
-      QuoteMethodCode = QuoteMethodNamed(button.method).value_or(QuoteMethodCode);
+      settings_.QuoteMethodCode =
+          QuoteMethodNamed(button.method).value_or(settings_.QuoteMethodCode);
 }
 
 void TProgramSettingsDialog::CmOk() {
@@ -82,12 +85,12 @@ void TProgramSettingsDialog::CmOk() {
 
 void TProgramSettingsDialog::CmSave(unsigned) {
   const std::vector<SettingMirror> settings = EditedSettings();
-  const SettingValues before(settings);
+  const SettingValues before(settings_, settings);
   ReadControls();
   // One write for all the dialog's keys: a failure leaves the file as it
   // was, never some keys new and others old while the user is told of a
   // failure.
-  if (const platform::Result<void> stored = StoreSettings(settings); !stored) {
+  if (const platform::Result<void> stored = StoreSettings(settings_, settings); !stored) {
     // Saying "saved" here would be false. The dialog stays open with the
     // settings as they were, so that Cancel still undoes and OK still
     // applies the changes for this run.
@@ -116,7 +119,7 @@ void TProgramSettingsDialog::CmScreenSaver(unsigned) {
   TButton box(*this, ScreenSaverBox);
   if (box.GetCheck() != BF_CHECKED)
     return;
-  TScreenSaverDialog(this).Execute();
-  if (!ReloadPending)
+  TScreenSaverDialog(this, settings_, dayState_).Execute();
+  if (!dayState_.ReloadPending)
     box.SetCheck(BF_UNCHECKED);
 }

@@ -6,9 +6,12 @@
 
 #include "framework/dialog.h"
 
+struct DayState;
+struct Settings;
+
 class TProgramSettingsDialog : public TDialog {
 public:
-  explicit TProgramSettingsDialog(TWindow *parent);
+  TProgramSettingsDialog(TWindow *parent, Settings &settings, DayState &dayState);
 
   void CmOk() override;
   void CmSave(unsigned);
@@ -20,5 +23,7 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  Settings &settings_;
+  DayState &dayState_;
   void ReadControls();
 };

@@ -8,11 +8,10 @@
 #include "resources/dialog_templates.h"
 #include "resources/reference_ids.h"
 
-bool ReferencesOpen = false;
-
 using namespace reference;
 
-TReferencesDialog::TReferencesDialog(TWindow *parent) : TDialog(parent, ReferenceTemplate()) {}
+TReferencesDialog::TReferencesDialog(TWindow *parent, const Settings &settings)
+    : TDialog(parent, ReferenceTemplate()), settings_(settings) {}
 
 bool TReferencesDialog::Respond(const TMessage &msg) {
   using D = TReferencesDialog;
@@ -30,15 +29,13 @@ void TReferencesDialog::SetupWindow() {
   shown_.clear();
   if (TControlState *picture = Control(PictureControl))
     picture->PictureInset = ReferenceInset;
-  ReferencesOpen = true;
-  if (Topmost != 0)
+  if (settings_.Topmost != 0)
     SetTopmost(true);
 }
 
 void TReferencesDialog::CleanupWindow() {
   if (TControlState *picture = Control(PictureControl))
     picture->Picture = TBitmap{};
-  ReferencesOpen = false;
 }
 
 void TReferencesDialog::EvSelChange() {

@@ -7,17 +7,16 @@
 
 #include "framework/dialog.h"
 
-// Set while a References dialog exists.
-extern bool ReferencesOpen;
-
 // Where the block of a picture the dialog shows (ShownPictureSide pixels
 // square) sits in the picture control: its top-left corner at
 // (w / 2 - 163, h / 2 - 163).
 inline constexpr int ReferenceInset = 163;
 
+struct Settings;
+
 class TReferencesDialog : public TDialog {
 public:
-  explicit TReferencesDialog(TWindow *parent);
+  TReferencesDialog(TWindow *parent, const Settings &settings);
 
   void CmShow(unsigned);
   void EvSelChange();
@@ -31,6 +30,7 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  const Settings &settings_;
   std::string selected_;
   std::string shown_;
 };

@@ -12,7 +12,8 @@
 
 using namespace screensaver;
 
-TScreenSaverDialog::TScreenSaverDialog(TWindow *parent) : TDialog(parent, ScreenSaverTemplate()) {}
+TScreenSaverDialog::TScreenSaverDialog(TWindow *parent, Settings &settings, DayState &dayState)
+    : TDialog(parent, ScreenSaverTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TScreenSaverDialog::Respond(const TMessage &msg) {
   using D = TScreenSaverDialog;
@@ -25,7 +26,7 @@ bool TScreenSaverDialog::Respond(const TMessage &msg) {
 }
 
 void TScreenSaverDialog::SetupWindow() {
-  ReloadPending = false;
+  dayState_.ReloadPending = false;
   // The names as the daily load compares them: in lower case.
   TListBox list(*this, PackageList);
   for (const std::string &name : platform::FindFiles("*.QXP"))
@@ -56,13 +57,14 @@ void TScreenSaverDialog::CmOk() {
                "Oops...", MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
-  SaverPackage = selection_;
-  if (const platform::Result<void> stored = StoreSettings({&SaverPackage}); !stored)
+  settings_.SaverPackage = selection_;
+  if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::SaverPackage});
+      !stored)
     MessageBox(this,
                "The screen saver package could not be saved.\n" + stored.error() +
                    "\nIt will be used until you exit.",
                "Screen Saver", MB_ICONEXCLAMATION);
-  ReloadPending = true;
+  dayState_.ReloadPending = true;
   CloseDialog(IDOK);
 }
 

@@ -8,9 +8,12 @@
 
 #include "framework/dialog.h"
 
+struct DayState;
+struct Settings;
+
 class TScreenSaverDialog : public TDialog {
 public:
-  explicit TScreenSaverDialog(TWindow *parent);
+  TScreenSaverDialog(TWindow *parent, Settings &settings, DayState &dayState);
 
   void CmOk() override;
   void CmHelp(unsigned);
@@ -21,5 +24,7 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  Settings &settings_;
+  DayState &dayState_;
   std::string selection_;
 };

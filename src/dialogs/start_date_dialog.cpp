@@ -28,7 +28,8 @@ int LastDay(int month) {
 
 } // namespace
 
-TSetStartDateDialog::TSetStartDateDialog(TWindow *parent) : TDialog(parent, StartDateTemplate()) {}
+TSetStartDateDialog::TSetStartDateDialog(TWindow *parent, Settings &settings, DayState &dayState)
+    : TDialog(parent, StartDateTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TSetStartDateDialog::Respond(const TMessage &msg) {
   using D = TSetStartDateDialog;
@@ -42,9 +43,9 @@ bool TSetStartDateDialog::Respond(const TMessage &msg) {
 }
 
 void TSetStartDateDialog::SetupWindow() {
-  offsetAtOpening_ = PlanOffset;
-  ReloadPending = false;
-  DateOfPlanOffset(PlanOffset, month_, day_);
+  offsetAtOpening_ = settings_.PlanOffset;
+  dayState_.ReloadPending = false;
+  DateOfPlanOffset(settings_.PlanOffset, month_, day_);
   ShowMonth();
   ShowDay();
 }
@@ -91,10 +92,11 @@ void TSetStartDateDialog::CmOk() {
     MessageBox(this, "That is an invalid date. Please try again.", "Oops... ", MB_ICONINFORMATION);
     return;
   }
-  PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
-  if (PlanOffset != offsetAtOpening_) {
-    ReloadPending = true;
-    if (const platform::Result<void> stored = StoreSettings({&PlanOffset}); !stored)
+  settings_.PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
+  if (settings_.PlanOffset != offsetAtOpening_) {
+    dayState_.ReloadPending = true;
+    if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::PlanOffset});
+        !stored)
       MessageBox(this,
                  "The start date could not be saved.\n" + stored.error() +
                      "\nIt will be used until you exit.",

@@ -7,9 +7,12 @@
 
 #include "framework/dialog.h"
 
+struct DayState;
+struct Settings;
+
 class TSetStartDateDialog : public TDialog {
 public:
-  explicit TSetStartDateDialog(TWindow *parent);
+  TSetStartDateDialog(TWindow *parent, Settings &settings, DayState &dayState);
 
   void CmOk() override;
   void CmMonthBack(unsigned);
@@ -22,6 +25,8 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  Settings &settings_;
+  DayState &dayState_;
   void ShowMonth();
   void ShowDay();
   void ClampDay();

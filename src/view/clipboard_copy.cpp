@@ -40,10 +40,10 @@ std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers) {
   return texts;
 }
 
-void CopyDayText(TWindow &owner) {
+void CopyDayText(TWindow &owner, const TDayEntry *first) {
   std::string text;
   try {
-    text = DayText(DayEntries.get());
+    text = DayText(first);
   } catch (const std::bad_alloc &) {
     MessageBox(&owner, "Couldn't allocate enough memory.", "Copy error", MB_OK);
     return;

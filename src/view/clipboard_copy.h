@@ -19,6 +19,6 @@ std::string DayText(const TDayEntry *first);
 // when withAnswers (as the window shows it).
 std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers);
 
-// Puts DayText(DayEntries) on the clipboard. A busy clipboard copies
+// Puts DayText(first) on the clipboard. A busy clipboard copies
 // nothing and says nothing.
-void CopyDayText(TWindow &owner);
+void CopyDayText(TWindow &owner, const TDayEntry *first);

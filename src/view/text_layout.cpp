@@ -109,9 +109,10 @@ int LineX(int alignment, const LayoutRect &rect, std::int16_t width) {
 
 } // namespace
 
-std::int16_t LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment) {
+std::int16_t LayoutText(TDC &dc, const Settings &settings, std::string_view text, LayoutRect &rect,
+                        int alignment) {
   const std::int64_t usable = std::int64_t{rect.right} - 2 * Margin;
-  const bool justify = IsLeft(alignment) && JustifyText != 0;
+  const bool justify = IsLeft(alignment) && settings.JustifyText != 0;
   std::size_t position = 0;
   for (;;) {
     const Line line = BreakLine(dc, text, SkipSpaces(text, position), usable);
@@ -134,7 +135,8 @@ std::int16_t LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int al
   return Clamped<std::int16_t>(rect.top);
 }
 
-std::int16_t LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment) {
+std::int16_t LayoutEntryText(TDC &dc, const Settings &settings, const TDayEntry &entry,
+                             LayoutRect &rect, int alignment) {
   std::size_t length = 0;
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     length += piece->Text.size();
@@ -142,5 +144,5 @@ std::int16_t LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, 
   body.reserve(length);
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     body += piece->Text;
-  return LayoutText(dc, body, rect, alignment);
+  return LayoutText(dc, settings, body, rect, alignment);
 }

@@ -12,6 +12,8 @@
 #include "content/day_entries.h"
 #include "framework/dc.h"
 
+struct Settings;
+
 // The working rectangle in device pixels. The layout reads left and right,
 // moves top down by one line height per line (top is the y of the next line)
 // and never reads bottom.
@@ -29,12 +31,15 @@ inline constexpr int AlignCenter = 1; // x = (right - width) / 2; never justifie
 inline constexpr int AlignRight = 2;  // x = right - 4 - width; never justified
 
 // Lays out and draws text (code page 1252 bytes) as one paragraph, starting at
-// rect.top, and advances rect.top past it. Only the space breaks lines. An
+// rect.top, and advances rect.top past it; justified by the settings'
+// JustifyText. Only the space breaks lines. An
 // empty text, or one of spaces only, draws nothing and still takes one line.
 // Gives the document bottom: the y just below the last line, in document
 // coordinates, held to the range of the 16-bit value.
-std::int16_t LayoutText(TDC &dc, std::string_view text, LayoutRect &rect, int alignment);
+std::int16_t LayoutText(TDC &dc, const Settings &settings, std::string_view text, LayoutRect &rect,
+                        int alignment);
 
 // Lays out the body of an entry, its pieces joined with nothing between them,
 // as one paragraph; gives the document bottom as LayoutText does.
-std::int16_t LayoutEntryText(TDC &dc, const TDayEntry &entry, LayoutRect &rect, int alignment);
+std::int16_t LayoutEntryText(TDC &dc, const Settings &settings, const TDayEntry &entry,
+                             LayoutRect &rect, int alignment);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "content/day_state.h"
 #include "content/package_format.h"
 #include "content/settings.h"
 #include "view/text_layout.h"
@@ -54,29 +53,30 @@ TColor Readable(TColor color, TColor background) {
 
 // Gives the document bottom below the trailer; an entry without a marker has
 // none, and its caller keeps the bottom below the body.
-std::int16_t PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect,
+std::int16_t PaintTrailer(TDC &dc, const Settings &settings, const TDayEntry &entry,
+                          bool showAnswers, TFontDesc &font, LayoutRect &rect,
                           const TVerseColors &colors) {
   switch (entry.Marker) {
   case package::HyphenMarker:
-    return LayoutText(dc, entry.Trailer, rect, AlignRight);
+    return LayoutText(dc, settings, entry.Trailer, rect, AlignRight);
   case package::AnswerMarker: {
     // Hidden, the answer is black on a black bar.
-    dc.SetTextColor(ShowAnswers ? colors.ShownAnswer : colors.AnswerBar);
+    dc.SetTextColor(showAnswers ? colors.ShownAnswer : colors.AnswerBar);
     dc.SetBkColor(colors.AnswerBar);
     dc.SetBkMode(OPAQUE);
-    const std::int16_t bottom = LayoutText(dc, entry.Trailer, rect, AlignRight);
+    const std::int16_t bottom = LayoutText(dc, settings, entry.Trailer, rect, AlignRight);
     dc.SetBkMode(TRANSPARENT);
     return bottom;
   }
   case package::ItalicMarker: {
     font.Italic = true;
     dc.SelectFont(font);
-    const std::int16_t bottom = LayoutText(dc, entry.Trailer, rect, AlignLeft);
+    const std::int16_t bottom = LayoutText(dc, settings, entry.Trailer, rect, AlignLeft);
     font.Italic = false;
     return bottom;
   }
   default:
-    return LayoutText(dc, entry.Trailer, rect, AlignLeft);
+    return LayoutText(dc, settings, entry.Trailer, rect, AlignLeft);
   }
 }
 
@@ -90,29 +90,29 @@ TVerseColors VerseColorsFor(const TPageColors &page) {
   return TVerseColors{Readable(HeadingColor, page.Background), text, text, page.Background};
 }
 
-std::int16_t PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
-                             const TVerseColors &colors) {
+std::int16_t PaintDayEntries(TDC &dc, const Settings &settings, const TRect &client,
+                             const TDayEntry *first, bool showAnswers, const TVerseColors &colors) {
   LayoutRect rect{client.left, client.top, client.right, client.bottom};
   std::int16_t bottom = 0;
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(colors.Heading);
     // The zoom enters here only: the font heights and the gap below.
-    TFontDesc font{entry->FontName, ZoomedSize(entry->FontSize), false};
+    TFontDesc font{entry->FontName, ZoomedSize(entry->FontSize, settings.Zoom), false};
     bool greek = entry->Title == GreekTitle;
     if (!greek)
       dc.SelectFont(font);
-    LayoutText(dc, entry->Title, rect, AlignCenter);
+    LayoutText(dc, settings, entry->Title, rect, AlignCenter);
     if (greek)
       dc.SelectFont(font);
 
     dc.SetTextColor(colors.Text);
-    bottom = LayoutEntryText(dc, *entry, rect, AlignLeft);
+    bottom = LayoutEntryText(dc, settings, *entry, rect, AlignLeft);
     if (entry->Marker != 0)
-      bottom = PaintTrailer(dc, *entry, font, rect, colors);
+      bottom = PaintTrailer(dc, settings, *entry, showAnswers, font, rect, colors);
 
-    if (BlankLines != 0 && entry->Next) {
-      rect.top += ZoomedSize(EntryGap);
+    if (settings.BlankLines != 0 && entry->Next) {
+      rect.top += ZoomedSize(EntryGap, settings.Zoom);
       if (entry->Marker == 0)
         rect.top += dc.GetTextExtent("x", 1).cy;
       bottom = static_cast<std::int16_t>(std::clamp(rect.top, -32768, 32767));

@@ -9,6 +9,8 @@
 #include "content/day_entries.h"
 #include "framework/dc.h"
 
+struct Settings;
+
 inline constexpr TColor HeadingColor = MakeColor(0, 0, 200);
 inline constexpr TColor TextColor = MakeColor(0, 0, 0);
 inline constexpr TColor AnswerBarColor = MakeColor(0, 0, 0);
@@ -34,9 +36,11 @@ TVerseColors VerseColorsFor(const TPageColors &page);
 inline constexpr int EntryGap = 10;
 
 // Paints the entries from first on, in document coordinates, within the
-// client area's width. Gives the document bottom: the y just below the last
+// client area's width, as the settings say, the quiz answers shown when
+// showAnswers. Gives the document bottom: the y just below the last
 // line (0 when there are no entries), held to the 16-bit range.
-std::int16_t PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
+std::int16_t PaintDayEntries(TDC &dc, const Settings &settings, const TRect &client,
+                             const TDayEntry *first, bool showAnswers,
                              const TVerseColors &colors = {});
 
 // The vertical scroll range, in 4-pixel units, of a document of the given

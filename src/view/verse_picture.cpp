@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
 #include "content/settings_table.h"
@@ -99,15 +98,16 @@ std::optional<std::vector<TRect>> EntryCells(DrawnLines &drawn, const TDayEntry 
 
 } // namespace
 
-std::string LayoutKey(const TRect &client, const TDayEntry *first) {
+std::string LayoutKey(const Settings &settings, const TRect &client, const TDayEntry *first,
+                      bool showAnswers) {
   std::string key;
   Append(key, client.left);
   Append(key, client.top);
   Append(key, client.right);
   for (const Setting &setting : SettingsTable())
     if (setting.Affects == Affected::Drawing || setting.Affects == Affected::Layout)
-      Append(key, StoredText(setting.Mirror));
-  Append(key, ShowAnswers);
+      Append(key, StoredText(settings, setting.Mirror));
+  Append(key, showAnswers);
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     Append(key, entry->Title);
     Append(key, entry->FontName);
@@ -121,9 +121,9 @@ std::string LayoutKey(const TRect &client, const TDayEntry *first) {
   return key;
 }
 
-void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first,
-                          const TVerseColors &colors) {
-  std::string key = LayoutKey(client, first);
+void TVersePicture::Paint(TDC &dc, const Settings &settings, const TRect &client, TRows rows,
+                          const TDayEntry *first, bool showAnswers, const TVerseColors &colors) {
+  std::string key = LayoutKey(settings, client, first, showAnswers);
   for (TColor color : {colors.Heading, colors.Text, colors.AnswerBar, colors.ShownAnswer})
     Append(key, color);
   laidOut_ = key != key_;
@@ -135,7 +135,7 @@ void TVersePicture::Paint(TDC &dc, const TRect &client, TRows rows, const TDayEn
   cells_.valid = false;
   key_.clear(); // an interrupted layout keeps nothing
   TRecordingDC recording(dc, rows, record_);
-  bottom_ = PaintDayEntries(recording, client, first, colors);
+  bottom_ = PaintDayEntries(recording, settings, client, first, showAnswers, colors);
   key_ = std::move(key);
 }
 

@@ -22,8 +22,8 @@ public:
   // Paints the entries from first on as PaintDayEntries does, within the
   // client area's width, drawing the lines that may show in rows (document
   // coordinates).
-  void Paint(TDC &dc, const TRect &client, TRows rows, const TDayEntry *first,
-             const TVerseColors &colors = {});
+  void Paint(TDC &dc, const Settings &settings, const TRect &client, TRows rows,
+             const TDayEntry *first, bool showAnswers, const TVerseColors &colors = {});
   // The y just below the last line of the last paint, in document
   // coordinates, as PaintDayEntries gives it; 0 before the first.
   std::int16_t DocumentBottom() const { return bottom_; }
@@ -55,6 +55,7 @@ private:
 
 // Everything a layout of the day depends on besides the device's fonts: the
 // client area's left, top and right, the settings that affect the drawing or
-// the layout, ShowAnswers and each entry's title, body, marker, trailer and
-// font.
-std::string LayoutKey(const TRect &client, const TDayEntry *first);
+// the layout, whether answers show and each entry's title, body, marker,
+// trailer and font.
+std::string LayoutKey(const Settings &settings, const TRect &client, const TDayEntry *first,
+                      bool showAnswers);

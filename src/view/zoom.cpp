@@ -24,9 +24,9 @@ std::int16_t ZoomStepOut(int percent) {
   return next == Steps.begin() ? MinZoom : *(next - 1);
 }
 
-int ZoomedSize(int size) {
-  if (Zoom == NormalZoom)
+int ZoomedSize(int size, int zoom) {
+  if (zoom == NormalZoom)
     return size;
-  const long zoomed = (static_cast<long>(size) * Zoom + NormalZoom / 2) / NormalZoom;
+  const long zoomed = (static_cast<long>(size) * zoom + NormalZoom / 2) / NormalZoom;
   return size > 0 ? static_cast<int>(std::max(1L, zoomed)) : static_cast<int>(zoomed);
 }

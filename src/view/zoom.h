@@ -14,6 +14,6 @@
 std::int16_t ZoomStepIn(int percent);
 std::int16_t ZoomStepOut(int percent);
 
-// size at Zoom percent, rounded to the nearest pixel, never below 1 for a
-// positive size.
-int ZoomedSize(int size);
+// size at zoom percent (the setting Zoom), rounded to the nearest pixel,
+// never below 1 for a positive size.
+int ZoomedSize(int size, int zoom);

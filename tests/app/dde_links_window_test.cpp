@@ -56,7 +56,7 @@ TEST_F(DdeLinksWindowTest, LinksAreEnabledOnlyWithAServerAndTheQuizOnlyWithAnswe
          for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
            EXPECT_FALSE(Enabled(id)) << id;
          EXPECT_TRUE(Enabled(CM_DDE));
-         ConcordanceServer = "QVWIN";
+         settings.ConcordanceServer = "QVWIN";
          EXPECT_TRUE(Enabled(CM_LINKMORNING));
          EXPECT_TRUE(Enabled(CM_LINKEVENING));
          EXPECT_TRUE(Enabled(CM_LINKVERSE));
@@ -69,8 +69,8 @@ TEST_F(DdeLinksWindowTest, LinksAreEnabledOnlyWithAServerAndTheQuizOnlyWithAnswe
 
 TEST_F(DdeLinksWindowTest, TwoLinksInARowEachOpenAndEndTheirConversation) {
   AddQuiz();
-  ConcordanceServer = "QVWIN";
-  ConcordanceTranslation = "Default";
+  settings.ConcordanceServer = "QVWIN";
+  settings.ConcordanceTranslation = "Default";
   auto server = testsupport::StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Run({[&] {
@@ -108,16 +108,16 @@ TEST_F(DdeLinksWindowTest, TheDdeCommandRunsTheSettingsDialogAndItsChoiceEnables
          EXPECT_EQ(MainWindowHandle->HConv, 0u);
        }});
   EXPECT_THAT(backend.DialogsRun(), ElementsAre("DDESETTINGS"));
-  EXPECT_EQ(ConcordanceServer, "QVWIN");
-  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_EQ(settings.ConcordanceServer, "QVWIN");
+  EXPECT_EQ(settings.ConcordanceTranslation, "Default");
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(DdeLinksWindowTest, WithoutDdeTheProgramRunsAndEachLinkFails) {
   SetDdeInitializer([](platform::DWORD *, platform::PFNCALLBACK, platform::DWORD,
                        platform::DWORD) -> platform::UINT { return platform::DMLERR_SYS_ERROR; });
-  ConcordanceServer = "QVWIN";
-  ConcordanceTranslation = "Default";
+  settings.ConcordanceServer = "QVWIN";
+  settings.ConcordanceTranslation = "Default";
   auto server = testsupport::StartConcordance("QVWIN");
   ASSERT_NE(server, nullptr);
   Run({[&] {
@@ -140,9 +140,9 @@ TEST_F(DdeLinksWindowTest, TheSamplePackagesOpenTheirReadingsQuizAndVerse) {
   for (const char *name : {"PLAN.QXP", "QUIZ.QXP", "VERSE.QXP"})
     fs::copy_file(samples / name, packages.File(name));
   testsupport::SetDate(2023, 1, 1);
-  BuildTodayText();
-  ConcordanceServer = "QVWIN";
-  ConcordanceTranslation = "Default";
+  BuildTodayText(day);
+  settings.ConcordanceServer = "QVWIN";
+  settings.ConcordanceTranslation = "Default";
   auto server = testsupport::StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Run({[&] {

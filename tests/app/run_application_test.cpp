@@ -12,8 +12,10 @@
 #include "content/package_font_settings.h"
 #include "content/settings.h"
 #include "content/settings_file.h"
+#include "content/settings_load.h"
 #include "framework/application.h"
 #include "framework/headless/headless_backend.h"
+#include "platform/clock.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/noted.h"
@@ -41,6 +43,14 @@ protected:
       argv.push_back(word.data());
     argv.push_back(nullptr);
     return RunApplication(static_cast<int>(options.size()), argv.data());
+  }
+
+  // The settings as the program's last run left them in the file (the run's
+  // own went with it).
+  static Settings StoredSettings() {
+    Settings settings;
+    LoadSettings(settings, *platform::LocalTime(platform::CurrentTime()));
+    return settings;
   }
 
   bool WindowOpened() const {
@@ -142,18 +152,18 @@ TEST_F(RunApplicationTest, TheLaunchersFirstStartGivesPackagesWithoutAFontAReada
   Start({"--readable-fonts"});
   EXPECT_EQ(ReadSettingText("DefaultFontName", "", 60), "DejaVu Serif");
   EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 17);
-  EXPECT_EQ(PackageFontName("VERSE.QXP"), "DejaVu Serif");
-  EXPECT_EQ(PackageFontSize("VERSE.QXP"), 17);
+  EXPECT_EQ(PackageFontName(StoredSettings(), "VERSE.QXP"), "DejaVu Serif");
+  EXPECT_EQ(PackageFontSize(StoredSettings(), "VERSE.QXP"), 17);
   EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 60), "");
   // What the user chose stays.
-  EXPECT_EQ(PackageFontName("Mine.qxp"), "Courier");
-  EXPECT_EQ(PackageFontSize("Mine.qxp"), 10);
+  EXPECT_EQ(PackageFontName(StoredSettings(), "Mine.qxp"), "Courier");
+  EXPECT_EQ(PackageFontSize(StoredSettings(), "Mine.qxp"), 10);
 
   // A package added later is as readable.
   folder.Write("NEW.QXP", "not read here");
   Start();
-  EXPECT_EQ(PackageFontName("NEW.QXP"), "DejaVu Serif");
-  EXPECT_EQ(PackageFontSize("NEW.QXP"), 17);
+  EXPECT_EQ(PackageFontName(StoredSettings(), "NEW.QXP"), "DejaVu Serif");
+  EXPECT_EQ(PackageFontSize(StoredSettings(), "NEW.QXP"), 17);
   // A default the user chose stays, and a backend that knows no better font
   // writes none.
   WriteSettingText("DefaultFontName", "Courier");
@@ -162,7 +172,7 @@ TEST_F(RunApplicationTest, TheLaunchersFirstStartGivesPackagesWithoutAFontAReada
   WriteSettingText("DefaultFontName", "");
   backend.SetReadableFont(TFontDesc{});
   Start({"--first-start"});
-  EXPECT_EQ(PackageFontName("NEW.QXP"), "System");
+  EXPECT_EQ(PackageFontName(StoredSettings(), "NEW.QXP"), "System");
 }
 
 TEST_F(RunApplicationTest, TheFirstStartOpensTwoThirdsOfTheScreenCentredUnlessAPlaceIsSaved) {

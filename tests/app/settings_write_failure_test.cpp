@@ -32,7 +32,7 @@ TEST_F(SettingsWriteFailureTest, AZoomThatCannotBeKeptIsToldOnceAndStillApplies)
   Run({[&] {
     Frame().MenuCommand(CM_ZOOMIN);
     Frame().MenuCommand(CM_ZOOMIN);
-    EXPECT_EQ(Zoom, 125);
+    EXPECT_EQ(settings.Zoom, 125);
     Frame().GetClientWindow()->Destroy(0);
   }});
   EXPECT_EQ(CountOf("The zoom could not be saved.\n"), 1);

@@ -100,7 +100,7 @@ TEST_F(VerseKeyboardTest, TheRangeStayingPutDoesNotRepaint) {
 
 TEST_F(VerseKeyboardTest, AltOrF10BringsHiddenMenusBackAsTheDoubleClickDoes) {
   AddPackage("VERSE.QXP", "Daily Verse", "Love one another. -John 13:34", '-');
-  HideMenu = 1;
+  settings.HideMenu = 1;
   std::vector<std::string> seen;
   auto note = [&] { seen.push_back(Frame().GetMenu() ? "menu" : "no menu"); };
   Run({[&] {

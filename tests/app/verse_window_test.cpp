@@ -73,13 +73,13 @@ TEST_F(VerseWindowTest, OpensWithTheMenuAndTheDateAndSavesItsStateOnClose) {
   EXPECT_EQ(ReadSettingInt("x", 0), 10);
   EXPECT_EQ(ReadSettingInt("HideMenu", -1), 0);
   EXPECT_EQ(ReadSettingText("LastStartup", "", 41), "Wed Mar 1, 2023");
-  EXPECT_EQ(DayEntries, nullptr); // the day was released
+  EXPECT_EQ(day.DayEntries, nullptr); // the day was released
 }
 
 TEST_F(VerseWindowTest, APlaceThatDoesNotFitTheScreenBecomesTheWholeScreen) {
   backend.SetScreenSize({800, 600});
   WriteSettingInt("x", 900);
-  Topmost = 1;
+  settings.Topmost = 1;
   Run({[&] {
     EXPECT_EQ(Frame().GetWindowRect(), (TRect{0, 0, 800, 600}));
     EXPECT_TRUE(backend.IsTopmost(Frame()));
@@ -87,14 +87,14 @@ TEST_F(VerseWindowTest, APlaceThatDoesNotFitTheScreenBecomesTheWholeScreen) {
 }
 
 TEST_F(VerseWindowTest, HiddenMenusComeBackWithADoubleClickAndAreRemembered) {
-  HideMenu = 1;
+  settings.HideMenu = 1;
   Run({[&] {
          EXPECT_FALSE(Frame().GetMenu());
          backend.DoubleClick(Verse());
        },
        [&] {
          ASSERT_TRUE(Frame().GetMenu());
-         EXPECT_EQ(HideMenu, 0);
+         EXPECT_EQ(settings.HideMenu, 0);
          EXPECT_EQ(DateItem(), "Wed Mar 1, 2023");
          backend.DoubleClick(Verse()); // with the menu shown: nothing
        },
@@ -109,7 +109,7 @@ TEST_F(VerseWindowTest, HiddenMenusComeBackWithADoubleClickAndAreRemembered) {
 
 TEST_F(VerseWindowTest, EveryCommandOfTheMenuAndTheKeysHasItsRow) {
   // A command without one would be grayed in the menu and its key dead.
-  TVerseWindow window;
+  TVerseWindow window(program);
   std::vector<unsigned> ids = MainMenu().CommandIds();
   for (const TAccelerator &key : MainAccelerators())
     ids.push_back(key.command);
@@ -126,49 +126,49 @@ TEST_F(VerseWindowTest, DayCommandsStepTheDayAndShowItInTheirMenuStates) {
            backend.PressKey(Frame(), TKeyPress{VK_LEFT, 0, true});
        },
        [&] {
-         EXPECT_EQ(DayOffset, -3);
-         EXPECT_EQ(DayIndex, 56);
+         EXPECT_EQ(day.DayOffset, -3);
+         EXPECT_EQ(day.DayIndex, 56);
          EXPECT_TRUE(Checked(CM_DAYBACKWARD));
          EXPECT_FALSE(Checked(CM_DAYFORWARD));
          EXPECT_TRUE(Enabled(CM_DAYRESET));
          Frame().MenuCommand(CM_NEW);
        },
        [&] {
-         EXPECT_EQ(DayOffset, 0);
-         EXPECT_FALSE(DayStepped);
+         EXPECT_EQ(day.DayOffset, 0);
+         EXPECT_FALSE(day.DayStepped);
          EXPECT_FALSE(Checked(CM_DAYBACKWARD));
          EXPECT_FALSE(Enabled(CM_DAYRESET));
-         EXPECT_NE(DayEntries, nullptr);
+         EXPECT_NE(day.DayEntries, nullptr);
        }});
 }
 
 TEST_F(VerseWindowTest, TheRandomMethodDisablesDayStepping) {
-  QuoteMethodCode = QuoteMethod::Random;
+  settings.QuoteMethodCode = QuoteMethod::Random;
   Run({[&] {
     EXPECT_FALSE(Enabled(CM_DAYBACKWARD));
     EXPECT_FALSE(Enabled(CM_DAYFORWARD));
     EXPECT_FALSE(Enabled(CM_DAYRESET));
     // The accelerator of a disabled command sends nothing.
     backend.PressKey(Frame(), TKeyPress{VK_RIGHT, 0, true});
-    EXPECT_EQ(DayOffset, 0);
+    EXPECT_EQ(day.DayOffset, 0);
   }});
 }
 
 TEST_F(VerseWindowTest, DayForwardUnderIncrementLeavesTheStoredNumberAlone) {
-  QuoteMethodCode = QuoteMethod::Increment;
+  settings.QuoteMethodCode = QuoteMethod::Increment;
   WriteSettingInt("IncrementNum", 58);
   Run({[&] {
-         EXPECT_EQ(DayIndex, 58);
+         EXPECT_EQ(day.DayIndex, 58);
          EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 59);
          Frame().MenuCommand(CM_DAYFORWARD);
        },
        [&] {
-         EXPECT_EQ(DayIndex, 59);
+         EXPECT_EQ(day.DayIndex, 59);
          EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 59);
          Frame().MenuCommand(CM_NEW);
        },
        [&] {
-         EXPECT_EQ(DayIndex, 59);
+         EXPECT_EQ(day.DayIndex, 59);
          EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 60);
        }});
 }
@@ -179,13 +179,13 @@ TEST_F(VerseWindowTest, ShowAnswersNeedsAQuizAndIsClearedByEveryReload) {
   Run({[&] {
          ASSERT_TRUE(Enabled(CM_SHOWANSWERS));
          backend.PressKey(Frame(), TKeyPress{'A', 1, true});
-         EXPECT_TRUE(ShowAnswers);
+         EXPECT_TRUE(day.ShowAnswers);
          EXPECT_TRUE(Checked(CM_SHOWANSWERS));
          EXPECT_FALSE(backend.LastInvalidationErased(Verse()));
          Frame().MenuCommand(CM_DAYFORWARD);
        },
        [&] {
-         EXPECT_FALSE(ShowAnswers);
+         EXPECT_FALSE(day.ShowAnswers);
          EXPECT_FALSE(Checked(CM_SHOWANSWERS));
        }});
 }
@@ -194,13 +194,13 @@ TEST_F(VerseWindowTest, AReloadWithoutTheQuizTakesTheAnswersAway) {
   AddQuiz();
   Run({[&] {
          backend.PressKey(Frame(), TKeyPress{'A', 1, true});
-         ASSERT_TRUE(HasAnswers);
+         ASSERT_TRUE(day.HasAnswers);
          std::filesystem::remove(packages.File("QUIZ.QXP"));
          Frame().MenuCommand(CM_NEW);
        },
        [&] {
-         EXPECT_FALSE(HasAnswers);
-         EXPECT_FALSE(ShowAnswers);
+         EXPECT_FALSE(day.HasAnswers);
+         EXPECT_FALSE(day.ShowAnswers);
          EXPECT_FALSE(Enabled(CM_SHOWANSWERS));
        }});
 }
@@ -222,14 +222,14 @@ TEST_F(VerseWindowTest, TellsWhatTheLoadMetInItsMessageBoxes) {
       {"text file not saved",
        [&] {
          std::filesystem::create_directory(packages.Path() / "SELWARTH.TXT");
-         SaveFile = 1;
+         settings.SaveFile = 1;
        },
        "The daily text could not be saved to SELWARTH.TXT: Is a directory.", "Unable to Comply",
        MB_OK | MB_ICONEXCLAMATION, 1},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
-    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+    FreshStart();
     AddPackage("VERSE.QXP", "Daily Verse", "Love one another. -John 13:34", '-');
     c.arrange();
     const std::size_t before = backend.Messages().size();
@@ -275,14 +275,14 @@ TEST_F(VerseWindowTest, TheDayTimerFollowsTheDateAndReloadsWhenAsked) {
        },
        [&] {
          EXPECT_EQ(DateItem(), "Thu Mar 2, 2023");
-         EXPECT_EQ(DayIndex, 60); // New was posted and ran
-         UpdateDaily = 0;
+         EXPECT_EQ(day.DayIndex, 60); // New was posted and ran
+         settings.UpdateDaily = 0;
          testsupport::SetDate(2023, 3, 3);
          backend.FireTimer(Verse(), DayTimer);
        },
        [&] {
          EXPECT_EQ(DateItem(), "Fri Mar 3, 2023");
-         EXPECT_EQ(DayIndex, 60); // the content stays
+         EXPECT_EQ(day.DayIndex, 60); // the content stays
        }});
 }
 
@@ -352,7 +352,7 @@ TEST_F(VerseWindowTest, ProgramSettingsReloadsRelaysOrRepaintsAsTheChangesNeed) 
          Frame().MenuCommand(CM_PROGRAM);
        },
        [&] {
-         EXPECT_EQ(DayIndex, 7); // New ran under the Increment method
+         EXPECT_EQ(day.DayIndex, 7); // New ran under the Increment method
          EXPECT_TRUE(backend.IsTopmost(Frame()));
        }});
 }
@@ -368,13 +368,13 @@ TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMetho
   });
   Run({[&] {
          EXPECT_TRUE(Enabled(CM_STARTDATE));
-         DayOffset = 3;
+         day.DayOffset = 3;
          backend.PressKey(Frame(), TKeyPress{'D', 4, true});
-         EXPECT_EQ(PlanOffset, 1);
+         EXPECT_EQ(settings.PlanOffset, 1);
        },
        [&] {
-         EXPECT_EQ(DayOffset, 0); // New ran
-         QuoteMethodCode = QuoteMethod::Increment;
+         EXPECT_EQ(day.DayOffset, 0); // New ran
+         settings.QuoteMethodCode = QuoteMethod::Increment;
          EXPECT_FALSE(Enabled(CM_STARTDATE));
        }});
 }
@@ -382,14 +382,14 @@ TEST_F(VerseWindowTest, StartDateReloadsWhenThePlanMovedAndOnlyUnderTheDateMetho
 TEST_F(VerseWindowTest, TheDateItemOpensOneCalendarThatClosesWithTheWindow) {
   Run({[&] {
     Frame().MenuCommand(CM_DATE);
-    ASSERT_TRUE(CalendarOpen);
-    TWindow *calendar = Verse().CalendarDialog.get();
+    ASSERT_TRUE(program.CalendarOpen());
+    TWindow *calendar = program.CalendarDialog.get();
     EXPECT_TRUE(backend.Shows(*calendar));
     Frame().MenuCommand(CM_DATE);
-    EXPECT_EQ(Verse().CalendarDialog.get(), calendar); // no second calendar
+    EXPECT_EQ(program.CalendarDialog.get(), calendar); // no second calendar
     EXPECT_EQ(backend.ActiveWindow(), calendar);
   }});
-  EXPECT_FALSE(CalendarOpen);
+  EXPECT_FALSE(program.CalendarOpen());
 }
 
 } // namespace
@@ -399,15 +399,15 @@ namespace {
 TEST_F(VerseWindowTest, ReferencesOpenOnceAndTheAboutBoxesRun) {
   Run({[&] {
     backend.PressKey(Frame(), TKeyPress{'R', 18, true});
-    ASSERT_TRUE(ReferencesOpen);
-    TWindow *references = Verse().ReferencesDialog.get();
+    ASSERT_TRUE(program.ReferencesOpen());
+    TWindow *references = program.ReferencesDialog.get();
     backend.PressKey(Frame(), TKeyPress{VK_F9, 0, false});
-    EXPECT_EQ(Verse().ReferencesDialog.get(), references);
+    EXPECT_EQ(program.ReferencesDialog.get(), references);
     EXPECT_EQ(backend.ActiveWindow(), references);
     Frame().MenuCommand(CM_ABOUTPACKAGES);
     Frame().MenuCommand(CM_ABOUT);
   }});
-  EXPECT_FALSE(ReferencesOpen);
+  EXPECT_FALSE(program.ReferencesOpen());
   EXPECT_EQ(backend.DialogsRun(), (std::vector<std::string>{"ABOUTPACKAGES", "ABOUTSELWARTH"}));
 }
 

@@ -17,7 +17,7 @@ protected:
     AddPackage("A.QXP", "Verse", "Love one another. -John 13:34", '-');
     AddPackage("B.QXP", "Plan", "Morning: Genesis 1");
     WriteSettingInt("a.qxp_fontsize", 20);
-    BlankLines = 1;
+    settings.BlankLines = 1;
   }
 
   // The font height and y of each heading drawn ("Verse", "Plan").
@@ -55,28 +55,28 @@ TEST_F(ZoomAndTitleTest, ZoomScalesTextAndGapsAndIsKeptInItsOwnKey) {
     EXPECT_FALSE(Enabled(CM_ZOOMRESET));
 
     Key(VK_OEM_PLUS);
-    EXPECT_EQ(Zoom, 110);
+    EXPECT_EQ(settings.Zoom, 110);
     EXPECT_EQ(Headings()[0].first, 22);
     // Only the new key was added to the file.
     EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()), before + "Zoom=110\n");
     Key(VK_OEM_MINUS);
     Key(VK_OEM_MINUS);
-    EXPECT_EQ(Zoom, 90);
+    EXPECT_EQ(settings.Zoom, 90);
     EXPECT_EQ(Headings()[0].first, 18);
 
     // Two notches with Ctrl held, in small turns; without Ctrl nothing.
     for (int i = 0; i < 4; ++i)
       Wheel(WHEEL_DELTA / 2, MK_CONTROL);
-    EXPECT_EQ(Zoom, 110);
+    EXPECT_EQ(settings.Zoom, 110);
     Wheel(-WHEEL_DELTA, 0);
-    EXPECT_EQ(Zoom, 110);
+    EXPECT_EQ(settings.Zoom, 110);
 
     // Headings, bodies, trailers and gaps all scale: at 200 % the second
     // heading lies twice as far down.
     Frame().MenuCommand(CM_ZOOMRESET);
     for (int i = 0; i < 5; ++i) // 110, 125, 150, 175, 200
       Frame().MenuCommand(CM_ZOOMIN);
-    ASSERT_EQ(Zoom, 200);
+    ASSERT_EQ(settings.Zoom, 200);
     const auto doubled = Headings();
     EXPECT_EQ(doubled[0].first, 40);
     EXPECT_EQ(doubled[1].first, 20);
@@ -84,13 +84,13 @@ TEST_F(ZoomAndTitleTest, ZoomScalesTextAndGapsAndIsKeptInItsOwnKey) {
 
     for (int i = 0; i < 10; ++i)
       Key(VK_OEM_PLUS);
-    EXPECT_EQ(Zoom, MaxZoom);
+    EXPECT_EQ(settings.Zoom, MaxZoom);
     EXPECT_FALSE(Enabled(CM_ZOOMIN));
     Key(VK_0);
-    EXPECT_EQ(Zoom, NormalZoom);
+    EXPECT_EQ(settings.Zoom, NormalZoom);
     for (int i = 0; i < 10; ++i)
       Wheel(-WHEEL_DELTA, MK_CONTROL);
-    EXPECT_EQ(Zoom, MinZoom);
+    EXPECT_EQ(settings.Zoom, MinZoom);
     EXPECT_FALSE(Enabled(CM_ZOOMOUT));
     Key(VK_OEM_PLUS);
   }});
@@ -131,7 +131,7 @@ TEST_F(ZoomAndTitleTest, TheTitleNamesTheShownDayWhileItIsNotToday) {
          EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth");
          // Past midnight without a reload the window still shows yesterday;
          // the menu's date item shows today.
-         UpdateDaily = 0;
+         settings.UpdateDaily = 0;
          testsupport::SetDate(2023, 3, 2);
          backend.FireTimer(Verse(), DayTimer);
        },

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <set>
 
-#include "content/content_state.h"
 #include "content/day_entries.h"
 #include "content/day_state.h"
 #include "content/marquee_export.h"
@@ -17,6 +16,7 @@
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
 #include "support/fresh_start.h"
+#include "support/layer_reset.h"
 #include "support/noted.h"
 #include "support/package_bytes.h"
 #include "support/prepared_settings.h"
@@ -29,10 +29,14 @@ namespace {
 
 class DayLoadTest : public ::testing::Test {
 protected:
-  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(ResetContentState); }
+  void SetUp() override {
+    testsupport::FreshStartOnMarchFirst2023(testsupport::ResetContentLayers, dayState);
+  }
 
   // A load at today's time; the previous day goes.
-  void Load(const TDayLoadOptions &options = {}) { day = LoadDay(*LocalTimeNow, options); }
+  void Load(const TDayLoadOptions &options = {}) {
+    day = LoadDay(settings, dayState, *dayState.LocalTimeNow, options);
+  }
 
   void AddPackage(const std::string &name, const PackageLayout &layout = {}) {
     packages.Write(name, BuildPackage(layout));
@@ -50,6 +54,9 @@ protected:
                                              "CONTROL.INI");
   }
 
+  // What the program would own: its settings and its day.
+  Settings settings;
+  DayState dayState;
   LoadedDay day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
@@ -59,8 +66,8 @@ protected:
 TEST_F(DayLoadTest, AFolderWithoutPackagesSaysSoAndLeavesTheTextFileAlone) {
   packages.Write("SELWARTH.TXT", "yesterday\r\n");
   packages.Write("VERSE.OFF", BuildPackage({}));
-  SaveFile = 1;
-  DayIndex = 42;
+  settings.SaveFile = 1;
+  dayState.DayIndex = 42;
   Load();
   ASSERT_EQ(day.Problems.size(), 1u);
   EXPECT_EQ(day.Problems[0].What, DayLoadProblem::Kind::NoPackages);
@@ -69,7 +76,7 @@ TEST_F(DayLoadTest, AFolderWithoutPackagesSaysSoAndLeavesTheTextFileAlone) {
   // The caller tells the user: content, and so this test, links no windowing
   // layer that could show a message (the build checks it).
   EXPECT_EQ(day.Entries, nullptr);
-  EXPECT_EQ(DayIndex, 42); // no slot was chosen
+  EXPECT_EQ(dayState.DayIndex, 42); // no slot was chosen
   EXPECT_EQ(packages.Read("SELWARTH.TXT"), "yesterday\r\n");
 }
 
@@ -108,59 +115,59 @@ TEST_F(DayLoadTest, GivesEachEntryItsPackagesFontFromTheLowerCaseKeys) {
 
 TEST_F(DayLoadTest, TheDateMethodFollowsTheDateAndTheOffset) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = QuoteMethod::Date;
+  settings.QuoteMethodCode = QuoteMethod::Date;
   Load();
-  EXPECT_EQ(DayIndex, 59);
-  DayOffset = -60;
-  DayStepped = true;
+  EXPECT_EQ(dayState.DayIndex, 59);
+  dayState.DayOffset = -60;
+  dayState.DayStepped = true;
   Load();
-  EXPECT_EQ(DayIndex, 365);
+  EXPECT_EQ(dayState.DayIndex, 365);
   EXPECT_EQ(Loaded(), (std::vector<std::string>{"verse.qxp: Day 365"}));
 }
 
 TEST_F(DayLoadTest, TheIncrementMethodAdvancesTheStoredNumberOnFreshLoadsOnly) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = QuoteMethod::Increment;
+  settings.QuoteMethodCode = QuoteMethod::Increment;
   Load();
-  EXPECT_EQ(DayIndex, 0);
+  EXPECT_EQ(dayState.DayIndex, 0);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
 
   WriteSettingInt("IncrementNum", 365);
   Load();
-  EXPECT_EQ(DayIndex, 365);
+  EXPECT_EQ(dayState.DayIndex, 365);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
 
   // Day Forward twice: from the remembered number, the file untouched.
-  DayStepped = true;
-  DayOffset = 2;
+  dayState.DayStepped = true;
+  dayState.DayOffset = 2;
   Load();
-  EXPECT_EQ(DayIndex, 1);
+  EXPECT_EQ(dayState.DayIndex, 1);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 0);
 
   // File/New reads and advances the setting again.
-  DayStepped = false;
-  DayOffset = 0;
+  dayState.DayStepped = false;
+  dayState.DayOffset = 0;
   Load();
-  EXPECT_EQ(DayIndex, 0);
+  EXPECT_EQ(dayState.DayIndex, 0);
   EXPECT_EQ(ReadSettingInt("IncrementNum", -1), 1);
 }
 
 TEST_F(DayLoadTest, TheRandomMethodStaysInRangeAndSeedsOnce) {
   AddPackage("VERSE.QXP");
-  QuoteMethodCode = QuoteMethod::Random;
+  settings.QuoteMethodCode = QuoteMethod::Random;
   testsupport::SetDate(2023, 3, 1, 7);
   std::set<int> seen;
   Load();
-  std::int16_t seed = RandomSeeded;
+  std::int16_t seed = dayState.RandomSeeded;
   EXPECT_NE(seed, 0);
   for (int i = 0; i < 400; ++i) {
     testsupport::SetDate(2023, 3, 2, i % 24); // a new time would give a new seed
     Load();
-    ASSERT_GE(DayIndex, 0);
-    ASSERT_LE(DayIndex, 365);
-    seen.insert(DayIndex);
+    ASSERT_GE(dayState.DayIndex, 0);
+    ASSERT_LE(dayState.DayIndex, 365);
+    seen.insert(dayState.DayIndex);
   }
-  EXPECT_EQ(RandomSeeded, seed);
+  EXPECT_EQ(dayState.RandomSeeded, seed);
   EXPECT_GT(seen.size(), 100u);
 }
 
@@ -174,23 +181,23 @@ TEST_F(DayLoadTest, WritesTheChosenPackagesTextForTheScreenSaver) {
   quiz.Entries[59] = {"Who built the ark? \\Noah, ", "Genesis 6"};
   AddPackage("QUIZ.QXP", quiz);
 
-  ScreenSaver = 1;
-  SaverPackage = "verse.qxp";
+  settings.ScreenSaver = 1;
+  settings.SaverPackage = "verse.qxp";
   Load();
   EXPECT_EQ(Marquee(), "Love one another.  - John 13:34");
 
-  SaverPackage = "quiz.qxp";
+  settings.SaverPackage = "quiz.qxp";
   Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
   EXPECT_TRUE(day.HasAnswers);
 
   // The name must match the lower-case file name exactly.
-  SaverPackage = "Verse.qxp";
+  settings.SaverPackage = "Verse.qxp";
   Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
 
-  ScreenSaver = 0;
-  SaverPackage = "verse.qxp";
+  settings.ScreenSaver = 0;
+  settings.SaverPackage = "verse.qxp";
   Load();
   EXPECT_EQ(Marquee(), "Who built the ark? ...Noah, Genesis 6");
 }
@@ -224,7 +231,7 @@ TEST_F(DayLoadTest, WritesTheTextFileWhileSaveFileIsOn) {
   Load();
   EXPECT_FALSE(packages.Exists("SELWARTH.TXT"));
 
-  SaveFile = 1;
+  settings.SaveFile = 1;
   Load();
   EXPECT_EQ(packages.Read("SELWARTH.TXT"), "Daily Verse\r\nLove one another.  - John 13:34\r\n"
                                            "Plain\r\nNo trailer here\r\n");
@@ -234,7 +241,7 @@ TEST_F(DayLoadTest, WritesTheTextFileWhileSaveFileIsOn) {
 TEST_F(DayLoadTest, ATextFileThatCannotBeMadeIsReportedAndTheDayStillShows) {
   AddPackage("VERSE.QXP");
   std::filesystem::create_directory(packages.Path() / "SELWARTH.TXT");
-  SaveFile = 1;
+  settings.SaveFile = 1;
   for (int load = 0; load < 2; ++load) {
     Load();
     ASSERT_EQ(day.Problems.size(), 1u);
@@ -248,10 +255,10 @@ TEST_F(DayLoadTest, ATextFileThatCannotBeMadeIsReportedAndTheDayStillShows) {
 
 TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   AddPackage("VERSE.QXP");
-  SaveFile = 1;
-  ScreenSaver = 1;
-  SaverPackage = "verse.qxp";
-  QuoteMethodCode = QuoteMethod::Increment;
+  settings.SaveFile = 1;
+  settings.ScreenSaver = 1;
+  settings.SaverPackage = "verse.qxp";
+  settings.QuoteMethodCode = QuoteMethod::Increment;
   WriteSettingInt("IncrementNum", 9);
   auto settingsBefore = testsupport::ReadFileBytes(sandbox.SettingsPath());
 
@@ -262,7 +269,7 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
   Load(TDayLoadOptions{true, &out});
   ASSERT_TRUE(testsupport::Noted(out.Close(), error)) << error;
 
-  EXPECT_EQ(DayIndex, 9);
+  EXPECT_EQ(dayState.DayIndex, 9);
   EXPECT_EQ(elsewhere.Read("today.txt"), "Verse\r\nDay 9\r\n");
   EXPECT_FALSE(packages.Exists("SELWARTH.TXT"));
   EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()), settingsBefore);
@@ -271,15 +278,15 @@ TEST_F(DayLoadTest, AReadOnlyLoadTouchesNoFile) {
 
 TEST_F(DayLoadTest, ALoadWithoutAQuizHasNoAnswersAndLeavesTheProgramsDayAlone) {
   AddPackage("VERSE.QXP");
-  ShowAnswers = true;
-  HasAnswers = true;
+  dayState.ShowAnswers = true;
+  dayState.HasAnswers = true;
   Load();
   EXPECT_FALSE(day.HasAnswers);
   EXPECT_TRUE(day.Problems.empty());
   // The shown day is the caller's to replace (the main window clears both).
-  EXPECT_TRUE(ShowAnswers);
-  EXPECT_TRUE(HasAnswers);
-  EXPECT_EQ(DayEntries, nullptr);
+  EXPECT_TRUE(dayState.ShowAnswers);
+  EXPECT_TRUE(dayState.HasAnswers);
+  EXPECT_EQ(dayState.DayEntries, nullptr);
   Load();
   EXPECT_EQ(Loaded().size(), 1u);
 }

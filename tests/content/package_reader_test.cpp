@@ -10,7 +10,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/settings.h"
@@ -42,16 +41,14 @@ struct ReadResult {
 
 class PackageReaderTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetContentState(); }
-
   ReadResult Read(const std::string &bytes, TextExport *exportFile = nullptr) {
     ReadResult result;
     result.Marker = 'x'; // the reader must set it
-    // As the day's load calls it: the day the program-wide state holds, and
-    // the export only while SaveFile is on.
-    result.HasAnswer = ReadPackageEntry(dir.Write("TEST.QXP", bytes), CurrentDayChoice(),
-                                        result.First, result.Marker, result.Trailer, result.Title,
-                                        SaveFile != 0 ? exportFile : nullptr);
+    // As the day's load calls it: the day the program holds, and the export
+    // only while SaveFile is on.
+    result.HasAnswer = ReadPackageEntry(
+        dir.Write("TEST.QXP", bytes), CurrentDayChoice(settings, dayState), result.First,
+        result.Marker, result.Trailer, result.Title, settings.SaveFile != 0 ? exportFile : nullptr);
     return result;
   }
   ReadResult Read(const PackageLayout &layout, TextExport *exportFile = nullptr) {
@@ -65,13 +62,16 @@ protected:
     return layout;
   }
 
+  // What the program would own: its settings and its day.
+  Settings settings;
+  DayState dayState;
   testsupport::TempDir dir;
 };
 
 using Pieces = std::vector<std::string>;
 
 TEST_F(PackageReaderTest, ReadsTheAcceptedTypesOnly) {
-  DayIndex = 4;
+  dayState.DayIndex = 4;
   for (int type : {0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32}) {
     PackageLayout layout;
     layout.Type = static_cast<std::uint8_t>(type);
@@ -100,15 +100,15 @@ TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
 
 TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
   PackageLayout layout;
-  DayIndex = 365;
-  PlanOffset = 20;
+  dayState.DayIndex = 365;
+  settings.PlanOffset = 20;
   EXPECT_EQ(Read(layout).First.Text, "Day 365");
-  QuoteMethodCode = QuoteMethod::Random;
+  settings.QuoteMethodCode = QuoteMethod::Random;
   EXPECT_EQ(Read(layout).First.Text, "Day 365");
 
   // A day index outside the slots would read past the offset table.
   for (std::int16_t day : {-1, 366, 1000}) {
-    DayIndex = day;
+    dayState.DayIndex = day;
     EXPECT_TRUE(Read(layout).IsEmpty()) << day;
   }
 }
@@ -116,14 +116,14 @@ TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
 TEST_F(PackageReaderTest, ReadingPlanCountsFromItsStartDay) {
   PackageLayout layout;
   layout.Titles = {"Through the Bible in a Year"};
-  DayIndex = 10;
-  PlanOffset = 20;
+  dayState.DayIndex = 10;
+  settings.PlanOffset = 20;
   EXPECT_EQ(Read(layout).First.Text, "Day 355");
-  DayIndex = 365;
-  PlanOffset = 0;
+  dayState.DayIndex = 365;
+  settings.PlanOffset = 0;
   EXPECT_EQ(Read(layout).First.Text, "Day 0");
-  DayIndex = 0;
-  PlanOffset = 364;
+  dayState.DayIndex = 0;
+  settings.PlanOffset = 364;
   EXPECT_EQ(Read(layout).First.Text, "Day 1");
 }
 
@@ -132,10 +132,10 @@ TEST_F(PackageReaderTest, ReadingPlanGivesNothingUnlessTheMethodIsDate) {
   plan.Titles = {"Through the Bible"};
   PackageLayout lowerCase;
   lowerCase.Titles = {"through the Bible in a Year"};
-  DayIndex = 10;
-  PlanOffset = 20;
+  dayState.DayIndex = 10;
+  settings.PlanOffset = 20;
   for (QuoteMethod method : {QuoteMethod::Increment, QuoteMethod::Random}) {
-    QuoteMethodCode = method;
+    settings.QuoteMethodCode = method;
     EXPECT_TRUE(Read(plan).IsEmpty());
     EXPECT_EQ(Read(lowerCase).First.Text, "Day 10");
   }
@@ -145,7 +145,7 @@ TEST_F(PackageReaderTest, JoinsThePiecesOfTheSlotOnly) {
   PackageLayout layout;
   layout.Entries[3] = {"In the beginning ", "God created"};
   layout.Entries[4] = {"the heaven"};
-  DayIndex = 3;
+  dayState.DayIndex = 3;
   ReadResult result = Read(layout);
   EXPECT_EQ(result.Pieces(), (Pieces{"In the beginning ", "God created"}));
   EXPECT_EQ(JoinedText(result.First), "In the beginning God created");
@@ -244,7 +244,7 @@ TEST_F(PackageReaderTest, TitlesEndAtANulAndLoseControlBytes) {
   PackageLayout layout;
   layout.Titles = {std::string("Ab\0cd\r\nef", 8), "Da\tily\r\nVerse"};
   EXPECT_EQ(Read(layout).Title, "Ab");
-  DayIndex = 1;
+  dayState.DayIndex = 1;
   EXPECT_EQ(Read(layout).Title, "DailyVerse");
   EXPECT_EQ(ReadPackageDescription(dir.Write("A.QXP", BuildPackage(layout))), "Ab: Test package");
 }
@@ -304,20 +304,20 @@ TEST_F(PackageReaderTest, EntryThatIsOnlyATrailerGivesNoEntry) {
 TEST_F(PackageReaderTest, TitleFollowsTheSlot) {
   PackageLayout layout;
   layout.Titles = {"First", "Second", "Third"};
-  DayIndex = 7;
+  dayState.DayIndex = 7;
   EXPECT_EQ(Read(layout).Title, "Second");
 
   // A reading plan takes the title of its plan day: slot 355, 355 mod 7 = 5.
   layout.Titles = {"Through the Bible 1", "2", "3", "4", "5", "6", "7"};
-  DayIndex = 10;
-  PlanOffset = 20;
+  dayState.DayIndex = 10;
+  settings.PlanOffset = 20;
   EXPECT_EQ(Read(layout).Title, "6");
 }
 
 TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
   ReadResult result;
-  ReadPackageEntry(dir.File("MISSING.QXP"), CurrentDayChoice(), result.First, result.Marker,
-                   result.Trailer, result.Title, nullptr);
+  ReadPackageEntry(dir.File("MISSING.QXP"), CurrentDayChoice(settings, dayState), result.First,
+                   result.Marker, result.Trailer, result.Title, nullptr);
   EXPECT_TRUE(result.IsEmpty());
   EXPECT_EQ(ReadPackageDescription(dir.File("MISSING.QXP")), "");
   EXPECT_EQ(ReadPackageDescription(dir.Path().string()), ""); // a folder
@@ -329,8 +329,8 @@ TEST_F(PackageReaderTest, UnopenableFileGivesNoEntry) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   auto read = std::async(std::launch::async, [&] {
     ReadResult fromFifo;
-    ReadPackageEntry(fifo, CurrentDayChoice(), fromFifo.First, fromFifo.Marker, fromFifo.Trailer,
-                     fromFifo.Title, nullptr);
+    ReadPackageEntry(fifo, CurrentDayChoice(settings, dayState), fromFifo.First, fromFifo.Marker,
+                     fromFifo.Trailer, fromFifo.Title, nullptr);
     return fromFifo.IsEmpty() && ReadPackageDescription(fifo).empty();
   });
   const bool ended = read.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
@@ -383,7 +383,7 @@ TEST_F(PackageReaderTest, DamagedPackageGivesNoEntryAndNoExportLine) {
          b = BuildPackage(WithEntry({"Body ", "-" + std::string(254, 'x')}, '-'));
        }},
   };
-  SaveFile = 1;
+  settings.SaveFile = 1;
   for (const Damage &damage : damages) {
     std::string bytes = BuildPackage(layout);
     damage.Apply(bytes);
@@ -434,7 +434,7 @@ class TextExportTest : public PackageReaderTest {
 protected:
   void SetUp() override {
     PackageReaderTest::SetUp();
-    SaveFile = 1;
+    settings.SaveFile = 1;
     ASSERT_TRUE(testsupport::Noted(exportFile.Create(dir.File("SELWARTH.TXT")), error));
   }
   std::string Written() {
@@ -472,11 +472,11 @@ TEST_F(TextExportTest, WritesTheBytesAsRead) {
 }
 
 TEST_F(TextExportTest, NothingWrittenWhenOffOrNotOpen) {
-  SaveFile = 0;
+  settings.SaveFile = 0;
   Read(WithEntry({"text"}), &exportFile);
   EXPECT_EQ(Written(), "");
 
-  SaveFile = 1;
+  settings.SaveFile = 1;
   TextExport unopened;
   EXPECT_FALSE(testsupport::Noted(unopened.Create(dir.File("missing/SELWARTH.TXT")), error));
   EXPECT_EQ(error, "No such file or directory");

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "content/content_state.h"
 #include "content/settings.h"
 #include "support/config_sandbox.h"
 #include "support/fixed_clock.h"
@@ -18,13 +17,12 @@ using testsupport::YearTime;
 class SettingsLoadTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetContentState();
     // Values no load would give, so that a key not read shows.
-    EveryStartup = HideMenu = JustifyText = SaveFile = 55;
-    UpdateDaily = Topmost = BlankLines = ScreenSaver = 55;
-    ConcordanceServer = ConcordanceTranslation = SaverPackage = "stale";
-    PlanOffset = 77;
-    QuoteMethodCode = QuoteMethod{0};
+    settings.EveryStartup = settings.HideMenu = settings.JustifyText = settings.SaveFile = 55;
+    settings.UpdateDaily = settings.Topmost = settings.BlankLines = settings.ScreenSaver = 55;
+    settings.ConcordanceServer = settings.ConcordanceTranslation = settings.SaverPackage = "stale";
+    settings.PlanOffset = 77;
+    settings.QuoteMethodCode = QuoteMethod{0};
   }
 
   void WriteSettings(const std::string &body) {
@@ -32,24 +30,25 @@ protected:
     std::ofstream(sandbox.SettingsPath(), std::ios::binary) << body;
   }
 
+  Settings settings;
   testsupport::ConfigSandbox sandbox;
 };
 
 TEST_F(SettingsLoadTest, AnAbsentFileGivesEveryDefault) {
-  LoadSettings(YearTime(2026));
-  EXPECT_EQ(EveryStartup, 1);
-  EXPECT_EQ(HideMenu, 0);
-  EXPECT_EQ(JustifyText, 1);
-  EXPECT_EQ(SaveFile, 0);
-  EXPECT_EQ(UpdateDaily, 1);
-  EXPECT_EQ(Topmost, 0);
-  EXPECT_EQ(BlankLines, 0);
-  EXPECT_EQ(ScreenSaver, 0);
-  EXPECT_EQ(ConcordanceServer, "");
-  EXPECT_EQ(ConcordanceTranslation, "");
-  EXPECT_EQ(SaverPackage, "");
-  EXPECT_EQ(PlanOffset, 0);
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
+  LoadSettings(settings, YearTime(2026));
+  EXPECT_EQ(settings.EveryStartup, 1);
+  EXPECT_EQ(settings.HideMenu, 0);
+  EXPECT_EQ(settings.JustifyText, 1);
+  EXPECT_EQ(settings.SaveFile, 0);
+  EXPECT_EQ(settings.UpdateDaily, 1);
+  EXPECT_EQ(settings.Topmost, 0);
+  EXPECT_EQ(settings.BlankLines, 0);
+  EXPECT_EQ(settings.ScreenSaver, 0);
+  EXPECT_EQ(settings.ConcordanceServer, "");
+  EXPECT_EQ(settings.ConcordanceTranslation, "");
+  EXPECT_EQ(settings.SaverPackage, "");
+  EXPECT_EQ(settings.PlanOffset, 0);
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Date);
   // Loading never creates the file.
   EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
 }
@@ -60,20 +59,20 @@ TEST_F(SettingsLoadTest, ReadsStoredValuesWithoutRegardToKeyCase) {
                 "Topmost=7\nBlankLines=1\nScreenSaver=1\nSaverTitle=verse.qxp\n"
                 "ConcordanceServer=Logos\nConcordanceTranslation=KJV\nPlanOffset=31\n"
                 "QuoteMethod=Random\n");
-  LoadSettings(YearTime(2026));
-  EXPECT_EQ(EveryStartup, 0);
-  EXPECT_EQ(HideMenu, 1);
-  EXPECT_EQ(JustifyText, 0);
-  EXPECT_EQ(SaveFile, 1);
-  EXPECT_EQ(UpdateDaily, 0);
-  EXPECT_EQ(Topmost, 7); // any value but 0 is on, and is kept as it is
-  EXPECT_EQ(BlankLines, 1);
-  EXPECT_EQ(ScreenSaver, 1);
-  EXPECT_EQ(SaverPackage, "verse.qxp");
-  EXPECT_EQ(ConcordanceServer, "Logos");
-  EXPECT_EQ(ConcordanceTranslation, "KJV");
-  EXPECT_EQ(PlanOffset, 31);
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Random);
+  LoadSettings(settings, YearTime(2026));
+  EXPECT_EQ(settings.EveryStartup, 0);
+  EXPECT_EQ(settings.HideMenu, 1);
+  EXPECT_EQ(settings.JustifyText, 0);
+  EXPECT_EQ(settings.SaveFile, 1);
+  EXPECT_EQ(settings.UpdateDaily, 0);
+  EXPECT_EQ(settings.Topmost, 7); // any value but 0 is on, and is kept as it is
+  EXPECT_EQ(settings.BlankLines, 1);
+  EXPECT_EQ(settings.ScreenSaver, 1);
+  EXPECT_EQ(settings.SaverPackage, "verse.qxp");
+  EXPECT_EQ(settings.ConcordanceServer, "Logos");
+  EXPECT_EQ(settings.ConcordanceTranslation, "KJV");
+  EXPECT_EQ(settings.PlanOffset, 31);
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Random);
 }
 
 TEST_F(SettingsLoadTest, CutsTextsToTheirBuffers) {
@@ -81,16 +80,16 @@ TEST_F(SettingsLoadTest, CutsTextsToTheirBuffers) {
                 "ConcordanceTranslation=0123456789012345678901\n"
                 "SaverTitle=" +
                 std::string(60, 'p') + "\n");
-  LoadSettings(YearTime(2026));
-  EXPECT_EQ(ConcordanceServer, "ABCDEFGHIJKLMNOPQRS");
-  EXPECT_EQ(ConcordanceTranslation, "0123456789012345678");
-  EXPECT_EQ(SaverPackage, std::string(49, 'p'));
+  LoadSettings(settings, YearTime(2026));
+  EXPECT_EQ(settings.ConcordanceServer, "ABCDEFGHIJKLMNOPQRS");
+  EXPECT_EQ(settings.ConcordanceTranslation, "0123456789012345678");
+  EXPECT_EQ(settings.SaverPackage, std::string(49, 'p'));
 }
 
 TEST_F(SettingsLoadTest, ScreenSaverNeedsAChosenPackage) {
   WriteSettings("[Selwarth]\nScreenSaver=1\n");
-  LoadSettings(YearTime(2026));
-  EXPECT_EQ(ScreenSaver, 0);
+  LoadSettings(settings, YearTime(2026));
+  EXPECT_EQ(settings.ScreenSaver, 0);
   EXPECT_NE(sandbox.SettingsPath(), ""); // the file itself is not changed:
   EXPECT_NE(testsupport::ReadFileBytes(sandbox.SettingsPath()).find("ScreenSaver=1"),
             std::string::npos);
@@ -106,8 +105,8 @@ TEST_F(SettingsLoadTest, PlanOffsetOutsideTheYearStartsAtZero) {
                                   {"12abc", 12},
                                   {"", 0}}) {
     WriteSettings(std::string("[Selwarth]\nPlanOffset=") + stored + "\n");
-    LoadSettings(YearTime(2026));
-    EXPECT_EQ(PlanOffset, expected) << "stored " << stored;
+    LoadSettings(settings, YearTime(2026));
+    EXPECT_EQ(settings.PlanOffset, expected) << "stored " << stored;
   }
 }
 
@@ -116,9 +115,9 @@ TEST_F(SettingsLoadTest, ZoomIsHeldToItsRangeAndOlderFilesLackIt) {
        {std::pair{"", 100}, {"250", 250}, {"10", 50}, {"1000", 400}, {"-5", 50}, {"abc", 50}}) {
     WriteSettings(stored[0] == 0 ? std::string("[Selwarth]\nBlankLines=1\n")
                                  : std::string("[Selwarth]\nZoom=") + stored + "\n");
-    Zoom = 77;
-    LoadSettings(YearTime(2026));
-    EXPECT_EQ(Zoom, expected) << "stored " << stored;
+    settings.Zoom = 77;
+    LoadSettings(settings, YearTime(2026));
+    EXPECT_EQ(settings.Zoom, expected) << "stored " << stored;
   }
 }
 
@@ -144,11 +143,11 @@ TEST_F(SettingsLoadTest, TheDefaultMethodIsIncrementBefore1994) {
 TEST_F(SettingsLoadTest, QuoteMethodIsReadIntoATwentyByteBuffer) {
   // A stored text that only matches after the cut still does not match.
   WriteSettings("[Selwarth]\nQuoteMethod=Increment          X\n");
-  LoadSettings(YearTime(2026));
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
+  LoadSettings(settings, YearTime(2026));
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Date);
   WriteSettings("[Selwarth]\nQuoteMethod=\"Increment\"\n");
-  LoadSettings(YearTime(1993));
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Increment);
+  LoadSettings(settings, YearTime(1993));
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Increment);
 }
 
 TEST(QuoteMethodNameTest, WritesTheNamesTheMappingReads) {

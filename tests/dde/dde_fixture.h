@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "content/content_state.h"
+#include "content/day_state.h"
 #include "content/settings.h"
 #include "dde/conversation_slot.h"
 #include "dde/dde_client.h"
@@ -48,7 +48,6 @@ class DdeClientTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetFrameworkState();
-    ResetContentState();
     ASSERT_TRUE(StartDdeClient(inst, TestCallBack));
     slot.Instance = &inst;
     CallbackSlot = &slot;
@@ -107,6 +106,9 @@ protected:
     return pids;
   }
 
+  // The settings and the day the program would lend to the DDE layer.
+  Settings settings;
+  DayState day;
   testsupport::ConfigSandbox config;
   testsupport::DdeSandbox dde;
   testsupport::TempDir work;

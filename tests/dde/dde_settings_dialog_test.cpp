@@ -30,7 +30,7 @@ protected:
     EXPECT_EQ(window.HConv, 0u);
     DdeClientTest::TearDown();
   }
-  int Run() { return TDDESettingsDialog(&window).Execute(); }
+  int Run() { return TDDESettingsDialog(&window, settings).Execute(); }
   void Step(std::function<void(TDialog &)> step) {
     backend.InDialog("DDESETTINGS", std::move(step));
   }
@@ -89,8 +89,8 @@ class DdeSettingsSavedServerTest : public DdeSettingsDialogTest,
 
 TEST_P(DdeSettingsSavedServerTest, OpensCheckedWithTheSavedTranslation) {
   const SavedServerCase &c = GetParam();
-  ConcordanceServer = c.SavedServer;
-  ConcordanceTranslation = c.SavedTranslation;
+  settings.ConcordanceServer = c.SavedServer;
+  settings.ConcordanceTranslation = c.SavedTranslation;
   auto server = StartConcordance(c.Service, {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Step([&c](TDialog &d) {
@@ -103,8 +103,8 @@ TEST_P(DdeSettingsSavedServerTest, OpensCheckedWithTheSavedTranslation) {
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE((Messages()).empty());
-  EXPECT_EQ(ConcordanceServer, c.IdText);
-  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_EQ(settings.ConcordanceServer, c.IdText);
+  EXPECT_EQ(settings.ConcordanceTranslation, "Default");
   EXPECT_EQ(Stored("ConcordanceServer"), c.IdText);
   EXPECT_EQ(Stored("ConcordanceTranslation"), "Default");
   // Checked, then listed: for Other that is the automatic retry.
@@ -213,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.What); });
 
 TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePreselected) {
-  ConcordanceServer = "Logos";
-  ConcordanceTranslation = "kj";
+  settings.ConcordanceServer = "Logos";
+  settings.ConcordanceTranslation = "kj";
   auto server = StartConcordance(
       "Logos", {"--version", "01.60", "--translations", "WEB,KJV,ASV", "--log", LogFile()});
   ASSERT_NE(server, nullptr);
@@ -227,8 +227,8 @@ TEST_F(DdeSettingsDialogTest, LogosListsItsTranslationsSortedWithTheSavedOnePres
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE((Messages()).empty());
-  EXPECT_EQ(ConcordanceServer, "Logos");
-  EXPECT_EQ(ConcordanceTranslation, "WEB");
+  EXPECT_EQ(settings.ConcordanceServer, "Logos");
+  EXPECT_EQ(settings.ConcordanceTranslation, "WEB");
   EXPECT_EQ(SettledLog(), LogosCheckedThenThreeListed);
 }
 
@@ -327,8 +327,8 @@ TEST_F(DdeSettingsDialogTest, OtherWithTheNameLogosIsTreatedAsLogos) {
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
-  EXPECT_EQ(ConcordanceServer, "logos");
-  EXPECT_EQ(ConcordanceTranslation, "KJV");
+  EXPECT_EQ(settings.ConcordanceServer, "logos");
+  EXPECT_EQ(settings.ConcordanceTranslation, "KJV");
   EXPECT_THAT(SettledLog(),
               ElementsAre("CONNECT\tSystem\t\t", "REQUEST\tSystem\tVersion\t", "DISCONNECT\t\t\t",
                           "CONNECT\tData\t\t", "REQUEST\tData\tNumVersions\t",
@@ -370,7 +370,7 @@ TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {
 }
 
 TEST_F(DdeSettingsDialogTest, RetryRepeatsTheCheckedKind) {
-  ConcordanceServer = "QVWIN";
+  settings.ConcordanceServer = "QVWIN";
   auto server = StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) { d.UserClick(DdeRetryButton); });
@@ -380,8 +380,8 @@ TEST_F(DdeSettingsDialogTest, RetryRepeatsTheCheckedKind) {
 }
 
 TEST_F(DdeSettingsDialogTest, OkNeedsATranslationUnlessNoneIsChosen) {
-  ConcordanceServer = "QVWIN";
-  ConcordanceTranslation = "KJV";
+  settings.ConcordanceServer = "QVWIN";
+  settings.ConcordanceTranslation = "KJV";
   auto server = StartConcordance("QVWIN");
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) {
@@ -395,15 +395,15 @@ TEST_F(DdeSettingsDialogTest, OkNeedsATranslationUnlessNoneIsChosen) {
   EXPECT_THAT(Messages(),
               ElementsAre("Please select the Bible translation you would like to use."));
   EXPECT_EQ(backend.Messages()[0].Caption, "Unable to accept settings");
-  EXPECT_EQ(ConcordanceServer, "");
-  EXPECT_EQ(ConcordanceTranslation, "");
+  EXPECT_EQ(settings.ConcordanceServer, "");
+  EXPECT_EQ(settings.ConcordanceTranslation, "");
   EXPECT_EQ(Stored("ConcordanceServer"), "");
   EXPECT_EQ(Stored("ConcordanceTranslation"), "");
 }
 
 TEST_F(DdeSettingsDialogTest, CancelKeepsTheSettings) {
-  ConcordanceServer = "QVWIN";
-  ConcordanceTranslation = "Default";
+  settings.ConcordanceServer = "QVWIN";
+  settings.ConcordanceTranslation = "Default";
   auto server = StartConcordance("QVWIN");
   ASSERT_NE(server, nullptr);
   Step([](TDialog &d) {
@@ -411,8 +411,8 @@ TEST_F(DdeSettingsDialogTest, CancelKeepsTheSettings) {
     d.UserCancel();
   });
   EXPECT_EQ(Run(), IDCANCEL);
-  EXPECT_EQ(ConcordanceServer, "QVWIN");
-  EXPECT_EQ(ConcordanceTranslation, "Default");
+  EXPECT_EQ(settings.ConcordanceServer, "QVWIN");
+  EXPECT_EQ(settings.ConcordanceTranslation, "Default");
   EXPECT_EQ(Stored("ConcordanceServer"), "<absent>");
 }
 

@@ -28,19 +28,19 @@ class LinksTest : public ddetest::DdeClientTest {
 protected:
   void SetUp() override {
     DdeClientTest::SetUp();
-    ConcordanceServer = "QVWIN";
-    ConcordanceTranslation = "KJV";
+    settings.ConcordanceServer = "QVWIN";
+    settings.ConcordanceTranslation = "KJV";
     Add("Daily Verse - King James Version", "For God so loved the world", "- John 3:16");
     Add("Through the Bible in a Year", "Morning: Genesis 1-2 / Evening: Matthew 1", "");
     Add("Daily Bible Quiz", "Who built the ark?", "Noah (Genesis 6:14)");
   }
   void TearDown() override {
-    FreeDayEntries(DayEntries);
+    FreeDayEntries(day.DayEntries);
     DdeClientTest::TearDown();
   }
 
   TDayEntry &Add(const std::string &title, const std::string &text, const std::string &trailer) {
-    std::unique_ptr<TDayEntry> *place = &DayEntries;
+    std::unique_ptr<TDayEntry> *place = &day.DayEntries;
     while (*place)
       place = &(*place)->Next;
     *place = std::make_unique<TDayEntry>();
@@ -49,7 +49,7 @@ protected:
     (*place)->Trailer = trailer;
     return **place;
   }
-  void Link(unsigned id) { RunLink(id, slot, nullptr); }
+  void Link(unsigned id) { RunLink(id, settings, day.DayEntries.get(), slot, nullptr); }
   // The log once the server has seen the conversation end.
   std::vector<std::string> Sent(std::size_t lines) {
     EXPECT_TRUE(WaitUntil([&] { return LogLines().size() >= lines; }));
@@ -78,8 +78,8 @@ TEST_F(LinksTest, EachLinkGoesToItsReferenceOnAnotherServer) {
 }
 
 TEST_F(LinksTest, EachLinkPokesTheTranslationAndTheReferenceToLogos) {
-  ConcordanceServer = "logos"; // any case takes the Logos path
-  ConcordanceTranslation = "WEB";
+  settings.ConcordanceServer = "logos"; // any case takes the Logos path
+  settings.ConcordanceTranslation = "WEB";
   auto server = StartConcordance("Logos", {"--log", LogFile(), "--translations", "KJV,WEB"});
   ASSERT_NE(server, nullptr);
   for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
@@ -96,7 +96,7 @@ TEST_F(LinksTest, EachLinkPokesTheTranslationAndTheReferenceToLogos) {
 TEST_F(LinksTest, NothingIsSentBeforeTheSetUpAndTheEntryAreRight) {
   auto server = StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
-  ConcordanceTranslation = "";
+  settings.ConcordanceTranslation = "";
   Link(CM_LINKVERSE);
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text,
@@ -105,8 +105,8 @@ TEST_F(LinksTest, NothingIsSentBeforeTheSetUpAndTheEntryAreRight) {
   EXPECT_EQ(backend.Messages()[0].Caption, "DDE Not Set Up");
   EXPECT_EQ(backend.Messages()[0].Style, MB_OK);
 
-  ConcordanceTranslation = "KJV";
-  FreeDayEntries(DayEntries);
+  settings.ConcordanceTranslation = "KJV";
+  FreeDayEntries(day.DayEntries);
   Add("Daily Verse - World English Bible", "Text", "- John 1:1");
   for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
     Link(id);
@@ -136,7 +136,7 @@ TEST_F(LinksTest, NothingIsSentBeforeTheSetUpAndTheEntryAreRight) {
 }
 
 TEST_F(LinksTest, AReferenceTheServerCannotShowIsReported) {
-  DayEntries->Next->Next->Trailer = "Noah (not a reference!)"; // sent as it is
+  day.DayEntries->Next->Next->Trailer = "Noah (not a reference!)"; // sent as it is
   auto server = StartConcordance("QVWIN", {"--log", LogFile()});
   ASSERT_NE(server, nullptr);
   Link(CM_LINKQUIZ);
@@ -164,13 +164,13 @@ TEST_F(LinksTest, AReferenceThatWouldBreakOutOfTheCommandIsNeverSent) {
        "Noah (Mark 1\\)", "- \x84John 3:16"},
   };
   for (const char *service : {"QVWIN", "Logos", "SMW"}) {
-    ConcordanceServer = service;
+    settings.ConcordanceServer = service;
     auto server = StartConcordance(service, {"--log", LogFile(), "--translations", "KJV"});
     ASSERT_NE(server, nullptr);
     for (const Entries &row : rows) {
-      DayEntries->Next->Text = row.plan;
-      DayEntries->Next->Next->Trailer = row.quiz;
-      DayEntries->Trailer = row.verse;
+      day.DayEntries->Next->Text = row.plan;
+      day.DayEntries->Next->Next->Trailer = row.quiz;
+      day.DayEntries->Trailer = row.verse;
       for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
         Link(id);
     }
@@ -182,13 +182,13 @@ TEST_F(LinksTest, AReferenceThatWouldBreakOutOfTheCommandIsNeverSent) {
 }
 
 TEST_F(LinksTest, LogosReportsAnUnknownTranslationAndAReferenceItCannotShow) {
-  ConcordanceServer = "Logos";
-  ConcordanceTranslation = "NIV";
-  DayEntries->Next->Next->Trailer = "Noah (not a reference!)";
+  settings.ConcordanceServer = "Logos";
+  settings.ConcordanceTranslation = "NIV";
+  day.DayEntries->Next->Next->Trailer = "Noah (not a reference!)";
   auto server = StartConcordance("Logos", {"--log", LogFile(), "--translations", "KJV"});
   ASSERT_NE(server, nullptr);
   Link(CM_LINKQUIZ);
-  ConcordanceTranslation = "KJV";
+  settings.ConcordanceTranslation = "KJV";
   Link(CM_LINKQUIZ);
   EXPECT_THAT(Messages(), ElementsAre("Unable to load the NIV translation. Please check your "
                                       "current settings in the DDE Settings dialog.",
@@ -203,16 +203,16 @@ TEST_F(LinksTest, LogosReportsAnUnknownTranslationAndAReferenceItCannotShow) {
 
 TEST_F(LinksTest, AServerThatCannotBeReachedGivesEachPathItsMessage) {
   Link(CM_LINKVERSE);
-  ConcordanceServer = "LOGOS";
+  settings.ConcordanceServer = "LOGOS";
   Link(CM_LINKVERSE);
   // A stored name with a folder, leading to a program in the packages folder.
   PutProgram("QVWIN", false);
-  ConcordanceServer = "../" + work.Path().filename().string() + "/QVWIN";
+  settings.ConcordanceServer = "../" + work.Path().filename().string() + "/QVWIN";
   Link(CM_LINKVERSE);
   EXPECT_THAT(Messages(), ElementsAre("Unable to link with server. Please check your current "
                                       "settings in the DDE Settings dialog.",
                                       NotRunning,
-                                      "The DDE Id \"" + ConcordanceServer +
+                                      "The DDE Id \"" + settings.ConcordanceServer +
                                           "\" holds a '/'. A DDE Id is the name of a program "
                                           "alone, without a folder. Please choose the concordance "
                                           "again in the Data Exchange Settings dialog."));
@@ -222,7 +222,7 @@ TEST_F(LinksTest, AServerThatCannotBeReachedGivesEachPathItsMessage) {
 }
 
 TEST_F(LinksTest, AServerThatNeverAnswersRunsIntoTheTimeOut) {
-  ConcordanceServer = "Logos";
+  settings.ConcordanceServer = "Logos";
   auto server = StartConcordance("Logos", {"--no-answer", "--log", LogFile()});
   ASSERT_NE(server, nullptr);
   auto start = Clock::now();

@@ -59,12 +59,15 @@ class DateDialogTest : public ::testing::Test {
 protected:
   void SetUp() override { testsupport::ResetDialogsLayers(); }
   static std::string Text(TDialog &d, int id) { return TEdit(d, id).GetText(); }
+  // What the program would lend the dialogs.
+  Settings settings;
+  DayState day;
   testsupport::ConfigSandbox sandbox;
   HeadlessBackend backend;
 };
 
 TEST_F(DateDialogTest, StartDateOpensOnThePlansStartAndStepsWithinTheYear) {
-  PlanOffset = 59;
+  settings.PlanOffset = 59;
   backend.InDialog("STARTDATE", [](TDialog &d) {
     EXPECT_EQ(Text(d, MonthEdit), " 3");
     EXPECT_EQ(Text(d, DayEdit), " 1");
@@ -82,37 +85,37 @@ TEST_F(DateDialogTest, StartDateOpensOnThePlansStartAndStepsWithinTheYear) {
     EXPECT_EQ(Text(d, MonthEdit), " 1");
     d.UserClick(IDOK);
   });
-  EXPECT_EQ(TSetStartDateDialog(nullptr).Execute(), IDOK);
-  EXPECT_EQ(PlanOffset, 0);
-  EXPECT_TRUE(ReloadPending);
+  EXPECT_EQ(TSetStartDateDialog(nullptr, settings, day).Execute(), IDOK);
+  EXPECT_EQ(settings.PlanOffset, 0);
+  EXPECT_TRUE(day.ReloadPending);
   EXPECT_EQ(ReadSettingInt("PlanOffset", -1), 0);
 }
 
 TEST_F(DateDialogTest, OkWithoutAChangeWritesNothing) {
-  PlanOffset = 364;
-  ReloadPending = true; // cleared when the dialog opens
+  settings.PlanOffset = 364;
+  day.ReloadPending = true; // cleared when the dialog opens
   backend.InDialog("STARTDATE", [](TDialog &d) {
     EXPECT_EQ(Text(d, MonthEdit), "12");
     EXPECT_EQ(Text(d, DayEdit), "31");
     d.UserClick(IDOK);
   });
-  TSetStartDateDialog(nullptr).Execute();
-  EXPECT_FALSE(ReloadPending);
+  TSetStartDateDialog(nullptr, settings, day).Execute();
+  EXPECT_FALSE(day.ReloadPending);
   EXPECT_EQ(ReadSettingInt("PlanOffset", -1), -1);
 }
 
 TEST_F(DateDialogTest, TheCalendarOpensOnTheCurrentMonthAndClosesOnCancel) {
   testsupport::SetDate(2000, 1, 15);
-  BuildTodayText();
-  Topmost = 1;
-  TCalendar calendar(nullptr);
+  BuildTodayText(day);
+  settings.Topmost = 1;
+  TCalendar calendar(nullptr, settings, day);
   calendar.Create();
-  EXPECT_TRUE(CalendarOpen);
+  EXPECT_TRUE(calendar.IsCreated());
   EXPECT_TRUE(backend.IsTopmost(calendar));
   EXPECT_EQ(Text(calendar, TitleEdit), "January 2000");
   calendar.UserCancel();
   EXPECT_FALSE(calendar.IsCreated());
-  EXPECT_FALSE(CalendarOpen);
+  EXPECT_FALSE(calendar.IsCreated());
 }
 
 // A month shown after stepping from today's: its days fill the places from
@@ -137,8 +140,8 @@ TEST_F(DateDialogTest, TheCalendarStepsThroughTheMonths) {
   for (const CalendarMonthCase &c : cases) {
     SCOPED_TRACE(c.Title);
     testsupport::SetDate(c.Year, c.Month, c.Day);
-    BuildTodayText();
-    TCalendar calendar(nullptr);
+    BuildTodayText(day);
+    TCalendar calendar(nullptr, settings, day);
     calendar.Create();
     for (int i = 0; i < std::abs(c.Steps); ++i)
       calendar.UserClick(c.Steps > 0 ? NextButton : PreviousButton);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "content/day_state.h"
 #include "content/settings.h"
 #include "dialogs/about_dialogs.h"
 #include "dialogs/references_dialog.h"
@@ -33,6 +34,9 @@ protected:
                                                 "-compress", "none", "BMP3:" + folder.File(name)});
     ASSERT_EQ(drawn.exitStatus, 0) << drawn.errors;
   }
+  // What the program would lend the dialogs.
+  Settings settings;
+  DayState day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -42,10 +46,10 @@ protected:
 TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
   DrawPicture("LANDS.QXR", "396x528");
   DrawPicture("a-very-long-reference-name.QXR", "600x300");
-  Topmost = 1;
-  TReferencesDialog dialog(nullptr);
+  settings.Topmost = 1;
+  TReferencesDialog dialog(nullptr, settings);
   dialog.Create();
-  EXPECT_TRUE(ReferencesOpen);
+  EXPECT_TRUE(dialog.IsCreated());
   EXPECT_TRUE(backend.IsTopmost(dialog));
   TListBox list(dialog, reference::FileList);
   ASSERT_EQ(list.GetCount(), 2);
@@ -70,13 +74,13 @@ TEST_F(InformationDialogTest, ReferencesShowTheTopLeftBlockOfTheChosenPicture) {
 
   dialog.UserClick(IDCANCEL);
   EXPECT_FALSE(dialog.IsCreated());
-  EXPECT_FALSE(ReferencesOpen);
+  EXPECT_FALSE(dialog.IsCreated());
 }
 
 TEST_F(InformationDialogTest, AnUnreadablePictureIsReportedAndShowsNothing) {
   CopyPicture("TABERNAC.QXR", "GOOD.QXR");
   folder.Write("BAD.QXR", "BM this is not a picture");
-  TReferencesDialog dialog(nullptr);
+  TReferencesDialog dialog(nullptr, settings);
   dialog.Create();
   dialog.UserDoubleClick(reference::FileList, 1); // GOOD.QXR
   ASSERT_FALSE(dialog.Control(reference::PictureControl)->Picture.Empty());

@@ -27,14 +27,17 @@ protected:
     packages.Write("quiz.QXP", "q");
     packages.Write("greek.OFF", "g");
   }
-  void TearDown() override { FreeDayEntries(DayEntries); }
+  void TearDown() override { FreeDayEntries(day.DayEntries); }
 
   static std::string Selected(TDialog &d, int list) {
     TListBox box(d, list);
     return box.GetString(box.GetSelIndex());
   }
-  int Run() { return TPackageSettingsDialog(nullptr).Execute(); }
+  int Run() { return TPackageSettingsDialog(nullptr, settings, day).Execute(); }
 
+  // What the program would lend the dialogs.
+  Settings settings;
+  DayState day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};
@@ -65,7 +68,7 @@ TEST_F(PackageSettingsTest, ListsPackagesFontsAndSizesAndShowsAPackagesFont) {
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
-  EXPECT_FALSE(ReloadPending);
+  EXPECT_FALSE(day.ReloadPending);
 }
 
 TEST_F(PackageSettingsTest, DoubleClicksSwitchPackagesOffAndOnAgain) {
@@ -80,7 +83,7 @@ TEST_F(PackageSettingsTest, DoubleClicksSwitchPackagesOffAndOnAgain) {
   Run();
   EXPECT_TRUE(packages.Exists("verse.QXP"));
   EXPECT_FALSE(packages.Exists("verse.OFF"));
-  EXPECT_TRUE(ReloadPending);
+  EXPECT_TRUE(day.ReloadPending);
 }
 
 TEST_F(PackageSettingsTest, SwitchingNeverReplacesAnotherFile) {
@@ -96,7 +99,7 @@ TEST_F(PackageSettingsTest, SwitchingNeverReplacesAnotherFile) {
   EXPECT_NE(backend.Messages()[0].Text.find("verse.OFF"), std::string::npos);
   EXPECT_EQ(packages.Read("verse.QXP"), "v");
   EXPECT_EQ(packages.Read("verse.OFF"), "older");
-  EXPECT_FALSE(ReloadPending);
+  EXPECT_FALSE(day.ReloadPending);
 }
 
 TEST_F(PackageSettingsTest, OnOffAndAssignNeedTheirChoices) {
@@ -122,7 +125,7 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
   auto entry = std::make_unique<TDayEntry>();
   entry->Text = "text";
   entry->FileName = "verse.qxp";
-  DayEntries = std::move(entry);
+  day.DayEntries = std::move(entry);
   backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
     d.UserSelect(EnabledList, 1);
     TListBox(d, FontList).SelectString("DejaVu Sans Mono");
@@ -135,9 +138,9 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "DejaVu Sans Mono");
   EXPECT_EQ(ReadSettingInt("verse.qxp_fontsize", 0), 14);
-  EXPECT_EQ(DayEntries->FontName, "DejaVu Sans Mono");
-  EXPECT_EQ(DayEntries->FontSize, 14);
-  EXPECT_TRUE(ReloadPending);
+  EXPECT_EQ(day.DayEntries->FontName, "DejaVu Sans Mono");
+  EXPECT_EQ(day.DayEntries->FontSize, 14);
+  EXPECT_TRUE(day.ReloadPending);
   EXPECT_TRUE(backend.Messages().empty()); // assigned: OK asks nothing
 }
 
@@ -145,28 +148,28 @@ TEST_F(PackageSettingsTest, AssignStoresTheFontAndShowsItAtOnce) {
 // font lists with no package selected; its own font keys stay unwritten.
 TEST_F(PackageSettingsTest, TheDefaultFontIsForPackagesWithoutTheirOwnAndCanBeCleared) {
   WriteSettingText("quiz.qxp_fontname", "DejaVu Serif");
-  DayEntries = std::make_unique<TDayEntry>();
-  DayEntries->FileName = "verse.QXP";
-  backend.InDialog("PACKAGESETTINGS", [](TDialog &d) {
+  day.DayEntries = std::make_unique<TDayEntry>();
+  day.DayEntries->FileName = "verse.QXP";
+  backend.InDialog("PACKAGESETTINGS", [this](TDialog &d) {
     EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: System 10");
     TListBox(d, FontList).SelectString("DejaVu Sans Mono");
     d.UserSelect(FontList, TListBox(d, FontList).GetSelIndex());
     d.UserSelect(SizeList, 8); // "14"
     d.UserClick(SetDefaultButton);
     EXPECT_EQ(TStatic(d, DefaultFontText).GetText(), "Default font: DejaVu Sans Mono 14");
-    EXPECT_EQ(DayEntries->FontName, "DejaVu Sans Mono"); // shown at once
+    EXPECT_EQ(day.DayEntries->FontName, "DejaVu Sans Mono"); // shown at once
     EXPECT_EQ(ReadSettingInt("DefaultFontSize", 0), 14);
     d.UserSelect(EnabledList, 1); // verse.QXP
     EXPECT_EQ(Selected(d, FontList), "DejaVu Sans Mono");
     d.UserSelect(EnabledList, 0); // quiz.QXP keeps its own
     EXPECT_EQ(Selected(d, FontList), "DejaVu Serif");
     d.UserClick(ClearDefaultButton);
-    EXPECT_EQ(DayEntries->FontName, "System");
+    EXPECT_EQ(day.DayEntries->FontName, "System");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
   EXPECT_TRUE(backend.Messages().empty());
-  EXPECT_TRUE(ReloadPending);
+  EXPECT_TRUE(day.ReloadPending);
   EXPECT_EQ(ReadSettingText("DefaultFontName", "x", 256), "");
   EXPECT_EQ(ReadSettingText("verse.qxp_fontname", "", 256), "");
 }

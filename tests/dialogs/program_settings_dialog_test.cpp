@@ -33,6 +33,9 @@ protected:
       d.UserClick(programsettings::SaveButton);
     });
   }
+  // What the program would lend the dialogs.
+  Settings settings;
+  DayState day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};
@@ -40,8 +43,8 @@ protected:
 };
 
 TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryOnly) {
-  QuoteMethodCode = QuoteMethod::Increment;
-  BlankLines = 7;
+  settings.QuoteMethodCode = QuoteMethod::Increment;
+  settings.BlankLines = 7;
   backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
     EXPECT_EQ(TButton(d, programsettings::IncrementRadio).GetCheck(), BF_CHECKED);
     EXPECT_EQ(TButton(d, programsettings::DateRadio).GetCheck(), BF_UNCHECKED);
@@ -53,16 +56,16 @@ TEST_F(SettingsDialogTest, OpensWithTheCurrentSettingsAndOkKeepsChangesInMemoryO
     d.UserClick(programsettings::TopmostBox);
     d.UserClick(IDOK);
   });
-  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Random);
-  EXPECT_EQ(Topmost, 1);
-  EXPECT_EQ(BlankLines, 1);
+  EXPECT_EQ(TProgramSettingsDialog(nullptr, settings, day).Execute(), IDOK);
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Random);
+  EXPECT_EQ(settings.Topmost, 1);
+  EXPECT_EQ(settings.BlankLines, 1);
   EXPECT_FALSE(std::filesystem::exists(sandbox.SettingsPath()));
 }
 
 TEST_F(SettingsDialogTest, EveryQuoteMethodHasItsRadioButtonBothWays) {
   for (const QuoteMethodTraits &method : QuoteMethods()) {
-    QuoteMethodCode = method.Method;
+    settings.QuoteMethodCode = method.Method;
     backend.InDialog("PROGRAMSETTINGS", [&](TDialog &d) {
       int checked = 0;
       for (const programsettings::MethodRadio &button : programsettings::MethodRadios)
@@ -70,8 +73,8 @@ TEST_F(SettingsDialogTest, EveryQuoteMethodHasItsRadioButtonBothWays) {
       EXPECT_EQ(checked, 1) << method.StoredName;
       d.UserClick(IDOK);
     });
-    TProgramSettingsDialog(nullptr).Execute();
-    EXPECT_EQ(QuoteMethodCode, method.Method) << method.StoredName;
+    TProgramSettingsDialog(nullptr, settings, day).Execute();
+    EXPECT_EQ(settings.QuoteMethodCode, method.Method) << method.StoredName;
   }
 }
 
@@ -81,14 +84,14 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
     d.UserClick(programsettings::JustifyTextBox);
     d.UserCancel();
   });
-  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
-  EXPECT_EQ(JustifyText, 1);
+  EXPECT_EQ(TProgramSettingsDialog(nullptr, settings, day).Execute(), IDCANCEL);
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Date);
+  EXPECT_EQ(settings.JustifyText, 1);
 }
 
 TEST_F(SettingsDialogTest, SaveWritesTheEightKeysInOrderAndSaysSo) {
   ChooseIncrementAndSave();
-  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
+  EXPECT_EQ(TProgramSettingsDialog(nullptr, settings, day).Execute(), IDOK);
   EXPECT_EQ(testsupport::ReadFileBytes(sandbox.SettingsPath()),
             "[Selwarth]\nSaveFile=0\nEveryStartup=1\nUpdateDaily=1\nJustifyText=1\nTopmost=0\n"
             "BlankLines=0\nScreenSaver=0\nQuoteMethod=Increment\n");
@@ -106,7 +109,7 @@ TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
   ASSERT_GE(watcher, 0);
   ASSERT_GE(inotify_add_watch(watcher, sandbox.Folder().c_str(), IN_MOVED_TO), 0);
   ChooseIncrementAndSave();
-  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDOK);
+  EXPECT_EQ(TProgramSettingsDialog(nullptr, settings, day).Execute(), IDOK);
   int replaced = 0;
   alignas(inotify_event) char events[4096];
   ssize_t size = 0;
@@ -125,17 +128,17 @@ TEST_F(SettingsDialogTest, SaveReplacesTheFileOnceForAllEightKeys) {
 TEST_F(SettingsDialogTest, AFailedSaveSaysSoAndKeepsTheDialogOpen) {
   // The settings folder cannot be made: a file stands in its place.
   sandbox.BlockFolder();
-  backend.InDialog("PROGRAMSETTINGS", [](TDialog &d) {
+  backend.InDialog("PROGRAMSETTINGS", [this](TDialog &d) {
     d.UserClick(programsettings::RandomRadio);
     d.UserClick(programsettings::SaveButton);
     EXPECT_FALSE(d.Ended());
-    EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date); // not applied yet
+    EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Date); // not applied yet
     d.UserCancel();
   });
-  EXPECT_EQ(TProgramSettingsDialog(nullptr).Execute(), IDCANCEL);
+  EXPECT_EQ(TProgramSettingsDialog(nullptr, settings, day).Execute(), IDCANCEL);
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text.rfind("Settings could not be saved.\n", 0), 0u);
-  EXPECT_EQ(QuoteMethodCode, QuoteMethod::Date);
+  EXPECT_EQ(settings.QuoteMethodCode, QuoteMethod::Date);
 }
 
 TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
@@ -161,10 +164,10 @@ TEST_F(SettingsDialogTest, CheckingScreenSaverAsksForThePackage) {
     EXPECT_EQ(TButton(d, programsettings::ScreenSaverBox).GetCheck(), BF_CHECKED);
     d.UserCancel();
   });
-  TProgramSettingsDialog(nullptr).Execute();
+  TProgramSettingsDialog(nullptr, settings, day).Execute();
   // Cancel leaves ScreenSaver as it was, but the package is already stored.
-  EXPECT_EQ(ScreenSaver, 0);
-  EXPECT_EQ(SaverPackage, "verse.qxp");
+  EXPECT_EQ(settings.ScreenSaver, 0);
+  EXPECT_EQ(settings.SaverPackage, "verse.qxp");
   EXPECT_EQ(ReadSettingText("SaverTitle", "", 50), "verse.qxp");
   // Unchecking opens nothing.
   EXPECT_EQ(backend.DialogsRun(),
@@ -180,16 +183,16 @@ TEST_F(SettingsDialogTest, TheScreenSaverDialogNeedsASelection) {
     d.UserSelect(screensaver::PackageList, 0);
     d.UserClick(IDOK);
   });
-  ReloadPending = true;
-  EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDOK);
+  day.ReloadPending = true;
+  EXPECT_EQ(TScreenSaverDialog(nullptr, settings, day).Execute(), IDOK);
   ASSERT_EQ(backend.Messages().size(), 2u);
   EXPECT_EQ(backend.Messages()[0].Text,
             "First highlight a package to load into the screen saver, then choose [OK].");
   EXPECT_EQ(backend.Messages()[0].Caption, "Oops...");
   EXPECT_EQ(backend.Messages()[0].Style, MB_ICONSTOP | MB_TASKMODAL);
   EXPECT_EQ(backend.Messages()[1].Caption, "Screen Saver Help");
-  EXPECT_TRUE(ReloadPending);
-  EXPECT_EQ(SaverPackage, "verse.qxp");
+  EXPECT_TRUE(day.ReloadPending);
+  EXPECT_EQ(settings.SaverPackage, "verse.qxp");
 }
 
 TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {
@@ -200,11 +203,11 @@ TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {
     EXPECT_FALSE(d.Ended());
     d.UserCancel();
   });
-  EXPECT_EQ(TScreenSaverDialog(nullptr).Execute(), IDCANCEL);
+  EXPECT_EQ(TScreenSaverDialog(nullptr, settings, day).Execute(), IDCANCEL);
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_NE(backend.Messages()[0].Text.find(longName), std::string::npos);
-  EXPECT_FALSE(ReloadPending);
-  EXPECT_EQ(SaverPackage, "");
+  EXPECT_FALSE(day.ReloadPending);
+  EXPECT_EQ(settings.SaverPackage, "");
 }
 
 } // namespace

@@ -27,15 +27,15 @@ namespace {
 struct Case {
   const char *dialog;
   std::function<void(TDialog &)> user;
-  std::function<int()> run;
+  std::function<int(Settings &, DayState &)> run;
   std::string text;   // the message's first line
   std::string ending; // what it says of the change
   std::string caption;
-  std::function<void()> check; // the program-wide state afterwards
+  std::function<void(const Settings &, const DayState &)> check; // the state afterwards
 };
 
-template <class Dialog> int Run() {
-  return Dialog(nullptr).Execute();
+template <class Dialog> int Run(Settings &settings, DayState &day) {
+  return Dialog(nullptr, settings, day).Execute();
 }
 
 const Case Cases[] = {
@@ -46,9 +46,9 @@ const Case Cases[] = {
      },
      Run<TSetStartDateDialog>, "The start date could not be saved.",
      "\nIt will be used until you exit.", "Plan Start Date",
-     [] {
-       EXPECT_EQ(PlanOffset, 1);
-       EXPECT_TRUE(ReloadPending);
+     [](const Settings &settings, const DayState &day) {
+       EXPECT_EQ(settings.PlanOffset, 1);
+       EXPECT_TRUE(day.ReloadPending);
      }},
     {"SCREENSAVER",
      [](TDialog &d) {
@@ -57,9 +57,9 @@ const Case Cases[] = {
      },
      Run<TScreenSaverDialog>, "The screen saver package could not be saved.",
      "\nIt will be used until you exit.", "Screen Saver",
-     [] {
-       EXPECT_EQ(SaverPackage, "verse.qxp");
-       EXPECT_TRUE(ReloadPending);
+     [](const Settings &settings, const DayState &day) {
+       EXPECT_EQ(settings.SaverPackage, "verse.qxp");
+       EXPECT_TRUE(day.ReloadPending);
      }},
     // The day's next load would take the font back: it is not applied.
     {"PACKAGESETTINGS",
@@ -72,9 +72,9 @@ const Case Cases[] = {
        d.UserCancel();
      },
      Run<TPackageSettingsDialog>, "The font for verse.QXP could not be saved.", "", "Oops...",
-     [] {
-       EXPECT_EQ(DayEntries->FontName, "System");
-       EXPECT_FALSE(ReloadPending);
+     [](const Settings &, const DayState &day) {
+       EXPECT_EQ(day.DayEntries->FontName, "System");
+       EXPECT_FALSE(day.ReloadPending);
      }},
     {"PACKAGESETTINGS",
      [](TDialog &d) {
@@ -84,10 +84,10 @@ const Case Cases[] = {
        d.UserCancel();
      },
      Run<TPackageSettingsDialog>, "The default font could not be saved.", "", "Oops...",
-     [] {
-       EXPECT_EQ(DefaultFontName, "");
-       EXPECT_EQ(DayEntries->FontName, "System");
-       EXPECT_FALSE(ReloadPending);
+     [](const Settings &settings, const DayState &day) {
+       EXPECT_EQ(settings.DefaultFontName, "");
+       EXPECT_EQ(day.DayEntries->FontName, "System");
+       EXPECT_FALSE(day.ReloadPending);
      }},
 };
 
@@ -95,6 +95,8 @@ TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange
   for (const Case &c : Cases) {
     SCOPED_TRACE(c.dialog);
     testsupport::ResetDialogsLayers();
+    Settings settings;
+    DayState day;
     testsupport::ConfigSandbox sandbox;
     sandbox.BlockFolder();
     testsupport::TempDir packages;
@@ -103,18 +105,18 @@ TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange
     auto entry = std::make_unique<TDayEntry>();
     entry->FileName = "verse.qxp";
     entry->FontName = "System";
-    DayEntries = std::move(entry);
+    day.DayEntries = std::move(entry);
     HeadlessBackend backend;
     backend.InDialog(c.dialog, c.user);
-    c.run();
+    c.run(settings, day);
     ASSERT_EQ(backend.Messages().size(), 1u);
     const auto &message = backend.Messages()[0];
     EXPECT_EQ(message.Text.rfind(c.text + "\n", 0), 0u) << message.Text;
     EXPECT_NE(message.Text.find(sandbox.Folder()), std::string::npos) << message.Text;
     EXPECT_TRUE(message.Text.ends_with(c.ending)) << message.Text;
     EXPECT_EQ(message.Caption, c.caption);
-    c.check();
-    FreeDayEntries(DayEntries);
+    c.check(settings, day);
+    FreeDayEntries(day.DayEntries);
   }
 }
 

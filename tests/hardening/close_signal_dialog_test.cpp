@@ -54,7 +54,7 @@ protected:
     EXPECT_EQ(ReadSettingInt("HideMenu", -1), 0);
     EXPECT_EQ(ReadSettingInt("cx", 0), 640);
     EXPECT_EQ(ReadSettingInt("cy", 0), 320);
-    EXPECT_EQ(DayEntries, nullptr); // the day was released
+    EXPECT_EQ(day.DayEntries, nullptr); // the day was released
   }
 };
 
@@ -93,10 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CloseSignalDialogTest, SigtermWithTheCalendarOpenClosesItWithTheWindow) {
   RunUntilSignal([&] {
     Frame().MenuCommand(CM_DATE);
-    ASSERT_TRUE(CalendarOpen);
+    ASSERT_TRUE(program.CalendarOpen());
     std::raise(SIGTERM);
   });
-  EXPECT_FALSE(CalendarOpen);
+  EXPECT_FALSE(program.CalendarOpen());
 }
 
 } // namespace

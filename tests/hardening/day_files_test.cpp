@@ -37,9 +37,9 @@ using ::testing::HasSubstr;
 const std::string CannotShowPicture = "The reference picture could not be read.";
 
 // The texts the entries of the day hold now.
-std::set<std::string> EntryTexts() {
+std::set<std::string> EntryTexts(const DayState &day) {
   std::set<std::string> texts;
-  for (TDayEntry *entry = DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+  for (TDayEntry *entry = day.DayEntries.get(); entry != nullptr; entry = entry->Next.get())
     texts.insert(entry->Text);
   return texts;
 }
@@ -91,16 +91,16 @@ TEST_F(DayFilesTest, APackageCutAnywhereOrReplacedBetweenLoadsLeavesTheOthersSho
   const std::string beta = BuildToday("Second", "Beta text");
   const std::string other = BuildToday("Second", "Other text");
   packages.Write("B.QXP", beta);
-  SaveFile = 1;
+  settings.SaveFile = 1;
   Run({[&] {
-    ASSERT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text", "Beta text", "Gamma text"}));
+    ASSERT_EQ(EntryTexts(day), (std::set<std::string>{"Alpha text", "Beta text", "Gamma text"}));
     // Every length up to the whole file, in steps that land in the header,
     // the offset table and the entries.
     for (std::size_t length = 0; length < beta.size(); length += 1 + length / 8) {
       SCOPED_TRACE(length);
       CutOrReplace("B.QXP", beta.substr(0, length), length % 2 == 0);
       Reload();
-      std::set<std::string> texts = EntryTexts();
+      std::set<std::string> texts = EntryTexts(day);
       ASSERT_TRUE(texts.contains("Alpha text") && texts.contains("Gamma text"));
       texts.erase("Alpha text");
       texts.erase("Gamma text");
@@ -113,7 +113,7 @@ TEST_F(DayFilesTest, APackageCutAnywhereOrReplacedBetweenLoadsLeavesTheOthersSho
     }
     Replace(packages, "B.QXP", other);
     Reload();
-    EXPECT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text", "Other text", "Gamma text"}));
+    EXPECT_EQ(EntryTexts(day), (std::set<std::string>{"Alpha text", "Other text", "Gamma text"}));
     EXPECT_THAT(Shown(), HasSubstr("Other text"));
   }});
   EXPECT_TRUE(Messages().empty());
@@ -127,8 +127,8 @@ TEST_F(DayFilesTest, APictureCutOrReplacedBetweenShowsIsRefusedAndTheOtherStillS
   int cuts = 0;
   Run({[&] {
     Frame().MenuCommand(CM_REFERENCES);
-    ASSERT_TRUE(ReferencesOpen);
-    TReferencesDialog &dialog = *Verse().ReferencesDialog;
+    ASSERT_TRUE(program.ReferencesOpen());
+    TReferencesDialog &dialog = *program.ReferencesDialog;
     auto show = [&](int index) {
       dialog.UserSelect(reference::FileList, index); // ONE.QXR, TWO.QXR
       dialog.UserClick(reference::ShowButton);
@@ -158,7 +158,8 @@ TEST_F(DayFilesTest, APictureCutOrReplacedBetweenShowsIsRefusedAndTheOtherStillS
 TEST(DayFolderTest, AFolderThatCannotBeReadIsSaidAndTheDayComesBackWithIt) {
   ChildOutcome outcome = RunInChild(
       [] {
-        testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+        TProgram program;
+        testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
         testsupport::ConfigSandbox sandbox;
         testsupport::TempDir packages;
         testsupport::WorkingDirectory cwd{packages.Path()};
@@ -169,21 +170,21 @@ TEST(DayFolderTest, AFolderThatCannotBeReadIsSaidAndTheDayComesBackWithIt) {
         layout.Entries[59] = {"Beta text"};
         packages.Write("B.QXP", testpackage::BuildPackage(layout));
         backend.Then([&] {
-          EXPECT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text", "Beta text"}));
+          EXPECT_EQ(EntryTexts(program.day), (std::set<std::string>{"Alpha text", "Beta text"}));
           chmod(packages.File("B.QXP").c_str(), 0);
           Reload();
-          EXPECT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text"}));
+          EXPECT_EQ(EntryTexts(program.day), (std::set<std::string>{"Alpha text"}));
           EXPECT_TRUE(backend.Messages().empty());
           chmod(packages.Path().c_str(), 0300); // may enter, may not list
           Reload();
-          EXPECT_TRUE(EntryTexts().empty());
+          EXPECT_TRUE(EntryTexts(program.day).empty());
           chmod(packages.Path().c_str(), 0700);
           chmod(packages.File("B.QXP").c_str(), 0600);
           Reload();
-          EXPECT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text", "Beta text"}));
+          EXPECT_EQ(EntryTexts(program.day), (std::set<std::string>{"Alpha text", "Beta text"}));
           EXPECT_THAT(backend.Paint(*MainWindowHandle).DrawnLines(), HasSubstr("Beta text"));
         });
-        TQXApp app;
+        TQXApp app(program);
         EXPECT_EQ(app.Run(), 0);
         ASSERT_EQ(backend.Messages().size(), 1u);
         EXPECT_EQ(backend.Messages()[0].Text,
@@ -221,7 +222,8 @@ bool FillSmallTmpfs(const testsupport::TempDir &folder, const std::vector<std::s
 // with the reason, and the day is shown all the same. False when the full
 // tmpfs could not be had.
 bool CheckFullDisk(bool onTmpfs) {
-  testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+  TProgram program;
+  testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testpackage::PackageLayout layout;
@@ -239,14 +241,14 @@ bool CheckFullDisk(bool onTmpfs) {
   }
   testsupport::WorkingDirectory cwd{packages.Path()};
   HeadlessBackend backend;
-  SaveFile = 1;
+  program.settings.SaveFile = 1;
   backend.Then([&] {
     Reload();
     Reload();
-    EXPECT_EQ(EntryTexts(), (std::set<std::string>{"Alpha text", "Beta text"}));
+    EXPECT_EQ(EntryTexts(program.day), (std::set<std::string>{"Alpha text", "Beta text"}));
     EXPECT_THAT(backend.Paint(*MainWindowHandle).DrawnLines(), HasSubstr("Beta text"));
   });
-  TQXApp app;
+  TQXApp app(program);
   EXPECT_EQ(app.Run(), 0);
   std::vector<std::string> texts;
   for (const auto &message : backend.Messages())

@@ -70,8 +70,8 @@ protected:
   void TakePath(Path path, unsigned timeoutMs) {
     if (path == Path::LogosCheck)
       backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(ddesettings::DdeLogosRadio); });
-    ConcordanceServer = path == Path::LogosCheck ? "" : Service(path);
-    ConcordanceTranslation = "KJV";
+    settings.ConcordanceServer = path == Path::LogosCheck ? "" : Service(path);
+    settings.ConcordanceTranslation = "KJV";
     Run({[&] {
            const auto start = Clock::now();
            Frame().MenuCommand(path == Path::LogosCheck ? CM_DDE : CM_LINKVERSE);

@@ -77,18 +77,19 @@ protected:
   }
   ~AccessibilityQtTest() override { testsupport::DeleteDeferredWidgets(); }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
 };
 
 TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
-  testsupport::RunShownProgram([](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     QAccessibleInterface *document =
         FindRole(QAccessible::queryAccessibleInterface(&frame), QAccessible::Document);
     ASSERT_NE(document, nullptr);
     EXPECT_TRUE(document->state().readOnly);
-    const QString day = QString::number(DayIndex);
+    const QString day = QString::number(program.day.DayIndex);
     const QString verse = "Daily Verse\nVerse " + day + ".  - Ref " + day + "\n\n";
     const QString question = "Daily Bible Quiz\nQuestion " + day + "? \n\n";
     EXPECT_EQ(WholeText(document), verse + question);
@@ -104,7 +105,7 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
     EXPECT_TRUE(WholeText(document->child(1)).contains("Answer"));
     QKeyEvent dayForward(QEvent::KeyPress, Qt::Key_Right, Qt::ControlModifier);
     QCoreApplication::sendEvent(&frame, &dayForward);
-    const QString next = QString::number(DayIndex);
+    const QString next = QString::number(program.day.DayIndex);
     EXPECT_NE(next, day);
     EXPECT_TRUE(WholeText(document).startsWith("Daily Verse\nVerse " + next + ". "))
         << WholeText(document).toStdString();
@@ -113,7 +114,7 @@ TEST_F(AccessibilityQtTest, TheVerseWindowIsAReadOnlyDocumentOfTheDaysEntries) {
 }
 
 TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
-  testsupport::RunShownProgram([](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     QAccessibleInterface *menu = OpenedMenu(frame, "&Settings");
     ASSERT_NE(menu, nullptr);
     QStringList names;
@@ -126,7 +127,7 @@ TEST_F(AccessibilityQtTest, MenuItemsAreNamedWithoutTheirKeys) {
 }
 
 TEST_F(AccessibilityQtTest, ShowAnswersIsACheckMarkItemAlsoWhileUnchecked) {
-  testsupport::RunShownProgram([](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     for (bool shown : {false, true}) {
       QAccessibleInterface *item = OpenedMenu(frame, "&Options")->child(1);
       EXPECT_EQ(item->text(QAccessible::Name), "Show Answers");
@@ -162,11 +163,12 @@ TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
       {AboutPackagesTemplate, 102, R::EditableText, "Description", true},
   };
   testsupport::QtApp();
-  testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+  TProgram program;
+  testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
   QtBackend backend;
   for (const auto &row : rows) {
     std::unique_ptr<TDialog> dialog(row.Template == CalendarTemplate
-                                        ? new TCalendar(nullptr)
+                                        ? new TCalendar(nullptr, program.settings, program.day)
                                         : new TDialog(nullptr, row.Template()));
     dialog->Create();
     QWidget *widget = DialogWidgetOf(*dialog)->ControlWidget(row.Id);
@@ -185,7 +187,7 @@ TEST_F(AccessibilityQtTest, TheCaretAReaderMovesIsShownInTheWindow) {
   for (int slot = 0; slot < 366; ++slot)
     longer.Entries[slot] = {"A long entry" + std::string(80, '.') + std::string(120, ' ') + "end"};
   folder.Write("C.QXP", testpackage::BuildPackage(longer));
-  testsupport::RunShownProgram([](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     frame.resize(220, 50);
     QAccessibleInterface *document =
         FindRole(QAccessible::queryAccessibleInterface(&frame), QAccessible::Document);

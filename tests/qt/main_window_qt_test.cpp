@@ -55,6 +55,7 @@ protected:
   }
   ~MainWindowQtTest() override { testsupport::DeleteDeferredWidgets(); }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -65,7 +66,7 @@ TEST_F(MainWindowQtTest, ShowsTheSamplePackagesAndClosesCleanly) {
 
   QImage shot;
   bool hadMenu = false;
-  TQXApp app;
+  TQXApp app(program);
   QTimer::singleShot(800, [&] {
     for (QWidget *top : QApplication::topLevelWidgets()) {
       auto *frame = qobject_cast<QMainWindow *>(top);
@@ -121,33 +122,34 @@ TEST_F(MainWindowQtTest, AcceleratorsAndMenusReachTheirCommandsAlsoWithTheMenuHi
   QtBackend backend;
 
   std::vector<std::string> log;
-  TQXApp app;
+  TQXApp app(program);
   QTimer::singleShot(500, [&] {
     QMainWindow *frame = ShownFrame();
     ASSERT_NE(frame, nullptr);
     PressKey(frame, Qt::Key_Right, Qt::ControlModifier); // Day Forward
     PressKey(frame, Qt::Key_Right, Qt::ControlModifier);
-    log.push_back("offset " + std::to_string(DayOffset));
+    log.push_back("offset " + std::to_string(program.day.DayOffset));
     PressKey(frame, Qt::Key_A, Qt::ControlModifier); // Show Answers (a quiz is loaded)
-    log.push_back(ShowAnswers ? "answers shown" : "answers hidden");
+    log.push_back(program.day.ShowAnswers ? "answers shown" : "answers hidden");
     // The date is the last item on the bar itself.
     QList<QAction *> bar = frame->menuBar()->actions();
     ASSERT_FALSE(bar.isEmpty());
-    log.push_back(bar.back()->text().toStdString() == TodayText ? "date on the bar" : "no date");
+    log.push_back(bar.back()->text().toStdString() == program.day.TodayText ? "date on the bar"
+                                                                            : "no date");
     // Day Reset from the menu.
     // The item's text is its words; the key is its shortcut.
     QAction *reset = MenuAction(frame->menuBar(), "Day &Reset");
     ASSERT_NE(reset, nullptr);
     EXPECT_EQ(reset->shortcut(), QKeySequence(Qt::ControlModifier | Qt::Key_Home));
     reset->trigger();
-    log.push_back("offset " + std::to_string(DayOffset));
+    log.push_back("offset " + std::to_string(program.day.DayOffset));
     QAction *hide = MenuAction(frame->menuBar(), "&Hide Menus");
     ASSERT_NE(hide, nullptr);
     hide->trigger();
     QCoreApplication::processEvents();
     log.push_back(frame->menuBar()->isVisible() ? "menu shown" : "menu hidden");
     PressKey(frame, Qt::Key_Left, Qt::ControlModifier); // still works
-    log.push_back("offset " + std::to_string(DayOffset));
+    log.push_back("offset " + std::to_string(program.day.DayOffset));
     TheApplication()->GetMainWindow()->CloseWindow(0);
   });
   EXPECT_EQ(app.Run(), 0);
@@ -170,7 +172,7 @@ TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader wou
   }
   QtBackend backend;
   std::map<std::string, QImage> shots;
-  TQXApp app;
+  TQXApp app(program);
   QTimer::singleShot(500, [&] {
     QMainWindow *frame = ShownFrame();
     ASSERT_NE(frame, nullptr);
@@ -182,11 +184,11 @@ TEST_F(MainWindowQtTest, ScreenshotsOfTheDisplayOptions) { // Fonts a reader wou
     take("answers_hidden");
     PressKey(frame, Qt::Key_A, Qt::ControlModifier);
     take("answers_shown");
-    BlankLines = 1;
+    program.settings.BlankLines = 1;
     MainWindowHandle->PostMessage(WM_SIZE, 0, 0);
     QApplication::processEvents();
     take("blank_lines");
-    JustifyText = 0;
+    program.settings.JustifyText = 0;
     MainWindowHandle->Invalidate(true);
     take("not_justified");
     TheApplication()->GetMainWindow()->CloseWindow(0);
@@ -214,7 +216,7 @@ TEST_F(MainWindowQtTest, UnderADarkThemeTheDayReadsOnADarkPage) {
     QApplication::setStyle(style);
     qApp->setStyleSheet(sheet);
     QImage page;
-    testsupport::RunShownProgram([&](QMainWindow &frame) {
+    testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
       frame.resize(640, 520);
       QApplication::processEvents();
       QWidget *verse = frame.centralWidget(); // less the scroll bar

@@ -39,13 +39,14 @@ class ProgramDialogsQtTest : public ::testing::Test {
 protected:
   ProgramDialogsQtTest() {
     testsupport::QtApp();
-    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
     for (const char *name : {"VERSE.QXP", "PLAN.QXP"})
       folder.Write(name, testpackage::BuildPackage({}));
   }
   ~ProgramDialogsQtTest() override { testsupport::DeleteDeferredWidgets(); }
   std::string Settings() const { return testsupport::ReadFileBytes(sandbox.SettingsPath()); }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -54,7 +55,7 @@ protected:
 
 TEST_F(ProgramDialogsQtTest, TheScreenSaverAsksForAChoiceWhenItsListOnlyHasTheFocus) {
   testsupport::MessageBoxAnswerer boxes;
-  TScreenSaverDialog dialog(nullptr);
+  TScreenSaverDialog dialog(nullptr, program.settings, program.day);
   int result = ExecuteWith(dialog, [](DialogWidget &peer) {
     TabInto(peer.ControlWidget(screensaver::PackageList));
     // Return presses OK, the default button.
@@ -70,7 +71,7 @@ TEST_F(ProgramDialogsQtTest, TheScreenSaverAsksForAChoiceWhenItsListOnlyHasTheFo
 TEST_F(ProgramDialogsQtTest, ReferencesAsksForAChoiceWhenItsListOnlyHasTheFocus) {
   folder.Write("MAP.QXR", "not a picture either");
   testsupport::MessageBoxAnswerer boxes;
-  TReferencesDialog dialog(nullptr);
+  TReferencesDialog dialog(nullptr, program.settings);
   ExecuteWith(dialog, [](DialogWidget &peer) {
     TabInto(peer.ControlWidget(reference::FileList));
     PressKey(peer.ControlWidget(reference::FileList), Qt::Key_Return); // Show, the default button
@@ -80,7 +81,7 @@ TEST_F(ProgramDialogsQtTest, ReferencesAsksForAChoiceWhenItsListOnlyHasTheFocus)
 }
 
 TEST_F(ProgramDialogsQtTest, EnterOnCancelLeavesThePlanStartDateAsItWas) {
-  TSetStartDateDialog dialog(nullptr);
+  TSetStartDateDialog dialog(nullptr, program.settings, program.day);
   int result = ExecuteWith(dialog, [](DialogWidget &peer) {
     qobject_cast<QPushButton *>(peer.ControlWidget(startdate::DayForward))->click(); // a day later
     QWidget *cancel = peer.ControlWidget(IDCANCEL);

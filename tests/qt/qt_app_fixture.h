@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/program_state.h"
 #include "app/qx_app.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
@@ -109,11 +110,11 @@ inline QMainWindow *ShownFrame() {
   return nullptr;
 }
 
-// Runs the program on the Qt backend; check runs once its main window shows
-// (a test failure when none does), then the program closes.
-inline void RunShownProgram(const std::function<void(QMainWindow &)> &check) {
+// Runs the program on the Qt backend, on program; check runs once its main
+// window shows (a test failure when none does), then the program closes.
+inline void RunShownProgram(TProgram &program, const std::function<void(QMainWindow &)> &check) {
   QtBackend backend;
-  TQXApp app;
+  TQXApp app(program);
   QTimer::singleShot(300, [&] {
     if (QMainWindow *frame = ShownFrame(); frame != nullptr)
       check(*frame);

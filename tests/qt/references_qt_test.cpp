@@ -34,7 +34,8 @@ TEST(ReferencesQtTest, DrawsTheChosenPictureIntoItsFrame) {
   QImage shot;
   {
     QtBackend backend;
-    TReferencesDialog dialog(nullptr);
+    const Settings settings;
+    TReferencesDialog dialog(nullptr, settings);
     dialog.Create();
     dialog.UserDoubleClick(reference::FileList, 0);
     ASSERT_EQ(dialog.ShownName(), "LANDS.QXR");

@@ -33,7 +33,7 @@ namespace {
 class SignalCloseDialogQtTest : public ::testing::TestWithParam<unsigned> {
 protected:
   SignalCloseDialogQtTest() {
-    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
     testpackage::PackageLayout verse;
     verse.Entries[59] = {"Love one another."};
     folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
@@ -41,6 +41,7 @@ protected:
   }
   ~SignalCloseDialogQtTest() override { testsupport::DeleteDeferredWidgets(); }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -49,7 +50,7 @@ protected:
 TEST_P(SignalCloseDialogQtTest, SigtermInAModalDialogSavesTheStateAndEndsWithZero) {
   QtBackend backend;
   WatchCloseSignals(&backend);
-  TQXApp app;
+  TQXApp app(program);
   bool dialogWasOpen = false;
   bool windowAfterDialog = false;
   QTimer::singleShot(300, [&] {
@@ -69,7 +70,7 @@ TEST_P(SignalCloseDialogQtTest, SigtermInAModalDialogSavesTheStateAndEndsWithZer
   EXPECT_TRUE(windowAfterDialog);
   EXPECT_EQ(ReadSettingText("LastStartup", "", 41), "Wed Mar 1, 2023");
   EXPECT_EQ(ReadSettingInt("HideMenu", -1), 0);
-  EXPECT_EQ(DayEntries, nullptr);
+  EXPECT_EQ(program.day.DayEntries, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, SignalCloseDialogQtTest,

@@ -82,6 +82,7 @@ protected:
     return frame.centralWidget()->findChild<QScrollBar *>();
   }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
@@ -89,7 +90,7 @@ protected:
 
 TEST_F(VerseWindowKeysQtTest, TheScrollBarShowsOnlyWhileThereIsSomethingToScroll) {
   std::vector<std::string> seen;
-  testsupport::RunShownProgram([&](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     QScrollBar *bar = ScrollBar(frame);
     ASSERT_NE(bar, nullptr);
     for (int height : {200, 4000, 200}) {
@@ -105,7 +106,7 @@ TEST_F(VerseWindowKeysQtTest, TheScrollBarShowsOnlyWhileThereIsSomethingToScroll
 
 TEST_F(VerseWindowKeysQtTest, TheKeysScrollTheText) {
   std::vector<int> positions, expected;
-  testsupport::RunShownProgram([&](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     frame.resize(500, 200);
     Settle();
     QWidget *area = static_cast<WindowWidget *>(MainWindowHandle->Peer)->Area();
@@ -124,7 +125,7 @@ TEST_F(VerseWindowKeysQtTest, TheKeysScrollTheText) {
 
 TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) {
   PaintPositions paints;
-  testsupport::RunShownProgram([&](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     frame.resize(500, 200);
     SettleUntil([] { return MainWindowHandle->Scroller->YRange > 0; });
     ASSERT_GT(MainWindowHandle->Scroller->YRange, 0);
@@ -145,9 +146,9 @@ TEST_F(VerseWindowKeysQtTest, APositionPulledBackByATallerWindowIsPaintedAgain) 
 }
 
 TEST_F(VerseWindowKeysQtTest, AltAloneOrF10ShowsHiddenMenus) {
-  HideMenu = 1;
+  program.settings.HideMenu = 1;
   std::vector<std::string> seen;
-  testsupport::RunShownProgram([&](QMainWindow &frame) {
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
     auto note = [&] {
       Settle();
       seen.push_back(frame.menuBar()->isVisible() ? "menu" : "no menu");

@@ -55,9 +55,10 @@ protected:
   // (and a little longer, for the window manager's last word), or at once,
   // before its first frame, as at a log-out on a busy machine.
   void StartAndClose(bool atOnce = false) {
-    testsupport::FreshStartOnMarchFirst2023(ResetProgramState);
+    program.settings = Settings{};
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
     QtBackend backend;
-    TQXApp app;
+    TQXApp app(program);
     QElapsedTimer clock;
     clock.start();
     qint64 exposedAt = -1;
@@ -79,6 +80,7 @@ protected:
     testsupport::DeleteDeferredWidgets();
   }
 
+  TProgram program; // what RunApplication would own
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};

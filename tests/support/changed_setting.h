@@ -9,16 +9,17 @@
 
 namespace testsupport {
 
-inline void ChangeSetting(const Setting &row) {
+inline void ChangeSetting(Settings &settings, const Setting &row) {
   struct Change {
     const Setting &row;
-    void operator()(std::int16_t *number) const {
-      *number = static_cast<std::int16_t>(row.Default + 31);
+    Settings &settings;
+    void operator()(std::int16_t Settings::*number) const {
+      settings.*number = static_cast<std::int16_t>(row.Default + 31);
     }
-    void operator()(std::string *text) const { *text = "x"; }
-    void operator()(QuoteMethod *method) const { *method = QuoteMethod::Random; }
+    void operator()(std::string Settings::*text) const { settings.*text = "x"; }
+    void operator()(QuoteMethod Settings::*method) const { settings.*method = QuoteMethod::Random; }
   };
-  std::visit(Change{row}, row.Mirror);
+  std::visit(Change{row, settings}, row.Mirror);
 }
 
 } // namespace testsupport

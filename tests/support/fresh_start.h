@@ -1,21 +1,23 @@
 #pragma once
 
 // The program's state as at a fresh start on Wednesday 1 March 2023 (day
-// slot 59): the program-wide state as a new process has it (every setting at
-// its default, no day loaded, no window or dialog open), and today's date
-// text built from the fixed clock. `reset` puts back the state of the layers
-// the test program links: ResetProgramState in the app layer's tests,
-// ResetContentState in the content layer's (support/layer_reset.h).
+// slot 59): the program-wide variables that remain as a new process has them
+// (`reset`: ResetProgramState in the app layer's tests, a layer's reset from
+// support/layer_reset.h below it), a new day with today's date text built
+// from the fixed clock. The settings and the day are the test's own objects,
+// new for each test.
 
+#include "content/day_state.h"
 #include "content/today_text.h"
 #include "support/fixed_clock.h"
 
 namespace testsupport {
 
-inline void FreshStartOnMarchFirst2023(void (&reset)()) {
+inline void FreshStartOnMarchFirst2023(void (&reset)(), DayState &day) {
   reset();
+  day = DayState{};
   SetDate(2023, 3, 1);
-  BuildTodayText();
+  BuildTodayText(day);
 }
 
 } // namespace testsupport

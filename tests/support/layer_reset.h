@@ -1,28 +1,27 @@
 #pragma once
 
-// The program-wide state of the layers a test program links, put back to how
-// a new process has it. A layer's tests link that layer and the ones below
-// it, never the app layer with its ResetProgramState: they call the resets of
-// those layers (the content layer's tests and qxp's call ResetContentState
-// alone), in ResetProgramState's order.
+// The program-wide variables of the layers a test program links, put back to
+// how a new process has them. A layer's tests link that layer and the ones
+// below it, never the app layer with its ResetProgramState: they call the
+// resets of those layers. Content, the view, the DDE layer and the dialogs
+// keep no such variables (the settings and the day are objects the tests
+// hold), so only the windowing layer's state is left to put back.
 
-#include "content/content_state.h"
-#include "dialogs/dialogs_state.h"
 #include "framework/framework_state.h"
 
 namespace testsupport {
 
-// The windowing layer, content and the view (which keeps nothing of its own).
+// The layers a content test links: nothing to put back.
+inline void ResetContentLayers() {}
+
+// The windowing layer, content and the view.
 inline void ResetViewLayers() {
   ResetFrameworkState();
-  ResetContentState();
 }
 
 // The windowing layer, content and the dialogs.
 inline void ResetDialogsLayers() {
   ResetFrameworkState();
-  ResetContentState();
-  ResetDialogsState();
 }
 
 } // namespace testsupport

@@ -27,7 +27,13 @@ namespace testsupport {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-  void SetUp() override { testsupport::FreshStartOnMarchFirst2023(ResetProgramState); }
+  void SetUp() override { FreshStart(); }
+
+  // The program as a new process has it, today 1 March 2023.
+  void FreshStart() {
+    settings = Settings{};
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState, day);
+  }
 
   // A package of one title whose entry today is text.
   void AddPackage(const std::string &name, const std::string &title, const std::string &text,
@@ -47,7 +53,7 @@ protected:
   int Run(std::vector<std::function<void()>> steps) {
     for (auto &step : steps)
       backend.Then(std::move(step));
-    TQXApp app;
+    TQXApp app(program);
     return app.Run();
   }
 
@@ -64,6 +70,10 @@ protected:
     return texts;
   }
 
+  // What the program keeps while it runs, as RunApplication would own it.
+  TProgram program;
+  Settings &settings = program.settings;
+  DayState &day = program.day;
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};

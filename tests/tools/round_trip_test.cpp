@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 
-#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -85,11 +84,7 @@ TEST(RoundTrip, PiecesQxpWouldCutDifferentlyAreKept) {
 
 class ProgramReader : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ResetContentState();
-    QuoteMethodCode = QuoteMethod::Date;
-  }
-  void TearDown() override { ResetContentState(); }
+  void SetUp() override { settings.QuoteMethodCode = QuoteMethod::Date; }
 
   struct Shown {
     std::string body;
@@ -98,14 +93,17 @@ protected:
   };
   Shown Read(const std::string &bytes, int dayIndex) {
     std::string path = dir_.Write("TEST.QXP", bytes);
-    DayIndex = static_cast<std::int16_t>(dayIndex);
+    dayState.DayIndex = static_cast<std::int16_t>(dayIndex);
     TTextPiece first;
     char marker = 0;
     Shown shown;
-    ReadPackageEntry(path, CurrentDayChoice(), first, marker, shown.trailer, shown.title, nullptr);
+    ReadPackageEntry(path, CurrentDayChoice(settings, dayState), first, marker, shown.trailer,
+                     shown.title, nullptr);
     shown.body = JoinedText(first);
     return shown;
   }
+  Settings settings;
+  DayState dayState;
   testsupport::TempDir dir_;
 };
 

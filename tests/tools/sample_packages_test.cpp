@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "content/content_state.h"
 #include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/package_reader.h"
@@ -76,24 +75,23 @@ protected:
   }
   static void TearDownTestSuite() { dir_.reset(); }
 
-  void SetUp() override {
-    ResetContentState();
-    QuoteMethodCode = QuoteMethod::Date;
-  }
+  void SetUp() override { settings.QuoteMethodCode = QuoteMethod::Date; }
 
   static std::string Package(const std::string &name) { return dir_->File(name); }
 
-  static Entry Read(const std::string &name, int slot) {
-    DayIndex = static_cast<std::int16_t>(slot);
+  Entry Read(const std::string &name, int slot) {
+    dayState.DayIndex = static_cast<std::int16_t>(slot);
     Entry entry;
     TTextPiece first;
-    entry.HasAnswer = ReadPackageEntry(Package(name), CurrentDayChoice(), first, entry.Marker,
-                                       entry.Trailer, entry.Title, nullptr);
+    entry.HasAnswer = ReadPackageEntry(Package(name), CurrentDayChoice(settings, dayState), first,
+                                       entry.Marker, entry.Trailer, entry.Title, nullptr);
     entry.Body = JoinedText(first);
     return entry;
   }
 
   static std::unique_ptr<testsupport::TempDir> dir_;
+  Settings settings;
+  DayState dayState;
   static std::vector<std::string> built_;
   static std::string buildErrors_;
 };
@@ -209,9 +207,9 @@ TEST_F(SamplePackages, ReadingPlanReadsTheWholeBibleInAYear) {
   EXPECT_EQ(Read("PLAN.QXP", 0).Body, dayOne);
   EXPECT_THAT(Read("PLAN.QXP", 364).Body, ::testing::EndsWith("Revelation 22"));
 
-  PlanOffset = 10; // the plan counts from its own start day
+  settings.PlanOffset = 10; // the plan counts from its own start day
   EXPECT_EQ(Read("PLAN.QXP", 10).Body, dayOne);
-  QuoteMethodCode = QuoteMethod::Random;
+  settings.QuoteMethodCode = QuoteMethod::Random;
   EXPECT_EQ(Read("PLAN.QXP", 10).Body, "");
 }
 

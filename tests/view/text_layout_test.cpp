@@ -24,6 +24,7 @@ protected:
   TScriptedDC dc;                   // 10 pixels a character, 16 a line
   LayoutRect rect{0, 0, 108, 0};    // 100 pixels between the margins
   std::int16_t DocumentBottom = -1; // what the last layout gave
+  Settings settings;
 };
 
 TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
@@ -31,7 +32,7 @@ TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
     SCOPED_TRACE('"' + std::string(text) + '"');
     dc.Calls.clear();
     rect.top = 10;
-    DocumentBottom = LayoutText(dc, text, rect, AlignLeft);
+    DocumentBottom = LayoutText(dc, settings, text, rect, AlignLeft);
     EXPECT_EQ(dc.DrawnTexts(), Texts{""});
     EXPECT_EQ(rect.top, 26);
     EXPECT_EQ(DocumentBottom, 26);
@@ -40,14 +41,14 @@ TEST_F(LayoutTextTest, EmptyOrBlankTextDrawsNothingAndTakesOneLine) {
 
 TEST_F(LayoutTextTest, TheWordThatOverflowsBeginsTheNextLineAndOnlyFullLinesAreJustified) {
   dc.Widths = {{"alpha", 40}, {"alpha beta", 90}, {"alpha beta gamma", 105}};
-  DocumentBottom = LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, settings, "alpha beta gamma", rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Justify(10, 1), Draw(4, 0, "alpha beta"), Justify(0, 1),
                              Draw(4, 16, "gamma"), Justify(0, 1)}));
   EXPECT_EQ(DocumentBottom, 32);
 
-  JustifyText = 0;
+  settings.JustifyText = 0;
   dc.Calls.clear();
-  DocumentBottom = LayoutText(dc, "alpha beta gamma", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, settings, "alpha beta gamma", rect, AlignLeft);
   EXPECT_EQ(dc.Calls,
             (Calls{Draw(4, 32, "alpha beta"), Justify(0, 1), Draw(4, 48, "gamma"), Justify(0, 1)}));
   EXPECT_EQ(rect.top, 64);
@@ -55,23 +56,23 @@ TEST_F(LayoutTextTest, TheWordThatOverflowsBeginsTheNextLineAndOnlyFullLinesAreJ
 }
 
 TEST_F(LayoutTextTest, ALineExactlyAsWideAsTheWindowStaysWhole) {
-  LayoutText(dc, "abcd efghi jk", rect, AlignLeft);
+  LayoutText(dc, settings, "abcd efghi jk", rect, AlignLeft);
   EXPECT_EQ(dc.DrawnTexts(), (Texts{"abcd efghi", "jk"}));
 
   dc.Calls.clear();
-  LayoutText(dc, "abcd efghij k", rect, AlignLeft);
+  LayoutText(dc, settings, "abcd efghij k", rect, AlignLeft);
   EXPECT_EQ(dc.DrawnTexts(), (Texts{"abcd", "efghij k"}));
 }
 
 TEST_F(LayoutTextTest, AWordWiderThanTheWindowStaysWholeOnALineOfItsOwn) {
-  LayoutText(dc, "ab abcdefghijklmn xy", rect, AlignLeft);
+  LayoutText(dc, settings, "ab abcdefghijklmn xy", rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Draw(4, 0, "ab"), Justify(0, 1), Draw(4, 16, "abcdefghijklmn"),
                              Justify(0, 1), Draw(4, 32, "xy"), Justify(0, 1)}));
 }
 
 TEST_F(LayoutTextTest, SpacesAreDroppedAtTheStartOfALineAndCountedOneByOneWithinIt) {
   rect.right = 68; // 60 pixels between the margins
-  LayoutText(dc, "   abc   defgh", rect, AlignLeft);
+  LayoutText(dc, settings, "   abc   defgh", rect, AlignLeft);
   // The run of three spaces gives up only its last one to the next line.
   EXPECT_EQ(dc.Calls, (Calls{Justify(10, 2), Draw(4, 0, "abc  "), Justify(0, 1),
                              Draw(4, 16, "defgh"), Justify(0, 1)}));
@@ -79,16 +80,16 @@ TEST_F(LayoutTextTest, SpacesAreDroppedAtTheStartOfALineAndCountedOneByOneWithin
   // Spaces at the end of the text stay with the last line, which is not justified.
   dc.Calls.clear();
   rect.right = 108;
-  LayoutText(dc, "ab cd  ", rect, AlignLeft);
+  LayoutText(dc, settings, "ab cd  ", rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Draw(4, 32, "ab cd  "), Justify(0, 1)}));
 }
 
 TEST_F(LayoutTextTest, CentredAndRightAlignedLinesAreNeverJustified) {
   rect.right = 100;
   dc.Widths = {{"heading", 51}, {"trailer", 50}};
-  LayoutText(dc, "heading", rect, AlignCenter);
-  LayoutText(dc, "trailer", rect, AlignRight);
-  LayoutText(dc, "aaaa bbbb cccc", rect, AlignRight);
+  LayoutText(dc, settings, "heading", rect, AlignCenter);
+  LayoutText(dc, settings, "trailer", rect, AlignRight);
+  LayoutText(dc, settings, "aaaa bbbb cccc", rect, AlignRight);
   EXPECT_EQ(dc.Calls,
             (Calls{Draw(24, 0, "heading"), Justify(0, 1), Draw(46, 16, "trailer"), Justify(0, 1),
                    Draw(6, 32, "aaaa bbbb"), Justify(0, 1), Draw(56, 48, "cccc"), Justify(0, 1)}));
@@ -96,18 +97,18 @@ TEST_F(LayoutTextTest, CentredAndRightAlignedLinesAreNeverJustified) {
 
 TEST_F(LayoutTextTest, WidthsAreTakenAsSixteenBitValues) {
   dc.Widths = {{"huge", 65536 + 40}, {"huge tiny", 65536 + 90}};
-  LayoutText(dc, "huge tiny", rect, AlignCenter);
+  LayoutText(dc, settings, "huge tiny", rect, AlignCenter);
   EXPECT_EQ(dc.Calls, (Calls{Draw(9, 0, "huge tiny"), Justify(0, 1)}));
 }
 
 TEST_F(LayoutTextTest, DocumentBottomIsHeldToSixteenBits) {
   rect.top = 40000;
-  DocumentBottom = LayoutText(dc, "word", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, settings, "word", rect, AlignLeft);
   EXPECT_EQ(rect.top, 40016);
   EXPECT_EQ(DocumentBottom, 32767);
 
   rect.top = -40000;
-  DocumentBottom = LayoutText(dc, "word", rect, AlignLeft);
+  DocumentBottom = LayoutText(dc, settings, "word", rect, AlignLeft);
   EXPECT_EQ(DocumentBottom, -32768);
 }
 
@@ -133,7 +134,7 @@ TEST_F(LayoutTextTest, DegenerateWindowsAndFontsStillDrawEveryWordOnce) {
       degenerate.CharWidth = c.charWidth;
       degenerate.Height = c.height;
       LayoutRect area{0, 0, c.right, 0};
-      LayoutText(degenerate, "  In the   beginning God created  ", area, alignment);
+      LayoutText(degenerate, settings, "  In the   beginning God created  ", area, alignment);
       EXPECT_EQ(WithoutSpaces(degenerate.DrawnTexts()), "InthebeginningGodcreated");
     }
   }
@@ -144,13 +145,13 @@ TEST_F(LayoutTextTest, HugeTextsCostTimeInProportionToTheirLength) {
   std::string words;
   for (int i = 0; i < 200000; ++i)
     words += "a ";
-  LayoutText(dc, words, rect, AlignLeft);
+  LayoutText(dc, settings, words, rect, AlignLeft);
   EXPECT_EQ(WithoutSpaces(dc.DrawnTexts()), std::string(200000, 'a'));
   EXPECT_LT(dc.MeasuredChars, 1000 * words.size());
 
   dc = TScriptedDC();
   const std::string word(1000000, 'x');
-  LayoutText(dc, word, rect, AlignLeft);
+  LayoutText(dc, settings, word, rect, AlignLeft);
   EXPECT_EQ(dc.DrawnTexts(), Texts{word});
   EXPECT_LT(dc.MeasuredChars, 3 * word.size());
 }
@@ -161,7 +162,7 @@ TEST_F(LayoutTextTest, EntryBodyPiecesAreJoinedWithNothingBetween) {
   entry.NextPiece = std::make_unique<TTextPiece>("ning God ");
   entry.NextPiece->NextPiece = std::make_unique<TTextPiece>("created");
   rect.right = 1000;
-  DocumentBottom = LayoutEntryText(dc, entry, rect, AlignLeft);
+  DocumentBottom = LayoutEntryText(dc, settings, entry, rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Draw(4, 0, "In the beginning God created"), Justify(0, 1)}));
   EXPECT_EQ(DocumentBottom, 16);
 }

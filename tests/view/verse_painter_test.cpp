@@ -29,12 +29,15 @@ class VersePainterTest : public ::testing::Test {
 protected:
   void SetUp() override { testsupport::ResetViewLayers(); }
   const TRect client{0, 0, 408, 300};
+  Settings settings;
+  DayState dayState;
 };
 
 TEST_F(VersePainterTest, DrawsTheHeadingCentredInBlueAndTheBodyInBlack) {
   auto entry = Entry("Verse", "Love one another.", '-', "- John 13:34", 20);
   HeadlessDC dc;
-  const std::int16_t DocumentBottom = PaintDayEntries(dc, client, entry.get());
+  const std::int16_t DocumentBottom =
+      PaintDayEntries(dc, settings, client, entry.get(), dayState.ShowAnswers);
   const Drawn &heading = Find(dc, "Verse");
   EXPECT_EQ(heading.textColor, HeadingColor);
   EXPECT_EQ(heading.x, (408 - 5 * 10) / 2);
@@ -53,16 +56,16 @@ TEST_F(VersePainterTest, DrawsTheHeadingCentredInBlueAndTheBodyInBlack) {
 TEST_F(VersePainterTest, AQuizAnswerIsABlackBarUntilAnswersAreShown) {
   auto entry = Entry("Quiz", "Who built the ark?", '\\', "Noah");
   HeadlessDC hidden;
-  PaintDayEntries(hidden, client, entry.get());
+  PaintDayEntries(hidden, settings, client, entry.get(), dayState.ShowAnswers);
   const Drawn &bar = Find(hidden, "Noah");
   EXPECT_EQ(bar.bkMode, OPAQUE);
   EXPECT_EQ(bar.bkColor, AnswerBarColor);
   EXPECT_EQ(bar.textColor, AnswerBarColor);
   EXPECT_EQ(bar.x, 408 - 4 - 4 * 5);
 
-  ShowAnswers = true;
+  dayState.ShowAnswers = true;
   HeadlessDC shown;
-  PaintDayEntries(shown, client, entry.get());
+  PaintDayEntries(shown, settings, client, entry.get(), dayState.ShowAnswers);
   EXPECT_EQ(Find(shown, "Noah").textColor, ShownAnswerColor);
   EXPECT_EQ(Find(shown, "Noah").bkMode, OPAQUE);
 }
@@ -71,7 +74,7 @@ TEST_F(VersePainterTest, ATildeTrailerIsItalicAndOtherMarkersArePlainLeftLines) 
   auto entry = Entry("Proverb", "Trust in the LORD.", '~', "Proverbs 3:5");
   entry->Next = Entry("Other", "Text.", '|', "Plain");
   HeadlessDC dc;
-  PaintDayEntries(dc, client, entry.get());
+  PaintDayEntries(dc, settings, client, entry.get(), dayState.ShowAnswers);
   EXPECT_TRUE(Find(dc, "Proverbs 3:5").font.Italic);
   EXPECT_EQ(Find(dc, "Proverbs 3:5").x, 4);
   EXPECT_FALSE(Find(dc, "Text.").font.Italic);
@@ -82,7 +85,7 @@ TEST_F(VersePainterTest, TheGreekHeadingKeepsTheFontSelectedBeforeIt) {
   auto entry = Entry("Proverb", "Trust.", '~', "Proverbs 3:5", 10);
   entry->Next = Entry("Greek Text", "Logos.", 0, "", 30);
   HeadlessDC dc;
-  PaintDayEntries(dc, client, entry.get());
+  PaintDayEntries(dc, settings, client, entry.get(), dayState.ShowAnswers);
   const Drawn &greek = Find(dc, "Greek Text");
   EXPECT_TRUE(greek.font.Italic);
   EXPECT_EQ(greek.font.Height, 10);
@@ -95,13 +98,14 @@ TEST_F(VersePainterTest, BlankLinesPutsAGapBetweenEntriesOnly) {
   entry->Next->Next = Entry("C", "Three.");
 
   HeadlessDC tight;
-  std::int16_t DocumentBottom = PaintDayEntries(tight, client, entry.get());
+  std::int16_t DocumentBottom =
+      PaintDayEntries(tight, settings, client, entry.get(), dayState.ShowAnswers);
   EXPECT_EQ(Find(tight, "B").y, 30);
   EXPECT_EQ(DocumentBottom, 30 + 40 + 20);
 
-  BlankLines = 1;
+  settings.BlankLines = 1;
   HeadlessDC gapped;
-  DocumentBottom = PaintDayEntries(gapped, client, entry.get());
+  DocumentBottom = PaintDayEntries(gapped, settings, client, entry.get(), dayState.ShowAnswers);
   // After an entry with a trailer 10 pixels; after one without, 10 more and a
   // line of its font; none after the last.
   EXPECT_EQ(Find(gapped, "B").y, 30 + 10);

@@ -60,22 +60,26 @@ class VersePictureTest : public ::testing::Test {
 protected:
   void SetUp() override {
     testsupport::ResetViewLayers();
-    BlankLines = 1;
+    settings = Settings{};
+    settings.BlankLines = 1;
+    dayState = DayState{};
   }
   // What a fresh layout draws, and the document bottom it leaves.
-  static std::pair<std::vector<Drawn>, int> Fresh(const TRect &client, const TDayEntry *day) {
+  std::pair<std::vector<Drawn>, int> Fresh(const TRect &client, const TDayEntry *day) const {
     HeadlessDC dc;
-    const int bottom = PaintDayEntries(dc, client, day);
+    const int bottom = PaintDayEntries(dc, settings, client, day, dayState.ShowAnswers);
     return {DrawnBy(dc), bottom};
   }
-  static std::pair<std::vector<Drawn>, int> Through(TVersePicture &picture, const TRect &client,
-                                                    const TDayEntry *day, TRows rows = All) {
+  std::pair<std::vector<Drawn>, int> Through(TVersePicture &picture, const TRect &client,
+                                             const TDayEntry *day, TRows rows = All) const {
     HeadlessDC dc;
-    picture.Paint(dc, client, rows, day);
+    picture.Paint(dc, settings, client, rows, day, dayState.ShowAnswers);
     return {DrawnBy(dc), picture.DocumentBottom()};
   }
   static constexpr TRows All{-100000, 100000};
   const TRect client{0, 0, 300, 200};
+  Settings settings;
+  DayState dayState;
 };
 
 TEST_F(VersePictureTest, WhatIsDrawnAgainIsWhatAFreshLayoutDraws) {
@@ -129,14 +133,15 @@ TEST_F(VersePictureTest, AnyChangeOfWhatTheLayoutDependsOnLaysTheDayOutAgain) {
       {"a font size", [](TRect &, TDayEntry &e) { e.FontSize = 13; }, true},
       {"a marker", [](TRect &, TDayEntry &e) { e.Marker = '~'; }, true},
       {"a trailer", [](TRect &, TDayEntry &e) { e.Trailer = "- John 13:35"; }, true},
-      {"JustifyText", [](TRect &, TDayEntry &) { JustifyText = 0; }, true},
-      {"BlankLines", [](TRect &, TDayEntry &) { BlankLines = 0; }, true},
-      {"ShowAnswers", [](TRect &, TDayEntry &) { ShowAnswers = true; }, true},
-      {"Zoom", [](TRect &, TDayEntry &) { Zoom = 150; }, true},
+      {"JustifyText", [this](TRect &, TDayEntry &) { settings.JustifyText = 0; }, true},
+      {"BlankLines", [this](TRect &, TDayEntry &) { settings.BlankLines = 0; }, true},
+      {"ShowAnswers", [this](TRect &, TDayEntry &) { dayState.ShowAnswers = true; }, true},
+      {"Zoom", [this](TRect &, TDayEntry &) { settings.Zoom = 150; }, true},
   };
   for (const Setting &row : SettingsTable())
     if (row.Affects == Affected::Drawing || row.Affects == Affected::Layout)
-      changes.push_back({row.Key, [&row](TRect &, TDayEntry &) { ChangeSetting(row); }, true});
+      changes.push_back(
+          {row.Key, [this, &row](TRect &, TDayEntry &) { ChangeSetting(settings, row); }, true});
   for (const Change &change : changes) {
     SetUp();
     auto day = Day();

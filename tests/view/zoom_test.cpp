@@ -23,10 +23,8 @@ TEST(ZoomTest, SizesAreScaledAndRoundedButNeverVanish) {
   };
   for (const Case &c : {Case{100, 10, 10}, Case{150, 10, 15}, Case{150, 7, 11}, Case{50, 1, 1},
                         Case{50, 3, 2}, Case{400, 30, 120}, Case{67, 10, 7}}) {
-    Zoom = c.zoom;
-    EXPECT_EQ(ZoomedSize(c.size), c.zoomed) << c.size << " at " << c.zoom << "%";
+    EXPECT_EQ(ZoomedSize(c.size, c.zoom), c.zoomed) << c.size << " at " << c.zoom << "%";
   }
-  Zoom = NormalZoom;
 }
 
 } // namespace

@@ -99,15 +99,15 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
   return true;
 }
 
-void ApplyOptions(const TodayOptions &options) {
+void ApplyOptions(const TodayOptions &options, Settings &settings, DayState &day) {
   if (options.method)
-    QuoteMethodCode = *options.method;
+    settings.QuoteMethodCode = *options.method;
   if (!options.hasOffset)
     return;
   // Like the day-stepping commands: away from the method's own choice.
-  DayOffset = static_cast<std::int16_t>(options.offset);
-  DayStepped = true;
-  IncrementCurrent = PeekIncrementNumber();
+  day.DayOffset = static_cast<std::int16_t>(options.offset);
+  day.DayStepped = true;
+  day.IncrementCurrent = PeekIncrementNumber();
 }
 
 bool HoldsPackages(const char *folder) {
@@ -183,11 +183,14 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
 
   if (!EnterPackageFolder(options, errors))
     return 1;
-  BuildTodayText();
-  LoadSettings(*LocalTimeNow);
-  ApplyOptions(options);
+  // The program's own load, on settings and a day of this command's.
+  Settings settings;
+  DayState dayState;
+  BuildTodayText(dayState);
+  LoadSettings(settings, *dayState.LocalTimeNow);
+  ApplyOptions(options, settings, dayState);
   // The text goes to standard output whatever the stored SaveFile says.
-  SaveFile = 1;
+  settings.SaveFile = 1;
 
   // The text is gathered first, so that it can be converted for a terminal.
   char *buffer = nullptr;
@@ -203,7 +206,8 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
     output.LeaveOutAnswers();
   // The text goes to the output, and no entry is kept: the day is held once
   // while it is read, and twice at most while it is converted.
-  const LoadedDay day = LoadDay(*LocalTimeNow, TDayLoadOptions{true, &output, false});
+  const LoadedDay day =
+      LoadDay(settings, dayState, *dayState.LocalTimeNow, TDayLoadOptions{true, &output, false});
   const bool printed = day.Shown > 0;
   // As the program's message boxes would say it, one line each.
   for (const DayLoadProblem &problem : day.Problems) {
