@@ -148,14 +148,14 @@ std::vector<StatePiece> ListPieces() {
       DayPiece("DateValid", &DayState::DateValid, std::int16_t{1}),
       {"LocalTimeNow", [](TProgram &program) { BuildTodayText(program.day); },
        [](const TProgram &program) { return Text(program.day.LocalTimeNow); }},
-      // The modeless dialogs: open while their windows are there.
-      {"CalendarOpen",
+      // The modeless dialogs, open while they are there and their windows are.
+      {"CalendarDialog",
        [](TProgram &program) {
          program.CalendarDialog =
              std::make_unique<TCalendar>(nullptr, program.settings, program.day);
        },
        [](const TProgram &program) { return Text(program.CalendarDialog.get()); }},
-      {"ReferencesOpen",
+      {"ReferencesDialog",
        [](TProgram &program) {
          program.ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr, program.settings);
        },
