@@ -83,6 +83,8 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
              "The screen saver text could not be saved: " + written.error() + ".",
              "Unable to Comply"});
     }
+    if (options.EachEntry)
+      options.EachEntry(*entry, day);
     if (!options.KeepEntries)
       continue;
     *tail = std::move(entry);
