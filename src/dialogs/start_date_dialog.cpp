@@ -91,14 +91,20 @@ void TSetStartDateDialog::CmOk() {
     MessageBox(this, "That is an invalid date. Please try again.", "Oops... ", MB_ICONINFORMATION);
     return;
   }
-  PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
-  if (PlanOffset != offsetAtOpening_) {
+  const auto offset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
+  PlanOffset = offset;
+  if (offset != offsetAtOpening_) {
     ReloadPending = true;
-    if (const platform::Result<void> stored = StoreSettings({&PlanOffset}); !stored)
-      MessageBox(this,
-                 "The start date could not be saved.\n" + stored.error() +
-                     "\nIt will be used until you exit.",
-                 "Plan Start Date", MB_ICONEXCLAMATION);
+    StorePlanStart(this, offset);
   }
   CloseDialog(IDOK);
+}
+
+void StorePlanStart(TWindow *owner, std::int16_t offset) {
+  PlanOffset = offset;
+  if (const platform::Result<void> stored = StoreSettings({&PlanOffset}); !stored)
+    MessageBox(owner,
+               "The start date could not be saved.\n" + stored.error() +
+                   "\nIt will be used until you exit.",
+               "Plan Start Date", MB_ICONEXCLAMATION);
 }

@@ -52,6 +52,11 @@ TColor Readable(TColor color, TColor background) {
   return White;
 }
 
+// A reading plan's progress line is a size smaller than its heading.
+int ProgressSize(int fontSize) {
+  return std::max(fontSize * 4 / 5, 6);
+}
+
 void PaintTrailer(TDC &dc, const TDayEntry &entry, TFontDesc &font, LayoutRect &rect,
                   const TVerseColors &colors) {
   switch (entry.Marker) {
@@ -105,6 +110,11 @@ void PaintDayEntries(TDC &dc, const TRect &client, const TDayEntry *first,
     LayoutText(dc, entry->Title, rect, AlignCenter);
     if (greek)
       dc.SelectFont(font);
+    if (!entry->Progress.empty()) {
+      dc.SelectFont(TFontDesc{entry->FontName, ZoomedSize(ProgressSize(entry->FontSize)), false});
+      LayoutText(dc, entry->Progress, rect, AlignCenter);
+      dc.SelectFont(font);
+    }
 
     dc.SetTextColor(colors.Text);
     LayoutEntryText(dc, *entry, rect, AlignLeft);
