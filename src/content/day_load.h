@@ -28,7 +28,7 @@ struct TDayLoadOptions {
   bool KeepEntries = true;
   // Called with each entry the load read, at once (after its export), and
   // the day it was read at.
-  std::function<void(const TDayEntry &, const DayChoice &)> EachEntry;
+  std::function<void(const TDayEntry &, const DayChoice &)> EachEntry = nullptr;
 };
 
 // Something the load met that the user should hear of, in the words and
