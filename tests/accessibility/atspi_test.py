@@ -227,10 +227,7 @@ class ScreenReaderTest(unittest.TestCase):
         subprocess.run(["xdotool", "key", "Escape"], env=self.environment(), check=True,
                        timeout=STEP_BOUND)
 
-        self.program.send_signal(signal.SIGTERM)
-        status = self.program.wait(timeout=STEP_BOUND)
-        with open(os.path.join(self.scratch, "program.log"), "rb") as log:
-            self.assertEqual(status, 0, log.read().decode(errors="replace"))
+        self.stop_program()
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), env=self.environment(),
@@ -238,7 +235,9 @@ class ScreenReaderTest(unittest.TestCase):
 
     def stop_program(self):
         self.program.send_signal(signal.SIGTERM)
-        self.assertEqual(self.program.wait(timeout=STEP_BOUND), 0)
+        status = self.program.wait(timeout=STEP_BOUND)
+        with open(os.path.join(self.scratch, "program.log"), "rb") as log:
+            self.assertEqual(status, 0, log.read().decode(errors="replace"))
 
     def test_a_marked_reading_is_kept_and_catch_up_moves_the_plan(self):
         # The sample plan started so that today is its day 5, of which day 1

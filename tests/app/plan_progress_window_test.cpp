@@ -75,4 +75,18 @@ TEST_F(PlanProgressWindowTest, MarkMissThreeAndCatchUp) {
        }});
 }
 
+TEST_F(PlanProgressWindowTest, ACompletePlanStartsOver) {
+  ASSERT_TRUE(
+      platform::WritePrivateProfileString("Plan Progress", "plan", "1-365", "SELWARTH.INI"));
+  Run({[&] {
+    EXPECT_NE(Shown().find("Plan complete"), std::string::npos) << Shown();
+    EXPECT_FALSE(Enabled(CM_CATCHUP));
+    backend.AnswerNextMessage(IDYES);
+    Frame().MenuCommand(CM_STARTOVER);
+    EXPECT_EQ(Stored(), "");
+    EXPECT_EQ(Shown().find("Plan complete"), std::string::npos) << Shown();
+    EXPECT_FALSE(Enabled(CM_STARTOVER));
+  }});
+}
+
 } // namespace
