@@ -2,8 +2,10 @@
 // functions and a write of one key. Checks that the index finds what a walk
 // over the lines finds, that reads agree with it at every buffer size, that
 // a write changes only the one line it must (or adds lines in one place),
-// that the written value reads back and that no other key changes.
+// that the written value reads back and that no other key changes; and the
+// input read as a reading plan's marks, and the marks changed under the lock.
 
+#include "content/plan_progress.h"
 #include "platform/profile.h"
 #include "platform/profile_edit.h"
 #include "platform/profile_parse.h"
@@ -192,6 +194,30 @@ void CheckWrite(const std::string &path, const std::string &section, const std::
         Check(was.Find(s, k) == is.Find(s, k), "a write changed another key");
 }
 
+// A reading plan's stored marks: any value reads as marks that are written
+// back as a list of days and ranges, which reads as the same marks; a toggle
+// through the locked update flips one day and keeps every other.
+void CheckPlanMarks(const std::string &path, std::string_view value, std::uint8_t choice) {
+  const PlanMarks marks = ParsePlanMarks(value);
+  const std::string text = FormatPlanMarks(marks);
+  Check(text.find_first_not_of("0123456789,-") == std::string::npos, "marks written oddly");
+  Check(ParsePlanMarks(text) == marks, "written marks read back otherwise");
+  const int day = choice * 3 % package::PlanDays;
+  PlanMarks toggled;
+  const Result<std::string> written = UpdatePrivateProfileString(
+      PlanProgressSection, "plan",
+      [&](std::optional<std::string_view> stored) {
+        toggled = ParsePlanMarks(stored.value_or(""));
+        toggled.flip(static_cast<std::size_t>(day));
+        return FormatPlanMarks(toggled);
+      },
+      path);
+  Check(written.has_value(), "a plan's marks could not be written");
+  Check(ParsePlanMarks(GetPrivateProfileString(PlanProgressSection, "plan", "", 4096, path)) ==
+            toggled,
+        "toggled marks do not read back");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -212,5 +238,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::string tail = text.substr(size - std::min<std::size_t>(size, 12));
   CheckWrite(path, section, key, tail, sections, keys);
   CheckWrite(path, section, key, tail.substr(0, tail.size() / 2) + " 1", sections, keys);
+  CheckPlanMarks(path, text.substr(0, 2048), choice);
   return 0;
 }

@@ -4,8 +4,10 @@
 #include "app/program_state.h"
 #include "app/qx_app.h"
 #include "app/window_placement.h"
+#include "content/calendar_facts.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
+#include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_change.h"
@@ -79,6 +81,20 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
       {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
+      {CM_MARKREAD, [](W &w, unsigned) { w.ToggleReadMark(); },
+       [](const W &w) { return w.planMarks_.has_value(); },
+       [](const W &w) {
+         const DayChoice shown = CurrentDayChoice(w.settings_, w.day_);
+         return w.planMarks_ && w.planMarks_->test(static_cast<std::size_t>(
+                                    PlanDayOf(shown.DayIndex, shown.PlanOffset)));
+       }},
+      {CM_CATCHUP, [](W &w, unsigned) { w.CatchUp(); },
+       [](const W &w) {
+         return w.planMarks_ &&
+                CatchUpOffset(*w.planMarks_, w.TodaySlot(), w.settings_.PlanOffset).has_value();
+       }},
+      {CM_STARTOVER, [](W &w, unsigned) { w.StartOverPlan(); },
+       [](const W &w) { return w.planMarks_ && w.planMarks_->all(); }},
   };
   return rows;
 }
@@ -123,7 +139,80 @@ void TVerseWindow::Load() {
   day_.ShowAnswers = false;
   TellDayLoadProblems(this, day_, day.Problems);
   shownDay_ = ShownDayText(now, day_.DayOffset);
+  ShowPlanProgress();
+}
+
+const TDayEntry *TVerseWindow::ShownPlan() const {
+  for (const TDayEntry *entry = day_.DayEntries.get(); entry != nullptr; entry = entry->Next.get())
+    if (IsPlanEntry(*entry))
+      return entry;
+  return nullptr;
+}
+
+int TVerseWindow::TodaySlot() const {
+  const std::tm &now = TodayLocalTime(day_);
+  return DateSlot(now.tm_year + 1900, now.tm_yday, 0);
+}
+
+void TVerseWindow::ShowPlanProgress() {
+  NotePlanProgress(day_.DayEntries.get(), CurrentDayChoice(settings_, day_), TodaySlot());
+  const TDayEntry *plan = ShownPlan();
+  planMarks_ = plan != nullptr ? std::optional(StoredPlanMarks(plan->FileName)) : std::nullopt;
+  if (program_.CalendarOpen())
+    program_.CalendarDialog->MarkPlanReadings(planMarks_, settings_.PlanOffset);
   ReadablePartsChanged();
+}
+
+void TVerseWindow::ToggleReadMark() {
+  const TDayEntry *plan = ShownPlan();
+  if (plan == nullptr)
+    return;
+  const DayChoice shown = CurrentDayChoice(settings_, day_);
+  if (const auto marked =
+          ToggleStoredPlanDay(plan->FileName, PlanDayOf(shown.DayIndex, shown.PlanOffset));
+      !marked) {
+    MessageBox(this, "The reading could not be marked.\n" + marked.error(), "Unable to Comply",
+               MB_ICONEXCLAMATION);
+    return;
+  }
+  ShowPlanProgress();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0); // the line comes or goes
+}
+
+void TVerseWindow::CatchUp() {
+  const std::optional<int> start =
+      planMarks_ ? CatchUpOffset(*planMarks_, TodaySlot(), settings_.PlanOffset) : std::nullopt;
+  if (!start)
+    return;
+  int month = 1, day = 1;
+  DateOfPlanOffset(*start, month, day);
+  const std::string date =
+      std::string(MonthNames[static_cast<std::size_t>(month)]) + ' ' + std::to_string(day);
+  if (MessageBox(this,
+                 "The reading plan will start on " + date +
+                     ", so that the first day you have not read is today's reading.\nMove the "
+                     "start date?",
+                 "Catch Up Reading Plan", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  StorePlanStart(this, settings_, static_cast<std::int16_t>(*start));
+  PostMessage(WM_COMMAND, CM_NEW);
+}
+
+void TVerseWindow::StartOverPlan() {
+  const TDayEntry *plan = ShownPlan();
+  if (plan == nullptr ||
+      MessageBox(this,
+                 "Every day of the reading plan is marked as read.\nClear the marks and start "
+                 "over?",
+                 "Start Over Reading Plan", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  if (const platform::Result<void> cleared = ClearStoredPlanMarks(plan->FileName); !cleared) {
+    MessageBox(this, "The marks could not be cleared.\n" + cleared.error(), "Unable to Comply",
+               MB_ICONEXCLAMATION);
+    return;
+  }
+  ShowPlanProgress();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0);
 }
 
 std::optional<std::vector<std::string>> TVerseWindow::ReadableParts() const {
@@ -281,6 +370,7 @@ void TVerseWindow::OpenCalendar() {
     return;
   }
   program_.CalendarDialog = std::make_unique<TCalendar>(nullptr, settings_, day_);
+  program_.CalendarDialog->MarkPlanReadings(planMarks_, settings_.PlanOffset);
   program_.CalendarDialog->Create();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "content/plan_progress.h"
 #include "dde/conversation_slot.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
@@ -86,14 +87,30 @@ private:
   void ToggleMenu();
   // Loads the day and notes which date it shows.
   void Load();
+  // The reading plan's entry of the day shown (the first, if several show),
+  // or null.
+  const TDayEntry *ShownPlan() const;
+  // Today's day slot, as the Date method chooses it without a day offset.
+  int TodaySlot() const;
+  // Reads the shown plan's marks again and gives every plan entry its
+  // progress line, the window and an open calendar showing them.
+  void ShowPlanProgress();
+  // Mark Reading as Read: marks or unmarks the plan day shown.
+  void ToggleReadMark();
+  // Catch Up Reading Plan: moves the plan's start, after asking, so that the
+  // first unread day is today's reading.
+  void CatchUp();
+  // Start Over: forgets the marks of a completed plan, after asking.
+  void StartOverPlan();
   void SetZoom(std::int16_t percent);
 
   TProgram &program_;
-  Settings &settings_;           // the program's
-  DayState &day_;                // the program's
-  std::string shownDay_;         // the date of the day shown, "" when unknown
-  int wheelTurn_ = 0;            // the part of a wheel notch not yet zoomed by
-  bool zoomFailureTold_ = false; // a zoom that could not be kept is told once
+  Settings &settings_;                 // the program's
+  DayState &day_;                      // the program's
+  std::string shownDay_;               // the date of the day shown, "" when unknown
+  std::optional<PlanMarks> planMarks_; // the shown plan's marks; none without a plan
+  int wheelTurn_ = 0;                  // the part of a wheel notch not yet zoomed by
+  bool zoomFailureTold_ = false;       // a zoom that could not be kept is told once
 };
 
 // The main window's title.

@@ -24,6 +24,9 @@ struct TDayEntry : TTextPiece {
   std::string FileName; // package file name in lower case, at most 100 characters
   std::string FontName; // font face, at most 59 characters
   std::int16_t FontSize = 10;
+  // A reading plan's progress line under its heading: the window's alone,
+  // set after the load and never part of the day's exports or Copy Text.
+  std::string Progress;
   std::unique_ptr<TDayEntry> Next;
 };
 

@@ -87,6 +87,8 @@ LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &l
              "The screen saver text could not be saved: " + written.error() + ".",
              "Unable to Comply"});
     }
+    if (options.EachEntry)
+      options.EachEntry(*entry, day);
     if (!options.KeepEntries)
       continue;
     *tail = std::move(entry);

@@ -5,11 +5,13 @@
 // what went wrong comes back with the entries, for the caller to tell.
 
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "content/day_entries.h"
+#include "content/package_slot.h"
 
 struct DayState;
 struct Settings;
@@ -26,6 +28,9 @@ struct TDayLoadOptions {
   // Off: each entry goes to the exports and is let go, so that a load of
   // many packages holds one entry at a time (LoadedDay::Shown counts them).
   bool KeepEntries = true;
+  // Called with each entry the load read, at once (after its export), and
+  // the day it was read at.
+  std::function<void(const TDayEntry &, const DayChoice &)> EachEntry = nullptr;
 };
 
 // Something the load met that the user should hear of, in the words and

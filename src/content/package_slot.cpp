@@ -10,9 +10,13 @@ std::optional<int> ChooseSlot(const Header &header, const DayChoice &day) {
     return dayIndex;
   if (!TraitsOf(day.Method).PlansShow)
     return std::nullopt;
-  // The plan's first day is the day PlanOffset; slot 365 is never a plan day.
-  const int planDay = (dayIndex - day.PlanOffset) % PlanDays;
-  return planDay < 0 ? planDay + PlanDays : planDay;
+  return PlanDayOf(dayIndex, day.PlanOffset);
 }
 
 } // namespace package
+
+int PlanDayOf(int dayIndex, int planOffset) {
+  // The plan's first day is the day planOffset; slot 365 is never a plan day.
+  const int planDay = (dayIndex - planOffset) % package::PlanDays;
+  return planDay < 0 ? planDay + package::PlanDays : planDay;
+}

@@ -17,6 +17,11 @@ struct DayChoice {
   QuoteMethod Method = QuoteMethod::Date; // whether reading plans show (its PlansShow)
 };
 
+// The plan day (0..364) that the day slot dayIndex shows of a reading plan
+// starting on the slot planOffset: the plan repeats every 365 days, and the
+// leap day's slot 365 shows the plan day of 1 January.
+int PlanDayOf(int dayIndex, int planOffset);
+
 namespace package {
 
 // The slot to read for the day. A reading plan counts its 365 days from the

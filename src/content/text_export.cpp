@@ -51,6 +51,13 @@ void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, ch
   Write(LineEnd);
 }
 
+void TextExport::AppendLine(std::string_view line) {
+  if (file_ == nullptr)
+    return;
+  Write(line);
+  Write(LineEnd);
+}
+
 void TextExport::Write(std::string_view bytes) {
   if (bytes.empty() || writeError_ != 0)
     return;

@@ -32,6 +32,9 @@ public:
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
+  // Appends a line of the caller's own (qxp's progress line after a plan's
+  // entry); does nothing when the file is not open.
+  void AppendLine(std::string_view line);
   // Closes the file (a stream that is only attached stays open). A failure,
   // saying why, when a write or the close failed, as on a full disk: the file
   // on the disk then lacks some of the day's text.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "content/calendar_facts.h"
+#include "content/day_selection.h"
 #include "content/settings.h"
 #include "content/today_text.h"
 #include "framework/controls.h"
@@ -23,6 +24,9 @@ std::string DateName(int day, int month, int year) {
   return std::string(WeekdayNames[static_cast<std::size_t>(DayOfWeek(day, month, year))]) + ", " +
          std::to_string(day) + ' ' + std::string(MonthNames[static_cast<std::size_t>(month)]);
 }
+
+// A read date's number carries a bullet of code page 1252.
+constexpr std::string_view ReadMark = "\x95";
 
 } // namespace
 
@@ -57,11 +61,27 @@ void TCalendar::FillMonth() {
     int day = place - first;
     bool blank = day < 1 || day > length;
     TEdit cell(*this, DayCell(place));
-    cell.SetText(blank ? "" : std::to_string(day));
+    const bool read = !blank && ReadingRead(day);
+    cell.SetText(blank ? "" : std::to_string(day) + (read ? std::string(ReadMark) : ""));
     // A screen reader says the date a number stands for, and nothing for a
     // blank cell.
-    cell.SetName(blank ? "" : DateName(day, month_, year_));
+    cell.SetName(blank ? "" : DateName(day, month_, year_) + (read ? ", read" : ""));
   }
+}
+
+bool TCalendar::ReadingRead(int day) const {
+  if (!planMarks_)
+    return false;
+  const int dayOfYear = PlanOffsetOf(month_, day) + (IsLeapYear(year_) && month_ > 2 ? 1 : 0);
+  const int planDay = PlanDayOf(DateSlot(year_, dayOfYear, 0), planOffset_);
+  return planMarks_->test(static_cast<std::size_t>(planDay));
+}
+
+void TCalendar::MarkPlanReadings(const std::optional<PlanMarks> &marks, int planOffset) {
+  planMarks_ = marks;
+  planOffset_ = planOffset;
+  if (IsCreated())
+    FillMonth();
 }
 
 void TCalendar::CmPrevious(unsigned) {

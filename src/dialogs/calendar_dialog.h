@@ -3,6 +3,9 @@
 // The Calendar: a month as a grid of day numbers, opening on the current
 // month, with buttons a month back and forward. Modeless; at most one.
 
+#include <optional>
+
+#include "content/plan_progress.h"
 #include "framework/dialog.h"
 
 struct DayState;
@@ -14,6 +17,10 @@ public:
 
   // Fills the title and the grid for the shown month and year.
   void FillMonth();
+  // Marks the dates whose reading of the plan starting on the slot
+  // planOffset is read (none without marks), and fills the grid again when
+  // it is shown.
+  void MarkPlanReadings(const std::optional<PlanMarks> &marks, int planOffset);
   void CmPrevious(unsigned);
   void CmNext(unsigned);
 
@@ -25,9 +32,14 @@ protected:
   bool Respond(const TMessage &msg) override;
 
 private:
+  // Whether the plan reading of the shown month's day is marked read.
+  bool ReadingRead(int day) const;
+
   Settings &settings_;
   DayState &dayState_;
   int day_ = 1;
   int month_ = 1;
   int year_ = 2000;
+  std::optional<PlanMarks> planMarks_;
+  int planOffset_ = 0;
 };

@@ -92,15 +92,21 @@ void TSetStartDateDialog::CmOk() {
     MessageBox(this, "That is an invalid date. Please try again.", "Oops... ", MB_ICONINFORMATION);
     return;
   }
-  settings_.PlanOffset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
-  if (settings_.PlanOffset != offsetAtOpening_) {
+  const auto offset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
+  settings_.PlanOffset = offset;
+  if (offset != offsetAtOpening_) {
     dayState_.ReloadPending = true;
-    if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::PlanOffset});
-        !stored)
-      MessageBox(this,
-                 "The start date could not be saved.\n" + stored.error() +
-                     "\nIt will be used until you exit.",
-                 "Plan Start Date", MB_ICONEXCLAMATION);
+    StorePlanStart(this, settings_, offset);
   }
   CloseDialog(IDOK);
+}
+
+void StorePlanStart(TWindow *owner, Settings &settings, std::int16_t offset) {
+  settings.PlanOffset = offset;
+  if (const platform::Result<void> stored = StoreSettings(settings, {&Settings::PlanOffset});
+      !stored)
+    MessageBox(owner,
+               "The start date could not be saved.\n" + stored.error() +
+                   "\nIt will be used until you exit.",
+               "Plan Start Date", MB_ICONEXCLAMATION);
 }

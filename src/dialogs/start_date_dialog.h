@@ -35,3 +35,8 @@ private:
   int day_ = 1;
   std::int16_t offsetAtOpening_ = 0;
 };
+
+// Makes offset the plan's start (PlanOffset) and stores it, as the dialog's
+// OK does for a changed date; a failed write is told in a box owned by
+// owner, and the start is used until the program ends.
+void StorePlanStart(TWindow *owner, Settings &settings, std::int16_t offset);

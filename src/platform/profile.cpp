@@ -4,11 +4,13 @@
 #include "platform/profile_cache.h"
 #include "platform/profile_edit.h"
 #include "platform/profile_file.h"
+#include "platform/profile_parse.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,9 +58,12 @@ bool MadeReadOnly(const std::string &path, const struct stat &info) {
   return (info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
+// The values to write, from the file's text as it is under the lock.
+using ValuesOf = std::function<Result<std::vector<ProfileSetting>>(const std::string &text)>;
+
 // The read-modify-write of the keys, under the lock of the file's folder.
 Result<void> WriteValues(const std::string &path, std::string_view section,
-                         const std::vector<ProfileSetting> &values) {
+                         const ValuesOf &valuesOf) {
   if (Result<void> made = MakeFolders(FolderOf(path), 0700); !made)
     return made;
   FileLock lock;
@@ -72,7 +77,10 @@ Result<void> WriteValues(const std::string &path, std::string_view section,
   if (read && MadeReadOnly(path, read->info))
     return Failure(path + " is read-only, so it is not changed");
   std::string changed = read ? std::move(read->bytes) : std::string();
-  for (const ProfileSetting &value : values)
+  const Result<std::vector<ProfileSetting>> values = valuesOf(changed);
+  if (!values)
+    return Failure(values.error());
+  for (const ProfileSetting &value : *values)
     changed = SetProfileValue(changed, section, value.key, value.value);
   if (changed.size() > MaxProfileSize)
     return Failure(path + ": the settings file would grow too large");
@@ -84,6 +92,19 @@ Result<void> WriteValues(const std::string &path, std::string_view section,
   uid_t owner = exists ? read->info.st_uid : static_cast<uid_t>(-1);
   gid_t group = exists ? read->info.st_gid : static_cast<gid_t>(-1);
   return ReplaceFile(path, changed, mode, owner, group);
+}
+
+Result<void> WriteComputedValues(std::string_view section, const ValuesOf &valuesOf,
+                                 std::string_view fileName, ProfileLinks links) {
+  const std::string path = ProfilePath(fileName);
+  if (NameOf(path).empty())
+    return Failure("no settings file name in \"" + path + "\"");
+  Result<std::string> target = WriteTarget(path, links);
+  Result<void> written = target ? WriteValues(*target, section, valuesOf) : Failure(target.error());
+  // The next read must see the file as it now is, never a copy from before.
+  SharedProfileCache().Forget(path);
+  SharedProfileCache().Forget(target ? *target : path);
+  return written;
 }
 
 } // namespace
@@ -120,15 +141,25 @@ Result<void> WritePrivateProfileStrings(std::string_view section,
     if (Result<void> checked = CheckProfileEntry(section, value.key, value.value); !checked)
       return Failure("cannot write [" + std::string(section) + "] " + value.key + ": " +
                      checked.error());
-  const std::string path = ProfilePath(fileName);
-  if (NameOf(path).empty())
-    return Failure("no settings file name in \"" + path + "\"");
-  Result<std::string> target = WriteTarget(path, links);
-  Result<void> written = target ? WriteValues(*target, section, values) : Failure(target.error());
-  // The next read must see the file as it now is, never a copy from before.
-  SharedProfileCache().Forget(path);
-  SharedProfileCache().Forget(target ? *target : path);
-  return written;
+  return WriteComputedValues(
+      section, [&values](const std::string &) { return values; }, fileName, links);
+}
+
+Result<std::string> UpdatePrivateProfileString(
+    std::string_view section, std::string_view key,
+    const std::function<std::string(std::optional<std::string_view> stored)> &change,
+    std::string_view fileName, ProfileLinks links) {
+  std::string updated;
+  const ValuesOf valuesOf = [&](const std::string &text) -> Result<std::vector<ProfileSetting>> {
+    updated = change(ProfileIndex(text).Find(section, key));
+    if (Result<void> checked = CheckProfileEntry(section, key, updated); !checked)
+      return Failure("cannot write [" + std::string(section) + "] " + std::string(key) + ": " +
+                     checked.error());
+    return std::vector<ProfileSetting>{{std::string(key), updated}};
+  };
+  if (Result<void> written = WriteComputedValues(section, valuesOf, fileName, links); !written)
+    return Failure(written.error());
+  return updated;
 }
 
 Result<void> CheckProfileReadable(std::string_view fileName) {

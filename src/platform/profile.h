@@ -23,6 +23,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +90,16 @@ Result<void> WritePrivateProfileStrings(std::string_view section,
                                         const std::vector<ProfileSetting> &values,
                                         std::string_view fileName,
                                         ProfileLinks links = ProfileLinks::WriteThrough);
+
+// One key changed from the value it has in the file at the moment of the
+// write: change gets the stored value (nothing when the key is absent) while
+// the lock is held, and gives the new one, which is checked and written as
+// WritePrivateProfileString would. Two running copies that change a key this
+// way each build on the other's change. The value written, or why not.
+Result<std::string> UpdatePrivateProfileString(
+    std::string_view section, std::string_view key,
+    const std::function<std::string(std::optional<std::string_view> stored)> &change,
+    std::string_view fileName, ProfileLinks links = ProfileLinks::WriteThrough);
 
 // Fails, saying why, when the profile file is there but cannot be read (too
 // large, not a regular file, no permission): reads then give the defaults and

@@ -8,9 +8,14 @@
 
 namespace {
 
-void AppendEntryText(const TDayEntry &entry, bool withAnswer, std::string &text) {
+void AppendEntryText(const TDayEntry &entry, bool withAnswer, bool withProgress,
+                     std::string &text) {
   text += entry.Title;
   text += "\r\n";
+  if (withProgress && !entry.Progress.empty()) {
+    text += entry.Progress;
+    text += "\r\n";
+  }
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     text += piece->Text;
   if (withAnswer || entry.Marker != package::AnswerMarker) {
@@ -29,14 +34,14 @@ std::string DayText(const TDayEntry *first) {
   std::string text;
   text.reserve(size);
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
-    AppendEntryText(*entry, true, text);
+    AppendEntryText(*entry, true, false, text);
   return text;
 }
 
 std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers) {
   std::vector<std::string> texts;
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
-    AppendEntryText(*entry, withAnswers, texts.emplace_back());
+    AppendEntryText(*entry, withAnswers, true, texts.emplace_back());
   return texts;
 }
 

@@ -16,7 +16,8 @@ class TWindow;
 std::string DayText(const TDayEntry *first);
 
 // The same text entry by entry, for a screen reader: a quiz answer only
-// when withAnswers (as the window shows it).
+// when withAnswers (as the window shows it), and a reading plan's progress
+// line after its title.
 std::vector<std::string> EntryTexts(const TDayEntry *first, bool withAnswers);
 
 // Puts DayText(first) on the clipboard. A busy clipboard copies

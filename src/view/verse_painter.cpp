@@ -51,6 +51,11 @@ TColor Readable(TColor color, TColor background) {
   return White;
 }
 
+// A reading plan's progress line is a size smaller than its heading.
+int ProgressSize(int fontSize) {
+  return std::max(fontSize * 4 / 5, 6);
+}
+
 // Gives the document bottom below the trailer; an entry without a marker has
 // none, and its caller keeps the bottom below the body.
 std::int16_t PaintTrailer(TDC &dc, const Settings &settings, const TDayEntry &entry,
@@ -105,6 +110,12 @@ std::int16_t PaintDayEntries(TDC &dc, const Settings &settings, const TRect &cli
     LayoutText(dc, settings, entry->Title, rect, AlignCenter);
     if (greek)
       dc.SelectFont(font);
+    if (!entry->Progress.empty()) {
+      dc.SelectFont(TFontDesc{entry->FontName,
+                              ZoomedSize(ProgressSize(entry->FontSize), settings.Zoom), false});
+      LayoutText(dc, settings, entry->Progress, rect, AlignCenter);
+      dc.SelectFont(font);
+    }
 
     dc.SetTextColor(colors.Text);
     bottom = LayoutEntryText(dc, settings, *entry, rect, AlignLeft);

@@ -76,9 +76,12 @@ std::optional<std::vector<TRect>> EntryCells(DrawnLines &drawn, const TDayEntry 
                                              std::string_view part) {
   std::vector<TRect> cells(part.size());
   std::size_t from = 0;
-  // The title, the body and, with a marker, the trailer, as the painter draws them.
+  // The title, a plan's progress, the body and, with a marker, the trailer,
+  // as the painter draws them.
   const std::string body = JoinedText(entry);
   std::vector<std::string_view> paragraphs{entry.Title, body};
+  if (!entry.Progress.empty())
+    paragraphs.insert(paragraphs.begin() + 1, entry.Progress);
   if (entry.Marker != 0)
     paragraphs.push_back(entry.Trailer);
   for (std::string_view paragraph : paragraphs) {
@@ -110,6 +113,7 @@ std::string LayoutKey(const Settings &settings, const TRect &client, const TDayE
   Append(key, showAnswers);
   for (const TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get()) {
     Append(key, entry->Title);
+    Append(key, entry->Progress);
     Append(key, entry->FontName);
     Append(key, entry->FontSize);
     Append(key, entry->Marker);

@@ -10,7 +10,10 @@ prints it), presses Day Forward through the menu item's AT-SPI action, and
 reads the next day's text, and opens DDE Settings from the keyboard (xdotool)
 to find its radio buttons. The document takes the focus, tells where its
 characters and paragraphs are drawn, and announces its caret and new
-paragraphs; Orca itself reads the day aloud. Every wait is bounded.
+paragraphs; Orca itself reads the day aloud. A reading of the sample plan
+marked with Ctrl+M shows its progress line with the plan's entry, also after
+a restart, and Catch Up (Settings menu, from the keyboard) moves the plan's
+start in the settings file. Every wait is bounded.
 """
 
 import argparse
@@ -24,6 +27,7 @@ import tempfile
 import threading
 import time
 import unittest
+from pathlib import Path
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support"))
@@ -39,6 +43,17 @@ def normalised(text):
     """The day's text without blank lines or blanks at line ends."""
     lines = [line.rstrip() for line in text.replace("\r\n", "\n").split("\n")]
     return "\n".join(line for line in lines if line)
+
+
+def today_slot():
+    """Today's day slot as the Date method counts it: a common year's day,
+    the leap day the extra slot 365."""
+    now = time.localtime()
+    day = now.tm_yday - 1
+    leap = now.tm_year % 4 == 0 and (now.tm_year % 100 != 0 or now.tm_year % 400 == 0)
+    if leap and day == 59:
+        return 365
+    return day - 1 if leap and day > 59 else day
 
 
 class ScreenReaderTest(unittest.TestCase):
@@ -212,10 +227,45 @@ class ScreenReaderTest(unittest.TestCase):
         subprocess.run(["xdotool", "key", "Escape"], env=self.environment(), check=True,
                        timeout=STEP_BOUND)
 
+        self.stop_program()
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), env=self.environment(),
+                       check=True, timeout=STEP_BOUND)
+
+    def stop_program(self):
         self.program.send_signal(signal.SIGTERM)
         status = self.program.wait(timeout=STEP_BOUND)
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             self.assertEqual(status, 0, log.read().decode(errors="replace"))
+
+    def test_a_marked_reading_is_kept_and_catch_up_moves_the_plan(self):
+        # The sample plan started so that today is its day 5, of which day 1
+        # is read and days 2 to 4 were missed.
+        settings = os.path.join(self.config, "selwarth", "SELWARTH.INI")
+        with open(settings, "w") as stored:
+            stored.write("[Selwarth]\nPlanOffset=%d\n[Plan Progress]\nplan=1\n"
+                         % ((today_slot() - 4) % 365))
+        read = lambda: normalised(self.document_text(app)[1])
+        app = self.start_program()
+        self.key("ctrl+m")
+        marked = "Day 5 of 365 \u00b7 2 read \u00b7 3 behind"
+        wait_for("today marked", lambda: marked in read(), STEP_BOUND, read)
+        self.assertIn(marked, self.qxp_today("--progress"))
+        self.stop_program()
+
+        app = self.start_program()
+        wait_for("the line after a restart", lambda: marked in read(), STEP_BOUND, read)
+        self.key("alt+s")
+        time.sleep(0.5)
+        self.key("u")
+        time.sleep(0.5)
+        self.key("Return")  # Yes: move the start
+        moved = "PlanOffset=%d" % ((today_slot() - 1) % 365)
+        wait_for(moved, lambda: moved in Path(settings).read_text(), STEP_BOUND)
+        caught_up = "Day 2 of 365 \u00b7 2 read \u00b7 all caught up"
+        wait_for("the first unread day today", lambda: caught_up in read(), STEP_BOUND, read)
+        self.stop_program()
 
     def test_orca_reads_the_day_aloud(self):
         # Orca, running before the program starts as a user's does, logs

@@ -102,15 +102,16 @@ TEST_F(ZoomAndTitleTest, TheZoomItemsFollowTheOptionsMenusItemsWithTheirKeys) {
   EXPECT_EQ(
       PopupTexts("&Options"),
       (std::vector<std::string>{"&References...\tCtrl+R", "&Show Answers\tCtrl+A", "&Hide Menus",
-                                "-", "&Copy Text\tCtrl+C", "-", "Zoom &In\tCtrl++",
-                                "Zoom &Out\tCtrl+-", "&Normal Size\tCtrl+0"}));
+                                "&Mark Reading as Read\tCtrl+M", "-", "&Copy Text\tCtrl+C", "-",
+                                "Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Normal Size\tCtrl+0"}));
   // The other menus' keys, each shown as the accelerator table sends it.
   EXPECT_EQ(PopupTexts("&File"), (std::vector<std::string>{"&New\tCtrl+N", "E&xit"}));
   EXPECT_EQ(PopupTexts("&Settings"),
             (std::vector<std::string>{"&Packages...\tCtrl+K", "Pro&gram...\tCtrl+G",
                                       "&Start Date...\tCtrl+D", "&DDE...", "-",
                                       "Day &Backward\tCtrl+Left", "Day &Forward\tCtrl+Right",
-                                      "Day &Reset\tCtrl+Home"}));
+                                      "Day &Reset\tCtrl+Home", "-", "Catch &Up Reading Plan",
+                                      "Start &Over Reading Plan"}));
 }
 
 TEST_F(ZoomAndTitleTest, TheTitleNamesTheShownDayWhileItIsNotToday) {

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 
+#include "content/day_selection.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -223,6 +225,29 @@ TEST_F(QxpTodayTest, QuizAnswersCanBeLeftOut) {
       << without.output;
   // Other trailers stay.
   EXPECT_NE(without.output.find("- Ref"), std::string::npos) << without.output;
+}
+
+TEST_F(QxpTodayTest, PrintsAReadingPlansProgressWhenAsked) {
+  PackageLayout plan;
+  plan.Titles = {"Through the Bible in a Year"};
+  for (int slot = 0; slot < 366; ++slot)
+    plan.Entries[slot] = {"Reading " + std::to_string(slot + 1)};
+  folder.Write("PLAN.QXP", BuildPackage(plan));
+  // The plan started so that today is its day 28, with days 1 to 24 read.
+  const std::time_t now = std::time(nullptr);
+  const std::tm today = *std::gmtime(&now);
+  const int start = (DateSlot(today.tm_year + 1900, today.tm_yday, 0) - 27 + 365) % 365;
+  const std::string settings =
+      "[Selwarth]\nPlanOffset=" + std::to_string(start) + "\n[Plan Progress]\nplan=1-24\n";
+  const std::string entry = "Through the Bible in a Year\r\nReading 28\r\n";
+  const auto plain = Today({}, settings);
+  EXPECT_NE(plain.output.find(entry), std::string::npos) << plain.output;
+  EXPECT_EQ(plain.output.find("Day 28 of"), std::string::npos) << plain.output;
+  const auto result = Today({"--progress"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_NE(result.output.find(entry + "Day 28 of 365 \xB7 24 read \xB7 3 behind\r\n"),
+            std::string::npos)
+      << result.output;
 }
 
 } // namespace

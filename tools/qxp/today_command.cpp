@@ -10,8 +10,10 @@
 
 #include "codepage.h"
 #include "content/day_load.h"
+#include "content/day_selection.h"
 #include "content/day_state.h"
 #include "content/increment_number.h"
+#include "content/plan_progress.h"
 #include "content/quote_method.h"
 #include "content/settings.h"
 #include "content/settings_load.h"
@@ -35,13 +37,14 @@ struct TodayOptions {
   std::string folder; // --dir; empty: the working folder, else the data folder
   int width = 0;      // 0: lines as they are
   bool answers = true;
+  bool progress = false; // a reading plan's progress line after its entry
 };
 
 constexpr int NarrowestWrap = 10;
 constexpr int WidestWrap = 1000;
 std::string Usage() {
   return "usage: qxp today [--method " + TodayMethodWords("|", "|") +
-         "] [--offset N] [--utf8] [--width N] [--no-answers] [--dir DIR]\n";
+         "] [--offset N] [--utf8] [--width N] [--no-answers] [--progress] [--dir DIR]\n";
 }
 
 std::optional<QuoteMethod> MethodOfWord(std::string_view word) {
@@ -89,6 +92,8 @@ bool ParseOptions(const std::vector<std::string> &arguments, TodayOptions &optio
       options.width = *width;
     } else if (word == "--no-answers") {
       options.answers = false;
+    } else if (word == "--progress") {
+      options.progress = true;
     } else if (word == "--dir" && hasValue && !arguments[i + 1].empty()) {
       options.folder = arguments[++i];
     } else {
@@ -206,8 +211,18 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
     output.LeaveOutAnswers();
   // The text goes to the output, and no entry is kept: the day is held once
   // while it is read, and twice at most while it is converted.
-  const LoadedDay day =
-      LoadDay(settings, dayState, *dayState.LocalTimeNow, TDayLoadOptions{true, &output, false});
+  TDayLoadOptions load{true, &output, false, {}};
+  if (options.progress) {
+    const std::tm &now = *dayState.LocalTimeNow;
+    const int today = DateSlot(now.tm_year + 1900, now.tm_yday, 0);
+    load.EachEntry = [&output, today](const TDayEntry &entry, const DayChoice &shown) {
+      if (const std::string line =
+              IsPlanEntry(entry) ? PlanProgressLine(entry.FileName, shown, today) : "";
+          !line.empty())
+        output.AppendLine(line);
+    };
+  }
+  const LoadedDay day = LoadDay(settings, dayState, *dayState.LocalTimeNow, load);
   const bool printed = day.Shown > 0;
   // As the program's message boxes would say it, one line each.
   for (const DayLoadProblem &problem : day.Problems) {

@@ -1,0 +1,180 @@
+#include "content/plan_progress.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "content/settings.h"
+#include "platform/file_search.h"
+#include "platform/profile.h"
+
+namespace {
+
+constexpr int Days = package::PlanDays;
+// What a stored day may be: the window's days 1..365. A longer number is
+// read up to this, so that "99999999999" is one day too many, never a wrap.
+constexpr int NumberCap = 100000;
+// The middle dot of code page 1252 between the parts of the line.
+constexpr std::string_view Between = " \xB7 ";
+
+// The number at text's start, blanks around it dropped; nothing when there
+// are no digits.
+std::optional<int> ReadNumber(std::string_view &text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  int number = 0;
+  bool digits = false;
+  while (!text.empty() && std::isdigit(static_cast<unsigned char>(text.front())) != 0) {
+    number = std::min(number * 10 + (text.front() - '0'), NumberCap);
+    digits = true;
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  if (!digits)
+    return std::nullopt;
+  return number;
+}
+
+// One item of the list: a day or a range of days.
+void ReadItem(std::string_view item, PlanMarks &marks) {
+  std::optional<int> first = ReadNumber(item);
+  if (!first)
+    return;
+  int last = *first;
+  if (!item.empty() && item.front() == '-') {
+    item.remove_prefix(1);
+    std::optional<int> end = ReadNumber(item);
+    if (!end)
+      return;
+    last = *end;
+  }
+  if (!item.empty())
+    return; // more than a day or a range
+  if (first == last && (last < 1 || last > Days))
+    return;
+  const int from = std::max(std::min(*first, last), 1);
+  const int to = std::min(std::max(*first, last), Days);
+  for (int day = from; day <= to; ++day)
+    marks.set(static_cast<std::size_t>(day - 1));
+}
+
+bool Marked(const PlanMarks &marks, int day) {
+  return marks.test(static_cast<std::size_t>(day));
+}
+
+} // namespace
+
+std::string PlanProgressKey(std::string_view fileName) {
+  const std::string name = platform::LowerCaseName(fileName);
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+std::string FormatPlanMarks(const PlanMarks &marks) {
+  std::string text;
+  for (int day = 0; day < Days; ++day) {
+    if (!Marked(marks, day))
+      continue;
+    int last = day;
+    while (last + 1 < Days && Marked(marks, last + 1))
+      ++last;
+    if (!text.empty())
+      text += ',';
+    text += std::to_string(day + 1);
+    if (last > day)
+      text += '-' + std::to_string(last + 1);
+    day = last;
+  }
+  return text;
+}
+
+PlanMarks ParsePlanMarks(std::string_view text) {
+  PlanMarks marks;
+  while (!text.empty()) {
+    const std::size_t comma = text.find(',');
+    ReadItem(text.substr(0, comma), marks);
+    if (comma == std::string_view::npos)
+      break;
+    text.remove_prefix(comma + 1);
+  }
+  return marks;
+}
+
+bool IsPlanEntry(const TDayEntry &entry) {
+  return entry.Title.starts_with(package::ReadingPlanPrefix);
+}
+
+PlanStanding StandingOf(const PlanMarks &marks, int shownDay, int todayDay) {
+  PlanStanding standing;
+  standing.ShownDay = shownDay;
+  standing.Read = static_cast<int>(marks.count());
+  for (int day = 0; day < todayDay && day < Days; ++day)
+    standing.Behind += Marked(marks, day) ? 0 : 1;
+  return standing;
+}
+
+std::string ProgressLine(const PlanStanding &standing) {
+  if (standing.Read == 0)
+    return {};
+  const std::string days = std::to_string(Days);
+  if (standing.Complete())
+    return "Plan complete: all " + days + " days read" + std::string(Between) +
+           "Start Over is on the Settings menu";
+  std::string line = "Day " + std::to_string(standing.ShownDay + 1) + " of " + days;
+  line += std::string(Between) + std::to_string(standing.Read) + " read" + std::string(Between);
+  line += standing.Behind == 0 ? "all caught up" : std::to_string(standing.Behind) + " behind";
+  return line;
+}
+
+std::optional<int> CatchUpOffset(const PlanMarks &marks, int todayIndex, int planOffset) {
+  if (marks.none())
+    return std::nullopt; // a plan nobody keeps track of is never behind
+  const int todayDay = PlanDayOf(todayIndex, planOffset);
+  for (int day = 0; day < todayDay; ++day)
+    if (!Marked(marks, day)) {
+      const int offset = (todayIndex - day) % Days;
+      return offset < 0 ? offset + Days : offset;
+    }
+  return std::nullopt;
+}
+
+PlanMarks StoredPlanMarks(std::string_view fileName) {
+  // Far more than the longest list of 365 days (every other day, 1,000
+  // characters); a longer value is damaged and read as far as it goes.
+  constexpr std::size_t Buffer = 4096;
+  return ParsePlanMarks(platform::GetPrivateProfileString(
+      PlanProgressSection, PlanProgressKey(fileName), "", Buffer, SettingsFile));
+}
+
+platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int planDay) {
+  PlanMarks marks;
+  const platform::Result<std::string> written = platform::UpdatePrivateProfileString(
+      PlanProgressSection, PlanProgressKey(fileName),
+      [&](std::optional<std::string_view> stored) {
+        marks = ParsePlanMarks(stored.value_or(""));
+        if (planDay >= 0 && planDay < Days)
+          marks.flip(static_cast<std::size_t>(planDay));
+        return FormatPlanMarks(marks);
+      },
+      SettingsFile);
+  if (!written)
+    return platform::Failure(written.error());
+  return marks;
+}
+
+platform::Result<void> ClearStoredPlanMarks(std::string_view fileName) {
+  return platform::WritePrivateProfileString(PlanProgressSection, PlanProgressKey(fileName), "",
+                                             SettingsFile);
+}
+
+std::string PlanProgressLine(std::string_view fileName, const DayChoice &shown, int todayIndex) {
+  return ProgressLine(StandingOf(StoredPlanMarks(fileName),
+                                 PlanDayOf(shown.DayIndex, shown.PlanOffset),
+                                 PlanDayOf(todayIndex, shown.PlanOffset)));
+}
+
+void NotePlanProgress(TDayEntry *first, const DayChoice &shown, int todayIndex) {
+  for (TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
+    entry->Progress =
+        IsPlanEntry(*entry) ? PlanProgressLine(entry->FileName, shown, todayIndex) : std::string();
+}
