@@ -23,6 +23,7 @@
 #include "framework/backend.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "resources/main_menu.h"
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
@@ -139,15 +140,18 @@ void TVerseWindow::SetupWindow() {
   UpdateDateItem();
   UpdateTitle();
   if (!SetTimer(DayTimer, DayTimerPeriodMs))
-    MessageBox(this, "Selwarth will not be able to update automatically each day.",
-               "No Windows Timers Available", MB_ICONEXCLAMATION);
+    MessageBox(this,
+               TR_NOOP("Messages", "Selwarth will not be able to update automatically each day."),
+               TR_NOOP("Messages", "No Windows Timers Available"), MB_ICONEXCLAMATION);
   // Said once, at start: the settings read as defaults, and the saves of
   // this run, the one at exit too, fail the same way.
   if (const platform::Result<void> readable = CheckSettingsFile(); !readable)
     MessageBox(this,
-               "The settings could not be read: " + readable.error() +
-                   ".\nThe defaults are used, and changes will not be saved.",
-               "Unable to Comply", MB_ICONEXCLAMATION);
+               FormatText(TranslatedText("Messages", "The settings could not be read: %1.\nThe "
+                                                     "defaults are used, and changes will not be "
+                                                     "saved."),
+                          {readable.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
   MainWindowHandle = this;
 }
 
@@ -298,10 +302,12 @@ void TVerseWindow::SetZoom(std::int16_t percent) {
   // failure is told once a run, not at every step of the wheel.
   if (const platform::Result<void> stored = StoreSettings({&Zoom}); !stored && !zoomFailureTold_) {
     zoomFailureTold_ = true;
-    MessageBox(this,
-               "The zoom could not be saved.\n" + stored.error() +
-                   "\nIt will be used until you exit.",
-               "Unable to Comply", MB_ICONEXCLAMATION);
+    MessageBox(
+        this,
+        FormatText(TranslatedText("Messages", "The zoom could not be saved.\n%1\nIt will be used "
+                                              "until you exit."),
+                   {stored.error()}),
+        TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
   }
   Invalidate(true);
   ScrollRangeStale = true;

@@ -11,6 +11,7 @@
 #include "content/text_export.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/translatable.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ DayLoadProblem TextNotSaved(const std::string &reason) {
   return {DayLoadProblem::Kind::TextNotSaved,
           std::string("The daily text could not be saved to ") + TextExportFile + ": " + reason +
               ".",
-          "Unable to Comply"};
+          TR_NOOP("Messages", "Unable to Comply"), reason};
 }
 
 std::unique_ptr<TDayEntry> ReadEntry(const std::string &fileName, const DayChoice &day,
@@ -43,8 +44,10 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
   LoadedDay load;
   std::vector<std::string> files = platform::FindFiles("*.QXP");
   if (files.empty()) {
-    load.Problems.push_back({DayLoadProblem::Kind::NoPackages,
-                             "No package files were found in the current directory.", "Uh oh..."});
+    load.Problems.push_back(
+        {DayLoadProblem::Kind::NoPackages,
+         TR_NOOP("Messages", "No package files were found in the current directory."),
+         TR_NOOP("Messages", "Uh oh...")});
     return load;
   }
 
@@ -81,7 +84,7 @@ LoadedDay LoadDay(const std::tm &localTime, const TDayLoadOptions &options) {
         load.Problems.push_back(
             {DayLoadProblem::Kind::MarqueeNotSaved,
              "The screen saver text could not be saved: " + written.error() + ".",
-             "Unable to Comply"});
+             TR_NOOP("Messages", "Unable to Comply"), written.error()});
     }
     if (!options.KeepEntries)
       continue;

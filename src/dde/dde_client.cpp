@@ -6,6 +6,7 @@
 #include "framework/backend.h"
 #include "framework/message_box.h"
 #include "framework/window.h"
+#include "platform/translatable.h"
 
 using namespace platform;
 
@@ -37,7 +38,8 @@ bool StartDdeClient(std::uint32_t &instId, PFNCALLBACK callback) {
   instId = 0;
   DWORD id = 0;
   if (Initializer(&id, callback, ClientFlags, 0) != DMLERR_NO_ERROR) {
-    MessageBox(nullptr, "DDE Initialization failed.", "Error", MB_ICONHAND);
+    MessageBox(nullptr, TR_NOOP("Messages", "DDE Initialization failed."),
+               TR_NOOP("Messages", "Error"), MB_ICONHAND);
     return false;
   }
   instId = id;

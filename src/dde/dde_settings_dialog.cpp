@@ -10,6 +10,7 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "platform/ascii.h"
+#include "platform/translatable.h"
 #include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -48,7 +49,8 @@ constexpr std::size_t VersionBuffer = 10;
 constexpr std::size_t ReplyBuffer = 21;
 
 void LinkFailed(TWindow *owner) {
-  MessageBox(owner, "Unable to link with server.", "DDE Error", MB_ICONEXCLAMATION);
+  MessageBox(owner, TR_NOOP("Messages", "Unable to link with server."),
+             TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
 }
 
 // A decimal count as the reply gives it: blanks, a sign, digits; 0 when
@@ -161,8 +163,10 @@ bool TDDESettingsDialog::CheckServer() {
     if (StoppedByUser())
       return false;
     if (!reply) {
-      MessageBox(this, "The server is not responding. Please check it for any errors.", "DDE Error",
-                 MB_OK);
+      MessageBox(
+          this,
+          TR_NOOP("Messages", "The server is not responding. Please check it for any errors."),
+          TR_NOOP("Messages", "DDE Error"), MB_OK);
       slot.EndConversation();
       return false;
     }
@@ -215,10 +219,12 @@ int TDDESettingsDialog::FillTranslations() {
       return 0;
     slot.EndConversation();
     if (timeLeft() == 0)
-      MessageBox(this,
-                 "The server took too long to name its translations; only those it named in time "
-                 "are listed.",
-                 "DDE Error", MB_OK);
+      MessageBox(
+          this,
+          TR_NOOP("Messages",
+                  "The server took too long to name its translations; only those it named in time "
+                  "are listed."),
+          TR_NOOP("Messages", "DDE Error"), MB_OK);
   } else {
     slot.EndConversation();
     translations_->AddString("Default");
@@ -261,13 +267,16 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     return;
   }
   if (kind != DdeOtherRadio) {
-    MessageBox(this, "First select a concordance to connect to.", "Oops...", MB_OK);
+    MessageBox(this, TR_NOOP("Messages", "First select a concordance to connect to."),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   std::string name = ddeId_->GetText();
   if (name.empty() || platform::SameAscii(name, EnterName)) {
     serverName_ = name;
-    MessageBox(this, "Please enter the server's name in the 'DDE Id' box first.", "Oops...", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages", "Please enter the server's name in the 'DDE Id' box first."),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   // The name is stored in a setting of 19 characters; a longer one would
@@ -286,8 +295,10 @@ void TDDESettingsDialog::CmRetry(unsigned) {
   if (!CheckServer())
     return;
   if (version_.empty()) {
-    MessageBox(this, "Sorry, this program does not appear to be fully QuickVerse compatible.",
-               "DDE not available", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages",
+                       "Sorry, this program does not appear to be fully QuickVerse compatible."),
+               TR_NOOP("Messages", "DDE not available"), MB_OK);
     PostCommand(*this, DdeNoneRadio);
     return;
   }
@@ -295,14 +306,16 @@ void TDDESettingsDialog::CmRetry(unsigned) {
 }
 
 void TDDESettingsDialog::CmHelp(unsigned) {
-  MessageBox(this,
-             "To select a Bible concordance server, first make sure it is currently running or is "
-             "included in your system's PATH statement. If your program is listed, select the "
-             "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
-             "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
-             "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
-             "translations will be listed. Select one and then choose the \"OK\" button.",
-             "Selecting a DDE Server", MB_OK);
+  MessageBox(
+      this,
+      TR_NOOP("Messages",
+              "To select a Bible concordance server, first make sure it is currently running or is "
+              "included in your system's PATH statement. If your program is listed, select the "
+              "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
+              "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
+              "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
+              "translations will be listed. Select one and then choose the \"OK\" button."),
+      TR_NOOP("Messages", "Selecting a DDE Server"), MB_OK);
 }
 
 void TDDESettingsDialog::CmOk() {
@@ -310,8 +323,9 @@ void TDDESettingsDialog::CmOk() {
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
   bool none = TButton(*this, DdeNoneRadio).GetCheck() == BF_CHECKED;
   if (savedTranslation_.empty() && !none) {
-    MessageBox(this, "Please select the Bible translation you would like to use.",
-               "Unable to accept settings", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages", "Please select the Bible translation you would like to use."),
+               TR_NOOP("Messages", "Unable to accept settings"), MB_OK);
     return;
   }
   if (serverName_.size() > ConcordanceBuffer - 1) {

@@ -9,6 +9,7 @@
 #include "dde/scripture_reference.h"
 #include "framework/message_box.h"
 #include "platform/ascii.h"
+#include "platform/translatable.h"
 #include "resources/main_menu.h"
 
 namespace {
@@ -32,9 +33,10 @@ void GoToFailed(TWindow *owner, const std::string &reference) {
 void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
   if (!slot.ConnectServer(ConcordanceServer, "Passage")) {
     MessageBox(owner,
-               "Unable to link with server. Please check your current settings in the DDE "
-               "Settings dialog and make sure that your concordance is running.",
-               "DDE Error", MB_ICONEXCLAMATION);
+               TR_NOOP("Messages",
+                       "Unable to link with server. Please check your current settings in the DDE "
+                       "Settings dialog and make sure that your concordance is running."),
+               TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     return;
   }
   // Judged like every other transaction: non-zero is success.
@@ -54,9 +56,10 @@ void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &ref
 void SendToOther(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
   if (!slot.ConnectServer(ConcordanceServer, "Verses")) {
     MessageBox(owner,
-               "Unable to link with server. Please check your current settings in the DDE "
-               "Settings dialog.",
-               "DDE Error", MB_ICONEXCLAMATION);
+               TR_NOOP("Messages",
+                       "Unable to link with server. Please check your current settings in the DDE "
+                       "Settings dialog."),
+               TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     return;
   }
   // A reference holds at most ReferenceLimit characters, so the command
@@ -78,10 +81,12 @@ void SendToOther(TConversationSlot &slot, TWindow *owner, const std::string &ref
 
 void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
   if (ConcordanceServer.empty() || ConcordanceTranslation.empty()) {
-    MessageBox(owner,
-               "Please select a concordance server and Bible translation first. This may be done "
-               "in the Data Exchange Settings dialog.",
-               "DDE Not Set Up", MB_OK);
+    MessageBox(
+        owner,
+        TR_NOOP("Messages",
+                "Please select a concordance server and Bible translation first. This may be done "
+                "in the Data Exchange Settings dialog."),
+        TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
     return;
   }
   if (std::string fault = ServerNameFault(ConcordanceServer); !fault.empty()) {
@@ -97,7 +102,8 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
   }
   std::optional<std::string> reference = LinkReference(*entry, commandId);
   if (!reference || !CanBeSent(*reference)) {
-    MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
+    MessageBox(owner, TR_NOOP("Messages", "Unable to parse Scripture reference."),
+               TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);
     return;
   }
   if (platform::SameAscii(ConcordanceServer, "Logos"))

@@ -5,6 +5,7 @@
 #include "content/package_format.h"
 #include "framework/clipboard.h"
 #include "framework/message_box.h"
+#include "platform/translatable.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ void CopyDayText(TWindow &owner) {
   try {
     text = DayText(DayEntries.get());
   } catch (const std::bad_alloc &) {
-    MessageBox(&owner, "Couldn't allocate enough memory.", "Copy error", MB_OK);
+    MessageBox(&owner, TR_NOOP("Messages", "Couldn't allocate enough memory."),
+               TR_NOOP("Messages", "Copy error"), MB_OK);
     return;
   }
   TClipboard(owner).SetText(text);

@@ -7,6 +7,7 @@
 #include "framework/qt/qt_close_signals.h"
 #include "framework/qt/qt_display_check.h"
 #include "framework/qt/qt_icons.h"
+#include "framework/qt/qt_translation.h"
 
 int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run)(int, char **)) {
   if (!SomeDisplayIsNamed(argc, argv)) {
@@ -17,6 +18,7 @@ int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run
   QApplication qtApp(argc, argv);
   QCoreApplication::setApplicationName(QString::fromUtf8(names.windowClass));
   displayCheck.reset();
+  LoadInterfaceLanguage();
   QApplication::setWindowIcon(ProgramWindowIcon());
   QGuiApplication::setDesktopFileName(QString::fromUtf8(names.desktopEntry));
   QtBackend backend;
