@@ -5,8 +5,8 @@
 #include "dde/conversation_slot.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "framework/window.h"
-#include "platform/translatable.h"
 
 using namespace platform;
 
@@ -66,11 +66,12 @@ HDDEDATA AnswerDdeCallback(UINT type, HCONV conv, TConversationSlot *slot, TWind
   case XTYP_ADVDATA:
     return DDE_FACK;
   case XTYP_ERROR:
-    MessageBox(owner, "A critical DDE error has occured.", TitleOf(owner, caption),
-               MB_TASKMODAL | MB_ICONINFORMATION);
+    MessageBox(owner, TR_NOOP("Messages", "A critical DDE error has occured."),
+               TitleOf(owner, caption), MB_TASKMODAL | MB_ICONINFORMATION);
     return 0;
   case XTYP_DISCONNECT:
-    MessageBox(owner, "Disconnected.", TitleOf(owner, caption), MB_ICONINFORMATION);
+    MessageBox(owner, TR_NOOP("Messages", "Disconnected."), TitleOf(owner, caption),
+               MB_ICONINFORMATION);
     if (slot != nullptr)
       slot->PartnerLeft(conv);
     return 0;

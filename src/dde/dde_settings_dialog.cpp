@@ -9,8 +9,8 @@
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "platform/ascii.h"
-#include "platform/translatable.h"
 #include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -283,9 +283,10 @@ void TDDESettingsDialog::CmRetry(unsigned) {
   // come back cut, naming another program.
   if (name.size() > ConcordanceBuffer - 1) {
     MessageBox(this,
-               "The DDE Id \"" + name + "\" is too long. Selwarth can keep a DDE Id of at most " +
-                   std::to_string(ConcordanceBuffer - 1) + " characters.",
-               "Oops...", MB_OK);
+               FormatText(TranslatedText("Messages", "The DDE Id \"%1\" is too long. Selwarth can "
+                                                     "keep a DDE Id of at most %2 characters."),
+                          {name, std::to_string(ConcordanceBuffer - 1)}),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   if (std::string fault = ServerNameFault(name); !fault.empty()) {
@@ -330,10 +331,10 @@ void TDDESettingsDialog::CmOk() {
   }
   if (serverName_.size() > ConcordanceBuffer - 1) {
     MessageBox(this,
-               "The DDE Id \"" + serverName_ +
-                   "\" is too long. Selwarth can keep a DDE Id of at most " +
-                   std::to_string(ConcordanceBuffer - 1) + " characters.",
-               "Unable to accept settings", MB_OK);
+               FormatText(TranslatedText("Messages", "The DDE Id \"%1\" is too long. Selwarth can "
+                                                     "keep a DDE Id of at most %2 characters."),
+                          {serverName_, std::to_string(ConcordanceBuffer - 1)}),
+               TR_NOOP("Messages", "Unable to accept settings"), MB_OK);
     return;
   }
   ConcordanceServer = serverName_;
@@ -342,9 +343,13 @@ void TDDESettingsDialog::CmOk() {
   if (const platform::Result<void> stored =
           StoreSettings({&ConcordanceServer, &ConcordanceTranslation});
       !stored)
-    MessageBox(this,
-               "The DDE settings could not be saved.\n" + stored.error() +
-                   "\nThey will be used until you exit.",
-               "Dynamic Data Exchange Settings", MB_ICONEXCLAMATION);
+    MessageBox(
+        this,
+        FormatText(
+            TranslatedText(
+                "Messages",
+                "The DDE settings could not be saved.\n%1\nThey will be used until you exit."),
+            {stored.error()}),
+        TR_NOOP("Messages", "Dynamic Data Exchange Settings"), MB_ICONEXCLAMATION);
   CloseDialog(IDOK);
 }

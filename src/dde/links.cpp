@@ -8,8 +8,8 @@
 #include "dde/conversation_slot.h"
 #include "dde/scripture_reference.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "platform/ascii.h"
-#include "platform/translatable.h"
 #include "resources/main_menu.h"
 
 namespace {
@@ -27,7 +27,8 @@ const char *NotFoundMessage(unsigned commandId) {
 }
 
 void GoToFailed(TWindow *owner, const std::string &reference) {
-  MessageBox(owner, "Unable to go to " + reference + ".", "DDE Error", MB_ICONEXCLAMATION);
+  MessageBox(owner, FormatText(TranslatedText("Messages", "Unable to go to %1."), {reference}),
+             TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
 }
 
 void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &reference) {
@@ -41,10 +42,12 @@ void SendToLogos(TConversationSlot &slot, TWindow *owner, const std::string &ref
   }
   // Judged like every other transaction: non-zero is success.
   if (!slot.Poke("CurVer", ConcordanceTranslation, LogosPokeTimeoutMs)) {
-    MessageBox(owner,
-               "Unable to load the " + ConcordanceTranslation +
-                   " translation. Please check your current settings in the DDE Settings dialog.",
-               "DDE Error", MB_ICONEXCLAMATION);
+    MessageBox(
+        owner,
+        FormatText(TranslatedText("Messages", "Unable to load the %1 translation. Please check "
+                                              "your current settings in the DDE Settings dialog."),
+                   {ConcordanceTranslation}),
+        TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     slot.EndConversation();
     return;
   }

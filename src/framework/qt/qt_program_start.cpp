@@ -9,6 +9,15 @@
 #include "framework/qt/qt_icons.h"
 #include "framework/qt/qt_translation.h"
 
+std::string InDesktopLanguage(int argc, char **argv, const char *context, const std::string &text) {
+  QCoreApplication core(argc, argv);
+  if (LoadInterfaceLanguage().isEmpty())
+    return text;
+  const std::string translated = Translated(context, text).toStdString();
+  UnloadInterfaceLanguage();
+  return translated;
+}
+
 int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run)(int, char **)) {
   if (!SomeDisplayIsNamed(argc, argv)) {
     SayThereIsNoDisplay(names.command);
