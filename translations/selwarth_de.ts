@@ -673,6 +673,30 @@ Sie gelten, bis Sie das Programm beenden.</translation>
             <source>Unable to load the %1 translation. Please check your current settings in the DDE Settings dialog.</source>
             <translation>Die Übersetzung %1 konnte nicht geladen werden. Bitte prüfen Sie die aktuellen Einstellungen im Dialog „DDE-Einstellungen“.</translation>
         </message>
+        <message>
+            <source>Sorry, Selwarth needs Logos 1.60 or higher.</source>
+            <translation>Leider braucht Selwarth Logos 1.60 oder neuer.</translation>
+        </message>
+        <message>
+            <source>Sorry, Selwarth needs QuickVerse 1.0i or higher.</source>
+            <translation>Leider braucht Selwarth QuickVerse 1.0i oder neuer.</translation>
+        </message>
+        <message>
+            <source>Sorry, Selwarth needs SeedMaster 2.63 or higher.</source>
+            <translation>Leider braucht Selwarth SeedMaster 2.63 oder neuer.</translation>
+        </message>
+        <message>
+            <source>First, you must enable the "Daily Bible Quiz" package.</source>
+            <translation>Zuerst müssen Sie das Paket „Daily Bible Quiz“ einschalten.</translation>
+        </message>
+        <message>
+            <source>In order to pull up today's verse in your concordance, Selwarth needs one of the following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP</source>
+            <translation>Um den heutigen Vers in Ihrer Konkordanz aufzuschlagen, braucht Selwarth eines dieser Pakete eingeschaltet: KJV, NIV, NASB, NKJV, TLB oder AMP</translation>
+        </message>
+        <message>
+            <source>First, you must enable the "Through the Bible" package.</source>
+            <translation>Zuerst müssen Sie das Paket „Through the Bible“ einschalten.</translation>
+        </message>
     </context>
     <context>
         <name>PACKAGESETTINGS</name>

@@ -673,6 +673,30 @@ Se usará hasta que salga del programa.</translation>
             <source>Unable to load the %1 translation. Please check your current settings in the DDE Settings dialog.</source>
             <translation>No se pudo cargar la traducción %1. Compruebe la configuración actual en el diálogo de configuración de DDE.</translation>
         </message>
+        <message>
+            <source>Sorry, Selwarth needs Logos 1.60 or higher.</source>
+            <translation>Lo sentimos, Selwarth necesita Logos 1.60 o posterior.</translation>
+        </message>
+        <message>
+            <source>Sorry, Selwarth needs QuickVerse 1.0i or higher.</source>
+            <translation>Lo sentimos, Selwarth necesita QuickVerse 1.0i o posterior.</translation>
+        </message>
+        <message>
+            <source>Sorry, Selwarth needs SeedMaster 2.63 or higher.</source>
+            <translation>Lo sentimos, Selwarth necesita SeedMaster 2.63 o posterior.</translation>
+        </message>
+        <message>
+            <source>First, you must enable the "Daily Bible Quiz" package.</source>
+            <translation>Primero debe activar el paquete «Daily Bible Quiz».</translation>
+        </message>
+        <message>
+            <source>In order to pull up today's verse in your concordance, Selwarth needs one of the following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP</source>
+            <translation>Para abrir el versículo de hoy en su concordancia, Selwarth necesita que esté activado uno de estos paquetes: KJV, NIV, NASB, NKJV, TLB o AMP</translation>
+        </message>
+        <message>
+            <source>First, you must enable the "Through the Bible" package.</source>
+            <translation>Primero debe activar el paquete «Through the Bible».</translation>
+        </message>
     </context>
     <context>
         <name>PACKAGESETTINGS</name>

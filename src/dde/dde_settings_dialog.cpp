@@ -27,9 +27,12 @@ struct ServerKind {
 
 const std::array<ServerKind, 3> &Kinds() {
   static const std::array<ServerKind, 3> kinds = {{
-      {DdeLogosRadio, "Logos", "01.60", "Sorry, Selwarth needs Logos 1.60 or higher."},
-      {DdeQuickVerseRadio, "QVWIN", "1.0i", "Sorry, Selwarth needs QuickVerse 1.0i or higher."},
-      {DdeSeedMasterRadio, "SMW", "2.63", "Sorry, Selwarth needs SeedMaster 2.63 or higher."},
+      {DdeLogosRadio, "Logos", "01.60",
+       TR_NOOP("Messages", "Sorry, Selwarth needs Logos 1.60 or higher.")},
+      {DdeQuickVerseRadio, "QVWIN", "1.0i",
+       TR_NOOP("Messages", "Sorry, Selwarth needs QuickVerse 1.0i or higher.")},
+      {DdeSeedMasterRadio, "SMW", "2.63",
+       TR_NOOP("Messages", "Sorry, Selwarth needs SeedMaster 2.63 or higher.")},
   }};
   return kinds;
 }
@@ -243,7 +246,7 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
       FillTranslations();
       return;
     }
-    MessageBox(this, kind->tooOld, "DDE not available", MB_OK);
+    MessageBox(this, kind->tooOld, TR_NOOP("Messages", "DDE not available"), MB_OK);
   }
   if (!Ended())
     PostCommand(*this, DdeNoneRadio);
@@ -290,7 +293,7 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     return;
   }
   if (std::string fault = ServerNameFault(name); !fault.empty()) {
-    MessageBox(this, fault, "Oops...", MB_OK);
+    MessageBox(this, fault, TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   if (!CheckServer())

@@ -17,12 +17,13 @@ namespace {
 const char *NotFoundMessage(unsigned commandId) {
   switch (commandId) {
   case CM_LINKQUIZ:
-    return "First, you must enable the \"Daily Bible Quiz\" package.";
+    return TR_NOOP("Messages", "First, you must enable the \"Daily Bible Quiz\" package.");
   case CM_LINKVERSE:
-    return "In order to pull up today's verse in your concordance, Selwarth needs one of the "
-           "following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP";
+    return TR_NOOP("Messages",
+                   "In order to pull up today's verse in your concordance, Selwarth needs one of "
+                   "the following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP");
   default:
-    return "First, you must enable the \"Through the Bible\" package.";
+    return TR_NOOP("Messages", "First, you must enable the \"Through the Bible\" package.");
   }
 }
 
@@ -95,12 +96,13 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
   if (std::string fault = ServerNameFault(ConcordanceServer); !fault.empty()) {
     MessageBox(owner,
                fault + " Please choose the concordance again in the Data Exchange Settings dialog.",
-               "DDE Not Set Up", MB_OK);
+               TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
     return;
   }
   const TDayEntry *entry = LinkEntry(DayEntries.get(), commandId);
   if (entry == nullptr) {
-    MessageBox(owner, NotFoundMessage(commandId), "Unable to Comply", MB_ICONEXCLAMATION);
+    MessageBox(owner, NotFoundMessage(commandId), TR_NOOP("Messages", "Unable to Comply"),
+               MB_ICONEXCLAMATION);
     return;
   }
   std::optional<std::string> reference = LinkReference(*entry, commandId);
