@@ -251,6 +251,10 @@
             <source>DDE ID:</source>
             <translation>DDE-ID:</translation>
         </message>
+        <message>
+            <source>Enter name</source>
+            <translation>Namen eingeben</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

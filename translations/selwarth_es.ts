@@ -251,6 +251,10 @@
             <source>DDE ID:</source>
             <translation>ID de DDE:</translation>
         </message>
+        <message>
+            <source>Enter name</source>
+            <translation>Escriba el nombre</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

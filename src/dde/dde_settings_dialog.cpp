@@ -44,7 +44,8 @@ const ServerKind *KindOf(unsigned radio) {
   return nullptr;
 }
 
-constexpr const char *EnterName = "Enter name";
+// What the DDE Id box says until a name is typed, in the interface's language.
+constexpr const char *EnterName = TR_NOOP("DDESETTINGS", "Enter name");
 // The version taken for servers that are not asked for one.
 constexpr const char *AssumedVersion = "1.0i";
 // Replies are read into buffers of these sizes (NUL included).
@@ -253,7 +254,7 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
 }
 
 void TDDESettingsDialog::CmOther(unsigned) {
-  SetDdeId(EnterName, false);
+  SetDdeId(TranslatedText("DDESETTINGS", EnterName), false);
 }
 
 void TDDESettingsDialog::CmNone(unsigned) {
@@ -275,7 +276,7 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     return;
   }
   std::string name = ddeId_->GetText();
-  if (name.empty() || platform::SameAscii(name, EnterName)) {
+  if (name.empty() || platform::SameAscii(name, TranslatedText("DDESETTINGS", EnterName))) {
     serverName_ = name;
     MessageBox(this,
                TR_NOOP("Messages", "Please enter the server's name in the 'DDE Id' box first."),
