@@ -15,6 +15,8 @@ build_packages=(
   libxcb1-dev # the window manager's borders in the screen's pixels
   qt6-wayland # the program's windows on a Wayland desktop
   libsword-dev sword-text-kjv # the passages' text in the concordance window
+  qt6-l10n-tools qt6-tools-dev # lupdate, lrelease and their CMake package: the interface's catalogs
+  qt6-translations-l10n # Qt's own catalogs, for its buttons in the interface's language
 )
 test_packages=(
   python3

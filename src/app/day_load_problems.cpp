@@ -1,7 +1,9 @@
 #include "app/day_load_problems.h"
 
+#include "content/day_load.h"
 #include "content/day_state.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 
 void TellDayLoadProblems(TWindow *owner, DayState &day,
                          const std::vector<DayLoadProblem> &problems) {
@@ -15,6 +17,13 @@ void TellDayLoadProblems(TWindow *owner, DayState &day,
     if (told)
       continue;
     told = true;
-    MessageBox(owner, problem.Text, problem.Caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    const std::string text =
+        problem.What == DayLoadProblem::Kind::TextNotSaved
+            ? FormatText(TranslatedText("Messages", "The daily text could not be saved to %1: %2."),
+                         {TextExportFile, problem.Reason})
+            : FormatText(
+                  TranslatedText("Messages", "The screen saver text could not be saved: %1."),
+                  {problem.Reason});
+    MessageBox(owner, text, problem.Caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
   }
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "dialogs/about_dialogs.h"
+#include "platform/translatable.h"
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
   TProgramOptions options;
@@ -25,23 +26,24 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
 }
 
 std::string ProgramHelpText() {
-  return "Usage: selwarth [--autostart] [Qt options]\n"
-         "\n"
-         "Shows the day's entry of every enabled package in the working folder\n"
-         "(the launcher selwarth starts it in ~/.local/share/selwarth).\n"
-         "\n"
-         "  --autostart   this is the start at log-in: with Every Startup off, the\n"
-         "                window stays closed when it was already shown today\n"
-         "  --first-start  the launcher's first start in a new data folder: unless\n"
-         "                set already, the default font becomes the desktop's serif\n"
-         "                at its text size, and the window two thirds of the screen\n"
-         "  --check-display  only see whether a window can be opened: exit 0 when\n"
-         "                a display answers, else say so and exit 1\n"
-         "  --help        show this text\n"
-         "  --version     show the version\n"
-         "\n"
-         "Qt's own options, such as -platform and -style, are accepted; any other\n"
-         "word is an error (exit status 2).\n";
+  return TR_NOOP("Program",
+                 "Usage: selwarth [--autostart] [Qt options]\n"
+                 "\n"
+                 "Shows the day's entry of every enabled package in the working folder\n"
+                 "(the launcher selwarth starts it in ~/.local/share/selwarth).\n"
+                 "\n"
+                 "  --autostart   this is the start at log-in: with Every Startup off, the\n"
+                 "                window stays closed when it was already shown today\n"
+                 "  --first-start  the launcher's first start in a new data folder: unless\n"
+                 "                set already, the default font becomes the desktop's serif\n"
+                 "                at its text size, and the window two thirds of the screen\n"
+                 "  --check-display  only see whether a window can be opened: exit 0 when\n"
+                 "                a display answers, else say so and exit 1\n"
+                 "  --help        show this text\n"
+                 "  --version     show the version\n"
+                 "\n"
+                 "Qt's own options, such as -platform and -style, are accepted; any other\n"
+                 "word is an error (exit status 2).\n");
 }
 
 std::string UnrecognizedOptionText(const std::string &word) {

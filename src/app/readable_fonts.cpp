@@ -9,6 +9,7 @@
 #include "content/settings_store.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "platform/profile.h"
 
 void SetUpFirstStart(Settings &settings) {
@@ -35,8 +36,10 @@ void SetUpFirstStart(Settings &settings) {
     settings.DefaultFontName = oldName;
     settings.DefaultFontSize = oldSize;
     MessageBox(nullptr,
-               "The readable fonts for the packages could not be saved.\n" + written.error() +
-                   "\nThe packages are shown in the default font.",
-               "Unable to Comply", MB_ICONEXCLAMATION);
+               FormatText(TranslatedText("Messages", "The readable fonts for the packages could "
+                                                     "not be saved.\n%1\nThe packages are shown "
+                                                     "in the default font."),
+                          {written.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
   }
 }

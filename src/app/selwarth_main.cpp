@@ -41,7 +41,9 @@ int main(int argc, char **argv) {
   // Answered before the toolkit starts, so that they work without a display.
   const TProgramOptions options = ReadProgramOptions(argc, argv);
   if (options.Help || options.Version) {
-    const std::string text = options.Help ? ProgramHelpText() : ProgramVersionText();
+    const std::string text = options.Help
+                                 ? InDesktopLanguage(argc, argv, "Program", ProgramHelpText())
+                                 : ProgramVersionText();
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   }
   const QtProgramNames names{"selwarth", "Selwarth", SELWARTH_DESKTOP_ID};

@@ -26,6 +26,7 @@
 #include "framework/backend.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "resources/main_menu.h"
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
@@ -171,8 +172,10 @@ void TVerseWindow::ToggleReadMark() {
   if (const auto marked =
           ToggleStoredPlanDay(plan->FileName, PlanDayOf(shown.DayIndex, shown.PlanOffset));
       !marked) {
-    MessageBox(this, "The reading could not be marked.\n" + marked.error(), "Unable to Comply",
-               MB_ICONEXCLAMATION);
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The reading could not be marked.\n%1"),
+                          {marked.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
     return;
   }
   ShowPlanProgress();
@@ -186,13 +189,15 @@ void TVerseWindow::CatchUp() {
     return;
   int month = 1, day = 1;
   DateOfPlanOffset(*start, month, day);
-  const std::string date =
-      std::string(MonthNames[static_cast<std::size_t>(month)]) + ' ' + std::to_string(day);
-  if (MessageBox(this,
-                 "The reading plan will start on " + date +
-                     ", so that the first day you have not read is today's reading.\nMove the "
-                     "start date?",
-                 "Catch Up Reading Plan", MB_YESNO | MB_ICONQUESTION) != IDYES)
+  // %1 is the month's name and %2 the day, so that a language can put them
+  // in its own order.
+  const std::string question = FormatText(
+      TranslatedText("Messages", "The reading plan will start on %1 %2, so that the first day you "
+                                 "have not read is today's reading.\nMove the start date?"),
+      {TranslatedText("CALENDAR", MonthNames[static_cast<std::size_t>(month)].data()),
+       std::to_string(day)});
+  if (MessageBox(this, question, TR_NOOP("Messages", "Catch Up Reading Plan"),
+                 MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   StorePlanStart(this, settings_, static_cast<std::int16_t>(*start));
   PostMessage(WM_COMMAND, CM_NEW);
@@ -202,13 +207,16 @@ void TVerseWindow::StartOverPlan() {
   const TDayEntry *plan = ShownPlan();
   if (plan == nullptr ||
       MessageBox(this,
-                 "Every day of the reading plan is marked as read.\nClear the marks and start "
-                 "over?",
-                 "Start Over Reading Plan", MB_YESNO | MB_ICONQUESTION) != IDYES)
+                 TR_NOOP("Messages", "Every day of the reading plan is marked as read.\nClear the "
+                                     "marks and start over?"),
+                 TR_NOOP("Messages", "Start Over Reading Plan"),
+                 MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   if (const platform::Result<void> cleared = ClearStoredPlanMarks(plan->FileName); !cleared) {
-    MessageBox(this, "The marks could not be cleared.\n" + cleared.error(), "Unable to Comply",
-               MB_ICONEXCLAMATION);
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The marks could not be cleared.\n%1"),
+                          {cleared.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
     return;
   }
   ShowPlanProgress();
@@ -235,15 +243,18 @@ void TVerseWindow::SetupWindow() {
   UpdateDateItem();
   UpdateTitle();
   if (!SetTimer(DayTimer, DayTimerPeriodMs))
-    MessageBox(this, "Selwarth will not be able to update automatically each day.",
-               "No Windows Timers Available", MB_ICONEXCLAMATION);
+    MessageBox(this,
+               TR_NOOP("Messages", "Selwarth will not be able to update automatically each day."),
+               TR_NOOP("Messages", "No Windows Timers Available"), MB_ICONEXCLAMATION);
   // Said once, at start: the settings read as defaults, and the saves of
   // this run, the one at exit too, fail the same way.
   if (const platform::Result<void> readable = CheckSettingsFile(); !readable)
     MessageBox(this,
-               "The settings could not be read: " + readable.error() +
-                   ".\nThe defaults are used, and changes will not be saved.",
-               "Unable to Comply", MB_ICONEXCLAMATION);
+               FormatText(TranslatedText("Messages", "The settings could not be read: %1.\nThe "
+                                                     "defaults are used, and changes will not be "
+                                                     "saved."),
+                          {readable.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
   MainWindowHandle = this;
 }
 
@@ -396,10 +407,12 @@ void TVerseWindow::SetZoom(std::int16_t percent) {
   if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::Zoom});
       !stored && !zoomFailureTold_) {
     zoomFailureTold_ = true;
-    MessageBox(this,
-               "The zoom could not be saved.\n" + stored.error() +
-                   "\nIt will be used until you exit.",
-               "Unable to Comply", MB_ICONEXCLAMATION);
+    MessageBox(
+        this,
+        FormatText(TranslatedText("Messages", "The zoom could not be saved.\n%1\nIt will be used "
+                                              "until you exit."),
+                   {stored.error()}),
+        TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
   }
   Invalidate(true);
   ScrollRangeStale = true;

@@ -9,11 +9,23 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/translatable.h"
+
 // Months are numbered 1 (January) to 12 (December); index 0 of the tables is
 // unused so that a month's number is its index.
-inline constexpr std::array<std::string_view, 13> MonthNames = {
-    "",     "January", "February",  "March",   "April",    "May",     "June",
-    "July", "August",  "September", "October", "November", "December"};
+inline constexpr std::array<std::string_view, 13> MonthNames = {"",
+                                                                TR_NOOP("CALENDAR", "January"),
+                                                                TR_NOOP("CALENDAR", "February"),
+                                                                TR_NOOP("CALENDAR", "March"),
+                                                                TR_NOOP("CALENDAR", "April"),
+                                                                TR_NOOP("CALENDAR", "May"),
+                                                                TR_NOOP("CALENDAR", "June"),
+                                                                TR_NOOP("CALENDAR", "July"),
+                                                                TR_NOOP("CALENDAR", "August"),
+                                                                TR_NOOP("CALENDAR", "September"),
+                                                                TR_NOOP("CALENDAR", "October"),
+                                                                TR_NOOP("CALENDAR", "November"),
+                                                                TR_NOOP("CALENDAR", "December")};
 
 // Days of the months of a common year.
 inline constexpr std::array<std::int8_t, 13> MonthDays = {0,  31, 28, 31, 30, 31, 30,

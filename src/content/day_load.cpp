@@ -12,6 +12,7 @@
 #include "content/text_export.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/translatable.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ DayLoadProblem TextNotSaved(const std::string &reason) {
   return {DayLoadProblem::Kind::TextNotSaved,
           std::string("The daily text could not be saved to ") + TextExportFile + ": " + reason +
               ".",
-          "Unable to Comply"};
+          TR_NOOP("Messages", "Unable to Comply"), reason};
 }
 
 std::unique_ptr<TDayEntry> ReadEntry(const Settings &settings, const std::string &fileName,
@@ -46,8 +47,10 @@ LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &l
   LoadedDay load;
   std::vector<std::string> files = platform::FindFiles("*.QXP");
   if (files.empty()) {
-    load.Problems.push_back({DayLoadProblem::Kind::NoPackages,
-                             "No package files were found in the current directory.", "Uh oh..."});
+    load.Problems.push_back(
+        {DayLoadProblem::Kind::NoPackages,
+         TR_NOOP("Messages", "No package files were found in the current directory."),
+         TR_NOOP("Messages", "Uh oh...")});
     return load;
   }
 
@@ -85,7 +88,7 @@ LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &l
         load.Problems.push_back(
             {DayLoadProblem::Kind::MarqueeNotSaved,
              "The screen saver text could not be saved: " + written.error() + ".",
-             "Unable to Comply"});
+             TR_NOOP("Messages", "Unable to Comply"), written.error()});
     }
     if (options.EachEntry)
       options.EachEntry(*entry, day);

@@ -44,6 +44,7 @@ struct DayLoadProblem {
   Kind What;
   std::string Text;
   std::string Caption;
+  std::string Reason = {}; // the system's words for what failed, in Text too
 };
 
 struct LoadedDay {

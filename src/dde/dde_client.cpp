@@ -5,6 +5,7 @@
 #include "dde/conversation_slot.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "framework/window.h"
 
 using namespace platform;
@@ -37,7 +38,8 @@ bool StartDdeClient(std::uint32_t &instId, PFNCALLBACK callback) {
   instId = 0;
   DWORD id = 0;
   if (Initializer(&id, callback, ClientFlags, 0) != DMLERR_NO_ERROR) {
-    MessageBox(nullptr, "DDE Initialization failed.", "Error", MB_ICONHAND);
+    MessageBox(nullptr, TR_NOOP("Messages", "DDE Initialization failed."),
+               TR_NOOP("Messages", "Error"), MB_ICONHAND);
     return false;
   }
   instId = id;
@@ -64,11 +66,12 @@ HDDEDATA AnswerDdeCallback(UINT type, HCONV conv, TConversationSlot *slot, TWind
   case XTYP_ADVDATA:
     return DDE_FACK;
   case XTYP_ERROR:
-    MessageBox(owner, "A critical DDE error has occured.", TitleOf(owner, caption),
-               MB_TASKMODAL | MB_ICONINFORMATION);
+    MessageBox(owner, TR_NOOP("Messages", "A critical DDE error has occured."),
+               TitleOf(owner, caption), MB_TASKMODAL | MB_ICONINFORMATION);
     return 0;
   case XTYP_DISCONNECT:
-    MessageBox(owner, "Disconnected.", TitleOf(owner, caption), MB_ICONINFORMATION);
+    MessageBox(owner, TR_NOOP("Messages", "Disconnected."), TitleOf(owner, caption),
+               MB_ICONINFORMATION);
     if (slot != nullptr)
       slot->PartnerLeft(conv);
     return 0;

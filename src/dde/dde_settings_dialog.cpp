@@ -9,6 +9,7 @@
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "platform/ascii.h"
 #include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
@@ -26,9 +27,12 @@ struct ServerKind {
 
 const std::array<ServerKind, 3> &Kinds() {
   static const std::array<ServerKind, 3> kinds = {{
-      {DdeLogosRadio, "Logos", "01.60", "Sorry, Selwarth needs Logos 1.60 or higher."},
-      {DdeQuickVerseRadio, "QVWIN", "1.0i", "Sorry, Selwarth needs QuickVerse 1.0i or higher."},
-      {DdeSeedMasterRadio, "SMW", "2.63", "Sorry, Selwarth needs SeedMaster 2.63 or higher."},
+      {DdeLogosRadio, "Logos", "01.60",
+       TR_NOOP("Messages", "Sorry, Selwarth needs Logos 1.60 or higher.")},
+      {DdeQuickVerseRadio, "QVWIN", "1.0i",
+       TR_NOOP("Messages", "Sorry, Selwarth needs QuickVerse 1.0i or higher.")},
+      {DdeSeedMasterRadio, "SMW", "2.63",
+       TR_NOOP("Messages", "Sorry, Selwarth needs SeedMaster 2.63 or higher.")},
   }};
   return kinds;
 }
@@ -40,7 +44,8 @@ const ServerKind *KindOf(unsigned radio) {
   return nullptr;
 }
 
-constexpr const char *EnterName = "Enter name";
+// What the DDE Id box says until a name is typed, in the interface's language.
+constexpr const char *EnterName = TR_NOOP("DDESETTINGS", "Enter name");
 // The version taken for servers that are not asked for one.
 constexpr const char *AssumedVersion = "1.0i";
 // Replies are read into buffers of these sizes (NUL included).
@@ -48,7 +53,8 @@ constexpr std::size_t VersionBuffer = 10;
 constexpr std::size_t ReplyBuffer = 21;
 
 void LinkFailed(TWindow *owner) {
-  MessageBox(owner, "Unable to link with server.", "DDE Error", MB_ICONEXCLAMATION);
+  MessageBox(owner, TR_NOOP("Messages", "Unable to link with server."),
+             TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
 }
 
 // A decimal count as the reply gives it: blanks, a sign, digits; 0 when
@@ -162,8 +168,10 @@ bool TDDESettingsDialog::CheckServer() {
     if (StoppedByUser())
       return false;
     if (!reply) {
-      MessageBox(this, "The server is not responding. Please check it for any errors.", "DDE Error",
-                 MB_OK);
+      MessageBox(
+          this,
+          TR_NOOP("Messages", "The server is not responding. Please check it for any errors."),
+          TR_NOOP("Messages", "DDE Error"), MB_OK);
       slot.EndConversation();
       return false;
     }
@@ -216,10 +224,12 @@ int TDDESettingsDialog::FillTranslations() {
       return 0;
     slot.EndConversation();
     if (timeLeft() == 0)
-      MessageBox(this,
-                 "The server took too long to name its translations; only those it named in time "
-                 "are listed.",
-                 "DDE Error", MB_OK);
+      MessageBox(
+          this,
+          TR_NOOP("Messages",
+                  "The server took too long to name its translations; only those it named in time "
+                  "are listed."),
+          TR_NOOP("Messages", "DDE Error"), MB_OK);
   } else {
     slot.EndConversation();
     translations_->AddString("Default");
@@ -238,14 +248,14 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
       FillTranslations();
       return;
     }
-    MessageBox(this, kind->tooOld, "DDE not available", MB_OK);
+    MessageBox(this, kind->tooOld, TR_NOOP("Messages", "DDE not available"), MB_OK);
   }
   if (!Ended())
     PostCommand(*this, DdeNoneRadio);
 }
 
 void TDDESettingsDialog::CmOther(unsigned) {
-  SetDdeId(EnterName, false);
+  SetDdeId(TranslatedText("DDESETTINGS", EnterName), false);
 }
 
 void TDDESettingsDialog::CmNone(unsigned) {
@@ -262,33 +272,39 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     return;
   }
   if (kind != DdeOtherRadio) {
-    MessageBox(this, "First select a concordance to connect to.", "Oops...", MB_OK);
+    MessageBox(this, TR_NOOP("Messages", "First select a concordance to connect to."),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   std::string name = ddeId_->GetText();
-  if (name.empty() || platform::SameAscii(name, EnterName)) {
+  if (name.empty() || platform::SameAscii(name, TranslatedText("DDESETTINGS", EnterName))) {
     serverName_ = name;
-    MessageBox(this, "Please enter the server's name in the 'DDE Id' box first.", "Oops...", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages", "Please enter the server's name in the 'DDE Id' box first."),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   // The name is stored in a setting of 19 characters; a longer one would
   // come back cut, naming another program.
   if (name.size() > ConcordanceBuffer - 1) {
     MessageBox(this,
-               "The DDE Id \"" + name + "\" is too long. Selwarth can keep a DDE Id of at most " +
-                   std::to_string(ConcordanceBuffer - 1) + " characters.",
-               "Oops...", MB_OK);
+               FormatText(TranslatedText("Messages", "The DDE Id \"%1\" is too long. Selwarth can "
+                                                     "keep a DDE Id of at most %2 characters."),
+                          {name, std::to_string(ConcordanceBuffer - 1)}),
+               TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   if (std::string fault = ServerNameFault(name); !fault.empty()) {
-    MessageBox(this, fault, "Oops...", MB_OK);
+    MessageBox(this, fault, TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
   if (!CheckServer())
     return;
   if (version_.empty()) {
-    MessageBox(this, "Sorry, this program does not appear to be fully QuickVerse compatible.",
-               "DDE not available", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages",
+                       "Sorry, this program does not appear to be fully QuickVerse compatible."),
+               TR_NOOP("Messages", "DDE not available"), MB_OK);
     PostCommand(*this, DdeNoneRadio);
     return;
   }
@@ -296,14 +312,16 @@ void TDDESettingsDialog::CmRetry(unsigned) {
 }
 
 void TDDESettingsDialog::CmHelp(unsigned) {
-  MessageBox(this,
-             "To select a Bible concordance server, first make sure it is currently running or is "
-             "included in your system's PATH statement. If your program is listed, select the "
-             "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
-             "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
-             "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
-             "translations will be listed. Select one and then choose the \"OK\" button.",
-             "Selecting a DDE Server", MB_OK);
+  MessageBox(
+      this,
+      TR_NOOP("Messages",
+              "To select a Bible concordance server, first make sure it is currently running or is "
+              "included in your system's PATH statement. If your program is listed, select the "
+              "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
+              "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
+              "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
+              "translations will be listed. Select one and then choose the \"OK\" button."),
+      TR_NOOP("Messages", "Selecting a DDE Server"), MB_OK);
 }
 
 void TDDESettingsDialog::CmOk() {
@@ -311,16 +329,17 @@ void TDDESettingsDialog::CmOk() {
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
   bool none = TButton(*this, DdeNoneRadio).GetCheck() == BF_CHECKED;
   if (savedTranslation_.empty() && !none) {
-    MessageBox(this, "Please select the Bible translation you would like to use.",
-               "Unable to accept settings", MB_OK);
+    MessageBox(this,
+               TR_NOOP("Messages", "Please select the Bible translation you would like to use."),
+               TR_NOOP("Messages", "Unable to accept settings"), MB_OK);
     return;
   }
   if (serverName_.size() > ConcordanceBuffer - 1) {
     MessageBox(this,
-               "The DDE Id \"" + serverName_ +
-                   "\" is too long. Selwarth can keep a DDE Id of at most " +
-                   std::to_string(ConcordanceBuffer - 1) + " characters.",
-               "Unable to accept settings", MB_OK);
+               FormatText(TranslatedText("Messages", "The DDE Id \"%1\" is too long. Selwarth can "
+                                                     "keep a DDE Id of at most %2 characters."),
+                          {serverName_, std::to_string(ConcordanceBuffer - 1)}),
+               TR_NOOP("Messages", "Unable to accept settings"), MB_OK);
     return;
   }
   settings_.ConcordanceServer = serverName_;
@@ -329,9 +348,13 @@ void TDDESettingsDialog::CmOk() {
   if (const platform::Result<void> stored = StoreSettings(
           settings_, {&Settings::ConcordanceServer, &Settings::ConcordanceTranslation});
       !stored)
-    MessageBox(this,
-               "The DDE settings could not be saved.\n" + stored.error() +
-                   "\nThey will be used until you exit.",
-               "Dynamic Data Exchange Settings", MB_ICONEXCLAMATION);
+    MessageBox(
+        this,
+        FormatText(
+            TranslatedText(
+                "Messages",
+                "The DDE settings could not be saved.\n%1\nThey will be used until you exit."),
+            {stored.error()}),
+        TR_NOOP("Messages", "Dynamic Data Exchange Settings"), MB_ICONEXCLAMATION);
   CloseDialog(IDOK);
 }

@@ -8,6 +8,7 @@
 #include "dde/conversation_slot.h"
 #include "dde/scripture_reference.h"
 #include "framework/message_box.h"
+#include "framework/translation.h"
 #include "platform/ascii.h"
 #include "resources/main_menu.h"
 
@@ -16,34 +17,39 @@ namespace {
 const char *NotFoundMessage(unsigned commandId) {
   switch (commandId) {
   case CM_LINKQUIZ:
-    return "First, you must enable the \"Daily Bible Quiz\" package.";
+    return TR_NOOP("Messages", "First, you must enable the \"Daily Bible Quiz\" package.");
   case CM_LINKVERSE:
-    return "In order to pull up today's verse in your concordance, Selwarth needs one of the "
-           "following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP";
+    return TR_NOOP("Messages",
+                   "In order to pull up today's verse in your concordance, Selwarth needs one of "
+                   "the following packages enabled: KJV, NIV, NASB, NKJV, TLB, or AMP");
   default:
-    return "First, you must enable the \"Through the Bible\" package.";
+    return TR_NOOP("Messages", "First, you must enable the \"Through the Bible\" package.");
   }
 }
 
 void GoToFailed(TWindow *owner, const std::string &reference) {
-  MessageBox(owner, "Unable to go to " + reference + ".", "DDE Error", MB_ICONEXCLAMATION);
+  MessageBox(owner, FormatText(TranslatedText("Messages", "Unable to go to %1."), {reference}),
+             TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
 }
 
 void SendToLogos(const Settings &settings, TConversationSlot &slot, TWindow *owner,
                  const std::string &reference) {
   if (!slot.ConnectServer(settings.ConcordanceServer, "Passage")) {
     MessageBox(owner,
-               "Unable to link with server. Please check your current settings in the DDE "
-               "Settings dialog and make sure that your concordance is running.",
-               "DDE Error", MB_ICONEXCLAMATION);
+               TR_NOOP("Messages",
+                       "Unable to link with server. Please check your current settings in the DDE "
+                       "Settings dialog and make sure that your concordance is running."),
+               TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     return;
   }
   // Judged like every other transaction: non-zero is success.
   if (!slot.Poke("CurVer", settings.ConcordanceTranslation, LogosPokeTimeoutMs)) {
-    MessageBox(owner,
-               "Unable to load the " + settings.ConcordanceTranslation +
-                   " translation. Please check your current settings in the DDE Settings dialog.",
-               "DDE Error", MB_ICONEXCLAMATION);
+    MessageBox(
+        owner,
+        FormatText(TranslatedText("Messages", "Unable to load the %1 translation. Please check "
+                                              "your current settings in the DDE Settings dialog."),
+                   {settings.ConcordanceTranslation}),
+        TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     slot.EndConversation();
     return;
   }
@@ -56,9 +62,10 @@ void SendToOther(const Settings &settings, TConversationSlot &slot, TWindow *own
                  const std::string &reference) {
   if (!slot.ConnectServer(settings.ConcordanceServer, "Verses")) {
     MessageBox(owner,
-               "Unable to link with server. Please check your current settings in the DDE "
-               "Settings dialog.",
-               "DDE Error", MB_ICONEXCLAMATION);
+               TR_NOOP("Messages",
+                       "Unable to link with server. Please check your current settings in the DDE "
+                       "Settings dialog."),
+               TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
     return;
   }
   // A reference holds at most ReferenceLimit characters, so the command
@@ -81,26 +88,30 @@ void SendToOther(const Settings &settings, TConversationSlot &slot, TWindow *own
 void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *first,
              TConversationSlot &slot, TWindow *owner) {
   if (settings.ConcordanceServer.empty() || settings.ConcordanceTranslation.empty()) {
-    MessageBox(owner,
-               "Please select a concordance server and Bible translation first. This may be done "
-               "in the Data Exchange Settings dialog.",
-               "DDE Not Set Up", MB_OK);
+    MessageBox(
+        owner,
+        TR_NOOP("Messages",
+                "Please select a concordance server and Bible translation first. This may be done "
+                "in the Data Exchange Settings dialog."),
+        TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
     return;
   }
   if (std::string fault = ServerNameFault(settings.ConcordanceServer); !fault.empty()) {
     MessageBox(owner,
                fault + " Please choose the concordance again in the Data Exchange Settings dialog.",
-               "DDE Not Set Up", MB_OK);
+               TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
     return;
   }
   const TDayEntry *entry = LinkEntry(first, commandId);
   if (entry == nullptr) {
-    MessageBox(owner, NotFoundMessage(commandId), "Unable to Comply", MB_ICONEXCLAMATION);
+    MessageBox(owner, NotFoundMessage(commandId), TR_NOOP("Messages", "Unable to Comply"),
+               MB_ICONEXCLAMATION);
     return;
   }
   std::optional<std::string> reference = LinkReference(*entry, commandId);
   if (!reference || !CanBeSent(*reference)) {
-    MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
+    MessageBox(owner, TR_NOOP("Messages", "Unable to parse Scripture reference."),
+               TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);
     return;
   }
   if (platform::SameAscii(settings.ConcordanceServer, "Logos"))

@@ -3,6 +3,7 @@
 #include "content/package_reader.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "resources/about_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -25,7 +26,8 @@ void TAboutPackagesDialog::SetupWindow() {
   list.DirectoryList("*.OFF");
   if (list.GetCount() == 0) {
     TEdit(*this, DescriptionEdit)
-        .SetText("No Selwarth packages were found in the current directory.");
+        .SetText(TranslatedText("ABOUTPACKAGES",
+                                "No Selwarth packages were found in the current directory."));
     return;
   }
   list.SetSelIndex(0);
@@ -45,6 +47,7 @@ TAboutSelwarthDialog::TAboutSelwarthDialog(TWindow *parent)
     : TDialog(parent, AboutSelwarthTemplate()) {}
 
 void TAboutSelwarthDialog::SetupWindow() {
-  TStatic(*this, VersionStatic).SetText(std::string("Version ") + ProgramVersion);
-  TStatic(*this, PlatformStatic).SetText(ProgramPlatform);
+  TStatic(*this, VersionStatic)
+      .SetText(FormatText(TranslatedText("ABOUTSELWARTH", "Version %1"), {ProgramVersion}));
+  TStatic(*this, PlatformStatic).SetText(TranslatedText("ABOUTSELWARTH", ProgramPlatform));
 }

@@ -4,9 +4,10 @@
 // box (the program's name, version and platform).
 
 #include "framework/dialog.h"
+#include "platform/translatable.h"
 
 inline constexpr const char *ProgramVersion = "2.20";
-inline constexpr const char *ProgramPlatform = "for Windows NT/95";
+inline constexpr const char *ProgramPlatform = TR_NOOP("ABOUTSELWARTH", "for Windows NT/95");
 
 class TAboutPackagesDialog : public TDialog {
 public:

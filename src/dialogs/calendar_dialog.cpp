@@ -9,6 +9,7 @@
 #include "content/today_text.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -16,13 +17,23 @@ using namespace calendar;
 
 namespace {
 
-constexpr std::array<std::string_view, 7> WeekdayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char *, 7> WeekdayNames = {
+    TR_NOOP("CALENDAR", "Sunday"),   TR_NOOP("CALENDAR", "Monday"),
+    TR_NOOP("CALENDAR", "Tuesday"),  TR_NOOP("CALENDAR", "Wednesday"),
+    TR_NOOP("CALENDAR", "Thursday"), TR_NOOP("CALENDAR", "Friday"),
+    TR_NOOP("CALENDAR", "Saturday")};
+
+std::string MonthName(int month) {
+  return TranslatedText("CALENDAR", MonthNames[static_cast<std::size_t>(month)].data());
+}
 
 // "Tuesday, 8 December".
 std::string DateName(int day, int month, int year) {
-  return std::string(WeekdayNames[static_cast<std::size_t>(DayOfWeek(day, month, year))]) + ", " +
-         std::to_string(day) + ' ' + std::string(MonthNames[static_cast<std::size_t>(month)]);
+  return FormatText(
+      TranslatedText("CALENDAR", "%1, %2 %3"),
+      {TranslatedText("CALENDAR",
+                      WeekdayNames[static_cast<std::size_t>(DayOfWeek(day, month, year))]),
+       std::to_string(day), MonthName(month)});
 }
 
 // A read date's number carries a bullet of code page 1252.
@@ -54,9 +65,7 @@ void TCalendar::SetupWindow() {
 void TCalendar::FillMonth() {
   int first = DayOfWeek(1, month_, year_);
   int length = DaysInMonth(month_, year_);
-  TEdit(*this, TitleEdit)
-      .SetText(std::string(MonthNames[static_cast<std::size_t>(month_)]) + ' ' +
-               std::to_string(year_));
+  TEdit(*this, TitleEdit).SetText(MonthName(month_) + ' ' + std::to_string(year_));
   for (int place = 1; place <= CellCount; ++place) {
     int day = place - first;
     bool blank = day < 1 || day > length;

@@ -11,6 +11,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "platform/ascii.h"
 #include "platform/file_rename.h"
 #include "platform/file_search.h"
@@ -140,8 +141,8 @@ void TPackageSettingsDialog::CmOnOff(unsigned) {
   TListBox(*this, FontList).SetSelIndex(-1);
   TListBox(*this, SizeList).SetSelIndex(-1);
   if (selected_.empty()) {
-    MessageBox(this, "First highlight a package to turn on or off.", "Oops...",
-               MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, TR_NOOP("Messages", "First highlight a package to turn on or off."),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   std::size_t dot = selected_.rfind('.');
@@ -150,20 +151,22 @@ void TPackageSettingsDialog::CmOnOff(unsigned) {
   std::string renamed = stem + (letter == 'q' || letter == 'Q' ? ".OFF" : ".QXP");
   if (renamed.size() > LongestSwitchedName) {
     MessageBox(this,
-               "The name of the package \"" + selected_ +
-                   "\" is too long to switch it on or "
-                   "off. Rename the file to a name of at most " +
-                   std::to_string(LongestSwitchedName) + " characters first.",
-               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+               FormatText(TranslatedText("Messages",
+                                         "The name of the package \"%1\" is too long to switch "
+                                         "it on or off. Rename the file to a name of at most %2 "
+                                         "characters first."),
+                          {selected_, std::to_string(LongestSwitchedName)}),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   // Switching never replaces a file: a package of the other state with the
   // same name would be lost.
   if (platform::Result<void> moved = platform::RenameNoReplace(selected_, renamed); !moved) {
     MessageBox(this,
-               "The package \"" + selected_ + "\" could not be renamed to \"" + renamed +
-                   "\": " + moved.error() + ".",
-               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+               FormatText(TranslatedText("Messages",
+                                         "The package \"%1\" could not be renamed to \"%2\": %3."),
+                          {selected_, renamed, moved.error()}),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     FillPackageLists();
     selected_.clear();
     return;
@@ -179,8 +182,8 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   TListBox fonts(*this, FontList);
   TListBox sizes(*this, SizeList);
   if (enabled.GetSelIndex() < 0 || fonts.GetSelIndex() < 0 || sizes.GetSelIndex() < 0) {
-    MessageBox(this, "First choose a Package, Font, and Size.", "Oops...",
-               MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, TR_NOOP("Messages", "First choose a Package, Font, and Size."),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   std::string package = enabled.GetString(enabled.GetSelIndex());
@@ -188,8 +191,10 @@ void TPackageSettingsDialog::CmAssign(unsigned) {
   int size = std::atoi(DropTrailingDot(sizes.GetString(sizes.GetSelIndex())).c_str());
   if (platform::Result<void> stored = StorePackageFont(package, face, size); !stored) {
     // The day's next load would take the font back: nothing is changed.
-    MessageBox(this, "The font for " + package + " could not be saved.\n" + stored.error(),
-               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The font for %1 could not be saved.\n%2"),
+                          {package, stored.error()}),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   // The window shows the new font at once, before the day is loaded again.
@@ -212,7 +217,8 @@ void TPackageSettingsDialog::CmSetDefault(unsigned) {
   TListBox fonts(*this, FontList);
   TListBox sizes(*this, SizeList);
   if (fonts.GetSelIndex() < 0 || sizes.GetSelIndex() < 0) {
-    MessageBox(this, "First choose a Font and Size.", "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, TR_NOOP("Messages", "First choose a Font and Size."),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   StoreDefaultFont(DropTrailingDot(fonts.GetString(fonts.GetSelIndex())),
@@ -234,8 +240,10 @@ void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size,
       !stored) {
     settings_.DefaultFontName = oldFace;
     settings_.DefaultFontSize = oldSize;
-    MessageBox(this, "The default font could not be saved.\n" + stored.error(), "Oops...",
-               MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The default font could not be saved.\n%1"),
+                          {stored.error()}),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   for (TDayEntry *entry = dayState_.DayEntries.get(); entry != nullptr; entry = entry->Next.get())
@@ -249,27 +257,31 @@ void TPackageSettingsDialog::StoreDefaultFont(const std::string &face, int size,
 
 void TPackageSettingsDialog::ShowDefaultFont() {
   TStatic(*this, DefaultFontText)
-      .SetText("Default font: " +
-               (settings_.DefaultFontName.empty()
-                    ? std::string("System 10")
-                    : settings_.DefaultFontName + " " + std::to_string(settings_.DefaultFontSize)));
+      .SetText(FormatText(
+          TranslatedText("PACKAGESETTINGS", "Default font: %1"),
+          {settings_.DefaultFontName.empty()
+               ? std::string("System 10")
+               : settings_.DefaultFontName + " " + std::to_string(settings_.DefaultFontSize)}));
 }
 
 void TPackageSettingsDialog::CmHelp(unsigned) {
   MessageBox(this,
-             "Highlight packages and then click [On/Off] to enable or disable them. Once a "
-             "package is enabled, you may highlight it, choose a font and size, and click "
-             "[Assign Font]. Packages without a font of their own are shown in the default "
-             "font: choose a font and size and click [Set], or [Clear] for System 10.",
-             "Package Settings Help", MB_ICONINFORMATION | MB_TASKMODAL);
+             TR_NOOP("Messages",
+                     "Highlight packages and then click [On/Off] to enable or disable them. Once a "
+                     "package is enabled, you may highlight it, choose a font and size, and click "
+                     "[Assign Font]. Packages without a font of their own are shown in the default "
+                     "font: choose a font and size and click [Set], or [Clear] for System 10."),
+             TR_NOOP("Messages", "Package Settings Help"), MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 void TPackageSettingsDialog::CmOk() {
   if (LastAction == FontList || LastAction == SizeList) {
-    std::string question = "Font settings were changed for " + selected_ +
-                           ". Do you want to go back and assign the new font before exiting?";
-    if (MessageBox(this, question, "PackageSettings", MB_ICONQUESTION | MB_YESNO | MB_TASKMODAL) ==
-        IDYES)
+    std::string question =
+        FormatText(TranslatedText("Messages", "Font settings were changed for %1. Do you want to "
+                                              "go back and assign the new font before exiting?"),
+                   {selected_});
+    if (MessageBox(this, question, TR_NOOP("Messages", "PackageSettings"),
+                   MB_ICONQUESTION | MB_YESNO | MB_TASKMODAL) == IDYES)
       return;
   }
   CloseDialog(IDOK);

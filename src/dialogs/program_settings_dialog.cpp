@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "resources/dialog_templates.h"
 #include "resources/program_settings_ids.h"
 
@@ -96,23 +97,27 @@ void TProgramSettingsDialog::CmSave(unsigned) {
     // applies the changes for this run.
     before.Restore();
     MessageBox(this,
-               "Settings could not be saved.\n" + stored.error() +
-                   "\nChoose [OK] to use them until you exit, or [CANCEL] to undo them.",
-               "Program Settings", MB_ICONEXCLAMATION | MB_TASKMODAL);
+               FormatText(TranslatedText("Messages", "Settings could not be saved.\n%1\nChoose "
+                                                     "[OK] to use them until you exit, or [CANCEL] "
+                                                     "to undo them."),
+                          {stored.error()}),
+               TR_NOOP("Messages", "Program Settings"), MB_ICONEXCLAMATION | MB_TASKMODAL);
     return;
   }
-  MessageBox(this, "Settings have been saved.", "Program Settings",
-             MB_ICONINFORMATION | MB_TASKMODAL);
+  MessageBox(this, TR_NOOP("Messages", "Settings have been saved."),
+             TR_NOOP("Messages", "Program Settings"), MB_ICONINFORMATION | MB_TASKMODAL);
   CloseDialog(IDOK);
 }
 
 void TProgramSettingsDialog::CmHelp(unsigned) {
-  MessageBox(this,
-             "Select or deselect options as desired and then click the button of your choice.\n"
-             "[OK] will make the changes last until you exit.\n"
-             "[SAVE] will make the changes permanent.\n"
-             "[CANCEL] will undo any changes you have made.",
-             "Changing Program Settings", MB_ICONINFORMATION | MB_TASKMODAL);
+  MessageBox(
+      this,
+      TR_NOOP("Messages",
+              "Select or deselect options as desired and then click the button of your choice.\n"
+              "[OK] will make the changes last until you exit.\n"
+              "[SAVE] will make the changes permanent.\n"
+              "[CANCEL] will undo any changes you have made."),
+      TR_NOOP("Messages", "Changing Program Settings"), MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 void TProgramSettingsDialog::CmScreenSaver(unsigned) {

@@ -5,6 +5,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "platform/translatable.h"
 #include "resources/dialog_templates.h"
 #include "resources/reference_ids.h"
 
@@ -49,7 +50,8 @@ void TReferencesDialog::EvDoubleClick() {
 
 void TReferencesDialog::CmShow(unsigned) {
   if (selected_.empty()) {
-    MessageBox(this, "First highlight a reference to show.", "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, TR_NOOP("Messages", "First highlight a reference to show."),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   if (selected_ == shown_)
@@ -66,8 +68,8 @@ void TReferencesDialog::CmShow(unsigned) {
       ReadBitmapFileTopLeft(selected_, ShownPictureSide, ShownPictureSide);
   if (!image) {
     ControlChanged(PictureControl);
-    MessageBox(this, "The reference picture could not be read.", "Oops...",
-               MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(this, TR_NOOP("Messages", "The reference picture could not be read."),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   picture->Picture = std::move(image->TopLeft);

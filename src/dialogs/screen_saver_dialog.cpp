@@ -6,6 +6,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "platform/file_search.h"
 #include "resources/dialog_templates.h"
 #include "resources/screen_saver_ids.h"
@@ -41,37 +42,43 @@ void TScreenSaverDialog::EvSelChange() {
 
 void TScreenSaverDialog::CmOk() {
   if (selection_.empty()) {
-    MessageBox(this, "First highlight a package to load into the screen saver, then choose [OK].",
-               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+    MessageBox(
+        this,
+        TR_NOOP("Messages",
+                "First highlight a package to load into the screen saver, then choose [OK]."),
+        TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   // The setting is read back into a buffer of 50 bytes at the next start:
   // a longer name would come back cut and never match its package.
   if (selection_.size() > SaverTitleBuffer - 1) {
     MessageBox(this,
-               ("The package name \"" + selection_ + "\" is longer than " +
-                std::to_string(SaverTitleBuffer - 1) +
-                " characters and cannot be used for the screen saver. Rename the package "
-                "file to a shorter name and try again.")
-                   .c_str(),
-               "Oops...", MB_ICONSTOP | MB_TASKMODAL);
+               FormatText(TranslatedText("Messages",
+                                         "The package name \"%1\" is longer than %2 characters "
+                                         "and cannot be used for the screen saver. Rename the "
+                                         "package file to a shorter name and try again."),
+                          {selection_, std::to_string(SaverTitleBuffer - 1)}),
+               TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
   settings_.SaverPackage = selection_;
   if (const platform::Result<void> stored = StoreSettings(settings_, {&Settings::SaverPackage});
       !stored)
     MessageBox(this,
-               "The screen saver package could not be saved.\n" + stored.error() +
-                   "\nIt will be used until you exit.",
-               "Screen Saver", MB_ICONEXCLAMATION);
+               FormatText(TranslatedText("Messages", "The screen saver package could not be "
+                                                     "saved.\n%1\nIt will be used until you exit."),
+                          {stored.error()}),
+               TR_NOOP("Messages", "Screen Saver"), MB_ICONEXCLAMATION);
   dayState_.ReloadPending = true;
   CloseDialog(IDOK);
 }
 
 void TScreenSaverDialog::CmHelp(unsigned) {
-  MessageBox(this,
-             "In order for Selwarth to use the Windows \"Marquee\" screen saver, you will need "
-             "to highlight one package that you would like loaded into it and then choose "
-             "[OK].",
-             "Screen Saver Help", MB_ICONINFORMATION | MB_TASKMODAL);
+  MessageBox(
+      this,
+      TR_NOOP("Messages",
+              "In order for Selwarth to use the Windows \"Marquee\" screen saver, you will need "
+              "to highlight one package that you would like loaded into it and then choose "
+              "[OK]."),
+      TR_NOOP("Messages", "Screen Saver Help"), MB_ICONINFORMATION | MB_TASKMODAL);
 }

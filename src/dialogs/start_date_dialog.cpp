@@ -9,6 +9,7 @@
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
+#include "framework/translation.h"
 #include "resources/dialog_templates.h"
 #include "resources/start_date_ids.h"
 
@@ -89,7 +90,8 @@ void TSetStartDateDialog::CmDayForward(unsigned) {
 
 void TSetStartDateDialog::CmOk() {
   if (day_ > LastDay(month_)) {
-    MessageBox(this, "That is an invalid date. Please try again.", "Oops... ", MB_ICONINFORMATION);
+    MessageBox(this, TR_NOOP("Messages", "That is an invalid date. Please try again."),
+               TR_NOOP("Messages", "Oops... "), MB_ICONINFORMATION);
     return;
   }
   const auto offset = static_cast<std::int16_t>(PlanOffsetOf(month_, day_));
@@ -106,7 +108,8 @@ void StorePlanStart(TWindow *owner, Settings &settings, std::int16_t offset) {
   if (const platform::Result<void> stored = StoreSettings(settings, {&Settings::PlanOffset});
       !stored)
     MessageBox(owner,
-               "The start date could not be saved.\n" + stored.error() +
-                   "\nIt will be used until you exit.",
-               "Plan Start Date", MB_ICONEXCLAMATION);
+               FormatText(TranslatedText("Messages", "The start date could not be saved.\n%1\nIt "
+                                                     "will be used until you exit."),
+                          {stored.error()}),
+               TR_NOOP("Messages", "Plan Start Date"), MB_ICONEXCLAMATION);
 }

@@ -84,6 +84,12 @@ public:
   virtual int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                              unsigned style) = 0;
 
+  // The translation of source (code page 1252) in context for the language
+  // the interface is shown in; source itself where there is none.
+  virtual std::string Translate(const char *, std::string_view source) const {
+    return std::string(source);
+  }
+
   // Runs a created dialog modally: delivers user input and posted messages
   // until the dialog has ended.
   virtual void RunModal(TDialog &dialog) = 0;

@@ -43,6 +43,9 @@ struct TControlTemplate {
   // What a screen reader calls a control that has no label beside it or
   // whose own text says nothing ("<"); otherwise its label names it.
   std::string Name = {};
+  // For the translators: which of two same short texts this is ("Sunday"
+  // for an "S" that a Saturday also has).
+  std::string Comment = {};
 };
 
 struct TDialogTemplate {

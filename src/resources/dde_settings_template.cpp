@@ -1,4 +1,5 @@
 #include "framework/window.h"
+#include "platform/translatable.h"
 #include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -7,7 +8,7 @@ const TDialogTemplate &DdeSettingsTemplate() {
   using namespace ddesettings;
   static const TDialogTemplate dialog{
       "DDESETTINGS",
-      "Dynamic Data Exchange Settings",
+      TR_NOOP("DDESETTINGS", "Dynamic Data Exchange Settings"),
       ModalDialogStyle,
       20,
       30,
@@ -16,22 +17,28 @@ const TDialogTemplate &DdeSettingsTemplate() {
       "MS Sans Serif",
       8,
       {
-          {IDOK, K::DefPushButton, "&OK", WS_TABSTOP, 124, 8, 34, 14},
-          {IDCANCEL, K::PushButton, "&Cancel", WS_TABSTOP, 124, 26, 34, 14},
-          {DdeRetryButton, K::PushButton, "&Retry", WS_TABSTOP, 124, 44, 34, 14},
-          {HelpButton, K::PushButton, "&Help", WS_TABSTOP, 124, 62, 34, 14},
-          {DdeLogosRadio, K::AutoRadioButton, "&Logos", WS_TABSTOP | WS_GROUP, 10, 16, 50, 10},
-          {DdeQuickVerseRadio, K::AutoRadioButton, "&QuickVerse", WS_TABSTOP, 10, 27, 50, 10},
-          {DdeSeedMasterRadio, K::AutoRadioButton, "&SeedMaster", WS_TABSTOP, 10, 38, 50, 10},
-          {DdeOtherRadio, K::AutoRadioButton, "Oth&er", WS_TABSTOP, 10, 49, 50, 10},
-          {DdeNoneRadio, K::AutoRadioButton, "&None", WS_TABSTOP, 10, 60, 50, 10},
+          {IDOK, K::DefPushButton, TR_NOOP("DDESETTINGS", "&OK"), WS_TABSTOP, 124, 8, 34, 14},
+          {IDCANCEL, K::PushButton, TR_NOOP("DDESETTINGS", "&Cancel"), WS_TABSTOP, 124, 26, 34, 14},
+          {DdeRetryButton, K::PushButton, TR_NOOP("DDESETTINGS", "&Retry"), WS_TABSTOP, 124, 44, 34,
+           14},
+          {HelpButton, K::PushButton, TR_NOOP("DDESETTINGS", "&Help"), WS_TABSTOP, 124, 62, 34, 14},
+          {DdeLogosRadio, K::AutoRadioButton, TR_NOOP("DDESETTINGS", "&Logos"),
+           WS_TABSTOP | WS_GROUP, 10, 16, 50, 10},
+          {DdeQuickVerseRadio, K::AutoRadioButton, TR_NOOP("DDESETTINGS", "&QuickVerse"),
+           WS_TABSTOP, 10, 27, 50, 10},
+          {DdeSeedMasterRadio, K::AutoRadioButton, TR_NOOP("DDESETTINGS", "&SeedMaster"),
+           WS_TABSTOP, 10, 38, 50, 10},
+          {DdeOtherRadio, K::AutoRadioButton, TR_NOOP("DDESETTINGS", "Oth&er"), WS_TABSTOP, 10, 49,
+           50, 10},
+          {DdeNoneRadio, K::AutoRadioButton, TR_NOOP("DDESETTINGS", "&None"), WS_TABSTOP, 10, 60,
+           50, 10},
           {DdeTranslationList, K::ListBox, "",
            LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 68, 14, 50, 60},
           {DdeIdEdit, K::Edit, "", WS_BORDER | WS_TABSTOP, 38, 78, 80, 12},
           {DdeServerGroup, K::GroupBox, "", 0, 4, 10, 60, 64},
-          {-1, K::Static, "Concordance:", 0, 8, 2, 50, 8},
-          {-1, K::Static, "Translation:", 0, 68, 4, 50, 8},
-          {-1, K::Static, "DDE ID:", 0, 6, 80, 30, 8},
+          {-1, K::Static, TR_NOOP("DDESETTINGS", "Concordance:"), 0, 8, 2, 50, 8},
+          {-1, K::Static, TR_NOOP("DDESETTINGS", "Translation:"), 0, 68, 4, 50, 8},
+          {-1, K::Static, TR_NOOP("DDESETTINGS", "DDE ID:"), 0, 6, 80, 30, 8},
       }};
   return dialog;
 }

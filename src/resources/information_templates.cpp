@@ -1,4 +1,5 @@
 #include "framework/window.h"
+#include "platform/translatable.h"
 #include "resources/about_ids.h"
 #include "resources/dialog_templates.h"
 #include "resources/reference_ids.h"
@@ -8,7 +9,7 @@ const TDialogTemplate &ReferenceTemplate() {
   using namespace reference;
   static const TDialogTemplate dialog{
       "REFERENCE",
-      "Selwarth Reference",
+      TR_NOOP("REFERENCE", "Selwarth Reference"),
       ModalDialogStyle,
       0,
       0,
@@ -17,11 +18,13 @@ const TDialogTemplate &ReferenceTemplate() {
       "System",
       8,
       {
-          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163, "Picture"},
+          {PictureControl, K::Picture, "", SS_CENTER, 5, 5, 163, 163,
+           TR_NOOP("REFERENCE", "Picture")},
           {FileList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-           10, 175, 77, 31, "Reference files"},
-          {ShowButton, K::DefPushButton, "&Show", WS_TABSTOP, 94, 186, 32, 12},
-          {IDCANCEL, K::PushButton, "&Close", WS_TABSTOP, 132, 186, 32, 12},
+           10, 175, 77, 31, TR_NOOP("REFERENCE", "Reference files")},
+          {ShowButton, K::DefPushButton, TR_NOOP("REFERENCE", "&Show"), WS_TABSTOP, 94, 186, 32,
+           12},
+          {IDCANCEL, K::PushButton, TR_NOOP("REFERENCE", "&Close"), WS_TABSTOP, 132, 186, 32, 12},
       }};
   return dialog;
 }
@@ -31,7 +34,7 @@ const TDialogTemplate &AboutPackagesTemplate() {
   using namespace aboutpackages;
   static const TDialogTemplate dialog{
       "ABOUTPACKAGES",
-      "About Packages",
+      TR_NOOP("ABOUTPACKAGES", "About Packages"),
       ModalDialogStyle,
       0,
       0,
@@ -40,15 +43,15 @@ const TDialogTemplate &AboutPackagesTemplate() {
       "System",
       8,
       {
-          {-1, K::Static, "Packages:", SS_CENTER, 12, 9, 41, 8},
+          {-1, K::Static, TR_NOOP("ABOUTPACKAGES", "Packages:"), SS_CENTER, 12, 9, 41, 8},
           {PackageList, K::ListBox, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
            5, 22, 56, 56},
           // Read-only rather than disabled: Tab reaches it, so that a screen
           // reader can read it.
           {DescriptionEdit, K::Edit, "",
            ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL | ES_READONLY | WS_BORDER | WS_TABSTOP, 67, 8,
-           142, 70, "Description"},
-          {IDOK, K::PushButton, "&Close", WS_TABSTOP, 90, 83, 30, 12},
+           142, 70, TR_NOOP("ABOUTPACKAGES", "Description")},
+          {IDOK, K::PushButton, TR_NOOP("ABOUTPACKAGES", "&Close"), WS_TABSTOP, 90, 83, 30, 12},
       }};
   return dialog;
 }
@@ -58,7 +61,7 @@ const TDialogTemplate &AboutSelwarthTemplate() {
   using namespace aboutselwarth;
   static const TDialogTemplate dialog{
       "ABOUTSELWARTH",
-      "About Selwarth for Windows",
+      TR_NOOP("ABOUTSELWARTH", "About Selwarth for Windows"),
       ModalDialogStyle,
       0,
       0,
@@ -67,17 +70,22 @@ const TDialogTemplate &AboutSelwarthTemplate() {
       "System",
       8,
       {
-          {-1, K::Static, "Selwarth Daily Scripture Calendar", SS_CENTER, 7, 2, 145, 8},
+          {-1, K::Static, TR_NOOP("ABOUTSELWARTH", "Selwarth Daily Scripture Calendar"), SS_CENTER,
+           7, 2, 145, 8},
           {PlatformStatic, K::Static, "for [platform]", SS_CENTER, 36, 11, 87, 8},
           {VersionStatic, K::Static, "[version number]", SS_CENTER, 47, 20, 64, 8},
           {LeftIcon, K::Icon, "1", 0, 16, 16, 18, 20},
           {RightIcon, K::Icon, "2", 0, 127, 16, 18, 20},
           {-1, K::GroupBox, "", 0, 4, 36, 151, 45},
-          {-1, K::Static, "A verse, a reading and a question", SS_CENTER, 8, 42, 143, 8},
-          {-1, K::Static, "for every day of the year.", SS_CENTER, 8, 51, 143, 8},
-          {-1, K::Static, "Free software for the Linux desktop;", SS_CENTER, 8, 62, 143, 8},
-          {-1, K::Static, "packages are built with qxp.", SS_CENTER, 8, 71, 143, 8},
-          {IDOK, K::PushButton, "&OK", WS_TABSTOP, 68, 84, 22, 12},
+          {-1, K::Static, TR_NOOP("ABOUTSELWARTH", "A verse, a reading and a question"), SS_CENTER,
+           8, 42, 143, 8},
+          {-1, K::Static, TR_NOOP("ABOUTSELWARTH", "for every day of the year."), SS_CENTER, 8, 51,
+           143, 8},
+          {-1, K::Static, TR_NOOP("ABOUTSELWARTH", "Free software for the Linux desktop;"),
+           SS_CENTER, 8, 62, 143, 8},
+          {-1, K::Static, TR_NOOP("ABOUTSELWARTH", "packages are built with qxp."), SS_CENTER, 8,
+           71, 143, 8},
+          {IDOK, K::PushButton, TR_NOOP("ABOUTSELWARTH", "&OK"), WS_TABSTOP, 68, 84, 22, 12},
       }};
   return dialog;
 }

@@ -5,6 +5,7 @@
 #include "content/package_format.h"
 #include "framework/clipboard.h"
 #include "framework/message_box.h"
+#include "platform/translatable.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ void CopyDayText(TWindow &owner, const TDayEntry *first) {
   try {
     text = DayText(first);
   } catch (const std::bad_alloc &) {
-    MessageBox(&owner, "Couldn't allocate enough memory.", "Copy error", MB_OK);
+    MessageBox(&owner, TR_NOOP("Messages", "Couldn't allocate enough memory."),
+               TR_NOOP("Messages", "Copy error"), MB_OK);
     return;
   }
   TClipboard(owner).SetText(text);

@@ -69,6 +69,7 @@ class ScreenReaderTest(unittest.TestCase):
             shutil.copy(os.path.join(ARGS.samples, name), self.folder)
         self.display = os.environ["DISPLAY"]
         self.program = None
+        self.language = {}
 
     def tearDown(self):
         end_process(self.program, STEP_BOUND)
@@ -77,7 +78,7 @@ class ScreenReaderTest(unittest.TestCase):
     def environment(self):
         return dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                     QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=self.config,
-                    XDG_DATA_HOME=os.path.join(self.scratch, "share"))
+                    XDG_DATA_HOME=os.path.join(self.scratch, "share"), **self.language)
 
     def qxp_today(self, *options):
         result = subprocess.run([os.path.join(ARGS.bin, "qxp"), "today", "--utf8", "--no-answers"] +
@@ -266,6 +267,14 @@ class ScreenReaderTest(unittest.TestCase):
         caught_up = "Day 2 of 365 \u00b7 2 read \u00b7 all caught up"
         wait_for("the first unread day today", lambda: caught_up in read(), STEP_BOUND, read)
         self.stop_program()
+
+    def test_a_german_desktop_gets_the_german_menu_bar(self):
+        self.language = {"LANGUAGE": "de"}
+        app = self.start_program()
+        bar = self.find(app, lambda node: node.getRole() == self.pyatspi.ROLE_MENU_BAR)
+        self.assertIsNotNone(bar, "no menu bar")
+        names = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
+        self.assertEqual(names[:5], ["Datei", "Einstellungen", "Optionen", "Verknüpfungen", "Hilfe"])
 
     def test_orca_reads_the_day_aloud(self):
         # Orca, running before the program starts as a user's does, logs

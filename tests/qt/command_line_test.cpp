@@ -37,6 +37,12 @@ TEST(CommandLineTest, HelpAndVersionAnswerWithoutADisplay) {
   EXPECT_EQ(help.errors, "");
   // Nothing was started: no settings were written.
   EXPECT_FALSE(folder.Exists("config"));
+
+  // In the desktop's language, still without a display.
+  auto german = options;
+  german.environment["LANGUAGE"] = "de";
+  help = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {"--help"}, german);
+  EXPECT_EQ(help.output.rfind("Aufruf: selwarth", 0), 0u) << help.output << help.errors;
 }
 
 TEST(CommandLineTest, WithoutADisplayTheStartEndsWithOneLine) {

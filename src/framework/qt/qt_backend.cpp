@@ -24,6 +24,7 @@
 #include "framework/qt/qt_accessible.h"
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_frame_placement.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -149,8 +150,13 @@ void QtBackend::ReadablePartsChanged(TWindow &window) {
 }
 
 void QtBackend::CaptionChanged(TWindow &window) {
-  if (QWidget *widget = WidgetOf(&window))
-    widget->setWindowTitle(FromWindows1252(window.Title()));
+  QWidget *widget = WidgetOf(&window);
+  if (widget == nullptr)
+    return;
+  if (const auto *dialog = dynamic_cast<const TDialog *>(&window))
+    widget->setWindowTitle(Translated(dialog->Template().Name.c_str(), window.Title()));
+  else
+    widget->setWindowTitle(TranslatedTitle(window.Title()));
 }
 
 void QtBackend::MenuChanged(TFrameWindow &frame) {
@@ -296,14 +302,18 @@ bool QtBackend::SetClipboardText(std::string_view text) {
   return true;
 }
 
+std::string QtBackend::Translate(const char *context, std::string_view source) const {
+  return InterfaceTranslated() ? ToWindows1252(Translated(context, source)) : std::string(source);
+}
+
 int QtBackend::ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                               unsigned style) {
   QWidget *parent = owner != nullptr ? WidgetOf(owner) : nullptr;
   if (parent != nullptr)
     parent = parent->window();
   QMessageBox box(parent);
-  box.setWindowTitle(FromWindows1252(caption));
-  box.setText(FromWindows1252(text));
+  box.setWindowTitle(Translated("Messages", caption));
+  box.setText(Translated("Messages", text));
   box.setIcon(IconOf(style));
   if ((style & 0x0F) == MB_YESNO) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

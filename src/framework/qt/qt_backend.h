@@ -40,6 +40,7 @@ public:
   bool SetClipboardText(std::string_view text) override;
   bool PaintWhileBusy() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
+  std::string Translate(const char *context, std::string_view source) const override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
   void RunModal(TDialog &dialog) override;

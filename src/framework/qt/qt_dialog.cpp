@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,13 +12,16 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_controls.h"
 #include "framework/qt/qt_frame_placement.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/text_codec.h"
 
 namespace {
@@ -81,6 +85,28 @@ QSize MakeRoomForPictures(const std::vector<TControlState> &controls,
   return grown;
 }
 
+// A translated text longer than the template's space widens its control; the
+// controls right of it move along, those reaching across it (a group box
+// around it) widen too, and so does the dialog. Returns what it grew.
+int MakeRoomForTexts(const std::vector<QWidget *> &widgets) {
+  int grown = 0;
+  for (QWidget *widget : widgets) {
+    const int lacks = WidthForText(widget) - widget->width();
+    if (lacks <= 0)
+      continue;
+    const int cut = widget->geometry().right() + 1;
+    for (QWidget *other : widgets) {
+      const QRect place = other->geometry();
+      if (place.left() >= cut)
+        other->move(place.topLeft() + QPoint(lacks, 0));
+      else if (other == widget || place.right() + 1 > cut)
+        other->resize(place.width() + lacks, place.height());
+    }
+    grown += lacks;
+  }
+  return grown;
+}
+
 } // namespace
 
 DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
@@ -89,7 +115,7 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
       dialog_(&dialog), units_(DialogFont()) {
   setFont(DialogFont());
   units_ = UnitsOfControls(this);
-  setWindowTitle(FromWindows1252(dialog.Title()));
+  setWindowTitle(Translated(dialog.Template().Name.c_str(), dialog.Title()));
   const TDialogTemplate &tmpl = dialog.Template();
   setFixedSize(units_.Rect(0, 0, tmpl.W, tmpl.H).size());
 
@@ -114,6 +140,9 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
     ShowControlAt(i);
     ConnectControl(i);
   }
+  // English texts fit the templates as they were drawn.
+  if (InterfaceTranslated())
+    setFixedSize(size() + QSize(MakeRoomForTexts(widgets_), 0));
   PlaceOnScreen(owner);
 }
 
@@ -145,7 +174,7 @@ void DialogWidget::ShowControlAt(size_t index) {
     return;
   // The widget must not report the framework's own change back as the user's.
   QSignalBlocker quiet(widgets_[index]);
-  ShowControlState(widgets_[index], dialog_->Controls()[index]);
+  ShowControlState(widgets_[index], dialog_->Controls()[index], dialog_->Template().Name.c_str());
 }
 
 void DialogWidget::Detach() {
@@ -303,6 +332,24 @@ void DialogWidget::keyPressEvent(QKeyEvent *event) {
     }
   }
   QDialog::keyPressEvent(event);
+}
+
+int WidthForText(QWidget *widget) {
+  const QFontMetrics metrics(widget->font());
+  if (qobject_cast<QCheckBox *>(widget) != nullptr ||
+      qobject_cast<QRadioButton *>(widget) != nullptr)
+    return widget->sizeHint().width();
+  if (auto *button = qobject_cast<QPushButton *>(widget)) {
+    const QStyle *style = button->style();
+    return metrics.horizontalAdvance(WithoutMnemonics(button->text())) +
+           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+  }
+  auto *label = qobject_cast<QLabel *>(widget);
+  if (label == nullptr || label->pixmap().isNull() == false ||
+      label->text().contains(QLatin1Char('\n')))
+    return 0;
+  return metrics.horizontalAdvance(WithoutMnemonics(label->text())) + 2 * label->margin();
 }
 
 DialogWidget *DialogWidgetOf(const TDialog &dialog) {

@@ -55,5 +55,9 @@ private:
   std::vector<int> ids_;
 };
 
+// The width a control needs to show its text on one line, whole: a button's,
+// a check box's, a radio button's or a one-line label's; 0 for the others.
+int WidthForText(QWidget *widget);
+
 // The dialog's peer; nullptr when it has none.
 DialogWidget *DialogWidgetOf(const TDialog &dialog);

@@ -21,6 +21,7 @@
 
 #include "framework/dialog.h"
 #include "framework/qt/qt_icons.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/text_codec.h"
 
 namespace {
@@ -310,8 +311,7 @@ void ShowItems(QListWidget *list, const TControlState &state) {
     list->setCurrentRow(selection);
 }
 
-void ShowLabel(QLabel *label, const TControlState &state) {
-  QString text = FromWindows1252(state.Text);
+void ShowLabel(QLabel *label, QString text) {
   text.remove(QLatin1Char('\r'));
   // Without a control to focus, Qt would show the "&" itself.
   if (label->buddy() == nullptr)
@@ -382,12 +382,13 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
   return widget;
 }
 
-void ShowControlState(QWidget *widget, const TControlState &state) {
+void ShowControlState(QWidget *widget, const TControlState &state, const char *context) {
   widget->setEnabled(state.Enabled);
   // Without a name of its own a button is called by its text.
-  if (QString name = FromWindows1252(state.Name); widget->accessibleName() != name)
+  if (QString name = Translated(context, state.Name); widget->accessibleName() != name)
     widget->setAccessibleName(name);
-  QString text = FromWindows1252(state.Text);
+  const char *comment = state.Template.Comment.empty() ? nullptr : state.Template.Comment.c_str();
+  QString text = Translated(context, state.Text, comment);
   switch (state.Template.Kind) {
   case TControlKind::PushButton:
   case TControlKind::DefPushButton:
@@ -411,7 +412,7 @@ void ShowControlState(QWidget *widget, const TControlState &state) {
     ShowEdit(widget, state);
     break;
   case TControlKind::Static:
-    ShowLabel(static_cast<QLabel *>(widget), state);
+    ShowLabel(static_cast<QLabel *>(widget), text);
     break;
   case TControlKind::Icon:
     break;

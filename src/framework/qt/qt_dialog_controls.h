@@ -21,7 +21,9 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog);
 // widget. What the widget already shows is left alone, so that an echo of
 // the user's own typing or selecting keeps the caret and the scroll place.
 // The caller blocks the widget's signals.
-void ShowControlState(QWidget *widget, const TControlState &state);
+// Texts are shown translated in context, the dialog's resource name; what
+// the user types into an edit is not.
+void ShowControlState(QWidget *widget, const TControlState &state, const char *context);
 
 // Shortens a placed list box to a whole number of items, as list boxes
 // always were unless a template asked otherwise: no item shows cut off, and

@@ -7,6 +7,16 @@
 #include "framework/qt/qt_close_signals.h"
 #include "framework/qt/qt_display_check.h"
 #include "framework/qt/qt_icons.h"
+#include "framework/qt/qt_translation.h"
+
+std::string InDesktopLanguage(int argc, char **argv, const char *context, const std::string &text) {
+  QCoreApplication core(argc, argv);
+  if (LoadInterfaceLanguage().isEmpty())
+    return text;
+  const std::string translated = Translated(context, text).toStdString();
+  UnloadInterfaceLanguage();
+  return translated;
+}
 
 int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run)(int, char **)) {
   if (!SomeDisplayIsNamed(argc, argv)) {
@@ -17,6 +27,7 @@ int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run
   QApplication qtApp(argc, argv);
   QCoreApplication::setApplicationName(QString::fromUtf8(names.windowClass));
   displayCheck.reset();
+  LoadInterfaceLanguage();
   QApplication::setWindowIcon(ProgramWindowIcon());
   QGuiApplication::setDesktopFileName(QString::fromUtf8(names.desktopEntry));
   QtBackend backend;

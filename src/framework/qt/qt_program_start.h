@@ -6,6 +6,8 @@
 // names and icon, sets up the backend and the close signals, and runs the
 // program on them. No Qt header is needed to call it.
 
+#include <string>
+
 struct QtProgramNames {
   // The command's name, which begins its messages ("selwarth").
   const char *command;
@@ -22,3 +24,7 @@ struct QtProgramNames {
 // run(argc, argv) with the arguments Qt leaves (its own, such as -platform,
 // taken out) and returns its status.
 int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run)(int, char **));
+
+// text (marked in context) in the desktop's language, as UTF-8 for a
+// terminal; no display is needed. English as it is when no catalog matches.
+std::string InDesktopLanguage(int argc, char **argv, const char *context, const std::string &text);

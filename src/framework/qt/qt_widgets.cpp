@@ -13,6 +13,7 @@
 
 #include "framework/frame_window.h"
 #include "framework/qt/qt_dc.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
 
@@ -64,7 +65,7 @@ QAction *MakeAction(TFrameWindow &frame, QObject *owner, const TMenuItem &item) 
   // The key after a tab shows as the item's shortcut, so that its name, what
   // a screen reader says, is the words alone. The frame's accelerators
   // still answer the key; as a shortcut it acts only in the open menu.
-  const QString text = FromWindows1252(item.Text);
+  const QString text = TranslatedMenuText(item.Text);
   const auto tab = text.indexOf(QLatin1Char('\t'));
   auto *action = new QAction(text.left(tab), owner);
   if (tab >= 0) {
@@ -84,7 +85,7 @@ void AddItems(TFrameWindow &frame, QMenu *menu, const std::vector<TMenuItem> &it
     if (item.Separator)
       menu->addSeparator();
     else if (!item.Popup.empty())
-      AddItems(frame, menu->addMenu(FromWindows1252(item.Text)), item.Popup);
+      AddItems(frame, menu->addMenu(TranslatedMenuText(item.Text)), item.Popup);
     else
       menu->addAction(MakeAction(frame, menu, item));
   }
@@ -148,7 +149,7 @@ bool SendKeyToFrame(TFrameWindow &frame, QKeyEvent *event) {
 }
 
 FrameWidget::FrameWidget(TFrameWindow &frame) : frame_(frame) {
-  setWindowTitle(FromWindows1252(frame.Title()));
+  setWindowTitle(TranslatedTitle(frame.Title()));
 }
 
 void FrameWidget::RebuildMenu() {
@@ -164,7 +165,7 @@ void FrameWidget::RebuildMenu() {
       bar->addAction(MakeAction(frame_, bar, item));
       continue;
     }
-    QMenu *popup = bar->addMenu(FromWindows1252(item.Text));
+    QMenu *popup = bar->addMenu(TranslatedMenuText(item.Text));
     AddItems(frame_, popup, item.Popup);
     // The states are asked for again each time a menu opens.
     QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup, item] {

@@ -1,0 +1,170 @@
+// The interface in Spanish and German: every menu item, dialog and message
+// box shows the language's words, whole, with a mnemonic of its own.
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+#include <set>
+
+#include "app/program_state.h"
+#include "framework/message_box.h"
+#include "framework/qt/qt_translation.h"
+#include "qt/qt_app_fixture.h"
+#include "qt/qt_dialog_user.h"
+#include "resources/dialog_templates.h"
+#include "resources/main_menu.h"
+#include "support/config_sandbox.h"
+#include "support/fresh_start.h"
+#include "support/package_bytes.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// The mnemonic letter of a text, or 0.
+QChar Mnemonic(const QString &text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i)
+    if (text[i] == u'&')
+      return text[i + 1] == u'&' ? (++i, QChar()) : text[i + 1].toLower();
+  return {};
+}
+
+// Adds a failure when two texts share a mnemonic.
+void ExpectOwnMnemonics(const QStringList &texts, const QString &where) {
+  std::set<QChar> seen;
+  for (const QString &text : texts)
+    if (QChar letter = Mnemonic(text); !letter.isNull()) {
+      EXPECT_TRUE(seen.insert(letter).second) << where.toStdString() << ": " << text.toStdString();
+    }
+}
+
+class TranslationQtTest : public ::testing::TestWithParam<const char *> {
+protected:
+  TranslationQtTest() {
+    testsupport::QtApp();
+    testsupport::FreshStartOnMarchFirst2023(ResetProgramState, program.day);
+    folder.Write("VERSE.QXP", testpackage::BuildPackage({}));
+    language = LoadInterfaceLanguage({QString::fromLatin1(GetParam()) + QStringLiteral("-XX")});
+    EXPECT_TRUE(
+        catalog.load(QStringLiteral("selwarth_") + GetParam(),
+                     QCoreApplication::applicationDirPath() + QStringLiteral("/../translations")));
+  }
+  ~TranslationQtTest() override {
+    UnloadInterfaceLanguage();
+    testsupport::DeleteDeferredWidgets();
+  }
+  // A text shown where the English was is the language's own: it differs,
+  // or the catalog keeps it as it is on purpose ("OK", "April").
+  void ExpectTranslated(const char *context, const std::string &english, const QString &shown,
+                        const char *comment = nullptr) {
+    const QString source = QString::fromLatin1(english);
+    const QString kept = catalog.translate(context, source.toUtf8().constData(), comment);
+    EXPECT_TRUE(shown != source || kept == source)
+        << context << ": \"" << english << "\" is shown in English";
+  }
+
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  testsupport::WorkingDirectory cwd{folder.Path()};
+  QString language;
+  QTranslator catalog;
+  QtBackend backend;
+  TProgram program;
+};
+
+TEST_P(TranslationQtTest, TheMenusAreInTheLanguageWithAMnemonicEachAndALocalDate) {
+  ASSERT_EQ(language, QString::fromLatin1(GetParam()));
+  const TMenu english = MainMenu();
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
+    const QList<QAction *> bar = frame.menuBar()->actions();
+    QStringList barTexts;
+    for (qsizetype i = 0; i < bar.size(); ++i) {
+      const TMenuItem &item = english.Bar()[static_cast<size_t>(i)];
+      barTexts << bar[i]->text();
+      if (item.Id == CM_DATE) {
+        // The date as the language writes it (the test's clock stands on
+        // March 1, 2023), not the stored English.
+        EXPECT_EQ(bar[i]->text(),
+                  QLocale().toString(QDate(2023, 3, 1), QCoreApplication::translate(
+                                                            "Program", "ddd MMM d, yyyy",
+                                                            "the date in the menu bar and title")));
+        continue;
+      }
+      ExpectTranslated("MainMenu", item.Text, bar[i]->text());
+      QStringList itemTexts;
+      const QList<QAction *> items = bar[i]->menu()->actions();
+      for (qsizetype j = 0; j < items.size(); ++j) {
+        const std::string &text = item.Popup[static_cast<size_t>(j)].Text;
+        if (!items[j]->isSeparator())
+          ExpectTranslated("MainMenu", text.substr(0, text.find('\t')), items[j]->text());
+        itemTexts << items[j]->text();
+      }
+      ExpectOwnMnemonics(itemTexts, bar[i]->text());
+    }
+    ExpectOwnMnemonics(barTexts, QStringLiteral("menu bar"));
+    frame.grab().save(QString::fromStdString(
+        (testsupport::ScreenshotFolder() / ("menu_" + std::string(GetParam()) + ".png")).string()));
+  });
+}
+
+TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) {
+  for (const TDialogTemplate *tmpl :
+       {&PackageSettingsTemplate(), &ProgramSettingsTemplate(), &ScreenSaverTemplate(),
+        &StartDateTemplate(), &CalendarTemplate(), &ReferenceTemplate(), &AboutPackagesTemplate(),
+        &AboutSelwarthTemplate(), &DdeSettingsTemplate()}) {
+    TDialog dialog(nullptr, *tmpl);
+    testsupport::ExecuteWith(dialog, [&](DialogWidget &peer) {
+      const char *context = tmpl->Name.c_str();
+      ExpectTranslated(context, tmpl->Caption, peer.windowTitle());
+      QStringList texts;
+      for (size_t i = 0; i < tmpl->Controls.size(); ++i) {
+        const TControlTemplate &control = tmpl->Controls[i];
+        QWidget *widget = peer.ControlWidgets()[i];
+        const QString shown = widget->property("text").isValid()
+                                  ? widget->property("text").toString()
+                                  : widget->property("title").toString();
+        if (control.Kind != TControlKind::Icon && control.Text.size() > 1 &&
+            control.Text.find('[') == std::string::npos)
+          ExpectTranslated(context, control.Text, shown,
+                           control.Comment.empty() ? nullptr : control.Comment.c_str());
+        if (!control.Name.empty())
+          ExpectTranslated(context, control.Name, widget->accessibleName());
+        EXPECT_LE(WidthForText(widget), widget->width()) << context << ": " << control.Text;
+        EXPECT_LE(widget->geometry().right(), peer.width()) << context << ": " << control.Text;
+        texts << shown;
+      }
+      ExpectOwnMnemonics(texts, QString::fromStdString(tmpl->Name));
+      peer.grab().save(QString::fromStdString(
+          (testsupport::ScreenshotFolder() / (tmpl->Name + "_" + GetParam() + ".png")).string()));
+      dialog.CloseDialog(IDCANCEL);
+    });
+  }
+}
+
+TEST_P(TranslationQtTest, AMessageBoxIsWhollyInTheLanguageItsButtonsToo) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = box->windowTitle() + u'|' + box->text();
+    for (QAbstractButton *button : box->buttons())
+      shown += u'|' + button->text();
+    box->grab().save(QString::fromStdString(
+        (testsupport::ScreenshotFolder() / ("message_" + std::string(GetParam()) + ".png"))
+            .string()));
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(MessageBox(nullptr, "Settings have been saved.", "Program Settings", MB_YESNO), IDNO);
+  for (const char *english : {"Settings have been saved.", "Program Settings", "&Yes"})
+    EXPECT_FALSE(shown.contains(QLatin1String(english))) << shown.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationQtTest, ::testing::Values("es", "de"));
+
+} // namespace
