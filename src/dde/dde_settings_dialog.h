@@ -11,8 +11,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dde/conversation_slot.h"
+#include "dde/sword_modules.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 
@@ -30,6 +32,8 @@ public:
 
   // The response table's handlers.
   void CmServerKind(unsigned id); // Logos, QuickVerse, SeedMaster
+  // Xiphos: whether it is installed, and the Bibles it reads.
+  void CmXiphos(unsigned);
   void CmOther(unsigned);
   void CmNone(unsigned);
   void CmRetry(unsigned);
@@ -47,6 +51,7 @@ private:
   TConversationSlot &Slot();
   void SetDdeId(const std::string &text, bool readOnly);
   int CheckedKind();
+  void CheckKind(int radio);
   // Whether the user stopped the last wait for the server (Escape): the
   // dialog then ends as Escape ends it, storing nothing.
   bool StoppedByUser();
@@ -57,6 +62,8 @@ private:
   std::string topicName_;
   std::string version_;
   std::string savedTranslation_;
+  // The Bibles listed for Xiphos, each shown as ModuleEntry gives it.
+  std::vector<TSwordModule> modules_;
   // Used only when the parent holds no slot: every contact then fails.
   TConversationSlot ownSlot_;
 };

@@ -7,6 +7,7 @@
 #include "content/settings.h"
 #include "dde/conversation_slot.h"
 #include "dde/scripture_reference.h"
+#include "dde/xiphos_link.h"
 #include "framework/message_box.h"
 #include "platform/ascii.h"
 #include "resources/main_menu.h"
@@ -100,7 +101,9 @@ void RunLink(unsigned commandId, TConversationSlot &slot, TWindow *owner) {
     MessageBox(owner, "Unable to parse Scripture reference.", "Unknown Format", MB_ICONEXCLAMATION);
     return;
   }
-  if (platform::SameAscii(ConcordanceServer, "Logos"))
+  if (IsXiphos(ConcordanceServer))
+    SendToXiphos(*reference, ConcordanceTranslation, owner);
+  else if (platform::SameAscii(ConcordanceServer, "Logos"))
     SendToLogos(slot, owner, *reference);
   else
     SendToOther(slot, owner, *reference);

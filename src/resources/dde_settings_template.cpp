@@ -12,7 +12,7 @@ const TDialogTemplate &DdeSettingsTemplate() {
       20,
       30,
       164,
-      95,
+      106,
       "MS Sans Serif",
       8,
       {
@@ -23,15 +23,16 @@ const TDialogTemplate &DdeSettingsTemplate() {
           {DdeLogosRadio, K::AutoRadioButton, "&Logos", WS_TABSTOP | WS_GROUP, 10, 16, 50, 10},
           {DdeQuickVerseRadio, K::AutoRadioButton, "&QuickVerse", WS_TABSTOP, 10, 27, 50, 10},
           {DdeSeedMasterRadio, K::AutoRadioButton, "&SeedMaster", WS_TABSTOP, 10, 38, 50, 10},
-          {DdeOtherRadio, K::AutoRadioButton, "Oth&er", WS_TABSTOP, 10, 49, 50, 10},
-          {DdeNoneRadio, K::AutoRadioButton, "&None", WS_TABSTOP, 10, 60, 50, 10},
+          {DdeXiphosRadio, K::AutoRadioButton, "&Xiphos", WS_TABSTOP, 10, 49, 50, 10},
+          {DdeOtherRadio, K::AutoRadioButton, "Oth&er", WS_TABSTOP, 10, 60, 50, 10},
+          {DdeNoneRadio, K::AutoRadioButton, "&None", WS_TABSTOP, 10, 71, 50, 10},
           {DdeTranslationList, K::ListBox, "",
-           LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 68, 14, 50, 60},
-          {DdeIdEdit, K::Edit, "", WS_BORDER | WS_TABSTOP, 38, 78, 80, 12},
-          {DdeServerGroup, K::GroupBox, "", 0, 4, 10, 60, 64},
+           LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, 68, 14, 50, 71},
+          {DdeIdEdit, K::Edit, "", WS_BORDER | WS_TABSTOP, 38, 89, 80, 12},
+          {DdeServerGroup, K::GroupBox, "", 0, 4, 10, 60, 75},
           {-1, K::Static, "Concordance:", 0, 8, 2, 50, 8},
           {-1, K::Static, "Translation:", 0, 68, 4, 50, 8},
-          {-1, K::Static, "DDE ID:", 0, 6, 80, 30, 8},
+          {-1, K::Static, "DDE ID:", 0, 6, 91, 30, 8},
       }};
   return dialog;
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,8 @@ public:
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
   bool PaintWhileBusy() override;
+  // The session bus, connected at the first use.
+  SessionBus *Bus() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
                      unsigned style) override;
@@ -63,5 +66,6 @@ private:
   bool deliveryScheduled_ = false;
   int modalDepth_ = 0;
   WaitPainter waitPainter_;
+  std::unique_ptr<SessionBus> bus_;
   Backend *previous_;
 };
