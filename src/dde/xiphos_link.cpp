@@ -134,13 +134,19 @@ void SendToXiphos(std::string_view reading, const std::string &translation, TWin
     // A Xiphos that runs but has no name yet is starting: it is waited for,
     // as a second one would open a window of its own.
     if (!platform::ProgramRunning(XiphosProgram)) {
+      // The start's wait sees a Xiphos that ends at once (it registers no
+      // DDE service, so the wait always runs its time).
       platform::StartOptions start;
-      start.waitMs = 0;
+      start.waitMs = XiphosFirstLookMs;
       start.arguments = {first};
-      if (platform::Result<platform::StartOutcome> started =
-              platform::StartProgram(XiphosProgram, start);
-          !started) {
+      platform::Result<platform::StartOutcome> started =
+          platform::StartProgram(XiphosProgram, start);
+      if (!started) {
         Tell(owner, "Unable to start Xiphos: " + started.error());
+        return;
+      }
+      if (*started == platform::StartOutcome::Ended) {
+        Reached({BusOutcome::NoOwner, {}}, owner);
         return;
       }
     }

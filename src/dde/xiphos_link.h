@@ -33,3 +33,5 @@ std::string XiphosMissingMessage();
 // in milliseconds.
 inline constexpr unsigned XiphosCallTimeoutMs = 5000;
 inline constexpr unsigned XiphosStartTimeoutMs = 30000;
+// How long a started Xiphos is watched before it is asked anything.
+inline constexpr int XiphosFirstLookMs = 500;
