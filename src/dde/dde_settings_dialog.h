@@ -5,6 +5,8 @@
 // the program is contacted (and started when it is not running), its
 // version is checked and its translations are listed. OK stores the choice
 // in ConcordanceServer and ConcordanceTranslation and in the settings file.
+// Xiphos, which is no DDE server, is not contacted: its check is whether it
+// is installed, and its list the SWORD Bibles it reads.
 //
 // The dialog holds no conversation of its own between button presses; it
 // borrows the conversation slot of its parent (the main window).
