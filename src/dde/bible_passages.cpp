@@ -184,7 +184,7 @@ bool ReadNumbers(std::string_view text, const Book &book, TPassage &passage) {
   }
   bool single = book.chapters == 1;
   if (count == 0) {
-    passage.chapter = single ? 1 : 0;
+    passage.chapter = 0; // the whole book
   } else if (!colon[0] && !colon[1] && count <= 2) {
     // A chapter or chapters; in a book of one chapter, verses.
     int first = numbers[0], last = count == 2 ? numbers[1] : 0;

@@ -26,12 +26,13 @@ TEST(BiblePassagesTest, AReadingIsSentAsThePassagesItNames) {
       {"Ps 23; 24", "Psalms 23; Psalms 24", "Psalms 23:1"}, // the book goes on
       {"Song of Songs 2:4", "Song of Solomon 2:4", "Song of Solomon 2:4"},
       {"Judg 3", "Judges 3", "Judges 3:1"},
+      {"SMorning:2 jo", "2 John", "2 John 1:1"},
       {"Phil 4:13", "Philippians 4:13", "Philippians 4:13"},
       {"Luke 2:1\x96"
        "20",
        "Luke 2:1-20", "Luke 2:1"}, // an en dash
       {"Psalm 119:176", "Psalms 119:176", "Psalms 119:176"},
-      {"Jude", "Jude 1", "Jude 1:1"},
+      {"Jude", "Jude", "Jude 1:1"},
       // A book of one chapter: its number is a verse.
       {"Jude 3", "Jude 1:3", "Jude 1:3"},
       {"Obadiah 1-4", "Obadiah 1:1-4", "Obadiah 1:1"},
