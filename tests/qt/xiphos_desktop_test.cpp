@@ -149,11 +149,14 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
       std::chrono::steady_clock::now() - start);
   std::printf("Xiphos started and showed the morning reading in %lld ms\n",
               static_cast<long long>(took.count()));
-  // Links > Evening Bible Reading reaches the running one.
+  // Links > Evening Bible Reading reaches the running one, once its window
+  // has come up and taken the focus.
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return Shown(" - Xiphos"); }, 20s)) << Windows();
+  std::this_thread::sleep_for(1s);
   Keys({"alt+l", "e"});
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Matthew 5:3"; }, 20s))
       << "Xiphos shows \"" << CurrentReference() << "\"\n"
-      << program->Output();
+      << program->Output() << Windows();
   Keys({"alt+l", "m"});
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
