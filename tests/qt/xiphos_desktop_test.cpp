@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -17,7 +19,9 @@
 #include <thread>
 #include <vector>
 
+#include "dde/xiphos_link.h"
 #include "platform/start_program.h"
+#include "qt_app_fixture.h"
 #include "support/background_process.h"
 #include "support/desktop_session.h"
 #include "support/package_bytes.h"
@@ -107,6 +111,17 @@ protected:
       names += session->RunX("xdotool", {"getwindowname", ids.substr(at, end - at)}).output;
     return "windows: " + names;
   }
+  void StartSelwarth() {
+    testsupport::ProcessOptions options;
+    options.workingDirectory = folder.Path().string();
+    options.environment = session->Environment();
+    options.environment["HOME"] = home.Path().string();
+    options.environment["XDG_CONFIG_HOME"] = (home.Path() / ".config").string();
+    options.endWithCaller = true;
+    program = std::make_unique<testsupport::BackgroundProcess>(
+        testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
+    ASSERT_FALSE(session->WaitForWindows("Selwarth", 20s).empty()) << program->Output();
+  }
   std::string Settings() const {
     return testsupport::ReadFileBytes(home.Path() / ".config/selwarth/SELWARTH.INI");
   }
@@ -118,15 +133,7 @@ protected:
 };
 
 TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
-  testsupport::ProcessOptions options;
-  options.workingDirectory = folder.Path().string();
-  options.environment = session->Environment();
-  options.environment["HOME"] = home.Path().string();
-  options.environment["XDG_CONFIG_HOME"] = (home.Path() / ".config").string();
-  options.endWithCaller = true;
-  program = std::make_unique<testsupport::BackgroundProcess>(testsupport::BuiltProgram("selwarth"),
-                                                             std::vector<std::string>{}, options);
-  ASSERT_FALSE(session->WaitForWindows("Selwarth", 20s).empty()) << program->Output();
+  StartSelwarth();
 
   // Settings > DDE..., Xiphos, OK: the Bible chosen before is preselected.
   Keys({"alt+s", "d"});
@@ -161,6 +168,35 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
   EXPECT_FALSE(Shown("Error")) << "a link failed";
+}
+
+// Owns Xiphos's name and takes every call without ever answering.
+class SilentXiphos : public QDBusVirtualObject {
+public:
+  QString introspect(const QString &) const override { return {}; }
+  bool handleMessage(const QDBusMessage &, const QDBusConnection &) override { return true; }
+};
+
+// The link waits for one answer at most its time-out, painting, and says so.
+TEST_F(XiphosDesktopTest, AXiphosThatNeverAnswersIsToldWithinTheBound) {
+  testsupport::QtApp();
+  SilentXiphos silent;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  ASSERT_TRUE(bus.registerService("org.xiphos.remote"));
+  ASSERT_TRUE(bus.registerVirtualObject("/org/xiphos/remote/ipc", &silent));
+  home.Write(".config/selwarth/SELWARTH.INI",
+             "[Selwarth]\nConcordanceServer=Xiphos\nConcordanceTranslation=KJV\n");
+  StartSelwarth();
+  auto start = std::chrono::steady_clock::now();
+  Keys({"alt+l", "m"});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return Shown("Xiphos Error"); }, 20s)) << Windows();
+  auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  std::printf("A silent Xiphos was told after %lld ms\n", static_cast<long long>(took.count()));
+  EXPECT_LT(took, std::chrono::milliseconds(XiphosCallTimeoutMs) + 3s);
+  EXPECT_TRUE(XiphosPids(home.Path().string()).empty()) << "a Xiphos was started";
+  bus.unregisterObject("/org/xiphos/remote/ipc");
+  bus.unregisterService("org.xiphos.remote");
 }
 
 } // namespace
