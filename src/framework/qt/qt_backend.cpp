@@ -292,7 +292,7 @@ bool QtBackend::PaintWhileBusy() {
 SessionBus *QtBackend::Bus() {
   if (!bus_)
     bus_ = std::make_unique<QtSessionBus>([this] { return PaintWhileBusy(); });
-  return bus_.get();
+  return bus_->Connected() ? bus_.get() : nullptr;
 }
 
 bool QtBackend::SetClipboardText(std::string_view text) {

@@ -13,6 +13,7 @@
 #include "framework/qt/qt_wait_painter.h"
 
 class QEventLoop;
+class QtSessionBus;
 class QSocketNotifier;
 class QTimer;
 
@@ -40,7 +41,7 @@ public:
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
   bool PaintWhileBusy() override;
-  // The session bus, connected at the first use.
+  // The session bus, connected at the first use; null when there is none.
   SessionBus *Bus() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
@@ -66,6 +67,6 @@ private:
   bool deliveryScheduled_ = false;
   int modalDepth_ = 0;
   WaitPainter waitPainter_;
-  std::unique_ptr<SessionBus> bus_;
+  std::unique_ptr<QtSessionBus> bus_;
   Backend *previous_;
 };

@@ -37,6 +37,10 @@ BusOutcome OutcomeOf(const QDBusError &error) {
 QtSessionBus::QtSessionBus(std::function<bool()> paintWhileWaiting)
     : paintWhileWaiting_(std::move(paintWhileWaiting)) {}
 
+bool QtSessionBus::Connected() const {
+  return QDBusConnection::sessionBus().isConnected();
+}
+
 bool QtSessionBus::HasOwner(const std::string &name) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected())

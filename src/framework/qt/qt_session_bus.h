@@ -12,6 +12,8 @@ public:
   // paintWhileWaiting paints and says whether the user pressed Escape.
   explicit QtSessionBus(std::function<bool()> paintWhileWaiting);
 
+  // Whether the program is connected to a session bus.
+  bool Connected() const;
   bool HasOwner(const std::string &name) override;
   TBusReply Call(const TBusObject &object, const std::string &method,
                  const std::optional<std::string> &argument, unsigned timeoutMs) override;
