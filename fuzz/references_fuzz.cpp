@@ -1,12 +1,14 @@
 // Feeds arbitrary text to both ends of the concordance link's references:
 // the cuts that take a reference out of a package's entry (the text comes
 // from a package file) and the stand-in server's reference parser (the text
-// comes from a DDE peer). A cut is never empty nor longer than a reference
-// may be and lies inside the text; a parsed reference reads back as itself.
+// comes from a DDE peer), and the passages a reading is sent to Xiphos as.
+// A cut is never empty nor longer than a reference may be and lies inside
+// the text; a parsed reference, and a read reading, reads back as itself.
 
 #include <cstdint>
 #include <string_view>
 
+#include "dde/bible_passages.h"
 #include "dde/scripture_reference.h"
 #include "reference.h"
 
@@ -41,6 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Require(again->chapter == reference->chapter && again->verse == reference->verse &&
             again->lastChapter == reference->lastChapter &&
             again->lastVerse == reference->lastVerse);
+  }
+  if (std::optional<std::vector<TPassage>> passages = ReadPassages(text)) {
+    std::string list = PassageList(*passages);
+    std::optional<std::vector<TPassage>> again = ReadPassages(list);
+    Require(again.has_value() && PassageList(*again) == list);
+    Require(ReadPassages(passages->front().FirstVerse()).has_value());
   }
   return 0;
 }

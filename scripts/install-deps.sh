@@ -27,6 +27,7 @@ test_packages=(
   xvfb openbox weston xdotool xclip x11-utils
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
+  xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows
   verse # what the start-up benchmark compares qxp today with
 )
 

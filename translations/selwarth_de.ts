@@ -255,6 +255,10 @@
         <source>Enter name</source>
         <translation>Namen eingeben</translation>
     </message>
+    <message>
+        <source>&amp;Xiphos</source>
+        <translation>&amp;Xiphos</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -744,6 +748,38 @@ Häkchen entfernen und von vorn beginnen?</translation>
 %1</source>
         <translation>Die Häkchen konnten nicht entfernt werden.
 %1</translation>
+    </message>
+    <message>
+        <source>Xiphos has no Bible to show. Please install one, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>Xiphos hat keine Bibel, die es anzeigen kann. Bitte installieren Sie eine, etwa das Paket „sword-text-kjv“.</translation>
+    </message>
+    <message>
+        <source>Xiphos Error</source>
+        <translation>Xiphos-Fehler</translation>
+    </message>
+    <message>
+        <source>Xiphos did not answer in time. Please check it for any errors.</source>
+        <translation>Xiphos hat nicht rechtzeitig geantwortet. Bitte prüfen Sie, ob Xiphos einen Fehler meldet.</translation>
+    </message>
+    <message>
+        <source>Xiphos ended before it could show the passage.</source>
+        <translation>Xiphos wurde beendet, bevor es die Stelle anzeigen konnte.</translation>
+    </message>
+    <message>
+        <source>Xiphos is not installed. Please install the package &quot;xiphos&quot; and a Bible for it, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>Xiphos ist nicht installiert. Bitte installieren Sie das Paket „xiphos“ und eine Bibel dazu, etwa das Paket „sword-text-kjv“.</translation>
+    </message>
+    <message>
+        <source>Xiphos cannot be reached: this desktop has no session bus.</source>
+        <translation>Xiphos ist nicht erreichbar: Diese Arbeitsumgebung hat keinen Sitzungsbus.</translation>
+    </message>
+    <message>
+        <source>Xiphos Not Installed</source>
+        <translation>Xiphos nicht installiert</translation>
+    </message>
+    <message>
+        <source>Unable to start Xiphos: %1</source>
+        <translation>Xiphos konnte nicht gestartet werden: %1</translation>
     </message>
 </context>
 <context>

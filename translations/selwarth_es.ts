@@ -255,6 +255,10 @@
         <source>Enter name</source>
         <translation>Escriba el nombre</translation>
     </message>
+    <message>
+        <source>&amp;Xiphos</source>
+        <translation>&amp;Xiphos</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -744,6 +748,38 @@ Clear the marks and start over?</source>
 %1</source>
         <translation>No se pudieron borrar las marcas.
 %1</translation>
+    </message>
+    <message>
+        <source>Xiphos has no Bible to show. Please install one, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>Xiphos no tiene ninguna Biblia que mostrar. Instale una, por ejemplo el paquete «sword-text-kjv».</translation>
+    </message>
+    <message>
+        <source>Xiphos Error</source>
+        <translation>Error de Xiphos</translation>
+    </message>
+    <message>
+        <source>Xiphos did not answer in time. Please check it for any errors.</source>
+        <translation>Xiphos no respondió a tiempo. Compruebe si muestra algún error.</translation>
+    </message>
+    <message>
+        <source>Xiphos ended before it could show the passage.</source>
+        <translation>Xiphos se cerró antes de poder mostrar el pasaje.</translation>
+    </message>
+    <message>
+        <source>Xiphos is not installed. Please install the package &quot;xiphos&quot; and a Bible for it, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>Xiphos no está instalado. Instale el paquete «xiphos» y una Biblia para él, por ejemplo el paquete «sword-text-kjv».</translation>
+    </message>
+    <message>
+        <source>Xiphos cannot be reached: this desktop has no session bus.</source>
+        <translation>No se puede contactar con Xiphos: este escritorio no tiene bus de sesión.</translation>
+    </message>
+    <message>
+        <source>Xiphos Not Installed</source>
+        <translation>Xiphos no está instalado</translation>
+    </message>
+    <message>
+        <source>Unable to start Xiphos: %1</source>
+        <translation>No se pudo iniciar Xiphos: %1</translation>
     </message>
 </context>
 <context>

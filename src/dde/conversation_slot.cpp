@@ -11,7 +11,7 @@ namespace {
 void StartByName(const std::string &service) {
   // Whether and why the start failed is not examined: the second connect
   // tells, and its failure is what the user hears of.
-  (void)StartProgram(service, StartOptions{.service = service, .waitMs = 5000});
+  (void)StartProgram(service, StartOptions{.service = service, .waitMs = 5000, .arguments = {}});
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 
 #include "content/settings.h"
 #include "content/settings_store.h"
+#include "dde/xiphos_link.h"
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
+#include "platform/start_program.h"
 #include "resources/dde_settings_ids.h"
 #include "resources/dialog_templates.h"
 
@@ -76,6 +78,19 @@ void PostCommand(TWindow &window, int id) {
   window.PostMessage(WM_COMMAND, static_cast<std::uintptr_t>(id));
 }
 
+// A Bible in the list: "KJV - King James Version".
+std::string ModuleEntry(const TSwordModule &module) {
+  if (module.description.empty() || module.description == module.abbreviation)
+    return module.abbreviation;
+  return module.abbreviation + " - " + module.description;
+}
+
+// What is stored for a Bible: its name, or its abbreviation when the name is
+// longer than the setting holds (Xiphos takes either).
+std::string StoredModule(const TSwordModule &module) {
+  return module.name.size() < ConcordanceBuffer ? module.name : module.abbreviation;
+}
+
 } // namespace
 
 TDDESettingsDialog::TDDESettingsDialog(TWindow *parent, Settings &settings)
@@ -89,6 +104,7 @@ bool TDDESettingsDialog::Respond(const TMessage &msg) {
       EvCommand(DdeLogosRadio, &D::CmServerKind),
       EvCommand(DdeQuickVerseRadio, &D::CmServerKind),
       EvCommand(DdeSeedMasterRadio, &D::CmServerKind),
+      EvCommand(DdeXiphosRadio, &D::CmXiphos),
       EvCommand(DdeOtherRadio, &D::CmOther),
       EvCommand(DdeNoneRadio, &D::CmNone),
       EvCommand(DdeRetryButton, &D::CmRetry),
@@ -110,20 +126,25 @@ void TDDESettingsDialog::SetupWindow() {
   savedTranslation_ = settings_.ConcordanceTranslation;
   topicName_.clear();
 
+  if (IsXiphos(settings_.ConcordanceServer)) {
+    CheckKind(DdeXiphosRadio);
+    PostCommand(*this, DdeXiphosRadio);
+    return;
+  }
   for (const ServerKind &kind : Kinds()) {
     if (platform::SameAscii(settings_.ConcordanceServer, kind.service)) {
-      CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, kind.radio);
+      CheckKind(kind.radio);
       PostCommand(*this, kind.radio);
       return;
     }
   }
   if (!settings_.ConcordanceServer.empty()) {
-    CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeOtherRadio);
+    CheckKind(DdeOtherRadio);
     ddeId_->SetText(settings_.ConcordanceServer);
     PostCommand(*this, DdeRetryButton);
     return;
   }
-  CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeNoneRadio);
+  CheckKind(DdeNoneRadio);
   SetDdeId("", true);
 }
 
@@ -141,7 +162,12 @@ int TDDESettingsDialog::CheckedKind() {
   for (int radio = DdeLogosRadio; radio <= DdeNoneRadio; ++radio)
     if (TButton(*this, radio).GetCheck() == BF_CHECKED)
       return radio;
-  return 0;
+  return TButton(*this, DdeXiphosRadio).GetCheck() == BF_CHECKED ? DdeXiphosRadio : 0;
+}
+
+void TDDESettingsDialog::CheckKind(int radio) {
+  CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, radio);
+  TButton(*this, DdeXiphosRadio).SetCheck(radio == DdeXiphosRadio ? BF_CHECKED : BF_UNCHECKED);
 }
 
 bool TDDESettingsDialog::StoppedByUser() {
@@ -254,19 +280,53 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
     PostCommand(*this, DdeNoneRadio);
 }
 
+void TDDESettingsDialog::CmXiphos(unsigned) {
+  CheckKind(DdeXiphosRadio);
+  SetDdeId(XiphosServer, true);
+  translations_->ClearList();
+  modules_.clear();
+  if (platform::FindProgram(XiphosProgram).empty()) {
+    MessageBox(this, XiphosMissingMessage(), TR_NOOP("Messages", "DDE not available"), MB_OK);
+    PostCommand(*this, DdeNoneRadio);
+    return;
+  }
+  modules_ = InstalledBibleModules(SwordModuleFolders());
+  if (modules_.empty()) {
+    MessageBox(this,
+               TR_NOOP("Messages", "Xiphos has no Bible to show. Please install one, such as the "
+                                   "package \"sword-text-kjv\"."),
+               TR_NOOP("Messages", "DDE not available"), MB_OK);
+    PostCommand(*this, DdeNoneRadio);
+    return;
+  }
+  serverName_ = XiphosServer;
+  for (const TSwordModule &module : modules_)
+    translations_->AddString(ModuleEntry(module));
+  // The stored Bible by its name or abbreviation.
+  if (const TSwordModule *saved = FindModule(modules_, savedTranslation_))
+    for (int i = 0; i < translations_->GetCount(); ++i)
+      if (translations_->GetString(i) == ModuleEntry(*saved))
+        translations_->SetSelIndex(i);
+}
+
 void TDDESettingsDialog::CmOther(unsigned) {
   SetDdeId(TranslatedText("DDESETTINGS", EnterName), false);
 }
 
 void TDDESettingsDialog::CmNone(unsigned) {
-  CheckRadioButton(*this, DdeLogosRadio, DdeNoneRadio, DdeNoneRadio);
+  CheckKind(DdeNoneRadio);
   SetDdeId("", true);
   translations_->ClearList();
+  modules_.clear();
   serverName_.clear();
 }
 
 void TDDESettingsDialog::CmRetry(unsigned) {
   int kind = CheckedKind();
+  if (kind == DdeXiphosRadio) {
+    PostCommand(*this, kind);
+    return;
+  }
   if (KindOf(static_cast<unsigned>(kind)) != nullptr) {
     PostCommand(*this, kind);
     return;
@@ -298,6 +358,12 @@ void TDDESettingsDialog::CmRetry(unsigned) {
     MessageBox(this, fault, TR_NOOP("Messages", "Oops..."), MB_OK);
     return;
   }
+  // Xiphos is no DDE server: started as one it would open a window and
+  // answer nothing.
+  if (IsXiphos(name)) {
+    PostCommand(*this, DdeXiphosRadio);
+    return;
+  }
   if (!CheckServer())
     return;
   if (version_.empty()) {
@@ -327,6 +393,12 @@ void TDDESettingsDialog::CmHelp(unsigned) {
 void TDDESettingsDialog::CmOk() {
   int selected = translations_->GetSelIndex();
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
+  if (CheckedKind() == DdeXiphosRadio)
+    for (const TSwordModule &module : modules_)
+      if (ModuleEntry(module) == savedTranslation_) {
+        savedTranslation_ = StoredModule(module);
+        break;
+      }
   bool none = TButton(*this, DdeNoneRadio).GetCheck() == BF_CHECKED;
   if (savedTranslation_.empty() && !none) {
     MessageBox(this,

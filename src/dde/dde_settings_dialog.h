@@ -5,15 +5,18 @@
 // the program is contacted (and started when it is not running), its
 // version is checked and its translations are listed. OK stores the choice
 // in the settings' ConcordanceServer and ConcordanceTranslation and in the
-// settings file.
+// settings file. Xiphos, which is no DDE server, is not contacted: its check
+// is whether it is installed, and its list the SWORD Bibles it reads.
 //
 // The dialog holds no conversation of its own between button presses; it
 // borrows the conversation slot of its parent (the main window).
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dde/conversation_slot.h"
+#include "dde/sword_modules.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 
@@ -33,6 +36,8 @@ public:
 
   // The response table's handlers.
   void CmServerKind(unsigned id); // Logos, QuickVerse, SeedMaster
+  // Xiphos: whether it is installed, and the Bibles it reads.
+  void CmXiphos(unsigned);
   void CmOther(unsigned);
   void CmNone(unsigned);
   void CmRetry(unsigned);
@@ -50,6 +55,7 @@ private:
   TConversationSlot &Slot();
   void SetDdeId(const std::string &text, bool readOnly);
   int CheckedKind();
+  void CheckKind(int radio);
   // Whether the user stopped the last wait for the server (Escape): the
   // dialog then ends as Escape ends it, storing nothing.
   bool StoppedByUser();
@@ -61,6 +67,8 @@ private:
   std::string topicName_;
   std::string version_;
   std::string savedTranslation_;
+  // The Bibles listed for Xiphos, each shown as ModuleEntry gives it.
+  std::vector<TSwordModule> modules_;
   // Used only when the parent holds no slot: every contact then fails.
   TConversationSlot ownSlot_;
 };

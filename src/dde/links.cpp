@@ -7,6 +7,7 @@
 #include "content/settings.h"
 #include "dde/conversation_slot.h"
 #include "dde/scripture_reference.h"
+#include "dde/xiphos_link.h"
 #include "framework/message_box.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
@@ -114,7 +115,9 @@ void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *firs
                TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);
     return;
   }
-  if (platform::SameAscii(settings.ConcordanceServer, "Logos"))
+  if (IsXiphos(settings.ConcordanceServer))
+    SendToXiphos(*reference, settings.ConcordanceTranslation, owner);
+  else if (platform::SameAscii(settings.ConcordanceServer, "Logos"))
     SendToLogos(settings, slot, owner, *reference);
   else
     SendToOther(settings, slot, owner, *reference);

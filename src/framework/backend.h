@@ -17,6 +17,7 @@ class TDialog;
 class TFrameWindow;
 class TMessageQueue;
 class TWindow;
+class SessionBus;
 
 class Backend {
 public:
@@ -74,6 +75,9 @@ public:
   // windows do not go blank. True when the user pressed Escape meanwhile:
   // the wait is to end at once.
   virtual bool PaintWhileBusy() = 0;
+
+  // The desktop session's message bus; null when this backend has none.
+  virtual SessionBus *Bus() { return nullptr; }
 
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.

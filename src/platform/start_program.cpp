@@ -135,14 +135,18 @@ bool ReadExactly(int fd, void *buffer, std::size_t size, Clock::time_point deadl
 // the middle process ends at once, so no zombie of ours remains. Returns the
 // program's pid, or why it could not be run.
 Result<pid_t> SpawnDetached(const std::string &path, const std::string &name,
-                            Clock::time_point deadline) {
+                            const std::vector<std::string> &arguments, Clock::time_point deadline) {
   std::vector<std::string> environment = ChildEnvironment();
   std::vector<char *> envp;
   for (std::string &entry : environment)
     envp.push_back(entry.data());
   envp.push_back(nullptr);
-  std::string argv0 = name;
-  char *argv[] = {argv0.data(), nullptr};
+  std::vector<std::string> words = {name};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char *> argv;
+  for (std::string &word : words)
+    argv.push_back(word.data());
+  argv.push_back(nullptr);
 
   int report[2];
   if (pipe2(report, O_CLOEXEC) != 0)
@@ -159,7 +163,7 @@ Result<pid_t> SpawnDetached(const std::string &path, const std::string &name,
     setsid();
     pid_t program = fork();
     if (program == 0)
-      ExecProgram(path.c_str(), argv, envp.data(), report[1]);
+      ExecProgram(path.c_str(), argv.data(), envp.data(), report[1]);
     (void)!write(report[1], &program, sizeof program);
     _exit(0);
   }
@@ -190,6 +194,34 @@ bool Registered(const StartOptions &options, const std::string &folder,
 }
 
 } // namespace
+
+bool ProgramRunning(const std::string &name) {
+  // /proc/PID/comm holds the name cut to 15 characters.
+  std::string shown = name.substr(0, 15);
+  std::error_code error;
+  for (std::filesystem::directory_iterator it("/proc", error), end; !error && it != end;
+       it.increment(error)) {
+    std::string pid = it->path().filename().string();
+    if (pid.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    struct stat owner {};
+    if (stat(it->path().c_str(), &owner) != 0 || owner.st_uid != getuid())
+      continue;
+    int fd = open((it->path() / "comm").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+      continue;
+    char comm[32] = {};
+    ssize_t got = read(fd, comm, sizeof comm - 1);
+    close(fd);
+    std::string_view text(comm, got > 0 ? static_cast<std::size_t>(got) : 0);
+    if (text.ends_with('\n'))
+      text.remove_suffix(1);
+    // A program that has ended but is not yet reaped does not run.
+    if (text == shown && std::filesystem::exists(it->path() / "exe", error))
+      return true;
+  }
+  return false;
+}
 
 bool IsBareName(std::string_view name) {
   return !name.empty() && name.find('/') == std::string_view::npos;
@@ -226,7 +258,7 @@ Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &o
   auto deadline = Clock::now() + std::chrono::milliseconds(std::max(options.waitMs, 0));
   std::string folder = options.service.empty() ? DdeSocketFolder() : std::string();
   std::set<std::string> before = FolderEntries(folder);
-  Result<pid_t> spawned = SpawnDetached(path, name, deadline);
+  Result<pid_t> spawned = SpawnDetached(path, name, options.arguments, deadline);
   if (!spawned)
     return Failure(path + ": " + spawned.error());
   const pid_t program = *spawned;

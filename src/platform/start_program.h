@@ -29,6 +29,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/result.h"
 
@@ -39,6 +40,8 @@ struct StartOptions {
   std::string service;
   // The longest wait for the registration, in milliseconds.
   int waitMs = 5000;
+  // The program's arguments after argv[0].
+  std::vector<std::string> arguments = {};
 };
 
 // What became of a program that was started.
@@ -52,6 +55,10 @@ enum class StartOutcome {
 // not be started at all (not a bare name, not found, not executable, or could
 // not be run).
 Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options);
+
+// Whether a program whose name (as the system shows it, at most 15
+// characters) is name runs as this user, started by us or not.
+bool ProgramRunning(const std::string &name);
 
 // Whether name is a program's name alone: not empty, without a '/'.
 bool IsBareName(std::string_view name);

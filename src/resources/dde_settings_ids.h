@@ -14,6 +14,9 @@ inline constexpr int DdeSeedMasterRadio = 103;
 inline constexpr int DdeOtherRadio = 104;
 inline constexpr int DdeNoneRadio = 105;
 inline constexpr int DdeServerGroup = 106;
+// Xiphos, reached over the session bus rather than DDE; in the radio group
+// between SeedMaster and Other.
+inline constexpr int DdeXiphosRadio = 107;
 inline constexpr int DdeTranslationList = 120;
 inline constexpr int DdeIdEdit = 130;
 

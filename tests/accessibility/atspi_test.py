@@ -224,7 +224,7 @@ class ScreenReaderTest(unittest.TestCase):
         wait_for("a radio button in DDE Settings", lambda: self.find(app, radio), STEP_BOUND)
         buttons = self.pyatspi.utils.findAllDescendants(app, radio)
         self.assertEqual(sorted(button.name for button in buttons),
-                         ["Logos", "None", "Other", "QuickVerse", "SeedMaster"])
+                         ["Logos", "None", "Other", "QuickVerse", "SeedMaster", "Xiphos"])
         subprocess.run(["xdotool", "key", "Escape"], env=self.environment(), check=True,
                        timeout=STEP_BOUND)
 

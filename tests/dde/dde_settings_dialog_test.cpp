@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include "content/settings_file.h"
+#include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
 #include "resources/dde_settings_ids.h"
@@ -429,6 +430,35 @@ TEST_F(DdeSettingsDialogTest, SettingsThatCannotBeSavedAreToldWithTheReason) {
   EXPECT_NE(text.find(config.Folder()), std::string::npos) << text;
   EXPECT_TRUE(text.ends_with("\nThey will be used until you exit.")) << text;
   EXPECT_EQ(backend.Messages()[0].Caption, "Dynamic Data Exchange Settings");
+}
+
+// Xiphos lists the Bibles it reads (here the user's own), the saved one
+// chosen by its abbreviation; OK stores the module's name. Nothing is
+// started. Without Xiphos the dialog names its package and falls back.
+TEST_F(DdeSettingsDialogTest, XiphosListsTheInstalledBiblesOrNamesItsPackage) {
+  testsupport::TempDir home;
+  std::filesystem::create_directories(home.Path() / ".sword/mods.d");
+  home.Write(".sword/mods.d/web.conf", "[ENGWEB]\nAbbreviation=WEB\nDescription=World English "
+                                       "Bible\nModDrv=zText\n");
+  testsupport::ScopedEnvironment homeIsTemp("HOME", home.Path().string());
+  PutProgram("xiphos", false);
+  settings.ConcordanceServer = "XIPHOS";
+  settings.ConcordanceTranslation = "web";
+  Step([](TDialog &d) {
+    EXPECT_EQ(TButton(d, DdeXiphosRadio).GetCheck(), BF_CHECKED);
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Xiphos");
+    EXPECT_EQ(Selected(d), "WEB - World English Bible");
+    d.UserClick(IDOK);
+  });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_EQ(Stored("ConcordanceServer"), "Xiphos");
+  EXPECT_EQ(Stored("ConcordanceTranslation"), "ENGWEB");
+  EXPECT_TRUE(StartedPids().empty());
+
+  testsupport::ScopedEnvironment noXiphos("PATH", "/nonexistent");
+  Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
+  Run();
+  EXPECT_THAT(Messages(), ElementsAre(XiphosMissingMessage()));
 }
 
 } // namespace

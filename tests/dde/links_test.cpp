@@ -9,8 +9,10 @@
 #include <thread>
 
 #include "content/day_entries.h"
+#include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
+#include "framework/session_bus.h"
 #include "resources/main_menu.h"
 
 namespace {
@@ -251,6 +253,109 @@ TEST_F(LinksTest, AServerKilledDuringATransactionIsReportedThenTheLinkFails) {
   EXPECT_EQ(slot.HConv, 0u);
   EXPECT_EQ(slot.HszService, 0u); // the names went with the conversation
   EXPECT_EQ(slot.HszTopic, 0u);
+}
+
+// Xiphos as the session bus shows it: whether it owns its name, and its
+// answers to getCurrentReference, in turn (the last one repeats).
+class FakeXiphos : public SessionBus {
+public:
+  bool HasOwner(const std::string &) override { return owner(); }
+  TBusReply Call(const TBusObject &, const std::string &method,
+                 const std::optional<std::string> &argument, unsigned) override {
+    calls.push_back(method + (argument ? " " + *argument : ""));
+    if (method != "getCurrentReference")
+      return setAnswer;
+    TBusReply reply = answers.front();
+    if (answers.size() > 1)
+      answers.erase(answers.begin());
+    return reply;
+  }
+  std::function<bool()> owner = [] { return true; };
+  std::vector<TBusReply> answers = {{BusOutcome::Answered, "Genesis 1:1"}};
+  TBusReply setAnswer = {BusOutcome::Answered, ""};
+  std::vector<std::string> calls;
+};
+
+class XiphosLinksTest : public LinksTest {
+protected:
+  void SetUp() override {
+    LinksTest::SetUp();
+    settings.ConcordanceServer = "xiphos"; // any case
+    backend.SetBus(&xiphos);
+  }
+  // A program xiphos on PATH that notes its arguments and runs a while.
+  void PutXiphos() {
+    std::string path =
+        work.Write("xiphos", "#!/bin/sh\necho $$ >> '" + work.File("started") +
+                                 "'\necho \"$*\" >> '" + work.File("arguments") + "'\nsleep 5\n");
+    chmod(path.c_str(), 0700);
+  }
+  FakeXiphos xiphos;
+};
+
+const std::string Get = "getCurrentReference", Set = "setCurrentReference sword://KJV/";
+
+TEST_F(XiphosLinksTest, EachLinkSendsTheWholeReadingThenItsFirstVerse) {
+  for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
+    Link(id);
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_THAT(xiphos.calls,
+              ElementsAre(Get, Set + "Genesis 1-2", Set + "Genesis 1:1", Get, Set + "Matthew 1",
+                          Set + "Matthew 1:1", Get, Set + "Genesis 6:14", Set + "Genesis 6:14", Get,
+                          Set + "John 3:16", Set + "John 3:16"));
+}
+
+TEST_F(XiphosLinksTest, AStartingXiphosIsSentNothingUntilItTellsWhereItIs) {
+  xiphos.answers = {{BusOutcome::Answered, ""}, {BusOutcome::Answered, "Genesis 1:1"}};
+  day.DayEntries->Next->Text = "Morning: Ps 23; Jude 3 / Evening: x";
+  Link(CM_LINKMORNING);
+  EXPECT_THAT(xiphos.calls,
+              ElementsAre(Get, Get, Set + "Psalms 23; Jude 1:3", Set + "Psalms 23:1"));
+}
+
+TEST_F(XiphosLinksTest, AReadingXiphosWouldMisreadIsRefusedAndNothingSent) {
+  day.DayEntries->Next->Text = "Morning: Foo 99:99 / Evening: Jude 2-1";
+  Link(CM_LINKMORNING);
+  Link(CM_LINKEVENING);
+  EXPECT_THAT(Messages(), ElementsAre("Unable to parse Scripture reference.",
+                                      "Unable to parse Scripture reference."));
+  EXPECT_TRUE(xiphos.calls.empty());
+}
+
+TEST_F(XiphosLinksTest, AXiphosThatHangsOrEndsIsToldAndSentNothingMore) {
+  xiphos.answers = {{BusOutcome::TimedOut, ""}};
+  Link(CM_LINKVERSE);
+  xiphos.answers = {{BusOutcome::Answered, "John 1:1"}};
+  xiphos.setAnswer = {BusOutcome::NoOwner, ""};
+  Link(CM_LINKVERSE);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Xiphos did not answer in time. Please check it for any errors.",
+                          "Xiphos ended before it could show the passage."));
+  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Get, Set + "John 3:16"));
+}
+
+TEST_F(XiphosLinksTest, XiphosNotInstalledIsToldWithItsPackage) {
+  testsupport::ScopedEnvironment onlyWork("PATH", work.Path().string());
+  xiphos.owner = [] { return false; };
+  Link(CM_LINKVERSE);
+  EXPECT_THAT(Messages(), ElementsAre(XiphosMissingMessage()));
+  EXPECT_THAT(Messages()[0], ::testing::HasSubstr("\"xiphos\""));
+  EXPECT_TRUE(xiphos.calls.empty());
+}
+
+// Started at the first verse when it is not running; while one runs (here
+// still without its name) no second one is started.
+TEST_F(XiphosLinksTest, XiphosIsStartedOnlyWhenNoneRuns) {
+  PutXiphos();
+  xiphos.owner = [this] { return !testsupport::ReadFileBytes(work.File("arguments")).empty(); };
+  Link(CM_LINKVERSE);
+  int asked = 0;
+  xiphos.owner = [&asked] { return ++asked > 3; };
+  Link(CM_LINKVERSE);
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_EQ(testsupport::ReadFileBytes(work.File("arguments")), "sword://KJV/John 3:16\n");
+  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Set + "John 3:16", Set + "John 3:16", Get,
+                                        Set + "John 3:16", Set + "John 3:16"));
 }
 
 } // namespace

@@ -105,6 +105,9 @@ public:
   // Nothing is painted without the scripted user; Escape is pressed when
   // the user was told to (PressEscapeWhileBusy).
   bool PaintWhileBusy() override;
+  // The bus a test puts in place of the session's (none at first).
+  SessionBus *Bus() override { return bus_; }
+  void SetBus(SessionBus *bus) { bus_ = bus; }
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   // Delivers what the watched sockets have, waiting up to timeoutMs for the
   // first; false when nothing was ready.
@@ -137,6 +140,7 @@ private:
   std::map<std::string, std::deque<std::function<void(TDialog &)>>> dialogSteps_;
   std::vector<std::string> dialogsRun_;
   const TWindow *active_ = nullptr;
+  SessionBus *bus_ = nullptr;
   std::vector<ShownMessage> messages_;
   std::deque<int> answers_;
   std::string clipboard_;

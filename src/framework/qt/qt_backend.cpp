@@ -25,6 +25,7 @@
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/qt_translation.h"
+#include "framework/qt/qt_session_bus.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -292,6 +293,12 @@ void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int
 
 bool QtBackend::PaintWhileBusy() {
   return waitPainter_.PaintPending();
+}
+
+SessionBus *QtBackend::Bus() {
+  if (!bus_)
+    bus_ = std::make_unique<QtSessionBus>([this] { return PaintWhileBusy(); });
+  return bus_->Connected() ? bus_.get() : nullptr;
 }
 
 bool QtBackend::SetClipboardText(std::string_view text) {

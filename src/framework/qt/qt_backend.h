@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "framework/qt/qt_wait_painter.h"
 
 class QEventLoop;
+class QtSessionBus;
 class QSocketNotifier;
 class QTimer;
 
@@ -39,6 +41,8 @@ public:
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
   bool PaintWhileBusy() override;
+  // The session bus, connected at the first use; null when there is none.
+  SessionBus *Bus() override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   std::string Translate(const char *context, std::string_view source) const override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,
@@ -64,5 +68,6 @@ private:
   bool deliveryScheduled_ = false;
   int modalDepth_ = 0;
   WaitPainter waitPainter_;
+  std::unique_ptr<QtSessionBus> bus_;
   Backend *previous_;
 };

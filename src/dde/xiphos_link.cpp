@@ -1,0 +1,181 @@
+#include "dde/xiphos_link.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "dde/bible_passages.h"
+#include "framework/backend.h"
+#include "framework/message_box.h"
+#include "framework/session_bus.h"
+#include "framework/translation.h"
+#include "platform/ascii.h"
+#include "platform/start_program.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const TBusObject Remote{"org.xiphos.remote", "/org/xiphos/remote/ipc", "org.xiphos.remote"};
+
+constexpr const char *XiphosCaption = TR_NOOP("Messages", "Xiphos Error");
+
+void Tell(TWindow *owner, const std::string &text) {
+  MessageBox(owner, text, XiphosCaption, MB_ICONEXCLAMATION);
+}
+
+// A module's name or abbreviation goes into the reference's address whole:
+// letters, digits and "_.-+" only.
+bool IsModuleWord(std::string_view word) {
+  if (word.empty())
+    return false;
+  for (char c : word)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '.' && c != '-' &&
+        c != '+')
+      return false;
+  return true;
+}
+
+std::string Address(const std::string &translation, const std::string &reference) {
+  return "sword://" + translation + "/" + reference;
+}
+
+// Paints for about ms; false when the user pressed Escape.
+bool Pause(int ms) {
+  for (const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+       Clock::now() < end;) {
+    if (CurrentBackend().PaintWhileBusy())
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+enum class Readiness { Ready, Stopped, NotAnswering, Ended };
+
+// Waits until Xiphos tells its current reference, which it does only once
+// it has finished starting; a Xiphos that does not answer a call, or is
+// gone, is not waited for further.
+Readiness WaitUntilReady(SessionBus &bus) {
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(XiphosStartTimeoutMs);
+  for (;;) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0)
+      return Readiness::NotAnswering;
+    if (bus.HasOwner(Remote.service)) {
+      TBusReply reply = bus.Call(Remote, "getCurrentReference", std::nullopt,
+                                 std::min<unsigned>(XiphosCallTimeoutMs, left));
+      if (reply.outcome == BusOutcome::Answered && !reply.text.empty())
+        return Readiness::Ready;
+      if (reply.outcome == BusOutcome::Stopped)
+        return Readiness::Stopped;
+      if (reply.outcome == BusOutcome::TimedOut)
+        return Readiness::NotAnswering;
+    } else if (!platform::ProgramRunning(XiphosProgram)) {
+      return Readiness::Ended;
+    }
+    if (!Pause(200))
+      return Readiness::Stopped;
+  }
+}
+
+// Tells why a call did not reach Xiphos; true when it did.
+bool Reached(const TBusReply &reply, TWindow *owner) {
+  switch (reply.outcome) {
+  case BusOutcome::Answered:
+  case BusOutcome::Stopped:
+    return reply.outcome == BusOutcome::Answered;
+  case BusOutcome::TimedOut:
+    Tell(owner,
+         TR_NOOP("Messages", "Xiphos did not answer in time. Please check it for any errors."));
+    return false;
+  default:
+    Tell(owner, TR_NOOP("Messages", "Xiphos ended before it could show the passage."));
+    return false;
+  }
+}
+
+} // namespace
+
+bool IsXiphos(std::string_view server) {
+  return platform::SameAscii(server, XiphosServer);
+}
+
+std::string XiphosMissingMessage() {
+  return TR_NOOP("Messages",
+                 "Xiphos is not installed. Please install the package \"xiphos\" and a Bible for "
+                 "it, such as the package \"sword-text-kjv\".");
+}
+
+void SendToXiphos(std::string_view reading, const std::string &translation, TWindow *owner) {
+  std::optional<std::vector<TPassage>> passages = ReadPassages(reading);
+  if (!passages) {
+    MessageBox(owner, TR_NOOP("Messages", "Unable to parse Scripture reference."),
+               TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);
+    return;
+  }
+  if (!IsModuleWord(translation)) {
+    MessageBox(
+        owner,
+        FormatText(TranslatedText("Messages", "Unable to load the %1 translation. Please check "
+                                              "your current settings in the DDE Settings dialog."),
+                   {translation}),
+        TR_NOOP("Messages", "DDE Error"), MB_ICONEXCLAMATION);
+    return;
+  }
+  SessionBus *bus = CurrentBackend().Bus();
+  if (bus == nullptr) {
+    Tell(owner, TR_NOOP("Messages", "Xiphos cannot be reached: this desktop has no session bus."));
+    return;
+  }
+  const std::string first = Address(translation, passages->front().FirstVerse());
+  if (!bus->HasOwner(Remote.service)) {
+    if (platform::FindProgram(XiphosProgram).empty()) {
+      MessageBox(owner, XiphosMissingMessage(), TR_NOOP("Messages", "Xiphos Not Installed"),
+                 MB_ICONEXCLAMATION);
+      return;
+    }
+    // A Xiphos that runs but has no name yet is starting: it is waited for,
+    // as a second one would open a window of its own.
+    if (!platform::ProgramRunning(XiphosProgram)) {
+      // The start's wait sees a Xiphos that ends at once (it registers no
+      // DDE service, so the wait always runs its time).
+      platform::StartOptions start;
+      start.waitMs = XiphosFirstLookMs;
+      start.arguments = {first};
+      platform::Result<platform::StartOutcome> started =
+          platform::StartProgram(XiphosProgram, start);
+      if (!started) {
+        Tell(owner, FormatText(TranslatedText("Messages", "Unable to start Xiphos: %1"),
+                               {started.error()}));
+        return;
+      }
+      if (*started == platform::StartOutcome::Ended) {
+        Reached({BusOutcome::NoOwner, {}}, owner);
+        return;
+      }
+    }
+  }
+  switch (WaitUntilReady(*bus)) {
+  case Readiness::Ready:
+    break;
+  case Readiness::Stopped:
+    return;
+  case Readiness::NotAnswering:
+    Reached({BusOutcome::TimedOut, {}}, owner);
+    return;
+  case Readiness::Ended:
+    Reached({BusOutcome::NoOwner, {}}, owner);
+    return;
+  }
+  // The whole reading fills the Verse List; the first verse moves the main
+  // pane there.
+  if (!Reached(bus->Call(Remote, "setCurrentReference",
+                         Address(translation, PassageList(*passages)), XiphosCallTimeoutMs),
+               owner))
+    return;
+  Reached(bus->Call(Remote, "setCurrentReference", first, XiphosCallTimeoutMs), owner);
+}

@@ -1,0 +1,90 @@
+#include "dde/bible_passages.h"
+
+#include <gtest/gtest.h>
+
+#include "dde/sword_modules.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A reading and the list and first verse sent for it; an empty list: not
+// readable, nothing is sent.
+struct Row {
+  const char *reading;
+  const char *list;
+  const char *first;
+};
+
+TEST(BiblePassagesTest, AReadingIsSentAsThePassagesItNames) {
+  const Row rows[] = {
+      {"Genesis 1-2", "Genesis 1-2", "Genesis 1:1"},
+      {"Morning: Gen 1-2 / Evening: Matt 1", "Genesis 1-2; Matthew 1", "Genesis 1:1"},
+      {"Ps 23:1-2; Matt. 1:1-2", "Psalms 23:1-2; Matthew 1:1-2", "Psalms 23:1"},
+      {" John 3:16", "John 3:16", "John 3:16"},
+      {"1 Cor 13 - 14", "1 Corinthians 13-14", "1 Corinthians 13:1"},
+      {"1John 4:7-5:3", "1 John 4:7-5:3", "1 John 4:7"},
+      {"Ps 23; 24", "Psalms 23; Psalms 24", "Psalms 23:1"}, // the book goes on
+      {"Song of Songs 2:4", "Song of Solomon 2:4", "Song of Solomon 2:4"},
+      {"Judg 3", "Judges 3", "Judges 3:1"},
+      {"SMorning:2 jo", "2 John", "2 John 1:1"},
+      {"Phil 4:13", "Philippians 4:13", "Philippians 4:13"},
+      {"Luke 2:1\x96"
+       "20",
+       "Luke 2:1-20", "Luke 2:1"}, // an en dash
+      {"Psalm 119:176", "Psalms 119:176", "Psalms 119:176"},
+      {"Jude", "Jude", "Jude 1:1"},
+      // A book of one chapter: its number is a verse.
+      {"Jude 3", "Jude 1:3", "Jude 1:3"},
+      {"Obadiah 1-4", "Obadiah 1:1-4", "Obadiah 1:1"},
+      {"3 John 2", "3 John 1:2", "3 John 1:2"},
+      {"Philem 1:6", "Philemon 1:6", "Philemon 1:6"},
+      // Not readable: the whole reading is refused.
+      {"Foo 99:99", "", ""},
+      {"Genesis 51", "", ""},
+      {"Jude 2-1", "", ""},
+      {"Matt 3:17-3", "", ""},
+      {"Gen 1:1:1", "", ""},
+      {"Gen 1-2-3", "", ""},
+      {"Gen 1; ", "", ""},
+      {"Morning: / Evening: Matt 1", "", ""},
+      {"24; Ps 23", "", ""}, // no book to go on from
+      {"Gen 1 177", "", ""},
+      {"Ps 23:177", "", ""},
+      {"G 1", "", ""},
+      {"", "", ""},
+  };
+  for (const Row &row : rows) {
+    std::optional<std::vector<TPassage>> passages = ReadPassages(row.reading);
+    if (row.list[0] == '\0') {
+      EXPECT_FALSE(passages) << row.reading << " read as " << PassageList(*passages);
+      continue;
+    }
+    ASSERT_TRUE(passages) << row.reading;
+    EXPECT_EQ(PassageList(*passages), row.list) << row.reading;
+    EXPECT_EQ(passages->front().FirstVerse(), row.first) << row.reading;
+  }
+}
+
+TEST(BiblePassagesTest, TheBiblesAreTheInstalledTextModulesByNameAndAbbreviation) {
+  testsupport::TempDir system, user;
+  system.Write("kjv.conf", "[engKJV2006eb]\nAbbreviation=KJV\nDescription=King James Version\n"
+                           "DataPath=./modules/texts/ztext/engKJV2006eb/\nModDrv=zText\n");
+  system.Write("mhc.conf", "[MHC]\nDescription=Matthew Henry\nModDrv=zCom\n");
+  system.Write("notes.txt", "[Notes]\nModDrv=zText\n");
+  user.Write("web.conf", "# the user's\r\n[WEB]\r\nDescription=World English Bible\r\n"
+                         "ModDrv = RawText\r\n[Other]\r\nModDrv=zCom\r\n");
+  user.Write("again.conf", "[ENGKJV2006EB]\nModDrv=zText\n");
+  user.Write("bad.conf", "[a/b]\nModDrv=zText\n");
+  std::vector<TSwordModule> modules =
+      InstalledBibleModules({system.Path().string(), user.Path().string(), "/nonexistent"});
+  ASSERT_EQ(modules.size(), 2u);
+  EXPECT_EQ(modules[0].name, "WEB");
+  EXPECT_EQ(modules[0].abbreviation, "WEB");
+  EXPECT_EQ(modules[0].description, "World English Bible");
+  EXPECT_EQ(modules[1].abbreviation, "KJV");
+  EXPECT_EQ(FindModule(modules, "kjv"), &modules[1]);
+  EXPECT_EQ(FindModule(modules, "engKJV2006eb"), &modules[1]);
+  EXPECT_EQ(FindModule(modules, "NIV"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+// The Links commands with the real Xiphos, on an X server with openbox and a
+// session bus of the test's own (ctest runs these under dbus-run-session):
+// Xiphos is chosen in DDE Settings from the keyboard, the Morning link
+// starts it at the morning's passage and the Evening link reaches the
+// running one; where it shows is read back from Xiphos over the bus.
+
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dde/xiphos_link.h"
+#include "platform/start_program.h"
+#include "qt_app_fixture.h"
+#include "support/background_process.h"
+#include "support/desktop_session.h"
+#include "support/package_bytes.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The Xiphos processes whose HOME is home: the ones a test started.
+std::vector<int> XiphosPids(const std::string &home) {
+  std::vector<int> pids;
+  for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
+    std::string pid = entry.path().filename().string();
+    if (pid.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    std::ifstream comm(entry.path() / "comm");
+    std::string name;
+    std::getline(comm, name);
+    std::ifstream environ(entry.path() / "environ");
+    std::string env((std::istreambuf_iterator<char>(environ)), std::istreambuf_iterator<char>());
+    if (name == "xiphos" && env.find(std::string("HOME=") + home + '\0') != std::string::npos)
+      pids.push_back(std::stoi(pid));
+  }
+  return pids;
+}
+
+class XiphosDesktopTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    const char *bus = std::getenv("SELWARTH_PRIVATE_BUS");
+    if (bus == nullptr || std::string(bus) != "1")
+      GTEST_SKIP() << "runs only on a session bus of its own (ctest -R XiphosDesktop)";
+    if (platform::FindProgram("xiphos").empty())
+      GTEST_SKIP() << "xiphos is not installed (scripts/install-deps.sh installs it)";
+    std::vector<std::string> missing =
+        testsupport::MissingDesktopPrograms(testsupport::Desktop::Openbox);
+    if (!missing.empty())
+      GTEST_SKIP() << missing.front() << " is not installed (scripts/install-deps.sh installs it)";
+    session = std::make_unique<testsupport::DesktopSession>(testsupport::Desktop::Openbox);
+    testpackage::PackageLayout plan;
+    plan.Titles = {"Through the Bible in a Year"};
+    for (int slot = 0; slot < 366; ++slot)
+      plan.Entries[slot] = {"Morning: Ps 23; Jude 3 / Evening: Matt 5:3-12"};
+    folder.Write("PLAN.QXP", testpackage::BuildPackage(plan));
+    // The translation chosen earlier for another concordance.
+    std::filesystem::create_directories(home.Path() / ".config/selwarth");
+    home.Write(".config/selwarth/SELWARTH.INI", "[Selwarth]\nConcordanceTranslation=KJV\n");
+  }
+  void TearDown() override {
+    if (program)
+      program->Signal(SIGTERM);
+    for (int pid : XiphosPids(home.Path().string()))
+      kill(pid, SIGKILL);
+  }
+
+  bool Shown(const std::string &title) const {
+    return !session->RunX("xdotool", {"search", "--onlyvisible", "--name", title}).output.empty();
+  }
+  // Types keys into our window (Xiphos's, once shown, may hold the focus).
+  void Keys(const std::vector<std::string> &keys) const {
+    session->RunX("xdotool",
+                  {"search", "--onlyvisible", "--class", "^Selwarth$", "windowactivate", "--sync"});
+    std::vector<std::string> arguments = {"key", "--delay", "150"};
+    arguments.insert(arguments.end(), keys.begin(), keys.end());
+    session->RunX("xdotool", arguments);
+  }
+  // Where Xiphos shows, asked over the bus; empty when it does not answer.
+  std::string CurrentReference() const {
+    testsupport::ProcessOptions options;
+    options.timeoutMs = 5000;
+    std::string said =
+        testsupport::RunProcess(platform::FindProgram("gdbus"),
+                                {"call", "--session", "--dest", "org.xiphos.remote",
+                                 "--object-path", "/org/xiphos/remote/ipc", "--method",
+                                 "org.xiphos.remote.getCurrentReference"},
+                                options)
+            .output;
+    std::smatch found;
+    return std::regex_search(said, found, std::regex("\\('([^']*)',\\)")) ? found[1].str() : "";
+  }
+  std::string Windows() const {
+    std::string names,
+        ids = session->RunX("xdotool", {"search", "--onlyvisible", "--name", "."}).output;
+    for (std::size_t at = 0, end; (end = ids.find('\n', at)) != std::string::npos; at = end + 1)
+      names += session->RunX("xdotool", {"getwindowname", ids.substr(at, end - at)}).output;
+    return "windows: " + names;
+  }
+  void StartSelwarth() {
+    testsupport::ProcessOptions options;
+    options.workingDirectory = folder.Path().string();
+    options.environment = session->Environment();
+    options.environment["HOME"] = home.Path().string();
+    options.environment["XDG_CONFIG_HOME"] = (home.Path() / ".config").string();
+    options.endWithCaller = true;
+    program = std::make_unique<testsupport::BackgroundProcess>(
+        testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
+    ASSERT_FALSE(session->WaitForWindows("Selwarth", 20s).empty()) << program->Output();
+  }
+  std::string Settings() const {
+    return testsupport::ReadFileBytes(home.Path() / ".config/selwarth/SELWARTH.INI");
+  }
+
+  std::unique_ptr<testsupport::DesktopSession> session;
+  testsupport::TempDir folder;
+  testsupport::TempDir home;
+  std::unique_ptr<testsupport::BackgroundProcess> program;
+};
+
+TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
+  StartSelwarth();
+
+  // Settings > DDE..., Xiphos, OK: the Bible chosen before is preselected.
+  Keys({"alt+s", "d"});
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return Shown("Dynamic Data Exchange Settings"); }))
+      << session->Log();
+  Keys({"alt+x", "Return"});
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return !Shown("Dynamic Data Exchange Settings"); }))
+      << program->Output();
+  std::string settings = Settings();
+  EXPECT_NE(settings.find("ConcordanceServer=Xiphos"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("ConcordanceTranslation=engKJV2006eb"), std::string::npos) << settings;
+
+  // Links > Morning Bible Reading: Xiphos is not running and is started.
+  auto start = std::chrono::steady_clock::now();
+  Keys({"alt+l", "m"});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 60s))
+      << "Xiphos shows \"" << CurrentReference() << "\"\n"
+      << program->Output() << Windows();
+  auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  std::printf("Xiphos started and showed the morning reading in %lld ms\n",
+              static_cast<long long>(took.count()));
+  // Links > Evening Bible Reading reaches the running one, once its window
+  // has come up and taken the focus.
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return Shown(" - Xiphos"); }, 20s)) << Windows();
+  std::this_thread::sleep_for(1s);
+  Keys({"alt+l", "e"});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Matthew 5:3"; }, 20s))
+      << "Xiphos shows \"" << CurrentReference() << "\"\n"
+      << program->Output() << Windows();
+  Keys({"alt+l", "m"});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
+  EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
+  EXPECT_FALSE(Shown("Error")) << "a link failed";
+}
+
+// Owns Xiphos's name and takes every call without ever answering.
+class SilentXiphos : public QDBusVirtualObject {
+public:
+  QString introspect(const QString &) const override { return {}; }
+  bool handleMessage(const QDBusMessage &, const QDBusConnection &) override { return true; }
+};
+
+// The link waits for one answer at most its time-out, painting, and says so.
+TEST_F(XiphosDesktopTest, AXiphosThatNeverAnswersIsToldWithinTheBound) {
+  testsupport::QtApp();
+  SilentXiphos silent;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  ASSERT_TRUE(bus.registerService("org.xiphos.remote"));
+  ASSERT_TRUE(bus.registerVirtualObject("/org/xiphos/remote/ipc", &silent));
+  home.Write(".config/selwarth/SELWARTH.INI",
+             "[Selwarth]\nConcordanceServer=Xiphos\nConcordanceTranslation=KJV\n");
+  StartSelwarth();
+  auto start = std::chrono::steady_clock::now();
+  Keys({"alt+l", "m"});
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return Shown("Xiphos Error"); }, 20s)) << Windows();
+  auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  std::printf("A silent Xiphos was told after %lld ms\n", static_cast<long long>(took.count()));
+  EXPECT_LT(took, std::chrono::milliseconds(XiphosCallTimeoutMs) + 3s);
+  EXPECT_TRUE(XiphosPids(home.Path().string()).empty()) << "a Xiphos was started";
+  bus.unregisterObject("/org/xiphos/remote/ipc");
+  bus.unregisterService("org.xiphos.remote");
+}
+
+} // namespace
