@@ -65,7 +65,7 @@ void CheckRadioButton(TDialog &dialog, int first, int last, int checked) {
       TButton(dialog, id).SetCheck(id == checked ? BF_CHECKED : BF_UNCHECKED);
 }
 
-int TListBox::AddString(std::string_view item) {
+int TListBox::AddString(std::string_view item, std::string_view spoken) {
   TControlState &state = State();
   auto where = state.Items.end();
   if ((state.Template.Style & LBS_SORT) != 0)
@@ -75,6 +75,8 @@ int TListBox::AddString(std::string_view item) {
                              });
   int index = static_cast<int>(where - state.Items.begin());
   state.Items.insert(where, std::string(item));
+  state.ItemNames.resize(state.Items.size() - 1);
+  state.ItemNames.insert(state.ItemNames.begin() + index, std::string(spoken));
   if (state.Selection >= index)
     ++state.Selection;
   Changed();
@@ -88,6 +90,7 @@ void TListBox::DirectoryList(std::string_view pattern) {
 
 void TListBox::ClearList() {
   State().Items.clear();
+  State().ItemNames.clear();
   State().Selection = -1;
   Changed();
 }

@@ -52,8 +52,9 @@ class TListBox : public TControl {
 public:
   using TControl::TControl;
   // Adds an item: in order for a sorted list box, at the end otherwise.
-  // Returns its index.
-  int AddString(std::string_view item);
+  // Returns its index. spoken is what a screen reader says of it (and its
+  // tooltip), when the item is short for it.
+  int AddString(std::string_view item, std::string_view spoken = {});
   // Adds the ordinary files of the working directory that match pattern
   // ("*.QXP"), each name as the file search gives it.
   void DirectoryList(std::string_view pattern);

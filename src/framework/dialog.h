@@ -35,6 +35,9 @@ struct TControlState {
   int Check = BF_UNCHECKED;
   std::vector<std::string> Items; // list box items
   int Selection = -1;             // list box selection; -1 for none
+  // What a screen reader says of each item, and its tooltip; empty where
+  // the item's text says it all.
+  std::vector<std::string> ItemNames;
   bool Enabled = true;
   // A picture control's bitmap (none when empty), drawn with its top-left
   // corner at (w / 2 - PictureInset, h / 2 - PictureInset) of the control's

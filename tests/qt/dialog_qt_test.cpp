@@ -264,6 +264,15 @@ TEST_F(DialogQtTest, EveryControlIsLaidOutFromItsTemplateInDialogUnits) {
   TListBox(dialog, 101).SetSelIndex(1);
   TButton(dialog, 401).SetCheck(BF_CHECKED);
   SaveScreenshot(*peer, "dialog.png");
+
+  // An item short for a longer name gives that name to a screen reader and
+  // as its tooltip.
+  auto *list = qobject_cast<QListWidget *>(peer->ControlWidget(101));
+  TListBox(dialog, 101).AddString("KJV", "KJV - King James Version");
+  QListWidgetItem *kjv = list->findItems("KJV", Qt::MatchExactly).value(0);
+  ASSERT_NE(kjv, nullptr);
+  EXPECT_EQ(kjv->data(Qt::AccessibleTextRole).toString(), "KJV - King James Version");
+  EXPECT_EQ(kjv->toolTip(), "KJV - King James Version");
 }
 
 TEST_F(DialogQtTest, OkEndsAModalRunWithOneAndEscapeOrTheCloseButtonWithTwo) {

@@ -288,8 +288,14 @@ void SetIfChanged(QAbstractButton *button, const QString &text) {
 void ShowItems(QListWidget *list, const TControlState &state) {
   int shown = list->count();
   int wanted = static_cast<int>(state.Items.size());
+  auto spoken = [&](int item) {
+    return static_cast<size_t>(item) < state.ItemNames.size()
+               ? FromWindows1252(state.ItemNames[static_cast<size_t>(item)])
+               : QString();
+  };
   auto same = [&](int row, int item) {
-    return list->item(row)->text() == FromWindows1252(state.Items[static_cast<size_t>(item)]);
+    return list->item(row)->text() == FromWindows1252(state.Items[static_cast<size_t>(item)]) &&
+           list->item(row)->toolTip() == spoken(item);
   };
   int front = 0;
   while (front < shown && front < wanted && same(front, front))
@@ -299,8 +305,14 @@ void ShowItems(QListWidget *list, const TControlState &state) {
     ++back;
   for (int row = shown - back - 1; row >= front; --row)
     delete list->takeItem(row);
-  for (int item = front; item < wanted - back; ++item)
-    list->insertItem(item, FromWindows1252(state.Items[static_cast<size_t>(item)]));
+  for (int item = front; item < wanted - back; ++item) {
+    auto *row = new QListWidgetItem(FromWindows1252(state.Items[static_cast<size_t>(item)]));
+    if (QString name = spoken(item); !name.isEmpty()) {
+      row->setToolTip(name);
+      row->setData(Qt::AccessibleTextRole, name);
+    }
+    list->insertItem(item, row);
+  }
 
   int selection = state.Selection < list->count() ? state.Selection : -1;
   if (SelectedRow(list) == selection)
