@@ -259,6 +259,18 @@
         <source>&amp;Xiphos</source>
         <translation>&amp;Xiphos</translation>
     </message>
+    <message>
+        <source>Xiphos (no session bus)</source>
+        <translation>Xiphos (kein Sitzungsbus)</translation>
+    </message>
+    <message>
+        <source>Xiphos (running)</source>
+        <translation>Xiphos (läuft)</translation>
+    </message>
+    <message>
+        <source>Xiphos (not running)</source>
+        <translation>Xiphos (läuft nicht)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -259,6 +259,18 @@
         <source>&amp;Xiphos</source>
         <translation>&amp;Xiphos</translation>
     </message>
+    <message>
+        <source>Xiphos (no session bus)</source>
+        <translation>Xiphos (sin bus de sesión)</translation>
+    </message>
+    <message>
+        <source>Xiphos (running)</source>
+        <translation>Xiphos (abierto)</translation>
+    </message>
+    <message>
+        <source>Xiphos (not running)</source>
+        <translation>Xiphos (no abierto)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

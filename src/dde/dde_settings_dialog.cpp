@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <optional>
 
 #include "content/settings.h"
 #include "content/settings_store.h"
@@ -78,11 +79,30 @@ void PostCommand(TWindow &window, int id) {
   window.PostMessage(WM_COMMAND, static_cast<std::uintptr_t>(id));
 }
 
-// A Bible in the list: "KJV - King James Version".
-std::string ModuleEntry(const TSwordModule &module) {
+// A Bible in the list: its abbreviation, as a server's translations are
+// listed, or its name where another Bible has the same abbreviation.
+std::string ModuleEntry(const std::vector<TSwordModule> &modules, const TSwordModule &module) {
+  for (const TSwordModule &other : modules)
+    if (&other != &module && platform::SameAscii(other.abbreviation, module.abbreviation))
+      return module.name;
+  return module.abbreviation;
+}
+
+// What a screen reader says of a Bible in the list, and its tooltip:
+// "KJV - King James Version".
+std::string ModuleSpoken(const TSwordModule &module) {
   if (module.description.empty() || module.description == module.abbreviation)
-    return module.abbreviation;
+    return {};
   return module.abbreviation + " - " + module.description;
+}
+
+// What the DDE Id box says of Xiphos: whether it runs.
+std::string XiphosState(std::optional<bool> runs) {
+  if (!runs)
+    return TranslatedText("DDESETTINGS", "Xiphos (no session bus)");
+  if (*runs)
+    return TranslatedText("DDESETTINGS", "Xiphos (running)");
+  return TranslatedText("DDESETTINGS", "Xiphos (not running)");
 }
 
 // What is stored for a Bible: its name, or its abbreviation when the name is
@@ -282,10 +302,13 @@ void TDDESettingsDialog::CmServerKind(unsigned id) {
 
 void TDDESettingsDialog::CmXiphos(unsigned) {
   CheckKind(DdeXiphosRadio);
-  SetDdeId(XiphosServer, true);
   translations_->ClearList();
   modules_.clear();
-  if (platform::FindProgram(XiphosProgram).empty()) {
+  // Asking the bus starts nothing; a Xiphos that runs is used wherever it
+  // was started from.
+  const std::optional<bool> running = XiphosRunning();
+  SetDdeId(XiphosState(running), true);
+  if (running != true && platform::FindProgram(XiphosProgram).empty()) {
     MessageBox(this, XiphosMissingMessage(), TR_NOOP("Messages", "DDE not available"), MB_OK);
     PostCommand(*this, DdeNoneRadio);
     return;
@@ -301,11 +324,11 @@ void TDDESettingsDialog::CmXiphos(unsigned) {
   }
   serverName_ = XiphosServer;
   for (const TSwordModule &module : modules_)
-    translations_->AddString(ModuleEntry(module));
+    translations_->AddString(ModuleEntry(modules_, module), ModuleSpoken(module));
   // The stored Bible by its name or abbreviation.
   if (const TSwordModule *saved = FindModule(modules_, savedTranslation_))
     for (int i = 0; i < translations_->GetCount(); ++i)
-      if (translations_->GetString(i) == ModuleEntry(*saved))
+      if (translations_->GetString(i) == ModuleEntry(modules_, *saved))
         translations_->SetSelIndex(i);
 }
 
@@ -395,7 +418,7 @@ void TDDESettingsDialog::CmOk() {
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
   if (CheckedKind() == DdeXiphosRadio)
     for (const TSwordModule &module : modules_)
-      if (ModuleEntry(module) == savedTranslation_) {
+      if (ModuleEntry(modules_, module) == savedTranslation_) {
         savedTranslation_ = StoredModule(module);
         break;
       }

@@ -6,7 +6,8 @@
 // version is checked and its translations are listed. OK stores the choice
 // in the settings' ConcordanceServer and ConcordanceTranslation and in the
 // settings file. Xiphos, which is no DDE server, is not contacted: its check
-// is whether it is installed, and its list the SWORD Bibles it reads.
+// is whether it runs (its name on the session bus has an owner, shown in the
+// DDE Id box) or else is installed, and its list the SWORD Bibles it reads.
 //
 // The dialog holds no conversation of its own between button presses; it
 // borrows the conversation slot of its parent (the main window).
@@ -36,7 +37,7 @@ public:
 
   // The response table's handlers.
   void CmServerKind(unsigned id); // Logos, QuickVerse, SeedMaster
-  // Xiphos: whether it is installed, and the Bibles it reads.
+  // Xiphos: whether it runs or is installed, and the Bibles it reads.
   void CmXiphos(unsigned);
   void CmOther(unsigned);
   void CmNone(unsigned);
@@ -67,7 +68,7 @@ private:
   std::string topicName_;
   std::string version_;
   std::string savedTranslation_;
-  // The Bibles listed for Xiphos, each shown as ModuleEntry gives it.
+  // The Bibles listed for Xiphos, each shown by its abbreviation.
   std::vector<TSwordModule> modules_;
   // Used only when the parent holds no slot: every contact then fails.
   TConversationSlot ownSlot_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dde/bible_passages.h"
+#include "dde/sword_modules.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
 #include "framework/session_bus.h"
@@ -104,6 +105,13 @@ bool IsXiphos(std::string_view server) {
   return platform::SameAscii(server, XiphosServer);
 }
 
+std::optional<bool> XiphosRunning() {
+  SessionBus *bus = CurrentBackend().Bus();
+  if (bus == nullptr)
+    return std::nullopt;
+  return bus->HasOwner(Remote.service);
+}
+
 std::string XiphosMissingMessage() {
   return TR_NOOP("Messages",
                  "Xiphos is not installed. Please install the package \"xiphos\" and a Bible for "
@@ -117,7 +125,10 @@ void SendToXiphos(std::string_view reading, const std::string &translation, TWin
                TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);
     return;
   }
-  if (!IsModuleWord(translation)) {
+  // Xiphos given a Bible it does not have lists nothing and stays in the
+  // Bible it shows, answering success all the same.
+  if (!IsModuleWord(translation) ||
+      FindModule(InstalledBibleModules(SwordModuleFolders()), translation) == nullptr) {
     MessageBox(
         owner,
         FormatText(TranslatedText("Messages", "Unable to load the %1 translation. Please check "

@@ -10,6 +10,7 @@
 // its current reference. One that is not running is started with the first
 // passage on its command line, never while a Xiphos of this user runs.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ bool IsXiphos(std::string_view server);
 // abbreviation): every passage to its Verse List, then the first verse to
 // its main pane. Every failure is told in one message box on owner.
 void SendToXiphos(std::string_view reading, const std::string &translation, TWindow *owner);
+
+// Whether Xiphos runs now, as the owner of its name on the session bus
+// shows; nullopt when there is no bus to ask. Xiphos is not called.
+std::optional<bool> XiphosRunning();
 
 // The message when Xiphos is not installed.
 std::string XiphosMissingMessage();

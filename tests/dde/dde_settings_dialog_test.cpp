@@ -9,6 +9,7 @@
 #include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
+#include "framework/session_bus.h"
 #include "resources/dde_settings_ids.h"
 
 namespace {
@@ -432,22 +433,44 @@ TEST_F(DdeSettingsDialogTest, SettingsThatCannotBeSavedAreToldWithTheReason) {
   EXPECT_EQ(backend.Messages()[0].Caption, "Dynamic Data Exchange Settings");
 }
 
-// Xiphos lists the Bibles it reads (here the user's own), the saved one
-// chosen by its abbreviation; OK stores the module's name. Nothing is
-// started. Without Xiphos the dialog names its package and falls back.
+// Xiphos's name on the session bus, owned or not. The check only looks at
+// the name: a call could reach a Xiphos still starting, which ends it.
+class XiphosName : public SessionBus {
+public:
+  bool HasOwner(const std::string &name) override { return owned && name == "org.xiphos.remote"; }
+  TBusReply Call(const TBusObject &, const std::string &method, const std::optional<std::string> &,
+                 unsigned) override {
+    ADD_FAILURE() << "the check called Xiphos: " << method;
+    return {};
+  }
+  bool owned = false;
+};
+
+// Xiphos lists the Bibles it reads (here the user's own) by abbreviation,
+// or by name where two share one, each with its full name for a screen
+// reader; the saved one is chosen by its abbreviation and OK stores the
+// module's name. The DDE Id box tells whether Xiphos runs; nothing is
+// started. Without Xiphos the dialog names its package and falls back,
+// unless one runs.
 TEST_F(DdeSettingsDialogTest, XiphosListsTheInstalledBiblesOrNamesItsPackage) {
   testsupport::TempDir home;
   std::filesystem::create_directories(home.Path() / ".sword/mods.d");
   home.Write(".sword/mods.d/web.conf", "[ENGWEB]\nAbbreviation=WEB\nDescription=World English "
                                        "Bible\nModDrv=zText\n");
+  home.Write(".sword/mods.d/kjv.conf", "[engKJV2006eb]\nAbbreviation=KJV\nDescription=King James "
+                                       "Version\nModDrv=zText\n");
+  home.Write(".sword/mods.d/kjva.conf", "[KJVA]\nAbbreviation=KJV\nModDrv=zText\n");
   testsupport::ScopedEnvironment homeIsTemp("HOME", home.Path().string());
   PutProgram("xiphos", false);
   settings.ConcordanceServer = "XIPHOS";
   settings.ConcordanceTranslation = "web";
   Step([](TDialog &d) {
     EXPECT_EQ(TButton(d, DdeXiphosRadio).GetCheck(), BF_CHECKED);
-    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Xiphos");
-    EXPECT_EQ(Selected(d), "WEB - World English Bible");
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Xiphos (no session bus)");
+    EXPECT_THAT(Items(d), ElementsAre("engKJV2006eb", "KJVA", "WEB"));
+    EXPECT_THAT(d.Control(DdeTranslationList)->ItemNames,
+                ElementsAre("KJV - King James Version", "", "WEB - World English Bible"));
+    EXPECT_EQ(Selected(d), "WEB");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(Run(), IDOK);
@@ -455,10 +478,23 @@ TEST_F(DdeSettingsDialogTest, XiphosListsTheInstalledBiblesOrNamesItsPackage) {
   EXPECT_EQ(Stored("ConcordanceTranslation"), "ENGWEB");
   EXPECT_TRUE(StartedPids().empty());
 
+  XiphosName bus;
+  backend.SetBus(&bus);
+  Step([](TDialog &d) { EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Xiphos (not running)"); });
+  Run();
   testsupport::ScopedEnvironment noXiphos("PATH", "/nonexistent");
+  bus.owned = true;
+  Step([](TDialog &d) {
+    EXPECT_EQ(TEdit(d, DdeIdEdit).GetText(), "Xiphos (running)");
+    EXPECT_EQ(Items(d).size(), 3u);
+  });
+  Run();
+  bus.owned = false;
   Step([](TDialog &d) { EXPECT_EQ(Checked(d), DdeNoneRadio); });
   Run();
+  backend.SetBus(nullptr);
   EXPECT_THAT(Messages(), ElementsAre(XiphosMissingMessage()));
+  EXPECT_TRUE(StartedPids().empty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "content/day_entries.h"
@@ -282,6 +283,10 @@ protected:
     LinksTest::SetUp();
     settings.ConcordanceServer = "xiphos"; // any case
     backend.SetBus(&xiphos);
+    // The Bibles are the user's own; KJV is one.
+    std::filesystem::create_directories(work.Path() / ".sword/mods.d");
+    work.Write(".sword/mods.d/kjv.conf",
+               "[engKJV2006eb]\nAbbreviation=KJV\nDescription=King James Version\nModDrv=zText\n");
   }
   // A program xiphos on PATH that notes its arguments and runs a while.
   void PutXiphos() {
@@ -291,6 +296,7 @@ protected:
     chmod(path.c_str(), 0700);
   }
   FakeXiphos xiphos;
+  testsupport::ScopedEnvironment home{"HOME", work.Path().string()};
 };
 
 const std::string Get = "getCurrentReference", Set = "setCurrentReference sword://KJV/";
@@ -319,6 +325,16 @@ TEST_F(XiphosLinksTest, AReadingXiphosWouldMisreadIsRefusedAndNothingSent) {
   Link(CM_LINKEVENING);
   EXPECT_THAT(Messages(), ElementsAre("Unable to parse Scripture reference.",
                                       "Unable to parse Scripture reference."));
+  EXPECT_TRUE(xiphos.calls.empty());
+}
+
+// Xiphos would list nothing for a Bible it does not have, and show the
+// passage in the Bible it shows.
+TEST_F(XiphosLinksTest, ABibleThatIsNotInstalledIsToldAndNothingSent) {
+  settings.ConcordanceTranslation = "Default";
+  Link(CM_LINKVERSE);
+  EXPECT_THAT(Messages(), ElementsAre("Unable to load the Default translation. Please check your "
+                                      "current settings in the DDE Settings dialog."));
   EXPECT_TRUE(xiphos.calls.empty());
 }
 
