@@ -2,7 +2,8 @@
 // session bus of the test's own (ctest runs these under dbus-run-session):
 // Xiphos is chosen in DDE Settings from the keyboard, the Morning link
 // starts it at the morning's passage and the Evening link reaches the
-// running one; where it shows is read back from Xiphos over the bus.
+// running one; where it shows is read back from Xiphos over the bus, and
+// what its Verse List holds through the screen reader's interface (AT-SPI).
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,30 @@ protected:
     std::smatch found;
     return std::regex_search(said, found, std::regex("\\('([^']*)',\\)")) ? found[1].str() : "";
   }
+  // The references in Xiphos's Verse List (its "Results" table), "; "
+  // between them; empty when it cannot be read.
+  std::string VerseList() const {
+    static const char *const script = R"(
+import pyatspi
+def find(node, depth):
+    if node is None or depth > 30:
+        return None
+    if node.getRoleName() == "table" and node.childCount and node.getChildAtIndex(0).name == "Results":
+        return node
+    for i in range(node.childCount):
+        found = find(node.getChildAtIndex(i), depth + 1)
+        if found:
+            return found
+for app in pyatspi.Registry.getDesktop(0):
+    table = find(app, 0) if app is not None and app.name == "xiphos" else None
+    if table:
+        print("; ".join(table.getChildAtIndex(i).name for i in range(1, table.childCount)), end="")
+)";
+    testsupport::ProcessOptions options;
+    options.timeoutMs = 10000;
+    options.environment = session->Environment();
+    return testsupport::RunProcess("/usr/bin/python3", {"-c", script}, options).output;
+  }
   std::string Windows() const {
     std::string names,
         ids = session->RunX("xdotool", {"search", "--onlyvisible", "--name", "."}).output;
@@ -152,6 +177,9 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 60s))
       << "Xiphos shows \"" << CurrentReference() << "\"\n"
       << program->Output() << Windows();
+  const std::string morning = "Psalms 23:1; Psalms 23:2; Psalms 23:3; Psalms 23:4; Psalms 23:5; "
+                              "Psalms 23:6; Jude 1:3";
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return VerseList() == morning; }, 20s)) << VerseList();
   auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - start);
   std::printf("Xiphos started and showed the morning reading in %lld ms\n",
@@ -164,6 +192,10 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Matthew 5:3"; }, 20s))
       << "Xiphos shows \"" << CurrentReference() << "\"\n"
       << program->Output() << Windows();
+  std::string evening = "Matthew 5:3";
+  for (int verse = 4; verse <= 12; ++verse)
+    evening += "; Matthew 5:" + std::to_string(verse);
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return VerseList() == evening; }, 20s)) << VerseList();
   Keys({"alt+l", "m"});
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
