@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Xiphos (no session bus)</source>
-        <translation>Xiphos (kein Sitzungsbus)</translation>
+        <translation>Xiphos (kein D-Bus)</translation>
     </message>
     <message>
         <source>Xiphos (running)</source>

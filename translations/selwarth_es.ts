@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Xiphos (no session bus)</source>
-        <translation>Xiphos (sin bus de sesión)</translation>
+        <translation>Xiphos (sin D-Bus)</translation>
     </message>
     <message>
         <source>Xiphos (running)</source>
