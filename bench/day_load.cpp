@@ -12,7 +12,6 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/program_state.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
 #include "content/day_state.h"
@@ -72,13 +71,13 @@ void UseFolder(const std::filesystem::path &folder) {
 void BM_LoadDay(benchmark::State &state) {
   PackageFolder &folder = FolderOf(static_cast<int>(state.range(0)));
   UseFolder(folder.Path());
-  ResetProgramState();
-  TProgram program;
-  program.settings.QuoteMethodCode = QuoteMethod::Increment; // a fixed slot without the clock
+  Settings settings;
+  DayState dayState;
+  settings.QuoteMethodCode = QuoteMethod::Increment; // a fixed slot without the clock
   for (auto _ : state) {
-    program.day.DayStepped = true;
-    program.day.IncrementCurrent = Slot;
-    LoadedDay day = LoadDay(program.settings, program.day, TodayLocalTime(program.day));
+    dayState.DayStepped = true;
+    dayState.IncrementCurrent = Slot;
+    LoadedDay day = LoadDay(settings, dayState, TodayLocalTime(dayState));
     benchmark::DoNotOptimize(day.Entries.get());
   }
 }

@@ -78,15 +78,18 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   TDrawCall call = CallOf(TDrawCall::Text, x, y);
   call.height = fontHeight_;
   call.text = std::string(text.substr(0, length));
-  // Measured a character at a time: the device's widths add up.
+  // Measured a character at a time: the device's widths add up. Every line
+  // of the day passes here at each layout, so the loop stays plain.
   int gap = 0;
-  call.edges.reserve(length + 1);
-  call.edges.push_back(0);
+  int edge = 0;
+  call.edges.resize(length + 1);
+  int *edges = call.edges.data();
+  edges[0] = 0;
   for (std::size_t i = 0; i < length; ++i) {
-    int advance = Advance(text.substr(i, 1));
+    edge += Advance(text.substr(i, 1));
     if (text[i] == ' ')
-      advance += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
-    call.edges.push_back(call.edges.back() + advance);
+      edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
+    edges[i + 1] = edge;
   }
   Make(std::move(call));
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -163,6 +164,35 @@ TEST_F(VersePictureTest, AnotherDayOfTheSameTextDrawsTheSame) {
   day.reset(); // the old list is gone; nothing of it is read
   EXPECT_EQ(Through(picture, client, again.get()), Fresh(client, again.get()));
   EXPECT_FALSE(picture.LaidOut());
+}
+
+// A screen reader's character cells: each character a line draws has a cell
+// of its own width (a space its share of the justification too), from where
+// the line is drawn to where the next one starts.
+TEST_F(VersePictureTest, EachDrawnCharacterHasItsCellWhereItIsDrawn) {
+  dayState.ShowAnswers = true;
+  auto day = Day();
+  TVersePicture picture;
+  HeadlessDC dc;
+  picture.Paint(dc, settings, client, All, day.get(), dayState.ShowAnswers);
+  std::set<std::tuple<int, int, int>> cells; // top, left, right
+  for (const auto &part : picture.ReadableCells(day.get(), dayState.ShowAnswers))
+    for (const TRect &cell : part)
+      cells.emplace(cell.top, cell.left, cell.right);
+  int justified = 0;
+  for (const HeadlessDC::DrawnText &d : dc.Drawn()) {
+    justified += d.justifyExtra > 0;
+    int left = d.x;
+    int gap = 0;
+    for (char c : d.text) {
+      int right = left + HeadlessDC::CharWidth(d.font.Height);
+      if (c == ' ')
+        right += JustificationShare(d.justifyExtra, d.justifyBreaks, gap++);
+      EXPECT_TRUE(cells.contains({d.y, left, right})) << d.text << " at " << left;
+      left = right;
+    }
+  }
+  EXPECT_GT(justified, 0);
 }
 
 } // namespace
