@@ -196,6 +196,14 @@
         <comment>Saturday</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, read</source>
+        <translation>%1, gelesen</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -781,6 +789,14 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <source>Unable to start Xiphos: %1</source>
         <translation>Xiphos konnte nicht gestartet werden: %1</translation>
     </message>
+    <message>
+        <source>The DDE Id &quot;%1&quot; holds a &apos;/&apos;. A DDE Id is the name of a program alone, without a folder.</source>
+        <translation>Die DDE-ID „%1“ enthält einen „/“. Eine DDE-ID ist nur der Name eines Programms, ohne Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
+        <translation>%1 Bitte wählen Sie die Konkordanz im Dialog „Einstellungen für den Datenaustausch“ erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -909,6 +925,33 @@ Häkchen entfernen und von vorn beginnen?</translation>
     </message>
 </context>
 <context>
+    <name>Plan</name>
+    <message>
+        <source>Plan complete: all %1 days read</source>
+        <translation>Plan abgeschlossen: alle %1 Tage gelesen</translation>
+    </message>
+    <message>
+        <source>Start Over is on the Settings menu</source>
+        <translation>„Leseplan von vorn beginnen“ finden Sie im Menü „Einstellungen“</translation>
+    </message>
+    <message>
+        <source>Day %1 of %2</source>
+        <translation>Tag %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 gelesen</translation>
+    </message>
+    <message>
+        <source>all caught up</source>
+        <translation>nichts nachzuholen</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 im Rückstand</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>ddd MMM d, yyyy</source>
@@ -952,6 +995,14 @@ Zeigt den Eintrag des Tages aus jedem eingeschalteten Paket im Arbeitsordner
 
 Qts eigene Optionen wie -platform und -style werden angenommen; jedes andere
 Wort ist ein Fehler (Rückgabewert 2).
+</translation>
+    </message>
+    <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: unbekanntes Argument „%1“
+„selwarth --help“ zeigt die möglichen Optionen.
 </translation>
     </message>
 </context>

@@ -196,6 +196,14 @@
         <comment>Saturday</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, read</source>
+        <translation>%1, leído</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -781,6 +789,14 @@ Clear the marks and start over?</source>
         <source>Unable to start Xiphos: %1</source>
         <translation>No se pudo iniciar Xiphos: %1</translation>
     </message>
+    <message>
+        <source>The DDE Id &quot;%1&quot; holds a &apos;/&apos;. A DDE Id is the name of a program alone, without a folder.</source>
+        <translation>El ID de DDE «%1» contiene una «/». Un ID de DDE es solo el nombre de un programa, sin carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
+        <translation>%1 Elija de nuevo la concordancia en el diálogo de configuración del intercambio de datos.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -909,6 +925,33 @@ Clear the marks and start over?</source>
     </message>
 </context>
 <context>
+    <name>Plan</name>
+    <message>
+        <source>Plan complete: all %1 days read</source>
+        <translation>Plan completado: ha leído los %1 días</translation>
+    </message>
+    <message>
+        <source>Start Over is on the Settings menu</source>
+        <translation>«Empezar de nuevo el plan de lectura» está en el menú Configuración</translation>
+    </message>
+    <message>
+        <source>Day %1 of %2</source>
+        <translation>Día %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>leídos: %1</translation>
+    </message>
+    <message>
+        <source>all caught up</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>pendientes: %1</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>ddd MMM d, yyyy</source>
@@ -952,6 +995,14 @@ Muestra la entrada del día de cada paquete activado de la carpeta de trabajo
 
 Se aceptan las opciones propias de Qt, como -platform y -style; cualquier
 otra palabra es un error (estado de salida 2).
+</translation>
+    </message>
+    <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: argumento no reconocido «%1»
+Escriba «selwarth --help» para ver las opciones.
 </translation>
     </message>
 </context>

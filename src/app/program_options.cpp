@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "dialogs/about_dialogs.h"
+#include "framework/translation.h"
 #include "platform/translatable.h"
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
@@ -47,7 +48,9 @@ std::string ProgramHelpText() {
 }
 
 std::string UnrecognizedOptionText(const std::string &word) {
-  return "selwarth: unrecognized argument '" + word + "'\nTry 'selwarth --help' for the options.\n";
+  return FormatText(TranslatedText("Program", "selwarth: unrecognized argument '%1'\nTry 'selwarth "
+                                              "--help' for the options.\n"),
+                    {word});
 }
 
 std::string ProgramVersionText() {
