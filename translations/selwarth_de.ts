@@ -269,6 +269,49 @@
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>could not copy the sample %1 into %2</source>
+        <translation>konnte das Beispiel %1 nicht nach %2 kopieren</translation>
+    </message>
+    <message>
+        <source>could not note the sample %1 in %2</source>
+        <translation>konnte das Beispiel %1 nicht in %2 vermerken</translation>
+    </message>
+    <message>
+        <source>%1 stays locked; going on without the lock</source>
+        <translation>%1 bleibt gesperrt; es geht ohne die Sperre weiter</translation>
+    </message>
+    <message>
+        <source>cannot write %1; no samples copied</source>
+        <translation>%1 kann nicht geschrieben werden; keine Beispiele kopiert</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder %1</source>
+        <translation>der Datenordner %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>usage: selwarth-autostart on|off|status</source>
+        <translation>Aufruf: selwarth-autostart on|off|status</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Selwarth starts when you log in (%1).</source>
+        <translation>Selwarth startet, wenn Sie sich anmelden (%1).</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer starts when you log in.</source>
+        <translation>Selwarth startet nicht mehr, wenn Sie sich anmelden.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -1004,6 +1047,10 @@ Try &apos;selwarth --help&apos; for the options.
         <translation>selwarth: unbekanntes Argument „%1“
 „selwarth --help“ zeigt die möglichen Optionen.
 </translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
     </message>
 </context>
 <context>

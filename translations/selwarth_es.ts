@@ -269,6 +269,49 @@
     </message>
 </context>
 <context>
+    <name>Launcher</name>
+    <message>
+        <source>could not copy the sample %1 into %2</source>
+        <translation>no se pudo copiar el ejemplo %1 en %2</translation>
+    </message>
+    <message>
+        <source>could not note the sample %1 in %2</source>
+        <translation>no se pudo anotar el ejemplo %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 stays locked; going on without the lock</source>
+        <translation>%1 sigue bloqueado; se continúa sin el bloqueo</translation>
+    </message>
+    <message>
+        <source>cannot write %1; no samples copied</source>
+        <translation>no se puede escribir %1; no se ha copiado ningún ejemplo</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder %1</source>
+        <translation>no se puede usar la carpeta de datos %1</translation>
+    </message>
+    <message>
+        <source>usage: selwarth-autostart on|off|status</source>
+        <translation>uso: selwarth-autostart on|off|status</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Selwarth starts when you log in (%1).</source>
+        <translation>Selwarth se iniciará cuando inicie la sesión (%1).</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer starts when you log in.</source>
+        <translation>Selwarth ya no se iniciará cuando inicie la sesión.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -1004,6 +1047,10 @@ Try &apos;selwarth --help&apos; for the options.
         <translation>selwarth: argumento no reconocido «%1»
 Escriba «selwarth --help» para ver las opciones.
 </translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
     </message>
 </context>
 <context>

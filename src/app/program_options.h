@@ -19,6 +19,10 @@ struct TProgramOptions {
   // The launcher's question before a first start: whether a display
   // answers. Nothing else is done; the status says it.
   bool CheckDisplay = false;
+  // --say and the words after it: a message of the launchers (data/), then
+  // what fills its %1 and %2; said in the desktop's language, which the
+  // program's catalogs hold.
+  std::vector<std::string> Say;
   // Every other word: after the toolkit has taken its own, each is an
   // error.
   std::vector<std::string> Unrecognized;
