@@ -19,17 +19,23 @@ CALL = re.compile(r"^([A-Za-z_]\w*)\s*\(")
 NAME = re.compile(r"^[A-Za-z_]\w*$")
 
 
+def literal_end(text, i):
+    """Where the string or character literal opening at i ends (past it)."""
+    j = i + 1
+    while j < len(text) and text[j] != text[i]:
+        j += 2 if text[j] == "\\" else 1
+    return j + 1
+
+
 def balanced(text, start):
     """The arguments of the call whose '(' is just before start, and where it ends."""
     depth, current, args, i = 1, "", [], start
     while i < len(text) and depth > 0:
         c = text[i]
         if c in "\"'":
-            j = i + 1
-            while j < len(text) and text[j] != c:
-                j += 2 if text[j] == "\\" else 1
-            current += text[i : j + 1]
-            i = j + 1
+            j = literal_end(text, i)
+            current += text[i:j]
+            i = j
             continue
         if c in "([{":
             depth += 1
@@ -54,11 +60,8 @@ def top_level(text):
     while i < len(text):
         c = text[i]
         if c in "\"'":
-            j = i + 1
-            while j < len(text) and text[j] != c:
-                j += 2 if text[j] == "\\" else 1
             out += '""' if depth == 0 else ""
-            i = j + 1
+            i = literal_end(text, i)
             continue
         if c in "([{":
             depth += 1
