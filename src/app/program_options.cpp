@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "dialogs/about_dialogs.h"
-#include "framework/translation.h"
 #include "platform/translatable.h"
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
@@ -51,11 +50,8 @@ std::string ProgramHelpText() {
                  "word is an error (exit status 2).\n");
 }
 
-std::string UnrecognizedOptionText(const std::string &word) {
-  return FormatText(TranslatedText("Program", "selwarth: unrecognized argument '%1'\nTry 'selwarth "
-                                              "--help' for the options.\n"),
-                    {word});
-}
+const char *const UnrecognizedOptionPattern = TR_NOOP(
+    "Program", "selwarth: unrecognized argument '%1'\nTry 'selwarth --help' for the options.\n");
 
 namespace {
 

@@ -30,8 +30,9 @@ struct TProgramOptions {
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv);
 
-// The complaint about the first unrecognized word, ending in a new line.
-std::string UnrecognizedOptionText(const std::string &word);
+// The complaint about the first unrecognized word (%1), ending in a new
+// line; marked for translation (context "Program").
+extern const char *const UnrecognizedOptionPattern;
 
 // What --help and --version print, each ending in a new line.
 std::string ProgramHelpText();

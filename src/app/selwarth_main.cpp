@@ -8,6 +8,7 @@
 #include "app/run_application.h"
 #include "framework/module.h"
 #include "framework/qt/qt_program_start.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/translation.h"
 
 namespace {
@@ -18,7 +19,10 @@ bool OnlyOwnOptionsAreLeft(int argc, char **argv) {
   const TProgramOptions left = ReadProgramOptions(argc, argv);
   if (left.Unrecognized.empty())
     return true;
-  std::fputs(UnrecognizedOptionText(left.Unrecognized.front()).c_str(), stderr);
+  // As UTF-8 for a terminal, the word as it was given.
+  const std::string said = FormatText(TranslatedBeforeStart("Program", UnrecognizedOptionPattern),
+                                      {left.Unrecognized.front()});
+  std::fputs(said.c_str(), stderr);
   return false;
 }
 

@@ -84,6 +84,14 @@ TEST(CommandLineTest, AnUnknownOptionIsAUsageError) {
                 ::testing::EndsWith("selwarth: unrecognized argument '" + std::string(word) +
                                     "'\nTry 'selwarth --help' for the options.\n"));
   }
+  // In the desktop's language, as UTF-8.
+  options.environment["LANGUAGE"] = "de";
+  auto german = testsupport::RunProcess(program, {"--b\xC3\xB6gus"}, options);
+  EXPECT_THAT(german.errors,
+              ::testing::EndsWith("selwarth: unbekanntes Argument \xE2\x80\x9E--b\xC3\xB6gus"
+                                  "\xE2\x80\x9C\n\xE2\x80\x9E"
+                                  "selwarth --help\xE2\x80\x9C "
+                                  "zeigt die m\xC3\xB6glichen Optionen.\n"));
   EXPECT_FALSE(folder.Exists("config"));
 }
 

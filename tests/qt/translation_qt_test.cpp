@@ -13,7 +13,6 @@
 #include <QTranslator>
 #include <set>
 
-#include "app/program_options.h"
 #include "app/program_state.h"
 #include "app/verse_window.h"
 #include "dde/conversation_slot.h"
@@ -184,7 +183,6 @@ TEST_P(TranslationQtTest, TextsPutTogetherAtRunTimeAreInTheLanguage) {
       {"complete", line(package::PlanDays, 0)},
       {"Start Over", line(package::PlanDays, 0)},
       {"holds a", ServerNameFault("bin/qvwin")},
-      {"unrecognized", UnrecognizedOptionText("--bogus")},
   };
   for (const auto &[english, shown] : rows)
     EXPECT_EQ(shown.find(english), std::string::npos) << shown;

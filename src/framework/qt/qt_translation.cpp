@@ -16,13 +16,18 @@ namespace {
 std::unique_ptr<QTranslator> ours;
 std::unique_ptr<QTranslator> qts;
 
-// Installed beside the program's share/ directory; in the build tree beside
-// bin/. Before the application object exists the program's own path tells.
+#ifndef SELWARTH_CATALOGS_FROM_PROGRAMS
+#define SELWARTH_CATALOGS_FROM_PROGRAMS "../../share/selwarth/translations"
+#endif
+
+// Installed in share/selwarth/translations (the install says where, from the
+// programs' folder); in the build tree beside bin/. Before the application
+// object exists the program's own path tells.
 QStringList CatalogDirectories() {
   const QString bin = QCoreApplication::instance() != nullptr
                           ? QCoreApplication::applicationDirPath()
                           : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-  return {bin + QStringLiteral("/../share/selwarth/translations"),
+  return {bin + QStringLiteral("/" SELWARTH_CATALOGS_FROM_PROGRAMS),
           bin + QStringLiteral("/../translations")};
 }
 
