@@ -50,8 +50,10 @@ std::string ProgramHelpText() {
                  "word is an error (exit status 2).\n");
 }
 
-const char *const UnrecognizedOptionPattern = TR_NOOP(
-    "Program", "selwarth: unrecognized argument '%1'\nTry 'selwarth --help' for the options.\n");
+const char *UnrecognizedOptionPattern() {
+  return TR_NOOP("Program",
+                 "selwarth: unrecognized argument '%1'\nTry 'selwarth --help' for the options.\n");
+}
 
 namespace {
 

@@ -32,7 +32,7 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv);
 
 // The complaint about the first unrecognized word (%1), ending in a new
 // line; marked for translation (context "Program").
-extern const char *const UnrecognizedOptionPattern;
+const char *UnrecognizedOptionPattern();
 
 // What --help and --version print, each ending in a new line.
 std::string ProgramHelpText();

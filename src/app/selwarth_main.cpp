@@ -20,7 +20,7 @@ bool OnlyOwnOptionsAreLeft(int argc, char **argv) {
   if (left.Unrecognized.empty())
     return true;
   // As UTF-8 for a terminal, the word as it was given.
-  const std::string said = FormatText(TranslatedBeforeStart("Program", UnrecognizedOptionPattern),
+  const std::string said = FormatText(TranslatedBeforeStart("Program", UnrecognizedOptionPattern()),
                                       {left.Unrecognized.front()});
   std::fputs(said.c_str(), stderr);
   return false;
