@@ -39,6 +39,15 @@ endfunction()
 selwarth_from_bin(PROGRAMS_FROM_BIN ${SELWARTH_INSTALL_PROGRAMDIR})
 selwarth_from_bin(SAMPLES_FROM_BIN ${sample_install_dir})
 selwarth_from_bin(APPLICATIONS_FROM_BIN ${CMAKE_INSTALL_DATADIR}/applications)
+# The program finds its catalogs from its own folder (the build tree's
+# translations/ beside bin/ is the other place it looks).
+file(RELATIVE_PATH catalogs_from_programs /prefix/${SELWARTH_INSTALL_PROGRAMDIR}
+     /prefix/${CMAKE_INSTALL_DATADIR}/selwarth/translations)
+if(TARGET selwarth_qt)
+  set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/framework/qt/qt_translation.cpp
+               DIRECTORY ${PROJECT_SOURCE_DIR}/src/framework/qt APPEND PROPERTY
+               COMPILE_DEFINITIONS SELWARTH_CATALOGS_FROM_PROGRAMS="${catalogs_from_programs}")
+endif()
 set(data_source ${PROJECT_SOURCE_DIR}/data)
 set(data_build ${CMAKE_BINARY_DIR}/data)
 

@@ -2,7 +2,8 @@
 # Fails when a catalog in translations/ lacks a translation of a text the
 # program shows, or keeps one the program no longer has (lupdate, run on
 # copies, would mark them unfinished or vanished), and when a message box
-# is given a text no translator can see (a literal not marked TR_NOOP).
+# is given a text no translator can see (a literal not marked TR_NOOP, or
+# a text joined from pieces, directly or through a variable or function).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
@@ -22,6 +23,12 @@ unmarked=$(grep -rnPzo 'MessageBox\(\s*[^,()]+,\s*"' "$root"/src --include=*.cpp
 if [ "$unmarked" -ne 0 ]; then
   echo "message boxes with texts not marked for translation:" >&2
   grep -rlPz 'MessageBox\(\s*[^,()]+,\s*"' "$root"/src --include=*.cpp >&2
+  status=1
+fi
+# A text put together from pieces, or a name standing for one, is traced to
+# where it is made.
+if ! python3 "$root"/scripts/check-message-texts.py "$root"/src; then
+  echo "message boxes with texts not made for translation (see above)" >&2
   status=1
 fi
 [ $status -eq 0 ] && echo "1 passed, 0 failed: every catalog is complete"

@@ -196,6 +196,14 @@
         <comment>Saturday</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, read</source>
+        <translation>%1, gelesen</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -270,6 +278,49 @@
     <message>
         <source>Xiphos (not running)</source>
         <translation>Xiphos (läuft nicht)</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>could not copy the sample %1 into %2</source>
+        <translation>konnte das Beispiel %1 nicht nach %2 kopieren</translation>
+    </message>
+    <message>
+        <source>could not note the sample %1 in %2</source>
+        <translation>konnte das Beispiel %1 nicht in %2 vermerken</translation>
+    </message>
+    <message>
+        <source>%1 stays locked; going on without the lock</source>
+        <translation>%1 bleibt gesperrt; es geht ohne die Sperre weiter</translation>
+    </message>
+    <message>
+        <source>cannot write %1; no samples copied</source>
+        <translation>%1 kann nicht geschrieben werden; keine Beispiele kopiert</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder %1</source>
+        <translation>der Datenordner %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>usage: selwarth-autostart on|off|status</source>
+        <translation>Aufruf: selwarth-autostart on|off|status</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Selwarth starts when you log in (%1).</source>
+        <translation>Selwarth startet, wenn Sie sich anmelden (%1).</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer starts when you log in.</source>
+        <translation>Selwarth startet nicht mehr, wenn Sie sich anmelden.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +844,14 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <source>Unable to start Xiphos: %1</source>
         <translation>Xiphos konnte nicht gestartet werden: %1</translation>
     </message>
+    <message>
+        <source>The DDE Id &quot;%1&quot; holds a &apos;/&apos;. A DDE Id is the name of a program alone, without a folder.</source>
+        <translation>Die DDE-ID „%1“ enthält einen „/“. Eine DDE-ID ist nur der Name eines Programms, ohne Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
+        <translation>%1 Bitte wählen Sie die Konkordanz im Dialog „Einstellungen für den Datenaustausch“ erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -921,6 +980,33 @@ Häkchen entfernen und von vorn beginnen?</translation>
     </message>
 </context>
 <context>
+    <name>Plan</name>
+    <message>
+        <source>Plan complete: all %1 days read</source>
+        <translation>Plan abgeschlossen: alle %1 Tage gelesen</translation>
+    </message>
+    <message>
+        <source>Start Over is on the Settings menu</source>
+        <translation>„Leseplan von vorn beginnen“ finden Sie im Menü „Einstellungen“</translation>
+    </message>
+    <message>
+        <source>Day %1 of %2</source>
+        <translation>Tag %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 gelesen</translation>
+    </message>
+    <message>
+        <source>all caught up</source>
+        <translation>nichts nachzuholen</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>%1 im Rückstand</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>ddd MMM d, yyyy</source>
@@ -965,6 +1051,18 @@ Zeigt den Eintrag des Tages aus jedem eingeschalteten Paket im Arbeitsordner
 Qts eigene Optionen wie -platform und -style werden angenommen; jedes andere
 Wort ist ein Fehler (Rückgabewert 2).
 </translation>
+    </message>
+    <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: unbekanntes Argument „%1“
+„selwarth --help“ zeigt die möglichen Optionen.
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
     </message>
 </context>
 <context>

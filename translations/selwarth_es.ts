@@ -196,6 +196,14 @@
         <comment>Saturday</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, read</source>
+        <translation>%1, leído</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -270,6 +278,49 @@
     <message>
         <source>Xiphos (not running)</source>
         <translation>Xiphos (no abierto)</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>could not copy the sample %1 into %2</source>
+        <translation>no se pudo copiar el ejemplo %1 en %2</translation>
+    </message>
+    <message>
+        <source>could not note the sample %1 in %2</source>
+        <translation>no se pudo anotar el ejemplo %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 stays locked; going on without the lock</source>
+        <translation>%1 sigue bloqueado; se continúa sin el bloqueo</translation>
+    </message>
+    <message>
+        <source>cannot write %1; no samples copied</source>
+        <translation>no se puede escribir %1; no se ha copiado ningún ejemplo</translation>
+    </message>
+    <message>
+        <source>cannot use the data folder %1</source>
+        <translation>no se puede usar la carpeta de datos %1</translation>
+    </message>
+    <message>
+        <source>usage: selwarth-autostart on|off|status</source>
+        <translation>uso: selwarth-autostart on|off|status</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Selwarth starts when you log in (%1).</source>
+        <translation>Selwarth se iniciará cuando inicie la sesión (%1).</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer starts when you log in.</source>
+        <translation>Selwarth ya no se iniciará cuando inicie la sesión.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +844,14 @@ Clear the marks and start over?</source>
         <source>Unable to start Xiphos: %1</source>
         <translation>No se pudo iniciar Xiphos: %1</translation>
     </message>
+    <message>
+        <source>The DDE Id &quot;%1&quot; holds a &apos;/&apos;. A DDE Id is the name of a program alone, without a folder.</source>
+        <translation>El ID de DDE «%1» contiene una «/». Un ID de DDE es solo el nombre de un programa, sin carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
+        <translation>%1 Elija de nuevo la concordancia en el diálogo de configuración del intercambio de datos.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -921,6 +980,33 @@ Clear the marks and start over?</source>
     </message>
 </context>
 <context>
+    <name>Plan</name>
+    <message>
+        <source>Plan complete: all %1 days read</source>
+        <translation>Plan completado: ha leído los %1 días</translation>
+    </message>
+    <message>
+        <source>Start Over is on the Settings menu</source>
+        <translation>«Empezar de nuevo el plan de lectura» está en el menú Configuración</translation>
+    </message>
+    <message>
+        <source>Day %1 of %2</source>
+        <translation>Día %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>leídos: %1</translation>
+    </message>
+    <message>
+        <source>all caught up</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <translation>pendientes: %1</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>ddd MMM d, yyyy</source>
@@ -965,6 +1051,18 @@ Muestra la entrada del día de cada paquete activado de la carpeta de trabajo
 Se aceptan las opciones propias de Qt, como -platform y -style; cualquier
 otra palabra es un error (estado de salida 2).
 </translation>
+    </message>
+    <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: argumento no reconocido «%1»
+Escriba «selwarth --help» para ver las opciones.
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,11 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.FirstStart = true;
     else if (word == "--check-display")
       options.CheckDisplay = true;
-    else
+    else if (word == "--say") {
+      options.Say.assign(argv + i + 1, argv + argc);
+      options.Say.resize(3); // the text, %1 and %2
+      break;
+    } else
       options.Unrecognized.emplace_back(word);
   }
   return options;
@@ -46,9 +50,30 @@ std::string ProgramHelpText() {
                  "word is an error (exit status 2).\n");
 }
 
-std::string UnrecognizedOptionText(const std::string &word) {
-  return "selwarth: unrecognized argument '" + word + "'\nTry 'selwarth --help' for the options.\n";
+const char *UnrecognizedOptionPattern() {
+  return TR_NOOP("Program",
+                 "selwarth: unrecognized argument '%1'\nTry 'selwarth --help' for the options.\n");
 }
+
+namespace {
+
+// The launchers' messages (data/selwarth.in, data/selwarth-autostart.in),
+// listed here for the translators: a shell script has no catalog of its own,
+// so the launchers have the program say them (--say).
+[[maybe_unused]] constexpr const char *LauncherTexts[] = {
+    TR_NOOP("Launcher", "could not copy the sample %1 into %2"),
+    TR_NOOP("Launcher", "could not note the sample %1 in %2"),
+    TR_NOOP("Launcher", "%1 stays locked; going on without the lock"),
+    TR_NOOP("Launcher", "cannot write %1; no samples copied"),
+    TR_NOOP("Launcher", "cannot use the data folder %1"),
+    TR_NOOP("Launcher", "usage: selwarth-autostart on|off|status"),
+    TR_NOOP("Launcher", "%1 is missing"),
+    TR_NOOP("Launcher", "cannot write %1"),
+    TR_NOOP("Launcher", "Selwarth starts when you log in (%1)."),
+    TR_NOOP("Launcher", "Selwarth no longer starts when you log in."),
+};
+
+} // namespace
 
 std::string ProgramVersionText() {
   return std::string("selwarth ") + ProgramVersion + "\n";

@@ -19,6 +19,10 @@ struct TProgramOptions {
   // The launcher's question before a first start: whether a display
   // answers. Nothing else is done; the status says it.
   bool CheckDisplay = false;
+  // --say and the words after it: a message of the launchers (data/), then
+  // what fills its %1 and %2; said in the desktop's language, which the
+  // program's catalogs hold.
+  std::vector<std::string> Say;
   // Every other word: after the toolkit has taken its own, each is an
   // error.
   std::vector<std::string> Unrecognized;
@@ -26,8 +30,9 @@ struct TProgramOptions {
 
 TProgramOptions ReadProgramOptions(int argc, const char *const *argv);
 
-// The complaint about the first unrecognized word, ending in a new line.
-std::string UnrecognizedOptionText(const std::string &word);
+// The complaint about the first unrecognized word (%1), ending in a new
+// line; marked for translation (context "Program").
+const char *UnrecognizedOptionPattern();
 
 // What --help and --version print, each ending in a new line.
 std::string ProgramHelpText();

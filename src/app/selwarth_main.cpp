@@ -8,6 +8,8 @@
 #include "app/run_application.h"
 #include "framework/module.h"
 #include "framework/qt/qt_program_start.h"
+#include "framework/qt/qt_translation.h"
+#include "framework/translation.h"
 
 namespace {
 
@@ -17,7 +19,10 @@ bool OnlyOwnOptionsAreLeft(int argc, char **argv) {
   const TProgramOptions left = ReadProgramOptions(argc, argv);
   if (left.Unrecognized.empty())
     return true;
-  std::fputs(UnrecognizedOptionText(left.Unrecognized.front()).c_str(), stderr);
+  // As UTF-8 for a terminal, the word as it was given.
+  const std::string said = FormatText(TranslatedBeforeStart("Program", UnrecognizedOptionPattern()),
+                                      {left.Unrecognized.front()});
+  std::fputs(said.c_str(), stderr);
   return false;
 }
 
@@ -40,10 +45,14 @@ int RunProgram(int argc, char **argv) {
 int main(int argc, char **argv) {
   // Answered before the toolkit starts, so that they work without a display.
   const TProgramOptions options = ReadProgramOptions(argc, argv);
-  if (options.Help || options.Version) {
-    const std::string text = options.Help
-                                 ? InDesktopLanguage(argc, argv, "Program", ProgramHelpText())
-                                 : ProgramVersionText();
+  if (options.Help || options.Version || !options.Say.empty()) {
+    const std::vector<std::string> &say = options.Say;
+    const std::string text =
+        options.Help ? InDesktopLanguage(argc, argv, "Program", ProgramHelpText())
+        : options.Version
+            ? ProgramVersionText()
+            : FormatText(InDesktopLanguage(argc, argv, "Launcher", say[0]), {say[1], say[2]}) +
+                  "\n";
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   }
   const QtProgramNames names{"selwarth", "Selwarth", SELWARTH_DESKTOP_ID};

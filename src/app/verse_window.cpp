@@ -155,8 +155,14 @@ int TVerseWindow::TodaySlot() const {
   return DateSlot(now.tm_year + 1900, now.tm_yday, 0);
 }
 
+std::string LocalProgressWords(const char *pattern, int first, int second) {
+  return FormatText(TranslatedText("Plan", pattern),
+                    {std::to_string(first), std::to_string(second)});
+}
+
 void TVerseWindow::ShowPlanProgress() {
-  NotePlanProgress(day_.DayEntries.get(), CurrentDayChoice(settings_, day_), TodaySlot());
+  NotePlanProgress(day_.DayEntries.get(), CurrentDayChoice(settings_, day_), TodaySlot(),
+                   LocalProgressWords);
   const TDayEntry *plan = ShownPlan();
   planMarks_ = plan != nullptr ? std::optional(StoredPlanMarks(plan->FileName)) : std::nullopt;
   if (program_.CalendarOpen())

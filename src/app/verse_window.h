@@ -19,6 +19,10 @@ struct Settings;
 struct TProgram;
 class TFrameWindow;
 
+// A part of a reading plan's progress line in the interface's language
+// (ProgressWords).
+std::string LocalProgressWords(const char *pattern, int first, int second);
+
 // The window also holds the program's one DDE conversation (HConv,
 // HszService, HszTopic, ConnectServer, EndConversation), which the links and
 // the DDE Settings dialog share.

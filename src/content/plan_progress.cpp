@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "content/settings.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/translatable.h"
 
 namespace {
 
@@ -113,17 +115,25 @@ PlanStanding StandingOf(const PlanMarks &marks, int shownDay, int todayDay) {
   return standing;
 }
 
-std::string ProgressLine(const PlanStanding &standing) {
+std::string EnglishProgressWords(const char *pattern, int first, int second) {
+  std::string text = pattern;
+  for (const auto &[mark, number] : {std::pair{"%1", first}, std::pair{"%2", second}})
+    if (const std::size_t at = text.find(mark); at != std::string::npos)
+      text.replace(at, 2, std::to_string(number));
+  return text;
+}
+
+std::string ProgressLine(const PlanStanding &standing, ProgressWords words) {
   if (standing.Read == 0)
     return {};
-  const std::string days = std::to_string(Days);
+  const std::string between(Between);
   if (standing.Complete())
-    return "Plan complete: all " + days + " days read" + std::string(Between) +
-           "Start Over is on the Settings menu";
-  std::string line = "Day " + std::to_string(standing.ShownDay + 1) + " of " + days;
-  line += std::string(Between) + std::to_string(standing.Read) + " read" + std::string(Between);
-  line += standing.Behind == 0 ? "all caught up" : std::to_string(standing.Behind) + " behind";
-  return line;
+    return words(TR_NOOP("Plan", "Plan complete: all %1 days read"), Days, 0) + between +
+           words(TR_NOOP("Plan", "Start Over is on the Settings menu"), 0, 0);
+  return words(TR_NOOP("Plan", "Day %1 of %2"), standing.ShownDay + 1, Days) + between +
+         words(TR_NOOP("Plan", "%1 read"), standing.Read, 0) + between +
+         (standing.Behind == 0 ? words(TR_NOOP("Plan", "all caught up"), 0, 0)
+                               : words(TR_NOOP("Plan", "%1 behind"), standing.Behind, 0));
 }
 
 std::optional<int> CatchUpOffset(const PlanMarks &marks, int todayIndex, int planOffset) {
@@ -167,14 +177,18 @@ platform::Result<void> ClearStoredPlanMarks(std::string_view fileName) {
                                              SettingsFile);
 }
 
-std::string PlanProgressLine(std::string_view fileName, const DayChoice &shown, int todayIndex) {
+std::string PlanProgressLine(std::string_view fileName, const DayChoice &shown, int todayIndex,
+                             ProgressWords words) {
   return ProgressLine(StandingOf(StoredPlanMarks(fileName),
                                  PlanDayOf(shown.DayIndex, shown.PlanOffset),
-                                 PlanDayOf(todayIndex, shown.PlanOffset)));
+                                 PlanDayOf(todayIndex, shown.PlanOffset)),
+                      words);
 }
 
-void NotePlanProgress(TDayEntry *first, const DayChoice &shown, int todayIndex) {
+void NotePlanProgress(TDayEntry *first, const DayChoice &shown, int todayIndex,
+                      ProgressWords words) {
   for (TDayEntry *entry = first; entry != nullptr; entry = entry->Next.get())
-    entry->Progress =
-        IsPlanEntry(*entry) ? PlanProgressLine(entry->FileName, shown, todayIndex) : std::string();
+    entry->Progress = IsPlanEntry(*entry)
+                          ? PlanProgressLine(entry->FileName, shown, todayIndex, words)
+                          : std::string();
 }

@@ -50,10 +50,18 @@ struct PlanStanding {
 };
 PlanStanding StandingOf(const PlanMarks &marks, int shownDay, int todayDay);
 
+// Writes one part of the progress line: pattern is English (marked for the
+// translators, context "Plan"), its %1 and %2 stand for first and second.
+// The window passes one that writes the reader's language.
+using ProgressWords = std::string (*)(const char *pattern, int first, int second);
+
+// The parts in English, as qxp and every copy made for other programs say them.
+std::string EnglishProgressWords(const char *pattern, int first, int second);
+
 // The line under the plan's heading: "Day 28 of 365 · 25 read · 3 behind",
 // "… · all caught up", or that the plan is complete; empty while no day is
 // marked. In code page 1252.
-std::string ProgressLine(const PlanStanding &standing);
+std::string ProgressLine(const PlanStanding &standing, ProgressWords words = EnglishProgressWords);
 
 // The plan start that makes the first unread plan day before today's the
 // reading of today's slot (todayIndex, 0..365); nothing when no day before
@@ -74,7 +82,9 @@ platform::Result<void> ClearStoredPlanMarks(std::string_view fileName);
 
 // The progress line of a plan package for the day shown (its slot and the
 // plan's start) and today's slot; empty when nothing is marked.
-std::string PlanProgressLine(std::string_view fileName, const DayChoice &shown, int todayIndex);
+std::string PlanProgressLine(std::string_view fileName, const DayChoice &shown, int todayIndex,
+                             ProgressWords words = EnglishProgressWords);
 
 // Gives each reading plan's entry of the day its progress line.
-void NotePlanProgress(TDayEntry *first, const DayChoice &shown, int todayIndex);
+void NotePlanProgress(TDayEntry *first, const DayChoice &shown, int todayIndex,
+                      ProgressWords words = EnglishProgressWords);

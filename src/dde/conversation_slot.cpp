@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/translation.h"
 #include "platform/start_program.h"
 
 using namespace platform;
@@ -19,8 +20,10 @@ void StartByName(const std::string &service) {
 std::string ServerNameFault(const std::string &name) {
   if (name.empty() || IsBareName(name))
     return {};
-  return "The DDE Id \"" + name +
-         "\" holds a '/'. A DDE Id is the name of a program alone, without a folder.";
+  return FormatText(TranslatedText("Messages",
+                                   "The DDE Id \"%1\" holds a '/'. A DDE Id is the name "
+                                   "of a program alone, without a folder."),
+                    {name});
 }
 
 TConversationSlot::~TConversationSlot() = default;

@@ -98,9 +98,12 @@ void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *firs
     return;
   }
   if (std::string fault = ServerNameFault(settings.ConcordanceServer); !fault.empty()) {
-    MessageBox(owner,
-               fault + " Please choose the concordance again in the Data Exchange Settings dialog.",
-               TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
+    MessageBox(
+        owner,
+        FormatText(TranslatedText("Messages", "%1 Please choose the concordance again in the "
+                                              "Data Exchange Settings dialog."),
+                   {fault}),
+        TR_NOOP("Messages", "DDE Not Set Up"), MB_OK);
     return;
   }
   const TDayEntry *entry = LinkEntry(first, commandId);

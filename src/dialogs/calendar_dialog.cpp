@@ -65,7 +65,11 @@ void TCalendar::SetupWindow() {
 void TCalendar::FillMonth() {
   int first = DayOfWeek(1, month_, year_);
   int length = DaysInMonth(month_, year_);
-  TEdit(*this, TitleEdit).SetText(MonthName(month_) + ' ' + std::to_string(year_));
+  // The month and year, "December 2026"; a language may join the two its own
+  // way ("diciembre de 2026").
+  TEdit(*this, TitleEdit)
+      .SetText(FormatText(TranslatedText("CALENDAR", "%1 %2"),
+                          {MonthName(month_), std::to_string(year_)}));
   for (int place = 1; place <= CellCount; ++place) {
     int day = place - first;
     bool blank = day < 1 || day > length;
@@ -74,7 +78,8 @@ void TCalendar::FillMonth() {
     cell.SetText(blank ? "" : std::to_string(day) + (read ? std::string(ReadMark) : ""));
     // A screen reader says the date a number stands for, and nothing for a
     // blank cell.
-    cell.SetName(blank ? "" : DateName(day, month_, year_) + (read ? ", read" : ""));
+    const std::string name = blank ? "" : DateName(day, month_, year_);
+    cell.SetName(read ? FormatText(TranslatedText("CALENDAR", "%1, read"), {name}) : name);
   }
 }
 

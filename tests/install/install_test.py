@@ -327,6 +327,9 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr.decode())
         self.assertEqual(result.stdout.decode(), "selwarth %s\n" % ARGS.version)
         self.assertEqual(run([launcher, "--help"], env=environment).returncode, 0)
+        # The installed program finds its catalogs.
+        result = run([launcher, "--help"], env=dict(environment, LANGUAGE="de"))
+        self.assertTrue(result.stdout.decode().startswith("Aufruf: selwarth"), result.stdout.decode())
         self.assertEqual(os.listdir(home), [])
         # Without a display a start says so in one line.
         result = run([launcher], env=environment)

@@ -43,6 +43,14 @@ TEST(CommandLineTest, HelpAndVersionAnswerWithoutADisplay) {
   german.environment["LANGUAGE"] = "de";
   help = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {"--help"}, german);
   EXPECT_EQ(help.output.rfind("Aufruf: selwarth", 0), 0u) << help.output << help.errors;
+
+  // The launchers have the program say their messages, so they are in the
+  // language too, and English as written without a catalog.
+  const std::vector<std::string> say = {"--say", "cannot use the data folder %1", "/nowhere"};
+  auto said = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), say, german);
+  EXPECT_EQ(said.output, "der Datenordner /nowhere kann nicht verwendet werden\n") << said.errors;
+  said = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), say, options);
+  EXPECT_EQ(said.output, "cannot use the data folder /nowhere\n") << said.errors;
 }
 
 TEST(CommandLineTest, WithoutADisplayTheStartEndsWithOneLine) {
@@ -52,6 +60,11 @@ TEST(CommandLineTest, WithoutADisplayTheStartEndsWithOneLine) {
   EXPECT_EQ(result.exitStatus, 1) << result.errors;
   EXPECT_EQ(std::count(result.errors.begin(), result.errors.end(), '\n'), 1) << result.errors;
   EXPECT_EQ(result.errors.rfind("selwarth: cannot open a window", 0), 0u) << result.errors;
+  // In the desktop's language, before the toolkit is started.
+  auto german = NoDisplay(folder);
+  german.environment["LANGUAGE"] = "de";
+  result = testsupport::RunProcess(testsupport::BuiltProgram("selwarth"), {}, german);
+  EXPECT_EQ(result.errors.rfind("selwarth: Es kann kein Fenster", 0), 0u) << result.errors;
 }
 
 // The toolkit takes its own options; any word left is an error, said
@@ -71,6 +84,14 @@ TEST(CommandLineTest, AnUnknownOptionIsAUsageError) {
                 ::testing::EndsWith("selwarth: unrecognized argument '" + std::string(word) +
                                     "'\nTry 'selwarth --help' for the options.\n"));
   }
+  // In the desktop's language, as UTF-8.
+  options.environment["LANGUAGE"] = "de";
+  auto german = testsupport::RunProcess(program, {"--b\xC3\xB6gus"}, options);
+  EXPECT_THAT(german.errors,
+              ::testing::EndsWith("selwarth: unbekanntes Argument \xE2\x80\x9E--b\xC3\xB6gus"
+                                  "\xE2\x80\x9C\n\xE2\x80\x9E"
+                                  "selwarth --help\xE2\x80\x9C "
+                                  "zeigt die m\xC3\xB6glichen Optionen.\n"));
   EXPECT_FALSE(folder.Exists("config"));
 }
 

@@ -14,10 +14,14 @@
 #include <set>
 
 #include "app/program_state.h"
+#include "app/verse_window.h"
+#include "dde/conversation_slot.h"
+#include "dialogs/calendar_dialog.h"
 #include "framework/message_box.h"
 #include "framework/qt/qt_translation.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 #include "resources/main_menu.h"
 #include "support/config_sandbox.h"
@@ -163,6 +167,43 @@ TEST_P(TranslationQtTest, AMessageBoxIsWhollyInTheLanguageItsButtonsToo) {
   EXPECT_EQ(MessageBox(nullptr, "Settings have been saved.", "Program Settings", MB_YESNO), IDNO);
   for (const char *english : {"Settings have been saved.", "Program Settings", "&Yes"})
     EXPECT_FALSE(shown.contains(QLatin1String(english))) << shown.toStdString();
+}
+
+// Texts the program puts together as it runs are the language's too, from
+// their words to the way they are joined.
+TEST_P(TranslationQtTest, TextsPutTogetherAtRunTimeAreInTheLanguage) {
+  const auto line = [](int read, int behind) {
+    return ProgressLine({.ShownDay = 27, .Read = read, .Behind = behind}, LocalProgressWords);
+  };
+  const std::pair<const char *, std::string> rows[] = {
+      {"Day ", line(25, 3)},
+      {" read", line(25, 3)},
+      {"behind", line(25, 3)},
+      {"caught up", line(25, 0)},
+      {"complete", line(package::PlanDays, 0)},
+      {"Start Over", line(package::PlanDays, 0)},
+      {"holds a", ServerNameFault("bin/qvwin")},
+  };
+  for (const auto &[english, shown] : rows)
+    EXPECT_EQ(shown.find(english), std::string::npos) << shown;
+
+  // The calendar's title, and what a screen reader says of a read day.
+  TCalendar calendar(nullptr, program.settings, program.day);
+  calendar.MarkPlanReadings(PlanMarks().set(), 0);
+  testsupport::ExecuteWith(calendar, [&](DialogWidget &peer) {
+    const auto &controls = CalendarTemplate().Controls;
+    for (size_t i = 0; i < controls.size(); ++i) {
+      QWidget *widget = peer.ControlWidgets()[i];
+      if (controls[i].Id == calendar::TitleEdit) {
+        EXPECT_EQ(
+            widget->property("text").toString(),
+            QString::fromUtf8(GetParam() == std::string("es") ? "marzo de 2023" : "März 2023"));
+      }
+      EXPECT_FALSE(widget->accessibleName().contains(QLatin1String(", read")))
+          << widget->accessibleName().toStdString();
+    }
+    calendar.CloseDialog(IDCANCEL);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationQtTest, ::testing::Values("es", "de"));

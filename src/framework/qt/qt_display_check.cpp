@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "framework/qt/qt_translation.h"
+#include "framework/translation.h"
 
 namespace {
 DisplayCheck *ActiveCheck = nullptr;
@@ -21,10 +25,12 @@ bool SomeDisplayIsNamed(int argc, const char *const *argv) {
 }
 
 void SayThereIsNoDisplay(const char *programName) {
-  std::fprintf(stderr,
-               "%s: cannot open a window: no display could be reached (is DISPLAY or "
-               "WAYLAND_DISPLAY set?)\n",
-               programName);
+  const std::string said = FormatText(
+      TranslatedBeforeStart("Program", TR_NOOP("Program", "%1: cannot open a window: no display "
+                                                          "could be reached (is DISPLAY or "
+                                                          "WAYLAND_DISPLAY set?)")),
+      {programName});
+  std::fprintf(stderr, "%s\n", said.c_str());
   std::fflush(stderr);
 }
 

@@ -11,11 +11,7 @@
 
 std::string InDesktopLanguage(int argc, char **argv, const char *context, const std::string &text) {
   QCoreApplication core(argc, argv);
-  if (LoadInterfaceLanguage().isEmpty())
-    return text;
-  const std::string translated = Translated(context, text).toStdString();
-  UnloadInterfaceLanguage();
-  return translated;
+  return TranslatedBeforeStart(context, text);
 }
 
 int StartQtProgram(int argc, char **argv, const QtProgramNames &names, int (*run)(int, char **)) {

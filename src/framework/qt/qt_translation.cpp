@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -15,11 +16,18 @@ namespace {
 std::unique_ptr<QTranslator> ours;
 std::unique_ptr<QTranslator> qts;
 
-// Installed beside the program's share/ directory; in the build tree beside
-// bin/.
+#ifndef SELWARTH_CATALOGS_FROM_PROGRAMS
+#define SELWARTH_CATALOGS_FROM_PROGRAMS "../../share/selwarth/translations"
+#endif
+
+// Installed in share/selwarth/translations (the install says where, from the
+// programs' folder); in the build tree beside bin/. Before the application
+// object exists the program's own path tells.
 QStringList CatalogDirectories() {
-  const QString bin = QCoreApplication::applicationDirPath();
-  return {bin + QStringLiteral("/../share/selwarth/translations"),
+  const QString bin = QCoreApplication::instance() != nullptr
+                          ? QCoreApplication::applicationDirPath()
+                          : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+  return {bin + QStringLiteral("/" SELWARTH_CATALOGS_FROM_PROGRAMS),
           bin + QStringLiteral("/../translations")};
 }
 
@@ -48,22 +56,32 @@ QString LocalDates(QString text) {
   return text;
 }
 
+// Loads our catalog for the first of languages that has one; leaves catalog
+// empty for English, the program's own, when a desktop puts it first.
+void LoadOurCatalog(QTranslator &catalog, const QStringList &languages) {
+  for (const QString &name : languages) {
+    const QLocale wanted(name);
+    if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
+      return;
+    for (const QString &directory : CatalogDirectories())
+      if (catalog.load(wanted, QStringLiteral("selwarth"), QStringLiteral("_"), directory))
+        return;
+  }
+}
+
 } // namespace
+
+std::string TranslatedBeforeStart(const char *context, const std::string &text) {
+  QTranslator catalog;
+  LoadOurCatalog(catalog, QLocale::system().uiLanguages());
+  const QString translated = catalog.translate(context, text.c_str());
+  return translated.isEmpty() ? text : translated.toStdString();
+}
 
 QString LoadInterfaceLanguage(const QStringList &languages) {
   UnloadInterfaceLanguage();
   auto catalog = std::make_unique<QTranslator>();
-  for (const QString &name : languages) {
-    const QLocale wanted(name);
-    // English is the program's own: a desktop that puts it first gets it.
-    if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
-      return {};
-    for (const QString &directory : CatalogDirectories())
-      if (catalog->load(wanted, QStringLiteral("selwarth"), QStringLiteral("_"), directory))
-        break;
-    if (!catalog->isEmpty())
-      break;
-  }
+  LoadOurCatalog(*catalog, languages);
   if (catalog->isEmpty())
     return {};
   const QLocale language(catalog->language());

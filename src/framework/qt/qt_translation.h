@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 // Loads the first of the desktop's languages (QLocale::uiLanguages: LANGUAGE,
@@ -15,6 +16,12 @@
 // program's own, with Qt's own catalog for the same language, and makes it
 // the default locale. Returns the language ("de"), or "" for English.
 QString LoadInterfaceLanguage(const QStringList &languages = QLocale::system().uiLanguages());
+// text (marked in context) in the desktop's language as UTF-8, for a
+// terminal; it needs no application object and installs nothing, so that
+// what is said while the toolkit starts, or instead of starting it, is in
+// the language too. English as it is when no catalog matches.
+std::string TranslatedBeforeStart(const char *context, const std::string &text);
+
 // The catalogs in use are dropped: English again (for tests).
 void UnloadInterfaceLanguage();
 // Whether a language other than English is shown.
