@@ -3,6 +3,7 @@
 #include <array>
 
 #include "content/day_entries.h"
+#include "content/package_format.h"
 #include "resources/main_menu.h"
 
 namespace {
@@ -79,8 +80,9 @@ bool CanBeSent(std::string_view reference) {
   return reference.find_first_of("\"[]\\\x84\x93\x94") == std::string_view::npos;
 }
 
+// The same title test as the package reader's and the plan's progress.
 bool IsReadingPlanTitle(std::string_view title) {
-  return title.starts_with("Through the Bible");
+  return title.starts_with(package::ReadingPlanPrefix);
 }
 
 bool IsQuizTitle(std::string_view title) {
