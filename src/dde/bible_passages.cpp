@@ -249,6 +249,14 @@ std::string TPassage::Text() const {
   return lastVerse != 0 ? text + '-' + std::to_string(lastVerse) : text;
 }
 
+std::string TPassage::RangeText() const {
+  if (chapter == 0)
+    return book + " 1-" + std::to_string(bookChapters);
+  if (lastChapter != 0 || lastVerse != 0)
+    return Text();
+  return Text() + '-' + std::to_string(verse != 0 ? verse : chapter);
+}
+
 std::string TPassage::FirstVerse() const {
   return book + ' ' + std::to_string(chapter != 0 ? chapter : 1) + ':' +
          std::to_string(verse != 0 ? verse : 1);
@@ -278,6 +286,7 @@ std::optional<std::vector<TPassage>> ReadPassages(std::string_view reading) {
       return std::nullopt;
     TPassage passage;
     passage.book = std::string(book->name);
+    passage.bookChapters = book->chapters;
     if (!ReadNumbers(Trimmed(piece.substr(bookEnd)), *book, passage))
       return std::nullopt;
     passages.push_back(std::move(passage));
@@ -292,5 +301,12 @@ std::string PassageList(const std::vector<TPassage> &passages) {
   std::string list;
   for (const TPassage &passage : passages)
     list += (list.empty() ? "" : "; ") + passage.Text();
+  return list;
+}
+
+std::string PassageRanges(const std::vector<TPassage> &passages) {
+  std::string list;
+  for (const TPassage &passage : passages)
+    list += (list.empty() ? "" : "; ") + passage.RangeText();
   return list;
 }

@@ -24,9 +24,14 @@ struct TPassage {
   int verse = 0;    // 0: the whole chapter
   int lastChapter = 0;
   int lastVerse = 0;
+  int bookChapters = 0; // how many chapters the book has
 
   // Written in full: "Genesis 1-2", "Jude 1:3", "Psalms 119:1-8".
   std::string Text() const;
+  // Written as a range even where it is one chapter or verse: "Mark 10-10",
+  // "Jude 1:3-3", "Jude 1-1" (the whole book), for a program that lists only
+  // what it reads as a range.
+  std::string RangeText() const;
   // Its first verse: "Genesis 1:1".
   std::string FirstVerse() const;
 };
@@ -37,3 +42,5 @@ std::optional<std::vector<TPassage>> ReadPassages(std::string_view reading);
 
 // The passages written as one list: "Genesis 1-2; Matthew 1".
 std::string PassageList(const std::vector<TPassage> &passages);
+// The same with each passage as a range: "Genesis 1-2; Matthew 1-1".
+std::string PassageRanges(const std::vector<TPassage> &passages);

@@ -7,37 +7,42 @@
 
 namespace {
 
-// A reading and the list and first verse sent for it; an empty list: not
-// readable, nothing is sent.
+// A reading and the list and first verse sent for it, and the list with
+// every passage a range; an empty list: not readable, nothing is sent.
 struct Row {
   const char *reading;
   const char *list;
   const char *first;
+  const char *ranges = "";
 };
 
 TEST(BiblePassagesTest, AReadingIsSentAsThePassagesItNames) {
   const Row rows[] = {
-      {"Genesis 1-2", "Genesis 1-2", "Genesis 1:1"},
-      {"Morning: Gen 1-2 / Evening: Matt 1", "Genesis 1-2; Matthew 1", "Genesis 1:1"},
-      {"Ps 23:1-2; Matt. 1:1-2", "Psalms 23:1-2; Matthew 1:1-2", "Psalms 23:1"},
-      {" John 3:16", "John 3:16", "John 3:16"},
-      {"1 Cor 13 - 14", "1 Corinthians 13-14", "1 Corinthians 13:1"},
-      {"1John 4:7-5:3", "1 John 4:7-5:3", "1 John 4:7"},
-      {"Ps 23; 24", "Psalms 23; Psalms 24", "Psalms 23:1"}, // the book goes on
-      {"Song of Songs 2:4", "Song of Solomon 2:4", "Song of Solomon 2:4"},
-      {"Judg 3", "Judges 3", "Judges 3:1"},
-      {"SMorning:2 jo", "2 John", "2 John 1:1"},
-      {"Phil 4:13", "Philippians 4:13", "Philippians 4:13"},
+      {"Genesis 1-2", "Genesis 1-2", "Genesis 1:1", "Genesis 1-2"},
+      {"Morning: Gen 1-2 / Evening: Matt 1", "Genesis 1-2; Matthew 1", "Genesis 1:1",
+       "Genesis 1-2; Matthew 1-1"},
+      {"Ps 23:1-2; Matt. 1:1-2", "Psalms 23:1-2; Matthew 1:1-2", "Psalms 23:1",
+       "Psalms 23:1-2; Matthew 1:1-2"},
+      {" John 3:16", "John 3:16", "John 3:16", "John 3:16-16"},
+      {"1 Cor 13 - 14", "1 Corinthians 13-14", "1 Corinthians 13:1", "1 Corinthians 13-14"},
+      {"1John 4:7-5:3", "1 John 4:7-5:3", "1 John 4:7", "1 John 4:7-5:3"},
+      {"Ps 23; 24", "Psalms 23; Psalms 24", "Psalms 23:1",
+       "Psalms 23-23; Psalms 24-24"}, // the book goes on
+      {"Song of Songs 2:4", "Song of Solomon 2:4", "Song of Solomon 2:4", "Song of Solomon 2:4-4"},
+      {"Judg 3", "Judges 3", "Judges 3:1", "Judges 3-3"},
+      {"SMorning:2 jo", "2 John", "2 John 1:1", "2 John 1-1"},
+      {"Phil 4:13", "Philippians 4:13", "Philippians 4:13", "Philippians 4:13-13"},
       {"Luke 2:1\x96"
        "20",
-       "Luke 2:1-20", "Luke 2:1"}, // an en dash
-      {"Psalm 119:176", "Psalms 119:176", "Psalms 119:176"},
-      {"Jude", "Jude", "Jude 1:1"},
+       "Luke 2:1-20", "Luke 2:1", "Luke 2:1-20"}, // an en dash
+      {"Gen", "Genesis", "Genesis 1:1", "Genesis 1-50"},
+      {"Psalm 119:176", "Psalms 119:176", "Psalms 119:176", "Psalms 119:176-176"},
+      {"Jude", "Jude", "Jude 1:1", "Jude 1-1"},
       // A book of one chapter: its number is a verse.
-      {"Jude 3", "Jude 1:3", "Jude 1:3"},
-      {"Obadiah 1-4", "Obadiah 1:1-4", "Obadiah 1:1"},
-      {"3 John 2", "3 John 1:2", "3 John 1:2"},
-      {"Philem 1:6", "Philemon 1:6", "Philemon 1:6"},
+      {"Jude 3", "Jude 1:3", "Jude 1:3", "Jude 1:3-3"},
+      {"Obadiah 1-4", "Obadiah 1:1-4", "Obadiah 1:1", "Obadiah 1:1-4"},
+      {"3 John 2", "3 John 1:2", "3 John 1:2", "3 John 1:2-2"},
+      {"Philem 1:6", "Philemon 1:6", "Philemon 1:6", "Philemon 1:6-6"},
       // Not readable: the whole reading is refused.
       {"Foo 99:99", "", ""},
       {"Genesis 51", "", ""},
@@ -62,6 +67,7 @@ TEST(BiblePassagesTest, AReadingIsSentAsThePassagesItNames) {
     ASSERT_TRUE(passages) << row.reading;
     EXPECT_EQ(PassageList(*passages), row.list) << row.reading;
     EXPECT_EQ(passages->front().FirstVerse(), row.first) << row.reading;
+    EXPECT_EQ(PassageRanges(*passages), row.ranges) << row.reading;
   }
 }
 
