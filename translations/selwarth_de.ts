@@ -852,6 +852,10 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
         <translation>%1 Bitte wählen Sie die Konkordanz im Dialog „Einstellungen für den Datenaustausch“ erneut.</translation>
     </message>
+    <message>
+        <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters, and it has no shorter abbreviation of its own. Please choose another.</source>
+        <translation>Selwarth kann die Bibel „%1“ nicht speichern: Ihr Name ist länger als %2 Zeichen, und sie hat keine kürzere Abkürzung für sich allein. Bitte wählen Sie eine andere.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

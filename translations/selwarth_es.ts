@@ -852,6 +852,10 @@ Clear the marks and start over?</source>
         <source>%1 Please choose the concordance again in the Data Exchange Settings dialog.</source>
         <translation>%1 Elija de nuevo la concordancia en el diálogo de configuración del intercambio de datos.</translation>
     </message>
+    <message>
+        <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters, and it has no shorter abbreviation of its own. Please choose another.</source>
+        <translation>Selwarth no puede guardar la Biblia «%1»: su nombre tiene más de %2 caracteres y no tiene una abreviatura más corta propia. Elija otra.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

@@ -80,10 +80,12 @@ void PostCommand(TWindow &window, int id) {
 }
 
 // A Bible in the list: its abbreviation, as a server's translations are
-// listed, or its name where another Bible has the same abbreviation.
+// listed, or its name where another Bible has the same abbreviation or that
+// abbreviation as its name, so that each entry names one Bible.
 std::string ModuleEntry(const std::vector<TSwordModule> &modules, const TSwordModule &module) {
   for (const TSwordModule &other : modules)
-    if (&other != &module && platform::SameAscii(other.abbreviation, module.abbreviation))
+    if (&other != &module && (platform::SameAscii(other.abbreviation, module.abbreviation) ||
+                              platform::SameAscii(other.name, module.abbreviation)))
       return module.name;
   return module.abbreviation;
 }
@@ -106,9 +108,16 @@ std::string XiphosState(std::optional<bool> runs) {
 }
 
 // What is stored for a Bible: its name, or its abbreviation when the name is
-// longer than the setting holds (Xiphos takes either).
-std::string StoredModule(const TSwordModule &module) {
-  return module.name.size() < ConcordanceBuffer ? module.name : module.abbreviation;
+// longer than the setting holds and the abbreviation names this Bible alone;
+// nullopt when neither would read back as this Bible.
+std::optional<std::string> StoredModule(const std::vector<TSwordModule> &modules,
+                                        const TSwordModule &module) {
+  if (module.name.size() < ConcordanceBuffer)
+    return module.name;
+  if (module.abbreviation.size() < ConcordanceBuffer &&
+      FindModule(modules, module.abbreviation) == &module)
+    return module.abbreviation;
+  return std::nullopt;
 }
 
 } // namespace
@@ -417,11 +426,23 @@ void TDDESettingsDialog::CmOk() {
   int selected = translations_->GetSelIndex();
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
   if (CheckedKind() == DdeXiphosRadio)
-    for (const TSwordModule &module : modules_)
-      if (ModuleEntry(modules_, module) == savedTranslation_) {
-        savedTranslation_ = StoredModule(module);
-        break;
+    for (const TSwordModule &module : modules_) {
+      if (ModuleEntry(modules_, module) != savedTranslation_)
+        continue;
+      std::optional<std::string> stored = StoredModule(modules_, module);
+      if (!stored) {
+        MessageBox(this,
+                   FormatText(TranslatedText("Messages",
+                                             "Selwarth cannot keep the Bible \"%1\": its name is "
+                                             "longer than %2 characters, and it has no shorter "
+                                             "abbreviation of its own. Please choose another."),
+                              {module.name, std::to_string(ConcordanceBuffer - 1)}),
+                   TR_NOOP("Messages", "Unable to accept settings"), MB_OK);
+        return;
       }
+      savedTranslation_ = *stored;
+      break;
+    }
   bool none = TButton(*this, DdeNoneRadio).GetCheck() == BF_CHECKED;
   if (savedTranslation_.empty() && !none) {
     MessageBox(this,

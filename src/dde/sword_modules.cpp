@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/ascii.h"
+#include "platform/name_choice.h"
 #include "platform/regular_file.h"
 
 namespace {
@@ -33,6 +34,29 @@ bool IsBibleDriver(std::string_view driver) {
     if (platform::SameAscii(driver, bible))
       return true;
   return false;
+}
+
+// The first FolderLimit configuration files of folder in the order of their
+// names, however many it holds: a heap keeps the smallest names seen.
+std::vector<std::string> FirstConfFiles(const std::string &folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string file = it->path().string();
+    if (!file.ends_with(".conf"))
+      continue;
+    if (files.size() < FolderLimit) {
+      files.push_back(std::move(file));
+      std::push_heap(files.begin(), files.end());
+    } else if (file < files.front()) {
+      std::pop_heap(files.begin(), files.end());
+      files.back() = std::move(file);
+      std::push_heap(files.begin(), files.end());
+    }
+  }
+  std::sort_heap(files.begin(), files.end());
+  return files;
 }
 
 } // namespace
@@ -86,22 +110,17 @@ std::vector<std::string> SwordModuleFolders() {
 std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &folders) {
   std::vector<TSwordModule> modules;
   for (const std::string &folder : folders) {
-    std::error_code error;
-    std::vector<std::string> files;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-      std::string file = it->path().string();
-      if (file.ends_with(".conf") && files.size() < FolderLimit)
-        files.push_back(file);
-    }
-    std::sort(files.begin(), files.end());
-    for (const std::string &file : files) {
+    for (const std::string &file : FirstConfFiles(folder)) {
       platform::Result<std::string> text =
           platform::ReadRegularFile(file, ConfLimit, "a module's configuration");
       if (!text)
         continue;
       std::optional<TSwordModule> module = ReadSwordModuleConf(*text);
-      if (module && FindModule(modules, module->name) == nullptr)
+      // A module is known by its name: a second of the same name is the
+      // first one's shadow, whatever its abbreviation.
+      if (module && std::none_of(modules.begin(), modules.end(), [&](const TSwordModule &known) {
+            return platform::SameAscii(known.name, module->name);
+          }))
         modules.push_back(std::move(*module));
     }
   }
@@ -112,11 +131,7 @@ std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &
 
 const TSwordModule *FindModule(const std::vector<TSwordModule> &modules,
                                std::string_view translation) {
-  for (const TSwordModule &module : modules)
-    if (platform::SameAscii(module.name, translation))
-      return &module;
-  for (const TSwordModule &module : modules)
-    if (platform::SameAscii(module.abbreviation, translation))
-      return &module;
-  return nullptr;
+  return platform::ChooseByName(
+      modules, translation, [](const TSwordModule &module) { return module.name; },
+      [](const TSwordModule &module) { return module.abbreviation; });
 }

@@ -19,7 +19,8 @@ struct TSwordModule {
   std::string description;  // "King James Version"
 };
 
-// The largest configuration file read, and the most files read in a folder.
+// The largest configuration file read, and the most files read in a folder
+// (the first by their names).
 inline constexpr std::uint64_t ConfLimit = 256 * 1024;
 inline constexpr std::size_t FolderLimit = 1000;
 
@@ -36,7 +37,8 @@ std::vector<std::string> SwordModuleFolders();
 // names compared without regard to case), in the order of their names.
 std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &folders);
 
-// The module that translation names, by its name or its abbreviation
-// (without regard to case); null when none.
+// The module that translation names: the one of that name, else the one
+// module of that abbreviation (without regard to case); null when none, or
+// when several share the abbreviation.
 const TSwordModule *FindModule(const std::vector<TSwordModule> &modules,
                                std::string_view translation);

@@ -6,6 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "support/scoped_environment.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -80,6 +85,42 @@ TEST_F(PassageLibraryTest, PlainTextHasAHeadingPerChapterAndAVerseALine) {
   EXPECT_TRUE(text.starts_with("Genesis 1\n1 In the beginning God")) << text;
   EXPECT_NE(text.find("the earth.\n2 And the earth was"), std::string::npos);
   EXPECT_NE(text.find("\n\nGenesis 2\n1 Thus the heavens"), std::string::npos) << text;
+}
+
+// A module is found by its name first, and by an abbreviation only where no
+// other module shares it: a module in the user's folder that claims
+// another's abbreviation takes its place for neither.
+TEST_F(PassageLibraryTest, AModuleIsFoundByItsNameBeforeAnyAbbreviation) {
+  std::ifstream system("/usr/share/sword/mods.d/engKJV2006eb.conf");
+  std::string kjv((std::istreambuf_iterator<char>(system)), std::istreambuf_iterator<char>());
+  // The same text under another name, abbreviation and description.
+  auto copy = [&kjv](const std::string &name, const std::string &abbreviation) {
+    std::string conf = std::regex_replace(kjv, std::regex("\\[engKJV2006eb\\]"), "[" + name + "]");
+    conf = std::regex_replace(conf, std::regex("Abbreviation=.*"), "Abbreviation=" + abbreviation);
+    return std::regex_replace(conf, std::regex("Description=.*"), "Description=" + name);
+  };
+  const struct {
+    const char *name, *abbreviation, *translation, *found;
+  } rows[] = {
+      {"AAShadow", "KJV", "KJV", "King James Version"}, // KJV is contained in engKJV2006eb
+      {"AAShadow", "KJV", "AAShadow", "AAShadow"},
+      {"KJV", "KJV1769", "KJV", "KJV"},
+      {"KJV", "KJV1769", "kjv1769", "KJV"},
+      {"KJV", "KJV1769", "engKJV2006eb", "King James Version"},
+  };
+  for (const auto &row : rows) {
+    testsupport::TempDir home;
+    std::filesystem::create_directories(home.Path() / ".sword/mods.d");
+    std::filesystem::create_directory_symlink("/usr/share/sword/modules",
+                                              home.Path() / ".sword/modules");
+    home.Write(".sword/mods.d/other.conf", copy(row.name, row.abbreviation));
+    testsupport::ScopedEnvironment homeIsTemp("HOME", home.Path().string());
+    PassageLibrary fresh;
+    std::optional<Passage> passage =
+        fresh.LookUp(row.translation, *concordance::ParseReference("John 3:16"));
+    ASSERT_TRUE(passage) << row.name << " " << row.translation;
+    EXPECT_EQ(passage->description, row.found) << row.name << " " << row.translation;
+  }
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "dde/sword_modules.h"
 #include "support/temp_dir.h"
 
@@ -91,6 +93,52 @@ TEST(BiblePassagesTest, TheBiblesAreTheInstalledTextModulesByNameAndAbbreviation
   EXPECT_EQ(FindModule(modules, "kjv"), &modules[1]);
   EXPECT_EQ(FindModule(modules, "engKJV2006eb"), &modules[1]);
   EXPECT_EQ(FindModule(modules, "NIV"), nullptr);
+}
+
+// A module is known by its name: one whose name is unique is listed whatever
+// its abbreviation, and a name chooses its module before any abbreviation
+// does. An abbreviation that two modules share chooses neither.
+TEST(BiblePassagesTest, ClashingNamesHideNoBibleAndChooseNoneByChance) {
+  testsupport::TempDir system, user;
+  system.Write("kjv.conf", "[engKJV2006eb]\nAbbreviation=KJV\nModDrv=zText\n");
+  user.Write("kjv1769.conf", "[KJV]\nAbbreviation=KJV1769\nModDrv=zText\n");
+  user.Write("shadow.conf", "[AAShadow]\nAbbreviation=WEB\nModDrv=zText\n");
+  user.Write("web.conf", "[ENGWEB]\nAbbreviation=WEB\nModDrv=zText\n");
+  std::vector<TSwordModule> modules =
+      InstalledBibleModules({system.Path().string(), user.Path().string()});
+  std::vector<std::string> names;
+  for (const TSwordModule &module : modules)
+    names.push_back(module.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"AAShadow", "ENGWEB", "KJV", "engKJV2006eb"}));
+  const struct {
+    const char *translation;
+    const char *module; // "": none
+  } rows[] = {
+      {"KJV", "KJV"}, {"kjv1769", "KJV"},   {"engkjv2006eb", "engKJV2006eb"},
+      {"WEB", ""},    {"ENGWEB", "ENGWEB"}, {"AAShadow", "AAShadow"},
+      {"", ""},
+  };
+  for (const auto &row : rows) {
+    const TSwordModule *found = FindModule(modules, row.translation);
+    EXPECT_EQ(found != nullptr ? found->name : "", row.module) << row.translation;
+  }
+}
+
+// A folder of more configuration files than are read gives the first by
+// their names, whatever order the folder lists them in.
+TEST(BiblePassagesTest, AFolderOfTooManyModulesGivesTheFirstByName) {
+  auto name = [](std::size_t i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "M%05zu", i);
+    return std::string(text);
+  };
+  testsupport::TempDir folder;
+  for (std::size_t i = FolderLimit + FolderLimit / 5; i-- > 0;)
+    folder.Write(name(i) + ".conf", "[" + name(i) + "]\nModDrv=zText\n");
+  std::vector<TSwordModule> modules = InstalledBibleModules({folder.Path().string()});
+  ASSERT_EQ(modules.size(), FolderLimit);
+  EXPECT_EQ(modules.front().name, name(0));
+  EXPECT_EQ(modules.back().name, name(FolderLimit - 1));
 }
 
 } // namespace

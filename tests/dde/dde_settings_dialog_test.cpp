@@ -497,4 +497,63 @@ TEST_F(DdeSettingsDialogTest, XiphosListsTheInstalledBiblesOrNamesItsPackage) {
   EXPECT_TRUE(StartedPids().empty());
 }
 
+// A Bible is stored so that it reads back as itself after a restart: by its
+// name, by its abbreviation where the name does not fit the setting and the
+// abbreviation is its alone, or not at all (the dialog says why and stays
+// open). Each entry of the list names one Bible, and the saved translation
+// preselects only the Bible it names alone.
+TEST_F(DdeSettingsDialogTest, AChosenBibleIsStoredSoThatItReadsBackAsItself) {
+  const struct {
+    const char *conf;     // a second Bible beside engKJV2006eb (KJV)
+    const char *entries;  // the list, "|" between entries
+    const char *selected; // preselected for the saved "KJV"
+    const char *chosen;
+    const char *stored; // "": refused
+  } rows[] = {
+      {"[KJV]\nAbbreviation=KJV1769", "engKJV2006eb|KJV1769", "KJV1769", "engKJV2006eb",
+       "engKJV2006eb"},
+      {"[KJV]\nAbbreviation=KJV1769", "engKJV2006eb|KJV1769", "KJV1769", "KJV1769", "KJV"},
+      {"[AAShadow]\nAbbreviation=KJV", "AAShadow|engKJV2006eb", "<none>", "AAShadow", "AAShadow"},
+      {"[LongModuleNameOfTwenty]\nAbbreviation=LMN", "KJV|LMN", "KJV", "LMN", "LMN"},
+      {"[AAAAAlongModuleNameXX]", "AAAAAlongModuleNameXX|KJV", "KJV", "AAAAAlongModuleNameXX", ""},
+      {"[LongModuleNameOfTwenty]\nAbbreviation=KJV", "engKJV2006eb|LongModuleNameOfTwenty",
+       "<none>", "LongModuleNameOfTwenty", ""},
+  };
+  testsupport::TempDir home;
+  std::filesystem::create_directories(home.Path() / ".sword/mods.d");
+  home.Write(".sword/mods.d/kjv.conf", "[engKJV2006eb]\nAbbreviation=KJV\nModDrv=zText\n");
+  testsupport::ScopedEnvironment homeIsTemp("HOME", home.Path().string());
+  PutProgram("xiphos", false);
+  for (const auto &row : rows) {
+    home.Write(".sword/mods.d/other.conf", std::string(row.conf) + "\nModDrv=zText\n");
+    settings.ConcordanceServer = "Xiphos";
+    settings.ConcordanceTranslation = "KJV";
+    Step([&](TDialog &d) {
+      std::string entries;
+      for (const std::string &item : Items(d))
+        entries += (entries.empty() ? "" : "|") + item;
+      EXPECT_EQ(entries, row.entries) << row.conf;
+      EXPECT_EQ(Selected(d), row.selected) << row.conf;
+      std::vector<std::string> items = Items(d);
+      d.UserSelect(
+          DdeTranslationList,
+          static_cast<int>(std::find(items.begin(), items.end(), row.chosen) - items.begin()));
+      d.UserClick(IDOK);
+      if (row.stored[0] == '\0')
+        d.UserCancel();
+    });
+    const std::size_t told = Messages().size();
+    Run();
+    EXPECT_EQ(Stored("ConcordanceTranslation"), row.stored[0] != '\0' ? row.stored : "<absent>")
+        << row.conf;
+    if (row.stored[0] == '\0')
+      EXPECT_THAT(Messages().back(),
+                  ::testing::HasSubstr("cannot keep the Bible \"" + std::string(row.chosen) +
+                                       "\": its name is longer than 19"));
+    else
+      EXPECT_EQ(Messages().size(), told) << Messages().back();
+    std::filesystem::remove(config.SettingsPath());
+  }
+}
+
 } // namespace

@@ -28,8 +28,9 @@ public:
   static bool Available();
 
   // The passage from the Bible text module of the translation: the module
-  // whose name or abbreviation is the translation, else the first whose
-  // name contains it ("KJV" finds engKJV2006eb), without regard to case.
+  // of that name, else the one module of that abbreviation, else the first
+  // whose name contains it ("KJV" finds engKJV2006eb), without regard to
+  // case.
   // nullopt when there is no such module or the module does not know the
   // reference.
   std::optional<Passage> LookUp(const std::string &translation, const Reference &reference);

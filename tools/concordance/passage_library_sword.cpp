@@ -2,12 +2,15 @@
 
 #include <listkey.h>
 #include <markupfiltmgr.h>
+#include <string_view>
 #include <swmgr.h>
 #include <swmodule.h>
+#include <vector>
 #include <versekey.h>
 
 #include "platform/ascii.h"
 #include "platform/file_search.h"
+#include "platform/name_choice.h"
 
 namespace concordance {
 namespace {
@@ -31,20 +34,23 @@ struct PassageLibrary::Modules {
   sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN, sword::ENC_UTF8)};
 
   sword::SWModule *Find(const std::string &translation) {
+    std::vector<sword::SWModule *> bibles;
+    for (const auto &[name, module] : manager.getModules())
+      if (std::string(module->getType()) == sword::SWMgr::MODTYPE_BIBLES)
+        bibles.push_back(module);
+    sword::SWModule *const *chosen = platform::ChooseByName(
+        bibles, translation, [](const sword::SWModule *module) { return module->getName(); },
+        [](const sword::SWModule *module) {
+          const char *abbreviation = module->getConfigEntry("Abbreviation");
+          return std::string_view(abbreviation != nullptr ? abbreviation : "");
+        });
+    if (chosen != nullptr)
+      return *chosen;
     std::string wanted = platform::LowerCaseName(translation);
-    sword::SWModule *containing = nullptr;
-    for (const auto &[name, module] : manager.getModules()) {
-      if (std::string(module->getType()) != sword::SWMgr::MODTYPE_BIBLES)
-        continue;
-      const char *abbreviation = module->getConfigEntry("Abbreviation");
-      std::string lowerName = platform::LowerCaseName(name.c_str());
-      if (lowerName == wanted ||
-          (abbreviation != nullptr && platform::SameAscii(abbreviation, wanted)))
+    for (sword::SWModule *module : bibles)
+      if (platform::LowerCaseName(module->getName()).find(wanted) != std::string::npos)
         return module;
-      if (containing == nullptr && lowerName.find(wanted) != std::string::npos)
-        containing = module;
-    }
-    return containing;
+    return nullptr;
   }
 };
 
