@@ -856,6 +856,14 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters, and it has no shorter abbreviation of its own. Please choose another.</source>
         <translation>Selwarth kann die Bibel „%1“ nicht speichern: Ihr Name ist länger als %2 Zeichen, und sie hat keine kürzere Abkürzung für sich allein. Bitte wählen Sie eine andere.</translation>
     </message>
+    <message>
+        <source>Xiphos shows the passage in its own window. This desktop does not let Selwarth bring that window to the front.</source>
+        <translation>Xiphos zeigt die Stelle in seinem eigenen Fenster. Diese Arbeitsumgebung erlaubt Selwarth nicht, dieses Fenster nach vorn zu holen.</translation>
+    </message>
+    <message>
+        <source>Xiphos</source>
+        <translation>Xiphos</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

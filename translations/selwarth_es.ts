@@ -856,6 +856,14 @@ Clear the marks and start over?</source>
         <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters, and it has no shorter abbreviation of its own. Please choose another.</source>
         <translation>Selwarth no puede guardar la Biblia «%1»: su nombre tiene más de %2 caracteres y no tiene una abreviatura más corta propia. Elija otra.</translation>
     </message>
+    <message>
+        <source>Xiphos shows the passage in its own window. This desktop does not let Selwarth bring that window to the front.</source>
+        <translation>Xiphos muestra el pasaje en su propia ventana. Este escritorio no permite que Selwarth traiga esa ventana al frente.</translation>
+    </message>
+    <message>
+        <source>Xiphos</source>
+        <translation>Xiphos</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "dde/xiphos_link.h"
 #include "platform/dde.h"
 #include "platform/result.h"
 
@@ -56,6 +57,10 @@ public:
   // Whether the user stopped the wait of the last connect or transaction
   // that failed (Escape): its caller then tells nothing and goes no further.
   bool WaitStopped() const { return waitStopped_; }
+
+  // Xiphos, the concordance reached over the session bus instead of DDE:
+  // what the links keep of it from one to the next.
+  XiphosPeer Xiphos;
 
 private:
   void FreeNames();

@@ -119,7 +119,7 @@ void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *firs
     return;
   }
   if (IsXiphos(settings.ConcordanceServer))
-    SendToXiphos(*reference, settings.ConcordanceTranslation, owner);
+    SendToXiphos(*reference, settings.ConcordanceTranslation, slot.Xiphos, owner);
   else if (platform::SameAscii(settings.ConcordanceServer, "Logos"))
     SendToLogos(settings, slot, owner, *reference);
   else

@@ -14,7 +14,6 @@
 #include "framework/session_bus.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
-#include "platform/start_program.h"
 
 namespace {
 
@@ -59,8 +58,9 @@ enum class Readiness { Ready, Stopped, NotAnswering, Ended };
 
 // Waits until Xiphos tells its current reference, which it does only once
 // it has finished starting; a Xiphos that does not answer a call, or is
-// gone, is not waited for further.
-Readiness WaitUntilReady(SessionBus &bus) {
+// gone, is not waited for further. Without its name on the bus, only the
+// Xiphos a link started (started, may be null) is waited for.
+Readiness WaitUntilReady(SessionBus &bus, const platform::ProgramWatch *started) {
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(XiphosStartTimeoutMs);
   for (;;) {
     auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -75,7 +75,7 @@ Readiness WaitUntilReady(SessionBus &bus) {
         return Readiness::Stopped;
       if (reply.outcome == BusOutcome::TimedOut)
         return Readiness::NotAnswering;
-    } else if (!platform::ProgramRunning(XiphosProgram)) {
+    } else if (started == nullptr || !started->Running()) {
       return Readiness::Ended;
     }
     if (!Pause(200))
@@ -99,6 +99,21 @@ bool Reached(const TBusReply &reply, TWindow *owner) {
   }
 }
 
+// Brings Xiphos's window forward, which it does not do itself for a
+// reference sent to it; where this desktop does not allow it, the user is
+// told once, so that a Xiphos behind our window is looked for.
+void BringForward(SessionBus &bus, XiphosPeer &peer, TWindow *owner) {
+  if (CurrentBackend().BringProgramForward(bus.OwnerProcess(Remote.service), XiphosProgram) ==
+          ForwardOutcome::Asked ||
+      peer.ForwardTold)
+    return;
+  peer.ForwardTold = true;
+  MessageBox(owner,
+             TR_NOOP("Messages", "Xiphos shows the passage in its own window. This desktop does "
+                                 "not let Selwarth bring that window to the front."),
+             TR_NOOP("Messages", "Xiphos"), MB_ICONINFORMATION);
+}
+
 } // namespace
 
 bool IsXiphos(std::string_view server) {
@@ -118,7 +133,8 @@ std::string XiphosMissingMessage() {
                  "it, such as the package \"sword-text-kjv\".");
 }
 
-void SendToXiphos(std::string_view reading, const std::string &translation, TWindow *owner) {
+void SendToXiphos(std::string_view reading, const std::string &translation, XiphosPeer &peer,
+                  TWindow *owner) {
   std::optional<std::vector<TPassage>> passages = ReadPassages(reading);
   if (!passages) {
     MessageBox(owner, TR_NOOP("Messages", "Unable to parse Scripture reference."),
@@ -126,9 +142,11 @@ void SendToXiphos(std::string_view reading, const std::string &translation, TWin
     return;
   }
   // Xiphos given a Bible it does not have lists nothing and stays in the
-  // Bible it shows, answering success all the same.
-  if (!IsModuleWord(translation) ||
-      FindModule(InstalledBibleModules(SwordModuleFolders()), translation) == nullptr) {
+  // Bible it shows, answering success all the same. It is sent the module's
+  // own name, which it knows exactly (an abbreviation may be another's too).
+  const std::vector<TSwordModule> modules = InstalledBibleModules(SwordModuleFolders());
+  const TSwordModule *module = FindModule(modules, translation);
+  if (module == nullptr || !IsModuleWord(module->name)) {
     MessageBox(
         owner,
         FormatText(TranslatedText("Messages", "Unable to load the %1 translation. Please check "
@@ -142,35 +160,37 @@ void SendToXiphos(std::string_view reading, const std::string &translation, TWin
     Tell(owner, TR_NOOP("Messages", "Xiphos cannot be reached: this desktop has no session bus."));
     return;
   }
-  const std::string first = Address(translation, passages->front().FirstVerse());
-  if (!bus->HasOwner(Remote.service)) {
+  const std::string first = Address(module->name, passages->front().FirstVerse());
+  if (peer.Started && !peer.Started->Running())
+    peer.Started.reset();
+  // Xiphos runs on this desktop when it owns its name on this desktop's bus
+  // (a Xiphos of another log-in does not count); one that a link started and
+  // that has no name yet is starting, and is waited for.
+  if (!bus->HasOwner(Remote.service) && !peer.Started) {
     if (platform::FindProgram(XiphosProgram).empty()) {
       MessageBox(owner, XiphosMissingMessage(), TR_NOOP("Messages", "Xiphos Not Installed"),
                  MB_ICONEXCLAMATION);
       return;
     }
-    // A Xiphos that runs but has no name yet is starting: it is waited for,
-    // as a second one would open a window of its own.
-    if (!platform::ProgramRunning(XiphosProgram)) {
-      // The start's wait sees a Xiphos that ends at once (it registers no
-      // DDE service, so the wait always runs its time).
-      platform::StartOptions start;
-      start.waitMs = XiphosFirstLookMs;
-      start.arguments = {first};
-      platform::Result<platform::StartOutcome> started =
-          platform::StartProgram(XiphosProgram, start);
-      if (!started) {
-        Tell(owner, FormatText(TranslatedText("Messages", "Unable to start Xiphos: %1"),
-                               {started.error()}));
-        return;
-      }
-      if (*started == platform::StartOutcome::Ended) {
-        Reached({BusOutcome::NoOwner, {}}, owner);
-        return;
-      }
+    // The start's wait sees a Xiphos that ends at once (it registers no
+    // DDE service, so the wait always runs its time).
+    platform::StartOptions start;
+    start.waitMs = XiphosFirstLookMs;
+    start.arguments = {first};
+    platform::Result<platform::StartedProgram> started =
+        platform::StartWatchedProgram(XiphosProgram, start);
+    if (!started) {
+      Tell(owner,
+           FormatText(TranslatedText("Messages", "Unable to start Xiphos: %1"), {started.error()}));
+      return;
     }
+    if (started->outcome == platform::StartOutcome::Ended) {
+      Reached({BusOutcome::NoOwner, {}}, owner);
+      return;
+    }
+    peer.Started = std::move(started->program);
   }
-  switch (WaitUntilReady(*bus)) {
+  switch (WaitUntilReady(*bus, peer.Started ? &*peer.Started : nullptr)) {
   case Readiness::Ready:
     break;
   case Readiness::Stopped:
@@ -183,10 +203,13 @@ void SendToXiphos(std::string_view reading, const std::string &translation, TWin
     return;
   }
   // The whole reading fills the Verse List; the first verse moves the main
-  // pane there.
+  // pane there. Xiphos lists only a reference that holds a range or a list
+  // ("Mark 10" alone just moves the main pane, leaving the list as it
+  // was), so every passage goes as a range ("Mark 10-10").
   if (!Reached(bus->Call(Remote, "setCurrentReference",
-                         Address(translation, PassageList(*passages)), XiphosCallTimeoutMs),
+                         Address(module->name, PassageRanges(*passages)), XiphosCallTimeoutMs),
                owner))
     return;
-  Reached(bus->Call(Remote, "setCurrentReference", first, XiphosCallTimeoutMs), owner);
+  if (Reached(bus->Call(Remote, "setCurrentReference", first, XiphosCallTimeoutMs), owner))
+    BringForward(*bus, peer, owner);
 }

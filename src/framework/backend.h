@@ -7,6 +7,7 @@
 // script the user.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,12 @@ class TFrameWindow;
 class TMessageQueue;
 class TWindow;
 class SessionBus;
+
+enum class ForwardOutcome {
+  Asked,       // the window manager was asked to activate the window
+  NoWindow,    // the program has no window this backend can find
+  NotPossible, // this desktop lets no program bring another's window forward
+};
 
 class Backend {
 public:
@@ -78,6 +85,16 @@ public:
 
   // The desktop session's message bus; null when this backend has none.
   virtual SessionBus *Bus() { return nullptr; }
+  // Brings the window of another program forward and gives it the focus,
+  // where the desktop lets a program do so: the window of the process
+  // processId, else one of the window class windowClass (the class or
+  // instance part of X11's WM_CLASS).
+  virtual ForwardOutcome BringProgramForward(std::optional<int> processId,
+                                             std::string_view windowClass) {
+    (void)processId;
+    (void)windowClass;
+    return ForwardOutcome::NotPossible;
+  }
 
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.

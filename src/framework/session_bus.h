@@ -33,6 +33,9 @@ public:
   virtual ~SessionBus() = default;
   // Whether a program owns name now; false also when there is no bus.
   virtual bool HasOwner(const std::string &name) = 0;
+  // The process that owns name, as the bus knows it; nullopt when nobody
+  // does or the bus cannot tell.
+  virtual std::optional<int> OwnerProcess(const std::string &) { return std::nullopt; }
   // Calls method of object with one text argument, or none, and waits at
   // most timeoutMs for the answer.
   virtual TBusReply Call(const TBusObject &object, const std::string &method,

@@ -16,6 +16,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "platform/ascii.h"
@@ -195,34 +196,6 @@ bool Registered(const StartOptions &options, const std::string &folder,
 
 } // namespace
 
-bool ProgramRunning(const std::string &name) {
-  // /proc/PID/comm holds the name cut to 15 characters.
-  std::string shown = name.substr(0, 15);
-  std::error_code error;
-  for (std::filesystem::directory_iterator it("/proc", error), end; !error && it != end;
-       it.increment(error)) {
-    std::string pid = it->path().filename().string();
-    if (pid.find_first_not_of("0123456789") != std::string::npos)
-      continue;
-    struct stat owner {};
-    if (stat(it->path().c_str(), &owner) != 0 || owner.st_uid != getuid())
-      continue;
-    int fd = open((it->path() / "comm").c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-      continue;
-    char comm[32] = {};
-    ssize_t got = read(fd, comm, sizeof comm - 1);
-    close(fd);
-    std::string_view text(comm, got > 0 ? static_cast<std::size_t>(got) : 0);
-    if (text.ends_with('\n'))
-      text.remove_suffix(1);
-    // A program that has ended but is not yet reaped does not run.
-    if (text == shown && std::filesystem::exists(it->path() / "exe", error))
-      return true;
-  }
-  return false;
-}
-
 bool IsBareName(std::string_view name) {
   return !name.empty() && name.find('/') == std::string_view::npos;
 }
@@ -248,7 +221,42 @@ std::string FindProgram(const std::string &name) {
   return {};
 }
 
-Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options) {
+ProgramWatch::ProgramWatch(int pid)
+    : pid_(pid), fd_(static_cast<int>(syscall(SYS_pidfd_open, pid, 0))) {}
+
+ProgramWatch::~ProgramWatch() {
+  if (fd_ >= 0)
+    close(fd_);
+}
+
+ProgramWatch::ProgramWatch(ProgramWatch &&other) noexcept
+    : pid_(std::exchange(other.pid_, -1)), fd_(std::exchange(other.fd_, -1)) {}
+
+ProgramWatch &ProgramWatch::operator=(ProgramWatch &&other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0)
+      close(fd_);
+    pid_ = std::exchange(other.pid_, -1);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
+bool ProgramWatch::Running(int waitMs) const {
+  if (pid_ <= 0)
+    return false;
+  if (fd_ >= 0) {
+    pollfd exit{fd_, POLLIN, 0};
+    return poll(&exit, 1, std::max(waitMs, 0)) == 0;
+  }
+  // Without a pidfd (an old kernel), or when the program had already ended
+  // before it could be opened.
+  if (waitMs > 0)
+    poll(nullptr, 0, waitMs);
+  return kill(pid_, 0) == 0 || errno != ESRCH;
+}
+
+Result<StartedProgram> StartWatchedProgram(const std::string &name, const StartOptions &options) {
   if (!name.empty() && !IsBareName(name))
     return Failure("\"" + name + "\" is not a program's bare name: it names a folder");
   std::string path = FindProgram(name);
@@ -261,34 +269,29 @@ Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &o
   Result<pid_t> spawned = SpawnDetached(path, name, options.arguments, deadline);
   if (!spawned)
     return Failure(path + ": " + spawned.error());
-  const pid_t program = *spawned;
 
-  // A pidfd tells when the program ends although it is not our child.
-  int watch = static_cast<int>(syscall(SYS_pidfd_open, program, 0));
-  bool ended = watch < 0 && errno == ESRCH;
-  StartOutcome result = StartOutcome::StillStarting;
+  StartedProgram started{StartOutcome::StillStarting, ProgramWatch(*spawned)};
+  bool ended = false;
   while (!ended) {
     if (Registered(options, folder, before)) {
-      result = StartOutcome::Registered;
-      break;
+      started.outcome = StartOutcome::Registered;
+      return started;
     }
     auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0)
-      break;
-    int step = std::min<int>(PollStepMs, static_cast<int>(left.count()));
-    if (watch >= 0) {
-      pollfd exit{watch, POLLIN, 0};
-      ended = poll(&exit, 1, step) > 0;
-    } else {
-      poll(nullptr, 0, step);
-      ended = kill(program, 0) != 0 && errno == ESRCH;
-    }
+      return started;
+    ended = !started.program.Running(std::min<int>(PollStepMs, static_cast<int>(left.count())));
   }
-  if (ended)
-    result = Registered(options, folder, before) ? StartOutcome::Registered : StartOutcome::Ended;
-  if (watch >= 0)
-    close(watch);
-  return result;
+  started.outcome =
+      Registered(options, folder, before) ? StartOutcome::Registered : StartOutcome::Ended;
+  return started;
+}
+
+Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options) {
+  Result<StartedProgram> started = StartWatchedProgram(name, options);
+  if (!started)
+    return Failure(started.error());
+  return started->outcome;
 }
 
 } // namespace platform

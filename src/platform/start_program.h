@@ -51,14 +51,37 @@ enum class StartOutcome {
   StillStarting, // the wait bound passed first
 };
 
+// A program we started, watched until it ends although it is not our child:
+// through a pidfd where the system has them, so that a later process given
+// the same pid is not taken for it.
+class ProgramWatch {
+public:
+  explicit ProgramWatch(int pid);
+  ~ProgramWatch();
+  ProgramWatch(ProgramWatch &&other) noexcept;
+  ProgramWatch &operator=(ProgramWatch &&other) noexcept;
+  ProgramWatch(const ProgramWatch &) = delete;
+  ProgramWatch &operator=(const ProgramWatch &) = delete;
+
+  // Whether the program still runs; waits at most waitMs for it to end.
+  bool Running(int waitMs = 0) const;
+
+private:
+  int pid_ = -1;
+  int fd_ = -1;
+};
+
+struct StartedProgram {
+  StartOutcome outcome;
+  ProgramWatch program;
+};
+
 // Starts the program and waits as above. A failure, saying why, when it could
 // not be started at all (not a bare name, not found, not executable, or could
 // not be run).
 Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &options);
-
-// Whether a program whose name (as the system shows it, at most 15
-// characters) is name runs as this user, started by us or not.
-bool ProgramRunning(const std::string &name);
+// The same, keeping the watch of the started program.
+Result<StartedProgram> StartWatchedProgram(const std::string &name, const StartOptions &options);
 
 // Whether name is a program's name alone: not empty, without a '/'.
 bool IsBareName(std::string_view name);

@@ -261,6 +261,7 @@ TEST_F(LinksTest, AServerKilledDuringATransactionIsReportedThenTheLinkFails) {
 class FakeXiphos : public SessionBus {
 public:
   bool HasOwner(const std::string &) override { return owner(); }
+  std::optional<int> OwnerProcess(const std::string &) override { return 4242; }
   TBusReply Call(const TBusObject &, const std::string &method,
                  const std::optional<std::string> &argument, unsigned) override {
     calls.push_back(method + (argument ? " " + *argument : ""));
@@ -288,6 +289,16 @@ protected:
     work.Write(".sword/mods.d/kjv.conf",
                "[engKJV2006eb]\nAbbreviation=KJV\nDescription=King James Version\nModDrv=zText\n");
   }
+  // A process named xiphos that runs a while: one of another log-in.
+  std::unique_ptr<testsupport::BackgroundProcess> OtherXiphos() {
+    std::filesystem::create_directories(work.Path() / "other");
+    std::string path = work.Write("other/xiphos", "#!/bin/sh\nsleep 30\n");
+    chmod(path.c_str(), 0700);
+    testsupport::ProcessOptions options;
+    options.endWithCaller = true;
+    return std::make_unique<testsupport::BackgroundProcess>(path, std::vector<std::string>{},
+                                                            options);
+  }
   // A program xiphos on PATH that notes its arguments and runs a while.
   void PutXiphos() {
     std::string path =
@@ -299,16 +310,36 @@ protected:
   testsupport::ScopedEnvironment home{"HOME", work.Path().string()};
 };
 
-const std::string Get = "getCurrentReference", Set = "setCurrentReference sword://KJV/";
+// Xiphos is sent the module's name, which it knows exactly, and lists a
+// reference only when it is a range or a list: a chapter or a verse alone
+// goes as a range.
+const std::string Get = "getCurrentReference", Set = "setCurrentReference sword://engKJV2006eb/";
 
+// Each link also brings Xiphos's window forward (the owner of its name).
 TEST_F(XiphosLinksTest, EachLinkSendsTheWholeReadingThenItsFirstVerse) {
   for (unsigned id : {CM_LINKMORNING, CM_LINKEVENING, CM_LINKQUIZ, CM_LINKVERSE})
     Link(id);
   EXPECT_TRUE((Messages()).empty());
   EXPECT_THAT(xiphos.calls,
-              ElementsAre(Get, Set + "Genesis 1-2", Set + "Genesis 1:1", Get, Set + "Matthew 1",
-                          Set + "Matthew 1:1", Get, Set + "Genesis 6:14", Set + "Genesis 6:14", Get,
-                          Set + "John 3:16", Set + "John 3:16"));
+              ElementsAre(Get, Set + "Genesis 1-2", Set + "Genesis 1:1", Get, Set + "Matthew 1-1",
+                          Set + "Matthew 1:1", Get, Set + "Genesis 6:14-14", Set + "Genesis 6:14",
+                          Get, Set + "John 3:16-16", Set + "John 3:16"));
+  EXPECT_THAT(backend.BroughtForward(),
+              ElementsAre("pid 4242", "pid 4242", "pid 4242", "pid 4242"));
+}
+
+// Where the desktop lets no program bring another's window forward, the
+// user hears of it once, after the first link that reached Xiphos.
+TEST_F(XiphosLinksTest, AWindowThatCannotBeBroughtForwardIsToldOnce) {
+  backend.SetForwardOutcome(ForwardOutcome::NotPossible);
+  Link(CM_LINKVERSE);
+  Link(CM_LINKVERSE);
+  backend.SetForwardOutcome(ForwardOutcome::NoWindow);
+  Link(CM_LINKVERSE);
+  EXPECT_THAT(Messages(), ElementsAre("Xiphos shows the passage in its own window. This desktop "
+                                      "does not let Selwarth bring that window to the front."));
+  EXPECT_EQ(backend.Messages()[0].Style, MB_ICONINFORMATION);
+  EXPECT_EQ(backend.BroughtForward().size(), 3u);
 }
 
 TEST_F(XiphosLinksTest, AStartingXiphosIsSentNothingUntilItTellsWhereItIs) {
@@ -316,7 +347,7 @@ TEST_F(XiphosLinksTest, AStartingXiphosIsSentNothingUntilItTellsWhereItIs) {
   day.DayEntries->Next->Text = "Morning: Ps 23; Jude 3 / Evening: x";
   Link(CM_LINKMORNING);
   EXPECT_THAT(xiphos.calls,
-              ElementsAre(Get, Get, Set + "Psalms 23; Jude 1:3", Set + "Psalms 23:1"));
+              ElementsAre(Get, Get, Set + "Psalms 23-23; Jude 1:3-3", Set + "Psalms 23:1"));
 }
 
 TEST_F(XiphosLinksTest, AReadingXiphosWouldMisreadIsRefusedAndNothingSent) {
@@ -347,7 +378,8 @@ TEST_F(XiphosLinksTest, AXiphosThatHangsOrEndsIsToldAndSentNothingMore) {
   EXPECT_THAT(Messages(),
               ElementsAre("Xiphos did not answer in time. Please check it for any errors.",
                           "Xiphos ended before it could show the passage."));
-  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Get, Set + "John 3:16"));
+  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Get, Set + "John 3:16-16"));
+  EXPECT_TRUE(backend.BroughtForward().empty());
 }
 
 TEST_F(XiphosLinksTest, XiphosNotInstalledIsToldWithItsPackage) {
@@ -369,9 +401,27 @@ TEST_F(XiphosLinksTest, XiphosIsStartedOnlyWhenNoneRuns) {
   xiphos.owner = [&asked] { return ++asked > 3; };
   Link(CM_LINKVERSE);
   EXPECT_TRUE((Messages()).empty());
-  EXPECT_EQ(testsupport::ReadFileBytes(work.File("arguments")), "sword://KJV/John 3:16\n");
-  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Set + "John 3:16", Set + "John 3:16", Get,
-                                        Set + "John 3:16", Set + "John 3:16"));
+  EXPECT_EQ(testsupport::ReadFileBytes(work.File("arguments")), "sword://engKJV2006eb/John 3:16\n");
+  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Set + "John 3:16-16", Set + "John 3:16", Get,
+                                        Set + "John 3:16-16", Set + "John 3:16"));
+}
+
+// Whether Xiphos runs is the bus's answer for this desktop: a xiphos of
+// another log-in, which owns no name here, does not keep the link from
+// starting one (nor makes it wait for a name that never comes).
+TEST_F(XiphosLinksTest, AXiphosOfAnotherLogInIsNotTakenForOneOnThisDesktop) {
+  auto other = OtherXiphos();
+  ASSERT_TRUE(WaitUntil([&] {
+    return testsupport::ReadFileBytes("/proc/" + std::to_string(other->Pid()) + "/comm") ==
+           "xiphos\n";
+  }));
+  PutXiphos();
+  xiphos.owner = [this] { return !testsupport::ReadFileBytes(work.File("arguments")).empty(); };
+  const Clock::time_point start = Clock::now();
+  Link(CM_LINKVERSE);
+  EXPECT_TRUE((Messages()).empty());
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(XiphosStartTimeoutMs));
+  EXPECT_EQ(testsupport::ReadFileBytes(work.File("arguments")), "sword://engKJV2006eb/John 3:16\n");
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include <regex>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "dde/xiphos_link.h"
@@ -129,6 +131,19 @@ for app in pyatspi.Registry.getDesktop(0):
     options.environment = session->Environment();
     return testsupport::RunProcess("/usr/bin/python3", {"-c", script}, options).output;
   }
+  // Whether the window manager's active window is one of the Xiphos the
+  // test started.
+  bool XiphosIsActive() const {
+    std::smatch found;
+    std::string active = session->RunX("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).output;
+    if (!std::regex_search(active, found, std::regex("# (0x[0-9a-f]+)")))
+      return false;
+    std::string pid = session->RunX("xprop", {"-id", found[1].str(), "_NET_WM_PID"}).output;
+    if (!std::regex_search(pid, found, std::regex("= ([0-9]+)")))
+      return false;
+    std::vector<int> ours = XiphosPids(home.Path().string());
+    return std::find(ours.begin(), ours.end(), std::stoi(found[1].str())) != ours.end();
+  }
   std::string Windows() const {
     std::string names,
         ids = session->RunX("xdotool", {"search", "--onlyvisible", "--name", "."}).output;
@@ -136,15 +151,21 @@ for app in pyatspi.Registry.getDesktop(0):
       names += session->RunX("xdotool", {"getwindowname", ids.substr(at, end - at)}).output;
     return "windows: " + names;
   }
-  void StartSelwarth() {
+  // Starts Selwarth; with peakFile, through peak-memory, which writes its
+  // peak resident size there when it has ended.
+  void StartSelwarth(const std::string &peakFile = "") {
     testsupport::ProcessOptions options;
     options.workingDirectory = folder.Path().string();
     options.environment = session->Environment();
     options.environment["HOME"] = home.Path().string();
     options.environment["XDG_CONFIG_HOME"] = (home.Path() / ".config").string();
     options.endWithCaller = true;
-    program = std::make_unique<testsupport::BackgroundProcess>(
-        testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
+    std::string selwarth = testsupport::BuiltProgram("selwarth");
+    program = peakFile.empty() ? std::make_unique<testsupport::BackgroundProcess>(
+                                     selwarth, std::vector<std::string>{}, options)
+                               : std::make_unique<testsupport::BackgroundProcess>(
+                                     testsupport::BuiltProgram("peak-memory"),
+                                     std::vector<std::string>{peakFile, selwarth}, options);
     ASSERT_FALSE(session->WaitForWindows("Selwarth", 20s).empty()) << program->Output();
   }
   std::string Settings() const {
@@ -196,9 +217,66 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
   for (int verse = 4; verse <= 12; ++verse)
     evening += "; Matthew 5:" + std::to_string(verse);
   EXPECT_TRUE(testsupport::WaitUntil([&] { return VerseList() == evening; }, 20s)) << VerseList();
+  // The link brought the running Xiphos in front of Selwarth.
+  EXPECT_TRUE(testsupport::WaitUntil([&] { return XiphosIsActive(); }, 10s)) << Windows();
   Keys({"alt+l", "m"});
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
+  EXPECT_FALSE(Shown("Error")) << "a link failed";
+}
+
+// "Mark 10:1; Mark 10:2; ..." up to the chapter's last verse.
+std::string Verses(const std::string &chapter, int last) {
+  std::string list;
+  for (int verse = 1; verse <= last; ++verse)
+    list += (verse > 1 ? "; " : "") + chapter + ":" + std::to_string(verse);
+  return list;
+}
+
+// Xiphos's Verse List holds the whole reading whatever its form, also a
+// single chapter after a reading of two and a book of one chapter, and each
+// link brings the running Xiphos in front of Selwarth.
+TEST_F(XiphosDesktopTest, EveryReadingFillsTheVerseListAndBringsXiphosForward) {
+  const struct {
+    const char *entry;
+    const char *morningShows, *eveningShows;
+    std::string morning, evening;
+  } rows[] = {
+      {"Morning: Numbers 5-6 / Evening: Mark 10", "Numbers 5:1", "Mark 10:1",
+       Verses("Numbers 5", 31) + "; " + Verses("Numbers 6", 27), Verses("Mark 10", 52)},
+      {"Morning: Leviticus 27 / Evening: Jude", "Leviticus 27:1", "Jude 1:1",
+       Verses("Leviticus 27", 34), Verses("Jude 1", 25)},
+      {"Morning: Obadiah / Evening: Philemon 4", "Obadiah 1:1", "Philemon 1:4",
+       Verses("Obadiah 1", 21), "Philemon 1:4"},
+  };
+  home.Write(".config/selwarth/SELWARTH.INI",
+             "[Selwarth]\nConcordanceServer=Xiphos\nConcordanceTranslation=KJV\n");
+  StartSelwarth();
+  bool started = false;
+  for (const auto &row : rows) {
+    testpackage::PackageLayout plan;
+    plan.Titles = {"Through the Bible in a Year"};
+    for (int slot = 0; slot < 366; ++slot)
+      plan.Entries[slot] = {row.entry};
+    folder.Write("PLAN.QXP", testpackage::BuildPackage(plan));
+    Keys({"ctrl+n"});
+    for (const auto &[key, shows, list] : {std::tuple{"m", row.morningShows, row.morning},
+                                           std::tuple{"e", row.eveningShows, row.evening}}) {
+      Keys({"alt+l", key});
+      EXPECT_TRUE(
+          testsupport::WaitUntil([&] { return CurrentReference() == shows; }, started ? 20s : 60s))
+          << row.entry << ": Xiphos shows \"" << CurrentReference() << "\"\n"
+          << program->Output() << Windows();
+      EXPECT_TRUE(testsupport::WaitUntil([&] { return VerseList() == list; }, 20s))
+          << row.entry << ": " << VerseList();
+      if (started) {
+        EXPECT_TRUE(testsupport::WaitUntil([&] { return XiphosIsActive(); }, 10s))
+            << row.entry << ": " << Windows();
+      }
+      started = true;
+    }
+  }
+  EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u);
   EXPECT_FALSE(Shown("Error")) << "a link failed";
 }
 

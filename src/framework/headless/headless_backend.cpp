@@ -216,6 +216,13 @@ bool HeadlessBackend::PaintWhileBusy() {
   return true;
 }
 
+ForwardOutcome HeadlessBackend::BringProgramForward(std::optional<int> processId,
+                                                    std::string_view windowClass) {
+  broughtForward_.push_back(processId ? "pid " + std::to_string(*processId)
+                                      : "class " + std::string(windowClass));
+  return forwardOutcome_;
+}
+
 void HeadlessBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) {
   watched_ = fds;
   socketReady_ = std::move(ready);

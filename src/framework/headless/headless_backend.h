@@ -108,6 +108,12 @@ public:
   // The bus a test puts in place of the session's (none at first).
   SessionBus *Bus() override { return bus_; }
   void SetBus(SessionBus *bus) { bus_ = bus; }
+  // Notes each program whose window was to be brought forward ("pid 42" or
+  // "class xiphos") and answers as SetForwardOutcome says (Asked at first).
+  ForwardOutcome BringProgramForward(std::optional<int> processId,
+                                     std::string_view windowClass) override;
+  const std::vector<std::string> &BroughtForward() const { return broughtForward_; }
+  void SetForwardOutcome(ForwardOutcome outcome) { forwardOutcome_ = outcome; }
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   // Delivers what the watched sockets have, waiting up to timeoutMs for the
   // first; false when nothing was ready.
@@ -141,6 +147,8 @@ private:
   std::vector<std::string> dialogsRun_;
   const TWindow *active_ = nullptr;
   SessionBus *bus_ = nullptr;
+  std::vector<std::string> broughtForward_;
+  ForwardOutcome forwardOutcome_ = ForwardOutcome::Asked;
   std::vector<ShownMessage> messages_;
   std::deque<int> answers_;
   std::string clipboard_;

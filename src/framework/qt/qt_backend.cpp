@@ -24,9 +24,10 @@
 #include "framework/qt/qt_accessible.h"
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_frame_placement.h"
-#include "framework/qt/qt_translation.h"
 #include "framework/qt/qt_session_bus.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/qt_widgets.h"
+#include "framework/qt/qt_window_forward.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
 
@@ -299,6 +300,11 @@ SessionBus *QtBackend::Bus() {
   if (!bus_)
     bus_ = std::make_unique<QtSessionBus>([this] { return PaintWhileBusy(); });
   return bus_->Connected() ? bus_.get() : nullptr;
+}
+
+ForwardOutcome QtBackend::BringProgramForward(std::optional<int> processId,
+                                              std::string_view windowClass) {
+  return BringWindowForward(processId, windowClass);
 }
 
 bool QtBackend::SetClipboardText(std::string_view text) {

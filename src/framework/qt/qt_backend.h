@@ -43,6 +43,8 @@ public:
   bool PaintWhileBusy() override;
   // The session bus, connected at the first use; null when there is none.
   SessionBus *Bus() override;
+  ForwardOutcome BringProgramForward(std::optional<int> processId,
+                                     std::string_view windowClass) override;
   void WatchSockets(const std::vector<int> &fds, std::function<void(int)> ready) override;
   std::string Translate(const char *context, std::string_view source) const override;
   int ShowMessageBox(TWindow *owner, std::string_view text, std::string_view caption,

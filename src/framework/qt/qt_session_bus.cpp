@@ -32,6 +32,18 @@ BusOutcome OutcomeOf(const QDBusError &error) {
   }
 }
 
+// Asks the bus itself about name; an empty answer when it does not answer.
+QVariantList AskBus(const char *method, const std::string &name) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected())
+    return {};
+  QDBusMessage ask = QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                    "org.freedesktop.DBus", method);
+  ask << FromUtf8(name);
+  QDBusMessage answer = bus.call(ask, QDBus::Block, OwnerTimeoutMs);
+  return answer.type() == QDBusMessage::ReplyMessage ? answer.arguments() : QVariantList();
+}
+
 } // namespace
 
 QtSessionBus::QtSessionBus(std::function<bool()> paintWhileWaiting)
@@ -42,15 +54,17 @@ bool QtSessionBus::Connected() const {
 }
 
 bool QtSessionBus::HasOwner(const std::string &name) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected())
-    return false;
-  QDBusMessage ask = QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                                    "org.freedesktop.DBus", "NameHasOwner");
-  ask << FromUtf8(name);
-  QDBusMessage answer = bus.call(ask, QDBus::Block, OwnerTimeoutMs);
-  return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty() &&
-         answer.arguments().front().toBool();
+  QVariantList answer = AskBus("NameHasOwner", name);
+  return !answer.isEmpty() && answer.front().toBool();
+}
+
+std::optional<int> QtSessionBus::OwnerProcess(const std::string &name) {
+  QVariantList answer = AskBus("GetConnectionUnixProcessID", name);
+  bool number = false;
+  unsigned pid = answer.isEmpty() ? 0 : answer.front().toUInt(&number);
+  if (!number || pid == 0)
+    return std::nullopt;
+  return static_cast<int>(pid);
 }
 
 TBusReply QtSessionBus::Call(const TBusObject &object, const std::string &method,

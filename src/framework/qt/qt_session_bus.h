@@ -15,6 +15,7 @@ public:
   // Whether the program is connected to a session bus.
   bool Connected() const;
   bool HasOwner(const std::string &name) override;
+  std::optional<int> OwnerProcess(const std::string &name) override;
   TBusReply Call(const TBusObject &object, const std::string &method,
                  const std::optional<std::string> &argument, unsigned timeoutMs) override;
 
