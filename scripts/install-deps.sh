@@ -13,6 +13,7 @@ build_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
   libxcb1-dev # the window manager's borders in the screen's pixels
+  libdbus-1-dev # the largest message a peer on the session bus may send
   qt6-wayland # the program's windows on a Wayland desktop
   libsword-dev sword-text-kjv # the passages' text in the concordance window
   qt6-l10n-tools qt6-tools-dev # lupdate, lrelease and their CMake package: the interface's catalogs
@@ -28,6 +29,7 @@ test_packages=(
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
   xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows
+  python3-dbus python3-gi # a scripted peer on the session bus
   verse # what the start-up benchmark compares qxp today with
 )
 

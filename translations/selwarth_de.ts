@@ -857,6 +857,10 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <translation>Selwarth kann die Bibel „%1“ nicht speichern: Ihr Name ist länger als %2 Zeichen, und sie hat keine kürzere Abkürzung für sich allein. Bitte wählen Sie eine andere.</translation>
     </message>
     <message>
+        <source>Xiphos gave an answer too large to read. Please check it for any errors.</source>
+        <translation>Xiphos hat eine zu große Antwort gegeben, um sie zu lesen. Bitte prüfen Sie, ob Xiphos einen Fehler meldet.</translation>
+    </message>
+    <message>
         <source>Xiphos shows the passage in its own window. This desktop does not let Selwarth bring that window to the front.</source>
         <translation>Xiphos zeigt die Stelle in seinem eigenen Fenster. Diese Arbeitsumgebung erlaubt Selwarth nicht, dieses Fenster nach vorn zu holen.</translation>
     </message>

@@ -857,6 +857,10 @@ Clear the marks and start over?</source>
         <translation>Selwarth no puede guardar la Biblia «%1»: su nombre tiene más de %2 caracteres y no tiene una abreviatura más corta propia. Elija otra.</translation>
     </message>
     <message>
+        <source>Xiphos gave an answer too large to read. Please check it for any errors.</source>
+        <translation>Xiphos dio una respuesta demasiado grande para leerla. Compruebe si muestra algún error.</translation>
+    </message>
+    <message>
         <source>Xiphos shows the passage in its own window. This desktop does not let Selwarth bring that window to the front.</source>
         <translation>Xiphos muestra el pasaje en su propia ventana. Este escritorio no permite que Selwarth traiga esa ventana al frente.</translation>
     </message>

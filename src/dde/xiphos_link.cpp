@@ -54,7 +54,7 @@ bool Pause(int ms) {
   return true;
 }
 
-enum class Readiness { Ready, Stopped, NotAnswering, Ended };
+enum class Readiness { Ready, Stopped, NotAnswering, Ended, TooLarge };
 
 // Waits until Xiphos tells its current reference, which it does only once
 // it has finished starting; a Xiphos that does not answer a call, or is
@@ -75,6 +75,8 @@ Readiness WaitUntilReady(SessionBus &bus, const platform::ProgramWatch *started)
         return Readiness::Stopped;
       if (reply.outcome == BusOutcome::TimedOut)
         return Readiness::NotAnswering;
+      if (reply.outcome == BusOutcome::TooLarge)
+        return Readiness::TooLarge;
     } else if (started == nullptr || !started->Running()) {
       return Readiness::Ended;
     }
@@ -92,6 +94,11 @@ bool Reached(const TBusReply &reply, TWindow *owner) {
   case BusOutcome::TimedOut:
     Tell(owner,
          TR_NOOP("Messages", "Xiphos did not answer in time. Please check it for any errors."));
+    return false;
+  case BusOutcome::TooLarge:
+    Tell(owner,
+         TR_NOOP("Messages",
+                 "Xiphos gave an answer too large to read. Please check it for any errors."));
     return false;
   default:
     Tell(owner, TR_NOOP("Messages", "Xiphos ended before it could show the passage."));
@@ -200,6 +207,9 @@ void SendToXiphos(std::string_view reading, const std::string &translation, Xiph
     return;
   case Readiness::Ended:
     Reached({BusOutcome::NoOwner, {}}, owner);
+    return;
+  case Readiness::TooLarge:
+    Reached({BusOutcome::TooLarge, {}}, owner);
     return;
   }
   // The whole reading fills the Verse List; the first verse moves the main

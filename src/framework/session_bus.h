@@ -15,7 +15,12 @@ enum class BusOutcome {
   TimedOut, // no answer within the time-out
   Failed,   // an error answer
   Stopped,  // the user pressed Escape while waiting
+  TooLarge, // an answer larger than MaxBusAnswer, not read
 };
+
+// The largest message read from a peer on the bus: far more than a
+// reference, far less than a peer could send to exhaust the memory.
+inline constexpr long MaxBusAnswer = 64 * 1024;
 
 struct TBusReply {
   BusOutcome outcome = BusOutcome::Failed;
@@ -37,7 +42,8 @@ public:
   // does or the bus cannot tell.
   virtual std::optional<int> OwnerProcess(const std::string &) { return std::nullopt; }
   // Calls method of object with one text argument, or none, and waits at
-  // most timeoutMs for the answer.
+  // most timeoutMs for the answer. An answer larger than MaxBusAnswer is
+  // refused before it is read whole.
   virtual TBusReply Call(const TBusObject &object, const std::string &method,
                          const std::optional<std::string> &argument, unsigned timeoutMs) = 0;
 };

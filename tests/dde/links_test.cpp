@@ -372,13 +372,17 @@ TEST_F(XiphosLinksTest, ABibleThatIsNotInstalledIsToldAndNothingSent) {
 TEST_F(XiphosLinksTest, AXiphosThatHangsOrEndsIsToldAndSentNothingMore) {
   xiphos.answers = {{BusOutcome::TimedOut, ""}};
   Link(CM_LINKVERSE);
+  xiphos.answers = {{BusOutcome::TooLarge, ""}};
+  Link(CM_LINKVERSE);
   xiphos.answers = {{BusOutcome::Answered, "John 1:1"}};
   xiphos.setAnswer = {BusOutcome::NoOwner, ""};
   Link(CM_LINKVERSE);
-  EXPECT_THAT(Messages(),
-              ElementsAre("Xiphos did not answer in time. Please check it for any errors.",
-                          "Xiphos ended before it could show the passage."));
-  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Get, Set + "John 3:16-16"));
+  EXPECT_THAT(
+      Messages(),
+      ElementsAre("Xiphos did not answer in time. Please check it for any errors.",
+                  "Xiphos gave an answer too large to read. Please check it for any errors.",
+                  "Xiphos ended before it could show the passage."));
+  EXPECT_THAT(xiphos.calls, ElementsAre(Get, Get, Get, Set + "John 3:16-16"));
   EXPECT_TRUE(backend.BroughtForward().empty());
 }
 

@@ -131,6 +131,30 @@ for app in pyatspi.Registry.getDesktop(0):
     options.environment = session->Environment();
     return testsupport::RunProcess("/usr/bin/python3", {"-c", script}, options).output;
   }
+  // The texts of Selwarth's message box captioned caption, read through the
+  // screen reader's interface; empty when there is none.
+  std::string SelwarthSays(const std::string &caption) const {
+    static const char *const script = R"(
+import sys, pyatspi
+def texts(node, depth):
+    if node is None or depth > 12:
+        return []
+    found = [node.name] if node.getRoleName() == "label" and node.name else []
+    for i in range(node.childCount):
+        found += texts(node.getChildAtIndex(i), depth + 1)
+    return found
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.name == "Selwarth":
+        for i in range(app.childCount):
+            box = app.getChildAtIndex(i)
+            if box is not None and box.name == sys.argv[1]:
+                print("\n".join(texts(box, 0)), end="")
+)";
+    testsupport::ProcessOptions options;
+    options.timeoutMs = 10000;
+    options.environment = session->Environment();
+    return testsupport::RunProcess("/usr/bin/python3", {"-c", script, caption}, options).output;
+  }
   // Whether the window manager's active window is one of the Xiphos the
   // test started.
   bool XiphosIsActive() const {
@@ -159,6 +183,8 @@ for app in pyatspi.Registry.getDesktop(0):
     options.environment = session->Environment();
     options.environment["HOME"] = home.Path().string();
     options.environment["XDG_CONFIG_HOME"] = (home.Path() / ".config").string();
+    // Its texts for the screen reader's interface, which the test reads.
+    options.environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
     options.endWithCaller = true;
     std::string selwarth = testsupport::BuiltProgram("selwarth");
     program = peakFile.empty() ? std::make_unique<testsupport::BackgroundProcess>(
@@ -307,6 +333,74 @@ TEST_F(XiphosDesktopTest, AXiphosThatNeverAnswersIsToldWithinTheBound) {
   EXPECT_TRUE(XiphosPids(home.Path().string()).empty()) << "a Xiphos was started";
   bus.unregisterObject("/org/xiphos/remote/ipc");
   bus.unregisterService("org.xiphos.remote");
+}
+
+// A peer on the bus in Xiphos's place whose every current reference is
+// size bytes long.
+std::unique_ptr<testsupport::BackgroundProcess> LongWindedXiphos(std::size_t size) {
+  static const char *const script = R"(
+import sys, dbus, dbus.service, dbus.mainloop.glib
+from gi.repository import GLib
+dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+answer = "x" * int(sys.argv[1])
+class Remote(dbus.service.Object):
+    @dbus.service.method("org.xiphos.remote", out_signature="s")
+    def getCurrentReference(self):
+        return answer
+    @dbus.service.method("org.xiphos.remote", in_signature="s")
+    def setCurrentReference(self, reference):
+        pass
+bus = dbus.SessionBus()
+name = dbus.service.BusName("org.xiphos.remote", bus)
+Remote(bus, "/org/xiphos/remote/ipc")
+print("ready", flush=True)
+GLib.MainLoop().run()
+)";
+  testsupport::ProcessOptions options;
+  options.endWithCaller = true;
+  return std::make_unique<testsupport::BackgroundProcess>(
+      "/usr/bin/python3", std::vector<std::string>{"-c", script, std::to_string(size)}, options);
+}
+
+// An answer is refused before it is read: the link's peak memory is the same
+// for an answer of 16 MB as for one of 100 KB (both larger than a link
+// reads; a few MB more would be the allocator's and the bus library's
+// buffers, 16 MB read would be several times that). The answer is no larger
+// so that it comes well within the link's time-out, the bus passing it on at
+// some 10 MB a second.
+TEST_F(XiphosDesktopTest, AHugeAnswerIsRefusedBeforeItIsRead) {
+  home.Write(".config/selwarth/SELWARTH.INI",
+             "[Selwarth]\nConcordanceServer=Xiphos\nConcordanceTranslation=KJV\n");
+  auto peakOfALink = [&](std::size_t answer) -> long {
+    auto peer = LongWindedXiphos(answer);
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return peer->Output().starts_with("ready"); }, 20s))
+        << peer->Output();
+    const std::string peakFile = (folder.Path() / "peak").string();
+    StartSelwarth(peakFile);
+    Keys({"alt+l", "m"});
+    EXPECT_TRUE(testsupport::WaitUntil(
+        [&] {
+          return SelwarthSays("Xiphos Error").find("Xiphos gave an answer too large to read.") !=
+                 std::string::npos;
+        },
+        30s))
+        << Windows() << SelwarthSays("Xiphos Error");
+    // Selwarth is peak-memory's child; the peak is taken when it has ended.
+    const std::string pid = std::to_string(program->Pid());
+    std::string child = testsupport::ReadFileBytes("/proc/" + pid + "/task/" + pid + "/children");
+    EXPECT_FALSE(child.empty());
+    if (!child.empty())
+      kill(std::stoi(child), SIGKILL);
+    program->WaitForExit(20s);
+    program.reset();
+    return std::stol("0" + testsupport::ReadFileBytes(peakFile));
+  };
+  const long small = peakOfALink(100 * 1024), large = peakOfALink(16 * 1024 * 1024);
+  std::printf("A link's peak: %ld KiB with an answer of 100 KB, %ld KiB with 16 MB\n", small,
+              large);
+  EXPECT_GT(small, 0);
+  EXPECT_LT(large - small, 8 * 1024) << "KiB";
+  EXPECT_TRUE(XiphosPids(home.Path().string()).empty()) << "a Xiphos was started";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <chrono>
+#include <dbus/dbus.h>
 #include <thread>
 #include <utility>
 
@@ -47,7 +48,13 @@ QVariantList AskBus(const char *method, const std::string &name) {
 } // namespace
 
 QtSessionBus::QtSessionBus(std::function<bool()> paintWhileWaiting)
-    : paintWhileWaiting_(std::move(paintWhileWaiting)) {}
+    : paintWhileWaiting_(std::move(paintWhileWaiting)),
+      peerName_(QStringLiteral("selwarth-peers-%1").arg(reinterpret_cast<quintptr>(this))) {}
+
+QtSessionBus::~QtSessionBus() {
+  if (peerOpen_)
+    QDBusConnection::disconnectFromBus(peerName_);
+}
 
 bool QtSessionBus::Connected() const {
   return QDBusConnection::sessionBus().isConnected();
@@ -67,9 +74,24 @@ std::optional<int> QtSessionBus::OwnerProcess(const std::string &name) {
   return static_cast<int>(pid);
 }
 
+QDBusConnection QtSessionBus::PeerConnection() {
+  if (peerOpen_) {
+    QDBusConnection open(peerName_);
+    if (open.isConnected())
+      return open;
+    QDBusConnection::disconnectFromBus(peerName_);
+  }
+  QDBusConnection peer = QDBusConnection::connectToBus(QDBusConnection::SessionBus, peerName_);
+  peerOpen_ = true;
+  if (peer.isConnected())
+    dbus_connection_set_max_message_size(static_cast<DBusConnection *>(peer.internalPointer()),
+                                         MaxBusAnswer);
+  return peer;
+}
+
 TBusReply QtSessionBus::Call(const TBusObject &object, const std::string &method,
                              const std::optional<std::string> &argument, unsigned timeoutMs) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
+  QDBusConnection bus = PeerConnection();
   if (!bus.isConnected())
     return {BusOutcome::NoOwner, {}};
   QDBusMessage message =
@@ -91,8 +113,13 @@ TBusReply QtSessionBus::Call(const TBusObject &object, const std::string &method
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   QDBusMessage answer = call.reply();
-  if (answer.type() != QDBusMessage::ReplyMessage)
+  if (answer.type() != QDBusMessage::ReplyMessage) {
+    // Our connection dropped while the bus goes on: the answer was longer
+    // than the connection reads.
+    if (!bus.isConnected() && Connected())
+      return {BusOutcome::TooLarge, {}};
     return {OutcomeOf(call.error()), {}};
+  }
   TBusReply reply{BusOutcome::Answered, {}};
   if (!answer.arguments().isEmpty())
     reply.text = answer.arguments().front().toString().toStdString();
