@@ -108,10 +108,13 @@ bool Reached(const TBusReply &reply, TWindow *owner) {
 
 // Brings Xiphos's window forward, which it does not do itself for a
 // reference sent to it; where this desktop does not allow it, the user is
-// told once, so that a Xiphos behind our window is looked for.
-void BringForward(SessionBus &bus, XiphosPeer &peer, TWindow *owner) {
-  if (CurrentBackend().BringProgramForward(bus.OwnerProcess(Remote.service), XiphosProgram) ==
-          ForwardOutcome::Asked ||
+// told once, so that a Xiphos behind our window is looked for. A Xiphos the
+// link has just started may have no window yet, and the window manager
+// shows the new one in front anyway.
+void BringForward(SessionBus &bus, XiphosPeer &peer, bool startedNow, TWindow *owner) {
+  ForwardOutcome outcome =
+      CurrentBackend().BringProgramForward(bus.OwnerProcess(Remote.service), XiphosProgram);
+  if (outcome == ForwardOutcome::Asked || (outcome == ForwardOutcome::NoWindow && startedNow) ||
       peer.ForwardTold)
     return;
   peer.ForwardTold = true;
@@ -173,6 +176,7 @@ void SendToXiphos(std::string_view reading, const std::string &translation, Xiph
   // Xiphos runs on this desktop when it owns its name on this desktop's bus
   // (a Xiphos of another log-in does not count); one that a link started and
   // that has no name yet is starting, and is waited for.
+  bool startedNow = false;
   if (!bus->HasOwner(Remote.service) && !peer.Started) {
     if (platform::FindProgram(XiphosProgram).empty()) {
       MessageBox(owner, XiphosMissingMessage(), TR_NOOP("Messages", "Xiphos Not Installed"),
@@ -196,6 +200,7 @@ void SendToXiphos(std::string_view reading, const std::string &translation, Xiph
       return;
     }
     peer.Started = std::move(started->program);
+    startedNow = true;
   }
   switch (WaitUntilReady(*bus, peer.Started ? &*peer.Started : nullptr)) {
   case Readiness::Ready:
@@ -221,5 +226,5 @@ void SendToXiphos(std::string_view reading, const std::string &translation, Xiph
                owner))
     return;
   if (Reached(bus->Call(Remote, "setCurrentReference", first, XiphosCallTimeoutMs), owner))
-    BringForward(*bus, peer, owner);
+    BringForward(*bus, peer, startedNow, owner);
 }

@@ -249,6 +249,7 @@ TEST_F(XiphosDesktopTest, TheLinksStartXiphosOnceAndShowEachReading) {
   EXPECT_TRUE(testsupport::WaitUntil([&] { return CurrentReference() == "Psalms 23:1"; }, 20s));
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u) << "a second Xiphos was started";
   EXPECT_FALSE(Shown("Error")) << "a link failed";
+  EXPECT_FALSE(Shown("^Xiphos$")) << "Xiphos was said to stay behind";
 }
 
 // "Mark 10:1; Mark 10:2; ..." up to the chapter's last verse.
@@ -304,6 +305,7 @@ TEST_F(XiphosDesktopTest, EveryReadingFillsTheVerseListAndBringsXiphosForward) {
   }
   EXPECT_EQ(XiphosPids(home.Path().string()).size(), 1u);
   EXPECT_FALSE(Shown("Error")) << "a link failed";
+  EXPECT_FALSE(Shown("^Xiphos$")) << "Xiphos was said to stay behind";
 }
 
 // Owns Xiphos's name and takes every call without ever answering.
