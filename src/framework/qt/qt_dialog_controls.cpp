@@ -19,6 +19,7 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
+#include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_icons.h"
 #include "framework/qt/qt_translation.h"
@@ -344,6 +345,14 @@ void ShowEdit(QWidget *widget, const TControlState &state) {
   }
 }
 
+// What a screen reader calls the control: a name taken from a label is the
+// label's words as the label shows them, in the interface's language.
+QString AccessibleName(const TControlState &state, const char *context) {
+  if (state.NameLabel.empty())
+    return Translated(context, state.Name);
+  return FromWindows1252(SpokenLabel(ToWindows1252(Translated(context, state.NameLabel))));
+}
+
 } // namespace
 
 QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
@@ -397,7 +406,7 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
 void ShowControlState(QWidget *widget, const TControlState &state, const char *context) {
   widget->setEnabled(state.Enabled);
   // Without a name of its own a button is called by its text.
-  if (QString name = Translated(context, state.Name); widget->accessibleName() != name)
+  if (QString name = AccessibleName(state, context); widget->accessibleName() != name)
     widget->setAccessibleName(name);
   const char *comment = state.Template.Comment.empty() ? nullptr : state.Template.Comment.c_str();
   QString text = Translated(context, state.Text, comment);
