@@ -22,6 +22,7 @@
 #include "framework/qt/qt_translation.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "qt/title_bar.h"
 #include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 #include "resources/main_menu.h"
@@ -153,6 +154,7 @@ TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) 
     testsupport::ExecuteWith(dialog, [&](DialogWidget &peer) {
       const char *context = tmpl->Name.c_str();
       ExpectTranslated(context, tmpl->Caption, peer.windowTitle());
+      testsupport::ExpectTitleWhole(peer);
       QStringList texts;
       for (size_t i = 0; i < tmpl->Controls.size(); ++i) {
         const TControlTemplate &control = tmpl->Controls[i];
@@ -173,6 +175,7 @@ TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) 
               << context << ": the control named \"" << name << "\"";
         }
         EXPECT_LE(WidthForText(widget), widget->width()) << context << ": " << control.Text;
+        EXPECT_TRUE(testsupport::OnOneLine(widget)) << context << ": " << control.Text;
         EXPECT_LE(widget->geometry().right(), peer.width()) << context << ": " << control.Text;
         texts << shown;
       }

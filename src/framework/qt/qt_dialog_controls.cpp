@@ -19,6 +19,8 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
+#include <algorithm>
+
 #include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_icons.h"
@@ -111,6 +113,16 @@ class ListBox : public QListWidget {
 public:
   explicit ListBox(QWidget *parent) : QListWidget(parent) {
     setItemDelegate(new ListRowDelegate(this));
+  }
+
+  // The widest entry as the delegate draws it, text margins included.
+  int WidestEntry() {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+      widest = std::max(widest, itemDelegate()->sizeHint(option, indexFromItem(item(row))).width());
+    return widest;
   }
 
 protected:
@@ -452,6 +464,19 @@ void ShowWholeItemsOnly(QListWidget *list) {
   int inner = list->height() - frame;
   if (row > 0 && inner > row)
     list->resize(list->width(), inner / row * row + frame);
+}
+
+int WidthForEntries(QListWidget *list) {
+  auto *box = dynamic_cast<ListBox *>(list);
+  if (box == nullptr || box->count() == 0)
+    return 0;
+  const int frame = 2 * box->frameWidth();
+  int width = box->WidestEntry() + frame;
+  const int rows = box->height() - frame;
+  if (box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      box->count() * box->sizeHintForRow(0) > rows)
+    width += box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+  return width;
 }
 
 int SelectedRow(const QListWidget *list) {
