@@ -445,6 +445,10 @@
         <source>&amp;Mark Reading as Read</source>
         <translation>Lesung a&amp;bhaken</translation>
     </message>
+    <message>
+        <source>C&amp;alendar...</source>
+        <translation>Kal&amp;ender...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -445,6 +445,10 @@
         <source>&amp;Mark Reading as Read</source>
         <translation>Marcar lectura como &amp;leída</translation>
     </message>
+    <message>
+        <source>C&amp;alendar...</source>
+        <translation>Cal&amp;endario...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

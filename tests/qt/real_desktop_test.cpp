@@ -179,4 +179,32 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
   EXPECT_EQ(Stop(), 0) << program->Output();
 }
 
+// The date on the menu bar is reached as any menu is, and Return opens the
+// Calendar, every time; the Calendar's own key opens it directly.
+TEST_F(RealDesktopTest, TheKeyboardOpensTheCalendarFromTheDateAndByItsKey) {
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  auto calendar = [&](bool open) {
+    return testsupport::WaitUntil(
+        [&] {
+          return session->RunX("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
+                     .output.empty() != open;
+        },
+        5s);
+  };
+  const std::vector<std::vector<std::string>> ways = {
+      {"F10", "Right", "Right", "Right", "Right", "Right", "Return"},
+      {"alt+f", "Left", "Return"},
+      {"ctrl+l"},
+  };
+  for (const auto &keys : ways)
+    for (int time = 1; time <= 5; ++time) {
+      for (const std::string &key : keys)
+        session->RunX("xdotool", {"key", key});
+      EXPECT_TRUE(calendar(true)) << keys.front() << ": no Calendar at the " << time << ". time";
+      session->RunX("xdotool", {"key", "Escape"});
+      ASSERT_TRUE(calendar(false)) << "Escape left the Calendar open";
+    }
+  EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
 } // namespace
