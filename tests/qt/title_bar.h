@@ -9,16 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+
+#include "support/background_process.h"
 
 namespace testsupport {
 
@@ -30,38 +30,33 @@ inline bool SamePixel(QRgb a, QRgb b) {
 }
 
 // The window's title bar as the screen shows it, once the window manager
-// has framed the window on the screen, the window is width wide (if given),
-// and the bar has stopped changing for a while (bounded); null when it
-// never does.
+// has framed the window on the screen (a part beyond it would make the
+// picture black), the window is width wide (if given), and the bar has
+// stopped changing for a while; null when that does not come (bounded).
 inline QImage TitleBar(QWidget &window, std::optional<int> width = std::nullopt) {
-  QElapsedTimer waited;
-  waited.start();
   QImage last;
   int same = 0;
-  while (waited.elapsed() < 3000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QMargins borders =
-        window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
-    const QRect frame =
-        window.windowHandle() != nullptr ? window.windowHandle()->frameGeometry() : QRect();
-    // (A part beyond the screen would make the whole picture black.)
-    if (borders.top() <= 0 || !window.isActiveWindow() || (width && window.width() != *width) ||
-        !window.screen()->geometry().contains(frame)) {
-      window.activateWindow();
-      QThread::msleep(20);
-      continue;
-    }
-    QImage now = window.screen()
-                     ->grabWindow(0, frame.x(), frame.y(), frame.width(), borders.top())
-                     .toImage()
-                     .convertToFormat(QImage::Format_RGB32);
-    same = !now.isNull() && now == last ? same + 1 : 0;
-    if (same == 3)
-      return now;
-    last = now;
-    QThread::msleep(50);
-  }
-  return {};
+  const bool still = WaitUntil(
+      [&] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QWindow *handle = window.windowHandle();
+        const QRect frame = handle != nullptr ? handle->frameGeometry() : QRect();
+        const int top = handle != nullptr ? handle->frameMargins().top() : 0;
+        if (top <= 0 || !window.isActiveWindow() || (width && window.width() != *width) ||
+            !window.screen()->geometry().contains(frame)) {
+          window.activateWindow();
+          return false;
+        }
+        QImage now = window.screen()
+                         ->grabWindow(0, frame.x(), frame.y(), frame.width(), top)
+                         .toImage()
+                         .convertToFormat(QImage::Format_RGB32);
+        same = now == last ? same + 1 : 0;
+        last = now;
+        return same == 3;
+      },
+      std::chrono::seconds(3));
+  return still ? last : QImage();
 }
 
 // The columns of a wide title bar that its title is drawn in: those between
@@ -114,10 +109,10 @@ inline void ExpectTitleWhole(QWidget &window) {
   window.setMaximumSize(most);
   window.resize(size);
   window.windowHandle()->setFramePosition(at);
-  QElapsedTimer restoring;
-  restoring.start();
-  while (window.size() != size && restoring.elapsed() < 2000)
+  WaitUntil([&] {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return window.size() == size;
+  });
   ASSERT_FALSE(whole.isNull()) << title << ": no title drawn in a wide title bar";
   // A pixel or two of the title's shadow may fall on the bar's edge colours.
   EXPECT_LE(MissingPixels(shown, whole), whole.width() * whole.height() / 100)
