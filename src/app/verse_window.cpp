@@ -82,6 +82,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
       {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
+      {CM_CALENDAR, [](W &w, unsigned) { w.OpenCalendar(); }},
       {CM_MARKREAD, [](W &w, unsigned) { w.ToggleReadMark(); },
        [](const W &w) { return w.planMarks_.has_value(); },
        [](const W &w) {

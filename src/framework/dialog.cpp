@@ -12,6 +12,7 @@ TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
     TControlState state;
     state.Template = control;
     state.Name = ControlName(template_.Controls, controls_.size());
+    state.NameLabel = NamingLabel(template_.Controls, controls_.size());
     if (control.Kind != TControlKind::ListBox)
       state.Text = control.Text;
     state.Enabled = (control.Style & WS_DISABLED) == 0;

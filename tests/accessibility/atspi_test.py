@@ -13,7 +13,9 @@ characters and paragraphs are drawn, and announces its caret and new
 paragraphs; Orca itself reads the day aloud. A reading of the sample plan
 marked with Ctrl+M shows its progress line with the plan's entry, also after
 a restart, and Catch Up (Settings menu, from the keyboard) moves the plan's
-start in the settings file. Every wait is bounded.
+start in the settings file. Under a Spanish and a German desktop, Package
+Settings' lists are named by their labels' words as shown. Every wait is
+bounded.
 """
 
 import argparse
@@ -275,6 +277,22 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertIsNotNone(bar, "no menu bar")
         names = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
         self.assertEqual(names[:5], ["Datei", "Einstellungen", "Optionen", "Verknüpfungen", "Hilfe"])
+
+    def test_the_package_lists_are_named_in_the_desktops_language(self):
+        # Each list is named by the label over it, as the label shows it.
+        heard = {"es": ["Activados", "Desactivados", "Fuente", "Tama\u00f1o"],
+                 "de": ["Aktiviert", "Deaktiviert", "Schrift", "Gr\u00f6\u00dfe"]}
+        is_list = lambda node: node.getRole() == self.pyatspi.ROLE_LIST
+        for language, names in heard.items():
+            self.language = {"LANGUAGE": language}
+            app = self.start_program()
+            self.key("ctrl+k")
+            wait_for("the lists of Package Settings", lambda: len(
+                self.pyatspi.utils.findAllDescendants(app, is_list)) == 4, STEP_BOUND)
+            lists = self.pyatspi.utils.findAllDescendants(app, is_list)
+            self.assertEqual([node.name for node in lists], names, language)
+            self.key("Escape")
+            self.stop_program()
 
     def test_orca_reads_the_day_aloud(self):
         # Orca, running before the program starts as a user's does, logs

@@ -366,6 +366,10 @@ TEST_F(DdeSettingsDialogTest, RetryAsksForWhatIsMissing) {
                            "DDE Id of at most 19 characters.");
   EXPECT_EQ(Messages()[4], "Unable to link with server.");
   EXPECT_THAT(Messages()[5], ::testing::StartsWith("To select a Bible concordance server, first"));
+  // What holds here: the program's folder on PATH, no ".EXE", Xiphos a choice.
+  EXPECT_THAT(Messages()[5], ::testing::AllOf(::testing::HasSubstr("in a folder on your PATH"),
+                                              ::testing::HasSubstr("Xiphos"),
+                                              ::testing::Not(::testing::HasSubstr(".EXE"))));
   EXPECT_EQ(backend.Messages()[5].Caption, "Selecting a DDE Server");
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(backend.Messages()[i].Caption, "Oops...");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -14,10 +15,14 @@
 #include <string>
 #include <thread>
 
+#include "passage_library.h"
+#include "qt/qt_app_fixture.h"
 #include "support/background_process.h"
+#include "support/dde_sandbox.h"
 #include "support/desktop_session.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -177,6 +182,88 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     ASSERT_TRUE(windowsShown(1));
   }
   EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// The date on the menu bar is reached as any menu is, and Return opens the
+// Calendar, every time; the Calendar's own key opens it directly.
+TEST_F(RealDesktopTest, TheKeyboardOpensTheCalendarFromTheDateAndByItsKey) {
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  auto calendar = [&](bool open) {
+    return testsupport::WaitUntil(
+        [&] {
+          return session->RunX("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
+                     .output.empty() != open;
+        },
+        5s);
+  };
+  const std::vector<std::vector<std::string>> ways = {
+      {"F10", "Right", "Right", "Right", "Right", "Right", "Return"},
+      {"alt+f", "Left", "Return"},
+      {"ctrl+l"},
+  };
+  for (const auto &keys : ways)
+    for (int time = 1; time <= 5; ++time) {
+      for (const std::string &key : keys)
+        session->RunX("xdotool", {"key", key});
+      EXPECT_TRUE(calendar(true)) << keys.front() << ": no Calendar at the " << time << ". time";
+      session->RunX("xdotool", {"key", "Escape"});
+      ASSERT_TRUE(calendar(false)) << "Escape left the Calendar open";
+    }
+  EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// The stand-in concordance server that the program starts for a link shows
+// the passage beside the program's window, and says nothing in the
+// terminal the program was started from.
+TEST_F(RealDesktopTest, TheConcordanceWindowOpensBesideTheWindowAndSaysNothing) {
+  concordance::PassageLibrary library;
+  if (!library.LookUp("KJV", *concordance::ParseReference("John 3:16")))
+    GTEST_SKIP() << "no SWORD King James Version module installed";
+  std::filesystem::remove(folder.Path() / "VERSE.QXP");
+  testsupport::CopySamples(folder.Path());
+  testsupport::DdeSandbox dde;
+  testsupport::TempDir servers; // the server under the name the program starts
+  std::filesystem::create_symlink(testsupport::BuiltProgram("selwarth-concordance"),
+                                  servers.Path() / "Logos");
+  testsupport::ScopedEnvironment path("PATH", servers.Path().string() + ":" + std::getenv("PATH"));
+  config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nx=100\ny=100\ncx=500\ncy=300\n"
+                                        "ConcordanceServer=Logos\nConcordanceTranslation=KJV\n");
+  std::string id = Start();
+  ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+  session->RunX("xdotool", {"key", "alt+l"});
+  std::this_thread::sleep_for(500ms);
+  session->RunX("xdotool", {"key", "d"});
+  std::string passage;
+  testsupport::WaitUntil(
+      [&] {
+        passage =
+            session->RunX("xdotool", {"search", "--onlyvisible", "--name", "Selwarth Concordance$"})
+                .output;
+        return !passage.empty();
+      },
+      20s);
+  ASSERT_FALSE(passage.empty()) << "no passage window\n" << program->Output();
+  passage = passage.substr(0, passage.find('\n'));
+  std::this_thread::sleep_for(500ms); // framed and placed
+  // Frames as x,y WxH.
+  auto frame = [&](const std::string &window) {
+    std::smatch v;
+    std::string shown = Frame(*session, window, 1);
+    std::regex_search(shown, v, std::regex("(\\d+),(\\d+) (\\d+)x(\\d+)"));
+    return std::array<int, 4>{std::stoi(v[1]), std::stoi(v[2]), std::stoi(v[3]), std::stoi(v[4])};
+  };
+  const auto main = frame(id);
+  const auto beside = frame(passage);
+  EXPECT_GE(beside[0], main[0] + main[2]) << "the passage's window is not right of the program's";
+  EXPECT_LE(beside[0] + beside[2], 1280);
+  EXPECT_EQ(beside[1], main[1]);
+  // The server outlives the program, as a concordance would: it is ended here.
+  const std::string server = session->RunX("xdotool", {"getwindowpid", passage}).output;
+  EXPECT_EQ(Stop(), 0);
+  if (!server.empty())
+    kill(std::stoi(server), SIGTERM);
+  EXPECT_EQ(program->Output().find("Shown in the window"), std::string::npos) << program->Output();
+  EXPECT_EQ(program->Output().find("Serving"), std::string::npos) << program->Output();
 }
 
 } // namespace

@@ -47,12 +47,19 @@ private:
   // (or previous) enabled one of its group, round from end to start.
   size_t RadioAfter(size_t index, bool forward) const;
   void GiveMnemonicsTargets();
+  // A dialog narrower than the window manager's title bar needs for its
+  // title grows, its controls in the middle.
+  void MakeRoomForTitle();
+  // A list too narrow for an entry grows to show it whole, the dialog with
+  // it, as far as the screen allows.
+  void MakeRoomForEntries();
   void PlaceOnScreen(QWidget *owner);
 
   TDialog *dialog_;
   DialogUnits units_;
   std::vector<QWidget *> widgets_; // one per control, in template order
   std::vector<int> ids_;
+  bool entriesPending_ = false; // MakeRoomForEntries is posted
 };
 
 // The width a control needs to show its text on one line, whole: a button's,

@@ -19,6 +19,9 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
+#include <algorithm>
+
+#include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_icons.h"
 #include "framework/qt/qt_translation.h"
@@ -110,6 +113,16 @@ class ListBox : public QListWidget {
 public:
   explicit ListBox(QWidget *parent) : QListWidget(parent) {
     setItemDelegate(new ListRowDelegate(this));
+  }
+
+  // The widest entry as the delegate draws it, text margins included.
+  int WidestEntry() {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+      widest = std::max(widest, itemDelegate()->sizeHint(option, indexFromItem(item(row))).width());
+    return widest;
   }
 
 protected:
@@ -344,6 +357,14 @@ void ShowEdit(QWidget *widget, const TControlState &state) {
   }
 }
 
+// What a screen reader calls the control: a name taken from a label is the
+// label's words as the label shows them, in the interface's language.
+QString AccessibleName(const TControlState &state, const char *context) {
+  if (state.NameLabel.empty())
+    return Translated(context, state.Name);
+  return FromWindows1252(SpokenLabel(ToWindows1252(Translated(context, state.NameLabel))));
+}
+
 } // namespace
 
 QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
@@ -397,7 +418,7 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
 void ShowControlState(QWidget *widget, const TControlState &state, const char *context) {
   widget->setEnabled(state.Enabled);
   // Without a name of its own a button is called by its text.
-  if (QString name = Translated(context, state.Name); widget->accessibleName() != name)
+  if (QString name = AccessibleName(state, context); widget->accessibleName() != name)
     widget->setAccessibleName(name);
   const char *comment = state.Template.Comment.empty() ? nullptr : state.Template.Comment.c_str();
   QString text = Translated(context, state.Text, comment);
@@ -443,6 +464,19 @@ void ShowWholeItemsOnly(QListWidget *list) {
   int inner = list->height() - frame;
   if (row > 0 && inner > row)
     list->resize(list->width(), inner / row * row + frame);
+}
+
+int WidthForEntries(QListWidget *list) {
+  auto *box = dynamic_cast<ListBox *>(list);
+  if (box == nullptr || box->count() == 0)
+    return 0;
+  const int frame = 2 * box->frameWidth();
+  int width = box->WidestEntry() + frame;
+  const int rows = box->height() - frame;
+  if (box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      box->count() * box->sizeHintForRow(0) > rows)
+    width += box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+  return width;
 }
 
 int SelectedRow(const QListWidget *list) {
