@@ -273,7 +273,7 @@ Result<StartOutcome> StartProgram(const std::string &name, const StartOptions &o
       break;
     }
     auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0)
+    if (left.count() <= 0 || (options.keepWaiting && !options.keepWaiting()))
       break;
     int step = std::min<int>(PollStepMs, static_cast<int>(left.count()));
     if (watch >= 0) {

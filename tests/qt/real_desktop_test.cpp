@@ -14,7 +14,9 @@
 #include <string>
 #include <thread>
 
+#include "qt/qt_app_fixture.h"
 #include "support/background_process.h"
+#include "support/dde_sandbox.h"
 #include "support/desktop_session.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
@@ -177,6 +179,41 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     ASSERT_TRUE(windowsShown(1));
   }
   EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// A close that comes while a link waits for a server that never answers
+// ends the wait: nothing is said of the link, the state is saved and the
+// program ends with 0, however the close comes.
+TEST_F(RealDesktopTest, ACloseWhileALinkWaitsEndsTheProgramCleanly) {
+  testpackage::PackageLayout verse;
+  verse.Titles = {"Daily Verse - King James Version"};
+  verse.Marker = '-';
+  for (int slot = 0; slot < 366; ++slot)
+    verse.Entries[slot] = {"For God so loved the world. - John 3:16"};
+  folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
+  testsupport::DdeSandbox dde; // the program's DDE folder, and the server's
+  const std::string asked = dde.Runtime().File("asked");
+  auto server =
+      testsupport::StartConcordance("QVWIN", {"--no-answer", "--no-window", "--log", asked});
+  ASSERT_NE(server, nullptr);
+  for (const testsupport::ProgramClose &close : testsupport::ProgramCloses()) {
+    SCOPED_TRACE(close.name);
+    config.Write("selwarth/SELWARTH.INI",
+                 "[Selwarth]\nConcordanceServer=QVWIN\nConcordanceTranslation=KJV\n");
+    std::filesystem::remove(asked);
+    const std::string id = Start();
+    ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+    session->RunX("xdotool", {"key", "--delay", "150", "alt+l", "d"});
+    ASSERT_TRUE(testsupport::WaitUntil([&] {
+      return testsupport::ReadFileBytes(asked).find("[GoTo(") != std::string::npos;
+    })) << "the link did not reach the server\n"
+        << program->Output();
+    close.close(*session, *program, id);
+    EXPECT_FALSE(testsupport::ShownUntilEnd(*session, *program, "DDE Error"));
+    EXPECT_EQ(program->WaitForExit(1s), 0) << program->Output();
+    EXPECT_EQ(program->Output().find("Sanitizer"), std::string::npos) << program->Output();
+    EXPECT_NE(Settings().find("LastStartup="), std::string::npos) << Settings();
+  }
 }
 
 } // namespace

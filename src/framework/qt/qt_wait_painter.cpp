@@ -6,6 +6,11 @@
 #include <QTimer>
 #include <QWidget>
 
+WaitPainter::WaitPainter(std::function<bool(QWidget *)> endsProgram)
+    : endsProgram_(std::move(endsProgram)) {}
+
+WaitPainter::~WaitPainter() = default;
+
 bool WaitPainter::PaintPending() {
   if (waiting_)
     return false;
@@ -47,6 +52,11 @@ bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
   // passes it on: it is held back at the widget.
   if (event->type() != QEvent::Close || qobject_cast<QWidget *>(object) == nullptr)
     return false;
+  // Not accepted: the window stays as it is for now.
+  event->ignore();
+  escape_ = true;
+  if (endsProgram_ && endsProgram_(static_cast<QWidget *>(object)))
+    return true;
   QPointer<QWidget> window = static_cast<QWidget *>(object);
   // Asked again from the event loop; should the program still be waiting
   // then, it is held back once more.
@@ -54,7 +64,5 @@ bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
     if (window != nullptr)
       window->close();
   });
-  // Not accepted: the window stays as it is.
-  event->ignore();
   return true;
 }
