@@ -31,6 +31,7 @@
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
+#include "platform/file_lock.h"
 
 namespace {
 
@@ -109,11 +110,14 @@ QtBackend::QtBackend()
       }),
       previous_(HasBackend() ? &CurrentBackend() : nullptr) {
   SetBackend(this);
+  // A settings write that waits for another program's lock paints too.
+  previousLockWait_ = platform::SetLockWaitHook([this] { (void)PaintWhileBusy(); });
 }
 
 QtBackend::~QtBackend() {
   for (auto &[key, timer] : timers_)
     delete timer;
+  platform::SetLockWaitHook(std::move(previousLockWait_));
   SetBackend(previous_);
 }
 

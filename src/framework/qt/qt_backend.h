@@ -79,4 +79,5 @@ private:
   WaitPainter waitPainter_;
   std::unique_ptr<QtSessionBus> bus_;
   Backend *previous_;
+  std::function<void()> previousLockWait_;
 };
