@@ -12,7 +12,10 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 #include "qt/qt_app_fixture.h"
 #include "support/background_process.h"
@@ -54,6 +57,8 @@ protected:
     options.environment = session->Environment();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
     options.environment["QT_SCALE_FACTOR"] = scale;
+    if (!busAddress.empty())
+      options.environment["DBUS_SESSION_BUS_ADDRESS"] = busAddress;
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
@@ -85,6 +90,7 @@ protected:
   testsupport::TempDir folder;
   testsupport::TempDir config;
   std::unique_ptr<testsupport::BackgroundProcess> program;
+  std::string busAddress; // the program's session bus; empty: the test's own
 };
 
 TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
@@ -179,6 +185,26 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     ASSERT_TRUE(windowsShown(1));
   }
   EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// A session bus that takes connections and never answers: the window shows
+// all the same, the program says it goes on without the bus, and SIGTERM
+// ends it with 0.
+TEST_F(RealDesktopTest, ASilentSessionBusDoesNotKeepTheWindowFromShowing) {
+  const std::string path = config.File("silent-bus");
+  int silent = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un where{};
+  where.sun_family = AF_UNIX;
+  path.copy(where.sun_path, sizeof where.sun_path - 1);
+  ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr *>(&where), sizeof where), 0) << path;
+  ASSERT_EQ(listen(silent, 16), 0); // connections wait in its queue, unanswered
+  busAddress = "unix:path=" + path;
+  const std::string id = Start();
+  EXPECT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+  EXPECT_EQ(Stop(), 0) << program->Output();
+  EXPECT_NE(program->Output().find("the session bus does not answer"), std::string::npos)
+      << program->Output();
+  close(silent);
 }
 
 // A close that comes while a link waits for a server that never answers
