@@ -54,10 +54,15 @@ bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
     return false;
   // Not accepted: the window stays as it is for now.
   event->ignore();
-  escape_ = true;
-  if (endsProgram_ && endsProgram_(static_cast<QWidget *>(object)))
+  auto *widget = static_cast<QWidget *>(object);
+  // A window of ours closed by its user ends the wait (a tool tip that goes
+  // away does not).
+  const Qt::WindowType type = widget->windowType();
+  if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog))
+    escape_ = true;
+  if (endsProgram_ && endsProgram_(widget))
     return true;
-  QPointer<QWidget> window = static_cast<QWidget *>(object);
+  QPointer<QWidget> window = widget;
   // Asked again from the event loop; should the program still be waiting
   // then, it is held back once more.
   QTimer::singleShot(0, this, [window] {
