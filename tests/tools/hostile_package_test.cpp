@@ -164,7 +164,8 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        },
        {"build", "--force", "A.qxs", "-o", "B.QXP"},
        1,
-       "qxp: 'B.QXP' is a FIFO, not a regular file; qxp build replaces a regular file only\n"},
+       "qxp: cannot write 'B.QXP': it is a FIFO, not a regular file; qxp build replaces a "
+       "regular file only\n"},
       {"a FIFO as a build's output",
        [](auto &dir) {
          dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
@@ -172,7 +173,7 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        },
        {"build", "A.qxs", "-o", "B.QXP"},
        1,
-       "qxp: 'B.QXP' is a FIFO, not a regular file"},
+       "qxp: cannot write 'B.QXP': it is a FIFO, not a regular file"},
       {"a folder as a forced build's output",
        [](auto &dir) {
          dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
@@ -180,7 +181,7 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        },
        {"build", "--force", "A.qxs", "-o", "B.QXP"},
        1,
-       "qxp: 'B.QXP' is a folder, not a regular file"},
+       "qxp: cannot write 'B.QXP': it is a folder, not a regular file"},
       {"a link as a forced build's output",
        [](auto &dir) {
          dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
@@ -188,7 +189,7 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        },
        {"build", "--force", "A.qxs", "-o", "B.QXP"},
        1,
-       "qxp: 'B.QXP' is a symbolic link, not a regular file"},
+       "qxp: cannot write 'B.QXP': it is a symbolic link, not a regular file"},
       {"a device checked",
        [](auto &) {},
        {"check", "/dev/zero"},

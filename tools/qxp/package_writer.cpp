@@ -130,7 +130,7 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, bool r
   // Only a package is replaced, never a device, a FIFO, a folder or a link
   // (--force on /dev/full would put a file in the device's place).
   if (struct stat existing{}; ::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
-    error = "'" + path + "' is " + platform::FileKindOf(existing.st_mode) +
+    error = "cannot write '" + path + "': it is " + platform::FileKindOf(existing.st_mode) +
             ", not a regular file; qxp build replaces a regular file only";
     return false;
   }

@@ -55,11 +55,8 @@ bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
   // Not accepted: the window stays as it is for now.
   event->ignore();
   auto *widget = static_cast<QWidget *>(object);
-  // A window of ours closed by its user ends the wait (a tool tip that goes
-  // away does not).
-  const Qt::WindowType type = widget->windowType();
-  if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog))
-    escape_ = true;
+  // The main window's ends the program, and so the wait (the backend says
+  // so in PaintWhileBusy's answer).
   if (endsProgram_ && endsProgram_(widget))
     return true;
   QPointer<QWidget> window = widget;

@@ -5,10 +5,11 @@
 // go blank, and nothing else reaches the program. User input is held back
 // and delivered, in the order it came, once the wait is over; Escape alone
 // is taken at once, as the user's wish to stop waiting. Socket
-// notifications stay queued. A close request from the window system ends
-// the wait as Escape does, and is held back, so that no command or close
-// runs inside the code that is waiting: the main window's ends the program
-// once the wait is over, another window's is made again then.
+// notifications stay queued. A close request from the window system is
+// held back, so that no close runs inside the code that is waiting: the main
+// window's ends the program (the wait ends, and the program closes once the
+// waiting code has returned), another window's is made again once the wait
+// is over.
 
 #include <QObject>
 #include <QPointer>
@@ -28,7 +29,7 @@ public:
   ~WaitPainter() override;
 
   // Handles what is pending for painting, once; true when the user pressed
-  // Escape or closed a window meanwhile.
+  // Escape meanwhile.
   bool PaintPending();
   // Whether PaintPending is running (the program is waiting).
   bool Waiting() const { return waiting_; }
