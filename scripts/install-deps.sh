@@ -26,6 +26,7 @@ test_packages=(
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   xvfb openbox weston xdotool xclip x11-utils
+  wmctrl # a window's close asked of the window manager, as its title bar's button does
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
   xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows

@@ -1084,6 +1084,10 @@ Try &apos;selwarth --help&apos; for the options.
         <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
     </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: Der Sitzungsbus antwortet nicht; es geht ohne ihn weiter (kein Bildschirmleser, kein Xiphos)</translation>
+    </message>
 </context>
 <context>
     <name>REFERENCE</name>

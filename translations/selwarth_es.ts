@@ -1084,6 +1084,10 @@ Escriba «selwarth --help» para ver las opciones.
         <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
     </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: el bus de sesión no responde; se continúa sin él (sin lector de pantalla ni Xiphos)</translation>
+    </message>
 </context>
 <context>
     <name>REFERENCE</name>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/backend.h"
+#include "framework/close_signals.h"
 #include "framework/control_labels.h"
 #include "framework/response_table.h"
 
@@ -23,6 +24,9 @@ TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
 TDialog::~TDialog() = default;
 
 int TDialog::Execute() {
+  // The program is closing: the dialog is cancelled before it is shown.
+  if (ProgramClosing())
+    return IDCANCEL_RESULT;
   modal_ = true;
   ended_ = false;
   result_ = 0;

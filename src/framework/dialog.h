@@ -65,7 +65,8 @@ public:
   ~TDialog() override;
 
   // Runs the dialog modally: creates it, waits until it ends, destroys it;
-  // returns the result it ended with.
+  // returns the result it ended with. While the program is closing
+  // (close_signals.h) it is not shown and gives IDCANCEL.
   int Execute();
   bool IsModal() const { return modal_; }
   // Ends the dialog with a result: a modal one stops its run, a modeless one

@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <unistd.h>
 
+#include "content/settings_file.h"
 #include "dde/dde_settings_dialog.h"
 #include "dde/links.h"
 #include "framework/dialog.h"
@@ -178,6 +180,51 @@ TEST_F(DdeFaultsTest, EscapeEndsTheWaitForASlowServerAndTheDialog) {
   TakePath(Path::LogosCheck, SlowAnswerMs + 1500);
   EXPECT_TRUE(Messages().empty()) << Messages().front(); // stopped, not failed
 }
+
+// A close signal in any wait for the server ends that wait: the failed step
+// is not told, the state is saved, and the run ends with 0 once the command
+// has returned, with nothing after it.
+class CloseDuringWaitTest : public DdeFaultsTest {};
+
+TEST_P(CloseDuringWaitTest, ASignalEndsTheWaitSilentlyAndTheProgramWithZero) {
+  const FaultCase &c = GetParam();
+  MisbehavingServer server(Service(c.path), c.fault);
+  ASSERT_TRUE(server.Started());
+  backend.WatchCloseSignals();
+  backend.WhileBusy(std::chrono::milliseconds(200), [] { std::raise(SIGTERM); });
+  if (c.path == Path::LogosCheck)
+    backend.InDialog("DDESETTINGS", [](TDialog &d) { d.UserClick(ddesettings::DdeLogosRadio); });
+  settings.ConcordanceServer = c.path == Path::LogosCheck ? "" : Service(c.path);
+  settings.ConcordanceTranslation = "KJV";
+  bool stopped = false;
+  bool afterwards = false;
+  int status = Run({[&] {
+                      backend.Resize(Frame(), 640, 320);
+                      Frame().MenuCommand(c.path == Path::LogosCheck ? CM_DDE : CM_LINKVERSE);
+                      stopped = Verse().WaitStopped();
+                      CheckNothingIsHeld(c.path);
+                    },
+                    [&] { afterwards = true; }});
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(stopped) << "the wait ran on to its time-out";
+  EXPECT_FALSE(afterwards) << "the program ran on after SIGTERM";
+  EXPECT_THAT(Messages(), ElementsAreArray(c.messages));
+  EXPECT_EQ(ReadSettingInt("cx", 0), 640);
+  EXPECT_EQ(ReadSettingText("LastStartup", "", 41), "Wed Mar 1, 2023");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Waits, CloseDuringWaitTest,
+    ::testing::Values(
+        FaultCase{"Connect", ServerFault::SilentAtConnect, Path::VerseLink, {}, 5000},
+        FaultCase{"Execute", ServerFault::NeverAnswers, Path::VerseLink, {}, ExecuteTimeoutMs},
+        FaultCase{"Poke", ServerFault::NeverAnswers, Path::LogosLink, {}, LogosPokeTimeoutMs},
+        FaultCase{"RequestInDdeSettings",
+                  ServerFault::NeverAnswers,
+                  Path::LogosCheck,
+                  {},
+                  DdeRequestTimeoutMs}),
+    [](const ::testing::TestParamInfo<FaultCase> &info) { return std::string(info.param.name); });
 
 TEST_F(DdeFaultsTest, AServerOfAnotherUserIsNotTalkedTo) {
   if (geteuid() != 0)

@@ -179,6 +179,16 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   EXPECT_GE(took, std::chrono::milliseconds(300));
   EXPECT_LT(took, std::chrono::milliseconds(1900));
   EXPECT_TRUE(NoChildLeft());
+
+  // The caller ends the wait when it says no: the third look here.
+  int looks = 0;
+  outcome = StartProgram(
+      "lingers", {.service = "Lingers", .waitMs = 60000, .arguments = {}, .keepWaiting = [&] {
+                    return ++looks < 3;
+                  }});
+  ASSERT_TRUE(outcome) << outcome.error();
+  EXPECT_EQ(*outcome, StartOutcome::StillStarting);
+  EXPECT_EQ(looks, 3);
 }
 
 TEST(StartProgramTest, TheProgramRunsDetachedWithoutInputOrFocusTokens) {

@@ -13,7 +13,10 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 #include "passage_library.h"
 #include "qt/qt_app_fixture.h"
@@ -57,6 +60,8 @@ protected:
     options.environment = session->Environment();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
     options.environment["QT_SCALE_FACTOR"] = scale;
+    if (!busAddress.empty())
+      options.environment["DBUS_SESSION_BUS_ADDRESS"] = busAddress;
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
@@ -88,6 +93,7 @@ protected:
   testsupport::TempDir folder;
   testsupport::TempDir config;
   std::unique_ptr<testsupport::BackgroundProcess> program;
+  std::string busAddress; // the program's session bus; empty: the test's own
 };
 
 TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
@@ -264,6 +270,61 @@ TEST_F(RealDesktopTest, TheConcordanceWindowOpensBesideTheWindowAndSaysNothing) 
     kill(std::stoi(server), SIGTERM);
   EXPECT_EQ(program->Output().find("Shown in the window"), std::string::npos) << program->Output();
   EXPECT_EQ(program->Output().find("Serving"), std::string::npos) << program->Output();
+}
+
+// A session bus that takes connections and never answers: the window shows
+// all the same, the program says it goes on without the bus, and SIGTERM
+// ends it with 0.
+TEST_F(RealDesktopTest, ASilentSessionBusDoesNotKeepTheWindowFromShowing) {
+  const std::string path = config.File("silent-bus");
+  int silent = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un where{};
+  where.sun_family = AF_UNIX;
+  path.copy(where.sun_path, sizeof where.sun_path - 1);
+  ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr *>(&where), sizeof where), 0) << path;
+  ASSERT_EQ(listen(silent, 16), 0); // connections wait in its queue, unanswered
+  busAddress = "unix:path=" + path;
+  const std::string id = Start();
+  EXPECT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+  EXPECT_EQ(Stop(), 0) << program->Output();
+  EXPECT_NE(program->Output().find("the session bus does not answer"), std::string::npos)
+      << program->Output();
+  close(silent);
+}
+
+// A close that comes while a link waits for a server that never answers
+// ends the wait: nothing is said of the link, the state is saved and the
+// program ends with 0, however the close comes.
+TEST_F(RealDesktopTest, ACloseWhileALinkWaitsEndsTheProgramCleanly) {
+  testpackage::PackageLayout verse;
+  verse.Titles = {"Daily Verse - King James Version"};
+  verse.Marker = '-';
+  for (int slot = 0; slot < 366; ++slot)
+    verse.Entries[slot] = {"For God so loved the world. - John 3:16"};
+  folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
+  testsupport::DdeSandbox dde; // the program's DDE folder, and the server's
+  const std::string asked = dde.Runtime().File("asked");
+  auto server =
+      testsupport::StartConcordance("QVWIN", {"--no-answer", "--no-window", "--log", asked});
+  ASSERT_NE(server, nullptr);
+  for (const testsupport::ProgramClose &close : testsupport::ProgramCloses()) {
+    SCOPED_TRACE(close.name);
+    config.Write("selwarth/SELWARTH.INI",
+                 "[Selwarth]\nConcordanceServer=QVWIN\nConcordanceTranslation=KJV\n");
+    std::filesystem::remove(asked);
+    const std::string id = Start();
+    ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+    session->RunX("xdotool", {"key", "--delay", "150", "alt+l", "d"});
+    ASSERT_TRUE(testsupport::WaitUntil([&] {
+      return testsupport::ReadFileBytes(asked).find("[GoTo(") != std::string::npos;
+    })) << "the link did not reach the server\n"
+        << program->Output();
+    close.close(*session, *program, id);
+    EXPECT_FALSE(testsupport::ShownUntilEnd(*session, *program, "DDE Error"));
+    EXPECT_EQ(program->WaitForExit(1s), 0) << program->Output();
+    EXPECT_EQ(program->Output().find("Sanitizer"), std::string::npos) << program->Output();
+    EXPECT_NE(Settings().find("LastStartup="), std::string::npos) << Settings();
+  }
 }
 
 } // namespace

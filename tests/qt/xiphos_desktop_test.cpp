@@ -308,11 +308,16 @@ TEST_F(XiphosDesktopTest, EveryReadingFillsTheVerseListAndBringsXiphosForward) {
   EXPECT_FALSE(Shown("^Xiphos$")) << "Xiphos was said to stay behind";
 }
 
-// Owns Xiphos's name and takes every call without ever answering.
+// Owns Xiphos's name and takes every call without ever answering; counts
+// the calls it has seen (they reach it while this thread handles events).
 class SilentXiphos : public QDBusVirtualObject {
 public:
   QString introspect(const QString &) const override { return {}; }
-  bool handleMessage(const QDBusMessage &, const QDBusConnection &) override { return true; }
+  bool handleMessage(const QDBusMessage &, const QDBusConnection &) override {
+    ++calls;
+    return true;
+  }
+  int calls = 0;
 };
 
 // The link waits for one answer at most its time-out, painting, and says so.
@@ -403,6 +408,37 @@ TEST_F(XiphosDesktopTest, AHugeAnswerIsRefusedBeforeItIsRead) {
   EXPECT_GT(small, 0);
   EXPECT_LT(large - small, 8 * 1024) << "KiB";
   EXPECT_TRUE(XiphosPids(home.Path().string()).empty()) << "a Xiphos was started";
+}
+
+// A close that comes while a link waits for Xiphos to answer ends the wait:
+// nothing is said of it, the state is saved and the program ends with 0,
+// however the close comes.
+TEST_F(XiphosDesktopTest, ACloseWhileALinkWaitsEndsTheProgramCleanly) {
+  testsupport::QtApp();
+  SilentXiphos silent;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  ASSERT_TRUE(bus.registerService("org.xiphos.remote"));
+  ASSERT_TRUE(bus.registerVirtualObject("/org/xiphos/remote/ipc", &silent));
+  for (const testsupport::ProgramClose &close : testsupport::ProgramCloses()) {
+    SCOPED_TRACE(close.name);
+    home.Write(".config/selwarth/SELWARTH.INI",
+               "[Selwarth]\nConcordanceServer=Xiphos\nConcordanceTranslation=KJV\n");
+    StartSelwarth();
+    const int before = silent.calls;
+    Keys({"alt+l", "m"});
+    ASSERT_TRUE(testsupport::WaitUntil([&] {
+      QCoreApplication::processEvents();
+      return silent.calls > before;
+    })) << "the link did not call Xiphos\n"
+        << program->Output();
+    close.close(*session, *program, session->WaitForWindows("Selwarth", 1s).front());
+    EXPECT_FALSE(testsupport::ShownUntilEnd(*session, *program, "Xiphos"));
+    EXPECT_EQ(program->WaitForExit(1s), 0) << program->Output();
+    EXPECT_EQ(program->Output().find("Sanitizer"), std::string::npos) << program->Output();
+    EXPECT_NE(Settings().find("LastStartup="), std::string::npos) << Settings();
+  }
+  bus.unregisterObject("/org/xiphos/remote/ipc");
+  bus.unregisterService("org.xiphos.remote");
 }
 
 } // namespace

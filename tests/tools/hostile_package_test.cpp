@@ -156,6 +156,40 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        {"build", "A.qxs", "-o", "B.QXP"},
        1,
        "qxp: 'A.qxs' is a FIFO, not a regular file"},
+      // Only a regular file is replaced by a build, forced or not.
+      {"a FIFO as a forced build's output",
+       [](auto &dir) {
+         dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
+         MakeFifo(dir, "B.QXP");
+       },
+       {"build", "--force", "A.qxs", "-o", "B.QXP"},
+       1,
+       "qxp: cannot write 'B.QXP': it is a FIFO, not a regular file; qxp build replaces a "
+       "regular file only\n"},
+      {"a FIFO as a build's output",
+       [](auto &dir) {
+         dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
+         MakeFifo(dir, "B.QXP");
+       },
+       {"build", "A.qxs", "-o", "B.QXP"},
+       1,
+       "qxp: cannot write 'B.QXP': it is a FIFO, not a regular file"},
+      {"a folder as a forced build's output",
+       [](auto &dir) {
+         dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
+         std::filesystem::create_directory(dir.File("B.QXP"));
+       },
+       {"build", "--force", "A.qxs", "-o", "B.QXP"},
+       1,
+       "qxp: cannot write 'B.QXP': it is a folder, not a regular file"},
+      {"a link as a forced build's output",
+       [](auto &dir) {
+         dir.Write("A.qxs", "Type: 0\nTitle: T\n[Jan 1]\nx\n");
+         std::filesystem::create_symlink("/dev/full", dir.File("B.QXP"));
+       },
+       {"build", "--force", "A.qxs", "-o", "B.QXP"},
+       1,
+       "qxp: cannot write 'B.QXP': it is a symbolic link, not a regular file"},
       {"a device checked",
        [](auto &) {},
        {"check", "/dev/zero"},
