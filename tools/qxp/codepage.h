@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 namespace qxp {
 
 enum class CodePage { Windows1252, Ibm437 };
@@ -35,12 +37,9 @@ std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte);
 // horizontal line a soft hyphen). Nothing for a byte shown as no character.
 std::optional<char32_t> ShownChar(CodePage codePage, unsigned char byte);
 
-// Reads one UTF-8 character at text[pos] and moves pos past it. Nothing for a
-// malformed sequence (overlong forms, surrogates and values above U+10FFFF
-// included); pos is then left unchanged.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos);
-
-void AppendUtf8(std::string &out, char32_t character);
+// UTF-8, as the program reads and writes it.
+using platform::AppendUtf8;
+using platform::NextUtf8;
 
 // Code page 1252 text with CR LF line ends (as SELWARTH.TXT and CONTROL.INI
 // hold it) as UTF-8 with LF line ends, for a terminal; a byte the code page

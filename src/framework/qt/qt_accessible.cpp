@@ -20,7 +20,7 @@ QHash<QObject *, TWindow *> &ReadableAreas() {
 
 // A part as a reader gets it: Unicode, with plain line ends.
 QString PartText(const std::string &part) {
-  QString text = FromWindows1252(part);
+  QString text = FromProgramText(part);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }

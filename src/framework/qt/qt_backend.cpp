@@ -24,8 +24,8 @@
 #include "framework/qt/qt_accessible.h"
 #include "framework/qt/qt_dialog.h"
 #include "framework/qt/qt_frame_placement.h"
-#include "framework/qt/qt_translation.h"
 #include "framework/qt/qt_session_bus.h"
+#include "framework/qt/qt_translation.h"
 #include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
@@ -70,7 +70,7 @@ std::optional<std::string> StorableFamilyName(QString family) {
       foundry > 0 && family.endsWith(u']'))
     family.truncate(foundry);
   std::string name = ToWindows1252(family);
-  if (name.find('?') != std::string::npos || FromWindows1252(name) != family)
+  if (name.find('?') != std::string::npos || FromProgramText(name) != family)
     return std::nullopt;
   return name;
 }
@@ -305,7 +305,7 @@ bool QtBackend::SetClipboardText(std::string_view text) {
   QClipboard *clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr)
     return false;
-  clipboard->setText(FromWindows1252(text));
+  clipboard->setText(FromProgramText(text));
   return true;
 }
 

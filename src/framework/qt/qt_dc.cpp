@@ -51,7 +51,7 @@ constexpr int Unmeasured = -1;
 
 QString CharacterOf(unsigned char byte) {
   const char c = static_cast<char>(byte);
-  return FromWindows1252(std::string_view(&c, 1));
+  return FromProgramText(std::string_view(&c, 1));
 }
 
 // Which glyph of the face's own font draws each character (0: none); the
@@ -94,8 +94,8 @@ int AdvanceOf(QtDC::Face &face, unsigned char byte) {
 // no taller.
 QFont SizedFont(const TFontDesc &desc) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
-    font.setFamily(FromWindows1252(desc.FaceName));
+  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromProgramText(desc.FaceName)))
+    font.setFamily(FromProgramText(desc.FaceName));
   font.setItalic(desc.Italic);
   // Positions come from whole-pixel advances: keep Qt from placing glyphs
   // between pixels. Kerning would move glyphs off the measured positions
