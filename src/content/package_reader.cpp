@@ -9,6 +9,7 @@
 #include "content/package_slot.h"
 #include "content/text_export.h"
 #include "content/trailer_split.h"
+#include "platform/code_page_1252.h"
 #include "platform/regular_file.h"
 
 namespace {
@@ -29,6 +30,15 @@ void DropEmptyLeadingPieces(TTextPiece &first) {
     first.Text = std::move(next->Text);
     first.NextPiece = std::move(next->NextPiece);
   }
+}
+
+// The program keeps its text in UTF-8. The limits of a package are those of
+// its bytes, so its text is converted only once it has been cut and judged.
+void ConvertEntryToUtf8(TTextPiece &first, std::string &trailer, std::string &title) {
+  for (TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get())
+    platform::ConvertCp1252ToUtf8(piece->Text);
+  platform::ConvertCp1252ToUtf8(trailer);
+  platform::ConvertCp1252ToUtf8(title);
 }
 
 } // namespace
@@ -67,6 +77,7 @@ bool ReadPackageEntry(std::string_view fileName, const DayChoice &day, TTextPiec
   }
   trailer = std::move(finished);
   title = ShownTitle(header->Titles[static_cast<std::size_t>(*slot) % header->Titles.size()]);
+  ConvertEntryToUtf8(first, trailer, title);
 
   if (exportFile != nullptr)
     exportFile->AppendEntry(title, first, marker, trailer);
@@ -92,6 +103,6 @@ std::string ReadPackageDescription(std::string_view fileName) {
   // at most 249 characters.
   const std::string firstTitle = ShownTitle(header->Titles.front());
   if (firstTitle.size() + description.size() + 4 < 254)
-    return firstTitle + ": " + description;
-  return description;
+    return platform::Cp1252ToUtf8(firstTitle + ": " + description);
+  return platform::Cp1252ToUtf8(description);
 }

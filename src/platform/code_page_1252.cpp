@@ -95,12 +95,12 @@ static_assert(std::is_sorted(std::begin(BestFits), std::end(BestFits),
                                return a.character < b.character;
                              }));
 
-constexpr bool IsAscii(std::string_view text) {
+} // namespace
+
+bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-} // namespace
 
 char32_t Cp1252Character(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F)
@@ -148,6 +148,11 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   for (char byte : bytes)
     AppendUtf8(text, Cp1252Character(static_cast<unsigned char>(byte)));
   return text;
+}
+
+void ConvertCp1252ToUtf8(std::string &text) {
+  if (!IsAscii(text))
+    text = Cp1252ToUtf8(text);
 }
 
 std::string ToCp1252(std::string_view text) {

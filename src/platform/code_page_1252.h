@@ -39,9 +39,13 @@ char32_t NextCharacter(std::string_view text, std::size_t &pos);
 
 // Code page 1252 bytes as UTF-8.
 std::string Cp1252ToUtf8(std::string_view bytes);
+// The same in place; ASCII text, the most of every day, is left as it is.
+void ConvertCp1252ToUtf8(std::string &text);
 // Program text as code page 1252, each character as Cp1252BestFit writes it:
 // the bytes of code page 1252 text come back unchanged.
 std::string ToCp1252(std::string_view text);
+// Whether text is ASCII alone, the same in every form.
+bool IsAscii(std::string_view text);
 // Program text as well-formed UTF-8.
 std::string ToUtf8(std::string_view text);
 

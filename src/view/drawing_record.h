@@ -9,6 +9,7 @@
 #include <bitset>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/dc.h"
@@ -20,8 +21,9 @@ struct TDrawCall {
   int height = 0;   // Text: the height of the font it is drawn in
   TFontDesc font;   // Font
   std::string text; // Text
-  // Text: the x of each character's left edge, from a, and of the line's
-  // end, the justification in force included.
+  // Text: the x of each byte's left edge, from a, and of the line's end,
+  // the justification in force included. The further bytes of a character
+  // have theirs where the character ends.
   std::vector<int> edges;
   bool operator==(const TDrawCall &) const = default;
 };
@@ -55,9 +57,11 @@ public:
 
 private:
   void Make(TDrawCall call);
-  // The width of a one-byte character in the selected font, measured once
-  // a font: a layout places every character of the day.
-  int Advance(std::string_view character);
+  // The width of a character in the selected font, measured once a font: a
+  // layout places every character of the day. ASCII, the most of every
+  // day, is looked up by its byte.
+  int AsciiAdvance(std::string_view character);
+  int Advance(char32_t character, std::string_view bytes);
 
   TDC &target_;
   TRows rows_;
@@ -65,6 +69,7 @@ private:
   int fontHeight_ = 0;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
-  std::array<int, 256> advances_{};
-  std::bitset<256> measured_;
+  std::array<int, 128> advances_{};
+  std::bitset<128> measured_;
+  std::unordered_map<char32_t, int> otherAdvances_;
 };

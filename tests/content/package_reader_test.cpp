@@ -84,18 +84,31 @@ TEST_F(PackageReaderTest, ReadsTheAcceptedTypesOnly) {
   }
 }
 
+// The text comes out in UTF-8: read as code page 437 for type 1 (through
+// code page 1252, as the program always has), else as code page 1252.
 TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
   PackageLayout layout = WithEntry({"caf\x82", " \x81\xE1"});
   layout.Titles = {"T\x81tle"};
   layout.Type = 1;
   ReadResult converted = Read(layout);
-  EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xE9", " \xFC\xDF"}));
-  EXPECT_EQ(converted.Title, "T\x81tle"); // titles are never converted
+  EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xC3\xA9", " \xC3\xBC\xC3\x9F"}));
+  EXPECT_EQ(converted.Title, "T\xC2\x81tle"); // titles are code page 1252 in every type
 
   for (int type : {0, 11, 21, 31}) {
     layout.Type = static_cast<std::uint8_t>(type);
-    EXPECT_EQ(Read(layout).Pieces(), (Pieces{"caf\x82", " \x81\xE1"})) << "type " << type;
+    EXPECT_EQ(Read(layout).Pieces(), (Pieces{"caf\xE2\x80\x9A", " \xC2\x81\xC3\xA1"}))
+        << "type " << type;
   }
+}
+
+// The limits are those of the stored bytes: a trailer of the full 255 bytes
+// of code page 1252 is sound, though its UTF-8 takes more.
+TEST_F(PackageReaderTest, LimitsCountTheStoredBytes) {
+  std::string utf8;
+  for (int i = 0; i < 253; ++i)
+    utf8 += "\xC3\xA9";
+  ReadResult read = Read(WithEntry({"Body ", "-" + std::string(253, '\xE9')}, '-'));
+  EXPECT_EQ(read.Trailer, "- " + utf8);
 }
 
 TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
@@ -420,7 +433,7 @@ TEST_F(PackageReaderTest, DescriptionIgnoresTheTypeButNotDamage) {
   layout.Titles = {"Greek"};
   layout.Description = "Text\twith a tab \x81";
   std::string bytes = BuildPackage(layout);
-  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \x81");
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \xC2\x81");
 
   std::string cut = bytes.substr(0, bytes.size() - 3);
   EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", cut)), "");

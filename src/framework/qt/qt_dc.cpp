@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "framework/qt/text_codec.h"
+#include "platform/code_page_1252.h"
 
 namespace {
 
@@ -49,44 +50,53 @@ int FindFallbackGlyphs(QtDC::Face &face, const QString &character,
 
 constexpr int Unmeasured = -1;
 
-QString CharacterOf(unsigned char byte) {
-  const char c = static_cast<char>(byte);
-  return FromProgramText(std::string_view(&c, 1));
-}
-
-// Which glyph of the face's own font draws each character (0: none); the
-// advances wait until a character is first used.
+// Which glyph of the face's own font draws each character below U+0100 (0:
+// none); the advances wait until a character is first used.
 void FindOwnGlyphs(QtDC::Face &face) {
-  face.advance.fill(Unmeasured);
   QString all;
-  for (int byte = 0; byte < 256; ++byte)
-    all += CharacterOf(static_cast<unsigned char>(byte));
+  for (char16_t code = 0; code < 256; ++code)
+    all += QChar(code);
   const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(all);
-  for (qsizetype byte = 0; byte < 256 && byte < own.size(); ++byte)
-    face.ownGlyph[static_cast<std::size_t>(byte)] = own[byte];
+  for (qsizetype code = 0; code < 256 && code < own.size(); ++code)
+    face.ownGlyph[static_cast<std::size_t>(code)] = own[code];
 }
 
 // Measures a character and finds the glyph that draws it: the face's own
 // font's, else the one Qt would fall back to.
-void MeasureCharacter(QtDC::Face &face, unsigned char byte) {
-  const QString character = CharacterOf(byte);
-  int &advance = face.advance[byte];
-  const quint32 own = face.ownGlyph[byte];
-  if (byte < 32 || (!character[0].isPrint() && byte != ' ')) {
-    advance = 0; // a control shows nothing and takes no room
+void MeasureCharacter(QtDC::Face &face, char32_t code, QtDC::Character &measured) {
+  const QString character = QString::fromUcs4(&code, 1);
+  quint32 own = 0;
+  if (code < face.ownGlyph.size())
+    own = face.ownGlyph[code];
+  else
+    own = face.rawFonts[0].glyphIndexesForString(character).value(0);
+  if (code < 32 || (!QChar::isPrint(code) && code != ' ')) {
+    measured.advance = 0; // a control shows nothing and takes no room
   } else if (own != 0) {
-    advance = qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
-    if (byte != ' ') // a space only moves the pen
-      face.glyphs[byte].push_back({0, own, QPointF()});
+    measured.advance =
+        qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
+    if (code != ' ') // a space only moves the pen
+      measured.glyphs.push_back({0, own, QPointF()});
   } else {
-    advance = FindFallbackGlyphs(face, character, face.glyphs[byte]);
+    measured.advance = FindFallbackGlyphs(face, character, measured.glyphs);
   }
 }
 
-int AdvanceOf(QtDC::Face &face, unsigned char byte) {
-  if (face.advance[byte] == Unmeasured)
-    MeasureCharacter(face, byte);
-  return face.advance[byte];
+const QtDC::Character &CharacterOf(QtDC::Face &face, char32_t code) {
+  QtDC::Character &character = code < face.latin.size() ? face.latin[code] : face.others[code];
+  if (character.advance == Unmeasured)
+    MeasureCharacter(face, code, character);
+  return character;
+}
+
+// The character at text[pos], moving pos past it; ASCII without decoding.
+char32_t NextCode(std::string_view text, std::size_t &pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80) {
+    ++pos;
+    return byte;
+  }
+  return platform::NextCharacter(text, pos);
 }
 
 // The font for a description. The height asked for is the cell (ascent +
@@ -155,8 +165,8 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
 
 int QtDC::Width(std::string_view text) {
   int width = 0;
-  for (char c : text)
-    width += AdvanceOf(*face_, static_cast<unsigned char>(c));
+  for (std::size_t pos = 0; pos < text.size();)
+    width += CharacterOf(*face_, NextCode(text, pos)).advance;
   return width;
 }
 
@@ -195,10 +205,10 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
     positions.clear();
   };
   int pen = x;
-  for (char c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    const int advance = AdvanceOf(*face_, byte); // finds the glyphs too
-    for (const Glyph &glyph : face_->glyphs[byte]) {
+  for (std::size_t pos = 0; pos < line.size();) {
+    const char32_t code = NextCode(line, pos);
+    const Character &character = CharacterOf(*face_, code); // finds the glyphs too
+    for (const Glyph &glyph : character.glyphs) {
       if (glyph.font != runFont) {
         flush();
         runFont = glyph.font;
@@ -206,8 +216,8 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
       indexes.append(glyph.index);
       positions.append(QPointF(pen, 0) + glyph.offset);
     }
-    pen += advance;
-    if (c == ' ')
+    pen += character.advance;
+    if (code == ' ')
       pen += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
   }
   flush();
