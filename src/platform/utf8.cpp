@@ -69,4 +69,34 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+void ReplaceMalformedUtf8(std::string &text) {
+  if (IsUtf8(text))
+    return;
+  std::string replaced;
+  replaced.reserve(text.size() + 8);
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    if (NextUtf8(text, pos)) {
+      replaced.append(text, start, pos - start);
+    } else {
+      AppendUtf8(replaced, U'\uFFFD');
+      ++pos;
+    }
+  }
+  text = std::move(replaced);
+}
+
+std::size_t CutCharacterLength(std::string_view text) {
+  // A lead byte among the last three whose character would need more bytes
+  // than follow it.
+  for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+    const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+    if ((byte & 0xC0) == 0x80)
+      continue; // a continuation byte: look further back
+    const std::size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return needed > back ? back : 0;
+  }
+  return 0;
+}
+
 } // namespace platform

@@ -21,4 +21,13 @@ void AppendUtf8(std::string &out, char32_t character);
 // Whether every byte of text belongs to a well-formed UTF-8 sequence.
 bool IsUtf8(std::string_view text);
 
+// Replaces every byte that does not belong to a well-formed sequence with
+// U+FFFD, the replacement character, as text that should be UTF-8 shows
+// what it cannot be read as.
+void ReplaceMalformedUtf8(std::string &text);
+
+// The bytes at the end of text that begin a character without finishing it
+// (0 to 3): where a character was cut.
+std::size_t CutCharacterLength(std::string_view text);
+
 } // namespace platform

@@ -101,6 +101,21 @@ TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
   }
 }
 
+// A UTF-8 package (type 8) is read as it is stored. A character cut between
+// two pieces (the file holds bytes) is shown whole, in the later piece, and a
+// byte that is no part of a character as the replacement character.
+TEST_F(PackageReaderTest, ReadsAUtf8PackageAsStored) {
+  PackageLayout layout = WithEntry(
+      {"\xCE\x9B\xCF", "\x8C\xCE\xB3\xCE\xBF\xCF\x82 \xE4\xB8", "\xAD\xFF -\xD7\x91"}, '-');
+  layout.Titles = {"\xE5\x92\x8C\xE5\x90\x88\xE6\x9C\xAC"};
+  layout.Type = 8;
+  ReadResult read = Read(layout);
+  EXPECT_EQ(read.Pieces(),
+            (Pieces{"\xCE\x9B", "\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82 ", "\xE4\xB8\xAD\xEF\xBF\xBD "}));
+  EXPECT_EQ(read.Trailer, "- \xD7\x91");
+  EXPECT_EQ(read.Title, "\xE5\x92\x8C\xE5\x90\x88\xE6\x9C\xAC");
+}
+
 // The limits are those of the stored bytes: a trailer of the full 255 bytes
 // of code page 1252 is sound, though its UTF-8 takes more.
 TEST_F(PackageReaderTest, LimitsCountTheStoredBytes) {

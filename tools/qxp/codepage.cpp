@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "content/oem_to_ansi.h"
+#include "content/package_format.h"
 #include "platform/code_page_1252.h"
 #include "qxp/codepage_tables.h"
 
@@ -19,11 +20,30 @@ char32_t Ibm437Character(unsigned char byte) {
 } // namespace
 
 CodePage EntryCodePage(std::uint8_t packageType) {
-  return packageType == 1 ? CodePage::Ibm437 : CodePage::Windows1252;
+  if (packageType == package::CodePage437Type)
+    return CodePage::Ibm437;
+  return TextCodePage(packageType);
+}
+
+CodePage TextCodePage(std::uint8_t packageType) {
+  return packageType == package::Utf8Type ? CodePage::Utf8 : CodePage::Windows1252;
 }
 
 const char *CodePageName(CodePage codePage) {
-  return codePage == CodePage::Ibm437 ? "code page 437" : "code page 1252";
+  switch (codePage) {
+  case CodePage::Ibm437:
+    return "code page 437";
+  case CodePage::Utf8:
+    return "UTF-8";
+  default:
+    return "code page 1252";
+  }
+}
+
+bool CanHold(CodePage codePage, char32_t character) {
+  if (codePage == CodePage::Utf8)
+    return character >= 0x20 && character <= 0x10FFFF;
+  return EncodeChar(codePage, character).has_value();
 }
 
 std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
@@ -31,6 +51,8 @@ std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
     return std::nullopt;
   if (character < 0x80)
     return static_cast<unsigned char>(character);
+  if (codePage == CodePage::Utf8)
+    return std::nullopt;
   if (codePage == CodePage::Windows1252) {
     const std::optional<unsigned char> byte = platform::Cp1252Byte(character);
     if (byte && !platform::Cp1252Assigned(*byte))
@@ -47,6 +69,8 @@ std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
 std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte) {
   if (byte < 0x80)
     return byte;
+  if (codePage == CodePage::Utf8)
+    return std::nullopt; // a byte of a character, not one
   if (codePage == CodePage::Ibm437)
     return Ibm437Character(byte);
   if (!platform::Cp1252Assigned(byte))
