@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/code_page_1252.h"
+#include "framework/text_clusters.h"
 
 namespace {
 
@@ -92,14 +92,16 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   for (std::size_t i = 0; i < length;) {
     const auto byte = static_cast<unsigned char>(line[i]);
     std::size_t next = i + 1;
-    if (byte < 0x80) {
+    if (byte < 0x80 && (next == length || static_cast<unsigned char>(line[next]) < 0x80)) {
       edge += AsciiAdvance(line.substr(i, 1));
       if (byte == ' ')
         edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     } else {
-      next = i;
-      const char32_t character = platform::NextCharacter(line, next);
-      edge += Advance(character, line.substr(i, next - i));
+      // A character with the marks that join it is measured as one.
+      next = std::min(ClusterEnd(line, i), length);
+      edge += Advance(line.substr(i, next - i));
+      if (byte == ' ')
+        edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     }
     for (; i < next; ++i)
       edges[i + 1] = edge;
@@ -116,12 +118,12 @@ int TRecordingDC::AsciiAdvance(std::string_view character) {
   return advances_[byte];
 }
 
-int TRecordingDC::Advance(char32_t character, std::string_view bytes) {
-  const auto found = otherAdvances_.find(character);
+int TRecordingDC::Advance(std::string_view cluster) {
+  const auto found = otherAdvances_.find(cluster);
   if (found != otherAdvances_.end())
     return found->second;
-  const int advance = target_.GetTextExtent(bytes, static_cast<int>(bytes.size())).cx;
-  otherAdvances_.emplace(character, advance);
+  const int advance = target_.GetTextExtent(cluster, static_cast<int>(cluster.size())).cx;
+  otherAdvances_.emplace(std::string(cluster), advance);
   return advance;
 }
 

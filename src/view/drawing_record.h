@@ -7,6 +7,7 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,8 +23,8 @@ struct TDrawCall {
   TFontDesc font;   // Font
   std::string text; // Text
   // Text: the x of each byte's left edge, from a, and of the line's end,
-  // the justification in force included. The further bytes of a character
-  // have theirs where the character ends.
+  // the justification in force included. The further bytes of a character,
+  // and the marks that join it, have theirs where it ends.
   std::vector<int> edges;
   bool operator==(const TDrawCall &) const = default;
 };
@@ -57,11 +58,11 @@ public:
 
 private:
   void Make(TDrawCall call);
-  // The width of a character in the selected font, measured once a font: a
-  // layout places every character of the day. ASCII, the most of every
-  // day, is looked up by its byte.
+  // The width of a character (with the marks that join it) in the selected
+  // font, measured once a font: a layout places every character of the day.
+  // ASCII, the most of every day, is looked up by its byte.
   int AsciiAdvance(std::string_view character);
-  int Advance(char32_t character, std::string_view bytes);
+  int Advance(std::string_view cluster);
 
   TDC &target_;
   TRows rows_;
@@ -71,5 +72,11 @@ private:
   int justifyBreaks_ = 1;
   std::array<int, 128> advances_{};
   std::bitset<128> measured_;
-  std::unordered_map<char32_t, int> otherAdvances_;
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  std::unordered_map<std::string, int, TextHash, std::equal_to<>> otherAdvances_;
 };

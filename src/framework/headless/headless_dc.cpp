@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/text_clusters.h"
 #include "platform/code_page_1252.h"
 
 namespace {
 
-// The characters of text's first count bytes.
+// The characters of text's first count bytes, a character with the marks
+// that join it taken as one.
 int CharacterCount(std::string_view text, int count) {
   const std::string_view counted =
       text.substr(0, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(text.size()))));
@@ -14,7 +16,7 @@ int CharacterCount(std::string_view text, int count) {
     return static_cast<int>(counted.size());
   int characters = 0;
   for (std::size_t pos = 0; pos < counted.size(); ++characters)
-    platform::NextCharacter(counted, pos);
+    pos = ClusterEnd(counted, pos);
   return characters;
 }
 

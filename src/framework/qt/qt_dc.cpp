@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "framework/qt/text_codec.h"
+#include "framework/text_clusters.h"
 #include "platform/code_page_1252.h"
 
 namespace {
@@ -89,14 +90,26 @@ const QtDC::Character &CharacterOf(QtDC::Face &face, char32_t code) {
   return character;
 }
 
-// The character at text[pos], moving pos past it; ASCII without decoding.
-char32_t NextCode(std::string_view text, std::size_t &pos) {
+// The character, or the character with the marks that join it, at text[pos],
+// moving pos past it; ASCII without decoding.
+const QtDC::Character &ClusterOf(QtDC::Face &face, std::string_view text, std::size_t &pos) {
   const auto byte = static_cast<unsigned char>(text[pos]);
-  if (byte < 0x80) {
+  if (byte < 0x80 && (pos + 1 == text.size() || static_cast<unsigned char>(text[pos + 1]) < 0x80)) {
     ++pos;
-    return byte;
+    return CharacterOf(face, byte);
   }
-  return platform::NextCharacter(text, pos);
+  const std::size_t start = pos;
+  const std::size_t end = ClusterEnd(text, start);
+  const char32_t first = platform::NextCharacter(text, pos);
+  if (pos == end)
+    return CharacterOf(face, first);
+  pos = end;
+  const std::string_view cluster = text.substr(start, end - start);
+  auto [found, added] = face.clusters.try_emplace(std::string(cluster));
+  if (added)
+    found->second.advance =
+        FindFallbackGlyphs(face, FromProgramText(cluster), found->second.glyphs);
+  return found->second;
 }
 
 // The font for a description. The height asked for is the cell (ascent +
@@ -166,7 +179,7 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
 int QtDC::Width(std::string_view text) {
   int width = 0;
   for (std::size_t pos = 0; pos < text.size();)
-    width += CharacterOf(*face_, NextCode(text, pos)).advance;
+    width += ClusterOf(*face_, text, pos).advance;
   return width;
 }
 
@@ -185,7 +198,28 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
   if (bkMode_ == OPAQUE)
     painter_.fillRect(x, y, Width(line) + extra, face_->height, ToQColor(bkColor_));
   painter_.setPen(ToQColor(textColor_));
-  DrawGlyphs(x, y + face_->ascent, line);
+  if (HasRightToLeft(line))
+    DrawThroughLayout(x, y, line, Width(line) + extra);
+  else
+    DrawGlyphs(x, y + face_->ascent, line);
+}
+
+void QtDC::DrawThroughLayout(int x, int top, std::string_view line, int width) {
+  QTextLayout layout(FromProgramText(line), face_->font);
+  QTextOption option;
+  option.setTextDirection(Qt::LayoutDirectionAuto);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine row = layout.createLine();
+  layout.endLayout();
+  if (!row.isValid())
+    return;
+  const double natural = row.naturalTextWidth();
+  // A line that reads from the right begins at the right end of its room.
+  const bool fromRight = layout.textOption().textDirection() == Qt::RightToLeft ||
+                         (row.textStart() == 0 && layout.text().isRightToLeft());
+  const double left = fromRight ? x + width - natural : x;
+  layout.draw(&painter_, QPointF(left, top + face_->ascent - row.ascent()));
 }
 
 void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
@@ -206,8 +240,8 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
   };
   int pen = x;
   for (std::size_t pos = 0; pos < line.size();) {
-    const char32_t code = NextCode(line, pos);
-    const Character &character = CharacterOf(*face_, code); // finds the glyphs too
+    const char first = line[pos];
+    const Character &character = ClusterOf(*face_, line, pos); // finds the glyphs too
     for (const Glyph &glyph : character.glyphs) {
       if (glyph.font != runFont) {
         flush();
@@ -217,7 +251,7 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
       positions.append(QPointF(pen, 0) + glyph.offset);
     }
     pen += character.advance;
-    if (code == ' ')
+    if (first == ' ')
       pen += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
   }
   flush();

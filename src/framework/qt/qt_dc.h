@@ -5,12 +5,15 @@
 // face that is not installed falls back to it. The height asked for is the
 // font's cell height in pixels.
 //
-// Text is measured from a table of the advance of each character, and drawn
-// glyph by glyph at the positions the table gives (no kerning, no
-// ligatures, no shaping), so that what is drawn takes exactly the room the
-// layout measured: centred lines sit in the middle and justified lines end at
-// the margin, whatever the font. Measuring, which the layout does for every
-// word it adds, stays cheap, and drawing needs no shaping either.
+// Text is measured from a table of the advance of each character (a
+// character with the marks that join it shaped as one), and drawn glyph by
+// glyph at the positions the table gives (no kerning, no ligatures), so that
+// what is drawn takes exactly the room the layout measured: centred lines sit
+// in the middle and justified lines end at the margin, whatever the font.
+// Measuring, which the layout does for every word it adds, stays cheap, and
+// drawing needs no shaping either. A line that holds right-to-left text
+// (Hebrew, Arabic) is drawn through Qt's own layout instead, which orders
+// and joins its letters, within the room measured for it.
 
 #include <QFont>
 #include <QPainter>
@@ -62,6 +65,8 @@ public:
     std::array<Character, 256> latin;
     std::array<quint32, 256> ownGlyph{}; // of latin, in rawFonts[0]; 0: none
     std::unordered_map<char32_t, Character> others;
+    // A character with the marks that join it, shaped together.
+    std::unordered_map<std::string, Character> clusters;
     std::vector<QRawFont> rawFonts;
     int height = 0;
     int ascent = 0;
@@ -72,6 +77,10 @@ private:
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
   void DrawGlyphs(int x, int baseline, std::string_view line);
+  // Draws a line that holds right-to-left text through Qt's own layout, which
+  // puts it in its reading order, within the width it was measured at from x
+  // (aligned to the end it reads from).
+  void DrawThroughLayout(int x, int top, std::string_view line, int width);
 
   QPainter &painter_;
   std::shared_ptr<Face> face_;
