@@ -90,13 +90,18 @@ TEST_F(ScriptsQtTest, EveryScriptIsDrawnCopiedAndReadAsItIs) {
     // Every line, the Chinese without spaces too, ends within the window.
     EXPECT_LT(RightmostInk(shot, 0), shot.width() - 2);
 
-    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
-    QCoreApplication::sendEvent(&frame, &copy);
-    QString expected;
-    for (const Script &script : Scripts)
-      expected += QString::fromUtf8(script.title) + "\r\n" + QString::fromUtf8(script.body) +
-                  " - " + QString::fromUtf8(script.reference) + "\r\n\r\n";
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+    // A Wayland compositor hands the clipboard only to the window it gave
+    // the keyboard to, which a headless weston gives none (and Qt keeps the
+    // text it could not hand over to the end).
+    if (testsupport::TestDesktop() != testsupport::Desktop::Weston) {
+      QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+      QCoreApplication::sendEvent(&frame, &copy);
+      QString expected;
+      for (const Script &script : Scripts)
+        expected += QString::fromUtf8(script.title) + "\r\n" + QString::fromUtf8(script.body) +
+                    " - " + QString::fromUtf8(script.reference) + "\r\n\r\n";
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+    }
 
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&frame);
     ASSERT_NE(window, nullptr);
