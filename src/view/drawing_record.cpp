@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/text_clusters.h"
+#include "platform/code_page_1252.h"
 
 namespace {
 
@@ -89,33 +90,33 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   int *edges = call.edges.data();
   edges[0] = 0;
   const std::string_view line(call.text);
+  if (platform::IsAscii(line)) {
+    // ASCII alone, the most of every day: a byte a character.
+    for (std::size_t i = 0; i < length; ++i) {
+      edge += AsciiAdvance(line.substr(i, 1));
+      if (line[i] == ' ')
+        edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
+      edges[i + 1] = edge;
+    }
+    Make(std::move(call));
+    return;
+  }
   for (std::size_t i = 0; i < length;) {
     const auto byte = static_cast<unsigned char>(line[i]);
     std::size_t next = i + 1;
     if (byte < 0x80 && (next == length || static_cast<unsigned char>(line[next]) < 0x80)) {
       edge += AsciiAdvance(line.substr(i, 1));
-      if (byte == ' ')
-        edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     } else {
       // A character with the marks that join it is measured as one.
       next = std::min(ClusterEnd(line, i), length);
       edge += Advance(line.substr(i, next - i));
-      if (byte == ' ')
-        edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     }
+    if (byte == ' ')
+      edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
     for (; i < next; ++i)
       edges[i + 1] = edge;
   }
   Make(std::move(call));
-}
-
-int TRecordingDC::AsciiAdvance(std::string_view character) {
-  const auto byte = static_cast<unsigned char>(character.front());
-  if (!measured_.test(byte)) {
-    advances_[byte] = target_.GetTextExtent(character, 1).cx;
-    measured_.set(byte);
-  }
-  return advances_[byte];
 }
 
 int TRecordingDC::Advance(std::string_view cluster) {

@@ -61,7 +61,14 @@ private:
   // The width of a character (with the marks that join it) in the selected
   // font, measured once a font: a layout places every character of the day.
   // ASCII, the most of every day, is looked up by its byte.
-  int AsciiAdvance(std::string_view character);
+  int AsciiAdvance(std::string_view character) {
+    const auto byte = static_cast<unsigned char>(character.front());
+    if (!measured_.test(byte)) {
+      advances_[byte] = target_.GetTextExtent(character, 1).cx;
+      measured_.set(byte);
+    }
+    return advances_[byte];
+  }
   int Advance(std::string_view cluster);
 
   TDC &target_;

@@ -30,6 +30,8 @@ bool WrittenWithoutSpaces(char32_t character) {
 }
 
 bool HoldsTextWithoutSpaces(std::string_view text) {
+  if (platform::IsAscii(text))
+    return false;
   for (std::size_t pos = 0; pos < text.size();) {
     // Those scripts begin at U+0E00, written from the byte 0xE0 on.
     if (static_cast<unsigned char>(text[pos]) < 0xE0) {

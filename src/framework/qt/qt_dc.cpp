@@ -90,14 +90,10 @@ const QtDC::Character &CharacterOf(QtDC::Face &face, char32_t code) {
   return character;
 }
 
-// The character, or the character with the marks that join it, at text[pos],
-// moving pos past it; ASCII without decoding.
-const QtDC::Character &ClusterOf(QtDC::Face &face, std::string_view text, std::size_t &pos) {
-  const auto byte = static_cast<unsigned char>(text[pos]);
-  if (byte < 0x80 && (pos + 1 == text.size() || static_cast<unsigned char>(text[pos + 1]) < 0x80)) {
-    ++pos;
-    return CharacterOf(face, byte);
-  }
+// The character with the marks that join it at text[pos], which is not ASCII
+// alone, moving pos past it.
+const QtDC::Character &ClusterBeyondAscii(QtDC::Face &face, std::string_view text,
+                                          std::size_t &pos) {
   const std::size_t start = pos;
   const std::size_t end = ClusterEnd(text, start);
   const char32_t first = platform::NextCharacter(text, pos);
@@ -110,6 +106,20 @@ const QtDC::Character &ClusterOf(QtDC::Face &face, std::string_view text, std::s
     found->second.advance =
         FindFallbackGlyphs(face, FromProgramText(cluster), found->second.glyphs);
   return found->second;
+}
+
+// The character, or the character with the marks that join it, at text[pos],
+// moving pos past it; ASCII without decoding.
+inline const QtDC::Character &ClusterOf(QtDC::Face &face, std::string_view text, std::size_t &pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80 && (pos + 1 == text.size() || static_cast<unsigned char>(text[pos + 1]) < 0x80)) {
+    ++pos;
+    QtDC::Character &character = face.latin[byte];
+    if (character.advance == Unmeasured)
+      MeasureCharacter(face, byte, character);
+    return character;
+  }
+  return ClusterBeyondAscii(face, text, pos);
 }
 
 // The font for a description. The height asked for is the cell (ascent +
@@ -160,6 +170,7 @@ std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
   face->height = metrics.height();
   face->ascent = metrics.ascent();
   face->rawFonts.push_back(QRawFont::fromFont(face->font));
+  face->ascii.fill(Unmeasured);
   FindOwnGlyphs(*face);
   if (faces.size() > 256) // a run that asks for very many fonts
     faces.clear();
@@ -177,7 +188,21 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
 }
 
 int QtDC::Width(std::string_view text) {
+  // ASCII alone, the most of every day: its advances added up plainly, in
+  // the same pass that finds whether the text is ASCII alone.
   int width = 0;
+  unsigned seen = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    seen |= byte;
+    int &advance = face_->ascii[byte & 0x7F];
+    if (advance == Unmeasured)
+      advance = CharacterOf(*face_, byte & 0x7F).advance;
+    width += advance;
+  }
+  if (seen < 0x80)
+    return width;
+  width = 0;
   for (std::size_t pos = 0; pos < text.size();)
     width += ClusterOf(*face_, text, pos).advance;
   return width;

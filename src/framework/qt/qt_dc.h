@@ -63,6 +63,9 @@ public:
   struct Face {
     QFont font;
     std::array<Character, 256> latin;
+    // The advances of ASCII, which the measuring of every line adds up: -1
+    // until measured.
+    std::array<int, 128> ascii;
     std::array<quint32, 256> ownGlyph{}; // of latin, in rawFonts[0]; 0: none
     std::unordered_map<char32_t, Character> others;
     // A character with the marks that join it, shaped together.
