@@ -52,6 +52,7 @@ bool IsAcceptedType(std::uint8_t packageType) {
   case 0:
   case 1:
   case 2:
+  case Utf8Type:
   case 10:
   case 11:
   case 12:

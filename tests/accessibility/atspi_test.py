@@ -232,6 +232,45 @@ class ScreenReaderTest(unittest.TestCase):
 
         self.stop_program()
 
+    def test_every_script_is_read_and_copied_as_it_is(self):
+        # A UTF-8 package in place of the samples, built from its source.
+        for name in os.listdir(self.folder):
+            os.remove(os.path.join(self.folder, name))
+        source = os.path.join(self.scratch, "scripts.qxs")
+        with open(source, "w", encoding="utf-8") as out:
+            out.write("Type: utf-8\nTitle: Κατὰ Ἰωάννην\nMarker: -\n")
+            for slot in range(366):
+                out.write("[slot %d]\nἘν ἀρχῇ ἦν ὁ λόγος. В начале было Слово. 太初有道，道与神同在。"
+                          "בְּרֵאשִׁית בָּרָא. Cafe\u0301.\n-Ἰωάννης 1:1\n" % slot)
+        subprocess.run([os.path.join(ARGS.bin, "qxp"), "build", source, "-o",
+                        os.path.join(self.folder, "SCRIPTS.QXP")], check=True, timeout=STEP_BOUND)
+        app = self.start_program()
+        document, text = self.document_text(app)
+        self.assertEqual(normalised(text), self.qxp_today())
+        self.assertIn("太初有道，道与神同在。", text)
+        # Each character, the Chinese ones and a letter with its mark too, is
+        # drawn beside the one before it.
+        characters = document.queryText()
+        heading = "Κατὰ Ἰωάννην"
+        extents = [characters.getCharacterExtents(offset, self.pyatspi.DESKTOP_COORDS)
+                   for offset in range(len(heading))]
+        self.assertTrue(all(box[2] > 0 for box in extents if box is not None), extents)
+        self.assertEqual([box[0] + box[2] for box in extents[:-1]],
+                         [box[0] for box in extents[1:]])
+        # Copy Text puts the day in Unicode on the desktop's clipboard.
+        document.queryComponent().grabFocus()
+        wait_for("the document focused", lambda: self.pyatspi.STATE_FOCUSED in
+                 document.getState().getStates(), STEP_BOUND)
+        self.key("ctrl+c")
+
+        def clipboard():
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                    env=self.environment(), capture_output=True, timeout=STEP_BOUND)
+            return result.stdout.decode("utf-8", errors="replace") if result.returncode == 0 else ""
+        copied = wait_for("the day on the clipboard", clipboard, STEP_BOUND)
+        self.assertEqual(normalised(copied), self.qxp_today())
+        self.stop_program()
+
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), env=self.environment(),
                        check=True, timeout=STEP_BOUND)
@@ -341,7 +380,7 @@ def main():
     ARGS, rest = parser.parse_known_args()
     ARGS.bin = os.path.abspath(ARGS.bin)
     ARGS.samples = os.path.abspath(ARGS.samples)
-    require_display_and("dbus-run-session", "orca", "xdotool")
+    require_display_and("dbus-run-session", "orca", "xdotool", "xclip")
     if os.environ.get(INNER) != "1":
         # Again, inside a D-Bus session of its own that ends with it.
         command = ["dbus-run-session", "--", sys.executable] + sys.argv

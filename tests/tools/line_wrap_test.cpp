@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(LineWrapTest, BreaksAtTheLastSpaceThatFits) {
@@ -26,6 +28,34 @@ TEST(LineWrapTest, BreaksAtTheLastSpaceThatFits) {
   };
   for (const Case &c : cases)
     EXPECT_EQ(qxp::WrapLines(c.text, c.width), c.wrapped) << c.text;
+}
+
+// In UTF-8, a line's width is the columns a terminal gives it: two for a
+// Chinese character, none for a combining mark.
+TEST(LineWrapTest, CountsTheColumnsOfATerminalInUtf8) {
+  struct Case {
+    const char *text;
+    const char *wrapped;
+  };
+  const Case cases[] = {
+      // Greek letters of two bytes each take a column each.
+      {"\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4 \xCE\xB5\xCE\xB6\xCE\xB7\xCE\xB8\xCE\xB9",
+       "\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4 \xCE\xB5\xCE\xB6\xCE\xB7\xCE\xB8\xCE\xB9"},
+      // Six Chinese characters take twelve columns: cut between two of them.
+      {"\xE4\xB8\x80\xE4\xBA\x8C\xE4\xB8\x89\xE5\x9B\x9B\xE4\xBA\x94\xE5\x85\xAD",
+       "\xE4\xB8\x80\xE4\xBA\x8C\xE4\xB8\x89\xE5\x9B\x9B\xE4\xBA\x94\r\n\xE5\x85\xAD"},
+      {"one two three four", "one two\r\nthree four"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(qxp::WrapLines(c.text, 10, qxp::WrapMeasure::Columns), c.wrapped) << c.text;
+  // A combining acute takes no column and stays with its letter.
+  std::string accented;
+  for (int i = 0; i < 10; ++i)
+    accented += "e\xCC\x81";
+  EXPECT_EQ(qxp::WrapLines(accented + " x", 10, qxp::WrapMeasure::Columns), accented + "\r\nx");
+  // Counted as bytes, the Greek would break at its space.
+  EXPECT_EQ(qxp::WrapLines(cases[0].text, 10), "\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4\r\n"
+                                               "\xCE\xB5\xCE\xB6\xCE\xB7\xCE\xB8\xCE\xB9");
 }
 
 } // namespace

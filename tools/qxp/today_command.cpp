@@ -25,6 +25,7 @@
 #include "platform/file_search.h"
 #include "platform/profile.h"
 #include "platform/whole_number.h"
+#include "terminal_text.h"
 
 namespace qxp {
 namespace {
@@ -33,7 +34,7 @@ struct TodayOptions {
   std::optional<QuoteMethod> method; // none: the stored setting
   int offset = 0;
   bool hasOffset = false;
-  bool utf8 = false;  // for terminals: UTF-8 with LF line ends
+  bool utf8 = false;  // for terminals: UTF-8 with LF line ends, every script
   std::string folder; // --dir; empty: the working folder, else the data folder
   int width = 0;      // 0: lines as they are
   bool answers = true;
@@ -209,6 +210,8 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   output.Attach(memory);
   if (!options.answers)
     output.LeaveOutAnswers();
+  if (options.utf8)
+    output.KeepUtf8();
   // The text goes to the output, and no entry is kept: the day is held once
   // while it is read, and twice at most while it is converted.
   TDayLoadOptions load{true, &output, false, {}};
@@ -249,12 +252,13 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   std::string_view text(buffer, size);
   std::string changed; // the text in another form, when asked for one
   if (options.width > 0) {
-    changed = WrapLines(text, static_cast<std::size_t>(options.width));
+    changed = WrapLines(text, static_cast<std::size_t>(options.width),
+                        options.utf8 ? WrapMeasure::Columns : WrapMeasure::Bytes);
     gatheredText.reset();
     text = changed;
   }
   if (options.utf8) {
-    changed = TerminalText(text);
+    changed = TerminalUtf8(text);
     text = changed;
   } else if (::isatty(::fileno(out)) != 0) {
     // The bytes of code page 1252 that a terminal would take as controls.

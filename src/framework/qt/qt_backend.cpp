@@ -74,7 +74,7 @@ std::optional<std::string> StorableFamilyName(QString family) {
       foundry > 0 && family.endsWith(u']'))
     family.truncate(foundry);
   std::string name = ToWindows1252(family);
-  if (name.find('?') != std::string::npos || FromWindows1252(name) != family)
+  if (name.find('?') != std::string::npos || FromProgramText(name) != family)
     return std::nullopt;
   return name;
 }
@@ -375,7 +375,7 @@ bool QtBackend::SetClipboardText(std::string_view text) {
   QClipboard *clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr)
     return false;
-  clipboard->setText(FromWindows1252(text));
+  clipboard->setText(FromProgramText(text));
   return true;
 }
 

@@ -303,11 +303,11 @@ void ShowItems(QListWidget *list, const TControlState &state) {
   int wanted = static_cast<int>(state.Items.size());
   auto spoken = [&](int item) {
     return static_cast<size_t>(item) < state.ItemNames.size()
-               ? FromWindows1252(state.ItemNames[static_cast<size_t>(item)])
+               ? FromProgramText(state.ItemNames[static_cast<size_t>(item)])
                : QString();
   };
   auto same = [&](int row, int item) {
-    return list->item(row)->text() == FromWindows1252(state.Items[static_cast<size_t>(item)]) &&
+    return list->item(row)->text() == FromProgramText(state.Items[static_cast<size_t>(item)]) &&
            list->item(row)->toolTip() == spoken(item);
   };
   int front = 0;
@@ -319,7 +319,7 @@ void ShowItems(QListWidget *list, const TControlState &state) {
   for (int row = shown - back - 1; row >= front; --row)
     delete list->takeItem(row);
   for (int item = front; item < wanted - back; ++item) {
-    auto *row = new QListWidgetItem(FromWindows1252(state.Items[static_cast<size_t>(item)]));
+    auto *row = new QListWidgetItem(FromProgramText(state.Items[static_cast<size_t>(item)]));
     if (QString name = spoken(item); !name.isEmpty()) {
       row->setToolTip(name);
       row->setData(Qt::AccessibleTextRole, name);
@@ -347,7 +347,7 @@ void ShowLabel(QLabel *label, QString text) {
 
 void ShowEdit(QWidget *widget, const TControlState &state) {
   if (auto *line = qobject_cast<QLineEdit *>(widget)) {
-    QString text = FromWindows1252(state.Text);
+    QString text = FromProgramText(state.Text);
     if (line->text() != text)
       line->setText(text);
   } else if (auto *multi = qobject_cast<QPlainTextEdit *>(widget)) {
@@ -497,7 +497,7 @@ bool TakesFocus(const TControlTemplate &control) {
 }
 
 QString ToEditText(std::string_view bytes) {
-  QString text = FromWindows1252(bytes);
+  QString text = FromProgramText(bytes);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }

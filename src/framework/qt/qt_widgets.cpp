@@ -251,7 +251,7 @@ WindowWidget::WindowWidget(TWindow &window, QWidget *parent)
       window_.HandleMessage(TMessage{WM_VSCROLL, wParam, 0});
     });
   }
-  setWindowTitle(FromWindows1252(window.Title()));
+  setWindowTitle(FromProgramText(window.Title()));
 }
 
 QWidget *WindowWidget::Area() const {
