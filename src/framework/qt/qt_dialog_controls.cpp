@@ -362,7 +362,7 @@ void ShowEdit(QWidget *widget, const TControlState &state) {
 QString AccessibleName(const TControlState &state, const char *context) {
   if (state.NameLabel.empty())
     return Translated(context, state.Name);
-  return FromWindows1252(SpokenLabel(ToWindows1252(Translated(context, state.NameLabel))));
+  return FromProgramText(SpokenLabel(ToWindows1252(Translated(context, state.NameLabel))));
 }
 
 } // namespace
