@@ -116,6 +116,10 @@ TEST_F(HostilePackageTest, MegabytesOfEmptyPiecesCostNoMoreThanTheFile) {
   auto large = Qxp(hostile, {"today"});
   EXPECT_EQ(large.exitStatus, 1) << large.errors;
   EXPECT_EQ(large.output, "");
+  EXPECT_NE(large.errors.find("  A.QXP: damaged: slot 0 (Jan 1): the entry takes more than "
+                              "131072 bytes of the file"),
+            std::string::npos)
+      << large.errors;
   EXPECT_LT(large.peakKib - small.peakKib, fileKib / 4)
       << "today: " << small.peakKib << " KiB for the plain package, " << large.peakKib
       << " KiB for " << fileKib << " KiB of empty pieces";
@@ -182,6 +186,17 @@ TEST_F(HostilePackageTest, FifosSparseFilesAndControlBytesAreToldAtOnce) {
        {"today"},
        1,
        "  A.QXP: damaged: TitleCount: 0 is outside 1-7 (qxp check A.QXP names"},
+      {"a package damaged on another day, the day",
+       [](auto &dir) {
+         PackageLayout layout;
+         layout.Entries[0] = {""};
+         std::string bytes = BuildPackage(layout);
+         testpackage::SetOffset(bytes, 1, 200, static_cast<std::uint32_t>(bytes.size()));
+         dir.Write("A.QXP", bytes);
+       },
+       {"today"},
+       1,
+       "  A.QXP: nothing for this day\n"},
       {"DEL, C1 and control bytes in a title and the description",
        [](auto &dir) {
          PackageLayout layout;
