@@ -261,7 +261,7 @@ TEST_F(DdeSettingsDialogTest, LogosVersionsCompareByteByByte) {
       EXPECT_EQ(backend.Messages().back().Caption, "DDE not available");
     }
     server->Signal(SIGTERM);
-    server->WaitForExit(std::chrono::seconds(5));
+    server->WaitForExit(std::chrono::seconds(60));
   }
 }
 

@@ -57,7 +57,7 @@ TEST(HostileExportsTest, AnExportThatIsALinkOrAFifoIsLeftAloneAndTheProgramRuns)
         [&] { return fs::is_regular_file(fs::symlink_status(bundle.home.File(row.writtenToo))); },
         std::chrono::seconds(20)));
     program.Signal(SIGTERM);
-    EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
+    EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
     EXPECT_EQ(bundle.home.Read("victim"), "echo keep me\n");
     EXPECT_EQ(fs::symlink_status(hostile).type(), type);
   }

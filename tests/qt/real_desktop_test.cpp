@@ -55,7 +55,7 @@ protected:
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
-    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 20s);
+    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 60s);
     if (windows.empty())
       return "";
     std::string id = windows.front();
@@ -75,7 +75,7 @@ protected:
   // Ends the program as a desktop's logout does; its exit status.
   int Stop() {
     program->Signal(SIGTERM);
-    return program->WaitForExit(20s);
+    return program->WaitForExit(60s);
   }
   std::string Settings() const { return config.Read("selwarth/SELWARTH.INI"); }
 
