@@ -297,7 +297,12 @@ void TVerseWindow::UpdateDateItem() {
     BuildTodayText(day_);
   if (day_.DateValid == 0)
     return;
-  frame->GetMenu()->ModifyItemText(CM_DATE, day_.TodayText);
+  // The menu bar is built anew only for a new date: building it is a good
+  // part of what the start costs.
+  TMenuItem *date = frame->GetMenu()->FindItem(CM_DATE);
+  if (date == nullptr || date->Text == day_.TodayText)
+    return;
+  date->Text = day_.TodayText;
   frame->DrawMenuBar();
 }
 

@@ -84,6 +84,11 @@ public:
   // Reads count bytes at position into out; false when they are not all
   // there or a read fails.
   bool Read(std::uint64_t position, void *out, std::size_t count);
+  // Where the bytes the caller is about to read end (the header's largest
+  // size, the next slot's offset): a read of the file takes no more than
+  // that, so that a load copies what it uses and not a page around it.
+  // Reads past it fill the whole buffer.
+  void ReadUpTo(std::uint64_t end) { readEnd_ = end; }
 
 private:
   bool Fill(std::uint64_t position);
@@ -94,6 +99,7 @@ private:
   std::array<char, 4096> buffer_;
   std::uint64_t bufferStart_ = 0;
   std::size_t buffered_ = 0;
+  std::uint64_t readEnd_ = 0; // see ReadUpTo; 0: none
 };
 
 // Whether the format byte is one the program reads.

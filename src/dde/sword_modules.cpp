@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "platform/ascii.h"
 #include "platform/name_choice.h"
@@ -100,8 +101,20 @@ std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text) {
   return module;
 }
 
+namespace {
+std::string &SystemModuleFolderForTests() {
+  static std::string folder;
+  return folder;
+}
+} // namespace
+
+void SetSystemModuleFolderForTests(std::string folder) {
+  SystemModuleFolderForTests() = std::move(folder);
+}
+
 std::vector<std::string> SwordModuleFolders() {
-  std::vector<std::string> folders = {"/usr/share/sword/mods.d"};
+  const std::string &forTests = SystemModuleFolderForTests();
+  std::vector<std::string> folders = {forTests.empty() ? "/usr/share/sword/mods.d" : forTests};
   if (const char *home = std::getenv("HOME"); home != nullptr && home[0] == '/')
     folders.push_back(std::string(home) + "/.sword/mods.d");
   return folders;

@@ -33,6 +33,11 @@ std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text);
 // The folders read, the system's first.
 std::vector<std::string> SwordModuleFolders();
 
+// For tests: the system's folder read instead of /usr/share/sword/mods.d
+// (empty: that folder again), so that a test sees only the modules it wrote
+// whatever the machine has installed.
+void SetSystemModuleFolderForTests(std::string folder);
+
 // The Bible modules of the files in folders, one per name (the first found,
 // names compared without regard to case), in the order of their names.
 std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &folders);

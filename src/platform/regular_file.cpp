@@ -55,16 +55,18 @@ Result<RegularFile> OpenRegularFile(const std::string &path) {
   return RegularFile(fd, status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0);
 }
 
+std::string TooLargeText(const std::string &path, std::uint64_t limit, const std::string &what) {
+  return "'" + path + "' is too large for " + what + " (more than " + std::to_string(limit >> 20) +
+         " MiB)";
+}
+
 Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
                                     const std::string &what) {
   const Result<RegularFile> opened = OpenRegularFile(path);
   if (!opened)
     return Failure(opened.error());
   const RegularFile &file = *opened;
-  const auto tooLarge = [&] {
-    return Failure("'" + path + "' is too large for " + what + " (more than " +
-                   std::to_string(limit >> 20) + " MiB)");
-  };
+  const auto tooLarge = [&] { return Failure(TooLargeText(path, limit, what)); };
   // A sparse file of gigabytes is refused by its size, unread.
   if (file.Size() > limit)
     return tooLarge();

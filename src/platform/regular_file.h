@@ -48,4 +48,7 @@ Result<RegularFile> OpenRegularFile(const std::string &path);
 Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
                                     const std::string &what);
 
+// ReadRegularFile's words for a file above limit bytes.
+std::string TooLargeText(const std::string &path, std::uint64_t limit, const std::string &what);
+
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include "content/settings_file.h"
+#include "dde/sword_modules.h"
 #include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
@@ -27,8 +28,12 @@ protected:
     DdeClientTest::SetUp();
     window.Instance = &inst;
     ddetest::CallbackSlot = &window;
+    // Only the Bibles a test writes to its ~/.sword, whatever this machine
+    // has installed.
+    SetSystemModuleFolderForTests("/nonexistent/mods.d");
   }
   void TearDown() override {
+    SetSystemModuleFolderForTests("");
     EXPECT_EQ(window.HConv, 0u);
     DdeClientTest::TearDown();
   }
@@ -261,7 +266,7 @@ TEST_F(DdeSettingsDialogTest, LogosVersionsCompareByteByByte) {
       EXPECT_EQ(backend.Messages().back().Caption, "DDE not available");
     }
     server->Signal(SIGTERM);
-    server->WaitForExit(std::chrono::seconds(5));
+    server->WaitForExit(std::chrono::seconds(60));
   }
 }
 

@@ -65,7 +65,7 @@ protected:
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
-    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 20s);
+    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 60s);
     if (windows.empty())
       return "";
     std::string id = windows.front();
@@ -79,13 +79,13 @@ protected:
             std::this_thread::sleep_for(150ms);
           return still;
         },
-        5s);
+        60s);
     return id;
   }
   // Ends the program as a desktop's logout does; its exit status.
   int Stop() {
     program->Signal(SIGTERM);
-    return program->WaitForExit(20s);
+    return program->WaitForExit(60s);
   }
   std::string Settings() const { return config.Read("selwarth/SELWARTH.INI"); }
 
@@ -179,7 +179,7 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     auto shown = [&] {
       return session->RunX("xdotool", {"search", "--onlyvisible", "--class", "selwarth"}).output;
     };
-    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 5s);
+    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 60s);
   };
   for (const char *menus : {"hidden", "shown"}) {
     session->RunX("xdotool", {"key", "F10"});
@@ -200,7 +200,7 @@ TEST_F(RealDesktopTest, TheKeyboardOpensTheCalendarFromTheDateAndByItsKey) {
           return session->RunX("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
                      .output.empty() != open;
         },
-        5s);
+        60s);
   };
   const std::vector<std::vector<std::string>> ways = {
       {"F10", "Right", "Right", "Right", "Right", "Right", "Return"},
@@ -247,7 +247,7 @@ TEST_F(RealDesktopTest, TheConcordanceWindowOpensBesideTheWindowAndSaysNothing) 
                 .output;
         return !passage.empty();
       },
-      20s);
+      60s);
   ASSERT_FALSE(passage.empty()) << "no passage window\n" << program->Output();
   passage = passage.substr(0, passage.find('\n'));
   std::this_thread::sleep_for(500ms); // framed and placed
@@ -321,7 +321,7 @@ TEST_F(RealDesktopTest, ACloseWhileALinkWaitsEndsTheProgramCleanly) {
         << program->Output();
     close.close(*session, *program, id);
     EXPECT_FALSE(testsupport::ShownUntilEnd(*session, *program, "DDE Error"));
-    EXPECT_EQ(program->WaitForExit(1s), 0) << program->Output();
+    EXPECT_EQ(program->WaitForExit(60s), 0) << program->Output();
     EXPECT_EQ(program->Output().find("Sanitizer"), std::string::npos) << program->Output();
     EXPECT_NE(Settings().find("LastStartup="), std::string::npos) << Settings();
   }

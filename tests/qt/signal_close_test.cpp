@@ -38,7 +38,7 @@ TEST_F(SignalCloseTest, SigtermClosesTheWindowAsExitDoes) {
   // The day's text is written as the window is built.
   ASSERT_TRUE(testsupport::WaitUntil([&] { return folder.Exists("SELWARTH.TXT"); }));
   program.Signal(SIGTERM);
-  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
+  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
   EXPECT_NE(Settings().find("LastStartup="), std::string::npos);
   EXPECT_NE(Settings().find("HideMenu=0"), std::string::npos);
 }
@@ -48,7 +48,7 @@ TEST_F(SignalCloseTest, SigtermEndsTheProgramWhileAMessageBoxIsOpen) {
   testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {}, Options());
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
   program.Signal(SIGTERM);
-  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
+  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
   EXPECT_NE(Settings().find("LastStartup="), std::string::npos);
 }
 

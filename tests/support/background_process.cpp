@@ -54,7 +54,7 @@ BackgroundProcess::BackgroundProcess(const std::string &program,
 BackgroundProcess::~BackgroundProcess() {
   if (Running()) {
     Signal(SIGKILL);
-    WaitForExit(std::chrono::seconds(10));
+    WaitForExit(std::chrono::seconds(60));
   }
   unlink(outputFile_.c_str());
 }

@@ -116,6 +116,17 @@ public:
     return std::move(report_);
   }
 
+  CheckReport RunDay() {
+    if (!CheckHeader())
+      return std::move(report_);
+    if (const std::optional<int> slot = image_.DaySlot()) {
+      CheckOffset(*slot);
+      CheckOffset(*slot + 1);
+      CheckSlot(*slot);
+    }
+    return std::move(report_);
+  }
+
 private:
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
   bool Utf8() const { return content_.Type == package::Utf8Type; }
@@ -193,18 +204,23 @@ private:
         Fault("SlotOffsets[" + std::to_string(i) + "]: " + std::to_string(offsets_[i]) +
               ", but the unused offsets 367-369 must be 0");
     }
-    if (offsets_[0] < headerSize_)
+    for (int i = 0; i <= package::DescriptionSlot; ++i)
+      CheckOffset(i);
+  }
+
+  // The offset of slot i (or of the description): where it points, and that
+  // the next one does not come before it.
+  void CheckOffset(int i) {
+    if (i == 0 && offsets_[0] < headerSize_)
       Fault(OffsetField(0) + ": offset " + std::to_string(offsets_[0]) +
             " points into the header, which ends at " + std::to_string(headerSize_));
-    for (int i = 0; i <= package::DescriptionSlot; ++i) {
-      if (offsets_[i] >= image_.Size())
-        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
-              " is past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
-      if (i < package::DescriptionSlot && offsets_[i] > offsets_[i + 1])
-        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
-              " comes after the next offset " + std::to_string(offsets_[i + 1]) +
-              "; the offsets are out of order");
-    }
+    if (offsets_[i] >= image_.Size())
+      Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+            " is past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
+    if (i < package::DescriptionSlot && offsets_[i] > offsets_[i + 1])
+      Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+            " comes after the next offset " + std::to_string(offsets_[i + 1]) +
+            "; the offsets are out of order");
   }
 
   void CheckSlot(int slot) {
@@ -317,6 +333,10 @@ private:
 
 CheckReport CheckPackage(const PackageImage &image) {
   return Checker(image).Run();
+}
+
+CheckReport CheckPackageDay(const PackageImage &dayImage) {
+  return Checker(dayImage).RunDay();
 }
 
 } // namespace qxp
