@@ -46,7 +46,7 @@ TEST_F(SignalCloseTest, SigtermClosesTheWindowAsExitDoes) {
 TEST_F(SignalCloseTest, SigtermEndsTheProgramWhileAMessageBoxIsOpen) {
   // No package: the program starts with the "No package files" box open.
   testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {}, Options());
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_TRUE(testsupport::WaitUntilWaitingForEvents(program.Pid(), SIGTERM)) << program.Output();
   program.Signal(SIGTERM);
   EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
   EXPECT_NE(Settings().find("LastStartup="), std::string::npos);
