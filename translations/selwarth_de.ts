@@ -449,6 +449,10 @@
         <source>C&amp;alendar...</source>
         <translation>Kal&amp;ender...</translation>
     </message>
+    <message>
+        <source>Mark &amp;Earlier Days as Read</source>
+        <translation>Frühere &amp;Tage abhaken</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -871,6 +875,12 @@ Häkchen entfernen und von vorn beginnen?</translation>
     <message>
         <source>Xiphos</source>
         <translation>Xiphos</translation>
+    </message>
+    <message>
+        <source>The readings could not be marked.
+%1</source>
+        <translation>Die Lesungen konnten nicht abgehakt werden.
+%1</translation>
     </message>
 </context>
 <context>

@@ -449,6 +449,10 @@
         <source>C&amp;alendar...</source>
         <translation>Cal&amp;endario...</translation>
     </message>
+    <message>
+        <source>Mark &amp;Earlier Days as Read</source>
+        <translation>Marcar días an&amp;teriores como leídos</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -871,6 +875,12 @@ Clear the marks and start over?</source>
     <message>
         <source>Xiphos</source>
         <translation>Xiphos</translation>
+    </message>
+    <message>
+        <source>The readings could not be marked.
+%1</source>
+        <translation>No se pudieron marcar las lecturas.
+%1</translation>
     </message>
 </context>
 <context>

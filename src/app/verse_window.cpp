@@ -90,6 +90,8 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
          return w.planMarks_ && w.planMarks_->test(static_cast<std::size_t>(
                                     PlanDayOf(shown.DayIndex, shown.PlanOffset)));
        }},
+      {CM_MARKEARLIER, [](W &w, unsigned) { w.MarkEarlierDays(); },
+       [](const W &w) { return w.EarlierDayUnread(); }},
       {CM_CATCHUP, [](W &w, unsigned) { w.CatchUp(); },
        [](const W &w) {
          return w.planMarks_ &&
@@ -187,6 +189,35 @@ void TVerseWindow::ToggleReadMark() {
   }
   ShowPlanProgress();
   PostMessage(WM_SIZE, SIZE_RESTORED, 0); // the line comes or goes
+}
+
+bool TVerseWindow::EarlierDayUnread() const {
+  if (!planMarks_)
+    return false;
+  const DayChoice shown = CurrentDayChoice(settings_, day_);
+  const int shownDay = PlanDayOf(shown.DayIndex, shown.PlanOffset);
+  for (int day = 0; day < shownDay; ++day)
+    if (!planMarks_->test(static_cast<std::size_t>(day)))
+      return true;
+  return false;
+}
+
+void TVerseWindow::MarkEarlierDays() {
+  const TDayEntry *plan = ShownPlan();
+  if (plan == nullptr)
+    return;
+  const DayChoice shown = CurrentDayChoice(settings_, day_);
+  if (const auto marked =
+          MarkStoredDaysBefore(plan->FileName, PlanDayOf(shown.DayIndex, shown.PlanOffset));
+      !marked) {
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The readings could not be marked.\n%1"),
+                          {marked.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
+    return;
+  }
+  ShowPlanProgress();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0); // the line may come
 }
 
 void TVerseWindow::CatchUp() {

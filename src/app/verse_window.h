@@ -101,6 +101,10 @@ private:
   void ShowPlanProgress();
   // Mark Reading as Read: marks or unmarks the plan day shown.
   void ToggleReadMark();
+  // Mark Earlier Days as Read: every plan day before the one shown.
+  void MarkEarlierDays();
+  // Whether a plan day before the one shown is unread.
+  bool EarlierDayUnread() const;
   // Catch Up Reading Plan: moves the plan's start, after asking, so that the
   // first unread day is today's reading.
   void CatchUp();

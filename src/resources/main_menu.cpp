@@ -22,6 +22,7 @@ TMenu MainMenu() {
                  MenuCommand(TR_NOOP("MainMenu", "&Show Answers"), CM_SHOWANSWERS),
                  MenuCommand(TR_NOOP("MainMenu", "&Hide Menus"), CM_HIDEMENUS),
                  MenuCommand(TR_NOOP("MainMenu", "&Mark Reading as Read"), CM_MARKREAD),
+                 MenuCommand(TR_NOOP("MainMenu", "Mark &Earlier Days as Read"), CM_MARKEARLIER),
                  MenuCommand(TR_NOOP("MainMenu", "C&alendar..."), CM_CALENDAR), MenuSeparator(),
                  MenuCommand(TR_NOOP("MainMenu", "&Copy Text"), CM_COPYTEXT), MenuSeparator(),
                  MenuCommand(TR_NOOP("MainMenu", "Zoom &In"), CM_ZOOMIN),

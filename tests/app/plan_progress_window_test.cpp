@@ -75,6 +75,33 @@ TEST_F(PlanProgressWindowTest, MarkMissThreeAndCatchUp) {
        }});
 }
 
+// A reader who begins marking mid-plan, on day 57, and misses two days is
+// two behind, not fifty-eight; Catch Up gives day 58, never day 1. Mark
+// Earlier Days as Read then makes the plan whole up to the day shown.
+TEST_F(PlanProgressWindowTest, TrackingBeginsWhereTheReaderBegan) {
+  ASSERT_TRUE(platform::WritePrivateProfileString("Plan Progress", "plan", "57", "SELWARTH.INI"));
+  Run({[&] {
+         EXPECT_NE(Shown().find("Day 60 of 365 \xB7 1 read \xB7 2 behind"), std::string::npos)
+             << Shown();
+         EXPECT_TRUE(Enabled(CM_MARKEARLIER));
+         backend.AnswerNextMessage(IDYES);
+         Frame().MenuCommand(CM_CATCHUP);
+         EXPECT_NE(Messages().back().find("start on January 3,"), std::string::npos)
+             << Messages().back();
+       },
+       [&] {
+         EXPECT_NE(Shown().find("Reading 58."), std::string::npos) << Shown();
+         EXPECT_NE(Shown().find("Day 58 of 365 \xB7 1 read \xB7 all caught up"), std::string::npos)
+             << Shown();
+         Frame().MenuCommand(CM_MARKEARLIER);
+         EXPECT_EQ(Stored(), "1-57");
+         EXPECT_NE(Shown().find("Day 58 of 365 \xB7 57 read \xB7 all caught up"), std::string::npos)
+             << Shown();
+         EXPECT_FALSE(Enabled(CM_MARKEARLIER));
+         EXPECT_FALSE(Checked(CM_MARKREAD)); // the day shown itself stays unread
+       }});
+}
+
 TEST_F(PlanProgressWindowTest, ACompletePlanStartsOver) {
   ASSERT_TRUE(
       platform::WritePrivateProfileString("Plan Progress", "plan", "1-365", "SELWARTH.INI"));
