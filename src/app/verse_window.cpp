@@ -3,6 +3,7 @@
 #include "app/day_load_problems.h"
 #include "app/program_state.h"
 #include "app/qx_app.h"
+#include "app/reminder_notice.h"
 #include "app/window_placement.h"
 #include "content/calendar_facts.h"
 #include "content/day_entries.h"
@@ -22,6 +23,7 @@
 #include "dialogs/package_settings_dialog.h"
 #include "dialogs/program_settings_dialog.h"
 #include "dialogs/references_dialog.h"
+#include "dialogs/reminder_dialog.h"
 #include "dialogs/start_date_dialog.h"
 #include "framework/backend.h"
 #include "framework/frame_window.h"
@@ -62,6 +64,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_STARTDATE, [](W &w, unsigned) { w.RunReloadingDialog<TSetStartDateDialog>(); },
        [](const W &w) { return TraitsOf(w.settings_.QuoteMethodCode).PlansShow; }},
       {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w, w.settings_).Execute(); }},
+      {CM_REMINDER, [](W &w, unsigned) { TReminderDialog(&w).Execute(); }},
       {CM_DAYBACKWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset < 0; }},
       {CM_DAYFORWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset > 0; }},
       {CM_DAYRESET, onDay, [](const W &w) { return w.day_.DayOffset != 0; }},
@@ -293,6 +296,9 @@ void TVerseWindow::SetupWindow() {
                                                      "saved."),
                           {readable.error()}),
                TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
+  // The day's reminder stays away once the window was shown (ignored on
+  // failure: the reminder then comes all the same).
+  (void)WriteSettings({{LastShownKey, day_.TodayText}});
   MainWindowHandle = this;
 }
 

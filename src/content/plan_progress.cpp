@@ -225,6 +225,13 @@ platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int p
   });
 }
 
+platform::Result<PlanMarks> MarkStoredPlanDay(std::string_view fileName, int planDay) {
+  return ChangeStoredMarks(fileName, [planDay](PlanMarks &marks) {
+    if (planDay >= 0 && planDay < Days)
+      marks.set(static_cast<std::size_t>(planDay));
+  });
+}
+
 platform::Result<PlanMarks> MarkStoredDaysBefore(std::string_view fileName, int planDay) {
   return ChangeStoredMarks(fileName, [planDay](PlanMarks &marks) {
     for (int day = 0; day < std::min(planDay, Days); ++day)

@@ -87,6 +87,11 @@ PlanMarks StoredPlanMarks(std::string_view fileName);
 // why they could not be.
 platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int planDay);
 
+// Marks the plan day read (and leaves it so when it is), in the same locked
+// write; the reminder's Mark as Read, which must not undo a mark made
+// meanwhile.
+platform::Result<PlanMarks> MarkStoredPlanDay(std::string_view fileName, int planDay);
+
 // Marks every plan day before planDay read (Mark Earlier Days as Read), in
 // the same locked write as ToggleStoredPlanDay; the days marked already stay.
 platform::Result<PlanMarks> MarkStoredDaysBefore(std::string_view fileName, int planDay);

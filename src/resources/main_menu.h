@@ -17,6 +17,8 @@ inline constexpr unsigned CM_DAYRESET = 206;
 inline constexpr unsigned CM_DDE = 207;
 inline constexpr unsigned CM_CATCHUP = 208;
 inline constexpr unsigned CM_STARTOVER = 209;
+// The daily reminder's dialog.
+inline constexpr unsigned CM_REMINDER = 210;
 inline constexpr unsigned CM_REFERENCES = 301;
 inline constexpr unsigned CM_SHOWANSWERS = 302;
 inline constexpr unsigned CM_HIDEMENUS = 303;
