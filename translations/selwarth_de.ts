@@ -204,6 +204,10 @@
         <source>%1, read</source>
         <translation>%1, gelesen</translation>
     </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, heute</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>

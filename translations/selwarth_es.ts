@@ -204,6 +204,10 @@
         <source>%1, read</source>
         <translation>%1, leído</translation>
     </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, hoy</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>

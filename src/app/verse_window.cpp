@@ -431,7 +431,26 @@ void TVerseWindow::OpenCalendar() {
   }
   program_.CalendarDialog = std::make_unique<TCalendar>(nullptr, settings_, day_);
   program_.CalendarDialog->MarkPlanReadings(planMarks_, settings_.PlanOffset);
+  program_.CalendarDialog->ShowDate = [this](int year, int month, int day) {
+    ShowDate(year, month, day);
+  };
   program_.CalendarDialog->Create();
+}
+
+void TVerseWindow::ShowDate(int year, int month, int day) {
+  if (!TraitsOf(settings_.QuoteMethodCode).DaysStep)
+    return; // only the Date method shows the day of a date
+  const std::tm &now = TodayLocalTime(day_);
+  const long offset =
+      DayNumber(year, month, day) - DayNumber(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
+  if (offset < INT16_MIN || offset > INT16_MAX)
+    return;
+  // A day step, as Day Backward and Forward are: Day Reset comes back.
+  day_.DayOffset = static_cast<std::int16_t>(offset);
+  day_.DayStepped = true;
+  Load();
+  UpdateTitle();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0);
 }
 
 void TVerseWindow::OnDayCommand(unsigned id) {

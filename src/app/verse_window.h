@@ -87,6 +87,8 @@ private:
   template <class Dialog> void RunReloadingDialog();
   void ToggleAnswers();
   void OpenCalendar();
+  // The Calendar's chosen date: its day shown, as a day step.
+  void ShowDate(int year, int month, int day);
   void OpenReferences();
   void ToggleMenu();
   // Loads the day and notes which date it shows.
