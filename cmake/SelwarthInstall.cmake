@@ -69,7 +69,7 @@ install(FILES ${SELWARTH_SAMPLE_FILES} DESTINATION ${sample_install_dir})
 # for the prefix installed to (the .deb's /usr too).
 set(man_pages qxp selwarth-concordance)
 if(TARGET selwarth)
-  list(APPEND man_pages selwarth selwarth-autostart)
+  list(APPEND man_pages selwarth selwarth-autostart selwarth-remind)
 endif()
 # Compressed, as Debian's policy asks (gzip -9n: the same bytes every time).
 install(CODE "
@@ -105,7 +105,7 @@ if(TARGET selwarth)
   install(TARGETS selwarth RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
   target_compile_definitions(selwarth PRIVATE SELWARTH_DESKTOP_ID="${SELWARTH_APP_ID}")
 
-  foreach(script selwarth selwarth-autostart)
+  foreach(script selwarth selwarth-autostart selwarth-remind)
     configure_file(${data_source}/${script}.in ${data_build}/scripts/${script} @ONLY)
     install(PROGRAMS ${data_build}/scripts/${script} DESTINATION ${CMAKE_INSTALL_BINDIR})
   endforeach()

@@ -34,6 +34,9 @@ test_packages=(
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
   xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows
   python3-dbus python3-gi # a scripted peer on the session bus
+  python3-dbusmock dunst # the reminder's notification servers: a recording one and a real one
+  faketime # the reminder at a time of day of the test's choosing
+  systemd # systemd-analyze, which reads the reminder's timer and service as systemd will
   verse # what the start-up benchmark compares qxp today with
 )
 

@@ -204,6 +204,10 @@
         <source>%1, read</source>
         <translation>%1, gelesen</translation>
     </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, heute</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -448,6 +452,14 @@
     <message>
         <source>C&amp;alendar...</source>
         <translation>Kal&amp;ender...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Earlier Days as Read</source>
+        <translation>Frühere &amp;Tage abhaken</translation>
+    </message>
+    <message>
+        <source>Re&amp;minder...</source>
+        <translation>&amp;Erinnerung...</translation>
     </message>
 </context>
 <context>
@@ -872,6 +884,22 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <source>Xiphos</source>
         <translation>Xiphos</translation>
     </message>
+    <message>
+        <source>The readings could not be marked.
+%1</source>
+        <translation>Die Lesungen konnten nicht abgehakt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Please enter the time of day as HH:MM, such as 07:30.</source>
+        <translation>Bitte geben Sie die Uhrzeit als HH:MM ein, etwa 07:30.</translation>
+    </message>
+    <message>
+        <source>The reminder could not be set.
+%1</source>
+        <translation>Die Erinnerung konnte nicht eingerichtet werden.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -1034,6 +1062,22 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <translation>ddd, d. MMM yyyy</translation>
     </message>
     <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: unbekanntes Argument „%1“
+„selwarth --help“ zeigt die möglichen Optionen.
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
+    </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: Der Sitzungsbus antwortet nicht; es geht ohne ihn weiter (kein Bildschirmleser, kein Xiphos)</translation>
+    </message>
+    <message>
         <source>Usage: selwarth [--autostart] [Qt options]
 
 Shows the day&apos;s entry of every enabled package in the working folder
@@ -1046,6 +1090,9 @@ Shows the day&apos;s entry of every enabled package in the working folder
                 at its text size, and the window two thirds of the screen
   --check-display  only see whether a window can be opened: exit 0 when
                 a display answers, else say so and exit 1
+  --remind      show today&apos;s reminder as a desktop notification, without
+                the window (the reminder&apos;s timer runs it; see
+                selwarth-remind)
   --help        show this text
   --version     show the version
 
@@ -1065,28 +1112,15 @@ Zeigt den Eintrag des Tages aus jedem eingeschalteten Paket im Arbeitsordner
                 und das Fenster zwei Drittel so groß wie der Bildschirm
   --check-display  nur prüfen, ob sich ein Fenster öffnen lässt: Ende mit 0,
                 wenn ein Bildschirm antwortet, sonst Meldung und Ende mit 1
+  --remind      die heutige Erinnerung als Desktop-Benachrichtigung zeigen,
+                ohne Fenster (der Zeitgeber der Erinnerung startet es; siehe
+                selwarth-remind)
   --help        diesen Text zeigen
   --version     die Version zeigen
 
 Qts eigene Optionen wie -platform und -style werden angenommen; jedes andere
 Wort ist ein Fehler (Rückgabewert 2).
 </translation>
-    </message>
-    <message>
-        <source>selwarth: unrecognized argument &apos;%1&apos;
-Try &apos;selwarth --help&apos; for the options.
-</source>
-        <translation>selwarth: unbekanntes Argument „%1“
-„selwarth --help“ zeigt die möglichen Optionen.
-</translation>
-    </message>
-    <message>
-        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
-        <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
-    </message>
-    <message>
-        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
-        <translation>%1: Der Sitzungsbus antwortet nicht; es geht ohne ihn weiter (kein Bildschirmleser, kein Xiphos)</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1144,100 @@ Try &apos;selwarth --help&apos; for the options.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>REMINDER</name>
+    <message>
+        <source>Daily Reminder</source>
+        <translation>Tägliche Erinnerung</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me each day at</source>
+        <translation>&amp;Täglich erinnern um</translation>
+    </message>
+    <message>
+        <source>Time of the reminder</source>
+        <translation>Uhrzeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>(HH:MM, such as 07:30)</source>
+        <translation>(HH:MM, etwa 07:30)</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>usage: selwarth-remind on HH:MM|off|status</source>
+        <translation>Aufruf: selwarth-remind on HH:MM|off|status</translation>
+    </message>
+    <message>
+        <source>Selwarth reminds you each day at %1.</source>
+        <translation>Selwarth erinnert Sie jeden Tag um %1.</translation>
+    </message>
+    <message>
+        <source>The reminder at %1 is written, but no systemd user manager runs here. Once one does (as when you log in), run:
+%2</source>
+        <translation>Die Erinnerung um %1 ist eingetragen, aber hier läuft kein systemd-Benutzerdienst. Sobald einer läuft (etwa nach der Anmeldung), führen Sie aus:
+%2</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer reminds you.</source>
+        <translation>Selwarth erinnert Sie nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The reminder is removed. To stop the timer that still runs, run:
+%1</source>
+        <translation>Die Erinnerung ist entfernt. Um den noch laufenden Zeitgeber anzuhalten, führen Sie aus:
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time of day (HH:MM, such as 07:30)</source>
+        <translation>„%1“ ist keine Uhrzeit (HH:MM, etwa 07:30)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s verse</source>
+        <translation>Heutiger Vers</translation>
+    </message>
+    <message>
+        <source>Today&apos;s reading: day %1 of %2</source>
+        <translation>Heutige Lesung: Tag %1 von %2</translation>
+    </message>
+    <message>
+        <source>there is no session bus to show the reminder on</source>
+        <translation>es gibt keinen Sitzungsbus, auf dem die Erinnerung erscheinen kann</translation>
+    </message>
+    <message>
+        <source>no notification server runs to show the reminder</source>
+        <translation>kein Benachrichtigungsdienst läuft, der die Erinnerung zeigen kann</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Mark as Read</source>
+        <translation>Als gelesen abhaken</translation>
+    </message>
+    <message>
+        <source>the reminder could not be shown: %1</source>
+        <translation>die Erinnerung konnte nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>could not start %1</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the reading could not be marked: %1</source>
+        <translation>die Lesung konnte nicht abgehakt werden: %1</translation>
     </message>
 </context>
 <context>

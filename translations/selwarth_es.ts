@@ -204,6 +204,10 @@
         <source>%1, read</source>
         <translation>%1, leído</translation>
     </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, hoy</translation>
+    </message>
 </context>
 <context>
     <name>DDESETTINGS</name>
@@ -448,6 +452,14 @@
     <message>
         <source>C&amp;alendar...</source>
         <translation>Cal&amp;endario...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Earlier Days as Read</source>
+        <translation>Marcar días an&amp;teriores como leídos</translation>
+    </message>
+    <message>
+        <source>Re&amp;minder...</source>
+        <translation>&amp;Recordatorio...</translation>
     </message>
 </context>
 <context>
@@ -872,6 +884,22 @@ Clear the marks and start over?</source>
         <source>Xiphos</source>
         <translation>Xiphos</translation>
     </message>
+    <message>
+        <source>The readings could not be marked.
+%1</source>
+        <translation>No se pudieron marcar las lecturas.
+%1</translation>
+    </message>
+    <message>
+        <source>Please enter the time of day as HH:MM, such as 07:30.</source>
+        <translation>Escriba la hora del día como HH:MM, por ejemplo 07:30.</translation>
+    </message>
+    <message>
+        <source>The reminder could not be set.
+%1</source>
+        <translation>No se pudo fijar el recordatorio.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -1034,6 +1062,22 @@ Clear the marks and start over?</source>
         <translation>ddd d MMM yyyy</translation>
     </message>
     <message>
+        <source>selwarth: unrecognized argument &apos;%1&apos;
+Try &apos;selwarth --help&apos; for the options.
+</source>
+        <translation>selwarth: argumento no reconocido «%1»
+Escriba «selwarth --help» para ver las opciones.
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
+    </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: el bus de sesión no responde; se continúa sin él (sin lector de pantalla ni Xiphos)</translation>
+    </message>
+    <message>
         <source>Usage: selwarth [--autostart] [Qt options]
 
 Shows the day&apos;s entry of every enabled package in the working folder
@@ -1046,6 +1090,9 @@ Shows the day&apos;s entry of every enabled package in the working folder
                 at its text size, and the window two thirds of the screen
   --check-display  only see whether a window can be opened: exit 0 when
                 a display answers, else say so and exit 1
+  --remind      show today&apos;s reminder as a desktop notification, without
+                the window (the reminder&apos;s timer runs it; see
+                selwarth-remind)
   --help        show this text
   --version     show the version
 
@@ -1065,28 +1112,15 @@ Muestra la entrada del día de cada paquete activado de la carpeta de trabajo
                 ocupa dos tercios de la pantalla
   --check-display  solo comprueba si se puede abrir una ventana: sale con 0
                 si responde una pantalla; si no, lo dice y sale con 1
+  --remind      muestra el recordatorio de hoy como notificación del
+                escritorio, sin ventana (lo inicia el temporizador del
+                recordatorio; véase selwarth-remind)
   --help        muestra este texto
   --version     muestra la versión
 
 Se aceptan las opciones propias de Qt, como -platform y -style; cualquier
 otra palabra es un error (estado de salida 2).
 </translation>
-    </message>
-    <message>
-        <source>selwarth: unrecognized argument &apos;%1&apos;
-Try &apos;selwarth --help&apos; for the options.
-</source>
-        <translation>selwarth: argumento no reconocido «%1»
-Escriba «selwarth --help» para ver las opciones.
-</translation>
-    </message>
-    <message>
-        <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
-        <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
-    </message>
-    <message>
-        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
-        <translation>%1: el bus de sesión no responde; se continúa sin él (sin lector de pantalla ni Xiphos)</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1144,100 @@ Escriba «selwarth --help» para ver las opciones.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>REMINDER</name>
+    <message>
+        <source>Daily Reminder</source>
+        <translation>Recordatorio diario</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me each day at</source>
+        <translation>&amp;Recordarme cada día a las</translation>
+    </message>
+    <message>
+        <source>Time of the reminder</source>
+        <translation>Hora del recordatorio</translation>
+    </message>
+    <message>
+        <source>(HH:MM, such as 07:30)</source>
+        <translation>(HH:MM, por ejemplo 07:30)</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>usage: selwarth-remind on HH:MM|off|status</source>
+        <translation>uso: selwarth-remind on HH:MM|off|status</translation>
+    </message>
+    <message>
+        <source>Selwarth reminds you each day at %1.</source>
+        <translation>Selwarth le recordará cada día a las %1.</translation>
+    </message>
+    <message>
+        <source>The reminder at %1 is written, but no systemd user manager runs here. Once one does (as when you log in), run:
+%2</source>
+        <translation>El recordatorio de las %1 está escrito, pero aquí no se ejecuta ningún gestor de usuario de systemd. Cuando haya uno (por ejemplo al entrar en la sesión), ejecute:
+%2</translation>
+    </message>
+    <message>
+        <source>Selwarth no longer reminds you.</source>
+        <translation>Selwarth ya no le recordará.</translation>
+    </message>
+    <message>
+        <source>The reminder is removed. To stop the timer that still runs, run:
+%1</source>
+        <translation>El recordatorio está quitado. Para detener el temporizador que aún funciona, ejecute:
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time of day (HH:MM, such as 07:30)</source>
+        <translation>«%1» no es una hora del día (HH:MM, por ejemplo 07:30)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s verse</source>
+        <translation>Versículo de hoy</translation>
+    </message>
+    <message>
+        <source>Today&apos;s reading: day %1 of %2</source>
+        <translation>Lectura de hoy: día %1 de %2</translation>
+    </message>
+    <message>
+        <source>there is no session bus to show the reminder on</source>
+        <translation>no hay bus de sesión en el que mostrar el recordatorio</translation>
+    </message>
+    <message>
+        <source>no notification server runs to show the reminder</source>
+        <translation>no hay ningún servidor de notificaciones que muestre el recordatorio</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Mark as Read</source>
+        <translation>Marcar como leída</translation>
+    </message>
+    <message>
+        <source>the reminder could not be shown: %1</source>
+        <translation>no se pudo mostrar el recordatorio: %1</translation>
+    </message>
+    <message>
+        <source>could not start %1</source>
+        <translation>no se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>the reading could not be marked: %1</source>
+        <translation>no se pudo marcar la lectura: %1</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,12 @@ TProgramOptions ReadProgramOptions(int argc, const char *const *argv) {
       options.FirstStart = true;
     else if (word == "--check-display")
       options.CheckDisplay = true;
-    else if (word == "--say") {
+    else if (word == "--remind")
+      options.Remind = true;
+    else if (word == "--reminder") {
+      options.Reminder.emplace(argv + i + 1, argv + argc);
+      break;
+    } else if (word == "--say") {
       options.Say.assign(argv + i + 1, argv + argc);
       options.Say.resize(3); // the text, %1 and %2
       break;
@@ -43,6 +48,9 @@ std::string ProgramHelpText() {
                  "                at its text size, and the window two thirds of the screen\n"
                  "  --check-display  only see whether a window can be opened: exit 0 when\n"
                  "                a display answers, else say so and exit 1\n"
+                 "  --remind      show today's reminder as a desktop notification, without\n"
+                 "                the window (the reminder's timer runs it; see\n"
+                 "                selwarth-remind)\n"
                  "  --help        show this text\n"
                  "  --version     show the version\n"
                  "\n"

@@ -3,6 +3,7 @@
 // The windowed program's own command-line options. Every other word is left
 // to the toolkit (its -platform, -style and the like).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct TProgramOptions {
   // The launcher's question before a first start: whether a display
   // answers. Nothing else is done; the status says it.
   bool CheckDisplay = false;
+  // --remind: today's reminder as a desktop notification, no window
+  // (reminder_run.h).
+  bool Remind = false;
+  // --reminder and the words after it: on HH:MM, off or status
+  // (reminder_command.h), for selwarth-remind.
+  std::optional<std::vector<std::string>> Reminder;
   // --say and the words after it: a message of the launchers (data/), then
   // what fills its %1 and %2; said in the desktop's language, which the
   // program's catalogs hold.

@@ -5,10 +5,14 @@
 #include <string>
 
 #include "app/program_options.h"
+#include "app/reminder_command.h"
+#include "app/reminder_run.h"
 #include "app/run_application.h"
+#include "content/reminder_schedule.h"
 #include "framework/module.h"
 #include "framework/qt/qt_program_start.h"
 #include "framework/qt/qt_translation.h"
+#include "framework/qt/qt_windowless_start.h"
 #include "framework/translation.h"
 
 namespace {
@@ -27,6 +31,17 @@ bool OnlyOwnOptionsAreLeft(int argc, char **argv) {
 }
 
 constexpr int UsageStatus = 2;
+
+// The words after --reminder, for the run without a window.
+std::vector<std::string> ReminderWordsGiven;
+
+int RunReminderWithoutWindow(WindowlessWords words, DesktopNotifications &notifications) {
+  return RunReminder({notifications, words, SELWARTH_DESKTOP_ID, ReminderLauncher()});
+}
+
+int RunReminderCommandWithoutWindow(WindowlessWords words, DesktopNotifications &) {
+  return RunReminderCommand(ReminderWordsGiven, words);
+}
 
 // The main routine, once the backend is up: the module object keeps the
 // arguments the toolkit left.
@@ -55,6 +70,13 @@ int main(int argc, char **argv) {
                   "\n";
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   }
+  // The reminder and its schedule need no display.
+  if (options.Reminder) {
+    ReminderWordsGiven = *options.Reminder;
+    return StartWithoutWindow(argc, argv, RunReminderCommandWithoutWindow);
+  }
+  if (options.Remind)
+    return StartWithoutWindow(argc, argv, RunReminderWithoutWindow);
   const QtProgramNames names{"selwarth", "Selwarth", SELWARTH_DESKTOP_ID};
   // The launcher's question before a first start: the toolkit coming up on
   // a display that answers is the whole answer.

@@ -3,6 +3,7 @@
 #include "app/day_load_problems.h"
 #include "app/program_state.h"
 #include "app/qx_app.h"
+#include "app/reminder_notice.h"
 #include "app/window_placement.h"
 #include "content/calendar_facts.h"
 #include "content/day_entries.h"
@@ -22,6 +23,7 @@
 #include "dialogs/package_settings_dialog.h"
 #include "dialogs/program_settings_dialog.h"
 #include "dialogs/references_dialog.h"
+#include "dialogs/reminder_dialog.h"
 #include "dialogs/start_date_dialog.h"
 #include "framework/backend.h"
 #include "framework/frame_window.h"
@@ -62,6 +64,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_STARTDATE, [](W &w, unsigned) { w.RunReloadingDialog<TSetStartDateDialog>(); },
        [](const W &w) { return TraitsOf(w.settings_.QuoteMethodCode).PlansShow; }},
       {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w, w.settings_).Execute(); }},
+      {CM_REMINDER, [](W &w, unsigned) { TReminderDialog(&w).Execute(); }},
       {CM_DAYBACKWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset < 0; }},
       {CM_DAYFORWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset > 0; }},
       {CM_DAYRESET, onDay, [](const W &w) { return w.day_.DayOffset != 0; }},
@@ -90,6 +93,8 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
          return w.planMarks_ && w.planMarks_->test(static_cast<std::size_t>(
                                     PlanDayOf(shown.DayIndex, shown.PlanOffset)));
        }},
+      {CM_MARKEARLIER, [](W &w, unsigned) { w.MarkEarlierDays(); },
+       [](const W &w) { return w.EarlierDayUnread(); }},
       {CM_CATCHUP, [](W &w, unsigned) { w.CatchUp(); },
        [](const W &w) {
          return w.planMarks_ &&
@@ -189,6 +194,35 @@ void TVerseWindow::ToggleReadMark() {
   PostMessage(WM_SIZE, SIZE_RESTORED, 0); // the line comes or goes
 }
 
+bool TVerseWindow::EarlierDayUnread() const {
+  if (!planMarks_)
+    return false;
+  const DayChoice shown = CurrentDayChoice(settings_, day_);
+  const int shownDay = PlanDayOf(shown.DayIndex, shown.PlanOffset);
+  for (int day = 0; day < shownDay; ++day)
+    if (!planMarks_->test(static_cast<std::size_t>(day)))
+      return true;
+  return false;
+}
+
+void TVerseWindow::MarkEarlierDays() {
+  const TDayEntry *plan = ShownPlan();
+  if (plan == nullptr)
+    return;
+  const DayChoice shown = CurrentDayChoice(settings_, day_);
+  if (const auto marked =
+          MarkStoredDaysBefore(plan->FileName, PlanDayOf(shown.DayIndex, shown.PlanOffset));
+      !marked) {
+    MessageBox(this,
+               FormatText(TranslatedText("Messages", "The readings could not be marked.\n%1"),
+                          {marked.error()}),
+               TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
+    return;
+  }
+  ShowPlanProgress();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0); // the line may come
+}
+
 void TVerseWindow::CatchUp() {
   const std::optional<int> start =
       planMarks_ ? CatchUpOffset(*planMarks_, TodaySlot(), settings_.PlanOffset) : std::nullopt;
@@ -262,6 +296,9 @@ void TVerseWindow::SetupWindow() {
                                                      "saved."),
                           {readable.error()}),
                TR_NOOP("Messages", "Unable to Comply"), MB_ICONEXCLAMATION);
+  // The day's reminder stays away once the window was shown (ignored on
+  // failure: the reminder then comes all the same).
+  (void)WriteSettings({{LastShownKey, day_.TodayText}});
   MainWindowHandle = this;
 }
 
@@ -394,7 +431,26 @@ void TVerseWindow::OpenCalendar() {
   }
   program_.CalendarDialog = std::make_unique<TCalendar>(nullptr, settings_, day_);
   program_.CalendarDialog->MarkPlanReadings(planMarks_, settings_.PlanOffset);
+  program_.CalendarDialog->ShowDate = [this](int year, int month, int day) {
+    ShowDate(year, month, day);
+  };
   program_.CalendarDialog->Create();
+}
+
+void TVerseWindow::ShowDate(int year, int month, int day) {
+  if (!TraitsOf(settings_.QuoteMethodCode).DaysStep)
+    return; // only the Date method shows the day of a date
+  const std::tm &now = TodayLocalTime(day_);
+  const long offset =
+      DayNumber(year, month, day) - DayNumber(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
+  if (offset < INT16_MIN || offset > INT16_MAX)
+    return;
+  // A day step, as Day Backward and Forward are: Day Reset comes back.
+  day_.DayOffset = static_cast<std::int16_t>(offset);
+  day_.DayStepped = true;
+  Load();
+  UpdateTitle();
+  PostMessage(WM_SIZE, SIZE_RESTORED, 0);
 }
 
 void TVerseWindow::OnDayCommand(unsigned id) {

@@ -87,6 +87,8 @@ private:
   template <class Dialog> void RunReloadingDialog();
   void ToggleAnswers();
   void OpenCalendar();
+  // The Calendar's chosen date: its day shown, as a day step.
+  void ShowDate(int year, int month, int day);
   void OpenReferences();
   void ToggleMenu();
   // Loads the day and notes which date it shows.
@@ -101,6 +103,10 @@ private:
   void ShowPlanProgress();
   // Mark Reading as Read: marks or unmarks the plan day shown.
   void ToggleReadMark();
+  // Mark Earlier Days as Read: every plan day before the one shown.
+  void MarkEarlierDays();
+  // Whether a plan day before the one shown is unread.
+  bool EarlierDayUnread() const;
   // Catch Up Reading Plan: moves the plan's start, after asking, so that the
   // first unread day is today's reading.
   void CatchUp();

@@ -45,6 +45,17 @@ constexpr int DaysInMonth(int month, int year) {
   return MonthDays[static_cast<std::size_t>(month)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
+// The days from 1 January 1970 to a Gregorian date (negative before it), so
+// that two dates' difference is the days between them.
+constexpr long DayNumber(int year, int month, int day) {
+  const long y = year - (month <= 2 ? 1 : 0);
+  const long era = (y >= 0 ? y : y - 399) / 400;
+  const long yearOfEra = y - era * 400;
+  const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
 // The weekday of a date: 0 = Sunday .. 6 = Saturday.
 constexpr int DayOfWeek(int day, int month, int year) {
   int m = month >= 3 ? month - 2 : month + 10;

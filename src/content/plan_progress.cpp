@@ -138,11 +138,18 @@ bool IsPlanEntry(const TDayEntry &entry) {
   return entry.Title.starts_with(package::ReadingPlanPrefix);
 }
 
+std::optional<int> FirstMarkedDay(const PlanMarks &marks) {
+  for (int day = 0; day < Days; ++day)
+    if (Marked(marks, day))
+      return day;
+  return std::nullopt;
+}
+
 PlanStanding StandingOf(const PlanMarks &marks, int shownDay, int todayDay) {
   PlanStanding standing;
   standing.ShownDay = shownDay;
   standing.Read = static_cast<int>(marks.count());
-  for (int day = 0; day < todayDay && day < Days; ++day)
+  for (int day = FirstMarkedDay(marks).value_or(Days); day < todayDay && day < Days; ++day)
     standing.Behind += Marked(marks, day) ? 0 : 1;
   return standing;
 }
@@ -169,10 +176,11 @@ std::string ProgressLine(const PlanStanding &standing, ProgressWords words) {
 }
 
 std::optional<int> CatchUpOffset(const PlanMarks &marks, int todayIndex, int planOffset) {
-  if (marks.none())
+  const std::optional<int> began = FirstMarkedDay(marks);
+  if (!began)
     return std::nullopt; // a plan nobody keeps track of is never behind
   const int todayDay = PlanDayOf(todayIndex, planOffset);
-  for (int day = 0; day < todayDay; ++day)
+  for (int day = *began + 1; day < todayDay; ++day)
     if (!Marked(marks, day)) {
       const int offset = (todayIndex - day) % Days;
       return offset < 0 ? offset + Days : offset;
@@ -188,20 +196,47 @@ PlanMarks StoredPlanMarks(std::string_view fileName) {
       PlanProgressSection, PlanProgressKey(fileName), "", Buffer, SettingsFile));
 }
 
-platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int planDay) {
+namespace {
+
+// Changes the stored marks as they are at the moment of the write, under the
+// settings file's lock.
+template <class Change>
+platform::Result<PlanMarks> ChangeStoredMarks(std::string_view fileName, Change change) {
   PlanMarks marks;
   const platform::Result<std::string> written = platform::UpdatePrivateProfileString(
       PlanProgressSection, PlanProgressKey(fileName),
       [&](std::optional<std::string_view> stored) {
         marks = ParsePlanMarks(stored.value_or(""));
-        if (planDay >= 0 && planDay < Days)
-          marks.flip(static_cast<std::size_t>(planDay));
+        change(marks);
         return FormatPlanMarks(marks);
       },
       SettingsFile);
   if (!written)
     return platform::Failure(written.error());
   return marks;
+}
+
+} // namespace
+
+platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int planDay) {
+  return ChangeStoredMarks(fileName, [planDay](PlanMarks &marks) {
+    if (planDay >= 0 && planDay < Days)
+      marks.flip(static_cast<std::size_t>(planDay));
+  });
+}
+
+platform::Result<PlanMarks> MarkStoredPlanDay(std::string_view fileName, int planDay) {
+  return ChangeStoredMarks(fileName, [planDay](PlanMarks &marks) {
+    if (planDay >= 0 && planDay < Days)
+      marks.set(static_cast<std::size_t>(planDay));
+  });
+}
+
+platform::Result<PlanMarks> MarkStoredDaysBefore(std::string_view fileName, int planDay) {
+  return ChangeStoredMarks(fileName, [planDay](PlanMarks &marks) {
+    for (int day = 0; day < std::min(planDay, Days); ++day)
+      marks.set(static_cast<std::size_t>(day));
+  });
 }
 
 platform::Result<void> ClearStoredPlanMarks(std::string_view fileName) {

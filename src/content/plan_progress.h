@@ -42,8 +42,14 @@ PlanMarks ParsePlanMarks(std::string_view text);
 // Links commands find it).
 bool IsPlanEntry(const TDayEntry &entry);
 
+// The plan day where keeping track began: the first one marked; nothing
+// while no day is. Days before it are never behind: the reader read them
+// before marking, or chose to begin there.
+std::optional<int> FirstMarkedDay(const PlanMarks &marks);
+
 // Where the reader stands: the plan day shown (0..364), the days read, and
-// the unread days before today's plan day.
+// the unread days from the first marked day up to the one before today's
+// plan day.
 struct PlanStanding {
   int ShownDay = 0;
   int Read = 0;
@@ -65,9 +71,11 @@ std::string EnglishProgressWords(const char *pattern, int first, int second);
 // marked. In code page 1252.
 std::string ProgressLine(const PlanStanding &standing, ProgressWords words = EnglishProgressWords);
 
-// The plan start that makes the first unread plan day before today's the
-// reading of today's slot (todayIndex, 0..365); nothing when no day before
-// today's is unread, or no day is marked at all. Marked days keep their plan days.
+// The plan start that makes the first unread plan day after the first marked
+// one, and before today's, the reading of today's slot (todayIndex, 0..365),
+// so that the reader is never sent back past where they began; nothing when
+// no such day is unread, or no day is marked at all. Marked days keep their
+// plan days.
 std::optional<int> CatchUpOffset(const PlanMarks &marks, int todayIndex, int planOffset);
 
 // The marks stored for a package; none when the key is absent or unreadable.
@@ -78,6 +86,15 @@ PlanMarks StoredPlanMarks(std::string_view fileName);
 // what another running copy marked meanwhile stays. The marks written, or
 // why they could not be.
 platform::Result<PlanMarks> ToggleStoredPlanDay(std::string_view fileName, int planDay);
+
+// Marks the plan day read (and leaves it so when it is), in the same locked
+// write; the reminder's Mark as Read, which must not undo a mark made
+// meanwhile.
+platform::Result<PlanMarks> MarkStoredPlanDay(std::string_view fileName, int planDay);
+
+// Marks every plan day before planDay read (Mark Earlier Days as Read), in
+// the same locked write as ToggleStoredPlanDay; the days marked already stay.
+platform::Result<PlanMarks> MarkStoredDaysBefore(std::string_view fileName, int planDay);
 
 // Forgets every mark of the package (Start Over).
 platform::Result<void> ClearStoredPlanMarks(std::string_view fileName);

@@ -45,6 +45,12 @@ TCalendar::TCalendar(TWindow *parent, Settings &settings, DayState &dayState)
     : TDialog(parent, CalendarTemplate()), settings_(settings), dayState_(dayState) {}
 
 bool TCalendar::Respond(const TMessage &msg) {
+  if (msg.Id == WM_COMMAND && NotifyCode(msg) == EN_CHOSEN) {
+    const int day = static_cast<int>(CommandId(msg)) - DayCell(1) + 1 - DayOfWeek(1, month_, year_);
+    if (day >= 1 && day <= DaysInMonth(month_, year_) && ShowDate)
+      ShowDate(year_, month_, day);
+    return true;
+  }
   static const TResponseTable<TCalendar> table = {
       EvCommand(PreviousButton, &TCalendar::CmPrevious),
       EvCommand(NextButton, &TCalendar::CmNext),
@@ -57,6 +63,9 @@ void TCalendar::SetupWindow() {
   year_ = today.tm_year + 1900;
   month_ = today.tm_mon + 1;
   day_ = today.tm_mday;
+  todayDay_ = day_;
+  todayMonth_ = month_;
+  todayYear_ = year_;
   FillMonth();
   if (settings_.Topmost != 0)
     SetTopmost(true);
@@ -76,10 +85,19 @@ void TCalendar::FillMonth() {
     TEdit cell(*this, DayCell(place));
     const bool read = !blank && ReadingRead(day);
     cell.SetText(blank ? "" : std::to_string(day) + (read ? std::string(ReadMark) : ""));
+    // A blank cell can be neither reached nor chosen.
+    cell.Enable(!blank);
+    // Today stands out, and a screen reader says so.
+    const bool today = !blank && day == todayDay_ && month_ == todayMonth_ && year_ == todayYear_;
+    cell.Emphasise(today);
     // A screen reader says the date a number stands for, and nothing for a
     // blank cell.
-    const std::string name = blank ? "" : DateName(day, month_, year_);
-    cell.SetName(read ? FormatText(TranslatedText("CALENDAR", "%1, read"), {name}) : name);
+    std::string name = blank ? "" : DateName(day, month_, year_);
+    if (read)
+      name = FormatText(TranslatedText("CALENDAR", "%1, read"), {name});
+    if (today)
+      name = FormatText(TranslatedText("CALENDAR", "%1, today"), {name});
+    cell.SetName(name);
   }
 }
 

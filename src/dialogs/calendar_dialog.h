@@ -1,8 +1,10 @@
 #pragma once
 
 // The Calendar: a month as a grid of day numbers, opening on the current
-// month, with buttons a month back and forward. Modeless; at most one.
+// month, with buttons a month back and forward, today's date marked. Enter,
+// Space or a double click on a date shows that day. Modeless; at most one.
 
+#include <functional>
 #include <optional>
 
 #include "content/plan_progress.h"
@@ -23,6 +25,8 @@ public:
   void MarkPlanReadings(const std::optional<PlanMarks> &marks, int planOffset);
   void CmPrevious(unsigned);
   void CmNext(unsigned);
+  // Called with the date (year, month, day) the user chose.
+  std::function<void(int, int, int)> ShowDate;
 
   int Month() const { return month_; }
   int Year() const { return year_; }
@@ -40,6 +44,8 @@ private:
   int day_ = 1;
   int month_ = 1;
   int year_ = 2000;
+  // Today's date, as the calendar opened.
+  int todayDay_ = 0, todayMonth_ = 0, todayYear_ = 0;
   std::optional<PlanMarks> planMarks_;
   int planOffset_ = 0;
 };

@@ -45,6 +45,13 @@ void TControl::Enable(bool enable) {
   Changed();
 }
 
+void TControl::Emphasise(bool emphasised) {
+  if (State().Emphasised == emphasised)
+    return;
+  State().Emphasised = emphasised;
+  Changed();
+}
+
 void TControl::SetName(std::string_view name) {
   State().Name = std::string(name);
   State().NameLabel.clear();

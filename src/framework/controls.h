@@ -18,6 +18,8 @@ public:
   void Enable(bool enable);
   // What a screen reader calls the control.
   void SetName(std::string_view name);
+  // Shown to stand out (TControlState::Emphasised).
+  void Emphasise(bool emphasised);
 
 protected:
   TControlState &State() const;

@@ -115,6 +115,12 @@ void TDialog::UserType(int id, const std::string &text) {
   Notify(id, EN_CHANGE);
 }
 
+void TDialog::UserChoose(int id) {
+  TControlState *control = Control(id);
+  if (control != nullptr && control->Enabled && (control->Template.Style & ES_CHOOSABLE) != 0)
+    Notify(id, EN_CHOSEN);
+}
+
 void TDialog::UserCancel() {
   Notify(IDCANCEL_RESULT, BN_CLICKED);
 }

@@ -24,6 +24,7 @@ inline constexpr unsigned BN_CLICKED = 0;
 inline constexpr unsigned LBN_SELCHANGE = 1;
 inline constexpr unsigned LBN_DBLCLK = 2;
 inline constexpr unsigned EN_CHANGE = 0x0300;
+inline constexpr unsigned EN_CHOSEN = 0x0400; // an ES_CHOOSABLE box was chosen
 
 // Dialog results.
 inline constexpr int IDRETRY = 4;
@@ -52,6 +53,9 @@ struct TControlState {
   // that a backend showing the label in another language names the control
   // in it too; empty when the name is the template's or the dialog's own.
   std::string NameLabel;
+  // Shown to stand out among its kind (today's date in a calendar): bold,
+  // and framed.
+  bool Emphasised = false;
 };
 
 // Where a picture control draws its bitmap in a client area of w x h.
@@ -88,6 +92,8 @@ public:
   void UserSelect(int id, int index);
   void UserDoubleClick(int id, int index);
   void UserType(int id, const std::string &text);
+  // Enter, Space or a double click on an ES_CHOOSABLE box.
+  void UserChoose(int id);
   // Escape or the system menu's Close.
   void UserCancel();
 

@@ -32,6 +32,10 @@ inline constexpr std::uint32_t ES_CENTER = 0x0001;
 inline constexpr std::uint32_t ES_MULTILINE = 0x0004;
 inline constexpr std::uint32_t ES_AUTOVSCROLL = 0x0040;
 inline constexpr std::uint32_t ES_READONLY = 0x0800;
+// A read-only box the user chooses, as a calendar's day: Enter, Space or a
+// double click on it notify EN_CHOSEN, and the arrow keys move to the box
+// whose id is one more or less (left and right) or seven (up and down).
+inline constexpr std::uint32_t ES_CHOOSABLE = 0x2000;
 inline constexpr std::uint32_t SS_CENTER = 0x0001;
 
 struct TControlTemplate {

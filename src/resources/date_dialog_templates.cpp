@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::uint32_t DisplayEdit = ES_CENTER | WS_BORDER | WS_DISABLED;
+constexpr std::uint32_t DayCellStyle =
+    ES_CENTER | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_CHOOSABLE | WS_TABSTOP;
 
 } // namespace
 
@@ -73,8 +75,10 @@ const TDialogTemplate &CalendarTemplate() {
       for (int column = 0; column < 7; ++column) {
         int position = 7 * row + column + 1;
         int id = position <= CellCount ? DayCell(position) : -1;
-        t.Controls.push_back(
-            {id, K::Edit, "", DisplayEdit | ES_MULTILINE, 4 + column * 13, 30 + row * 13, 12, 12});
+        // A day is chosen with Enter, Space or a double click (it is shown
+        // in the main window); a cell without a day is disabled.
+        t.Controls.push_back({id, K::Edit, "", id > 0 ? DayCellStyle : DisplayEdit | ES_MULTILINE,
+                              4 + column * 13, 30 + row * 13, 12, 12});
       }
     return t;
   }();

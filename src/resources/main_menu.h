@@ -17,6 +17,8 @@ inline constexpr unsigned CM_DAYRESET = 206;
 inline constexpr unsigned CM_DDE = 207;
 inline constexpr unsigned CM_CATCHUP = 208;
 inline constexpr unsigned CM_STARTOVER = 209;
+// The daily reminder's dialog.
+inline constexpr unsigned CM_REMINDER = 210;
 inline constexpr unsigned CM_REFERENCES = 301;
 inline constexpr unsigned CM_SHOWANSWERS = 302;
 inline constexpr unsigned CM_HIDEMENUS = 303;
@@ -25,6 +27,8 @@ inline constexpr unsigned CM_ZOOMIN = 305;
 inline constexpr unsigned CM_ZOOMOUT = 306;
 inline constexpr unsigned CM_ZOOMRESET = 307;
 inline constexpr unsigned CM_MARKREAD = 308;
+// Marks every plan day before the one shown read.
+inline constexpr unsigned CM_MARKEARLIER = 310;
 // The Calendar, which the date on the menu bar (CM_DATE) opens too.
 inline constexpr unsigned CM_CALENDAR = 309;
 inline constexpr unsigned CM_LINKMORNING = 3051;

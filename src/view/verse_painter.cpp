@@ -51,11 +51,6 @@ TColor Readable(TColor color, TColor background) {
   return White;
 }
 
-// A reading plan's progress line is a size smaller than its heading.
-int ProgressSize(int fontSize) {
-  return std::max(fontSize * 4 / 5, 6);
-}
-
 // Gives the document bottom below the trailer; an entry without a marker has
 // none, and its caller keeps the bottom below the body.
 std::int16_t PaintTrailer(TDC &dc, const Settings &settings, const TDayEntry &entry,
@@ -110,10 +105,13 @@ std::int16_t PaintDayEntries(TDC &dc, const Settings &settings, const TRect &cli
     LayoutText(dc, settings, entry->Title, rect, AlignCenter);
     if (greek)
       dc.SelectFont(font);
+    // A reading plan's progress line: the body's font, in italics, so that
+    // it reads as well as the text at every zoom and still stands apart.
     if (!entry->Progress.empty()) {
-      dc.SelectFont(TFontDesc{entry->FontName,
-                              ZoomedSize(ProgressSize(entry->FontSize), settings.Zoom), false});
+      font.Italic = true;
+      dc.SelectFont(font);
       LayoutText(dc, settings, entry->Progress, rect, AlignCenter);
+      font.Italic = false;
       dc.SelectFont(font);
     }
 

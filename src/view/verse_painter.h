@@ -1,8 +1,8 @@
 #pragma once
 
 // Painting the day's entries: for each, a centred heading in blue (with a
-// reading plan's progress line under it, smaller, in the same colour), the body
-// as one justified paragraph in black, and the trailer by its marker (an
+// reading plan's progress line under it, in the body's font and size, in
+// italics), the body as one justified paragraph in black, and the trailer by its marker (an
 // attribution flush right, a quiz answer on a black bar, an italic line, or a
 // plain line), with a gap between entries when BlankLines is on. Font
 // heights and the gap are taken at the zoom (view/zoom.h).

@@ -281,6 +281,24 @@ class ScreenReaderTest(unittest.TestCase):
         with open(os.path.join(self.scratch, "program.log"), "rb") as log:
             self.assertEqual(status, 0, log.read().decode(errors="replace"))
 
+    def character_heights(self, app, line):
+        """The drawn heights of the progress line's first character and of
+        the first character of the body after it."""
+        document, text = self.document_text(app)
+        at = text.find(line)
+        self.assertGreaterEqual(at, 0, text)
+        body = at + len(line)
+        while text[body] in "\n ":
+            body += 1
+        characters = document.queryText()
+        return tuple(characters.getCharacterExtents(offset, self.pyatspi.DESKTOP_COORDS)[3]
+                     for offset in (at, body))
+
+    def assert_progress_line_as_large_as_its_body(self, app, line):
+        progress, body = self.character_heights(app, line)
+        self.assertGreater(body, 0)
+        self.assertGreaterEqual(progress, body, "the progress line is drawn smaller than its body")
+
     def test_a_marked_reading_is_kept_and_catch_up_moves_the_plan(self):
         # The sample plan started so that today is its day 5, of which day 1
         # is read and days 2 to 4 were missed.
@@ -294,6 +312,17 @@ class ScreenReaderTest(unittest.TestCase):
         marked = "Day 5 of 365 \u00b7 2 read \u00b7 3 behind"
         wait_for("today marked", lambda: marked in read(), STEP_BOUND, read)
         self.assertIn(marked, self.qxp_today("--progress"))
+        # The line is drawn at least as large as the plan's readings below
+        # it, at the normal size and zoomed in and out.
+        self.assert_progress_line_as_large_as_its_body(app, marked)
+        for zoom in ("ctrl+equal", "ctrl+equal", "ctrl+0", "ctrl+minus", "ctrl+minus"):
+            before = self.character_heights(app, marked)
+            self.key(zoom)
+            wait_for("the text drawn at the new size",
+                     lambda: self.character_heights(app, marked) != before, STEP_BOUND,
+                     lambda: (before, self.character_heights(app, marked)))
+            self.assert_progress_line_as_large_as_its_body(app, marked)
+        self.key("ctrl+0")
         self.stop_program()
 
         app = self.start_program()

@@ -75,6 +75,79 @@ TEST_F(PlanProgressWindowTest, MarkMissThreeAndCatchUp) {
        }});
 }
 
+// A reader who begins marking mid-plan, on day 57, and misses two days is
+// two behind, not fifty-eight; Catch Up gives day 58, never day 1. Mark
+// Earlier Days as Read then makes the plan whole up to the day shown.
+TEST_F(PlanProgressWindowTest, TrackingBeginsWhereTheReaderBegan) {
+  ASSERT_TRUE(platform::WritePrivateProfileString("Plan Progress", "plan", "57", "SELWARTH.INI"));
+  Run({[&] {
+         EXPECT_NE(Shown().find("Day 60 of 365 \xB7 1 read \xB7 2 behind"), std::string::npos)
+             << Shown();
+         EXPECT_TRUE(Enabled(CM_MARKEARLIER));
+         backend.AnswerNextMessage(IDYES);
+         Frame().MenuCommand(CM_CATCHUP);
+         EXPECT_NE(Messages().back().find("start on January 3,"), std::string::npos)
+             << Messages().back();
+       },
+       [&] {
+         EXPECT_NE(Shown().find("Reading 58."), std::string::npos) << Shown();
+         EXPECT_NE(Shown().find("Day 58 of 365 \xB7 1 read \xB7 all caught up"), std::string::npos)
+             << Shown();
+         Frame().MenuCommand(CM_MARKEARLIER);
+         EXPECT_EQ(Stored(), "1-57");
+         EXPECT_NE(Shown().find("Day 58 of 365 \xB7 57 read \xB7 all caught up"), std::string::npos)
+             << Shown();
+         EXPECT_FALSE(Enabled(CM_MARKEARLIER));
+         EXPECT_FALSE(Checked(CM_MARKREAD)); // the day shown itself stays unread
+       }});
+}
+
+// The Calendar takes the reader to a day: a date chosen (Enter, Space or a
+// double click) is shown as a day step, which Day Reset undoes; today's date
+// is marked for the eye and named so for the screen reader.
+TEST_F(PlanProgressWindowTest, TheCalendarShowsTheChosenDay) {
+  auto choose = [&](int place) { program.CalendarDialog->UserChoose(calendar::DayCell(place)); };
+  Run({[&] {
+         Frame().MenuCommand(CM_CALENDAR);
+         // 1 March 2023, a Wednesday, is place 4.
+         EXPECT_TRUE(program.CalendarDialog->Control(calendar::DayCell(4))->Emphasised);
+         EXPECT_EQ(program.CalendarDialog->Control(calendar::DayCell(4))->Name,
+                   "Wednesday, 1 March, today");
+         EXPECT_FALSE(program.CalendarDialog->Control(calendar::DayCell(5))->Emphasised);
+         EXPECT_FALSE(program.CalendarDialog->Control(calendar::DayCell(3))->Enabled);
+         choose(3); // no day there
+         EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth");
+         choose(13);
+       },
+       [&] {
+         EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth \x97 Fri Mar 10, 2023");
+         EXPECT_NE(Shown().find("Reading 69."), std::string::npos) << Shown();
+         EXPECT_TRUE(Enabled(CM_DAYRESET));
+         program.CalendarDialog->CmPrevious(0);
+         choose(31); // February 2023 begins on a Wednesday too
+       },
+       [&] {
+         EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth \x97 Tue Feb 28, 2023");
+         EXPECT_NE(Shown().find("Reading 59."), std::string::npos) << Shown();
+         // Today is marked in its own month only.
+         EXPECT_FALSE(program.CalendarDialog->Control(calendar::DayCell(4))->Emphasised);
+         program.CalendarDialog->CmPrevious(0);
+         program.CalendarDialog->CmPrevious(0);
+         choose(35); // 31 December 2022, a Saturday
+       },
+       [&] {
+         // The last year's date, named in the title (its slot is the day
+         // steps' own, which count across the year's end through the extra
+         // slot).
+         EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth \x97 Sat Dec 31, 2022");
+         Key(VK_HOME);
+       },
+       [&] {
+         EXPECT_EQ(backend.CaptionOf(Frame()), "Selwarth");
+         EXPECT_NE(Shown().find("Reading 60."), std::string::npos) << Shown();
+       }});
+}
+
 TEST_F(PlanProgressWindowTest, ACompletePlanStartsOver) {
   ASSERT_TRUE(
       platform::WritePrivateProfileString("Plan Progress", "plan", "1-365", "SELWARTH.INI"));

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "content/settings.h"
+#include "platform/profile.h"
 #include "support/config_sandbox.h"
 #include "support/temp_dir.h"
 
@@ -32,8 +34,20 @@ TEST(PlanProgressTest, StandsWhereTheReaderIs) {
        1},
       {"caught up", 0, "1-28", 28, 28, "Day 29 of 365 \xB7 28 read \xB7 all caught up",
        std::nullopt},
-      {"364 missed on the last day", 0, "365", 364, 364,
-       "Day 365 of 365 \xB7 1 read \xB7 364 behind", 364},
+      {"begun on the last day: the days before it are not behind", 0, "365", 364, 364,
+       "Day 365 of 365 \xB7 1 read \xB7 all caught up", std::nullopt},
+      {"begun on day 22, two missed: Catch Up makes day 23 today's", 0, "22", 24, 24,
+       "Day 25 of 365 \xB7 1 read \xB7 2 behind", 2},
+      {"begun on day 22 and kept up", 0, "22-25", 24, 24,
+       "Day 25 of 365 \xB7 4 read \xB7 all caught up", std::nullopt},
+      {"begun on day 22, read ahead, one missed", 0, "22,24-30", 24, 24,
+       "Day 25 of 365 \xB7 8 read \xB7 1 behind", 2},
+      {"one marked before the start on day 22 counts from day 2", 0, "2,22", 24, 24,
+       "Day 25 of 365 \xB7 2 read \xB7 21 behind", 22},
+      {"begun mid-plan, marked across the year's end", 300, "60-64", 2, 2,
+       "Day 68 of 365 \xB7 5 read \xB7 3 behind", 303},
+      {"begun mid-plan, the leap day", 300, "62-64", 365, 365,
+       "Day 66 of 365 \xB7 3 read \xB7 1 behind", 301},
       {"started on 31 December", 364, "1", 0, 0, "Day 2 of 365 \xB7 1 read \xB7 all caught up",
        std::nullopt},
       {"across the year's end", 300, "1-64", 364, 0, "Day 65 of 365 \xB7 64 read \xB7 1 behind",
@@ -57,6 +71,29 @@ TEST(PlanProgressTest, StandsWhereTheReaderIs) {
     const int today = PlanDayOf(row.today, *start);
     EXPECT_FALSE(marks.test(static_cast<std::size_t>(today)));
     EXPECT_EQ(StandingOf(marks, today, today).Behind, 0);
+  }
+}
+
+// Mark Earlier Days as Read keeps what is marked and marks every day before
+// the one shown, not that day itself.
+TEST(PlanProgressTest, EarlierDaysAreMarkedInOneWrite) {
+  testsupport::ConfigSandbox sandbox;
+  const struct {
+    const char *stored;
+    int planDay;
+    const char *marked;
+  } rows[] = {
+      {"22,30", 24, "1-24,30"}, {"", 0, ""},        {"5", 1, "1,5"},
+      {"", 364, "1-364"},       {"", 999, "1-365"}, {"3", -1, "3"},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.stored);
+    ASSERT_TRUE(
+        platform::WritePrivateProfileString(PlanProgressSection, "plan", row.stored, SettingsFile));
+    const platform::Result<PlanMarks> marked = MarkStoredDaysBefore("PLAN.QXP", row.planDay);
+    ASSERT_TRUE(marked) << marked.error();
+    EXPECT_EQ(FormatPlanMarks(*marked), row.marked);
+    EXPECT_EQ(FormatPlanMarks(StoredPlanMarks("plan.qxp")), row.marked);
   }
 }
 

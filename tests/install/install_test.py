@@ -101,7 +101,8 @@ class InstalledTree(unittest.TestCase):
 
     def test_man_pages_render_without_warnings(self):
         mandoc = self.require_tool("mandoc")
-        for page in ("selwarth", "qxp", "selwarth-concordance", "selwarth-autostart"):
+        for page in ("selwarth", "qxp", "selwarth-concordance", "selwarth-autostart",
+                     "selwarth-remind"):
             path = os.path.join(self.prefix, "share", "man", "man1", page + ".1.gz")
             result = run([mandoc, "-T", "lint", "-W", "warning", path])
             self.assertEqual(result.returncode, 0, result.stdout.decode() + result.stderr.decode())
@@ -411,6 +412,24 @@ class InstalledTree(unittest.TestCase):
         self.assertFalse(os.path.exists(entry))
         self.assertEqual(run([command, "status"], env=environment).returncode, 1)
         self.assertEqual(run([command, "sometimes"], env=environment).returncode, 2)
+
+    def test_the_reminder_names_the_installed_launcher_and_is_removed(self):
+        config = self.fresh_folder("config")
+        command = os.path.join(self.bin, "selwarth-remind")
+        # No user manager of the test's: the units are written all the same.
+        environment = dict(os.environ, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=config,
+                           DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent")
+        units = os.path.join(config, "systemd", "user")
+        self.assertEqual(run([command, "status"], env=environment).stdout, b"off\n")
+        result = run([command, "on", "06:45"], env=environment)
+        self.assertEqual(result.returncode, 0, result.stderr.decode())
+        with open(os.path.join(units, "selwarth-remind.service")) as service:
+            self.assertIn('ExecStart="%s" --remind\n' % os.path.join(self.bin, "selwarth"),
+                          service.read())
+        self.assertEqual(run([command, "status"], env=environment).stdout, b"06:45\n")
+        self.assertEqual(run([command, "off"], env=environment).returncode, 0)
+        self.assertEqual(os.listdir(units), [])
+        self.assertEqual(run([command, "at", "dawn"], env=environment).returncode, 2)
 
 
 def main():

@@ -154,7 +154,9 @@ TEST(DialogControlNamesQtTest, EveryControlIsNamedByItsLabelOrWhatItDoes) {
       {StartDateTemplate, 106, R::Button, "Next day", true},
       {StartDateTemplate, 101, R::EditableText, "Month", false},
       {CalendarTemplate, 250, R::EditableText, "Month", false},
-      {CalendarTemplate, 211, R::EditableText, "Wednesday, 8 March", false},
+      // A date is chosen from the keyboard; today's is named so.
+      {CalendarTemplate, 211, R::EditableText, "Wednesday, 8 March", true},
+      {CalendarTemplate, 204, R::EditableText, "Wednesday, 1 March, today", true},
       {CalendarTemplate, 201, R::EditableText, "", false}, // before the 1st
       {PackageSettingsTemplate, 103, R::List, "Font", true},
       {ReferenceTemplate, 102, R::List, "Reference files", true},

@@ -8,6 +8,7 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -215,6 +216,44 @@ TEST_F(RealDesktopTest, TheKeyboardOpensTheCalendarFromTheDateAndByItsKey) {
       session->RunX("xdotool", {"key", "Escape"});
       ASSERT_TRUE(calendar(false)) << "Escape left the Calendar open";
     }
+  EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// Return on a date of the Calendar shows that day: the window's title names
+// it. The keys reach the month's first date from the Calendar's first
+// button, and the arrow keys the next.
+TEST_F(RealDesktopTest, ReturnOnACalendarDateShowsThatDay) {
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  const std::time_t now = std::time(nullptr);
+  std::tm chosen = *std::localtime(&now);
+  const bool firstIsToday = chosen.tm_mday == 1;
+  chosen.tm_mday = firstIsToday ? 2 : 1; // a day that is not today
+  std::mktime(&chosen);
+  char date[40];
+  std::strftime(date, sizeof date, "%a %b %-d, %Y", &chosen);
+  session->RunX("xdotool", {"key", "ctrl+l"});
+  ASSERT_TRUE(testsupport::WaitUntil(
+      [&] {
+        return !session->RunX("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
+                    .output.empty();
+      },
+      60s));
+  std::vector<std::string> keys = {"Tab", "Tab"};
+  if (firstIsToday)
+    keys.push_back("Right");
+  keys.push_back("Return");
+  for (const std::string &key : keys)
+    session->RunX("xdotool", {"key", key});
+  // The dash between is one character of several bytes.
+  const std::string title = std::string("^Selwarth .+ ") + date + "$";
+  EXPECT_TRUE(testsupport::WaitUntil(
+      [&] {
+        return !session->RunX("xdotool", {"search", "--onlyvisible", "--name", title})
+                    .output.empty();
+      },
+      60s))
+      << "no window titled " << title << "; the windows: "
+      << session->RunX("xdotool", {"search", "--name", "^", "getwindowname", "%@"}).output;
   EXPECT_EQ(Stop(), 0) << program->Output();
 }
 

@@ -265,6 +265,10 @@ void DialogWidget::ConnectControl(size_t index) {
       ShowControlAt(index);
     });
   } else if (auto *multi = qobject_cast<QPlainTextEdit *>(widget)) {
+    if ((dialog_->Controls()[index].Template.Style & ES_CHOOSABLE) != 0) {
+      multi->installEventFilter(this);
+      multi->viewport()->installEventFilter(this); // the double click lands there
+    }
     connect(multi, &QPlainTextEdit::textChanged, this, [this, id, index, multi] {
       if (dialog_ == nullptr)
         return;
@@ -302,9 +306,58 @@ size_t DialogWidget::RadioAfter(size_t index, bool forward) const {
   return index;
 }
 
+// A box the user chooses (ES_CHOOSABLE): Enter, Space and a double click
+// choose it, the arrow keys move to the one beside, above or below.
+bool DialogWidget::ChoosableEvent(QObject *watched, QEvent *event) {
+  size_t index = 0;
+  while (index < widgets_.size() && widgets_[index] != watched &&
+         !(qobject_cast<QPlainTextEdit *>(widgets_[index]) != nullptr &&
+           static_cast<QPlainTextEdit *>(widgets_[index])->viewport() == watched))
+    ++index;
+  if (index == widgets_.size() || (dialog_->Controls()[index].Template.Style & ES_CHOOSABLE) == 0)
+    return false;
+  const int id = ids_[index];
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    dialog_->UserChoose(id);
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress)
+    return false;
+  auto *key = static_cast<QKeyEvent *>(event);
+  if ((key->modifiers() & ~Qt::KeypadModifier) != 0)
+    return false;
+  int step = 0;
+  switch (key->key()) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+  case Qt::Key_Space:
+    dialog_->UserChoose(id);
+    return true;
+  case Qt::Key_Left:
+    step = -1;
+    break;
+  case Qt::Key_Right:
+    step = 1;
+    break;
+  case Qt::Key_Up:
+    step = -7;
+    break;
+  case Qt::Key_Down:
+    step = 7;
+    break;
+  default:
+    return false;
+  }
+  if (QWidget *next = ControlWidget(id + step); next != nullptr && next->isEnabled())
+    next->setFocus(Qt::TabFocusReason);
+  return true;
+}
+
 // An arrow key on a radio button moves to the next of its group and
 // chooses it, as a click would.
 bool DialogWidget::eventFilter(QObject *watched, QEvent *event) {
+  if (dialog_ != nullptr && ChoosableEvent(watched, event))
+    return true;
   if (event->type() != QEvent::KeyPress || dialog_ == nullptr)
     return QDialog::eventFilter(watched, event);
   auto *key = static_cast<QKeyEvent *>(event);

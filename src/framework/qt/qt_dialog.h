@@ -46,6 +46,9 @@ private:
   // The radio button an arrow key moves to from the one at index: the next
   // (or previous) enabled one of its group, round from end to start.
   size_t RadioAfter(size_t index, bool forward) const;
+  // Enter, Space, a double click or an arrow key on an ES_CHOOSABLE box (or
+  // its viewport); whether it was one.
+  bool ChoosableEvent(QObject *watched, QEvent *event);
   void GiveMnemonicsTargets();
   // A dialog narrower than the window manager's title bar needs for its
   // title grows, its controls in the middle.

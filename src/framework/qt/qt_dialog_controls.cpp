@@ -355,6 +355,15 @@ void ShowEdit(QWidget *widget, const TControlState &state) {
     if (multi->toPlainText() != text)
       multi->setPlainText(text);
   }
+  // Emphasised: bold, and framed in the text's colour.
+  if (widget->font().bold() != state.Emphasised) {
+    QFont font = widget->font();
+    font.setBold(state.Emphasised);
+    widget->setFont(font);
+    widget->setStyleSheet(state.Emphasised ? QStringLiteral("QPlainTextEdit, QLineEdit { border: "
+                                                            "2px solid palette(text); }")
+                                           : QString());
+  }
 }
 
 // What a screen reader calls the control: a name taken from a label is the
