@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dde/sword_modules.h"
+#include "scripture/sword_modules.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "app/verse_window.h"
 #include "app/window_placement.h"
 #include "content/settings.h"
-#include "dde/dde_client.h"
+#include "concordance_link/dde_client.h"
 #include "framework/backend.h"
 #include "resources/main_menu.h"
 

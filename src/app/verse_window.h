@@ -9,7 +9,7 @@
 #include <string>
 
 #include "content/plan_progress.h"
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
 #include "view/verse_picture.h"

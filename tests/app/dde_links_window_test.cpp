@@ -12,7 +12,7 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/today_text.h"
-#include "dde/dde_client.h"
+#include "concordance_link/dde_client.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "dde/dde_settings_dialog.h"
-#include "dde/links.h"
+#include "concordance_link/dde_settings_dialog.h"
+#include "concordance_link/links.h"
 #include "framework/dialog.h"
 #include "misbehaving_server.h"
 #include "platform/dde.h"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "dde/dde_client.h"
+#include "concordance_link/dde_client.h"
 #include "framework/application.h"
 #include "framework/message_queue.h"
 #include "framework/qt/qt_backend.h"

@@ -15,7 +15,7 @@
 
 #include "app/program_state.h"
 #include "app/verse_window.h"
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 #include "dialogs/calendar_dialog.h"
 #include "framework/message_box.h"
 #include "framework/qt/qt_translation.h"

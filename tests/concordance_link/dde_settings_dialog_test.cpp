@@ -1,12 +1,12 @@
 // The DDE Settings dialog driven by a scripted user, against the stand-in
 // server started under each kind's service name.
 
-#include "dde/dde_settings_dialog.h"
+#include "concordance_link/dde_settings_dialog.h"
 
 #include <gmock/gmock.h>
 
+#include "concordance_link/xiphos_link.h"
 #include "content/settings_file.h"
-#include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
 #include "framework/session_bus.h"

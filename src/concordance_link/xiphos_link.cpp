@@ -1,4 +1,4 @@
-#include "dde/xiphos_link.h"
+#include "concordance_link/xiphos_link.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,13 +7,13 @@
 #include <thread>
 #include <vector>
 
-#include "dde/bible_passages.h"
-#include "dde/sword_modules.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
 #include "framework/session_bus.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
+#include "scripture/bible_passages.h"
+#include "scripture/sword_modules.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "dde/xiphos_link.h"
+#include "concordance_link/xiphos_link.h"
 #include "platform/dde.h"
 #include "platform/result.h"
 

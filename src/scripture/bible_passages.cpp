@@ -1,4 +1,4 @@
-#include "dde/bible_passages.h"
+#include "scripture/bible_passages.h"
 
 #include <array>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 
 #include <vector>
 

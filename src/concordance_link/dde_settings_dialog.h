@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "dde/conversation_slot.h"
-#include "dde/sword_modules.h"
+#include "concordance_link/conversation_slot.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "scripture/sword_modules.h"
 
 struct Settings;
 

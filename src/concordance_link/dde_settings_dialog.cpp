@@ -1,13 +1,13 @@
-#include "dde/dde_settings_dialog.h"
+#include "concordance_link/dde_settings_dialog.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <optional>
 
+#include "concordance_link/xiphos_link.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
-#include "dde/xiphos_link.h"
 #include "framework/message.h"
 #include "framework/message_box.h"
 #include "framework/response_table.h"

@@ -1,10 +1,6 @@
-#include "dde/scripture_reference.h"
+#include "scripture/scripture_reference.h"
 
 #include <array>
-
-#include "content/day_entries.h"
-#include "content/package_format.h"
-#include "resources/main_menu.h"
 
 namespace {
 
@@ -80,11 +76,6 @@ bool CanBeSent(std::string_view reference) {
   return reference.find_first_of("\"[]\\\x84\x93\x94") == std::string_view::npos;
 }
 
-// The same title test as the package reader's and the plan's progress.
-bool IsReadingPlanTitle(std::string_view title) {
-  return title.starts_with(package::ReadingPlanPrefix);
-}
-
 bool IsQuizTitle(std::string_view title) {
   return title.find("Bible Quiz") != std::string_view::npos;
 }
@@ -97,41 +88,4 @@ bool IsDailyVerseTitle(std::string_view title) {
     if (title.find(name) != std::string_view::npos)
       return true;
   return false;
-}
-
-const TDayEntry *LinkEntry(const TDayEntry *head, unsigned commandId) {
-  bool (*accepts)(std::string_view) = nullptr;
-  switch (commandId) {
-  case CM_LINKMORNING:
-  case CM_LINKEVENING:
-    accepts = IsReadingPlanTitle;
-    break;
-  case CM_LINKQUIZ:
-    accepts = IsQuizTitle;
-    break;
-  case CM_LINKVERSE:
-    accepts = IsDailyVerseTitle;
-    break;
-  default:
-    return nullptr;
-  }
-  for (const TDayEntry *entry = head; entry != nullptr; entry = entry->Next.get())
-    if (accepts(entry->Title))
-      return entry;
-  return nullptr;
-}
-
-Cut LinkReference(const TDayEntry &entry, unsigned commandId) {
-  switch (commandId) {
-  case CM_LINKMORNING:
-    return CutMorningReading(entry.Text);
-  case CM_LINKEVENING:
-    return CutEveningReading(entry.Text);
-  case CM_LINKQUIZ:
-    return CutQuizReference(entry.Trailer);
-  case CM_LINKVERSE:
-    return CutVerseReference(entry.Trailer);
-  default:
-    return std::nullopt;
-  }
 }

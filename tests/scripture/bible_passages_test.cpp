@@ -1,10 +1,10 @@
-#include "dde/bible_passages.h"
+#include "scripture/bible_passages.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "dde/sword_modules.h"
+#include "scripture/sword_modules.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Opening and ending conversations with the stand-in server, and what the
 // callback tells the user.
 
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 
 #include <gmock/gmock.h>
 

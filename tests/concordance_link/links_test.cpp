@@ -1,7 +1,7 @@
 // The Links commands against the stand-in concordance server, a separate
 // process; what the program sent is read from the server's log.
 
-#include "dde/links.h"
+#include "concordance_link/links.h"
 
 #include <gmock/gmock.h>
 
@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "concordance_link/xiphos_link.h"
 #include "content/day_entries.h"
-#include "dde/xiphos_link.h"
 #include "dde_fixture.h"
 #include "framework/message_box.h"
 #include "framework/session_bus.h"

@@ -1,17 +1,18 @@
-#include "dde/links.h"
+#include "concordance_link/links.h"
 
 #include <array>
 #include <string>
 
+#include "concordance_link/conversation_slot.h"
+#include "concordance_link/link_reference.h"
+#include "concordance_link/xiphos_link.h"
 #include "content/day_entries.h"
 #include "content/settings.h"
-#include "dde/conversation_slot.h"
-#include "dde/scripture_reference.h"
-#include "dde/xiphos_link.h"
 #include "framework/message_box.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
 #include "resources/main_menu.h"
+#include "scripture/scripture_reference.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "concordance_link/conversation_slot.h"
+#include "concordance_link/dde_client.h"
 #include "content/day_state.h"
 #include "content/settings.h"
-#include "dde/conversation_slot.h"
-#include "dde/dde_client.h"
 #include "framework/framework_state.h"
 #include "framework/headless/headless_backend.h"
 #include "support/background_process.h"

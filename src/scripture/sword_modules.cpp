@@ -1,4 +1,4 @@
-#include "dde/sword_modules.h"
+#include "scripture/sword_modules.h"
 
 #include <algorithm>
 #include <cstdlib>

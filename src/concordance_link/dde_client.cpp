@@ -1,8 +1,8 @@
-#include "dde/dde_client.h"
+#include "concordance_link/dde_client.h"
 
 #include <string>
 
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 #include "framework/backend.h"
 #include "framework/message_box.h"
 #include "framework/translation.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-// Taking a Scripture reference out of the day's content for the Links
-// commands. The reference is not analysed: a piece of text is cut at fixed
-// markers and sent as it is; the concordance program reads it.
+// Taking a Scripture reference out of the day's content, for the Links
+// commands and the reading of the day's passages. The reference is not analysed: a piece of text is
+// cut at fixed markers and sent as it is; the concordance program reads it.
 //
 // A cut gives nullopt when the entry cannot be cut soundly: its marker is
 // missing, a label has no blank right after it, the morning part has no "/",
@@ -12,8 +12,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
-struct TDayEntry;
 
 // The longest reference sent.
 inline constexpr std::size_t ReferenceLimit = 39;
@@ -35,13 +33,7 @@ std::optional<std::string> CutVerseReference(std::string_view trailer);
 // them. No reference holds any of them.
 bool CanBeSent(std::string_view reference);
 
-// Which package each link reads (titles compare with regard to case).
-bool IsReadingPlanTitle(std::string_view title);
+// Which package the quiz and the daily verse are read from (titles compare
+// with regard to case).
 bool IsQuizTitle(std::string_view title);
 bool IsDailyVerseTitle(std::string_view title);
-
-// The first entry from head whose title the command's rule accepts; null
-// when none does or the id is not a link.
-const TDayEntry *LinkEntry(const TDayEntry *head, unsigned commandId);
-// The command's reference cut from its entry.
-std::optional<std::string> LinkReference(const TDayEntry &entry, unsigned commandId);
