@@ -79,25 +79,6 @@ void PostCommand(TWindow &window, int id) {
   window.PostMessage(WM_COMMAND, static_cast<std::uintptr_t>(id));
 }
 
-// A Bible in the list: its abbreviation, as a server's translations are
-// listed, or its name where another Bible has the same abbreviation or that
-// abbreviation as its name, so that each entry names one Bible.
-std::string ModuleEntry(const std::vector<TSwordModule> &modules, const TSwordModule &module) {
-  for (const TSwordModule &other : modules)
-    if (&other != &module && (platform::SameAscii(other.abbreviation, module.abbreviation) ||
-                              platform::SameAscii(other.name, module.abbreviation)))
-      return module.name;
-  return module.abbreviation;
-}
-
-// What a screen reader says of a Bible in the list, and its tooltip:
-// "KJV - King James Version".
-std::string ModuleSpoken(const TSwordModule &module) {
-  if (module.description.empty() || module.description == module.abbreviation)
-    return {};
-  return module.abbreviation + " - " + module.description;
-}
-
 // What the DDE Id box says of Xiphos: whether it runs.
 std::string XiphosState(std::optional<bool> runs) {
   if (!runs)
@@ -333,11 +314,11 @@ void TDDESettingsDialog::CmXiphos(unsigned) {
   }
   serverName_ = XiphosServer;
   for (const TSwordModule &module : modules_)
-    translations_->AddString(ModuleEntry(modules_, module), ModuleSpoken(module));
+    translations_->AddString(ListedName(modules_, module), SpokenName(module));
   // The stored Bible by its name or abbreviation.
   if (const TSwordModule *saved = FindModule(modules_, savedTranslation_))
     for (int i = 0; i < translations_->GetCount(); ++i)
-      if (translations_->GetString(i) == ModuleEntry(modules_, *saved))
+      if (translations_->GetString(i) == ListedName(modules_, *saved))
         translations_->SetSelIndex(i);
 }
 
@@ -427,7 +408,7 @@ void TDDESettingsDialog::CmOk() {
   savedTranslation_ = selected >= 0 ? translations_->GetString(selected) : std::string();
   if (CheckedKind() == DdeXiphosRadio)
     for (const TSwordModule &module : modules_) {
-      if (ModuleEntry(modules_, module) != savedTranslation_)
+      if (ListedName(modules_, module) != savedTranslation_)
         continue;
       std::optional<std::string> stored = StoredModule(modules_, module);
       if (!stored) {

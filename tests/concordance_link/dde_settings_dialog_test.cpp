@@ -11,6 +11,7 @@
 #include "framework/message_box.h"
 #include "framework/session_bus.h"
 #include "resources/dde_settings_ids.h"
+#include "support/sword_system_library.h"
 
 namespace {
 
@@ -453,6 +454,7 @@ public:
 // started. Without Xiphos the dialog names its package and falls back,
 // unless one runs.
 TEST_F(DdeSettingsDialogTest, XiphosListsTheInstalledBiblesOrNamesItsPackage) {
+  testsupport::SwordSystemLibrary noneOfTheMachines;
   testsupport::TempDir home;
   std::filesystem::create_directories(home.Path() / ".sword/mods.d");
   home.Write(".sword/mods.d/web.conf", "[ENGWEB]\nAbbreviation=WEB\nDescription=World English "
@@ -519,6 +521,7 @@ TEST_F(DdeSettingsDialogTest, AChosenBibleIsStoredSoThatItReadsBackAsItself) {
       {"[LongModuleNameOfTwenty]\nAbbreviation=KJV", "engKJV2006eb|LongModuleNameOfTwenty",
        "<none>", "LongModuleNameOfTwenty", ""},
   };
+  testsupport::SwordSystemLibrary noneOfTheMachines;
   testsupport::TempDir home;
   std::filesystem::create_directories(home.Path() / ".sword/mods.d");
   home.Write(".sword/mods.d/kjv.conf", "[engKJV2006eb]\nAbbreviation=KJV\nModDrv=zText\n");
