@@ -7,77 +7,78 @@ namespace {
 
 struct Book {
   std::string_view name;
+  std::string_view osis; // the book's OSIS name, as Bible modules know it
   int chapters;
 };
 
 // The books in their order: a shortened name is the first book it begins.
 constexpr std::array<Book, 66> Books = {{
-    {"Genesis", 50},
-    {"Exodus", 40},
-    {"Leviticus", 27},
-    {"Numbers", 36},
-    {"Deuteronomy", 34},
-    {"Joshua", 24},
-    {"Judges", 21},
-    {"Ruth", 4},
-    {"1 Samuel", 31},
-    {"2 Samuel", 24},
-    {"1 Kings", 22},
-    {"2 Kings", 25},
-    {"1 Chronicles", 29},
-    {"2 Chronicles", 36},
-    {"Ezra", 10},
-    {"Nehemiah", 13},
-    {"Esther", 10},
-    {"Job", 42},
-    {"Psalms", 150},
-    {"Proverbs", 31},
-    {"Ecclesiastes", 12},
-    {"Song of Solomon", 8},
-    {"Isaiah", 66},
-    {"Jeremiah", 52},
-    {"Lamentations", 5},
-    {"Ezekiel", 48},
-    {"Daniel", 12},
-    {"Hosea", 14},
-    {"Joel", 3},
-    {"Amos", 9},
-    {"Obadiah", 1},
-    {"Jonah", 4},
-    {"Micah", 7},
-    {"Nahum", 3},
-    {"Habakkuk", 3},
-    {"Zephaniah", 3},
-    {"Haggai", 2},
-    {"Zechariah", 14},
-    {"Malachi", 4},
-    {"Matthew", 28},
-    {"Mark", 16},
-    {"Luke", 24},
-    {"John", 21},
-    {"Acts", 28},
-    {"Romans", 16},
-    {"1 Corinthians", 16},
-    {"2 Corinthians", 13},
-    {"Galatians", 6},
-    {"Ephesians", 6},
-    {"Philippians", 4},
-    {"Colossians", 4},
-    {"1 Thessalonians", 5},
-    {"2 Thessalonians", 3},
-    {"1 Timothy", 6},
-    {"2 Timothy", 4},
-    {"Titus", 3},
-    {"Philemon", 1},
-    {"Hebrews", 13},
-    {"James", 5},
-    {"1 Peter", 5},
-    {"2 Peter", 3},
-    {"1 John", 5},
-    {"2 John", 1},
-    {"3 John", 1},
-    {"Jude", 1},
-    {"Revelation", 22},
+    {"Genesis", "Gen", 50},
+    {"Exodus", "Exod", 40},
+    {"Leviticus", "Lev", 27},
+    {"Numbers", "Num", 36},
+    {"Deuteronomy", "Deut", 34},
+    {"Joshua", "Josh", 24},
+    {"Judges", "Judg", 21},
+    {"Ruth", "Ruth", 4},
+    {"1 Samuel", "1Sam", 31},
+    {"2 Samuel", "2Sam", 24},
+    {"1 Kings", "1Kgs", 22},
+    {"2 Kings", "2Kgs", 25},
+    {"1 Chronicles", "1Chr", 29},
+    {"2 Chronicles", "2Chr", 36},
+    {"Ezra", "Ezra", 10},
+    {"Nehemiah", "Neh", 13},
+    {"Esther", "Esth", 10},
+    {"Job", "Job", 42},
+    {"Psalms", "Ps", 150},
+    {"Proverbs", "Prov", 31},
+    {"Ecclesiastes", "Eccl", 12},
+    {"Song of Solomon", "Song", 8},
+    {"Isaiah", "Isa", 66},
+    {"Jeremiah", "Jer", 52},
+    {"Lamentations", "Lam", 5},
+    {"Ezekiel", "Ezek", 48},
+    {"Daniel", "Dan", 12},
+    {"Hosea", "Hos", 14},
+    {"Joel", "Joel", 3},
+    {"Amos", "Amos", 9},
+    {"Obadiah", "Obad", 1},
+    {"Jonah", "Jonah", 4},
+    {"Micah", "Mic", 7},
+    {"Nahum", "Nah", 3},
+    {"Habakkuk", "Hab", 3},
+    {"Zephaniah", "Zeph", 3},
+    {"Haggai", "Hag", 2},
+    {"Zechariah", "Zech", 14},
+    {"Malachi", "Mal", 4},
+    {"Matthew", "Matt", 28},
+    {"Mark", "Mark", 16},
+    {"Luke", "Luke", 24},
+    {"John", "John", 21},
+    {"Acts", "Acts", 28},
+    {"Romans", "Rom", 16},
+    {"1 Corinthians", "1Cor", 16},
+    {"2 Corinthians", "2Cor", 13},
+    {"Galatians", "Gal", 6},
+    {"Ephesians", "Eph", 6},
+    {"Philippians", "Phil", 4},
+    {"Colossians", "Col", 4},
+    {"1 Thessalonians", "1Thess", 5},
+    {"2 Thessalonians", "2Thess", 3},
+    {"1 Timothy", "1Tim", 6},
+    {"2 Timothy", "2Tim", 4},
+    {"Titus", "Titus", 3},
+    {"Philemon", "Phlm", 1},
+    {"Hebrews", "Heb", 13},
+    {"James", "Jas", 5},
+    {"1 Peter", "1Pet", 5},
+    {"2 Peter", "2Pet", 3},
+    {"1 John", "1John", 5},
+    {"2 John", "2John", 1},
+    {"3 John", "3John", 1},
+    {"Jude", "Jude", 1},
+    {"Revelation", "Rev", 22},
 }};
 
 // Names that do not begin the book's own name.
@@ -262,8 +263,8 @@ std::string TPassage::FirstVerse() const {
          std::to_string(verse != 0 ? verse : 1);
 }
 
-std::optional<std::vector<TPassage>> ReadPassages(std::string_view reading) {
-  std::vector<TPassage> passages;
+std::vector<TReadingPiece> ReadReadingPieces(std::string_view reading) {
+  std::vector<TReadingPiece> pieces;
   const Book *previous = nullptr;
   std::size_t start = 0;
   while (start <= reading.size()) {
@@ -278,19 +279,30 @@ std::optional<std::vector<TPassage>> ReadPassages(std::string_view reading) {
       ++word;
     if (word > 0 && word < piece.size() && piece[word] == ':')
       piece = Trimmed(piece.substr(word + 1));
+    TReadingPiece &read = pieces.emplace_back(TReadingPiece{std::string(piece), std::nullopt});
     if (piece.empty())
-      return std::nullopt;
+      continue;
     std::size_t bookEnd = BookEnd(piece);
     const Book *book = bookEnd == 0 ? previous : FindBook(piece.substr(0, bookEnd));
     if (book == nullptr)
-      return std::nullopt;
+      continue;
+    previous = book;
     TPassage passage;
     passage.book = std::string(book->name);
+    passage.osisBook = std::string(book->osis);
     passage.bookChapters = book->chapters;
-    if (!ReadNumbers(Trimmed(piece.substr(bookEnd)), *book, passage))
+    if (ReadNumbers(Trimmed(piece.substr(bookEnd)), *book, passage))
+      read.passage = std::move(passage);
+  }
+  return pieces;
+}
+
+std::optional<std::vector<TPassage>> ReadPassages(std::string_view reading) {
+  std::vector<TPassage> passages;
+  for (TReadingPiece &piece : ReadReadingPieces(reading)) {
+    if (!piece.passage)
       return std::nullopt;
-    passages.push_back(std::move(passage));
-    previous = book;
+    passages.push_back(std::move(*piece.passage));
   }
   if (passages.empty())
     return std::nullopt;

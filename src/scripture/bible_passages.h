@@ -19,9 +19,10 @@
 #include <vector>
 
 struct TPassage {
-  std::string book; // the book's full name: "Genesis", "1 John"
-  int chapter = 0;  // 0: the whole book
-  int verse = 0;    // 0: the whole chapter
+  std::string book;     // the book's full name: "Genesis", "1 John"
+  std::string osisBook; // its OSIS name: "Gen", "1John"
+  int chapter = 0;      // 0: the whole book
+  int verse = 0;        // 0: the whole chapter
   int lastChapter = 0;
   int lastVerse = 0;
   int bookChapters = 0; // how many chapters the book has
@@ -35,6 +36,15 @@ struct TPassage {
   // Its first verse: "Genesis 1:1".
   std::string FirstVerse() const;
 };
+
+// One passage of a reading as written (its label dropped), and what it
+// reads as; nullopt when it names no book, or numbers the book does not have.
+struct TReadingPiece {
+  std::string written;
+  std::optional<TPassage> passage;
+};
+// Every passage of a reading, readable or not.
+std::vector<TReadingPiece> ReadReadingPieces(std::string_view reading);
 
 // The passages of a reading; nullopt when any of them cannot be read, or
 // there is none.
