@@ -63,6 +63,7 @@ std::string ControlName(const std::vector<TControlTemplate> &controls, std::size
   case TControlKind::ListBox:
   case TControlKind::Edit:
   case TControlKind::Picture:
+  case TControlKind::Document:
     if (std::string above = LabelAbove(controls, index); !above.empty())
       return above;
     return LabelLeft(controls, index);

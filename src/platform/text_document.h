@@ -13,6 +13,8 @@ struct TDocumentRun {
   std::string text;
   bool italic = false;
   bool verseNumber = false; // set off from the verse it numbers
+
+  bool operator==(const TDocumentRun &) const = default;
 };
 
 struct TDocumentBlock {
@@ -26,6 +28,7 @@ struct TDocumentBlock {
   std::vector<TDocumentRun> runs;
 
   std::string Text() const; // the runs' text, a verse number and its verse apart
+  bool operator==(const TDocumentBlock &) const = default;
 };
 
 struct TTextDocument {
@@ -35,4 +38,5 @@ struct TTextDocument {
   // The document as plain text: a block a line (LF), a blank line before
   // each heading but the first.
   std::string PlainText() const;
+  bool operator==(const TTextDocument &) const = default;
 };

@@ -1,5 +1,6 @@
 #include "scripture/markup_text.h"
 
+#include <cctype>
 #include <cstdint>
 #include <string>
 
@@ -214,6 +215,14 @@ public:
         blank_ = !current_.empty();
         continue;
       }
+      // Where something was left out between two words ("God<note>...
+      // </note>created"), the words stay apart; before punctuation nothing
+      // is missing.
+      const auto byte = static_cast<unsigned char>(c);
+      if (softBlank_ && !current_.empty() &&
+          (std::isalnum(byte) != 0 || byte >= 0x80 || c == '(' || c == '"'))
+        blank_ = true;
+      softBlank_ = false;
       // A blank between runs goes with the upright one: "darkness " "was"
       // " upon".
       const bool newRun = current_.empty() || current_.back().italic != italic;
@@ -227,6 +236,7 @@ public:
     }
   }
   void Blank() { blank_ = !current_.empty(); }
+  void SoftBlank() { softBlank_ = true; }
   void EndParagraph() {
     if (paragraphs_.empty() && current_.empty())
       opens_ = true;
@@ -246,7 +256,8 @@ private:
   std::vector<TRuns> paragraphs_;
   TRuns current_;
   bool blank_ = false;
-  bool opens_ = false; // a paragraph began before the first word
+  bool softBlank_ = false; // something left out: a blank before a word
+  bool opens_ = false;     // a paragraph began before the first word
 };
 
 struct Open {
@@ -338,6 +349,7 @@ std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup, bool
       break;
     std::string_view inside = entry.substr(lt + 1, gt - lt - 1);
     at = gt + 1;
+    const bool wasSkipping = Skipping(open);
     Effect effect;
     if (xml) {
       if (inside.starts_with('!') || inside.starts_with('?'))
@@ -370,6 +382,8 @@ std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup, bool
     }
     if (Skipping(open))
       continue;
+    if (wasSkipping)
+      collector.SoftBlank();
     if (effect.paragraph)
       collector.EndParagraph();
     else if (effect.lineBreak)

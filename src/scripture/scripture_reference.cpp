@@ -71,6 +71,12 @@ Cut CutVerseReference(std::string_view trailer) {
   return Limited(DropTrailingBlanks(trailer.substr(dash + 1)));
 }
 
+Cut CutProverbReference(std::string_view trailer) {
+  while (!trailer.empty() && (trailer.front() == ' ' || trailer.front() == '-'))
+    trailer.remove_prefix(1);
+  return Limited(DropTrailingBlanks(trailer));
+}
+
 bool CanBeSent(std::string_view reference) {
   // \x84, \x93 and \x94: the low and the left and right double quotes.
   return reference.find_first_of("\"[]\\\x84\x93\x94") == std::string_view::npos;
@@ -88,4 +94,8 @@ bool IsDailyVerseTitle(std::string_view title) {
     if (title.find(name) != std::string_view::npos)
       return true;
   return false;
+}
+
+bool IsProverbTitle(std::string_view title) {
+  return title.find("Proverb") != std::string_view::npos;
 }

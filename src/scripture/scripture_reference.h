@@ -24,6 +24,9 @@ std::optional<std::string> CutEveningReading(std::string_view text);
 std::optional<std::string> CutQuizReference(std::string_view trailer);
 // The daily verse's "-" up to the end, blanks at the end dropped.
 std::optional<std::string> CutVerseReference(std::string_view trailer);
+// The proverb's reference: its whole trailer (the marker already gone, or a
+// leading "-" of its own), blanks around it dropped.
+std::optional<std::string> CutProverbReference(std::string_view trailer);
 
 // Whether the reference may be sent to a server, inside an execute command
 // [GoTo("...")] or as a poke's text alike: a '"', '[' or ']' from package
@@ -37,3 +40,5 @@ bool CanBeSent(std::string_view reference);
 // with regard to case).
 bool IsQuizTitle(std::string_view title);
 bool IsDailyVerseTitle(std::string_view title);
+// A proverb of the day: "Proverb" in its title.
+bool IsProverbTitle(std::string_view title);

@@ -39,6 +39,10 @@ TEST(MarkupTextTest, AnEntryReadsAsItsWordsWithTheAddedOnesInItalics) {
        "In the beginning God created."},
       {TMarkup::OSIS, "\xC2\xB6 And the LORD God planted a garden",
        "And the LORD God planted a garden"},
+      // A note between two words leaves them apart, and nothing before
+      // punctuation.
+      {TMarkup::OSIS, "God<note placement=\"foot\">Elohim</note>created the earth<note>n</note>.",
+       "God created the earth."},
       {TMarkup::OSIS, "Fish &amp; loaves &lt;five&gt; &#8212; &#x2014; &quot;two&quot; &bogus;",
        "Fish & loaves <five> \xE2\x80\x94 \xE2\x80\x94 \"two\" &bogus;"},
       {TMarkup::OSIS, "<hi type=\"italic\">slanted</hi> <hi type=\"bold\">bold</hi>",
