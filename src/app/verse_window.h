@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "content/plan_progress.h"
 #include "concordance_link/conversation_slot.h"
+#include "content/plan_progress.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
 #include "view/verse_picture.h"
@@ -88,6 +88,9 @@ private:
   void ToggleAnswers();
   void OpenCalendar();
   void OpenReferences();
+  // Links > Read Passages, and Settings > Bible.
+  void OpenReadingView();
+  void RunBibleSettings();
   void ToggleMenu();
   // Loads the day and notes which date it shows.
   void Load();

@@ -121,7 +121,8 @@ TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) 
   for (const TDialogTemplate *tmpl :
        {&PackageSettingsTemplate(), &ProgramSettingsTemplate(), &ScreenSaverTemplate(),
         &StartDateTemplate(), &CalendarTemplate(), &ReferenceTemplate(), &AboutPackagesTemplate(),
-        &AboutSelwarthTemplate(), &DdeSettingsTemplate()}) {
+        &AboutSelwarthTemplate(), &DdeSettingsTemplate(), &BibleTemplate(),
+        &ReadPassagesTemplate()}) {
     TDialog dialog(nullptr, *tmpl);
     testsupport::ExecuteWith(dialog, [&](DialogWidget &peer) {
       const char *context = tmpl->Name.c_str();
