@@ -37,19 +37,37 @@ function(selwarth_layer name)
   selwarth_warnings(selwarth_${name})
 endfunction()
 
+# What every test runs with, whatever the machine or its user has set (see
+# tests/support/test_environment.cpp, which sets the same in the GoogleTest
+# programs): no display, English unless a test asks for another language,
+# and an empty home of the build's, with the XDG folders below it.
+set(SELWARTH_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+file(MAKE_DIRECTORY ${SELWARTH_TEST_HOME})
+set(SELWARTH_TEST_ENVIRONMENT
+    "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;LANGUAGE=unset:;LC_ALL=unset:;LC_MESSAGES=unset:"
+    "LANG=set:C.UTF-8;HOME=set:${SELWARTH_TEST_HOME};XDG_CONFIG_HOME=unset:"
+    "XDG_DATA_HOME=unset:;XDG_CACHE_HOME=unset:")
+
+# Gives every test made so far in the calling folder's CMakeLists the
+# environment above, after what the test sets itself.
+function(selwarth_fix_test_environment)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  foreach(test IN LISTS tests)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT_MODIFICATION ${SELWARTH_TEST_ENVIRONMENT})
+  endforeach()
+endfunction()
+
 # A test executable made of tests/<dir>/*.cpp, registered with CTest.
 function(selwarth_test_dir dir)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  add_executable(test_${dir} ${sources})
+  add_executable(test_${dir} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/test_environment.cpp)
+  target_compile_definitions(test_${dir} PRIVATE SELWARTH_TEST_HOME="${SELWARTH_TEST_HOME}")
   target_link_libraries(test_${dir} PRIVATE ${ARGN} selwarth_testsupport GTest::gtest_main)
   selwarth_warnings(test_${dir})
-  # Tests never open windows on the desktop they are run from: the programs
-  # they start find no display (the Qt tests use the offscreen platform).
-  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:")
+  gtest_discover_tests(test_${dir} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # Stops the configuration when a target links one of the given layers,

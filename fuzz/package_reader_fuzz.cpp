@@ -13,6 +13,7 @@
 #include "content/package_reader.h"
 #include "content/settings.h"
 #include "content/text_export.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -47,12 +48,22 @@ void Require(bool condition) {
     __builtin_trap();
 }
 
+// The reader hands on UTF-8, whatever the package holds; a stored byte
+// becomes at most three (the euro sign, a quotation mark, the replacement
+// character for a byte that is no part of a character).
+constexpr std::size_t MostUtf8 = 3;
+
+void CheckText(const std::string &text, std::size_t storedLimit) {
+  Require(text.size() <= MostUtf8 * storedLimit);
+  Require(platform::IsUtf8(text));
+}
+
 void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer,
                 const std::string &title) {
-  Require(title.size() <= 40);
+  CheckText(title, 40);
   for (char c : title)
     Require(static_cast<unsigned char>(c) >= 32);
-  Require(trailer.size() <= 255);
+  CheckText(trailer, 255);
   if (first.Text.empty()) {
     // No entry: nothing is handed on.
     Require(!first.NextPiece);
@@ -66,11 +77,12 @@ void CheckEntry(const TTextPiece &first, char marker, const std::string &trailer
   for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get()) {
     ++pieces;
     text += piece->Text.size();
+    Require(platform::IsUtf8(piece->Text)); // every piece holds whole characters
     for (char c : piece->Text)
       Require(static_cast<unsigned char>(c) >= 32);
   }
   Require(pieces <= 5);
-  Require(text <= package::MaxEntryText);
+  Require(text <= MostUtf8 * package::MaxEntryText);
 }
 
 void ReadDay(const std::string &path, const DayChoice &day, TextExport &exportFile) {
@@ -103,6 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   // One slot that follows the input, so that every slot gets its turn.
   ReadDay(path, {static_cast<std::int16_t>(size % 366), 0, QuoteMethod::Date}, exportFile);
 
-  Require(ReadPackageDescription(path).size() <= 255);
+  CheckText(ReadPackageDescription(path), 255);
   return 0;
 }

@@ -11,7 +11,10 @@ set -euo pipefail
 
 build_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev
+  libicu-dev # where a line of Chinese or Japanese may break, which characters join the one before
+  fonts-dejavu-core # Latin, Greek with its accents, Cyrillic, Hebrew with its points
+  fonts-wqy-microhei # Chinese and Japanese (5 MB; fonts-noto-cjk takes 90)
   libxcb1-dev # the window manager's borders in the screen's pixels
   libdbus-1-dev # the largest message a peer on the session bus may send
   qt6-wayland # the program's windows on a Wayland desktop
@@ -26,6 +29,7 @@ test_packages=(
   clang libclang-rt-14-dev
   imagemagick desktop-file-utils appstream mandoc dpkg-dev
   xvfb openbox weston xdotool xclip x11-utils
+  wmctrl # a window's close asked of the window manager, as its title bar's button does
   lintian
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi orca
   xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows

@@ -31,12 +31,12 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>for Windows NT/95</source>
-        <translation>für Windows NT/95</translation>
+        <source>for Linux</source>
+        <translation>für Linux</translation>
     </message>
     <message>
-        <source>About Selwarth for Windows</source>
-        <translation>Über Selwarth für Windows</translation>
+        <source>About Selwarth for Linux</source>
+        <translation>Über Selwarth für Linux</translation>
     </message>
     <message>
         <source>Selwarth Daily Scripture Calendar</source>
@@ -465,6 +465,10 @@
         <translation>Lesung a&amp;bhaken</translation>
     </message>
     <message>
+        <source>C&amp;alendar...</source>
+        <translation>Kal&amp;ender...</translation>
+    </message>
+    <message>
         <source>B&amp;ible...</source>
         <translation>B&amp;ibel...</translation>
     </message>
@@ -570,8 +574,8 @@ Er gilt, bis Sie das Programm beenden.</translation>
         <translation>DDE nicht verfügbar</translation>
     </message>
     <message>
-        <source>To select a Bible concordance server, first make sure it is currently running or is included in your system&apos;s PATH statement. If your program is listed, select the appropriate button. If it isn&apos;t listed, but uses the Parsons Technology protocol, select &quot;Other&quot;, enter its DDE Id (usually its filename without the &quot;.EXE&quot;) and choose &quot;Retry&quot;. When the concordance is successfully contacted, all loaded Bible translations will be listed. Select one and then choose the &quot;OK&quot; button.</source>
-        <translation>Um einen Server für die Bibelkonkordanz zu wählen, vergewissern Sie sich zuerst, dass er läuft oder im PATH des Systems steht. Steht Ihr Programm in der Liste, wählen Sie die passende Schaltfläche. Steht es nicht darin, verwendet aber das Protokoll von Parsons Technology, wählen Sie „Anderer“, geben seine DDE-ID ein (meist den Dateinamen ohne „.EXE“) und wählen „Wiederholen“. Sobald die Konkordanz erreicht ist, werden alle geladenen Bibelübersetzungen aufgeführt. Wählen Sie eine aus und dann die Schaltfläche „OK“.</translation>
+        <source>To select a Bible concordance server, first make sure it is currently running or that its program is in a folder on your PATH. If your program is listed, select the appropriate button; Xiphos is among them, and the Bibles installed for it are listed whether or not it is running. If it isn&apos;t listed, but is QuickVerse compatible, select &quot;Other&quot;, enter its DDE Id (the name of its program) and choose &quot;Retry&quot;. When the concordance is successfully contacted, all loaded Bible translations will be listed. Select one and then choose the &quot;OK&quot; button.</source>
+        <translation>Um einen Server für die Bibelkonkordanz zu wählen, vergewissern Sie sich zuerst, dass er läuft oder sein Programm in einem Ordner des PATH liegt. Steht Ihr Programm in der Liste, wählen Sie die passende Schaltfläche; Xiphos gehört dazu, und die dafür installierten Bibeln werden aufgeführt, ob es läuft oder nicht. Steht es nicht darin, ist es aber mit QuickVerse kompatibel, wählen Sie „Anderer“, geben seine DDE-ID ein (den Namen seines Programms) und wählen „Wiederholen“. Sobald die Konkordanz erreicht ist, werden alle geladenen Bibelübersetzungen aufgeführt. Wählen Sie eine aus und dann die Schaltfläche „OK“.</translation>
     </message>
     <message>
         <source>Selecting a DDE Server</source>
@@ -1130,6 +1134,10 @@ Try &apos;selwarth --help&apos; for the options.
     <message>
         <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>%1: Es kann kein Fenster geöffnet werden: Keine Anzeige ist erreichbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
+    </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: Der Sitzungsbus antwortet nicht; es geht ohne ihn weiter (kein Bildschirmleser, kein Xiphos)</translation>
     </message>
 </context>
 <context>

@@ -31,12 +31,12 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <source>for Windows NT/95</source>
-        <translation>para Windows NT/95</translation>
+        <source>for Linux</source>
+        <translation>para Linux</translation>
     </message>
     <message>
-        <source>About Selwarth for Windows</source>
-        <translation>Acerca de Selwarth para Windows</translation>
+        <source>About Selwarth for Linux</source>
+        <translation>Acerca de Selwarth para Linux</translation>
     </message>
     <message>
         <source>Selwarth Daily Scripture Calendar</source>
@@ -465,6 +465,10 @@
         <translation>Marcar lectura como &amp;leída</translation>
     </message>
     <message>
+        <source>C&amp;alendar...</source>
+        <translation>Cal&amp;endario...</translation>
+    </message>
+    <message>
         <source>B&amp;ible...</source>
         <translation>&amp;Biblia...</translation>
     </message>
@@ -570,8 +574,8 @@ Se usará hasta que salga del programa.</translation>
         <translation>DDE no disponible</translation>
     </message>
     <message>
-        <source>To select a Bible concordance server, first make sure it is currently running or is included in your system&apos;s PATH statement. If your program is listed, select the appropriate button. If it isn&apos;t listed, but uses the Parsons Technology protocol, select &quot;Other&quot;, enter its DDE Id (usually its filename without the &quot;.EXE&quot;) and choose &quot;Retry&quot;. When the concordance is successfully contacted, all loaded Bible translations will be listed. Select one and then choose the &quot;OK&quot; button.</source>
-        <translation>Para elegir un servidor de concordancia bíblica, asegúrese primero de que está en ejecución o de que se encuentra en el PATH del sistema. Si su programa aparece en la lista, elija el botón correspondiente. Si no aparece pero usa el protocolo de Parsons Technology, elija «Otro», escriba su ID de DDE (normalmente el nombre del archivo sin «.EXE») y elija «Reintentar». Cuando se logre contactar con la concordancia, se mostrarán todas las traducciones de la Biblia cargadas. Elija una y luego pulse el botón «Aceptar».</translation>
+        <source>To select a Bible concordance server, first make sure it is currently running or that its program is in a folder on your PATH. If your program is listed, select the appropriate button; Xiphos is among them, and the Bibles installed for it are listed whether or not it is running. If it isn&apos;t listed, but is QuickVerse compatible, select &quot;Other&quot;, enter its DDE Id (the name of its program) and choose &quot;Retry&quot;. When the concordance is successfully contacted, all loaded Bible translations will be listed. Select one and then choose the &quot;OK&quot; button.</source>
+        <translation>Para elegir un servidor de concordancia bíblica, asegúrese primero de que está en ejecución o de que su programa está en una carpeta del PATH. Si su programa aparece en la lista, elija el botón correspondiente; Xiphos es uno de ellos, y las Biblias instaladas para él se muestran tanto si está en ejecución como si no. Si no aparece pero es compatible con QuickVerse, elija «Otro», escriba su ID de DDE (el nombre de su programa) y elija «Reintentar». Cuando se logre contactar con la concordancia, se mostrarán todas las traducciones de la Biblia cargadas. Elija una y luego pulse el botón «Aceptar».</translation>
     </message>
     <message>
         <source>Selecting a DDE Server</source>
@@ -1130,6 +1134,10 @@ Escriba «selwarth --help» para ver las opciones.
     <message>
         <source>%1: cannot open a window: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>%1: no se puede abrir una ventana: no se ha podido contactar con ninguna pantalla (¿está definida DISPLAY o WAYLAND_DISPLAY?)</translation>
+    </message>
+    <message>
+        <source>%1: the session bus does not answer; going on without it (no screen reader, no Xiphos)</source>
+        <translation>%1: el bus de sesión no responde; se continúa sin él (sin lector de pantalla ni Xiphos)</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@ TQXApp::TQXApp(TProgram &program) : program_(program) {}
 void TQXApp::InitMainWindow() {
   // The verse window loads the day as it is built, before any window exists.
   auto verse = std::make_unique<TVerseWindow>(program_);
+  TVerseWindow &client = *verse;
   verse->Attr.Style |= WS_VSCROLL;
   verse->Scroller = std::make_unique<TScroller>(0, 4, 0, 0);
   auto frame = std::make_unique<TFrameWindow>(nullptr, ProgramTitle, std::move(verse));
@@ -27,6 +28,8 @@ void TQXApp::InitMainWindow() {
     frame->Attr.ExStyle |= WS_EX_TOPMOST;
   if (program_.settings.HideMenu == 0)
     frame->AssignMenu(MainMenu());
+  // The menu bar is built once, with the date in it.
+  client.UpdateDateItem();
   frame->IconId = ProgramIcon;
   frame->SetAcceleratorTable(MainAccelerators());
   SetMainWindow(std::move(frame));

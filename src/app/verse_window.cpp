@@ -90,6 +90,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
       {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
+      {CM_CALENDAR, [](W &w, unsigned) { w.OpenCalendar(); }},
       {CM_MARKREAD, [](W &w, unsigned) { w.ToggleReadMark(); },
        [](const W &w) { return w.planMarks_.has_value(); },
        [](const W &w) {
@@ -309,7 +310,12 @@ void TVerseWindow::UpdateDateItem() {
     BuildTodayText(day_);
   if (day_.DateValid == 0)
     return;
-  frame->GetMenu()->ModifyItemText(CM_DATE, day_.TodayText);
+  // The menu bar is built anew only for a new date: building it is a good
+  // part of what the start costs.
+  TMenuItem *date = frame->GetMenu()->FindItem(CM_DATE);
+  if (date == nullptr || date->Text == day_.TodayText)
+    return;
+  date->Text = day_.TodayText;
   frame->DrawMenuBar();
 }
 

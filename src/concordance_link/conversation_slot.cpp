@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/backend.h"
 #include "framework/translation.h"
 #include "platform/start_program.h"
 
@@ -11,8 +12,12 @@ namespace {
 
 void StartByName(const std::string &service) {
   // Whether and why the start failed is not examined: the second connect
-  // tells, and its failure is what the user hears of.
-  (void)StartProgram(service, StartOptions{.service = service, .waitMs = 5000, .arguments = {}});
+  // tells, and its failure is what the user hears of. The windows are
+  // painted meanwhile, and Escape or a close ends the wait, as in a connect.
+  (void)StartProgram(
+      service, StartOptions{.service = service, .waitMs = 5000, .arguments = {}, .keepWaiting = [] {
+                              return !CurrentBackend().PaintWhileBusy();
+                            }});
 }
 
 } // namespace

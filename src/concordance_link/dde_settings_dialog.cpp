@@ -394,10 +394,11 @@ void TDDESettingsDialog::CmHelp(unsigned) {
   MessageBox(
       this,
       TR_NOOP("Messages",
-              "To select a Bible concordance server, first make sure it is currently running or is "
-              "included in your system's PATH statement. If your program is listed, select the "
-              "appropriate button. If it isn't listed, but uses the Parsons Technology protocol, "
-              "select \"Other\", enter its DDE Id (usually its filename without the \".EXE\") and "
+              "To select a Bible concordance server, first make sure it is currently running or "
+              "that its program is in a folder on your PATH. If your program is listed, select the "
+              "appropriate button; Xiphos is among them, and the Bibles installed for it are "
+              "listed whether or not it is running. If it isn't listed, but is QuickVerse "
+              "compatible, select \"Other\", enter its DDE Id (the name of its program) and "
               "choose \"Retry\". When the concordance is successfully contacted, all loaded Bible "
               "translations will be listed. Select one and then choose the \"OK\" button."),
       TR_NOOP("Messages", "Selecting a DDE Server"), MB_OK);

@@ -11,6 +11,7 @@
 #include "framework/message_box.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
+#include "platform/code_page_1252.h"
 #include "resources/main_menu.h"
 #include "scripture/scripture_reference.h"
 
@@ -113,7 +114,10 @@ void RunLink(unsigned commandId, const Settings &settings, const TDayEntry *firs
                MB_ICONEXCLAMATION);
     return;
   }
+  // Servers read code page 1252; so does the check of what may be sent.
   std::optional<std::string> reference = LinkReference(*entry, commandId);
+  if (reference)
+    reference = platform::ToCp1252(*reference);
   if (!reference || !CanBeSent(*reference)) {
     MessageBox(owner, TR_NOOP("Messages", "Unable to parse Scripture reference."),
                TR_NOOP("Messages", "Unknown Format"), MB_ICONEXCLAMATION);

@@ -2,6 +2,7 @@
 
 #include "content/day_entries.h"
 #include "content/package_format.h"
+#include "platform/code_page_1252.h"
 #include "platform/profile.h"
 
 std::string MarqueeText(const TDayEntry &entry) {
@@ -12,6 +13,8 @@ std::string MarqueeText(const TDayEntry &entry) {
     text += ' ';
   if (entry.Marker != 0)
     text += entry.Trailer;
+  // The screen saver reads code page 1252, and its limit is of those bytes.
+  text = platform::ToCp1252(text);
   if (text.size() > MarqueeLength)
     text.resize(MarqueeLength);
   return text;

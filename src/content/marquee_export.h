@@ -12,7 +12,8 @@ struct TDayEntry;
 inline constexpr std::size_t MarqueeLength = 255;
 
 // The entry's first piece; then "..." and the trailer for a quiz answer, or a
-// space and the trailer for any other marker; cut to 255 characters.
+// space and the trailer for any other marker; in code page 1252, as the
+// screen saver reads it, cut to 255 characters.
 std::string MarqueeText(const TDayEntry &entry);
 
 // Writes MarqueeText(entry) into CONTROL.INI, never through a symbolic link

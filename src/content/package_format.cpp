@@ -52,6 +52,7 @@ bool IsAcceptedType(std::uint8_t packageType) {
   case 0:
   case 1:
   case 2:
+  case Utf8Type:
   case 10:
   case 11:
   case 12:
@@ -72,8 +73,9 @@ bool IsReadingPlan(const Header &header) {
 }
 
 bool PackageBytes::Fill(std::uint64_t position) {
+  const std::uint64_t end = readEnd_ > position ? std::min(readEnd_, size_) : size_;
   const std::size_t wanted =
-      static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - position));
+      static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), end - position));
   std::size_t got = 0;
   while (got < wanted) {
     const ssize_t n =
@@ -114,6 +116,7 @@ bool PackageBytes::Read(std::uint64_t position, void *out, std::size_t count) {
 platform::Result<Header> ReadHeader(PackageBytes &bytes) {
   Header header;
   header.FileSize = bytes.Size();
+  bytes.ReadUpTo(HeaderSize(MaxTitles));
 
   unsigned char lead[LeadSize];
   if (header.FileSize < LeadSize || !bytes.Read(0, lead, sizeof lead))

@@ -4,8 +4,9 @@
 // entries of the 366 day slots back to back, then a one-piece description.
 // All numbers are little-endian.
 //
-//   PackageType   1 byte   0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31 or 32;
-//                          1 means the text is in code page 437
+//   PackageType   1 byte   0, 1, 2, 8, 10, 11, 12, 20, 21, 22, 30, 31 or 32;
+//                          1 means the entries are in code page 437, 8 that
+//                          every text is UTF-8, any other code page 1252
 //   reserved      2 bytes
 //   TitleCount    1 byte   1..7 (signed)
 //   Titles        TitleCount x 41 bytes: a length byte (0..40), 40 bytes
@@ -45,6 +46,10 @@ inline constexpr std::uint64_t MaxEntryText = 64 * 1024;
 // a sound entry does.
 inline constexpr std::uint64_t MaxEntrySpan = 2 * MaxEntryText;
 inline constexpr std::uint8_t CodePage437Type = 1;
+// Entries, titles and description in UTF-8. No package of the code pages
+// has this type, so a program that knows only those shows nothing of it
+// rather than the wrong letters.
+inline constexpr std::uint8_t Utf8Type = 8;
 inline constexpr char HyphenMarker = '-';
 inline constexpr char AnswerMarker = '\\';
 inline constexpr char ItalicMarker = '~';
@@ -79,6 +84,11 @@ public:
   // Reads count bytes at position into out; false when they are not all
   // there or a read fails.
   bool Read(std::uint64_t position, void *out, std::size_t count);
+  // Where the bytes the caller is about to read end (the header's largest
+  // size, the next slot's offset): a read of the file takes no more than
+  // that, so that a load copies what it uses and not a page around it.
+  // Reads past it fill the whole buffer.
+  void ReadUpTo(std::uint64_t end) { readEnd_ = end; }
 
 private:
   bool Fill(std::uint64_t position);
@@ -89,6 +99,7 @@ private:
   std::array<char, 4096> buffer_;
   std::uint64_t bufferStart_ = 0;
   std::size_t buffered_ = 0;
+  std::uint64_t readEnd_ = 0; // see ReadUpTo; 0: none
 };
 
 // Whether the format byte is one the program reads.

@@ -76,6 +76,9 @@ EntryRead ReadEntryPieces(PackageBytes &bytes, const Header &header, int slot, T
   if (slot < 0 || slot >= SlotCount)
     return EntryRead::Damaged;
   std::uint64_t position = header.SlotOffsets[slot];
+  // The entry ends where the next slot begins (read on past it when that
+  // lies before it, as the damaged do).
+  bytes.ReadUpTo(std::min<std::uint64_t>(header.SlotOffsets[slot + 1], position + MaxEntrySpan));
   platform::Result<std::string> firstPiece = ReadPiece(bytes, position);
   if (!firstPiece)
     return EntryRead::Damaged;

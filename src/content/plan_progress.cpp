@@ -64,12 +64,44 @@ bool Marked(const PlanMarks &marks, int day) {
   return marks.test(static_cast<std::size_t>(day));
 }
 
+// Whether the byte at of name cannot stand there in a key of the settings
+// file: it would end the key or the section, start a section or a comment,
+// or be dropped with the blanks around a key.
+bool KeyCannotHold(std::string_view name, std::size_t at) {
+  const char c = name[at];
+  if (c == '=' || c == ']' || c == '\r' || c == '\n')
+    return true;
+  const bool blank = c == ' ' || c == '\t';
+  return (at == 0 && (blank || c == '[' || c == ';')) || (at + 1 == name.size() && blank);
+}
+
 } // namespace
 
 std::string PlanProgressKey(std::string_view fileName) {
-  const std::string name = platform::LowerCaseName(fileName);
-  const std::size_t dot = name.rfind('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::string lower = platform::LowerCaseName(fileName);
+  const std::size_t dot = lower.rfind('.');
+  const std::string name = dot == std::string::npos || dot == 0 ? lower : lower.substr(0, dot);
+  bool ordinary = !name.empty();
+  for (std::size_t at = 0; ordinary && at < name.size(); ++at)
+    ordinary = !KeyCannotHold(name, at);
+  if (ordinary)
+    return name;
+  // Each byte that cannot stand where it is becomes '/' and its two hex
+  // digits. No file name holds a '/', so such a key is never an ordinary
+  // name's, and no two names share one.
+  static const char hex[] = "0123456789abcdef";
+  std::string key;
+  for (std::size_t at = 0; at < name.size(); ++at) {
+    if (!KeyCannotHold(name, at)) {
+      key += name[at];
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(name[at]);
+    key += '/';
+    key += hex[byte >> 4];
+    key += hex[byte & 0xF];
+  }
+  return key;
 }
 
 std::string FormatPlanMarks(const PlanMarks &marks) {

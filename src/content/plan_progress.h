@@ -24,7 +24,9 @@ inline constexpr const char *PlanProgressSection = "Plan Progress";
 using PlanMarks = std::bitset<package::PlanDays>;
 
 // The key of a package's marks: its file name in lower case without the
-// extension (".qxp" or ".off").
+// extension (".qxp" or ".off"); in a name that a key cannot hold as it is
+// ('=', ']' or a line break in it, '[', ';' or a blank at its start, a blank
+// at its end) each such byte is written "/" and two hex digits.
 std::string PlanProgressKey(std::string_view fileName);
 
 // The stored text: ascending days and ranges ("1-28,31"); empty for none.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "content/package_format.h"
+#include "platform/code_page_1252.h"
 #include "platform/export_file.h"
 
 namespace {
@@ -58,9 +59,13 @@ void TextExport::AppendLine(std::string_view line) {
   Write(LineEnd);
 }
 
-void TextExport::Write(std::string_view bytes) {
-  if (bytes.empty() || writeError_ != 0)
+void TextExport::Write(std::string_view text) {
+  if (text.empty() || writeError_ != 0)
     return;
+  std::string converted;
+  if (!utf8_ && !platform::IsAscii(text))
+    converted = platform::ToCp1252(text);
+  const std::string_view bytes = converted.empty() ? text : converted;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
     writeError_ = errno != 0 ? errno : EIO;
 }

@@ -2,7 +2,9 @@
 
 // SELWARTH.TXT: the day's text of every package, two lines a package (the
 // title; the body followed, for a package with a trailer marker, by a space
-// and the trailer), CR LF line ends, code page 1252 bytes.
+// and the trailer), CR LF line ends, code page 1252 bytes: the day's UTF-8 is
+// written back as Windows writes it (platform/code_page_1252.h), so that a
+// day of code page 1252 packages is exported byte for byte as stored.
 
 #include <cstdio>
 #include <string>
@@ -29,6 +31,9 @@ public:
   // Leaves quiz answers out (a quiz entry's body line ends with its
   // question), for a text the reader should not see the answers in.
   void LeaveOutAnswers() { answers_ = false; }
+  // Writes the program's own text (UTF-8) rather than code page 1252, for a
+  // reader that takes every script (qxp today --utf8).
+  void KeepUtf8() { utf8_ = true; }
   // Appends one package's two lines; does nothing when the file is not open.
   void AppendEntry(std::string_view title, const TTextPiece &first, char marker,
                    std::string_view trailer);
@@ -41,12 +46,13 @@ public:
   platform::Result<void> Close();
 
 private:
-  void Write(std::string_view bytes);
+  void Write(std::string_view text);
   // Closes and forgets the first failure's errno, 0 when all went well.
   int CloseFile();
 
   std::FILE *file_ = nullptr;
   bool owned_ = false;
   bool answers_ = true;
+  bool utf8_ = false;
   int writeError_ = 0; // the first failed write's errno, 0 when none failed
 };

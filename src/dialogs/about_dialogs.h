@@ -7,7 +7,7 @@
 #include "platform/translatable.h"
 
 inline constexpr const char *ProgramVersion = "2.20";
-inline constexpr const char *ProgramPlatform = TR_NOOP("ABOUTSELWARTH", "for Windows NT/95");
+inline constexpr const char *ProgramPlatform = TR_NOOP("ABOUTSELWARTH", "for Linux");
 
 class TAboutPackagesDialog : public TDialog {
 public:

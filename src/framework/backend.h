@@ -79,8 +79,9 @@ public:
   // posted message, no timer's or socket's work, no close reaches the
   // program (input waits until the program is idle again). Called every few
   // milliseconds while the program waits for a DDE partner, so that its
-  // windows do not go blank. True when the user pressed Escape meanwhile:
-  // the wait is to end at once.
+  // windows do not go blank. True when the user pressed Escape meanwhile,
+  // or the program was asked to close (close_signals.h): the wait is to end
+  // at once.
   virtual bool PaintWhileBusy() = 0;
 
   // The desktop session's message bus; null when this backend has none.

@@ -10,6 +10,7 @@
 namespace {
 
 bool PendingClose = false;
+bool Closing = false;
 int WriteEnd = -1;
 int ReadEnd = -1;
 
@@ -48,6 +49,21 @@ bool TakeCloseRequest(int fd) {
   return asked;
 }
 
+bool TakeCloseSignalNow() {
+  if (ReadEnd < 0 || !TakeCloseRequest(ReadEnd))
+    return false;
+  AskProgramToClose();
+  return true;
+}
+
+void AskProgramToClose() {
+  Closing = true;
+}
+
+bool ProgramClosing() {
+  return Closing;
+}
+
 void CloseMainWindowForSignal() {
   TApplication *app = TheApplication();
   TFrameWindow *frame = app != nullptr ? app->GetMainWindow() : nullptr;
@@ -65,4 +81,9 @@ bool TakePendingSignalClose() {
   bool pending = PendingClose;
   PendingClose = false;
   return pending;
+}
+
+void ForgetCloseRequests() {
+  PendingClose = false;
+  Closing = false;
 }

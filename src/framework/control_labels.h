@@ -6,6 +6,7 @@
 // colon taken off ("Enabled:" names the list below it "Enabled").
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/dialog_template.h"
@@ -23,3 +24,11 @@ std::string LabelLeft(const std::vector<TControlTemplate> &controls, std::size_t
 // What a screen reader calls controls[index]: the template's name; for a
 // list, an edit or a picture without one, its label above or left.
 std::string ControlName(const std::vector<TControlTemplate> &controls, std::size_t index);
+
+// The text, as the template has it ("&Enabled:"), of the static whose words
+// ControlName gives controls[index]; "" when the control is named otherwise.
+// A backend that shows the label in another language says its words too.
+std::string NamingLabel(const std::vector<TControlTemplate> &controls, std::size_t index);
+
+// A label's text as a name: mnemonic ampersands and a closing colon gone.
+std::string SpokenLabel(std::string_view text);

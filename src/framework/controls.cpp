@@ -47,6 +47,7 @@ void TControl::Enable(bool enable) {
 
 void TControl::SetName(std::string_view name) {
   State().Name = std::string(name);
+  State().NameLabel.clear();
   Changed();
 }
 

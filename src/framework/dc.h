@@ -3,7 +3,10 @@
 // A device context: the surface a window paints on, with the operations the
 // program draws text with. Each backend provides one (the Qt backend paints
 // with QPainter; the headless backend measures with fixed metrics and records
-// what is drawn). Text is code page 1252 bytes.
+// what is drawn). Text is the program's: UTF-8, a byte that is not part of a
+// well-formed sequence standing for its code page 1252 character
+// (platform/code_page_1252.h). Counts are of bytes, and a count always ends
+// between characters.
 
 #include <cstdint>
 #include <string>
@@ -70,13 +73,13 @@ class TDC {
 public:
   virtual ~TDC() = default;
 
-  // Width and height in pixels of the first count characters of text in the
+  // Width and height in pixels of the first count bytes of text in the
   // selected font (count is clamped to the text's length).
   virtual TSize GetTextExtent(std::string_view text, int count) = 0;
   // Spreads extra pixels over the next drawn or measured line's breakCount
   // space characters; (0, 1) turns it off.
   virtual void SetTextJustification(int extra, int breakCount) = 0;
-  // Draws the first count characters of text with the top left corner at x, y.
+  // Draws the first count bytes of text with the top left corner at x, y.
   virtual void TextOut(int x, int y, std::string_view text, int count) = 0;
 
   virtual void SelectFont(const TFontDesc &font) = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/backend.h"
+#include "framework/close_signals.h"
 #include "framework/control_labels.h"
 #include "framework/response_table.h"
 
@@ -12,6 +13,7 @@ TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
     TControlState state;
     state.Template = control;
     state.Name = ControlName(template_.Controls, controls_.size());
+    state.NameLabel = NamingLabel(template_.Controls, controls_.size());
     if (control.Kind != TControlKind::ListBox)
       state.Text = control.Text;
     state.Enabled = (control.Style & WS_DISABLED) == 0;
@@ -22,6 +24,9 @@ TDialog::TDialog(TWindow *parent, const TDialogTemplate &tmpl)
 TDialog::~TDialog() = default;
 
 int TDialog::Execute() {
+  // The program is closing: the dialog is cancelled before it is shown.
+  if (ProgramClosing())
+    return IDCANCEL_RESULT;
   modal_ = true;
   ended_ = false;
   result_ = 0;

@@ -54,6 +54,10 @@ struct TControlState {
   // label beside a control without text of its own; a dialog may change it
   // (a calendar's day cell says its date).
   std::string Name;
+  // The template's text of the label Name was taken from ("&Enabled:"), so
+  // that a backend showing the label in another language names the control
+  // in it too; empty when the name is the template's or the dialog's own.
+  std::string NameLabel;
 };
 
 // Where a picture control draws its bitmap in a client area of w x h.
@@ -67,7 +71,8 @@ public:
   ~TDialog() override;
 
   // Runs the dialog modally: creates it, waits until it ends, destroys it;
-  // returns the result it ended with.
+  // returns the result it ended with. While the program is closing
+  // (close_signals.h) it is not shown and gives IDCANCEL.
   int Execute();
   bool IsModal() const { return modal_; }
   // Ends the dialog with a result: a modal one stops its run, a modeless one

@@ -6,6 +6,6 @@
 
 void ResetFrameworkState() {
   Module() = TModule{};
-  TakePendingSignalClose(); // taking a request clears it
+  ForgetCloseRequests();
   MessageQueue().ResetQuit();
 }

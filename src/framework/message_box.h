@@ -25,4 +25,6 @@ inline constexpr int IDNO = 7;
 
 // Shows text with caption (a null caption shows "Error") and the buttons and
 // icon of style, owned by owner (may be null); returns the button chosen.
+// While the program is closing (close_signals.h) nothing is shown: the answer
+// is OK, or No to a question.
 int MessageBox(TWindow *owner, std::string_view text, const char *caption, unsigned style);

@@ -9,9 +9,9 @@
 
 namespace platform {
 
-namespace {
-
-const char *KindOf(mode_t mode) {
+const char *FileKindOf(unsigned mode) {
+  if (S_ISLNK(mode))
+    return "a symbolic link";
   if (S_ISFIFO(mode))
     return "a FIFO";
   if (S_ISCHR(mode))
@@ -24,8 +24,6 @@ const char *KindOf(mode_t mode) {
     return "a socket";
   return "not a plain file";
 }
-
-} // namespace
 
 RegularFile::~RegularFile() {
   if (fd_ >= 0)
@@ -52,9 +50,14 @@ Result<RegularFile> OpenRegularFile(const std::string &path) {
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    return Failure("'" + path + "' is " + KindOf(status.st_mode) + ", not a regular file");
+    return Failure("'" + path + "' is " + FileKindOf(status.st_mode) + ", not a regular file");
   }
   return RegularFile(fd, status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0);
+}
+
+std::string TooLargeText(const std::string &path, std::uint64_t limit, const std::string &what) {
+  return "'" + path + "' is too large for " + what + " (more than " + std::to_string(limit >> 20) +
+         " MiB)";
 }
 
 Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
@@ -63,10 +66,7 @@ Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit
   if (!opened)
     return Failure(opened.error());
   const RegularFile &file = *opened;
-  const auto tooLarge = [&] {
-    return Failure("'" + path + "' is too large for " + what + " (more than " +
-                   std::to_string(limit >> 20) + " MiB)");
-  };
+  const auto tooLarge = [&] { return Failure(TooLargeText(path, limit, what)); };
   // A sparse file of gigabytes is refused by its size, unread.
   if (file.Size() > limit)
     return tooLarge();

@@ -31,6 +31,10 @@ private:
   std::uint64_t size_ = 0;
 };
 
+// What a file of mode is when it is not a regular file, for a message ("a
+// FIFO", "a character device", "a folder", "a symbolic link", ...).
+const char *FileKindOf(unsigned mode);
+
 // Opens path for reading without blocking and judges the open descriptor (so
 // a file swapped after a listing is judged as it is now): a regular file, or
 // why not ("cannot open 'X': No such file or directory", "'X' is a FIFO, not a
@@ -43,5 +47,8 @@ Result<RegularFile> OpenRegularFile(const std::string &path);
 // in the too-large message ("a package source").
 Result<std::string> ReadRegularFile(const std::string &path, std::uint64_t limit,
                                     const std::string &what);
+
+// ReadRegularFile's words for a file above limit bytes.
+std::string TooLargeText(const std::string &path, std::uint64_t limit, const std::string &what);
 
 } // namespace platform

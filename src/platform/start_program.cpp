@@ -278,7 +278,7 @@ Result<StartedProgram> StartWatchedProgram(const std::string &name, const StartO
       return started;
     }
     auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0)
+    if (left.count() <= 0 || (options.keepWaiting && !options.keepWaiting()))
       return started;
     ended = !started.program.Running(std::min<int>(PollStepMs, static_cast<int>(left.count())));
   }

@@ -27,6 +27,7 @@
 // child once the call returns (a double fork), so it never lingers as a
 // zombie of ours.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ struct StartOptions {
   int waitMs = 5000;
   // The program's arguments after argv[0].
   std::vector<std::string> arguments = {};
+  // Called about every 20 ms while the call waits; when it says no, the wait
+  // ends at once (the outcome is then StillStarting). Empty: the wait runs
+  // its bound.
+  std::function<bool()> keepWaiting = {};
 };
 
 // What became of a program that was started.

@@ -61,7 +61,7 @@ const TDialogTemplate &AboutSelwarthTemplate() {
   using namespace aboutselwarth;
   static const TDialogTemplate dialog{
       "ABOUTSELWARTH",
-      TR_NOOP("ABOUTSELWARTH", "About Selwarth for Windows"),
+      TR_NOOP("ABOUTSELWARTH", "About Selwarth for Linux"),
       ModalDialogStyle,
       0,
       0,

@@ -26,6 +26,8 @@ inline constexpr unsigned CM_ZOOMIN = 305;
 inline constexpr unsigned CM_ZOOMOUT = 306;
 inline constexpr unsigned CM_ZOOMRESET = 307;
 inline constexpr unsigned CM_MARKREAD = 308;
+// The Calendar, which the date on the menu bar (CM_DATE) opens too.
+inline constexpr unsigned CM_CALENDAR = 309;
 inline constexpr unsigned CM_LINKMORNING = 3051;
 inline constexpr unsigned CM_LINKEVENING = 3052;
 inline constexpr unsigned CM_LINKQUIZ = 3053;

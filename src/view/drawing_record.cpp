@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/text_clusters.h"
+#include "platform/code_page_1252.h"
+
 namespace {
 
 // Whether a line drawn at y in a font of the given height may show in rows.
@@ -79,28 +82,50 @@ void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   call.height = fontHeight_;
   call.text = std::string(text.substr(0, length));
   // Measured a character at a time: the device's widths add up. Every line
-  // of the day passes here at each layout, so the loop stays plain.
+  // of the day passes here at each layout, so the loop stays plain. The
+  // further bytes of a character have their edge where it ends.
   int gap = 0;
   int edge = 0;
   call.edges.resize(length + 1);
   int *edges = call.edges.data();
   edges[0] = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    edge += Advance(text.substr(i, 1));
-    if (text[i] == ' ')
+  const std::string_view line(call.text);
+  if (platform::IsAscii(line)) {
+    // ASCII alone, the most of every day: a byte a character.
+    for (std::size_t i = 0; i < length; ++i) {
+      edge += AsciiAdvance(line.substr(i, 1));
+      if (line[i] == ' ')
+        edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
+      edges[i + 1] = edge;
+    }
+    Make(std::move(call));
+    return;
+  }
+  for (std::size_t i = 0; i < length;) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    std::size_t next = i + 1;
+    if (byte < 0x80 && (next == length || static_cast<unsigned char>(line[next]) < 0x80)) {
+      edge += AsciiAdvance(line.substr(i, 1));
+    } else {
+      // A character with the marks that join it is measured as one.
+      next = std::min(ClusterEnd(line, i), length);
+      edge += Advance(line.substr(i, next - i));
+    }
+    if (byte == ' ')
       edge += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
-    edges[i + 1] = edge;
+    for (; i < next; ++i)
+      edges[i + 1] = edge;
   }
   Make(std::move(call));
 }
 
-int TRecordingDC::Advance(std::string_view character) {
-  const auto byte = static_cast<unsigned char>(character.front());
-  if (!measured_.test(byte)) {
-    advances_[byte] = target_.GetTextExtent(character, 1).cx;
-    measured_.set(byte);
-  }
-  return advances_[byte];
+int TRecordingDC::Advance(std::string_view cluster) {
+  const auto found = otherAdvances_.find(cluster);
+  if (found != otherAdvances_.end())
+    return found->second;
+  const int advance = target_.GetTextExtent(cluster, static_cast<int>(cluster.size())).cx;
+  otherAdvances_.emplace(std::string(cluster), advance);
+  return advance;
 }
 
 void TRecordingDC::SelectFont(const TFontDesc &font) {
@@ -109,6 +134,7 @@ void TRecordingDC::SelectFont(const TFontDesc &font) {
   Make(std::move(call));
   fontHeight_ = target_.GetTextExtent("x", 1).cy;
   measured_.reset();
+  otherAdvances_.clear();
 }
 
 void TRecordingDC::SetTextColor(TColor color) {

@@ -7,8 +7,10 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/dc.h"
@@ -20,8 +22,9 @@ struct TDrawCall {
   int height = 0;   // Text: the height of the font it is drawn in
   TFontDesc font;   // Font
   std::string text; // Text
-  // Text: the x of each character's left edge, from a, and of the line's
-  // end, the justification in force included.
+  // Text: the x of each byte's left edge, from a, and of the line's end,
+  // the justification in force included. The further bytes of a character,
+  // and the marks that join it, have theirs where it ends.
   std::vector<int> edges;
   bool operator==(const TDrawCall &) const = default;
 };
@@ -55,9 +58,18 @@ public:
 
 private:
   void Make(TDrawCall call);
-  // The width of a one-byte character in the selected font, measured once
-  // a font: a layout places every character of the day.
-  int Advance(std::string_view character);
+  // The width of a character (with the marks that join it) in the selected
+  // font, measured once a font: a layout places every character of the day.
+  // ASCII, the most of every day, is looked up by its byte.
+  int AsciiAdvance(std::string_view character) {
+    const auto byte = static_cast<unsigned char>(character.front());
+    if (!measured_.test(byte)) {
+      advances_[byte] = target_.GetTextExtent(character, 1).cx;
+      measured_.set(byte);
+    }
+    return advances_[byte];
+  }
+  int Advance(std::string_view cluster);
 
   TDC &target_;
   TRows rows_;
@@ -65,6 +77,13 @@ private:
   int fontHeight_ = 0;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
-  std::array<int, 256> advances_{};
-  std::bitset<256> measured_;
+  std::array<int, 128> advances_{};
+  std::bitset<128> measured_;
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  std::unordered_map<std::string, int, TextHash, std::equal_to<>> otherAdvances_;
 };

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "content/settings.h"
+#include "view/line_breaks.h"
 
 namespace {
 
@@ -57,38 +59,43 @@ int HeightOf(TDC &dc, std::string_view text, std::size_t start) {
   return dc.GetTextExtent(first, 1).cy;
 }
 
-// Gives the last word of the line back to the next one. Only the space just
-// before it goes with it; earlier spaces of the same run stay on this line
-// and still count as gaps.
-void TakeBackLastWord(std::string_view text, Line &line) {
-  const std::size_t space = text.rfind(Space, line.end - 1);
-  if (space == std::string_view::npos || space <= line.start)
-    return; // a line with gaps always has a space after its first word
-  line.end = space;
-  --line.gaps;
-}
-
 // Grows the line from start (a non-space, or the end of the text) word by
 // word, measuring it whole each time, until it reaches the usable width or
-// the end of the text. A line that came out wider than the usable width
-// gives its last word back, unless that word is its only one: a single word
-// too wide for the window stays whole and runs past the right margin.
-Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t usable) {
+// the end of the text. A word ends at a space, or where a script written
+// without spaces may break (breaks). A line that came out wider than the
+// usable width gives its last word back, unless that word is its only one: a
+// single word too wide for the window stays whole and runs past the right
+// margin. Only the space just before the word given back goes with it;
+// earlier spaces of the same run stay on this line and still count as gaps.
+Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t usable,
+               const std::vector<std::size_t> &breaks) {
   Line line{start, start, 0};
+  Line before = line;
+  std::size_t spaces = 0; // before the last word
   std::int16_t width = 0;
+  auto nextBreak = std::upper_bound(breaks.begin(), breaks.end(), start);
   for (;;) {
+    before = line;
+    spaces = 0;
     while (line.end < text.size() && text[line.end] == Space) {
       ++line.end;
       ++line.gaps;
+      ++spaces;
     }
-    while (line.end < text.size() && text[line.end] != Space)
+    while (nextBreak != breaks.end() && *nextBreak <= line.end)
+      ++nextBreak;
+    const std::size_t wordEnd = nextBreak != breaks.end() ? *nextBreak : text.size();
+    while (line.end < wordEnd && text[line.end] != Space)
       ++line.end;
     width = WidthOf(dc, text, line.start, line.end);
     if (line.end == text.size() || width >= usable || line.end - line.start >= MaxLineLength)
       break;
   }
-  if (width > usable && line.gaps > 0)
-    TakeBackLastWord(text, line);
+  if (width > usable && before.end > line.start) {
+    const std::size_t kept = spaces > 0 ? spaces - 1 : 0;
+    line.end = before.end + kept;
+    line.gaps = before.gaps + static_cast<std::int64_t>(kept);
+  }
   return line;
 }
 
@@ -113,9 +120,10 @@ std::int16_t LayoutText(TDC &dc, const Settings &settings, std::string_view text
                         int alignment) {
   const std::int64_t usable = std::int64_t{rect.right} - 2 * Margin;
   const bool justify = IsLeft(alignment) && settings.JustifyText != 0;
+  const std::vector<std::size_t> breaks = BreaksWithoutSpaces(text);
   std::size_t position = 0;
   for (;;) {
-    const Line line = BreakLine(dc, text, SkipSpaces(text, position), usable);
+    const Line line = BreakLine(dc, text, SkipSpaces(text, position), usable, breaks);
     const bool last = line.end == text.size();
     const std::int16_t width = WidthOf(dc, text, line.start, line.end);
     // The last line of a paragraph keeps its natural spacing.

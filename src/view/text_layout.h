@@ -30,9 +30,11 @@ inline constexpr int AlignLeft = 0;   // x = 4; justified when JustifyText is on
 inline constexpr int AlignCenter = 1; // x = (right - width) / 2; never justified
 inline constexpr int AlignRight = 2;  // x = right - 4 - width; never justified
 
-// Lays out and draws text (code page 1252 bytes) as one paragraph, starting at
+// Lays out and draws text (the program's UTF-8) as one paragraph, starting at
 // rect.top, and advances rect.top past it; justified by the settings'
-// JustifyText. Only the space breaks lines. An
+// JustifyText. Spaces break lines, and so do the places between the
+// characters of a script written without spaces where Unicode lets a line
+// break (view/line_breaks.h); only spaces take justification. An
 // empty text, or one of spaces only, draws nothing and still takes one line.
 // Gives the document bottom: the y just below the last line, in document
 // coordinates, held to the range of the 16-bit value.

@@ -32,7 +32,8 @@ public:
   bool LaidOut() const { return laidOut_; }
   // Where the last layout drew each byte of the day's readable texts
   // (EntryTexts(first, withAnswers)), in document coordinates: one cell a
-  // byte, entry by entry. A byte not drawn by itself (a line end, the space
+  // byte, entry by entry; the further bytes of a character have an empty
+  // cell where it ends. A byte not drawn by itself (a line end, the space
   // a line broke at, a hidden answer) has an empty cell where the character
   // before it ends. Nothing when the last layout is not of these entries.
   const std::vector<std::vector<TRect>> &ReadableCells(const TDayEntry *first,

@@ -118,6 +118,9 @@ std::vector<std::pair<StatePiece, void (*)()>> GlobalPieces() {
           return Text(pending);
         }},
        ResetFrameworkState},
+      {{"ProgramClosing", [](TProgram &) { AskProgramToClose(); },
+        [](const TProgram &) { return Text(ProgramClosing()); }},
+       ResetFrameworkState},
       {{"QuitPosted", [](TProgram &) { MessageQueue().PostQuit(3); },
         [](const TProgram &) {
           return Text(MessageQueue().QuitPosted()) + " " + Text(MessageQueue().ExitStatus());

@@ -388,6 +388,16 @@ TEST_F(VerseWindowTest, TheDateItemOpensOneCalendarThatClosesWithTheWindow) {
     Frame().MenuCommand(CM_DATE);
     EXPECT_EQ(program.CalendarDialog.get(), calendar); // no second calendar
     EXPECT_EQ(backend.ActiveWindow(), calendar);
+    // Its own command, Ctrl+L, opens the same Calendar, and a new one once
+    // that is closed.
+    backend.Activate(Frame());
+    backend.PressKey(Frame(), TKeyPress{'L', 12, true});
+    EXPECT_EQ(program.CalendarDialog.get(), calendar);
+    EXPECT_EQ(backend.ActiveWindow(), calendar);
+    calendar->Destroy();
+    ASSERT_FALSE(program.CalendarOpen());
+    backend.PressKey(Frame(), TKeyPress{'L', 12, true});
+    EXPECT_TRUE(program.CalendarOpen());
   }});
   EXPECT_FALSE(program.CalendarOpen());
 }

@@ -99,11 +99,11 @@ TEST_F(ZoomAndTitleTest, ZoomScalesTextAndGapsAndIsKeptInItsOwnKey) {
 }
 
 TEST_F(ZoomAndTitleTest, TheZoomItemsFollowTheOptionsMenusItemsWithTheirKeys) {
-  EXPECT_EQ(
-      PopupTexts("&Options"),
-      (std::vector<std::string>{"&References...\tCtrl+R", "&Show Answers\tCtrl+A", "&Hide Menus",
-                                "&Mark Reading as Read\tCtrl+M", "-", "&Copy Text\tCtrl+C", "-",
-                                "Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Normal Size\tCtrl+0"}));
+  EXPECT_EQ(PopupTexts("&Options"),
+            (std::vector<std::string>{
+                "&References...\tCtrl+R", "&Show Answers\tCtrl+A", "&Hide Menus",
+                "&Mark Reading as Read\tCtrl+M", "C&alendar...\tCtrl+L", "-", "&Copy Text\tCtrl+C",
+                "-", "Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Normal Size\tCtrl+0"}));
   // The other menus' keys, each shown as the accelerator table sends it.
   EXPECT_EQ(PopupTexts("&File"), (std::vector<std::string>{"&New\tCtrl+N", "E&xit"}));
   EXPECT_EQ(PopupTexts("&Settings"),

@@ -86,7 +86,7 @@ TEST_F(ConcordanceProgramTest, AWindowShowsEachPassageAndComesForwardOnActivate)
            std::string::npos;
   })) << server->Output();
   server->Signal(SIGTERM);
-  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(20)), 0) << server->Output();
+  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(60)), 0) << server->Output();
   EXPECT_EQ(DdeServiceListening("Logos"), false);
 }
 

@@ -119,7 +119,7 @@ TEST_F(ConversationSlotTest, TheOpenConversationIsWatchedSoADepartureIsNoticedBe
   EXPECT_EQ(backend.WatchedSockets(), DdeWatchedSockets(inst));
   ASSERT_EQ(backend.WatchedSockets().size(), 1u);
   server->Signal(SIGKILL);
-  server->WaitForExit(std::chrono::seconds(5));
+  server->WaitForExit(std::chrono::seconds(60));
   EXPECT_TRUE(backend.PollSockets(5000));
   ASSERT_EQ(backend.Messages().size(), 1u);
   EXPECT_EQ(backend.Messages()[0].Text, "Disconnected.");

@@ -84,18 +84,46 @@ TEST_F(PackageReaderTest, ReadsTheAcceptedTypesOnly) {
   }
 }
 
+// The text comes out in UTF-8: read as code page 437 for type 1 (through
+// code page 1252, as the program always has), else as code page 1252.
 TEST_F(PackageReaderTest, ConvertsCodePage437ForTypeOneOnly) {
   PackageLayout layout = WithEntry({"caf\x82", " \x81\xE1"});
   layout.Titles = {"T\x81tle"};
   layout.Type = 1;
   ReadResult converted = Read(layout);
-  EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xE9", " \xFC\xDF"}));
-  EXPECT_EQ(converted.Title, "T\x81tle"); // titles are never converted
+  EXPECT_EQ(converted.Pieces(), (Pieces{"caf\xC3\xA9", " \xC3\xBC\xC3\x9F"}));
+  EXPECT_EQ(converted.Title, "T\xC2\x81tle"); // titles are code page 1252 in every type
 
   for (int type : {0, 11, 21, 31}) {
     layout.Type = static_cast<std::uint8_t>(type);
-    EXPECT_EQ(Read(layout).Pieces(), (Pieces{"caf\x82", " \x81\xE1"})) << "type " << type;
+    EXPECT_EQ(Read(layout).Pieces(), (Pieces{"caf\xE2\x80\x9A", " \xC2\x81\xC3\xA1"}))
+        << "type " << type;
   }
+}
+
+// A UTF-8 package (type 8) is read as it is stored. A character cut between
+// two pieces (the file holds bytes) is shown whole, in the later piece, and a
+// byte that is no part of a character as the replacement character.
+TEST_F(PackageReaderTest, ReadsAUtf8PackageAsStored) {
+  PackageLayout layout = WithEntry(
+      {"\xCE\x9B\xCF", "\x8C\xCE\xB3\xCE\xBF\xCF\x82 \xE4\xB8", "\xAD\xFF -\xD7\x91"}, '-');
+  layout.Titles = {"\xE5\x92\x8C\xE5\x90\x88\xE6\x9C\xAC"};
+  layout.Type = 8;
+  ReadResult read = Read(layout);
+  EXPECT_EQ(read.Pieces(),
+            (Pieces{"\xCE\x9B", "\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82 ", "\xE4\xB8\xAD\xEF\xBF\xBD "}));
+  EXPECT_EQ(read.Trailer, "- \xD7\x91");
+  EXPECT_EQ(read.Title, "\xE5\x92\x8C\xE5\x90\x88\xE6\x9C\xAC");
+}
+
+// The limits are those of the stored bytes: a trailer of the full 255 bytes
+// of code page 1252 is sound, though its UTF-8 takes more.
+TEST_F(PackageReaderTest, LimitsCountTheStoredBytes) {
+  std::string utf8;
+  for (int i = 0; i < 253; ++i)
+    utf8 += "\xC3\xA9";
+  ReadResult read = Read(WithEntry({"Body ", "-" + std::string(253, '\xE9')}, '-'));
+  EXPECT_EQ(read.Trailer, "- " + utf8);
 }
 
 TEST_F(PackageReaderTest, OrdinaryPackageReadsTheDaySlot) {
@@ -420,7 +448,7 @@ TEST_F(PackageReaderTest, DescriptionIgnoresTheTypeButNotDamage) {
   layout.Titles = {"Greek"};
   layout.Description = "Text\twith a tab \x81";
   std::string bytes = BuildPackage(layout);
-  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \x81");
+  EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", bytes)), "Greek: Text\twith a tab \xC2\x81");
 
   std::string cut = bytes.substr(0, bytes.size() - 3);
   EXPECT_EQ(ReadPackageDescription(dir.Write("A.OFF", cut)), "");

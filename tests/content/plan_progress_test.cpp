@@ -1,10 +1,14 @@
 #include "content/plan_progress.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/config_sandbox.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -71,6 +75,35 @@ TEST(PlanProgressTest, StoredFormReadsAsFarAsItMakesSense) {
 TEST(PlanProgressTest, DisablingThePackageKeepsItsKey) {
   EXPECT_EQ(PlanProgressKey("THROUGH.QXP"), "through");
   EXPECT_EQ(PlanProgressKey("Through.off"), "through");
+  // Keys stored before stay what they were.
+  EXPECT_EQ(PlanProgressKey("My Plan 50%.QXP"), "my plan 50%");
+  EXPECT_EQ(PlanProgressKey("[a;b=.QXP"), "/5ba;b/3d");
+}
+
+// A plan whose file name a key cannot hold as it is can be marked, and its
+// marks are its own: not those of the name it would otherwise be read as.
+TEST(PlanProgressTest, EveryFileNameKeepsMarksOfItsOwn) {
+  testsupport::ConfigSandbox sandbox;
+  const std::pair<const char *, const char *> rows[] = {
+      // the plan, and a plan it could be mixed up with
+      {"a=b.qxp", "a.qxp"},      {"a]b.qxp", "a.qxp"},       {"a\nb=1.qxp", "a.qxp"},
+      {"a\rb.qxp", "b.qxp"},     {"[plan].qxp", "plan.qxp"}, {";plan.qxp", "plan.qxp"},
+      {" plan.qxp", "plan.qxp"}, {"plan .qxp", "plan.qxp"},  {"\tplan.qxp", " plan.qxp"},
+  };
+  int day = 0;
+  for (const auto &[name, other] : rows) {
+    SCOPED_TRACE(name);
+    ++day;
+    const platform::Result<PlanMarks> marked = ToggleStoredPlanDay(name, day);
+    ASSERT_TRUE(marked) << marked.error();
+    EXPECT_EQ(FormatPlanMarks(StoredPlanMarks(name)), std::to_string(day + 1));
+    EXPECT_EQ(FormatPlanMarks(StoredPlanMarks(other)), "") << "shares the key of " << other;
+    ASSERT_TRUE(ClearStoredPlanMarks(name));
+  }
+  // The settings file stays whole: one section, one key a plan.
+  const std::string text = testsupport::ReadFileBytes(sandbox.SettingsPath());
+  EXPECT_EQ(text.find("[plan]"), std::string::npos) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + std::size(rows)) << text;
 }
 
 // Two running copies mark days at the same time: every mark of both is kept.

@@ -126,7 +126,8 @@ TEST_F(InformationDialogTest, AboutPackagesSaysWhenThereIsNone) {
 TEST_F(InformationDialogTest, AboutShowsTheVersionAndPlatform) {
   backend.InDialog("ABOUTSELWARTH", [](TDialog &d) {
     EXPECT_EQ(TStatic(d, aboutselwarth::VersionStatic).GetText(), "Version 2.20");
-    EXPECT_EQ(TStatic(d, aboutselwarth::PlatformStatic).GetText(), "for Windows NT/95");
+    EXPECT_EQ(TStatic(d, aboutselwarth::PlatformStatic).GetText(), "for Linux");
+    EXPECT_EQ(d.Title(), "About Selwarth for Linux");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutSelwarthDialog(nullptr).Execute(), IDOK);

@@ -31,6 +31,10 @@ TEST(ControlLabelsTest, AListIsNamedByTheNearestLabelAboveWithNothingBetween) {
   EXPECT_EQ(LabelAbove(controls, 4), "");
   EXPECT_EQ(LabelAbove(controls, 6), "");
   EXPECT_EQ(LabelAbove(controls, 9), "Translation");
+  // The label's text as written, for a backend to show it in another language.
+  EXPECT_EQ(NamingLabel(controls, 2), "&Enabled:");
+  EXPECT_EQ(NamingLabel(controls, 4), "");
+  EXPECT_EQ(NamingLabel(controls, 0), ""); // a static names nothing
 }
 
 } // namespace

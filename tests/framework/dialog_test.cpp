@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/close_signals.h"
 #include "framework/controls.h"
+#include "framework/framework_state.h"
 #include "framework/headless/headless_backend.h"
+#include "framework/message_box.h"
 #include "framework/response_table.h"
 
 namespace {
@@ -85,6 +88,24 @@ TEST(DialogTest, TheSystemMenusCloseCancels) {
   backend.InDialog("TEST", [](TDialog &d) { d.HandleMessage(TMessage{WM_CLOSE, 0, 0}); });
   TestDialog dialog(nullptr);
   EXPECT_EQ(dialog.Execute(), 2);
+}
+
+// Once the program is asked to close, the code on its way out shows
+// nothing: a dialog is cancelled unseen, a box is answered OK, a question
+// No.
+TEST(DialogTest, NothingIsShownWhileTheProgramCloses) {
+  HeadlessBackend backend;
+  AskProgramToClose();
+  TestDialog dialog(nullptr);
+  EXPECT_EQ(dialog.Execute(), 2);
+  EXPECT_EQ(MessageBox(nullptr, "Unable to go to John 3:16.", "DDE Error", MB_ICONEXCLAMATION),
+            IDOK);
+  EXPECT_EQ(MessageBox(nullptr, "Move the start date?", "Catch Up", MB_YESNO), IDNO);
+  EXPECT_TRUE(backend.PaintWhileBusy()); // a wait ends
+  ResetFrameworkState();
+  EXPECT_TRUE(dialog.log.empty());
+  EXPECT_TRUE(backend.DialogsRun().empty());
+  EXPECT_TRUE(backend.Messages().empty());
 }
 
 TEST(DialogTest, ListBoxesSortWhenAskedAndNotifyTheirDialog) {

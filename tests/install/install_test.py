@@ -317,6 +317,37 @@ class InstalledTree(unittest.TestCase):
         self.assertNotIn(b"Daily Verse - King James Version", saved)
         self.assertNotIn(b"Daily Bible Quiz", saved)
 
+    def test_samples_with_odd_names_are_noted_once_and_matched_by_their_own_name(self):
+        # Names the shell could read as options or patterns: a leading "-",
+        # echo's "-n", and a "?" that would match the user's own file.
+        odd = ["-n", "-leading.QXR", "MAPS?.QXR"]
+        home = installed_tree.fresh_home(self.scratch)
+        os.makedirs(os.path.join(home["config"], "selwarth"))
+        with open(os.path.join(home["config"], "selwarth", "SELWARTH.INI"), "w") as file:
+            file.write("[Selwarth]\nSaveFile=1\n")  # a start is seen through SELWARTH.TXT
+        os.makedirs(home["folder"])
+        with open(os.path.join(home["folder"], "maps1.qxr"), "wb") as file:
+            file.write(b"the user's own")
+        for name in odd:
+            shutil.copy(os.path.join(self.samples, "LANDS.QXR"), os.path.join(self.samples, name))
+        try:
+            self.run_until_day_loaded(home)
+            os.remove(os.path.join(home["folder"], "SELWARTH.TXT"))
+            self.run_until_day_loaded(home)
+        finally:
+            for name in odd:
+                os.remove(os.path.join(self.samples, name))
+        with open(os.path.join(home["folder"], ".selwarth-samples"), encoding="utf-8") as file:
+            noted = file.read().splitlines()
+        for name in odd:
+            self.assertEqual(noted.count(name), 1, "%s noted %d times:\n%s\n%s"
+                             % (name, noted.count(name), noted, self.launcher_log(home)))
+        with open(os.path.join(home["folder"], "MAPS?.QXR"), "rb") as a, \
+                open(os.path.join(self.samples, "LANDS.QXR"), "rb") as b:
+            self.assertEqual(a.read(), b.read())
+        with open(os.path.join(home["folder"], "maps1.qxr"), "rb") as file:
+            self.assertEqual(file.read(), b"the user's own")
+
     def test_the_launcher_answers_version_and_help_without_a_display_or_data_folder(self):
         home = self.fresh_folder("home")
         environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),

@@ -22,7 +22,6 @@ using testsupport::BackgroundProcess;
 using testsupport::DdeSandbox;
 using testsupport::StartConcordance;
 using testsupport::WaitUntil;
-using Clock = std::chrono::steady_clock;
 
 struct Event {
   UINT type;
@@ -208,17 +207,17 @@ TEST_F(DdeConversationTest, ServiceAndTopicNamesCompareWithoutRegardToCase) {
 }
 
 TEST_F(DdeConversationTest, ConnectingToNoServerFailsAtOnce) {
-  auto start = Clock::now();
+  // Waiting for an answer would hang the test: nothing is there to answer.
+  DdeSetConnectTimeout(inst, testsupport::NeverMs);
   EXPECT_EQ(Connect("SMW", "Verses"), 0u);
   EXPECT_EQ(DdeGetLastError(inst), DMLERR_NO_CONV_ESTABLISHED);
   // A stale socket file of a dead server does not fool the client.
   auto server = StartConcordance("SMW");
   ASSERT_NE(server, nullptr);
   server->Signal(SIGKILL);
-  server->WaitForExit(std::chrono::seconds(5));
+  server->WaitForExit(std::chrono::seconds(60));
   ASSERT_TRUE(std::filesystem::exists(sandbox.Folder() + "/smw"));
   EXPECT_EQ(Connect("SMW", "Verses"), 0u);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
   // ... and a new server takes its place.
   auto second = StartConcordance("SMW");
   ASSERT_NE(second, nullptr);
@@ -230,40 +229,38 @@ TEST_F(DdeConversationTest, AServerThatNeverAnswersTimesOutAfterTheTimeout) {
   ASSERT_NE(server, nullptr);
   HCONV conv = Connect("Logos", "System");
   ASSERT_NE(conv, 0u);
-  auto start = Clock::now();
+  // Each returns at its time-out (a wait past it would hang the test), and
+  // says it was the time-out.
   EXPECT_EQ(Request(conv, "Version", 300), "(none)");
-  auto took = Clock::now() - start;
   EXPECT_EQ(DdeGetLastError(inst), DMLERR_DATAACKTIMEOUT);
-  EXPECT_GE(took, std::chrono::milliseconds(300));
-  EXPECT_LT(took, std::chrono::seconds(3));
-  start = Clock::now();
   EXPECT_EQ(Poke(conv, "CurRef", "Jude", 200), 0u);
   EXPECT_EQ(DdeGetLastError(inst), DMLERR_POKEACKTIMEOUT);
   EXPECT_EQ(Execute(conv, "[Activate]", 0), 0u);
   EXPECT_EQ(DdeGetLastError(inst), DMLERR_EXECACKTIMEOUT);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
   EXPECT_TRUE(Events.empty()); // the conversation stays open
   EXPECT_TRUE(DdeDisconnect(conv));
 }
 
 TEST_F(DdeConversationTest, AServerKilledDuringATransactionIsReportedBeforeItFails) {
-  auto server = StartConcordance("Logos", {"--no-answer"});
+  auto server = StartConcordance("Logos", {"--no-answer", "--log", LogFile()});
   ASSERT_NE(server, nullptr);
   HCONV conv = Connect("Logos", "Passage");
   ASSERT_NE(conv, 0u);
   std::vector<Event> seenAtReturn;
   pid_t pid = server->Pid();
-  // Kill the server a moment after the transaction started waiting.
-  std::thread killer([pid] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // Kill the server once it holds the transaction, unanswered.
+  std::thread killer([this, pid] {
+    testsupport::WaitUntil([this] {
+      const std::vector<std::string> lines = LogLines();
+      return !lines.empty() && lines.back().starts_with("POKE");
+    });
     kill(pid, SIGKILL);
   });
-  auto start = Clock::now();
-  HDDEDATA result = Poke(conv, "CurRef", "John 3:16", 20000);
+  // Only the server's end can end this wait.
+  HDDEDATA result = Poke(conv, "CurRef", "John 3:16", testsupport::NeverMs);
   seenAtReturn = Events;
   killer.join();
   EXPECT_EQ(result, 0u);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
   EXPECT_THAT(seenAtReturn, ElementsAre(Event{XTYP_DISCONNECT, conv}));
   EXPECT_EQ(DdeGetLastError(inst), DMLERR_SERVER_DIED);
   EXPECT_FALSE(DdeDisconnect(conv)); // already gone
@@ -283,7 +280,7 @@ TEST_F(DdeConversationTest, AServerEndingBetweenTransactionsIsNoticedThroughTheW
 
   // Stopped politely: the server withdraws its name and leaves.
   server->Signal(SIGTERM);
-  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(10)), 0);
+  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(60)), 0);
   EXPECT_FALSE(std::filesystem::exists(sandbox.Folder() + "/qvwin"));
   pollfd watch{watched[0], POLLIN, 0};
   ASSERT_EQ(poll(&watch, 1, 5000), 1);
@@ -328,7 +325,7 @@ TEST_F(DdeConversationTest, NothingIsLeftBehindAfterAConversation) {
 TEST_F(DdeConversationTest, TheServerEndsByItselfAfterItsTime) {
   auto server = StartConcordance("Logos", {"--exit-after", "1"});
   ASSERT_NE(server, nullptr);
-  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(10)), 0);
+  EXPECT_EQ(server->WaitForExit(std::chrono::seconds(60)), 0);
   EXPECT_FALSE(DdeServiceListening("Logos"));
   EXPECT_FALSE(std::filesystem::exists(sandbox.Folder() + "/logos"));
 }

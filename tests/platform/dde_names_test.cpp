@@ -59,7 +59,7 @@ TEST(DdeFolderTest, AServerThatCannotUseTheFolderSaysWhyOnce) {
   chmod(folder.c_str(), 0755);
   testsupport::BackgroundProcess server(testsupport::BuiltProgram("selwarth-concordance"),
                                         {"--service", "QVWIN", "--no-window"});
-  EXPECT_NE(server.WaitForExit(std::chrono::seconds(10)), 0);
+  EXPECT_NE(server.WaitForExit(std::chrono::seconds(60)), 0);
   const std::string output = server.Output();
   // In the server's own name.
   const std::string why = "selwarth-concordance: DDE links are off: the socket folder " + folder +
@@ -92,8 +92,8 @@ TEST(DdeFolderTest, OfTwoServersThatFindAStaleSocketOneServesAndStaysReachable) 
     EXPECT_TRUE(DdeServiceListening("QVWIN")) << "round " << round;
     first.Signal(SIGTERM);
     second.Signal(SIGTERM);
-    first.WaitForExit(std::chrono::seconds(10));
-    second.WaitForExit(std::chrono::seconds(10));
+    first.WaitForExit(std::chrono::seconds(60));
+    second.WaitForExit(std::chrono::seconds(60));
     unlink(path.c_str());
   }
 }
@@ -113,7 +113,7 @@ TEST(DdeFolderTest, RegistrationWaitsForTheFoldersLock) {
   close(lock);
   EXPECT_TRUE(testsupport::WaitUntil([] { return DdeServiceListening("QVWIN"); }));
   server.Signal(SIGTERM);
-  server.WaitForExit(std::chrono::seconds(10));
+  server.WaitForExit(std::chrono::seconds(60));
 }
 
 TEST(DdeFolderTest, ALinkInPlaceOfTheFolderIsRefused) {

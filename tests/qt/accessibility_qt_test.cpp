@@ -210,4 +210,37 @@ TEST_F(AccessibilityQtTest, TheCaretAReaderMovesIsShownInTheWindow) {
   });
 }
 
+// A character beyond ASCII is one character for a reader, with one cell
+// where it is drawn, whatever bytes the program keeps it in.
+TEST_F(AccessibilityQtTest, EachCharacterOfTheTextHasItsOwnCell) {
+  testpackage::PackageLayout accents; // code page 1252: "Café", a curly quote
+  accents.Titles = {"Caf\xE9"};
+  for (int slot = 0; slot < 366; ++slot)
+    accents.Entries[slot] = {"\x93Na\xEFve\x94"};
+  folder.Write("C.QXP", testpackage::BuildPackage(accents));
+  testsupport::RunShownProgram(program, [&](QMainWindow &frame) {
+    QAccessibleInterface *document =
+        FindRole(QAccessible::queryAccessibleInterface(&frame), QAccessible::Document);
+    ASSERT_NE(document, nullptr);
+    ASSERT_EQ(document->childCount(), 3);
+    // The cells are where the last paint drew: paint now, whatever the
+    // desktop has asked for yet.
+    frame.centralWidget()->repaint();
+    QAccessibleInterface *part = document->child(2);
+    EXPECT_EQ(WholeText(part), QString::fromUtf8("Caf\u00e9\n\u201cNa\u00efve\u201d \n\n"));
+    QAccessibleTextInterface *text = part->textInterface();
+    // The heading's four letters and the body's seven side by side, each as
+    // wide as drawn.
+    for (int first : {0, 5})
+      for (int i = first; i < first + (first == 0 ? 3 : 6); ++i) {
+        const QRect cell = text->characterRect(i);
+        const QRect next = text->characterRect(i + 1);
+        EXPECT_GT(cell.width(), 0) << i;
+        EXPECT_EQ(next.left(), cell.right() + 1) << i;
+        EXPECT_EQ(next.top(), cell.top()) << i;
+      }
+    EXPECT_NE(text->characterRect(5).top(), text->characterRect(0).top());
+  });
+}
+
 } // namespace

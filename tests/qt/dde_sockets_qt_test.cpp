@@ -64,7 +64,7 @@ TEST(DdeSocketsQtTest, ConversationsEndWithoutAWarningFromQt) {
   // The partner going away while a conversation is open.
   EXPECT_TRUE(slot.ConnectServer("QVWIN", "Verses"));
   server->Signal(SIGKILL);
-  server->WaitForExit(std::chrono::seconds(5));
+  server->WaitForExit(std::chrono::seconds(60));
   RunEventsFor(200);
   slot.EndConversation();
   RunEventsFor(50);

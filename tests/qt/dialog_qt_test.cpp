@@ -32,6 +32,7 @@
 #include "framework/response_table.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "qt/title_bar.h"
 #include "resources/dialog_templates.h"
 
 namespace {
@@ -150,8 +151,10 @@ void DoubleClickRow(QListWidget *list, int row) {
 // least down to its baseline, as some templates make them a little short):
 // the units follow the font, with room for Qt's check marks and frames.
 // A radio button has a mnemonic, to be chosen from the keyboard.
-void ExpectTextsFit(const DialogWidget &peer) {
+void ExpectTextsFit(DialogWidget &peer) {
   std::string caption = peer.windowTitle().toStdString();
+  // An X window manager draws the title bar, the title centred over it.
+  testsupport::ExpectTitleWhole(peer);
   // On Wayland Qt draws the title bar itself: the title centred over it,
   // cut short 77 pixels of the screen from its right, where three buttons
   // begin, and measured in the larger of the application's font and 14 px.
@@ -172,6 +175,18 @@ void ExpectTextsFit(const DialogWidget &peer) {
           << caption << ": " << label->text().toStdString();
       EXPECT_GE(label->height(), metrics.ascent())
           << caption << ": " << label->text().toStdString();
+    } else if (auto *list = qobject_cast<QListWidget *>(widget);
+               list != nullptr &&
+               peer.frameGeometry().width() < peer.screen()->availableGeometry().width()) {
+      // Each entry whole, not cut short with an ellipsis ("PROVERBS.Q..."),
+      // as far as the screen leaves room.
+      const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+      for (int row = 0; row < list->count(); ++row) {
+        const QRect cell = list->visualItemRect(list->item(row));
+        const int text = metrics.horizontalAdvance(list->item(row)->text()) + margins;
+        EXPECT_LE(text, std::min(cell.right() + 1, list->viewport()->width()) - cell.left())
+            << caption << ": " << list->item(row)->text().toStdString();
+      }
     } else if (auto *push = qobject_cast<QPushButton *>(widget)) {
       EXPECT_LE(metrics.horizontalAdvance(WithoutMnemonics(push->text())) + 4, push->width())
           << caption << ": " << push->text().toStdString();
@@ -525,7 +540,8 @@ void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "")
       if (control.Template.Kind == TControlKind::Edit && control.Template.Id > 0)
         TEdit(dialog, control.Template.Id).SetText("28");
       else if (control.Template.Kind == TControlKind::ListBox)
-        for (const char *item : {"KJV.QXP", "RV1909.QXP", "QUIZ.QXP"})
+        for (const char *item : {"KJV.QXP", "RV1909.QXP", "QUIZ.QXP", "PROVERBS.QXP", "VERSE.QXP",
+                                 "PLAN.QXP", "PSALMS.QXP", "MYVERSES.QXP"})
           TListBox(dialog, control.Template.Id).AddString(item);
     QCoreApplication::processEvents();
     ExpectTextsFit(*DialogWidgetOf(dialog));

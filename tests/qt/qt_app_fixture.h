@@ -11,17 +11,22 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/program_state.h"
 #include "app/qx_app.h"
 #include "framework/application.h"
 #include "framework/qt/qt_backend.h"
+#include "support/background_process.h"
 #include "support/desktop_session.h"
 #include "support/run_process.h"
 
@@ -124,6 +129,46 @@ inline void RunShownProgram(TProgram &program, const std::function<void(QMainWin
   });
   EXPECT_EQ(app.Run(), 0);
   DeleteDeferredWidgets();
+}
+
+// The ways a program running on an X desktop is closed from outside: the
+// window manager's key, its close request as the title bar's button and the
+// task bars send it (_NET_CLOSE_WINDOW), and the session's SIGTERM.
+struct ProgramClose {
+  const char *name;
+  void (*close)(const DesktopSession &session, BackgroundProcess &program,
+                const std::string &window);
+};
+inline const std::vector<ProgramClose> &ProgramCloses() {
+  static const std::vector<ProgramClose> closes = {
+      {"AltF4",
+       [](const DesktopSession &session, BackgroundProcess &, const std::string &window) {
+         session.RunX("xdotool", {"windowactivate", "--sync", window, "key", "alt+F4"});
+       }},
+      {"CloseButton",
+       [](const DesktopSession &session, BackgroundProcess &, const std::string &window) {
+         session.RunX("wmctrl", {"-i", "-c", window});
+       }},
+      {"Sigterm", [](const DesktopSession &, BackgroundProcess &program,
+                     const std::string &) { program.Signal(SIGTERM); }},
+  };
+  return closes;
+}
+
+// Waits until program has ended; whether a window whose name holds title
+// showed on session meanwhile.
+inline bool ShownUntilEnd(const DesktopSession &session, BackgroundProcess &program,
+                          const std::string &title) {
+  bool shown = false;
+  WaitUntil(
+      [&] {
+        shown =
+            shown ||
+            !session.RunX("xdotool", {"search", "--onlyvisible", "--name", title}).output.empty();
+        return !program.Running();
+      },
+      std::chrono::seconds(30));
+  return shown;
 }
 
 // Copies the sample packages of the build into the folder to.

@@ -125,7 +125,7 @@ QImage DrawnWhereMeasured(const TFontDesc &desc, const DrawnLine &line) {
   int spaces = 0;
   for (std::size_t i = 0; i < line.text.size(); ++i) {
     int x = 10 + dc.GetTextExtent(line.text, static_cast<int>(i)).cx + spread;
-    painter.drawText(x, baseline, FromWindows1252(line.text.substr(i, 1)));
+    painter.drawText(x, baseline, FromProgramText(line.text.substr(i, 1)));
     if (line.text[i] == ' ' && spaces < line.breaks)
       spread += line.extra / line.breaks + (spaces++ < line.extra % line.breaks ? 1 : 0);
   }

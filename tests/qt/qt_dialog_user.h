@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -46,6 +47,16 @@ inline void PressKey(QWidget *target, int key, const QString &text = {}) {
   QCoreApplication::sendEvent(target, &press);
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
   QCoreApplication::sendEvent(target, &release);
+}
+
+// Whether a label meant for one line (no line break in its text) shows it
+// on one: wrapped at its width, it takes no more lines than unwrapped.
+inline bool OnOneLine(QWidget *widget) {
+  auto *label = qobject_cast<QLabel *>(widget);
+  if (label == nullptr || !label->wordWrap() || label->text().contains(u'\n') ||
+      !label->pixmap().isNull())
+    return true;
+  return label->heightForWidth(label->width()) <= label->heightForWidth(QWIDGETSIZE_MAX);
 }
 
 // Answers every message box the program opens while the object lives

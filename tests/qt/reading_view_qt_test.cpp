@@ -85,9 +85,13 @@ TEST(ReadingViewQtTest, ThePassagesAreADocumentThatGrowsWithItsWindowAndTakesIts
 
     // The view's keys come before the document's own.
     text->setFocus();
-    Press(text, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              TDocumentView(view, readpassages::PassageText).Document().PlainText());
+    // A headless weston hands the clipboard to no window (and Qt keeps the
+    // text it could not hand over to the end).
+    if (testsupport::TestDesktop() != testsupport::Desktop::Weston) {
+      Press(text, Qt::Key_C, Qt::ControlModifier);
+      EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+                TDocumentView(view, readpassages::PassageText).Document().PlainText());
+    }
     const qreal size = document->defaultFont().pointSizeF();
     Press(text, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_GT(document->defaultFont().pointSizeF(), size);

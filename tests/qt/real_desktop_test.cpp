@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -12,12 +13,19 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
+#include "passage_library.h"
+#include "qt/qt_app_fixture.h"
 #include "support/background_process.h"
+#include "support/dde_sandbox.h"
 #include "support/desktop_session.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -52,10 +60,12 @@ protected:
     options.environment = session->Environment();
     options.environment["XDG_CONFIG_HOME"] = config.Path().string();
     options.environment["QT_SCALE_FACTOR"] = scale;
+    if (!busAddress.empty())
+      options.environment["DBUS_SESSION_BUS_ADDRESS"] = busAddress;
     options.endWithCaller = true;
     program = std::make_unique<testsupport::BackgroundProcess>(
         testsupport::BuiltProgram("selwarth"), std::vector<std::string>{}, options);
-    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 20s);
+    std::vector<std::string> windows = session->WaitForWindows("Selwarth", 60s);
     if (windows.empty())
       return "";
     std::string id = windows.front();
@@ -69,13 +79,13 @@ protected:
             std::this_thread::sleep_for(150ms);
           return still;
         },
-        5s);
+        60s);
     return id;
   }
   // Ends the program as a desktop's logout does; its exit status.
   int Stop() {
     program->Signal(SIGTERM);
-    return program->WaitForExit(20s);
+    return program->WaitForExit(60s);
   }
   std::string Settings() const { return config.Read("selwarth/SELWARTH.INI"); }
 
@@ -83,6 +93,7 @@ protected:
   testsupport::TempDir folder;
   testsupport::TempDir config;
   std::unique_ptr<testsupport::BackgroundProcess> program;
+  std::string busAddress; // the program's session bus; empty: the test's own
 };
 
 TEST_F(RealDesktopTest, TheWindowsClassIsTheOneTheDesktopEntryNames) {
@@ -168,7 +179,7 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     auto shown = [&] {
       return session->RunX("xdotool", {"search", "--onlyvisible", "--class", "selwarth"}).output;
     };
-    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 5s);
+    return testsupport::WaitUntil([&] { return std::ranges::count(shown(), '\n') == count; }, 60s);
   };
   for (const char *menus : {"hidden", "shown"}) {
     session->RunX("xdotool", {"key", "F10"});
@@ -177,6 +188,143 @@ TEST_F(RealDesktopTest, F10OpensTheFirstMenu) {
     ASSERT_TRUE(windowsShown(1));
   }
   EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// The date on the menu bar is reached as any menu is, and Return opens the
+// Calendar, every time; the Calendar's own key opens it directly.
+TEST_F(RealDesktopTest, TheKeyboardOpensTheCalendarFromTheDateAndByItsKey) {
+  ASSERT_FALSE(Start().empty()) << "no window was shown\n" << program->Output();
+  auto calendar = [&](bool open) {
+    return testsupport::WaitUntil(
+        [&] {
+          return session->RunX("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
+                     .output.empty() != open;
+        },
+        60s);
+  };
+  const std::vector<std::vector<std::string>> ways = {
+      {"F10", "Right", "Right", "Right", "Right", "Right", "Return"},
+      {"alt+f", "Left", "Return"},
+      {"ctrl+l"},
+  };
+  for (const auto &keys : ways)
+    for (int time = 1; time <= 5; ++time) {
+      for (const std::string &key : keys)
+        session->RunX("xdotool", {"key", key});
+      EXPECT_TRUE(calendar(true)) << keys.front() << ": no Calendar at the " << time << ". time";
+      session->RunX("xdotool", {"key", "Escape"});
+      ASSERT_TRUE(calendar(false)) << "Escape left the Calendar open";
+    }
+  EXPECT_EQ(Stop(), 0) << program->Output();
+}
+
+// The stand-in concordance server that the program starts for a link shows
+// the passage beside the program's window, and says nothing in the
+// terminal the program was started from.
+TEST_F(RealDesktopTest, TheConcordanceWindowOpensBesideTheWindowAndSaysNothing) {
+  concordance::PassageLibrary library;
+  if (!library.LookUp("KJV", *concordance::ParseReference("John 3:16")))
+    GTEST_SKIP() << "no SWORD King James Version module installed";
+  std::filesystem::remove(folder.Path() / "VERSE.QXP");
+  testsupport::CopySamples(folder.Path());
+  testsupport::DdeSandbox dde;
+  testsupport::TempDir servers; // the server under the name the program starts
+  std::filesystem::create_symlink(testsupport::BuiltProgram("selwarth-concordance"),
+                                  servers.Path() / "Logos");
+  testsupport::ScopedEnvironment path("PATH", servers.Path().string() + ":" + std::getenv("PATH"));
+  config.Write("selwarth/SELWARTH.INI", "[Selwarth]\nx=100\ny=100\ncx=500\ncy=300\n"
+                                        "ConcordanceServer=Logos\nConcordanceTranslation=KJV\n");
+  std::string id = Start();
+  ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+  session->RunX("xdotool", {"key", "alt+l"});
+  std::this_thread::sleep_for(500ms);
+  session->RunX("xdotool", {"key", "d"});
+  std::string passage;
+  testsupport::WaitUntil(
+      [&] {
+        passage =
+            session->RunX("xdotool", {"search", "--onlyvisible", "--name", "Selwarth Concordance$"})
+                .output;
+        return !passage.empty();
+      },
+      60s);
+  ASSERT_FALSE(passage.empty()) << "no passage window\n" << program->Output();
+  passage = passage.substr(0, passage.find('\n'));
+  std::this_thread::sleep_for(500ms); // framed and placed
+  // Frames as x,y WxH.
+  auto frame = [&](const std::string &window) {
+    std::smatch v;
+    std::string shown = Frame(*session, window, 1);
+    std::regex_search(shown, v, std::regex("(\\d+),(\\d+) (\\d+)x(\\d+)"));
+    return std::array<int, 4>{std::stoi(v[1]), std::stoi(v[2]), std::stoi(v[3]), std::stoi(v[4])};
+  };
+  const auto main = frame(id);
+  const auto beside = frame(passage);
+  EXPECT_GE(beside[0], main[0] + main[2]) << "the passage's window is not right of the program's";
+  EXPECT_LE(beside[0] + beside[2], 1280);
+  EXPECT_EQ(beside[1], main[1]);
+  // The server outlives the program, as a concordance would: it is ended here.
+  const std::string server = session->RunX("xdotool", {"getwindowpid", passage}).output;
+  EXPECT_EQ(Stop(), 0);
+  if (!server.empty())
+    kill(std::stoi(server), SIGTERM);
+  EXPECT_EQ(program->Output().find("Shown in the window"), std::string::npos) << program->Output();
+  EXPECT_EQ(program->Output().find("Serving"), std::string::npos) << program->Output();
+}
+
+// A session bus that takes connections and never answers: the window shows
+// all the same, the program says it goes on without the bus, and SIGTERM
+// ends it with 0.
+TEST_F(RealDesktopTest, ASilentSessionBusDoesNotKeepTheWindowFromShowing) {
+  const std::string path = config.File("silent-bus");
+  int silent = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un where{};
+  where.sun_family = AF_UNIX;
+  path.copy(where.sun_path, sizeof where.sun_path - 1);
+  ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr *>(&where), sizeof where), 0) << path;
+  ASSERT_EQ(listen(silent, 16), 0); // connections wait in its queue, unanswered
+  busAddress = "unix:path=" + path;
+  const std::string id = Start();
+  EXPECT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+  EXPECT_EQ(Stop(), 0) << program->Output();
+  EXPECT_NE(program->Output().find("the session bus does not answer"), std::string::npos)
+      << program->Output();
+  close(silent);
+}
+
+// A close that comes while a link waits for a server that never answers
+// ends the wait: nothing is said of the link, the state is saved and the
+// program ends with 0, however the close comes.
+TEST_F(RealDesktopTest, ACloseWhileALinkWaitsEndsTheProgramCleanly) {
+  testpackage::PackageLayout verse;
+  verse.Titles = {"Daily Verse - King James Version"};
+  verse.Marker = '-';
+  for (int slot = 0; slot < 366; ++slot)
+    verse.Entries[slot] = {"For God so loved the world. - John 3:16"};
+  folder.Write("VERSE.QXP", testpackage::BuildPackage(verse));
+  testsupport::DdeSandbox dde; // the program's DDE folder, and the server's
+  const std::string asked = dde.Runtime().File("asked");
+  auto server =
+      testsupport::StartConcordance("QVWIN", {"--no-answer", "--no-window", "--log", asked});
+  ASSERT_NE(server, nullptr);
+  for (const testsupport::ProgramClose &close : testsupport::ProgramCloses()) {
+    SCOPED_TRACE(close.name);
+    config.Write("selwarth/SELWARTH.INI",
+                 "[Selwarth]\nConcordanceServer=QVWIN\nConcordanceTranslation=KJV\n");
+    std::filesystem::remove(asked);
+    const std::string id = Start();
+    ASSERT_FALSE(id.empty()) << "no window was shown\n" << program->Output();
+    session->RunX("xdotool", {"key", "--delay", "150", "alt+l", "d"});
+    ASSERT_TRUE(testsupport::WaitUntil([&] {
+      return testsupport::ReadFileBytes(asked).find("[GoTo(") != std::string::npos;
+    })) << "the link did not reach the server\n"
+        << program->Output();
+    close.close(*session, *program, id);
+    EXPECT_FALSE(testsupport::ShownUntilEnd(*session, *program, "DDE Error"));
+    EXPECT_EQ(program->WaitForExit(60s), 0) << program->Output();
+    EXPECT_EQ(program->Output().find("Sanitizer"), std::string::npos) << program->Output();
+    EXPECT_NE(Settings().find("LastStartup="), std::string::npos) << Settings();
+  }
 }
 
 } // namespace

@@ -38,7 +38,7 @@ TEST_F(SignalCloseTest, SigtermClosesTheWindowAsExitDoes) {
   // The day's text is written as the window is built.
   ASSERT_TRUE(testsupport::WaitUntil([&] { return folder.Exists("SELWARTH.TXT"); }));
   program.Signal(SIGTERM);
-  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
+  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
   EXPECT_NE(Settings().find("LastStartup="), std::string::npos);
   EXPECT_NE(Settings().find("HideMenu=0"), std::string::npos);
 }
@@ -46,9 +46,9 @@ TEST_F(SignalCloseTest, SigtermClosesTheWindowAsExitDoes) {
 TEST_F(SignalCloseTest, SigtermEndsTheProgramWhileAMessageBoxIsOpen) {
   // No package: the program starts with the "No package files" box open.
   testsupport::BackgroundProcess program(testsupport::BuiltProgram("selwarth"), {}, Options());
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_TRUE(testsupport::WaitUntilWaitingForEvents(program.Pid(), SIGTERM)) << program.Output();
   program.Signal(SIGTERM);
-  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(20)), 0) << program.Output();
+  EXPECT_EQ(program.WaitForExit(std::chrono::seconds(60)), 0) << program.Output();
   EXPECT_NE(Settings().find("LastStartup="), std::string::npos);
 }
 

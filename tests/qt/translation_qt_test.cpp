@@ -17,10 +17,12 @@
 #include "app/verse_window.h"
 #include "concordance_link/conversation_slot.h"
 #include "dialogs/calendar_dialog.h"
+#include "framework/control_labels.h"
 #include "framework/message_box.h"
 #include "framework/qt/qt_translation.h"
 #include "qt/qt_app_fixture.h"
 #include "qt/qt_dialog_user.h"
+#include "qt/title_bar.h"
 #include "resources/calendar_ids.h"
 #include "resources/dialog_templates.h"
 #include "resources/main_menu.h"
@@ -46,6 +48,32 @@ void ExpectOwnMnemonics(const QStringList &texts, const QString &where) {
     if (QChar letter = Mnemonic(text); !letter.isNull()) {
       EXPECT_TRUE(seen.insert(letter).second) << where.toStdString() << ": " << text.toStdString();
     }
+}
+
+// What a widget shows: a label's or a button's text, a frame's title.
+QString ShownText(const QWidget *widget) {
+  return widget->property("text").isValid() ? widget->property("text").toString()
+                                            : widget->property("title").toString();
+}
+
+// A label's words as a name: no mnemonic, no closing colon.
+QString SpokenAs(const QString &label) {
+  QString words;
+  for (qsizetype i = 0; i < label.size(); ++i)
+    if (label[i] != u'&' || ++i < label.size())
+      words += label[i];
+  while (words.endsWith(u':') || words.endsWith(u' '))
+    words.chop(1);
+  return words;
+}
+
+// What the static whose English words are name shows.
+QString ShownLabel(const DialogWidget &peer, const TDialogTemplate &tmpl, const std::string &name) {
+  for (size_t i = 0; i < tmpl.Controls.size(); ++i)
+    if (tmpl.Controls[i].Kind == TControlKind::Static &&
+        SpokenAs(QString::fromStdString(tmpl.Controls[i].Text)).toStdString() == name)
+      return ShownText(peer.ControlWidgets()[i]);
+  return {};
 }
 
 class TranslationQtTest : public ::testing::TestWithParam<const char *> {
@@ -127,20 +155,28 @@ TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) 
     testsupport::ExecuteWith(dialog, [&](DialogWidget &peer) {
       const char *context = tmpl->Name.c_str();
       ExpectTranslated(context, tmpl->Caption, peer.windowTitle());
+      testsupport::ExpectTitleWhole(peer);
       QStringList texts;
       for (size_t i = 0; i < tmpl->Controls.size(); ++i) {
         const TControlTemplate &control = tmpl->Controls[i];
         QWidget *widget = peer.ControlWidgets()[i];
-        const QString shown = widget->property("text").isValid()
-                                  ? widget->property("text").toString()
-                                  : widget->property("title").toString();
+        const QString shown = ShownText(widget);
         if (control.Kind != TControlKind::Icon && control.Text.size() > 1 &&
             control.Text.find('[') == std::string::npos)
           ExpectTranslated(context, control.Text, shown,
                            control.Comment.empty() ? nullptr : control.Comment.c_str());
         if (!control.Name.empty())
           ExpectTranslated(context, control.Name, widget->accessibleName());
+        // A control named by its label is called by the label's words as
+        // the label shows them.
+        if (const std::string name = ControlName(tmpl->Controls, i);
+            control.Name.empty() && !name.empty()) {
+          EXPECT_EQ(widget->accessibleName().toStdString(),
+                    SpokenAs(ShownLabel(peer, *tmpl, name)).toStdString())
+              << context << ": the control named \"" << name << "\"";
+        }
         EXPECT_LE(WidthForText(widget), widget->width()) << context << ": " << control.Text;
+        EXPECT_TRUE(testsupport::OnOneLine(widget)) << context << ": " << control.Text;
         EXPECT_LE(widget->geometry().right(), peer.width()) << context << ": " << control.Text;
         texts << shown;
       }

@@ -69,10 +69,10 @@ protected:
       QApplication::processEvents();
   }
   // A desktop's compositor answers a resize in its own time (weston on a
-  // busy machine takes a while): the events until done() holds, for 5 s at
-  // most.
+  // busy machine takes a while): the events until done() holds, for a
+  // minute at most (a bound on a hang).
   template <class Done> static void SettleUntil(Done done) {
-    for (int wait = 0; wait < 500 && !done(); ++wait) {
+    for (int wait = 0; wait < 6000 && !done(); ++wait) {
       QApplication::processEvents();
       QThread::msleep(10);
     }

@@ -69,7 +69,7 @@ protected:
           frame->windowHandle()->isExposed())
         exposedAt = clock.elapsed();
       bool settled = atOnce || (exposedAt >= 0 && clock.elapsed() - exposedAt > 400);
-      if (settled || clock.elapsed() > 10000) {
+      if (settled || clock.elapsed() > 60000) {
         EXPECT_TRUE(settled) << "the window was never shown";
         poll.stop();
         TheApplication()->GetMainWindow()->CloseWindow(0);

@@ -4,7 +4,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sstream>
 #include <stdexcept>
+#include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -54,7 +56,7 @@ BackgroundProcess::BackgroundProcess(const std::string &program,
 BackgroundProcess::~BackgroundProcess() {
   if (Running()) {
     Signal(SIGKILL);
-    WaitForExit(std::chrono::seconds(10));
+    WaitForExit(std::chrono::seconds(60));
   }
   unlink(outputFile_.c_str());
 }
@@ -92,6 +94,59 @@ bool WaitUntil(const std::function<bool()> &condition, std::chrono::milliseconds
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
+}
+
+namespace {
+
+// The state letter and the processor time (user and system ticks) of a
+// process's main thread, from /proc/PID/stat; false once it has ended.
+bool MainThreadState(pid_t pid, char &state, unsigned long long &ticks) {
+  std::string stat = ReadFileBytes("/proc/" + std::to_string(pid) + "/stat");
+  // The command name is in parentheses and may hold anything: the fields
+  // are counted from its closing one.
+  std::size_t close = stat.rfind(')');
+  if (close == std::string::npos)
+    return false;
+  std::istringstream fields(stat.substr(close + 1));
+  std::string field;
+  fields >> state;
+  // Fields 4 to 13, then utime (14) and stime (15).
+  for (int i = 4; i <= 13 && fields >> field; ++i) {
+  }
+  unsigned long long user = 0, system = 0;
+  if (!(fields >> user >> system))
+    return false;
+  ticks = user + system;
+  return true;
+}
+
+bool CatchesSignal(pid_t pid, int signal) {
+  std::istringstream status(ReadFileBytes("/proc/" + std::to_string(pid) + "/status"));
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("SigCgt:", 0) == 0)
+      return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1u;
+  return false;
+}
+
+} // namespace
+
+bool WaitUntilWaitingForEvents(pid_t pid, int signal, std::chrono::milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  char state = 0;
+  unsigned long long before = 0;
+  int quietSamples = 0;
+  while (std::chrono::steady_clock::now() < deadline) {
+    unsigned long long now = 0;
+    if (!MainThreadState(pid, state, now))
+      return false;
+    bool quiet = state == 'S' && now == before && CatchesSignal(pid, signal);
+    quietSamples = quiet ? quietSamples + 1 : 0;
+    if (quietSamples >= 5)
+      return true;
+    before = now;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
 }
 
 } // namespace testsupport

@@ -27,7 +27,7 @@ std::vector<std::string> NeededPrograms(Desktop desktop) {
   case Desktop::Offscreen:
     return {};
   case Desktop::Openbox:
-    return {"Xvfb", "openbox", "xprop", "xdotool"};
+    return {"Xvfb", "openbox", "xprop", "xdotool", "wmctrl"};
   case Desktop::Weston:
     return {"weston"};
   }

@@ -1,5 +1,6 @@
 #include "support/run_process.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -113,12 +113,9 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   }
   CloseIfOpen(toChild);
   int status = 0;
-  rusage usage{};
-  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  result.peakKib = usage.ru_maxrss;
   if (options.measurePeak) {
-    result.peakKib = 0;
     if (std::FILE *file = std::fopen(peakFile.c_str(), "r")) {
       if (std::fscanf(file, "%ld", &result.peakKib) != 1)
         result.peakKib = 0;
@@ -128,6 +125,14 @@ ProcessResult RunProcess(const std::string &program, const std::vector<std::stri
   }
   result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+long PeakMarginKib() {
+  constexpr long AllocatorKib = 2 << 10;
+  const long processors = std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
+  const long batchPages = std::max(32L, 2 * processors);
+  const long pageKib = std::max(1L, sysconf(_SC_PAGESIZE) / 1024);
+  return AllocatorKib + 3 * batchPages * pageKib;
 }
 
 std::string BuiltProgram(const std::string &name) {

@@ -63,6 +63,23 @@ TEST(PackageChecker, HeaderFaults) {
   }
 }
 
+// A UTF-8 package holds UTF-8 alone: a byte that is not, in an entry, a
+// title or the description, is a fault, named where it stands.
+TEST(PackageChecker, AUtf8PackageMustHoldUtf8) {
+  const std::string sound = Build("Type: utf-8\nTitle: \xCE\xBB\nMarker: -\nDescription: "
+                                  "\xD0\x96\n[Jan 1]\n\xE4\xB8\xAD -x\n[Feb 29]\nleap\n");
+  EXPECT_TRUE(Check(sound).Sound()) << qxptest::Joined(Check(sound).faults);
+  std::string broken = sound;
+  broken[5] = '\xFF';                               // the title's first byte
+  broken[U32At(sound, OffsetAt(0)) + 2] = 'x';      // the entry's 中 cut after one byte
+  broken[U32At(sound, OffsetAt(366)) + 1] = '\x96'; // the description's first byte
+  EXPECT_THAT(Faults(broken),
+              ElementsAre("Titles[0] (title 1): the title is not UTF-8 (byte 0xFF at 0)",
+                          "slot 0 (Jan 1): the text is not UTF-8 (byte 0xE4 at 0 of the entry's "
+                          "text)",
+                          "description: the description is not UTF-8 (byte 0x96 at 0)"));
+}
+
 TEST(PackageChecker, ADamagedTitleDoesNotHideOffsetFaults) {
   std::string bytes = Build(Source);
   bytes[4] = 41;

@@ -149,6 +149,37 @@ TEST_F(QxpTodayTest, ForATerminalTheTextIsUtf8WithPlainLineEnds) {
   EXPECT_EQ(result.output.find('\x9B'), std::string::npos);
 }
 
+// A UTF-8 package prints whole in UTF-8, wrapped by a terminal's columns
+// (a Chinese character takes two); the code page 1252 of plain qxp today has
+// Windows' best fit or '?' for what it lacks.
+TEST_F(QxpTodayTest, EveryScriptPrintsInUtf8AndPlainTextHasItsBestFit) {
+  PackageLayout scripts;
+  scripts.Type = 8;
+  scripts.Titles = {"Κατὰ Ἰωάννην"};
+  scripts.Marker = '-';
+  for (int slot = 0; slot < 366; ++slot)
+    scripts.Entries[slot] = {"Ἐν ἀρχῇ ἦν ὁ λόγος. В начале было Слово. 太初有道，道与神同在。"
+                             "בְּרֵאשִׁית בָּרָא -Ἰω 1:1"};
+  folder.Write("VERSE.QXP", BuildPackage(scripts));
+  auto result = Today({"--utf8", "--width", "12"});
+  EXPECT_EQ(result.exitStatus, 0) << result.errors;
+  EXPECT_EQ(result.output, "Κατὰ Ἰωάννην\n"
+                           "Ἐν ἀρχῇ ἦν ὁ\n"
+                           "λόγος. В\n"
+                           "начале было\n"
+                           "Слово.\n"
+                           "太初有道，道\n"
+                           "与神同在。בְּרֵ\n"
+                           "אשִׁית בָּרָא  -\n"
+                           "Ἰω 1:1\n");
+  result = Today({});
+  // The fullwidth comma's best fit is the comma; every point of the Hebrew
+  // is a character of its own.
+  EXPECT_EQ(result.output, "?at? ???????\r\n"
+                           "?? ???? ?? ? ?????. ? ?????? ???? ?????. ????,??????"
+                           "??????????? ??????  - ?? 1:1\r\n");
+}
+
 } // namespace
 
 namespace {

@@ -9,6 +9,8 @@
 #include "content/day_state.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
+#include "platform/code_page_1252.h"
+#include "platform/utf8.h"
 #include "qxp/package_checker.h"
 #include "qxp/package_writer.h"
 #include "qxp/source_dumper.h"
@@ -91,7 +93,8 @@ protected:
     std::string trailer;
     std::string title;
   };
-  Shown Read(const std::string &bytes, int dayIndex) {
+  // What the program shows, in its own UTF-8.
+  Shown ReadText(const std::string &bytes, int dayIndex) {
     std::string path = dir_.Write("TEST.QXP", bytes);
     dayState.DayIndex = static_cast<std::int16_t>(dayIndex);
     TTextPiece first;
@@ -100,6 +103,14 @@ protected:
     ReadPackageEntry(path, CurrentDayChoice(settings, dayState), first, marker, shown.trailer,
                      shown.title, nullptr);
     shown.body = JoinedText(first);
+    return shown;
+  }
+  // The same in code page 1252, as the exports write it.
+  Shown Read(const std::string &bytes, int dayIndex) {
+    Shown shown = ReadText(bytes, dayIndex);
+    shown.body = platform::ToCp1252(shown.body);
+    shown.trailer = platform::ToCp1252(shown.trailer);
+    shown.title = platform::ToCp1252(shown.title);
     return shown;
   }
   Settings settings;
@@ -137,7 +148,63 @@ TEST_F(ProgramReader, TypeOneTextIsShownInCodePage1252) {
   EXPECT_EQ(day.body, "na\xEFve \xDF ");
   EXPECT_EQ(day.trailer, "Ref \xFC");
   EXPECT_EQ(day.title, "Caf\xE9");
-  EXPECT_EQ(ReadPackageDescription(dir_.File("TEST.QXP")), "Caf\xE9: d");
+  EXPECT_EQ(platform::ToCp1252(ReadPackageDescription(dir_.File("TEST.QXP"))), "Caf\xE9: d");
+}
+
+// A UTF-8 package holds every script: what its source says is what qxp
+// check finds sound, what qxp dump writes back and what the program shows.
+TEST_F(ProgramReader, EveryScriptBuildsChecksDumpsAndReadsBackInUtf8) {
+  struct Script {
+    const char *name, *title, *body, *reference, *description;
+  };
+  const Script scripts[] = {
+      {"Greek with polytonic marks", "Κατὰ Ἰωάννην",
+       "Ἐν ἀρχῇ ἦν ὁ λόγος, καὶ ὁ λόγος ἦν πρὸς τὸν θεόν, καὶ θεὸς ἦν ὁ λόγος.", "Ἰωάννης 1:1",
+       "Ἡ Καινὴ Διαθήκη"},
+      {"Russian", "Синодальный перевод",
+       "В начале было Слово, и Слово было у Бога, и Слово было Бог.", "Иоанна 1:1",
+       "Библия на русском языке"},
+      {"Chinese", "和合本", "太初有道，道与神同在，道就是神。", "约翰福音 1:1", "中文圣经"},
+      {"Hebrew", "תנ״ך", "בְּרֵאשִׁית בָּרָא אֱלֹהִים אֵת הַשָּׁמַיִם וְאֵת הָאָרֶץ׃", "בראשית א:א", "התורה"},
+      {"a combining mark", "Cafe\u0301", "Nai\u0308ve cafe\u0301s, written decomposed.",
+       "Ref\u0327", "Combining marks after their letters"},
+  };
+  for (const Script &script : scripts) {
+    SCOPED_TRACE(script.name);
+    const std::string source = std::string("Type: utf-8\nTitle: ") + script.title +
+                               "\nMarker: -\nDescription: " + script.description + "\n[Jan 1]\n" +
+                               script.body + "\n-" + script.reference + "\n";
+    const std::string bytes = Build(source);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes[0], '\x08');
+    const std::string dumped = Dump(bytes);
+    EXPECT_THAT(dumped, HasSubstr("Type: utf-8\n"));
+    EXPECT_THAT(dumped, HasSubstr(std::string("\n") + script.body + "\n-" + script.reference));
+    EXPECT_EQ(Build(dumped), bytes);
+    const Shown day = ReadText(bytes, 0);
+    EXPECT_EQ(day.body, std::string(script.body) + " ");
+    EXPECT_EQ(day.trailer, std::string("- ") + script.reference);
+    EXPECT_EQ(day.title, script.title);
+    EXPECT_EQ(ReadPackageDescription(dir_.File("TEST.QXP")),
+              std::string(script.title) + ": " + script.description);
+  }
+}
+
+// Chinese has no spaces to cut a long entry at: qxp cuts it between
+// characters, so that every piece holds whole ones.
+TEST_F(ProgramReader, AnEntryWithoutSpacesIsCutBetweenCharacters) {
+  std::string chinese;
+  for (int i = 0; i < 40; ++i)
+    chinese += "太初有道，道与神同在。"; // 11 characters of 3 bytes
+  const std::string bytes =
+      Build("Type: utf-8\nTitle: 和合本\nMarker: none\n[Jan 1]\n" + chinese + "\n");
+  const qxp::CheckReport report = qxp::CheckPackage(qxp::PackageImage::FromBytes(bytes));
+  ASSERT_TRUE(report.Sound()) << qxptest::Joined(report.faults);
+  const std::vector<std::string> &pieces = report.content->Entries[0];
+  EXPECT_GT(pieces.size(), 5u);
+  for (const std::string &piece : pieces)
+    EXPECT_TRUE(platform::IsUtf8(piece)) << piece.size();
+  EXPECT_EQ(ReadText(bytes, 0).body, chinese);
 }
 
 } // namespace

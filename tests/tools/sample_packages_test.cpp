@@ -20,6 +20,7 @@
 #include "content/day_state.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
+#include "platform/code_page_1252.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 
@@ -85,7 +86,10 @@ protected:
     TTextPiece first;
     entry.HasAnswer = ReadPackageEntry(Package(name), CurrentDayChoice(settings, dayState), first,
                                        entry.Marker, entry.Trailer, entry.Title, nullptr);
-    entry.Body = JoinedText(first);
+    // The program's UTF-8 as code page 1252, as the exports write it.
+    entry.Body = platform::ToCp1252(JoinedText(first));
+    entry.Trailer = platform::ToCp1252(entry.Trailer);
+    entry.Title = platform::ToCp1252(entry.Title);
     return entry;
   }
 

@@ -76,6 +76,30 @@ TEST(SourceCompiler, HeaderErrorsNameTheirLines) {
             40u);
 }
 
+// A UTF-8 package is named by its word; its limits count UTF-8 bytes, its
+// marker is one byte, and what it stores stays UTF-8.
+TEST(SourceCompiler, AUtf8PackageIsNamedByItsWordAndHoldsUtf8) {
+  EXPECT_EQ(Compile("Type: UTF-8\nTitle: x\n").Type, 8);
+  const std::string chinese14 = "一二三四五六七八九十一二三四";
+  EXPECT_THAT(Errors("Type: utf8\nTitle: x\n"),
+              ElementsAre("test.qxs:1: type 'utf8' is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, "
+                          "30, 31, 32 or utf-8"));
+  EXPECT_THAT(Errors("Type: 8\nTitle: x\n"), ElementsAre(HasSubstr("type '8' is not one of")));
+  EXPECT_THAT(Errors("Type: utf-8\nTitle: " + chinese14 +
+                     "\nMarker: \xE2\x80\x93\n[Jan 1]\nbad {xE4}{xB8} end\n"),
+              ElementsAre("test.qxs:2: the title is 42 bytes; a title holds at most 40",
+                          "test.qxs:3: the marker of a UTF-8 package is an ASCII character (such "
+                          "as - \\ ~ |) or 'none'",
+                          "test.qxs:5: slot 0 (Jan 1): the bytes written {xHH} are not UTF-8, "
+                          "which a UTF-8 package holds"));
+  // Thirteen Chinese characters are 39 bytes, a title's worth; escapes that
+  // make a character are UTF-8 too.
+  EXPECT_EQ(
+      Compile("Type: utf-8\nTitle: " + chinese14.substr(0, 39) + "\n[Jan 1]\n{xE4}{xB8}{xAD}\n")
+          .Entries[0],
+      std::vector<std::string>{"\xE4\xB8\xAD"});
+}
+
 TEST(SourceCompiler, SlotLinesByDateNumberAndPlanDay) {
   auto content = Compile(WithVerseHeader("[Jan 1]\none\n[Feb 28]\ntwo\n[Mar 1]\nthree\n"
                                          "[Feb 29]\nleap\n[slot 364]\nlast\n[day 3]\nthird\n"));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "content/settings.h"
+#include "framework/headless/headless_dc.h"
 #include "scripted_dc.h"
 #include "support/layer_reset.h"
 
@@ -165,6 +166,53 @@ TEST_F(LayoutTextTest, EntryBodyPiecesAreJoinedWithNothingBetween) {
   DocumentBottom = LayoutEntryText(dc, settings, entry, rect, AlignLeft);
   EXPECT_EQ(dc.Calls, (Calls{Draw(4, 0, "In the beginning God created"), Justify(0, 1)}));
   EXPECT_EQ(DocumentBottom, 16);
+}
+
+// Every script wraps within the window: at spaces where it has them, between
+// characters where it has none (Chinese), never before a closing mark; a
+// letter with its combining marks is one character wide.
+TEST_F(LayoutTextTest, EveryScriptWrapsWithinTheWindow) {
+  struct Script {
+    const char *name;
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  // 100 pixels between the margins hold 20 characters of the headless font.
+  const Script scripts[] = {
+      {"Greek with polytonic marks",
+       "Ἐν ἀρχῇ ἦν ὁ λόγος, καὶ ὁ λόγος ἦν πρὸς τὸν θεόν",
+       {"Ἐν ἀρχῇ ἦν ὁ λόγος,", "καὶ ὁ λόγος ἦν πρὸς", "τὸν θεόν"}},
+      {"Russian",
+       "В начале было Слово, и Слово было у Бога",
+       {"В начале было Слово,", "и Слово было у Бога"}},
+      {"Chinese without spaces",
+       "太初有道，道与神同在，道就是神。这道太初与神同在。万物是藉着他造的。",
+       {"太初有道，道与神同在，道就是神。这道太初", "与神同在。万物是藉着他造的。"}},
+      {"Chinese, a closing mark at the margin",
+       "一二三四五六七八九十一二三四五六七八九十。一二",
+       {"一二三四五六七八九十一二三四五六七八九", "十。一二"}},
+      {"Hebrew with points",
+       "בְּרֵאשִׁית בָּרָא אֱלֹהִים אֵת הַשָּׁמַיִם וְאֵת הָאָרֶץ",
+       {"בְּרֵאשִׁית בָּרָא אֱלֹהִים אֵת", "הַשָּׁמַיִם וְאֵת הָאָרֶץ"}}, // 19 letters with their points
+      {"combining marks",
+       "cafe\u0301 cafe\u0301 cafe\u0301 cafe\u0301 cafe\u0301",
+       {"cafe\u0301 cafe\u0301 cafe\u0301 cafe\u0301", "cafe\u0301"}},
+  };
+  settings.JustifyText = 0;
+  for (const Script &script : scripts) {
+    SCOPED_TRACE(script.name);
+    HeadlessDC headless;
+    headless.SelectFont(TFontDesc{"System", 10, false});
+    LayoutRect window{0, 0, 108, 0};
+    LayoutText(headless, settings, script.text, window, AlignLeft);
+    std::vector<std::string> lines;
+    for (const HeadlessDC::DrawnText &drawn : headless.Drawn()) {
+      lines.push_back(drawn.text);
+      EXPECT_LE(headless.GetTextExtent(drawn.text, static_cast<int>(drawn.text.size())).cx, 100)
+          << drawn.text;
+    }
+    EXPECT_EQ(lines, script.lines);
+  }
 }
 
 } // namespace

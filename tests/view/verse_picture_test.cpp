@@ -195,4 +195,35 @@ TEST_F(VersePictureTest, EachDrawnCharacterHasItsCellWhereItIsDrawn) {
   EXPECT_GT(justified, 0);
 }
 
+// A character of several bytes (Greek, Chinese) takes one character's room
+// and has one cell; its further bytes have empty cells where it ends.
+TEST_F(VersePictureTest, ACharacterOfSeveralBytesHasOneCell) {
+  // "Λόγος" of two bytes a letter, and "中 a".
+  auto day = Entry("\xCE\x9B\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82", "\xE4\xB8\xAD a", 0, "", 10);
+  TVersePicture picture;
+  HeadlessDC dc;
+  picture.Paint(dc, settings, client, All, day.get(), false);
+  const auto &parts = picture.ReadableCells(day.get(), false);
+  ASSERT_EQ(parts.size(), 1u);
+  const std::vector<TRect> &cells = parts[0];
+  const int width = HeadlessDC::CharWidth(10);
+  const int left = (client.right - 5 * width) / 2; // the heading is centred
+  for (int c = 0; c < 5; ++c) {
+    const TRect &letter = cells[static_cast<std::size_t>(2 * c)];
+    const TRect &further = cells[static_cast<std::size_t>(2 * c + 1)];
+    EXPECT_EQ(letter.left, left + c * width) << c;
+    EXPECT_EQ(letter.Width(), width) << c;
+    EXPECT_EQ(further.left, letter.right) << c;
+    EXPECT_EQ(further.Width(), 0) << c;
+  }
+  // The body's line after the heading's CR LF: "中" at the margin, then " a".
+  const std::size_t body = 10 + 2;
+  EXPECT_EQ(cells[body].left, 4);
+  EXPECT_EQ(cells[body].Width(), width);
+  EXPECT_EQ(cells[body + 1].Width(), 0);
+  EXPECT_EQ(cells[body + 2].Width(), 0);
+  EXPECT_EQ(cells[body + 3].left, 4 + width); // the space
+  EXPECT_EQ(cells[body + 4].left, 4 + 2 * width);
+}
+
 } // namespace

@@ -29,18 +29,20 @@ Options:
   --log FILE            append one line per transaction received to FILE
   --claim-versions N    answer NumVersions with N, however many are offered
   --no-answer           accept conversations but never answer a transaction
-  --window              show each passage in a window of its own (the
-                        default when there is a display)
+  --window              show each passage in a window of its own, and print
+                        it too (a window is the default when there is a
+                        display; then nothing is printed)
   --no-window           print each passage instead
   --verse-text          print the passage's text too, when no window shows it
   --exit-after SECONDS  end after SECONDS (default: run until killed)
   --help                show this text
 
-It prints each passage it is asked to show ("Showing John 3:16 (KJV)"). When
-a SWORD Bible module of the translation is installed (for example Debian's
-sword-text-kjv) and there is a display, it also shows the passage's text in
-a small window; closing the window hides it until the next passage. It ends
-cleanly on SIGTERM or SIGINT, withdrawing its service.
+When a SWORD Bible module of the translation is installed (for example
+Debian's sword-text-kjv) and there is a display, it shows the passage's text
+in a small window beside the window it was asked from; closing the window
+hides it until the next passage. Otherwise, or with --window, it prints each
+passage it is asked to show ("Showing John 3:16 (KJV)"). It ends cleanly on
+SIGTERM or SIGINT, withdrawing its service.
 )help";
 
 namespace {

@@ -6,7 +6,8 @@
 #include <unistd.h>
 
 #include "platform/ascii.h"
-#include "qxp/codepage_tables.h"
+#include "platform/code_page_1252.h"
+#include "platform/utf8.h"
 #include "reference.h"
 
 namespace concordance {
@@ -32,20 +33,12 @@ std::string TextOf(HDDEDATA data) {
 std::string Printable(std::string_view text) {
   std::string out;
   for (unsigned char c : text) {
-    char32_t character = c < 0x80 ? c : qxp::tables::CodePage1252[c - 0x80];
-    if (c < 0x20 || c == 0x7f || c == '\\' || character == 0) {
+    if (c < 0x20 || c == 0x7f || c == '\\' || !platform::Cp1252Assigned(c)) {
       char escaped[5];
       std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
       out += escaped;
-    } else if (character < 0x80) {
-      out.push_back(static_cast<char>(character));
-    } else if (character < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (character >> 6)));
-      out.push_back(static_cast<char>(0x80 | (character & 0x3F)));
     } else {
-      out.push_back(static_cast<char>(0xE0 | (character >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (character & 0x3F)));
+      platform::AppendUtf8(out, platform::Cp1252Character(c));
     }
   }
   return out;

@@ -4,24 +4,46 @@
 #include <cstdio>
 
 #include "content/oem_to_ansi.h"
+#include "content/package_format.h"
+#include "platform/code_page_1252.h"
 #include "qxp/codepage_tables.h"
 
 namespace qxp {
 
 namespace {
 
-const std::array<std::uint16_t, 128> &UpperHalf(CodePage codePage) {
-  return codePage == CodePage::Ibm437 ? tables::CodePage437 : tables::CodePage1252;
+// The character of a code page 437 byte from 0x80.
+char32_t Ibm437Character(unsigned char byte) {
+  return tables::CodePage437[byte - 0x80];
 }
 
 } // namespace
 
 CodePage EntryCodePage(std::uint8_t packageType) {
-  return packageType == 1 ? CodePage::Ibm437 : CodePage::Windows1252;
+  if (packageType == package::CodePage437Type)
+    return CodePage::Ibm437;
+  return TextCodePage(packageType);
+}
+
+CodePage TextCodePage(std::uint8_t packageType) {
+  return packageType == package::Utf8Type ? CodePage::Utf8 : CodePage::Windows1252;
 }
 
 const char *CodePageName(CodePage codePage) {
-  return codePage == CodePage::Ibm437 ? "code page 437" : "code page 1252";
+  switch (codePage) {
+  case CodePage::Ibm437:
+    return "code page 437";
+  case CodePage::Utf8:
+    return "UTF-8";
+  default:
+    return "code page 1252";
+  }
+}
+
+bool CanHold(CodePage codePage, char32_t character) {
+  if (codePage == CodePage::Utf8)
+    return character >= 0x20 && character <= 0x10FFFF;
+  return EncodeChar(codePage, character).has_value();
 }
 
 std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
@@ -29,10 +51,17 @@ std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
     return std::nullopt;
   if (character < 0x80)
     return static_cast<unsigned char>(character);
-  const auto &upper = UpperHalf(codePage);
-  for (int i = 0; i < 128; ++i) {
-    if (upper[i] == character)
-      return static_cast<unsigned char>(0x80 + i);
+  if (codePage == CodePage::Utf8)
+    return std::nullopt;
+  if (codePage == CodePage::Windows1252) {
+    const std::optional<unsigned char> byte = platform::Cp1252Byte(character);
+    if (byte && !platform::Cp1252Assigned(*byte))
+      return std::nullopt; // the C1 control an unassigned byte stands for
+    return byte;
+  }
+  for (int byte = 0x80; byte < 0x100; ++byte) {
+    if (Ibm437Character(static_cast<unsigned char>(byte)) == character)
+      return static_cast<unsigned char>(byte);
   }
   return std::nullopt;
 }
@@ -40,69 +69,19 @@ std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character) {
 std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte) {
   if (byte < 0x80)
     return byte;
-  char32_t character = UpperHalf(codePage)[byte - 0x80];
-  if (character == 0)
+  if (codePage == CodePage::Utf8)
+    return std::nullopt; // a byte of a character, not one
+  if (codePage == CodePage::Ibm437)
+    return Ibm437Character(byte);
+  if (!platform::Cp1252Assigned(byte))
     return std::nullopt;
-  return character;
+  return platform::Cp1252Character(byte);
 }
 
 std::optional<char32_t> ShownChar(CodePage codePage, unsigned char byte) {
   if (codePage == CodePage::Ibm437)
     return DecodeByte(CodePage::Windows1252, OemToAnsi(byte));
   return DecodeByte(codePage, byte);
-}
-
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos) {
-  if (pos >= text.size())
-    return std::nullopt;
-  auto lead = static_cast<unsigned char>(text[pos]);
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  }
-  int length = 0;
-  char32_t value = 0;
-  char32_t minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, value = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, value = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, value = lead & 0x07, minimum = 0x10000;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() - pos < static_cast<std::size_t>(length))
-    return std::nullopt;
-  for (int i = 1; i < length; ++i) {
-    auto next = static_cast<unsigned char>(text[pos + i]);
-    if ((next & 0xC0) != 0x80)
-      return std::nullopt;
-    value = (value << 6) | (next & 0x3F);
-  }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-    return std::nullopt;
-  pos += length;
-  return value;
-}
-
-void AppendUtf8(std::string &out, char32_t character) {
-  auto put = [&out](char32_t bits) { out.push_back(static_cast<char>(bits)); };
-  if (character < 0x80) {
-    put(character);
-  } else if (character < 0x800) {
-    put(0xC0 | (character >> 6));
-    put(0x80 | (character & 0x3F));
-  } else if (character < 0x10000) {
-    put(0xE0 | (character >> 12));
-    put(0x80 | ((character >> 6) & 0x3F));
-    put(0x80 | (character & 0x3F));
-  } else {
-    put(0xF0 | (character >> 18));
-    put(0x80 | ((character >> 12) & 0x3F));
-    put(0x80 | ((character >> 6) & 0x3F));
-    put(0x80 | (character & 0x3F));
-  }
 }
 
 std::string TerminalText(std::string_view bytes) {

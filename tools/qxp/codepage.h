@@ -1,28 +1,41 @@
 #pragma once
 
-// The two code pages of package text and the UTF-8 they are written in.
-// Entries of a type-1 package are stored in IBM PC code page 437; every other
-// text of a package (the entries of the other types, the titles and the
-// description) is Windows code page 1252.
+// The encodings of package text, and the UTF-8 a source is written in.
+// Entries of a type-1 package are stored in IBM PC code page 437; every text
+// of a UTF-8 package (type 8) in UTF-8; every other text of a package (the
+// entries of the other types, the titles and the description) in Windows
+// code page 1252.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 namespace qxp {
 
-enum class CodePage { Windows1252, Ibm437 };
+enum class CodePage { Windows1252, Ibm437, Utf8 };
+
+// How a source names the type of a UTF-8 package ("Type: utf-8").
+inline constexpr std::string_view Utf8TypeName = "utf-8";
 
 // The code page the entries of a package of this type are stored in.
 CodePage EntryCodePage(std::uint8_t packageType);
+// The code page of its titles and description.
+CodePage TextCodePage(std::uint8_t packageType);
 
-// The name used in messages: "code page 1252" or "code page 437".
+// The name used in messages: "code page 1252", "code page 437" or "UTF-8".
 const char *CodePageName(CodePage codePage);
 
-// The byte that holds the character in the code page; nothing when the code
-// page has no such character. Only characters from U+0020 are mapped: the
-// program drops bytes below 0x20 from entries, so none stands for a character.
+// Whether text in the code page can hold the character.
+bool CanHold(CodePage codePage, char32_t character);
+
+// The byte that holds the character in a code page of one byte a character;
+// nothing when the code page has no such character (and for UTF-8, where a
+// character beyond ASCII takes several). Only characters from U+0020 are
+// mapped: the program drops bytes below 0x20 from entries, so none stands
+// for a character.
 std::optional<unsigned char> EncodeChar(CodePage codePage, char32_t character);
 
 // The character a byte stands for; nothing for a byte the code page leaves
@@ -35,12 +48,9 @@ std::optional<char32_t> DecodeByte(CodePage codePage, unsigned char byte);
 // horizontal line a soft hyphen). Nothing for a byte shown as no character.
 std::optional<char32_t> ShownChar(CodePage codePage, unsigned char byte);
 
-// Reads one UTF-8 character at text[pos] and moves pos past it. Nothing for a
-// malformed sequence (overlong forms, surrogates and values above U+10FFFF
-// included); pos is then left unchanged.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t &pos);
-
-void AppendUtf8(std::string &out, char32_t character);
+// UTF-8, as the program reads and writes it.
+using platform::AppendUtf8;
+using platform::NextUtf8;
 
 // Code page 1252 text with CR LF line ends (as SELWARTH.TXT and CONTROL.INI
 // hold it) as UTF-8 with LF line ends, for a terminal; a byte the code page

@@ -22,7 +22,12 @@ unsigned char ReaderByte(char byte, std::uint8_t packageType) {
   return packageType == package::CodePage437Type ? OemToAnsi(value) : value;
 }
 
-void SplitAtSpaces(std::string_view text, std::vector<std::string> &pieces) {
+bool IsContinuationByte(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+void SplitAtSpaces(std::string_view text, std::uint8_t packageType,
+                   std::vector<std::string> &pieces) {
   while (text.size() > PieceLength) {
     std::size_t cut = PieceLength;
     for (std::size_t i = PieceLength; i > PieceLength - SpaceSearch; --i) {
@@ -31,6 +36,10 @@ void SplitAtSpaces(std::string_view text, std::vector<std::string> &pieces) {
         break;
       }
     }
+    // Text without spaces (Chinese, Japanese) is cut between characters.
+    if (packageType == package::Utf8Type)
+      while (cut > 1 && IsContinuationByte(text[cut]))
+        --cut;
     pieces.emplace_back(text.substr(0, cut));
     text.remove_prefix(cut);
   }
@@ -92,7 +101,7 @@ std::optional<std::vector<std::string>> LayOutEntry(std::string_view text, char 
   std::vector<std::string> pieces;
   auto at = TrailerStart(text, marker, packageType);
   if (!at) {
-    SplitAtSpaces(text, pieces);
+    SplitAtSpaces(text, packageType, pieces);
   } else {
     std::string_view trailer = text.substr(*at);
     if (trailer.size() > PieceLength) {
@@ -101,7 +110,7 @@ std::optional<std::vector<std::string>> LayOutEntry(std::string_view text, char 
               std::to_string(PieceLength);
       return std::nullopt;
     }
-    SplitAtSpaces(text.substr(0, *at), pieces);
+    SplitAtSpaces(text.substr(0, *at), packageType, pieces);
     if (!pieces.empty() && pieces.back().size() + trailer.size() <= PieceLength)
       pieces.back() += trailer;
     else

@@ -1,6 +1,8 @@
 #include "qxp/package_checker.h"
 
 #include <array>
+#include <cstdio>
+#include <optional>
 
 #include "content/entry_cleaning.h"
 #include "content/package_format.h"
@@ -80,8 +82,21 @@ bool OnlyTextBytes(std::string_view text) {
 
 // Package text as a message quotes it: UTF-8, with every byte a terminal
 // could take as a control (C0, DEL, C1) written {xHH} as in a source.
-std::string Quoted(std::string_view bytes) {
-  return EncodeSourceText(bytes, CodePage::Windows1252);
+std::string Quoted(std::string_view bytes, std::uint8_t packageType) {
+  return EncodeSourceText(bytes, TextCodePage(packageType));
+}
+
+// Where text that should be UTF-8 is not, for a message: "byte 0xE4 at 12".
+std::optional<std::string> NotUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    if (!NextUtf8(text, pos)) {
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[start]));
+      return std::string("byte ") + byte + " at " + std::to_string(start);
+    }
+  }
+  return std::nullopt;
 }
 
 class Checker {
@@ -101,8 +116,20 @@ public:
     return std::move(report_);
   }
 
+  CheckReport RunDay() {
+    if (!CheckHeader())
+      return std::move(report_);
+    if (const std::optional<int> slot = image_.DaySlot()) {
+      CheckOffset(*slot);
+      CheckOffset(*slot + 1);
+      CheckSlot(*slot);
+    }
+    return std::move(report_);
+  }
+
 private:
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
+  bool Utf8() const { return content_.Type == package::Utf8Type; }
   void Warn(std::string text) { report_.warnings.push_back(std::move(text)); }
 
   // Checks the fields of the header and takes the offsets; false when the
@@ -162,9 +189,11 @@ private:
         continue;
       }
       auto stored = image_.Span(TitlesAt + i * TitleRecord + 1, length);
+      if (stored && Utf8() && NotUtf8(*stored))
+        Fault(TitleField(i) + ": the title is not UTF-8 (" + *NotUtf8(*stored) + ")");
       if (stored && ShownTitle(*stored) != *stored)
         Warn(TitleField(i) + ": holds control bytes; the title shows as \"" +
-             Quoted(ShownTitle(*stored)) + "\"");
+             Quoted(ShownTitle(*stored), content_.Type) + "\"");
     }
     return sound;
   }
@@ -175,18 +204,23 @@ private:
         Fault("SlotOffsets[" + std::to_string(i) + "]: " + std::to_string(offsets_[i]) +
               ", but the unused offsets 367-369 must be 0");
     }
-    if (offsets_[0] < headerSize_)
+    for (int i = 0; i <= package::DescriptionSlot; ++i)
+      CheckOffset(i);
+  }
+
+  // The offset of slot i (or of the description): where it points, and that
+  // the next one does not come before it.
+  void CheckOffset(int i) {
+    if (i == 0 && offsets_[0] < headerSize_)
       Fault(OffsetField(0) + ": offset " + std::to_string(offsets_[0]) +
             " points into the header, which ends at " + std::to_string(headerSize_));
-    for (int i = 0; i <= package::DescriptionSlot; ++i) {
-      if (offsets_[i] >= image_.Size())
-        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
-              " is past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
-      if (i < package::DescriptionSlot && offsets_[i] > offsets_[i + 1])
-        Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
-              " comes after the next offset " + std::to_string(offsets_[i + 1]) +
-              "; the offsets are out of order");
-    }
+    if (offsets_[i] >= image_.Size())
+      Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+            " is past the end of the file (" + std::to_string(image_.Size()) + " bytes)");
+    if (i < package::DescriptionSlot && offsets_[i] > offsets_[i + 1])
+      Fault(OffsetField(i) + ": offset " + std::to_string(offsets_[i]) +
+            " comes after the next offset " + std::to_string(offsets_[i + 1]) +
+            "; the offsets are out of order");
   }
 
   void CheckSlot(int slot) {
@@ -239,6 +273,15 @@ private:
       return;
     }
     std::vector<std::string> kept = Compacted(pieces);
+    if (Utf8()) {
+      std::string joined;
+      for (const std::string &piece : kept)
+        joined += piece;
+      if (const std::optional<std::string> where = NotUtf8(joined)) {
+        Fault(DescribeSlot(slot) + ": the text is not UTF-8 (" + *where + " of the entry's text)");
+        return;
+      }
+    }
     if (auto fault = EntryFault(kept, content_.TrailerMarker, content_.Type)) {
       if (ReaderRefuses(kept, content_.TrailerMarker, content_.Type)) {
         Fault(DescribeSlot(slot) + ": " + *fault);
@@ -270,10 +313,12 @@ private:
       return;
     }
     content_.Description = std::string(piece->text);
+    if (Utf8() && NotUtf8(piece->text))
+      Fault("description: the description is not UTF-8 (" + *NotUtf8(piece->text) + ")");
     if (!OnlyTextBytes(piece->text))
       Warn("description: holds control bytes, which the About Packages dialog shows as they are: "
            "\"" +
-           Quoted(piece->text) + "\"");
+           Quoted(piece->text, content_.Type) + "\"");
   }
 
   const PackageImage &image_;
@@ -288,6 +333,10 @@ private:
 
 CheckReport CheckPackage(const PackageImage &image) {
   return Checker(image).Run();
+}
+
+CheckReport CheckPackageDay(const PackageImage &dayImage) {
+  return Checker(dayImage).RunDay();
 }
 
 } // namespace qxp

@@ -27,4 +27,10 @@ struct CheckReport {
 
 CheckReport CheckPackage(const PackageImage &image);
 
+// Judges what the program reads of a package for one day (an image from
+// PackageImage::LoadDay): the header, the offsets that bound the day's
+// entry, and the entry. The faults say why the program shows nothing of it
+// that day, in the words CheckPackage uses.
+CheckReport CheckPackageDay(const PackageImage &dayImage);
+
 } // namespace qxp

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/file_rename.h"
+#include "platform/regular_file.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
 
@@ -126,6 +127,13 @@ std::optional<std::string> SerializePackage(const PackageContent &content, std::
 
 bool WriteFileAtomically(const std::string &path, std::string_view bytes, bool replace,
                          std::string &error) {
+  // Only a package is replaced, never a device, a FIFO, a folder or a link
+  // (--force on /dev/full would put a file in the device's place).
+  if (struct stat existing{}; ::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    error = "cannot write '" + path + "': it is " + platform::FileKindOf(existing.st_mode) +
+            ", not a regular file; qxp build replaces a regular file only";
+    return false;
+  }
   std::filesystem::path target(path);
   std::filesystem::path folder = target.parent_path();
   std::string pattern = (folder.empty() ? std::string(".") : folder.string()) + "/." +

@@ -12,6 +12,7 @@
 #include "content/settings_load.h"
 #include "content/today_text.h"
 #include "line_wrap.h"
+#include "platform/code_page_1252.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
 #include "platform/whole_number.h"
@@ -66,63 +67,6 @@ void EnterPackageFolder() {
     return; // the day's load then says there is no package
 }
 
-// UTF-8 text broken at spaces into lines of at most width characters.
-std::string WrapUtf8(std::string_view text, std::size_t width) {
-  std::string wrapped;
-  while (!text.empty()) {
-    std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    while (true) {
-      std::size_t at = 0, count = 0, lastSpace = std::string_view::npos;
-      while (at < line.size() && count < width) {
-        if (line[at] == ' ')
-          lastSpace = at;
-        std::size_t next = at;
-        if (!NextUtf8(line, next))
-          next = at + 1;
-        at = next;
-        ++count;
-      }
-      if (at >= line.size()) {
-        wrapped.append(line);
-        break;
-      }
-      const bool atSpace = line[at] == ' ';
-      std::size_t cut = atSpace ? at : lastSpace != std::string_view::npos ? lastSpace : at;
-      wrapped.append(line.substr(0, cut));
-      wrapped += '\n';
-      line = line.substr(cut);
-      while (!line.empty() && line.front() == ' ')
-        line.remove_prefix(1);
-    }
-    wrapped += '\n';
-  }
-  return wrapped;
-}
-
-// UTF-8 as code page 1252 with CR LF, as qxp today prints; a character the
-// code page lacks is '?'.
-std::string Windows1252(std::string_view text) {
-  std::string out;
-  for (std::size_t at = 0; at < text.size();) {
-    if (text[at] == '\n') {
-      out += "\r\n";
-      ++at;
-      continue;
-    }
-    std::optional<char32_t> c = NextUtf8(text, at);
-    if (!c) {
-      ++at;
-      out += '?';
-      continue;
-    }
-    std::optional<unsigned char> byte = EncodeChar(CodePage::Windows1252, *c);
-    out += byte ? static_cast<char>(*byte) : '?';
-  }
-  return out;
-}
-
 } // namespace
 
 int RunPassagesCommand(const std::vector<std::string> &arguments, std::FILE *out,
@@ -169,17 +113,20 @@ int RunPassagesCommand(const std::vector<std::string> &arguments, std::FILE *out
   bool anyVerse = false;
   for (const TDocumentBlock &block : document.blocks)
     anyVerse = anyVerse || block.kind == TDocumentBlock::Paragraph;
-  std::string text = PassagesTitle(module->abbreviation, english) + "\n\n" + document.PlainText();
-  if (options.utf8) {
-    if (options.width > 0)
-      text = WrapUtf8(text, static_cast<std::size_t>(options.width));
-  } else {
-    text = Windows1252(text);
-    if (options.width > 0)
-      text = WrapLines(text, static_cast<std::size_t>(options.width));
-    if (::isatty(::fileno(out)) != 0)
-      text = EscapeC1Bytes(text);
-  }
+  // As the day's text is written: CR LF line ends, which the wrapping
+  // keeps; a terminal gets UTF-8 with LF.
+  std::string text;
+  for (const char c : PassagesTitle(module->abbreviation, english) + "\n\n" + document.PlainText())
+    text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  if (!options.utf8)
+    text = platform::ToCp1252(text);
+  if (options.width > 0)
+    text = WrapLines(text, static_cast<std::size_t>(options.width),
+                     options.utf8 ? WrapMeasure::Columns : WrapMeasure::Bytes);
+  if (options.utf8)
+    std::erase(text, '\r');
+  else if (::isatty(::fileno(out)) != 0)
+    text = EscapeC1Bytes(text);
   const bool written =
       std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
   if (!written)

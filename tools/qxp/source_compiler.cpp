@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "content/package_format.h"
+#include "platform/ascii.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
 #include "qxp/source_parser.h"
@@ -37,6 +38,11 @@ bool IsNone(std::string_view text) {
          std::tolower(static_cast<unsigned char>(text[3])) == 'e';
 }
 
+// A UTF-8 package's type in a source, in any case.
+bool IsUtf8TypeName(std::string_view text) {
+  return platform::SameAscii(text, Utf8TypeName);
+}
+
 class Compiler {
 public:
   explicit Compiler(Diagnostics &diagnostics) : diagnostics_(diagnostics) {}
@@ -67,10 +73,11 @@ private:
     CompileDescription();
   }
 
-  // The bytes of a header value in code page 1252, or nothing after an error.
+  // The bytes of a header value in the package's code page (1252, or UTF-8
+  // in a UTF-8 package), or nothing after an error.
   std::optional<std::string> FieldBytes(const SourceLine &line, std::string_view what) {
     std::string error;
-    auto decoded = DecodeSourceText(line.text, CodePage::Windows1252, false, error);
+    auto decoded = DecodeSourceText(line.text, TextCodePage(content_.Type), false, error);
     if (!decoded) {
       diagnostics_.Error(line.number, std::string(what) + ": " + error);
       return std::nullopt;
@@ -83,11 +90,18 @@ private:
       diagnostics_.Error("no 'Type:' line; the header gives the package type (0 for most)");
       return;
     }
+    if (IsUtf8TypeName(header_->type->text)) {
+      content_.Type = package::Utf8Type;
+      return;
+    }
+    // A UTF-8 package is named by its word; its number is the file's.
     auto value = ParseDecimal(header_->type->text);
-    if (!value || *value > 255 || !package::IsAcceptedType(static_cast<std::uint8_t>(*value))) {
+    if (!value || *value > 255 || *value == package::Utf8Type ||
+        !package::IsAcceptedType(static_cast<std::uint8_t>(*value))) {
       diagnostics_.Error(header_->type->number,
                          "type '" + header_->type->text +
-                             "' is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32");
+                             "' is not one of 0, 1, 2, 10, 11, 12, 20, 21, 22, 30, 31, 32" +
+                             (value ? "" : " or utf-8"));
       return;
     }
     content_.Type = static_cast<std::uint8_t>(*value);
@@ -123,8 +137,14 @@ private:
     if (!bytes)
       return;
     if (bytes->size() != 1) {
+      // In UTF-8 only an ASCII character is one byte, which the marker is.
+      std::size_t pos = 0;
+      const bool oneCharacter =
+          content_.Type == package::Utf8Type && NextUtf8(*bytes, pos) && pos == bytes->size();
       diagnostics_.Error(header_->marker->number,
-                         "the marker is one character (such as - \\ ~ |) or 'none'");
+                         oneCharacter ? "the marker of a UTF-8 package is an ASCII character "
+                                        "(such as - \\ ~ |) or 'none'"
+                                      : "the marker is one character (such as - \\ ~ |) or 'none'");
       return;
     }
     content_.TrailerMarker = bytes->front();

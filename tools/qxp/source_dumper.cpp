@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "content/package_format.h"
 #include "qxp/entry_layout.h"
 #include "qxp/slot_names.h"
 #include "qxp/source_text.h"
@@ -92,12 +93,13 @@ void AppendEntry(std::string &out, const std::vector<std::string> &pieces,
     AppendWrapped(out, EncodeSourcePieces(pieces, codePage));
 }
 
-void AppendField(std::string &out, std::string_view key, std::string_view bytes) {
+void AppendField(std::string &out, std::string_view key, std::string_view bytes,
+                 CodePage codePage) {
   out += key;
   out += ':';
   if (!bytes.empty()) {
     out += ' ';
-    out += EncodeSourceText(bytes, CodePage::Windows1252);
+    out += EncodeSourceText(bytes, codePage);
   }
   out += '\n';
 }
@@ -106,15 +108,19 @@ void AppendField(std::string &out, std::string_view key, std::string_view bytes)
 
 std::string DumpSource(const PackageContent &content) {
   std::string out = "# Package source: build it with  qxp build SOURCE -o FILE.QXP\n";
-  out += "Type: " + std::to_string(content.Type) + "\n";
+  out += "Type: ";
+  out +=
+      content.Type == package::Utf8Type ? std::string(Utf8TypeName) : std::to_string(content.Type);
+  out += "\n";
+  const CodePage codePage = TextCodePage(content.Type);
   for (const std::string &title : content.Titles)
-    AppendField(out, "Title", title);
+    AppendField(out, "Title", title, codePage);
   if (content.TrailerMarker == 0)
     out += "Marker: none\n";
   else
-    AppendField(out, "Marker", std::string_view(&content.TrailerMarker, 1));
+    AppendField(out, "Marker", std::string_view(&content.TrailerMarker, 1), codePage);
   if (!content.Description.empty())
-    AppendField(out, "Description", content.Description);
+    AppendField(out, "Description", content.Description, codePage);
 
   bool readingPlan = IsReadingPlan(content);
   for (int slot = 0; slot < package::SlotCount; ++slot) {

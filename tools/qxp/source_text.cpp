@@ -50,22 +50,36 @@ std::string ShownName(std::optional<char32_t> character) {
   return name + "'";
 }
 
-// Appends the source text of one byte of an encoded value.
-void EncodeByte(std::string &out, std::string_view bytes, std::size_t i, CodePage codePage) {
+// Appends the source text of the character at bytes[i], which ends before
+// end, and gives the bytes it took: one in a code page, the character's in
+// UTF-8 (a byte that is not part of one is written as the byte).
+std::size_t EncodeAt(std::string &out, std::string_view bytes, std::size_t i, std::size_t end,
+                     CodePage codePage) {
   auto byte = static_cast<unsigned char>(bytes[i]);
   bool atEdge = i == 0 || i + 1 == bytes.size();
   if ((byte == ' ' && atEdge) || (byte == '{' && EscapeLength(bytes, i) > 0)) {
     out += ByteEscape(byte);
-    return;
+    return 1;
+  }
+  if (codePage == CodePage::Utf8 && byte >= 0x80) {
+    std::size_t next = i;
+    auto character = NextUtf8(bytes.substr(0, end), next);
+    if (!character || IsControl(*character)) {
+      out += ByteEscape(byte);
+      return 1;
+    }
+    out.append(bytes, i, next - i);
+    return next - i;
   }
   auto character = DecodeByte(codePage, byte);
   // A byte the program would show as another character is kept as the byte,
   // since the character itself would be refused when the source is built.
   if (!character || IsControl(*character) || ShownChar(codePage, byte) != character) {
     out += ByteEscape(byte);
-    return;
+    return 1;
   }
   AppendUtf8(out, *character);
+  return 1;
 }
 
 } // namespace
@@ -111,6 +125,10 @@ std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage code
       error = ControlError(*character);
       return std::nullopt;
     }
+    if (codePage == CodePage::Utf8) {
+      decoded.bytes.append(text, start, pos - start);
+      continue;
+    }
     auto byte = EncodeChar(codePage, *character);
     if (!byte) {
       error = CodePointName(*character) + " '" + std::string(text.substr(start, pos - start)) +
@@ -125,6 +143,10 @@ std::optional<DecodedText> DecodeSourceText(std::string_view text, CodePage code
     }
     decoded.bytes.push_back(static_cast<char>(*byte));
   }
+  if (codePage == CodePage::Utf8 && !platform::IsUtf8(decoded.bytes)) {
+    error = "the bytes written {xHH} are not UTF-8, which a UTF-8 package holds";
+    return std::nullopt;
+  }
   return decoded;
 }
 
@@ -132,11 +154,15 @@ std::string EncodeSourceText(std::string_view bytes, CodePage codePage,
                              std::optional<std::size_t> asByte) {
   std::string out;
   out.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i == asByte)
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (i == asByte) {
       out += ByteEscape(static_cast<unsigned char>(bytes[i]));
-    else
-      EncodeByte(out, bytes, i, codePage);
+      ++i;
+      continue;
+    }
+    // A character does not run over the byte to be escaped.
+    const std::size_t end = asByte && *asByte > i ? *asByte : bytes.size();
+    i += EncodeAt(out, bytes, i, end, codePage);
   }
   return out;
 }
@@ -153,13 +179,16 @@ std::string EncodeSourcePieces(const std::vector<std::string> &pieces, CodePage 
   }
   std::string out;
   std::size_t next = 0;
-  for (std::size_t i = 0; i <= joined.size(); ++i) {
+  for (std::size_t i = 0; i <= joined.size();) {
     while (next < breaks.size() && breaks[next] == i) {
       out += "{|}";
       ++next;
     }
-    if (i < joined.size())
-      EncodeByte(out, joined, i, codePage);
+    if (i == joined.size())
+      break;
+    // A character cut by a piece break is written as its bytes.
+    const std::size_t end = next < breaks.size() ? breaks[next] : joined.size();
+    i += EncodeAt(out, joined, i, end, codePage);
   }
   return out;
 }

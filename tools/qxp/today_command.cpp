@@ -1,9 +1,7 @@
 #include "today_command.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <unistd.h>
@@ -19,12 +17,14 @@
 #include "content/settings_load.h"
 #include "content/text_export.h"
 #include "content/today_text.h"
+#include "line_stream.h"
 #include "line_wrap.h"
 #include "package_checker.h"
 #include "package_image.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
 #include "platform/whole_number.h"
+#include "terminal_text.h"
 
 namespace qxp {
 namespace {
@@ -33,7 +33,7 @@ struct TodayOptions {
   std::optional<QuoteMethod> method; // none: the stored setting
   int offset = 0;
   bool hasOffset = false;
-  bool utf8 = false;  // for terminals: UTF-8 with LF line ends
+  bool utf8 = false;  // for terminals: UTF-8 with LF line ends, every script
   std::string folder; // --dir; empty: the working folder, else the data folder
   int width = 0;      // 0: lines as they are
   bool answers = true;
@@ -140,22 +140,23 @@ bool EnterPackageFolder(const TodayOptions &options, std::FILE *errors) {
   return true; // the day's load says the rest, as the program would
 }
 
-// Why a package showed nothing, as qxp check sees it: it cannot be read, is
-// damaged, or is sound and holds nothing for the day.
-std::string WhyNothing(const std::string &fileName) {
+// Why a package showed nothing for the day, as qxp check sees it: it cannot
+// be read, is damaged where the day's read goes, or holds nothing for the
+// day. Only what the program's reader reads is read: the header and the
+// day's entry.
+std::string WhyNothing(const std::string &fileName, const DayChoice &day) {
   std::string error;
-  std::optional<PackageImage> image = PackageImage::Load(fileName, error);
+  std::optional<PackageImage> image = PackageImage::LoadDay(fileName, day, error);
   if (!image)
     return error;
-  CheckReport report = CheckPackage(*image);
+  CheckReport report = CheckPackageDay(*image);
   if (!report.Sound())
     return "damaged: " + report.faults.front() + " (qxp check " + fileName + " names every fault)";
   return "nothing for this day";
 }
 
-// When no package showed anything, says for each why (the first few; each
-// costs a check).
-void SayWhyNothing(std::FILE *errors) {
+// When no package showed anything, says for each why (the first few).
+void SayWhyNothing(const DayChoice &day, std::FILE *errors) {
   constexpr std::size_t MostTold = 10;
   const std::vector<std::string> files = platform::FindFiles("*.QXP");
   if (files.empty())
@@ -163,9 +164,30 @@ void SayWhyNothing(std::FILE *errors) {
   std::fprintf(errors, "qxp today: no package has anything to show for the day:\n");
   for (std::size_t i = 0; i < files.size() && i < MostTold; ++i)
     std::fprintf(errors, "  %s: %s\n", EscapeC1Bytes(files[i]).c_str(),
-                 EscapeC1Bytes(WhyNothing(files[i])).c_str());
+                 EscapeC1Bytes(WhyNothing(files[i], day)).c_str());
   if (files.size() > MostTold)
     std::fprintf(errors, "  and %zu more\n", files.size() - MostTold);
+}
+
+// How each line of the day's text is changed on its way out: wrapped, then
+// made UTF-8 for --utf8, or its C1 bytes escaped for a terminal that would
+// take them as controls; nothing when the bytes go out as SELWARTH.TXT holds
+// them.
+LineStream::Change LineChange(const TodayOptions &options, bool toTerminal) {
+  const std::size_t width = static_cast<std::size_t>(options.width);
+  const bool utf8 = options.utf8;
+  if (width == 0 && !utf8 && !toTerminal)
+    return nullptr;
+  return [width, utf8, toTerminal](std::string_view line) {
+    std::string wrapped;
+    if (width > 0) {
+      wrapped = WrapLines(line, width, utf8 ? WrapMeasure::Columns : WrapMeasure::Bytes);
+      line = wrapped;
+    }
+    if (utf8)
+      return TerminalUtf8(line);
+    return toTerminal ? EscapeC1Bytes(line) : std::string(line);
+  };
 }
 
 } // namespace
@@ -197,20 +219,20 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
   // The text goes to standard output whatever the stored SaveFile says.
   settings.SaveFile = 1;
 
-  // The text is gathered first, so that it can be converted for a terminal.
-  char *buffer = nullptr;
-  std::size_t size = 0;
-  std::FILE *memory = open_memstream(&buffer, &size);
-  if (memory == nullptr) {
+  // The text goes out line by line as the packages are read, changed for a
+  // terminal on the way: qxp holds one entry at a time, however many
+  // packages the folder holds.
+  LineStream lines(out, LineChange(options, ::isatty(::fileno(out)) != 0));
+  if (lines.Stream() == nullptr) {
     std::fprintf(errors, "qxp today: out of memory\n");
     return 1;
   }
   TextExport output;
-  output.Attach(memory);
+  output.Attach(lines.Stream());
   if (!options.answers)
     output.LeaveOutAnswers();
-  // The text goes to the output, and no entry is kept: the day is held once
-  // while it is read, and twice at most while it is converted.
+  if (options.utf8)
+    output.KeepUtf8();
   TDayLoadOptions load{true, &output, false, {}};
   if (options.progress) {
     const std::tm &now = *dayState.LocalTimeNow;
@@ -234,39 +256,16 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
       std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
   }
   if (!printed)
-    SayWhyNothing(errors);
-  // The text is in memory: only a lack of it makes these fail, and then the
-  // gathered text may be cut short.
-  const platform::Result<void> gathered = output.Close();
-  const bool closed = std::fclose(memory) == 0;
-  if (!gathered || !closed) {
-    std::free(buffer);
-    std::fprintf(errors, "qxp today: the day's text could not be gathered: %s\n",
-                 gathered ? std::strerror(errno) : gathered.error().c_str());
+    SayWhyNothing(CurrentDayChoice(settings, dayState), errors);
+  // A full disk or a closed pipe must not pass for a printed day.
+  const platform::Result<void> exported = output.Close();
+  const int failure = lines.Close();
+  if (!exported || failure != 0) {
+    std::fprintf(errors, "qxp today: cannot write the text: %s\n",
+                 failure != 0 ? std::strerror(failure) : exported.error().c_str());
     return 1;
   }
-  std::unique_ptr<char, decltype(&std::free)> gatheredText(buffer, &std::free);
-  std::string_view text(buffer, size);
-  std::string changed; // the text in another form, when asked for one
-  if (options.width > 0) {
-    changed = WrapLines(text, static_cast<std::size_t>(options.width));
-    gatheredText.reset();
-    text = changed;
-  }
-  if (options.utf8) {
-    changed = TerminalText(text);
-    text = changed;
-  } else if (::isatty(::fileno(out)) != 0) {
-    // The bytes of code page 1252 that a terminal would take as controls.
-    changed = EscapeC1Bytes(text);
-    text = changed;
-  }
-  // A full disk or a closed pipe must not pass for a printed day.
-  const bool written =
-      std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
-  if (!written)
-    std::fprintf(errors, "qxp today: cannot write the text: %s\n", std::strerror(errno));
-  return printed && written ? 0 : 1;
+  return printed ? 0 : 1;
 }
 
 } // namespace qxp

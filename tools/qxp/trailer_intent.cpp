@@ -24,7 +24,7 @@ std::string ShownTrailer(std::string_view raw, char marker, CodePage codePage) {
 
 // What to write instead of a marker that is not meant to start a trailer.
 std::string Instead(char marker, CodePage codePage) {
-  if (marker == package::HyphenMarker && EncodeChar(codePage, U'\u2013'))
+  if (marker == package::HyphenMarker && CanHold(codePage, U'\u2013'))
     return "write an en dash '\u2013' instead of that hyphen";
   return "leave that " + DescribeMarker(marker) + " out, as the marker may stand only where the " +
          "trailer begins";

@@ -32,13 +32,11 @@ void HeadlessBackend::WatchCloseSignals() {
   closeSignals_ = InstallCloseSignals();
 }
 
-bool HeadlessBackend::TakeCloseSignal(TDialog *dialog) {
+void HeadlessBackend::TakeCloseSignal() {
   if (closeSignals_ < 0 || !TakeCloseRequest(closeSignals_))
-    return false;
-  if (dialog != nullptr && !dialog->Ended())
-    dialog->CloseDialog(IDCANCEL);
-  CloseMainWindowForSignal();
-  return true;
+    return;
+  AskProgramToClose();
+  closePending_ = true;
 }
 
 void HeadlessBackend::RunModal(TDialog &dialog) {
@@ -46,8 +44,11 @@ void HeadlessBackend::RunModal(TDialog &dialog) {
   dialogsRun_.push_back(name);
   auto &steps = dialogSteps_[name];
   while (!dialog.Ended()) {
-    if (TakeCloseSignal(&dialog))
+    TakeCloseSignal();
+    if (ProgramClosing()) {
+      dialog.CloseDialog(IDCANCEL);
       continue;
+    }
     if (MessageQueue().DispatchOne())
       continue;
     if (!steps.empty()) {
@@ -210,7 +211,16 @@ bool HeadlessBackend::SetClipboardText(std::string_view text) {
 }
 
 bool HeadlessBackend::PaintWhileBusy() {
-  if (!escapeAt_ || std::chrono::steady_clock::now() < *escapeAt_)
+  const auto now = std::chrono::steady_clock::now();
+  if (whileBusy_ && now >= whileBusy_->first) {
+    std::function<void()> action = std::move(whileBusy_->second);
+    whileBusy_.reset();
+    action();
+  }
+  TakeCloseSignal();
+  if (ProgramClosing())
+    return true;
+  if (!escapeAt_ || now < *escapeAt_)
     return false;
   escapeAt_.reset();
   return true;
@@ -257,8 +267,14 @@ int HeadlessBackend::ShowMessageBox(TWindow *, std::string_view text, std::strin
 
 void HeadlessBackend::RunMessageLoop(TMessageQueue &queue) {
   while (!queue.QuitPosted()) {
-    if (TakeCloseSignal(nullptr))
+    // A close asked for inside a modal run or a wait is done here, once the
+    // code that ran them has returned.
+    TakeCloseSignal();
+    if (closePending_) {
+      closePending_ = false;
+      CloseMainWindowForSignal();
       continue;
+    }
     if (queue.DispatchOne())
       continue;
     if (PollSockets(0))

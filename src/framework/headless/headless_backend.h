@@ -30,9 +30,10 @@ public:
   // of the given template; the dialog is cancelled (Escape) when its steps
   // are used up and it is still open.
   void InDialog(const std::string &templateName, std::function<void(TDialog &)> step);
-  // Answers SIGTERM, SIGINT and SIGHUP as the Qt backend does: at the next
-  // turn of the loop the open modal dialog is cancelled and the main window
-  // closed (close_signals.h).
+  // Answers SIGTERM, SIGINT and SIGHUP as the Qt backend does: the program
+  // is asked to close (close_signals.h), so a wait ends and the open modal
+  // dialogs are cancelled; the main window is closed at the next turn of
+  // the outermost loop.
   void WatchCloseSignals();
   // Modal dialogs run so far, by template name.
   const std::vector<std::string> &DialogsRun() const { return dialogsRun_; }
@@ -86,6 +87,12 @@ public:
   void PressEscapeWhileBusy(std::chrono::milliseconds after) {
     escapeAt_ = std::chrono::steady_clock::now() + after;
   }
+  // Does action once, in the first wait for a partner that is still going
+  // on after the given time from now (a signal raised there is answered
+  // before the wait goes on).
+  void WhileBusy(std::chrono::milliseconds after, std::function<void()> action) {
+    whileBusy_.emplace(std::chrono::steady_clock::now() + after, std::move(action));
+  }
 
   // --- Backend.
   void CreatePeer(TWindow &window) override;
@@ -106,7 +113,8 @@ public:
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
   // Nothing is painted without the scripted user; Escape is pressed when
-  // the user was told to (PressEscapeWhileBusy).
+  // the user was told to (PressEscapeWhileBusy); a close signal ends the
+  // wait.
   bool PaintWhileBusy() override;
   // The bus a test puts in place of the session's (none at first).
   SessionBus *Bus() override { return bus_; }
@@ -131,9 +139,8 @@ public:
   void MessagePosted() override {}
 
 private:
-  // Acts on a close signal that came, cancelling dialog (may be null) first;
-  // false when none came.
-  bool TakeCloseSignal(TDialog *dialog);
+  // Asks the program to close when a close signal came.
+  void TakeCloseSignal();
 
   struct Peer {
     std::string caption;
@@ -165,6 +172,8 @@ private:
   std::string language_ = "en";
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;
+  bool closePending_ = false; // the main window is to close in the outermost loop
   std::optional<std::chrono::steady_clock::time_point> escapeAt_;
+  std::optional<std::pair<std::chrono::steady_clock::time_point, std::function<void()>>> whileBusy_;
   Backend *previous_;
 };

@@ -2,7 +2,9 @@
 
 // A device context without a screen: fixed, predictable metrics (every
 // character of a font of height h is max(1, h / 2) pixels wide and h pixels
-// high) and a record of everything drawn, for tests.
+// high; a character with the marks that join it counts as one) and a record
+// of everything drawn, for tests. Text is the program's UTF-8; a count is of
+// its bytes.
 
 #include <string>
 #include <vector>

@@ -9,6 +9,7 @@
 
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
+#include "platform/code_page_1252.h"
 
 namespace {
 
@@ -20,21 +21,30 @@ QHash<QObject *, TWindow *> &ReadableAreas() {
 
 // A part as a reader gets it: Unicode, with plain line ends.
 QString PartText(const std::string &part) {
-  QString text = FromWindows1252(part);
+  QString text = FromProgramText(part);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }
 
-// A part's cells for its text as a reader gets it (a CR LF is one
-// character there), or nothing when the window cannot tell.
+// A part's cells (one a byte of its text) for its text as a reader gets it:
+// a character's cell is that of its first byte, a character beyond the basic
+// plane takes two of Qt's units, and a CR LF is one character. Nothing when
+// the window cannot tell.
 std::vector<QRect> CellsOfText(const std::string &part, const std::vector<TRect> &cells) {
   std::vector<QRect> rects;
   if (cells.size() != part.size())
     return rects;
-  for (std::size_t i = 0; i < part.size(); ++i)
-    if (part[i] != '\r' || i + 1 == part.size() || part[i + 1] != '\n')
-      rects.emplace_back(QPoint(cells[i].left, cells[i].top),
-                         QSize(cells[i].Width(), cells[i].Height()));
+  for (std::size_t i = 0; i < part.size();) {
+    const std::size_t first = i;
+    const char32_t character = platform::NextCharacter(part, i);
+    if (character == '\r' && i < part.size() && part[i] == '\n')
+      continue;
+    const QRect cell(QPoint(cells[first].left, cells[first].top),
+                     QSize(cells[first].Width(), cells[first].Height()));
+    rects.push_back(cell);
+    if (character > 0xFFFF)
+      rects.push_back(cell);
+  }
   return rects;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -17,6 +18,7 @@
 #include <QWindow>
 
 #include "framework/application.h"
+#include "framework/close_signals.h"
 #include "framework/dialog.h"
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
@@ -30,6 +32,7 @@
 #include "framework/qt/qt_window_forward.h"
 #include "framework/qt/text_codec.h"
 #include "framework/window.h"
+#include "platform/file_lock.h"
 
 namespace {
 
@@ -71,20 +74,51 @@ std::optional<std::string> StorableFamilyName(QString family) {
       foundry > 0 && family.endsWith(u']'))
     family.truncate(foundry);
   std::string name = ToWindows1252(family);
-  if (name.find('?') != std::string::npos || FromWindows1252(name) != family)
+  if (name.find('?') != std::string::npos || FromProgramText(name) != family)
     return std::nullopt;
   return name;
 }
 
+// A modal box keeps its nested loop running: cancel each.
+void CancelModalBoxes() {
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == nullptr)
+      break;
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+      dialog->reject();
+    else
+      modal->close();
+    QApplication::processEvents();
+  }
+}
+
+// Whether widget is the main window's: its close ends the program.
+bool IsMainWindow(const QWidget *widget) {
+  TApplication *app = TheApplication();
+  TFrameWindow *main = app != nullptr ? app->GetMainWindow() : nullptr;
+  return main != nullptr && main->IsCreated() && main->Peer == widget;
+}
+
 } // namespace
 
-QtBackend::QtBackend() : previous_(HasBackend() ? &CurrentBackend() : nullptr) {
+QtBackend::QtBackend()
+    : waitPainter_([this](QWidget *closed) {
+        if (!IsMainWindow(closed))
+          return false;
+        CloseWhenIdle();
+        return true;
+      }),
+      previous_(HasBackend() ? &CurrentBackend() : nullptr) {
   SetBackend(this);
+  // A settings write that waits for another program's lock paints too.
+  previousLockWait_ = platform::SetLockWaitHook([this] { (void)PaintWhileBusy(); });
 }
 
 QtBackend::~QtBackend() {
   for (auto &[key, timer] : timers_)
     delete timer;
+  platform::SetLockWaitHook(std::move(previousLockWait_));
   SetBackend(previous_);
 }
 
@@ -293,7 +327,37 @@ void QtBackend::WatchSockets(const std::vector<int> &fds, std::function<void(int
 }
 
 bool QtBackend::PaintWhileBusy() {
-  return waitPainter_.PaintPending();
+  // The loop may not get to the signal pipe while the program waits.
+  if (TakeCloseSignalNow())
+    CloseWhenIdle();
+  const bool escape = waitPainter_.PaintPending();
+  return escape || ProgramClosing();
+}
+
+void QtBackend::CloseWhenIdle() {
+  AskProgramToClose();
+  if (closeScheduled_)
+    return;
+  closeScheduled_ = true;
+  QTimer::singleShot(0, this, [this] { CloseFromOutermostLoop(); });
+}
+
+// The code that waits or opened a modal box is still on the stack, and goes
+// on with the main window once its wait or box is over: the window closes
+// from the outermost loop, when those callers have returned. They return
+// soon, as every wait ends and no new box opens while the program closes.
+void QtBackend::CloseFromOutermostLoop() {
+  // A wait runs nothing but painting (this timer fires there too): it ends
+  // first, seeing the program close.
+  if (!waitPainter_.Waiting()) {
+    CancelModalBoxes();
+    if (!InModalLoop()) {
+      closeScheduled_ = false;
+      CloseMainWindowForSignal();
+      return;
+    }
+  }
+  QTimer::singleShot(10, this, [this] { CloseFromOutermostLoop(); });
 }
 
 SessionBus *QtBackend::Bus() {
@@ -311,7 +375,7 @@ bool QtBackend::SetClipboardText(std::string_view text) {
   QClipboard *clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr)
     return false;
-  clipboard->setText(FromWindows1252(text));
+  clipboard->setText(FromProgramText(text));
   return true;
 }
 

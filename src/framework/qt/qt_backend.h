@@ -61,8 +61,16 @@ public:
   // user: the code that opened it is then still on the stack.
   bool InModalLoop() const { return modalDepth_ > 0; }
 
+  // Ends the program as File/Exit does, for a close signal or the window
+  // system's close of the main window: the program is asked to close
+  // (close_signals.h), so that a wait ends and says nothing; open modal
+  // boxes are cancelled; once the code that waited or opened them has
+  // returned, the main window closes from the outermost loop.
+  void CloseWhenIdle();
+
 private:
   void DeliverPosted();
+  void CloseFromOutermostLoop();
 
   std::map<std::pair<const TWindow *, unsigned>, QTimer *> timers_;
   std::vector<QSocketNotifier *> notifiers_;
@@ -71,7 +79,9 @@ private:
   QEventLoop *loop_ = nullptr;
   bool deliveryScheduled_ = false;
   int modalDepth_ = 0;
+  bool closeScheduled_ = false;
   WaitPainter waitPainter_;
   std::unique_ptr<QtSessionBus> bus_;
   Backend *previous_;
+  std::function<void()> previousLockWait_;
 };

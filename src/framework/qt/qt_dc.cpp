@@ -9,6 +9,8 @@
 #include <tuple>
 
 #include "framework/qt/text_codec.h"
+#include "framework/text_clusters.h"
+#include "platform/code_page_1252.h"
 
 namespace {
 
@@ -49,44 +51,75 @@ int FindFallbackGlyphs(QtDC::Face &face, const QString &character,
 
 constexpr int Unmeasured = -1;
 
-QString CharacterOf(unsigned char byte) {
-  const char c = static_cast<char>(byte);
-  return FromWindows1252(std::string_view(&c, 1));
-}
-
-// Which glyph of the face's own font draws each character (0: none); the
-// advances wait until a character is first used.
+// Which glyph of the face's own font draws each character below U+0100 (0:
+// none); the advances wait until a character is first used.
 void FindOwnGlyphs(QtDC::Face &face) {
-  face.advance.fill(Unmeasured);
   QString all;
-  for (int byte = 0; byte < 256; ++byte)
-    all += CharacterOf(static_cast<unsigned char>(byte));
+  for (char16_t code = 0; code < 256; ++code)
+    all += QChar(code);
   const QList<quint32> own = face.rawFonts[0].glyphIndexesForString(all);
-  for (qsizetype byte = 0; byte < 256 && byte < own.size(); ++byte)
-    face.ownGlyph[static_cast<std::size_t>(byte)] = own[byte];
+  for (qsizetype code = 0; code < 256 && code < own.size(); ++code)
+    face.ownGlyph[static_cast<std::size_t>(code)] = own[code];
 }
 
 // Measures a character and finds the glyph that draws it: the face's own
 // font's, else the one Qt would fall back to.
-void MeasureCharacter(QtDC::Face &face, unsigned char byte) {
-  const QString character = CharacterOf(byte);
-  int &advance = face.advance[byte];
-  const quint32 own = face.ownGlyph[byte];
-  if (byte < 32 || (!character[0].isPrint() && byte != ' ')) {
-    advance = 0; // a control shows nothing and takes no room
+void MeasureCharacter(QtDC::Face &face, char32_t code, QtDC::Character &measured) {
+  const QString character = QString::fromUcs4(&code, 1);
+  quint32 own = 0;
+  if (code < face.ownGlyph.size())
+    own = face.ownGlyph[code];
+  else
+    own = face.rawFonts[0].glyphIndexesForString(character).value(0);
+  if (code < 32 || (!QChar::isPrint(code) && code != ' ')) {
+    measured.advance = 0; // a control shows nothing and takes no room
   } else if (own != 0) {
-    advance = qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
-    if (byte != ' ') // a space only moves the pen
-      face.glyphs[byte].push_back({0, own, QPointF()});
+    measured.advance =
+        qRound(face.rawFonts[0].advancesForGlyphIndexes(QList<quint32>{own}).value(0).x());
+    if (code != ' ') // a space only moves the pen
+      measured.glyphs.push_back({0, own, QPointF()});
   } else {
-    advance = FindFallbackGlyphs(face, character, face.glyphs[byte]);
+    measured.advance = FindFallbackGlyphs(face, character, measured.glyphs);
   }
 }
 
-int AdvanceOf(QtDC::Face &face, unsigned char byte) {
-  if (face.advance[byte] == Unmeasured)
-    MeasureCharacter(face, byte);
-  return face.advance[byte];
+const QtDC::Character &CharacterOf(QtDC::Face &face, char32_t code) {
+  QtDC::Character &character = code < face.latin.size() ? face.latin[code] : face.others[code];
+  if (character.advance == Unmeasured)
+    MeasureCharacter(face, code, character);
+  return character;
+}
+
+// The character with the marks that join it at text[pos], which is not ASCII
+// alone, moving pos past it.
+const QtDC::Character &ClusterBeyondAscii(QtDC::Face &face, std::string_view text,
+                                          std::size_t &pos) {
+  const std::size_t start = pos;
+  const std::size_t end = ClusterEnd(text, start);
+  const char32_t first = platform::NextCharacter(text, pos);
+  if (pos == end)
+    return CharacterOf(face, first);
+  pos = end;
+  const std::string_view cluster = text.substr(start, end - start);
+  auto [found, added] = face.clusters.try_emplace(std::string(cluster));
+  if (added)
+    found->second.advance =
+        FindFallbackGlyphs(face, FromProgramText(cluster), found->second.glyphs);
+  return found->second;
+}
+
+// The character, or the character with the marks that join it, at text[pos],
+// moving pos past it; ASCII without decoding.
+inline const QtDC::Character &ClusterOf(QtDC::Face &face, std::string_view text, std::size_t &pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80 && (pos + 1 == text.size() || static_cast<unsigned char>(text[pos + 1]) < 0x80)) {
+    ++pos;
+    QtDC::Character &character = face.latin[byte];
+    if (character.advance == Unmeasured)
+      MeasureCharacter(face, byte, character);
+    return character;
+  }
+  return ClusterBeyondAscii(face, text, pos);
 }
 
 // The font for a description. The height asked for is the cell (ascent +
@@ -94,8 +127,8 @@ int AdvanceOf(QtDC::Face &face, unsigned char byte) {
 // no taller.
 QFont SizedFont(const TFontDesc &desc) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromWindows1252(desc.FaceName)))
-    font.setFamily(FromWindows1252(desc.FaceName));
+  if (desc.FaceName != "System" && QFontDatabase::hasFamily(FromProgramText(desc.FaceName)))
+    font.setFamily(FromProgramText(desc.FaceName));
   font.setItalic(desc.Italic);
   // Positions come from whole-pixel advances: keep Qt from placing glyphs
   // between pixels. Kerning would move glyphs off the measured positions
@@ -137,6 +170,7 @@ std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
   face->height = metrics.height();
   face->ascent = metrics.ascent();
   face->rawFonts.push_back(QRawFont::fromFont(face->font));
+  face->ascii.fill(Unmeasured);
   FindOwnGlyphs(*face);
   if (faces.size() > 256) // a run that asks for very many fonts
     faces.clear();
@@ -154,9 +188,23 @@ QFont QtDC::MakeFont(const TFontDesc &desc) {
 }
 
 int QtDC::Width(std::string_view text) {
+  // ASCII alone, the most of every day: its advances added up plainly, in
+  // the same pass that finds whether the text is ASCII alone.
   int width = 0;
-  for (char c : text)
-    width += AdvanceOf(*face_, static_cast<unsigned char>(c));
+  unsigned seen = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    seen |= byte;
+    int &advance = face_->ascii[byte & 0x7F];
+    if (advance == Unmeasured)
+      advance = CharacterOf(*face_, byte & 0x7F).advance;
+    width += advance;
+  }
+  if (seen < 0x80)
+    return width;
+  width = 0;
+  for (std::size_t pos = 0; pos < text.size();)
+    width += ClusterOf(*face_, text, pos).advance;
   return width;
 }
 
@@ -175,7 +223,28 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
   if (bkMode_ == OPAQUE)
     painter_.fillRect(x, y, Width(line) + extra, face_->height, ToQColor(bkColor_));
   painter_.setPen(ToQColor(textColor_));
-  DrawGlyphs(x, y + face_->ascent, line);
+  if (HasRightToLeft(line))
+    DrawThroughLayout(x, y, line, Width(line) + extra);
+  else
+    DrawGlyphs(x, y + face_->ascent, line);
+}
+
+void QtDC::DrawThroughLayout(int x, int top, std::string_view line, int width) {
+  QTextLayout layout(FromProgramText(line), face_->font);
+  QTextOption option;
+  option.setTextDirection(Qt::LayoutDirectionAuto);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine row = layout.createLine();
+  layout.endLayout();
+  if (!row.isValid())
+    return;
+  const double natural = row.naturalTextWidth();
+  // A line that reads from the right begins at the right end of its room.
+  const bool fromRight = layout.textOption().textDirection() == Qt::RightToLeft ||
+                         (row.textStart() == 0 && layout.text().isRightToLeft());
+  const double left = fromRight ? x + width - natural : x;
+  layout.draw(&painter_, QPointF(left, top + face_->ascent - row.ascent()));
 }
 
 void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
@@ -195,10 +264,10 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
     positions.clear();
   };
   int pen = x;
-  for (char c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    const int advance = AdvanceOf(*face_, byte); // finds the glyphs too
-    for (const Glyph &glyph : face_->glyphs[byte]) {
+  for (std::size_t pos = 0; pos < line.size();) {
+    const char first = line[pos];
+    const Character &character = ClusterOf(*face_, line, pos); // finds the glyphs too
+    for (const Glyph &glyph : character.glyphs) {
       if (glyph.font != runFont) {
         flush();
         runFont = glyph.font;
@@ -206,8 +275,8 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
       indexes.append(glyph.index);
       positions.append(QPointF(pen, 0) + glyph.offset);
     }
-    pen += advance;
-    if (c == ' ')
+    pen += character.advance;
+    if (first == ' ')
       pen += JustificationShare(justifyExtra_, justifyBreaks_, gap++);
   }
   flush();

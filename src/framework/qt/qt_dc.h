@@ -5,19 +5,22 @@
 // face that is not installed falls back to it. The height asked for is the
 // font's cell height in pixels.
 //
-// Text is measured from a table of the advance of each of the 256 code page
-// 1252 characters, and drawn glyph by glyph at the positions the table gives
-// (no kerning, no ligatures, no shaping), so that what is drawn takes
-// exactly the room the layout measured: centred lines sit in the middle and
-// justified lines end at the margin, whatever the font. Measuring, which the
-// layout does for every word it adds, stays cheap, and drawing needs no
-// shaping either.
+// Text is measured from a table of the advance of each character (a
+// character with the marks that join it shaped as one), and drawn glyph by
+// glyph at the positions the table gives (no kerning, no ligatures), so that
+// what is drawn takes exactly the room the layout measured: centred lines sit
+// in the middle and justified lines end at the margin, whatever the font.
+// Measuring, which the layout does for every word it adds, stays cheap, and
+// drawing needs no shaping either. A line that holds right-to-left text
+// (Hebrew, Arabic) is drawn through Qt's own layout instead, which orders
+// and joins its letters, within the room measured for it.
 
 #include <QFont>
 #include <QPainter>
 #include <QRawFont>
 #include <array>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/dc.h"
@@ -46,14 +49,27 @@ public:
     QPointF offset;
   };
 
+  // A character's advance (-1: not measured yet) and its glyphs.
+  struct Character {
+    int advance = -1;
+    std::vector<Glyph> glyphs;
+  };
+
   // A font with what measuring and drawing need of it, made once per
   // description. A character is measured the first time it is asked for:
-  // measuring means loading its glyph, and a day uses few of the 256.
+  // measuring means loading its glyph, and a day uses few characters. Those
+  // below U+0100, the most of every day in the Latin scripts, are looked up
+  // by their number.
   struct Face {
     QFont font;
-    std::array<int, 256> advance{};      // -1: not measured yet
-    std::array<quint32, 256> ownGlyph{}; // in rawFonts[0]; 0: none
-    std::array<std::vector<Glyph>, 256> glyphs;
+    std::array<Character, 256> latin;
+    // The advances of ASCII, which the measuring of every line adds up: -1
+    // until measured.
+    std::array<int, 128> ascii;
+    std::array<quint32, 256> ownGlyph{}; // of latin, in rawFonts[0]; 0: none
+    std::unordered_map<char32_t, Character> others;
+    // A character with the marks that join it, shaped together.
+    std::unordered_map<std::string, Character> clusters;
     std::vector<QRawFont> rawFonts;
     int height = 0;
     int ascent = 0;
@@ -64,6 +80,10 @@ private:
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
   void DrawGlyphs(int x, int baseline, std::string_view line);
+  // Draws a line that holds right-to-left text through Qt's own layout, which
+  // puts it in its reading order, within the width it was measured at from x
+  // (aligned to the end it reads from).
+  void DrawThroughLayout(int x, int top, std::string_view line, int width);
 
   QPainter &painter_;
   std::shared_ptr<Face> face_;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +17,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_controls.h"
@@ -86,23 +89,28 @@ QSize MakeRoomForPictures(const std::vector<TControlState> &controls,
   return grown;
 }
 
-// A translated text longer than the template's space widens its control; the
-// controls right of it move along, those reaching across it (a group box
-// around it) widen too, and so does the dialog. Returns what it grew.
+// Widens widget by lacks pixels: the controls right of it move along, those
+// reaching across it (a group box around it) widen too.
+void Widen(const std::vector<QWidget *> &widgets, QWidget *widget, int lacks) {
+  const int cut = widget->geometry().right() + 1;
+  for (QWidget *other : widgets) {
+    const QRect place = other->geometry();
+    if (place.left() >= cut)
+      other->move(place.topLeft() + QPoint(lacks, 0));
+    else if (other == widget || place.right() + 1 > cut)
+      other->resize(place.width() + lacks, place.height());
+  }
+}
+
+// A translated text longer than the template's space widens its control,
+// and the dialog with it. Returns what it grew.
 int MakeRoomForTexts(const std::vector<QWidget *> &widgets) {
   int grown = 0;
   for (QWidget *widget : widgets) {
     const int lacks = WidthForText(widget) - widget->width();
     if (lacks <= 0)
       continue;
-    const int cut = widget->geometry().right() + 1;
-    for (QWidget *other : widgets) {
-      const QRect place = other->geometry();
-      if (place.left() >= cut)
-        other->move(place.topLeft() + QPoint(lacks, 0));
-      else if (other == widget || place.right() + 1 > cut)
-        other->resize(place.width() + lacks, place.height());
-    }
+    Widen(widgets, widget, lacks);
     grown += lacks;
   }
   return grown;
@@ -130,8 +138,7 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
     widgets_.push_back(widget);
     ids_.push_back(t.Id);
   }
-  setFixedSize((size() + MakeRoomForPictures(dialog.Controls(), widgets_))
-                   .expandedTo(QSize(TitleWidth(this, windowTitle()), 0)));
+  setFixedSize(size() + MakeRoomForPictures(dialog.Controls(), widgets_));
   // A group box is a frame drawn behind the controls it surrounds.
   for (QWidget *widget : widgets_)
     if (qobject_cast<QGroupBox *>(widget) != nullptr)
@@ -144,6 +151,7 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
   // English texts fit the templates as they were drawn.
   if (InterfaceTranslated())
     setFixedSize(size() + QSize(MakeRoomForTexts(widgets_), 0));
+  MakeRoomForTitle();
   for (size_t i = 0; i < widgets_.size(); ++i)
     if (dialog.Controls()[i].Template.Kind == TControlKind::Document) {
       documents_.push_back(widgets_[i]);
@@ -180,6 +188,37 @@ bool DialogWidget::DialogKey(QKeyEvent *key, bool overriding) {
   return dialog_->KeyDown(press);
 }
 
+void DialogWidget::MakeRoomForTitle() {
+  const int lacks = TitleWidth(this, windowTitle()) - width();
+  if (lacks <= 0)
+    return;
+  // The controls stay together in the middle of the wider dialog.
+  for (QWidget *widget : widgets_)
+    widget->move(widget->pos() + QPoint(lacks / 2, 0));
+  setFixedSize(size() + QSize(lacks, 0));
+}
+
+void DialogWidget::MakeRoomForEntries() {
+  entriesPending_ = false;
+  if (dialog_ == nullptr)
+    return;
+  // As far as the screen leaves room.
+  const int room = AvailableArea(this).width() - frameGeometry().width();
+  int grown = 0;
+  for (QWidget *widget : widgets_)
+    if (auto *list = qobject_cast<QListWidget *>(widget)) {
+      const int lacks = std::min(WidthForEntries(list) - list->width(), room - grown);
+      if (lacks <= 0)
+        continue;
+      Widen(widgets_, list, lacks);
+      grown += lacks;
+    }
+  if (grown == 0)
+    return;
+  setFixedSize(size() + QSize(grown, 0));
+  setGeometry(QRect(KeptOnScreen(geometry(), AvailableArea(this)), size()));
+}
+
 void DialogWidget::Open() {
   show();
   activateWindow();
@@ -209,6 +248,11 @@ void DialogWidget::ShowControlAt(size_t index) {
   // The widget must not report the framework's own change back as the user's.
   QSignalBlocker quiet(widgets_[index]);
   ShowControlState(widgets_[index], dialog_->Controls()[index], dialog_->Template().Name.c_str());
+  // A list's entries are made room for once the program has done filling it.
+  if (qobject_cast<QListWidget *>(widgets_[index]) != nullptr && !entriesPending_) {
+    entriesPending_ = true;
+    QTimer::singleShot(0, this, [this] { MakeRoomForEntries(); });
+  }
 }
 
 void DialogWidget::Detach() {
@@ -391,7 +435,18 @@ int WidthForText(QWidget *widget) {
   if (label == nullptr || label->pixmap().isNull() == false ||
       label->text().contains(QLatin1Char('\n')))
     return 0;
-  return metrics.horizontalAdvance(WithoutMnemonics(label->text())) + 2 * label->margin();
+  // A label wraps its words where their advances, summed unrounded, pass
+  // its width: the rounded advance of the whole can fall short of that.
+  int width =
+      static_cast<int>(std::ceil(
+          QFontMetricsF(widget->font()).horizontalAdvance(WithoutMnemonics(label->text())))) +
+      2 * label->margin();
+  if (label->wordWrap()) {
+    const int oneLine = label->heightForWidth(QWIDGETSIZE_MAX);
+    for (int extra = 0; extra < 8 && label->heightForWidth(width) > oneLine; ++extra)
+      ++width;
+  }
+  return width;
 }
 
 DialogWidget *DialogWidgetOf(const TDialog &dialog) {

@@ -49,6 +49,12 @@ private:
   // (or previous) enabled one of its group, round from end to start.
   size_t RadioAfter(size_t index, bool forward) const;
   void GiveMnemonicsTargets();
+  // A dialog narrower than the window manager's title bar needs for its
+  // title grows, its controls in the middle.
+  void MakeRoomForTitle();
+  // A list too narrow for an entry grows to show it whole, the dialog with
+  // it, as far as the screen allows.
+  void MakeRoomForEntries();
   void PlaceOnScreen(QWidget *owner);
   // A key the dialog's accelerators take, before the focused control does.
   bool DialogKey(QKeyEvent *key, bool overriding);
@@ -62,6 +68,7 @@ private:
   std::vector<QWidget *> documents_;
   QSize laidOut_;
   std::vector<QSize> documentSizes_;
+  bool entriesPending_ = false; // MakeRoomForEntries is posted
 };
 
 // The width a control needs to show its text on one line, whole: a button's,

@@ -20,6 +20,9 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
+#include <algorithm>
+
+#include "framework/control_labels.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_icons.h"
 #include "framework/qt/qt_translation.h"
@@ -111,6 +114,16 @@ class ListBox : public QListWidget {
 public:
   explicit ListBox(QWidget *parent) : QListWidget(parent) {
     setItemDelegate(new ListRowDelegate(this));
+  }
+
+  // The widest entry as the delegate draws it, text margins included.
+  int WidestEntry() {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+      widest = std::max(widest, itemDelegate()->sizeHint(option, indexFromItem(item(row))).width());
+    return widest;
   }
 
 protected:
@@ -291,11 +304,11 @@ void ShowItems(QListWidget *list, const TControlState &state) {
   int wanted = static_cast<int>(state.Items.size());
   auto spoken = [&](int item) {
     return static_cast<size_t>(item) < state.ItemNames.size()
-               ? FromWindows1252(state.ItemNames[static_cast<size_t>(item)])
+               ? FromProgramText(state.ItemNames[static_cast<size_t>(item)])
                : QString();
   };
   auto same = [&](int row, int item) {
-    return list->item(row)->text() == FromWindows1252(state.Items[static_cast<size_t>(item)]) &&
+    return list->item(row)->text() == FromProgramText(state.Items[static_cast<size_t>(item)]) &&
            list->item(row)->toolTip() == spoken(item);
   };
   int front = 0;
@@ -307,7 +320,7 @@ void ShowItems(QListWidget *list, const TControlState &state) {
   for (int row = shown - back - 1; row >= front; --row)
     delete list->takeItem(row);
   for (int item = front; item < wanted - back; ++item) {
-    auto *row = new QListWidgetItem(FromWindows1252(state.Items[static_cast<size_t>(item)]));
+    auto *row = new QListWidgetItem(FromProgramText(state.Items[static_cast<size_t>(item)]));
     if (QString name = spoken(item); !name.isEmpty()) {
       row->setToolTip(name);
       row->setData(Qt::AccessibleTextRole, name);
@@ -335,7 +348,7 @@ void ShowLabel(QLabel *label, QString text) {
 
 void ShowEdit(QWidget *widget, const TControlState &state) {
   if (auto *line = qobject_cast<QLineEdit *>(widget)) {
-    QString text = FromWindows1252(state.Text);
+    QString text = FromProgramText(state.Text);
     if (line->text() != text)
       line->setText(text);
   } else if (auto *multi = qobject_cast<QPlainTextEdit *>(widget)) {
@@ -343,6 +356,14 @@ void ShowEdit(QWidget *widget, const TControlState &state) {
     if (multi->toPlainText() != text)
       multi->setPlainText(text);
   }
+}
+
+// What a screen reader calls the control: a name taken from a label is the
+// label's words as the label shows them, in the interface's language.
+QString AccessibleName(const TControlState &state, const char *context) {
+  if (state.NameLabel.empty())
+    return Translated(context, state.Name);
+  return FromProgramText(SpokenLabel(ToWindows1252(Translated(context, state.NameLabel))));
 }
 
 } // namespace
@@ -401,7 +422,7 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
 void ShowControlState(QWidget *widget, const TControlState &state, const char *context) {
   widget->setEnabled(state.Enabled);
   // Without a name of its own a button is called by its text.
-  if (QString name = Translated(context, state.Name); widget->accessibleName() != name)
+  if (QString name = AccessibleName(state, context); widget->accessibleName() != name)
     widget->setAccessibleName(name);
   const char *comment = state.Template.Comment.empty() ? nullptr : state.Template.Comment.c_str();
   QString text = Translated(context, state.Text, comment);
@@ -452,6 +473,19 @@ void ShowWholeItemsOnly(QListWidget *list) {
     list->resize(list->width(), inner / row * row + frame);
 }
 
+int WidthForEntries(QListWidget *list) {
+  auto *box = dynamic_cast<ListBox *>(list);
+  if (box == nullptr || box->count() == 0)
+    return 0;
+  const int frame = 2 * box->frameWidth();
+  int width = box->WidestEntry() + frame;
+  const int rows = box->height() - frame;
+  if (box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      box->count() * box->sizeHintForRow(0) > rows)
+    width += box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+  return width;
+}
+
 int SelectedRow(const QListWidget *list) {
   const QList<QListWidgetItem *> selected = list->selectedItems();
   return selected.isEmpty() ? -1 : list->row(selected.front());
@@ -470,7 +504,7 @@ bool TakesFocus(const TControlTemplate &control) {
 }
 
 QString ToEditText(std::string_view bytes) {
-  QString text = FromWindows1252(bytes);
+  QString text = FromProgramText(bytes);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;
 }

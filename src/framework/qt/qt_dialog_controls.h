@@ -30,6 +30,10 @@ void ShowControlState(QWidget *widget, const TControlState &state, const char *c
 // a list the template lets touch the control below it keeps clear of it.
 void ShowWholeItemsOnly(QListWidget *list);
 
+// The width a list box needs to show its widest entry whole: the entry, the
+// frame, and the vertical scroll bar when the entries need one.
+int WidthForEntries(QListWidget *list);
+
 // The selected row of a list; -1 when none is. The current row (the one
 // with the focus frame) is not a selection: Qt makes one as the list gets
 // the focus.

@@ -1,5 +1,6 @@
 #include "framework/qt/qt_frame_placement.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <vector>
 #ifdef SELWARTH_XCB
 #include <xcb/xcb.h>
 #endif
@@ -192,7 +194,46 @@ QRect SavedFrame(const QWidget *window) {
   return QRect(placed.toPoint(), frame.size());
 }
 
+namespace {
+
+// The height of an X window manager's title bar, in the screen's pixels:
+// its border above the window, as drawn around the window, else around the
+// window's owner or another window of the program, else a guess from the
+// font.
+int TitleBarHeight(const QWidget *window) {
+  std::vector<const QWidget *> framed = {window};
+  if (window->parentWidget() != nullptr)
+    framed.push_back(window->parentWidget()->window());
+  for (const QWidget *other : QApplication::topLevelWidgets())
+    if (other->isVisible())
+      framed.push_back(other);
+  for (const QWidget *candidate : framed)
+    if (std::optional<QMargins> borders = ScreenPixelBorders(candidate);
+        borders && borders->top() > 0)
+      return borders->top();
+  return static_cast<int>(
+      std::ceil(2 * QFontMetrics(QGuiApplication::font()).height() * window->devicePixelRatioF()));
+}
+
+// The width the title bar of an X window manager needs to show the title
+// whole. It draws the title in a font of the desktop's (commonly its font
+// made bold) centred over the bar, between the window's icon on one side
+// and its buttons on the other, each about as wide as the bar is high: so
+// the room of the three buttons is kept on both sides.
+int X11TitleWidth(const QWidget *window, const QString &title) {
+  QFont bold = QGuiApplication::font();
+  bold.setBold(true);
+  const qreal ratio = window->devicePixelRatioF();
+  const int text = QFontMetrics(bold).horizontalAdvance(title) + 2; // and its shadow
+  constexpr int Buttons = 3;
+  return static_cast<int>(std::ceil((text * ratio + 2 * Buttons * TitleBarHeight(window)) / ratio));
+}
+
+} // namespace
+
 int TitleWidth(const QWidget *window, const QString &title) {
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    return X11TitleWidth(window, title);
   if (WindowsHavePositions())
     return 0;
   // The title is measured in the application's font and drawn in 14 pixels.

@@ -25,6 +25,7 @@ QRect SavedFrame(const QWidget *window);
 // The width a window needs for its title to show whole. On Wayland, where
 // the compositor draws no title bars, Qt draws one in the window's surface:
 // the title centred over it and cut short where its three buttons begin, 77
-// pixels of the screen from its right edge. Elsewhere the window manager
-// draws the title as it can: 0.
+// pixels of the screen from its right edge. On X11 the window manager
+// draws it, centred too, in a font of its own and with the room of its
+// buttons on both sides: an estimate on the large side. Offscreen: 0.
 int TitleWidth(const QWidget *window, const QString &title);

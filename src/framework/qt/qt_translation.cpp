@@ -113,7 +113,7 @@ bool InterfaceTranslated() {
 }
 
 QString Translated(const char *context, std::string_view text, const char *comment) {
-  const QString source = FromWindows1252(text);
+  const QString source = FromProgramText(text);
   if (!InterfaceTranslated() || source.isEmpty())
     return source;
   return QCoreApplication::translate(context, source.toUtf8().constData(), comment);
@@ -122,7 +122,7 @@ QString Translated(const char *context, std::string_view text, const char *comme
 QString TranslatedMenuText(std::string_view text) {
   const auto tab = text.find('\t');
   QString words = LocalDates(Translated("MainMenu", text.substr(0, tab)));
-  return tab == std::string_view::npos ? words : words + FromWindows1252(text.substr(tab));
+  return tab == std::string_view::npos ? words : words + FromProgramText(text.substr(tab));
 }
 
 QString TranslatedTitle(std::string_view text) {

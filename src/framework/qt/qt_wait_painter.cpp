@@ -6,6 +6,11 @@
 #include <QTimer>
 #include <QWidget>
 
+WaitPainter::WaitPainter(std::function<bool(QWidget *)> endsProgram)
+    : endsProgram_(std::move(endsProgram)) {}
+
+WaitPainter::~WaitPainter() = default;
+
 bool WaitPainter::PaintPending() {
   if (waiting_)
     return false;
@@ -47,14 +52,19 @@ bool WaitPainter::eventFilter(QObject *object, QEvent *event) {
   // passes it on: it is held back at the widget.
   if (event->type() != QEvent::Close || qobject_cast<QWidget *>(object) == nullptr)
     return false;
-  QPointer<QWidget> window = static_cast<QWidget *>(object);
+  // Not accepted: the window stays as it is for now.
+  event->ignore();
+  auto *widget = static_cast<QWidget *>(object);
+  // The main window's ends the program, and so the wait (the backend says
+  // so in PaintWhileBusy's answer).
+  if (endsProgram_ && endsProgram_(widget))
+    return true;
+  QPointer<QWidget> window = widget;
   // Asked again from the event loop; should the program still be waiting
   // then, it is held back once more.
   QTimer::singleShot(0, this, [window] {
     if (window != nullptr)
       window->close();
   });
-  // Not accepted: the window stays as it is.
-  event->ignore();
   return true;
 }

@@ -5,20 +5,29 @@
 // go blank, and nothing else reaches the program. User input is held back
 // and delivered, in the order it came, once the wait is over; Escape alone
 // is taken at once, as the user's wish to stop waiting. Socket
-// notifications stay queued; a close request from the window system is held
-// back and made again once the wait is over, so that no command or close
-// runs inside the code that is waiting.
+// notifications stay queued. A close request from the window system is
+// held back, so that no close runs inside the code that is waiting: the main
+// window's ends the program (the wait ends, and the program closes once the
+// waiting code has returned), another window's is made again once the wait
+// is over.
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
 class QEvent;
+class QWidget;
 
 class WaitPainter : public QObject {
 public:
+  // endsProgram takes the window system's close of a window when it ends
+  // the program (true), and then closes it itself.
+  explicit WaitPainter(std::function<bool(QWidget *)> endsProgram);
+  ~WaitPainter() override;
+
   // Handles what is pending for painting, once; true when the user pressed
   // Escape meanwhile.
   bool PaintPending();
@@ -29,6 +38,7 @@ protected:
   bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+  std::function<bool(QWidget *)> endsProgram_;
   bool waiting_ = false;
   bool escape_ = false;
   std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> heldInput_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -195,11 +196,23 @@ void FrameWidget::closeEvent(QCloseEvent *event) {
 }
 
 // The menu key enters the menu bar by opening its first menu, as F10 does
-// on other desktops; from there the arrow keys go on to the others.
+// on other desktops; from there the arrow keys go on to the others, the
+// date item too, which Return then chooses. The first menu is opened as
+// its mnemonic opens it, so that the bar takes the keys (a menu only opened
+// for it would leave them to the window once the arrows reach an item
+// without a menu) and gives them back when it is left.
 void FrameWidget::EnterMenuBar() {
   QMenuBar *bar = menuBar();
-  if (bar->isVisible() && !bar->actions().isEmpty() && bar->activeAction() == nullptr)
-    bar->setActiveAction(bar->actions().front());
+  if (!bar->isVisible() || bar->actions().isEmpty() || bar->activeAction() != nullptr)
+    return;
+  QAction *first = bar->actions().front();
+  const QKeySequence mnemonic = QKeySequence::mnemonic(first->text());
+  if (!mnemonic.isEmpty()) {
+    QKeyEvent press(QEvent::KeyPress, mnemonic[0].key(), mnemonic[0].keyboardModifiers());
+    QCoreApplication::sendEvent(this, &press);
+  }
+  if (bar->activeAction() == nullptr) // no mnemonic: the menu opens all the same
+    bar->setActiveAction(first);
 }
 
 void FrameWidget::keyPressEvent(QKeyEvent *event) {
@@ -242,7 +255,7 @@ WindowWidget::WindowWidget(TWindow &window, QWidget *parent)
       window_.HandleMessage(TMessage{WM_VSCROLL, wParam, 0});
     });
   }
-  setWindowTitle(FromWindows1252(window.Title()));
+  setWindowTitle(FromProgramText(window.Title()));
 }
 
 QWidget *WindowWidget::Area() const {

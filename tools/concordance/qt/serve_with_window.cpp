@@ -62,14 +62,18 @@ int ServeWithWindow(const Options &options, int &argc, char **argv) {
   // Closing the window hides it; the server goes on until it is stopped.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  WindowPresenter presenter;
+  // Asked for a window by --window, it reports as the console does; chosen
+  // by itself (as when Selwarth starts it), it shows and says nothing.
+  const bool report = options.display == Options::Display::Window;
+  WindowPresenter presenter(report);
   Server server(options, presenter);
   std::string error;
   if (!server.Start(error)) {
     std::cerr << "selwarth-concordance: " << error << "\n";
     return 1;
   }
-  std::cout << "Serving \"" << options.service << "\" (passages shown in a window)" << std::endl;
+  if (report)
+    std::cout << "Serving \"" << options.service << "\" (passages shown in a window)" << std::endl;
   int status = 0;
   {
     DdeWatch watch(server.Instance());
