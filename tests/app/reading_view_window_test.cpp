@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "content/plan_progress.h"
 #include "dialogs/reading_view.h"
 #include "framework/controls.h"
@@ -65,6 +67,35 @@ TEST_F(ReadingViewWindowTest, CtrlBOpensOneWindowThatFollowsTheDayAndMarksItRead
          Frame().MenuCommand(CM_EXIT);
        }});
   EXPECT_FALSE(program.ReadingViewOpen());
+}
+
+// Whether a library of that name is loaded in this process.
+bool Loaded(const std::string &library) {
+  std::ifstream maps("/proc/self/maps");
+  for (std::string line; std::getline(maps, line);)
+    if (line.find("/" + library) != std::string::npos)
+      return true;
+  return false;
+}
+
+// libsword reads every locale when its first manager is made: the start
+// and the command's state cost none of it, only the first passage read.
+TEST_F(ReadingViewWindowTest, LibswordIsLoadedAtTheFirstPassageNotBeforeTheFirstPaint) {
+  testsupport::SwordSystemLibrary library;
+  if (!library.AddInstalledModule("engKJV2006eb"))
+    GTEST_SKIP() << "no SWORD Bible is installed (sword-text-kjv)";
+  if (Loaded("libsword"))
+    GTEST_SKIP() << "an earlier test of this process has loaded libsword";
+  Run({[&] {
+    EXPECT_FALSE(Shown().empty());
+    EXPECT_TRUE(Enabled(CM_READPASSAGES));
+    EXPECT_FALSE(Loaded("libsword"));
+    EXPECT_FALSE(Loaded("libselwarth-sword"));
+    CtrlB();
+    ASSERT_TRUE(program.ReadingViewOpen());
+    EXPECT_TRUE(Loaded("libsword"));
+    Frame().MenuCommand(CM_EXIT);
+  }});
 }
 
 TEST_F(ReadingViewWindowTest, WithoutABibleTheCommandIsGrayed) {
