@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "reference.h"
 #include "scripture/bible_passages.h"
 #include "scripture/scripture_reference.h"
-#include "reference.h"
 
 namespace {
 

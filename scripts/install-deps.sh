@@ -35,6 +35,7 @@ test_packages=(
   xiphos libglib2.0-bin # the links' peer, and gdbus that asks it where it shows
   python3-dbus python3-gi # a scripted peer on the session bus
   verse # what the start-up benchmark compares qxp today with
+  diatheke # what the reading view's benchmark compares the passages' first reading with
   sword-text-web sword-text-sparv # Bibles beside the KJV: the reader's Bible chosen by language, book names in Spanish
   libsword-utils # imp2vs and imp2ld: the small Bibles and devotionals the tests build
 )

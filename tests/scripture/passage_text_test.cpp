@@ -99,7 +99,8 @@ TEST(PassageTextTest, BooksAreNamedInTheBiblesLanguage) {
   if (!rv)
     GTEST_SKIP() << "sword-text-sparv is not installed";
   EXPECT_EQ(rv->LocalText(Passage("Genesis 1-2")), "G\xC3\xA9nesis 1-2");
-  EXPECT_EQ(rv->ChapterText(Passage("Isaiah 43:19"), 43), "Isa\xC3\xAD" "as 43");
+  EXPECT_EQ(rv->ChapterText(Passage("Isaiah 43:19"), 43), "Isa\xC3\xAD"
+                                                          "as 43");
   TPassageRead read = rv->Read(Passage("John 3:16"));
   ASSERT_EQ(read.verses.size(), 1u);
   EXPECT_TRUE(
