@@ -54,6 +54,10 @@ set(data_build ${CMAKE_BINARY_DIR}/data)
 # The programs and the links (made here, installed as links).
 file(MAKE_DIRECTORY ${data_build}/links ${data_build}/bin-links)
 install(TARGETS qxp selwarth-concordance RUNTIME DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
+# The reader of Bibles through libsword, loaded from beside the programs.
+if(TARGET selwarth-sword)
+  install(TARGETS selwarth-sword LIBRARY DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})
+endif()
 foreach(link Logos QVWIN SMW)
   file(CREATE_LINK selwarth-concordance ${data_build}/links/${link} SYMBOLIC)
   install(FILES ${data_build}/links/${link} DESTINATION ${SELWARTH_INSTALL_PROGRAMDIR})

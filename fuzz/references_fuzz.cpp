@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dde/bible_passages.h"
-#include "dde/scripture_reference.h"
 #include "reference.h"
+#include "scripture/bible_passages.h"
+#include "scripture/scripture_reference.h"
 
 namespace {
 

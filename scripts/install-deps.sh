@@ -38,6 +38,9 @@ test_packages=(
   faketime # the reminder at a time of day of the test's choosing
   systemd # systemd-analyze, which reads the reminder's timer and service as systemd will
   verse # what the start-up benchmark compares qxp today with
+  diatheke # what the reading view's benchmark compares the passages' first reading with
+  sword-text-web sword-text-sparv # Bibles beside the KJV: the reader's Bible chosen by language, book names in Spanish
+  libsword-utils # imp2vs and imp2ld: the small Bibles and devotionals the tests build
 )
 
 case ${1-all} in

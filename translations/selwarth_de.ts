@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>BIBLE</name>
+    <message>
+        <source>Bible</source>
+        <translation>Bibel</translation>
+    </message>
+    <message>
+        <source>&amp;Read the passages in:</source>
+        <translation>&amp;Die Passagen lesen in:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CALENDAR</name>
     <message>
         <source>January</source>
@@ -460,6 +479,14 @@
     <message>
         <source>Re&amp;minder...</source>
         <translation>&amp;Erinnerung...</translation>
+    </message>
+    <message>
+        <source>B&amp;ible...</source>
+        <translation>B&amp;ibel...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Passages</source>
+        <translation>Passagen &amp;lesen</translation>
     </message>
 </context>
 <context>
@@ -900,6 +927,30 @@ Häkchen entfernen und von vorn beginnen?</translation>
         <translation>Die Erinnerung konnte nicht eingerichtet werden.
 %1</translation>
     </message>
+    <message>
+        <source>No Bible of the SWORD library is installed. Please install one, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>Es ist keine Bibel der SWORD-Bibliothek installiert. Bitte installieren Sie eine, etwa das Paket &quot;sword-text-kjv&quot;.</translation>
+    </message>
+    <message>
+        <source>Bible</source>
+        <translation>Bibel</translation>
+    </message>
+    <message>
+        <source>Please select the Bible to read the passages in.</source>
+        <translation>Bitte wählen Sie die Bibel, in der die Passagen gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters.</source>
+        <translation>Selwarth kann die Bibel &quot;%1&quot; nicht speichern: Ihr Name ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The Bible could not be saved.
+%1
+It will be used until you exit.</source>
+        <translation>Die Bibel konnte nicht gespeichert werden.
+%1
+Sie wird bis zum Beenden verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -1121,6 +1172,73 @@ Zeigt den Eintrag des Tages aus jedem eingeschalteten Paket im Arbeitsordner
 Qts eigene Optionen wie -platform und -style werden angenommen; jedes andere
 Wort ist ein Fehler (Rückgabewert 2).
 </translation>
+    </message>
+</context>
+<context>
+    <name>READPASSAGES</name>
+    <message>
+        <source>No Bible of the SWORD library is installed.</source>
+        <translation>Es ist keine Bibel der SWORD-Bibliothek installiert.</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Evening</source>
+        <translation>Abend</translation>
+    </message>
+    <message>
+        <source>Daily Verse</source>
+        <translation>Tagesvers</translation>
+    </message>
+    <message>
+        <source>Proverb</source>
+        <translation>Sprichwort</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the %2 has no such book.</source>
+        <translation>%1 kann nicht gelesen werden: Die Bibel %2 hat kein solches Buch.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: in the %2, %3 has %4 chapters.</source>
+        <translation>%1 kann nicht gelesen werden: In der Bibel %2 hat %3 %4 Kapitel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: in the %2, %3 %4 has %5 verses.</source>
+        <translation>%1 kann nicht gelesen werden: In der Bibel %2 hat %3 %4 %5 Verse.</translation>
+    </message>
+    <message>
+        <source>The %1 has no text for %2.</source>
+        <translation>Die Bibel %1 hat keinen Text für %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Only the first %1 verses of %2 are shown.</source>
+        <translation>Von %2 werden nur die ersten %1 Verse gezeigt.</translation>
+    </message>
+    <message>
+        <source>None of the day&apos;s packages names a passage to read.</source>
+        <translation>Keines der Pakete des Tages nennt eine Passage zum Lesen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a passage of the Bible.</source>
+        <translation>%1 kann nicht als Passage der Bibel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Passages of the Day - %1</source>
+        <translation>Passagen des Tages - %1</translation>
+    </message>
+    <message>
+        <source>Passages of the Day</source>
+        <translation>Passagen des Tages</translation>
+    </message>
+    <message>
+        <source>Passages</source>
+        <translation>Passagen</translation>
     </message>
 </context>
 <context>

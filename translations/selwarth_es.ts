@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>BIBLE</name>
+    <message>
+        <source>Bible</source>
+        <translation>Biblia</translation>
+    </message>
+    <message>
+        <source>&amp;Read the passages in:</source>
+        <translation>&amp;Leer los pasajes en:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CALENDAR</name>
     <message>
         <source>January</source>
@@ -460,6 +479,14 @@
     <message>
         <source>Re&amp;minder...</source>
         <translation>&amp;Recordatorio...</translation>
+    </message>
+    <message>
+        <source>B&amp;ible...</source>
+        <translation>&amp;Biblia...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Passages</source>
+        <translation>&amp;Leer pasajes</translation>
     </message>
 </context>
 <context>
@@ -900,6 +927,30 @@ Clear the marks and start over?</source>
         <translation>No se pudo fijar el recordatorio.
 %1</translation>
     </message>
+    <message>
+        <source>No Bible of the SWORD library is installed. Please install one, such as the package &quot;sword-text-kjv&quot;.</source>
+        <translation>No hay ninguna Biblia de la biblioteca SWORD instalada. Instale una, por ejemplo el paquete &quot;sword-text-kjv&quot;.</translation>
+    </message>
+    <message>
+        <source>Bible</source>
+        <translation>Biblia</translation>
+    </message>
+    <message>
+        <source>Please select the Bible to read the passages in.</source>
+        <translation>Seleccione la Biblia en la que leer los pasajes.</translation>
+    </message>
+    <message>
+        <source>Selwarth cannot keep the Bible &quot;%1&quot;: its name is longer than %2 characters.</source>
+        <translation>Selwarth no puede guardar la Biblia &quot;%1&quot;: su nombre tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>The Bible could not be saved.
+%1
+It will be used until you exit.</source>
+        <translation>No se pudo guardar la Biblia.
+%1
+Se usará hasta que salga del programa.</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>
@@ -1121,6 +1172,73 @@ Muestra la entrada del día de cada paquete activado de la carpeta de trabajo
 Se aceptan las opciones propias de Qt, como -platform y -style; cualquier
 otra palabra es un error (estado de salida 2).
 </translation>
+    </message>
+</context>
+<context>
+    <name>READPASSAGES</name>
+    <message>
+        <source>No Bible of the SWORD library is installed.</source>
+        <translation>No hay ninguna Biblia de la biblioteca SWORD instalada.</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Evening</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <source>Daily Verse</source>
+        <translation>Versículo del día</translation>
+    </message>
+    <message>
+        <source>Proverb</source>
+        <translation>Proverbio</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the %2 has no such book.</source>
+        <translation>No se puede leer %1: la Biblia %2 no tiene ese libro.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: in the %2, %3 has %4 chapters.</source>
+        <translation>No se puede leer %1: en la Biblia %2, %3 tiene %4 capítulos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: in the %2, %3 %4 has %5 verses.</source>
+        <translation>No se puede leer %1: en la Biblia %2, %3 %4 tiene %5 versículos.</translation>
+    </message>
+    <message>
+        <source>The %1 has no text for %2.</source>
+        <translation>La Biblia %1 no tiene texto para %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Only the first %1 verses of %2 are shown.</source>
+        <translation>Solo se muestran los primeros %1 versículos de %2.</translation>
+    </message>
+    <message>
+        <source>None of the day&apos;s packages names a passage to read.</source>
+        <translation>Ninguno de los paquetes del día indica un pasaje para leer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a passage of the Bible.</source>
+        <translation>No se puede leer %1 como pasaje de la Biblia.</translation>
+    </message>
+    <message>
+        <source>Passages of the Day - %1</source>
+        <translation>Pasajes del día - %1</translation>
+    </message>
+    <message>
+        <source>Passages of the Day</source>
+        <translation>Pasajes del día</translation>
+    </message>
+    <message>
+        <source>Passages</source>
+        <translation>Pasajes</translation>
     </message>
 </context>
 <context>

@@ -2,8 +2,10 @@
 
 #include "app/verse_window.h"
 #include "dialogs/calendar_dialog.h"
+#include "dialogs/reading_view.h"
 #include "dialogs/references_dialog.h"
 #include "framework/framework_state.h"
+#include "readings/reading_bible.h"
 
 TProgram::TProgram() = default;
 TProgram::~TProgram() = default;
@@ -14,6 +16,10 @@ bool TProgram::CalendarOpen() const {
 
 bool TProgram::ReferencesOpen() const {
   return ReferencesDialog && ReferencesDialog->IsCreated();
+}
+
+bool TProgram::ReadingViewOpen() const {
+  return ReadingView && ReadingView->IsCreated();
 }
 
 void ResetProgramState() {

@@ -17,7 +17,9 @@
 #include "content/day_state.h"
 #include "content/settings.h"
 
+class TBibleShelf;
 class TCalendar;
+class TReadingView;
 class TReferencesDialog;
 
 struct TProgram {
@@ -32,9 +34,15 @@ struct TProgram {
   // exists; each is open while it is there and its window is.
   std::unique_ptr<TCalendar> CalendarDialog;
   std::unique_ptr<TReferencesDialog> ReferencesDialog;
+  // The modeless window of the day's passages, and the Bibles it has opened
+  // (kept for the rest of the run: opening one costs its files' check and a
+  // manager of libsword's).
+  std::unique_ptr<TReadingView> ReadingView;
+  std::unique_ptr<TBibleShelf> Bibles;
 
   bool CalendarOpen() const;
   bool ReferencesOpen() const;
+  bool ReadingViewOpen() const;
 };
 
 // Puts the program-wide variables that remain back to how a new process

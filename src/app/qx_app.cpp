@@ -3,8 +3,8 @@
 #include "app/program_state.h"
 #include "app/verse_window.h"
 #include "app/window_placement.h"
+#include "concordance_link/dde_client.h"
 #include "content/settings.h"
-#include "dde/dde_client.h"
 #include "framework/backend.h"
 #include "resources/main_menu.h"
 

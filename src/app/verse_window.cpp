@@ -5,6 +5,8 @@
 #include "app/qx_app.h"
 #include "app/reminder_notice.h"
 #include "app/window_placement.h"
+#include "concordance_link/dde_settings_dialog.h"
+#include "concordance_link/links.h"
 #include "content/calendar_facts.h"
 #include "content/day_entries.h"
 #include "content/day_load.h"
@@ -16,12 +18,12 @@
 #include "content/settings_store.h"
 #include "content/shown_day.h"
 #include "content/today_text.h"
-#include "dde/dde_settings_dialog.h"
-#include "dde/links.h"
 #include "dialogs/about_dialogs.h"
+#include "dialogs/bible_dialog.h"
 #include "dialogs/calendar_dialog.h"
 #include "dialogs/package_settings_dialog.h"
 #include "dialogs/program_settings_dialog.h"
+#include "dialogs/reading_view.h"
 #include "dialogs/references_dialog.h"
 #include "dialogs/reminder_dialog.h"
 #include "dialogs/start_date_dialog.h"
@@ -29,7 +31,9 @@
 #include "framework/frame_window.h"
 #include "framework/message_box.h"
 #include "framework/translation.h"
+#include "readings/reading_bible.h"
 #include "resources/main_menu.h"
+#include "scripture/sword_modules.h"
 #include "view/clipboard_copy.h"
 #include "view/text_layout.h"
 #include "view/verse_painter.h"
@@ -64,6 +68,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_STARTDATE, [](W &w, unsigned) { w.RunReloadingDialog<TSetStartDateDialog>(); },
        [](const W &w) { return TraitsOf(w.settings_.QuoteMethodCode).PlansShow; }},
       {CM_DDE, [](W &w, unsigned) { TDDESettingsDialog(&w, w.settings_).Execute(); }},
+      {CM_BIBLE, [](W &w, unsigned) { w.RunBibleSettings(); }},
       {CM_REMINDER, [](W &w, unsigned) { TReminderDialog(&w).Execute(); }},
       {CM_DAYBACKWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset < 0; }},
       {CM_DAYFORWARD, onDay, daysStep, [](const W &w) { return w.day_.DayOffset > 0; }},
@@ -82,6 +87,9 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_LINKQUIZ, onLink,
        [](const W &w) { return !w.settings_.ConcordanceServer.empty() && w.day_.HasAnswers; }},
       {CM_LINKVERSE, onLink, linked},
+      // Whatever the concordance: the passages are read here.
+      {CM_READPASSAGES, [](W &w, unsigned) { w.OpenReadingView(); },
+       [](const W &) { return !InstalledBibleModules(SwordModuleFolders()).empty(); }},
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
       {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
@@ -117,6 +125,7 @@ TVerseWindow::~TVerseWindow() {
   // The modeless dialogs go with the window, as they came with it.
   program_.CalendarDialog.reset();
   program_.ReferencesDialog.reset();
+  program_.ReadingView.reset();
 }
 
 bool TVerseWindow::Respond(const TMessage &msg) {
@@ -173,6 +182,8 @@ void TVerseWindow::ShowPlanProgress() {
   planMarks_ = plan != nullptr ? std::optional(StoredPlanMarks(plan->FileName)) : std::nullopt;
   if (program_.CalendarOpen())
     program_.CalendarDialog->MarkPlanReadings(planMarks_, settings_.PlanOffset);
+  if (program_.ReadingViewOpen())
+    program_.ReadingView->Refresh();
   ReadablePartsChanged();
 }
 
@@ -322,6 +333,8 @@ void TVerseWindow::CleanupWindow() {
     program_.CalendarDialog->Destroy();
   if (program_.ReferencesOpen())
     program_.ReferencesDialog->Destroy();
+  if (program_.ReadingViewOpen())
+    program_.ReadingView->Destroy();
   EndConversation();
   MainWindowHandle = nullptr;
 }
@@ -405,6 +418,8 @@ void TVerseWindow::RunProgramSettings() {
     program_.CalendarDialog->SetTopmost(settings_.Topmost != 0);
   if (program_.ReferencesOpen())
     program_.ReferencesDialog->SetTopmost(settings_.Topmost != 0);
+  if (program_.ReadingViewOpen())
+    program_.ReadingView->SetTopmost(settings_.Topmost != 0);
   if (TFrameWindow *frame = Frame())
     frame->SetTopmost(settings_.Topmost != 0);
 }
@@ -422,6 +437,23 @@ void TVerseWindow::OpenReferences() {
   }
   program_.ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr, settings_);
   program_.ReferencesDialog->Create();
+}
+
+void TVerseWindow::OpenReadingView() {
+  if (program_.ReadingViewOpen()) {
+    CurrentBackend().Activate(*program_.ReadingView);
+    return;
+  }
+  if (!program_.Bibles)
+    program_.Bibles = std::make_unique<TBibleShelf>();
+  program_.ReadingView = std::make_unique<TReadingView>(this, settings_, day_, *program_.Bibles);
+  program_.ReadingView->Create();
+  program_.ReadingView->SetTopmost(settings_.Topmost != 0);
+}
+
+void TVerseWindow::RunBibleSettings() {
+  if (TBibleDialog(this, settings_).Execute() == IDOK && program_.ReadingViewOpen())
+    program_.ReadingView->Refresh();
 }
 
 void TVerseWindow::OpenCalendar() {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "concordance_link/conversation_slot.h"
 #include "content/plan_progress.h"
-#include "dde/conversation_slot.h"
 #include "framework/response_table.h"
 #include "framework/window.h"
 #include "view/verse_picture.h"
@@ -90,6 +90,9 @@ private:
   // The Calendar's chosen date: its day shown, as a day step.
   void ShowDate(int year, int month, int day);
   void OpenReferences();
+  // Links > Read Passages, and Settings > Bible.
+  void OpenReadingView();
+  void RunBibleSettings();
   void ToggleMenu();
   // Loads the day and notes which date it shows.
   void Load();

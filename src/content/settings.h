@@ -23,6 +23,7 @@ inline constexpr std::size_t SaverTitleBuffer = 50;
 inline constexpr std::size_t QuoteMethodBuffer = 20;
 inline constexpr std::size_t LastStartupBuffer = 41;
 inline constexpr std::size_t FontNameBuffer = 60;
+inline constexpr std::size_t ReadingBibleBuffer = 64;
 
 // Keys the program keeps for itself, with no mirror and no dialog: the date
 // text of the last start (the once-a-day rule) and the incremental method's

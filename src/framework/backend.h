@@ -100,6 +100,11 @@ public:
   // Puts text (code page 1252, CR LF line ends) on the clipboard; false when
   // the clipboard is held by someone else.
   virtual bool SetClipboardText(std::string_view text) = 0;
+  // The same for UTF-8 text (a document's).
+  virtual bool SetClipboardUtf8(std::string_view text) { return SetClipboardText(text); }
+
+  // The language the interface is shown in ("es", "de"; "en" for English).
+  virtual std::string InterfaceLanguage() const { return "en"; }
 
   // Shows a modal message box (style: the MB_ bits) and returns the button
   // chosen (IDOK, IDYES, ...). The text is code page 1252 bytes.

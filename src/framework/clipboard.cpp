@@ -8,3 +8,8 @@ bool TClipboard::SetText(std::string_view text) {
   (void)owner_;
   return CurrentBackend().SetClipboardText(text);
 }
+
+bool TClipboard::SetUtf8Text(std::string_view text) {
+  (void)owner_;
+  return CurrentBackend().SetClipboardUtf8(text);
+}

@@ -15,6 +15,8 @@ public:
   // Empties the clipboard and puts text on it; false when another program
   // holds it.
   bool SetText(std::string_view text);
+  // The same for UTF-8 text.
+  bool SetUtf8Text(std::string_view text);
 
 private:
   TWindow &owner_;

@@ -57,6 +57,7 @@ std::optional<std::size_t> NamingIndex(const std::vector<TControlTemplate> &cont
   case TControlKind::ListBox:
   case TControlKind::Edit:
   case TControlKind::Picture:
+  case TControlKind::Document:
     if (std::optional<std::size_t> above = IndexAbove(controls, index))
       return above;
     return IndexLeft(controls, index);

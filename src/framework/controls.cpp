@@ -144,3 +144,21 @@ int TListBox::SelectString(std::string_view prefix, int start) {
     SetSelIndex(index);
   return index;
 }
+
+void TDocumentView::SetDocument(TTextDocument document) {
+  State().Document = std::move(document);
+  Changed();
+}
+
+const TTextDocument &TDocumentView::Document() const {
+  return State().Document;
+}
+
+void TDocumentView::SetZoom(int percent) {
+  State().DocumentZoom = percent;
+  Changed();
+}
+
+int TDocumentView::Zoom() const {
+  return State().DocumentZoom;
+}

@@ -50,6 +50,18 @@ public:
 // the others.
 void CheckRadioButton(TDialog &dialog, int first, int last, int checked);
 
+// A document to read: headings and paragraphs the backend lays out in every
+// script, scrolls from the keyboard and gives a screen reader.
+class TDocumentView : public TControl {
+public:
+  using TControl::TControl;
+  void SetDocument(TTextDocument document);
+  const TTextDocument &Document() const;
+  // The size of its text, in percent.
+  void SetZoom(int percent);
+  int Zoom() const;
+};
+
 class TListBox : public TControl {
 public:
   using TControl::TControl;

@@ -142,3 +142,18 @@ void TDialog::DefaultProcessing(const TMessage &msg) {
   }
   TWindow::DefaultProcessing(msg);
 }
+
+bool TDialog::KeyDown(TKeyPress key) {
+  const TAcceleratorTable *table = Accelerators();
+  std::optional<unsigned> command =
+      table != nullptr ? TranslateAccelerator(*table, key) : std::nullopt;
+  if (!command)
+    return false;
+  HandleMessage(CommandMessage(*command, 0));
+  return true;
+}
+
+bool TDialog::TakesKey(TKeyPress key) const {
+  const TAcceleratorTable *table = Accelerators();
+  return table != nullptr && TranslateAccelerator(*table, key).has_value();
+}

@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/accelerator.h"
 #include "framework/dialog_template.h"
 #include "framework/window.h"
 #include "platform/bitmap.h"
+#include "platform/text_document.h"
 
 // Button check states.
 inline constexpr int BF_UNCHECKED = 0;
@@ -45,6 +47,10 @@ struct TControlState {
   // client area of w x h pixels.
   TBitmap Picture;
   int PictureInset = 0;
+  // A document control's document, and the size its text is shown at, in
+  // percent of the dialog's reading size.
+  TTextDocument Document;
+  int DocumentZoom = 100;
   // What a screen reader calls the control: the template's name, else the
   // label beside a control without text of its own; a dialog may change it
   // (a calendar's day cell says its date).
@@ -96,12 +102,19 @@ public:
   void UserChoose(int id);
   // Escape or the system menu's Close.
   void UserCancel();
+  // A key pressed in the dialog: the command its accelerator table gives is
+  // sent to it. False when the table has none for the key.
+  bool KeyDown(TKeyPress key);
+  // Whether KeyDown would take the key.
+  bool TakesKey(TKeyPress key) const;
 
 protected:
   // OK and Cancel: close with IDOK and IDCANCEL.
   virtual void CmOk() { CloseDialog(IDOK_RESULT); }
   virtual void CmCancel() { CloseDialog(IDCANCEL_RESULT); }
   void DefaultProcessing(const TMessage &msg) override;
+  // The keys of a dialog that has commands of its own (none by default).
+  virtual const TAcceleratorTable *Accelerators() const { return nullptr; }
 
 private:
   static constexpr int IDOK_RESULT = 1;

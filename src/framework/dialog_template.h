@@ -17,7 +17,9 @@ enum class TControlKind {
   Edit,
   Static,
   Icon,
-  Picture, // a frame a bitmap is drawn into
+  Picture,  // a frame a bitmap is drawn into
+  Document, // a document of text to read (platform/text_document.h), which
+            // grows with a dialog the user makes larger
 };
 
 // Style bits the templates use.

@@ -15,6 +15,8 @@ const TDialogTemplate &AboutPackagesTemplate();   // "ABOUTPACKAGES"
 const TDialogTemplate &AboutSelwarthTemplate();   // "ABOUTSELWARTH"
 const TDialogTemplate &DdeSettingsTemplate();     // "DDESETTINGS"
 const TDialogTemplate &ReminderTemplate();        // "REMINDER"
+const TDialogTemplate &ReadPassagesTemplate();    // "READPASSAGES"
+const TDialogTemplate &BibleTemplate();           // "BIBLE"
 
 // The style of the program's modal dialogs: a modal frame with a caption and
 // a system menu.

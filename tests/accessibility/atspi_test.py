@@ -10,7 +10,9 @@ prints it), presses Day Forward through the menu item's AT-SPI action, and
 reads the next day's text, and opens DDE Settings from the keyboard (xdotool)
 to find its radio buttons. The document takes the focus, tells where its
 characters and paragraphs are drawn, and announces its caret and new
-paragraphs; Orca itself reads the day aloud. A reading of the sample plan
+paragraphs; Orca itself reads the day aloud. Ctrl+B opens the day's
+passages in the reader's Bible (Debian's KJV, and the Reina-Valera under
+a Spanish desktop), read as `qxp passages` prints them, and copied whole. A reading of the sample plan
 marked with Ctrl+M shows its progress line with the plan's entry, also after
 a restart, and Catch Up (Settings menu, from the keyboard) moves the plan's
 start in the settings file. Under a Spanish and a German desktop, Package
@@ -347,6 +349,59 @@ class ScreenReaderTest(unittest.TestCase):
         caught_up = "Day 2 of 365 \u00b7 2 read \u00b7 all caught up"
         wait_for("the first unread day today", lambda: caught_up in read(), STEP_BOUND, read)
         self.stop_program()
+
+    def test_ctrl_b_reads_the_days_passages_in_the_readers_bible(self):
+        # Debian's Bibles, and none of the user's: HOME is the test's.
+        for name in ("engKJV2006eb", "spaRV1909eb"):
+            if not os.path.exists("/usr/share/sword/mods.d/%s.conf" % name):
+                self.skipTest("sword-text-kjv and sword-text-sparv are not installed")
+        labels = {"es": {"Morning": "Ma\u00f1ana", "Evening": "Noche",
+                         "Daily Verse": "Vers\u00edculo del d\u00eda", "Proverb": "Proverbio"},
+                  "en": {}}
+        titles = {"es": "Pasajes del d\u00eda", "en": "Passages of the Day"}
+        for language, label in labels.items():
+            self.language = {"HOME": self.scratch, "LANGUAGE": language}
+            printed = subprocess.run([os.path.join(ARGS.bin, "qxp"), "passages", "--utf8"],
+                                     cwd=self.folder, env=self.environment(), capture_output=True,
+                                     timeout=STEP_BOUND)
+            self.assertEqual(printed.returncode, 0, printed.stderr.decode())
+            title, expected = printed.stdout.decode("utf-8").split("\n", 1)
+            self.assertEqual(title, "Passages of the Day - " + ("RV1909" if language == "es"
+                                                                 else "KJV"))
+            expected = normalised(expected)
+            for english, local in label.items():
+                expected = expected.replace("\n%s: " % english, "\n%s: " % local)
+                if expected.startswith(english + ": "):
+                    expected = local + expected[len(english):]
+            app = self.start_program()
+            caption = titles[language] + title[len("Passages of the Day"):]
+            passages = lambda: self.find(app, lambda node: node.name == caption)
+            for _ in range(3):  # a key may come before the window takes keys
+                self.key("ctrl+b")
+                try:
+                    wait_for("the passages' window", passages, 10)
+                    break
+                except AssertionError:
+                    pass
+            view = wait_for("the passages' window", passages, STEP_BOUND)
+            document = wait_for("its document", lambda: self.find(
+                view, lambda node: node.name == {"es": "Pasajes", "en": "Passages"}[language]),
+                STEP_BOUND)
+            read = lambda: normalised(document.queryText().getText(0, -1))
+            wait_for("the passages read", lambda: read() == expected, STEP_BOUND,
+                     lambda: read()[:400] + "\n-- expected --\n" + expected[:400])
+            self.key("ctrl+c")
+
+            def clipboard():
+                result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                        env=self.environment(), capture_output=True,
+                                        timeout=STEP_BOUND)
+                return normalised(result.stdout.decode("utf-8", errors="replace")
+                                  if result.returncode == 0 else "")
+            wait_for("the passages on the clipboard", lambda: clipboard() == expected, STEP_BOUND)
+            self.key("Escape")
+            wait_for("the window closed", lambda: passages() is None, STEP_BOUND)
+            self.stop_program()
 
     def test_a_german_desktop_gets_the_german_menu_bar(self):
         self.language = {"LANGUAGE": "de"}

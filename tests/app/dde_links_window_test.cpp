@@ -9,10 +9,10 @@
 
 #include "app/qx_app.h"
 #include "app/verse_window.h"
+#include "concordance_link/dde_client.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/today_text.h"
-#include "dde/dde_client.h"
 #include "framework/dialog.h"
 #include "framework/headless/headless_backend.h"
 #include "framework/message_box.h"

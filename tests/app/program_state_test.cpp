@@ -27,11 +27,13 @@
 #include "content/settings_table.h"
 #include "content/today_text.h"
 #include "dialogs/calendar_dialog.h"
+#include "dialogs/reading_view.h"
 #include "dialogs/references_dialog.h"
 #include "framework/application.h"
 #include "framework/close_signals.h"
 #include "framework/framework_state.h"
 #include "framework/module.h"
+#include "readings/reading_bible.h"
 #include "support/run_process.h"
 
 namespace {
@@ -163,6 +165,15 @@ std::vector<StatePiece> ListPieces() {
          program.ReferencesDialog = std::make_unique<TReferencesDialog>(nullptr, program.settings);
        },
        [](const TProgram &program) { return Text(program.ReferencesDialog.get()); }},
+      {"ReadingView",
+       [](TProgram &program) {
+         program.Bibles = std::make_unique<TBibleShelf>();
+         program.ReadingView = std::make_unique<TReadingView>(nullptr, program.settings,
+                                                              program.day, *program.Bibles);
+       },
+       [](const TProgram &program) {
+         return Text(program.ReadingView.get()) + " " + Text(program.Bibles.get());
+       }},
   };
   pieces.insert(pieces.end(), others.begin(), others.end());
   for (const auto &[piece, reset] : GlobalPieces())
@@ -221,6 +232,7 @@ TEST(ProgramStateTest, ANewOwnersSettingsAreTheDefaultsOfTheirRows) {
   }
   EXPECT_FALSE(program.CalendarOpen());
   EXPECT_FALSE(program.ReferencesOpen());
+  EXPECT_FALSE(program.ReadingViewOpen());
 }
 
 // The lower layers' tests reset only the layers they link: each variable

@@ -110,10 +110,11 @@ TEST_F(ZoomAndTitleTest, TheZoomItemsFollowTheOptionsMenusItemsWithTheirKeys) {
   EXPECT_EQ(PopupTexts("&File"), (std::vector<std::string>{"&New\tCtrl+N", "E&xit"}));
   EXPECT_EQ(PopupTexts("&Settings"),
             (std::vector<std::string>{"&Packages...\tCtrl+K", "Pro&gram...\tCtrl+G",
-                                      "&Start Date...\tCtrl+D", "&DDE...", "Re&minder...", "-",
-                                      "Day &Backward\tCtrl+Left", "Day &Forward\tCtrl+Right",
-                                      "Day &Reset\tCtrl+Home", "-", "Catch &Up Reading Plan",
-                                      "Start &Over Reading Plan"}));
+                                      "&Start Date...\tCtrl+D", "&DDE...", "B&ible...",
+                                      "Re&minder...", "-", "Day &Backward\tCtrl+Left",
+                                      "Day &Forward\tCtrl+Right", "Day &Reset\tCtrl+Home", "-",
+                                      "Catch &Up Reading Plan", "Start &Over Reading Plan"}));
+  EXPECT_EQ(PopupTexts("&Links").back(), "&Read Passages\tCtrl+B");
 }
 
 TEST_F(ZoomAndTitleTest, TheTitleNamesTheShownDayWhileItIsNotToday) {

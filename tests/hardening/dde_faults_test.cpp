@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "concordance_link/dde_settings_dialog.h"
+#include "concordance_link/links.h"
 #include "content/settings_file.h"
-#include "dde/dde_settings_dialog.h"
-#include "dde/links.h"
 #include "framework/dialog.h"
 #include "misbehaving_server.h"
 #include "platform/dde.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "dde/conversation_slot.h"
-#include "dde/dde_client.h"
+#include "concordance_link/conversation_slot.h"
+#include "concordance_link/dde_client.h"
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "support/config_sandbox.h"

@@ -22,7 +22,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "dde/dde_client.h"
+#include "concordance_link/dde_client.h"
 #include "framework/application.h"
 #include "framework/message_queue.h"
 #include "framework/qt/qt_backend.h"

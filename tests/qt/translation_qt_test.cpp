@@ -15,7 +15,7 @@
 
 #include "app/program_state.h"
 #include "app/verse_window.h"
-#include "dde/conversation_slot.h"
+#include "concordance_link/conversation_slot.h"
 #include "dialogs/calendar_dialog.h"
 #include "framework/control_labels.h"
 #include "framework/message_box.h"
@@ -149,7 +149,8 @@ TEST_P(TranslationQtTest, EveryDialogIsInTheLanguageAndEveryTextFitsItsControl) 
   for (const TDialogTemplate *tmpl :
        {&PackageSettingsTemplate(), &ProgramSettingsTemplate(), &ScreenSaverTemplate(),
         &StartDateTemplate(), &CalendarTemplate(), &ReferenceTemplate(), &AboutPackagesTemplate(),
-        &AboutSelwarthTemplate(), &DdeSettingsTemplate()}) {
+        &AboutSelwarthTemplate(), &DdeSettingsTemplate(), &BibleTemplate(),
+        &ReadPassagesTemplate()}) {
     TDialog dialog(nullptr, *tmpl);
     testsupport::ExecuteWith(dialog, [&](DialogWidget &peer) {
       const char *context = tmpl->Name.c_str();

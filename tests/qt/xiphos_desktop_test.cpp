@@ -21,7 +21,7 @@
 #include <tuple>
 #include <vector>
 
-#include "dde/xiphos_link.h"
+#include "concordance_link/xiphos_link.h"
 #include "platform/start_program.h"
 #include "qt_app_fixture.h"
 #include "support/background_process.h"

@@ -1,8 +1,9 @@
 #pragma once
 
-// Passages from the SWORD Bible modules installed on the system. The
-// library's module list is read once, on the first look-up, because
-// reading it takes a noticeable moment.
+// Passages from the SWORD Bible modules installed on the system, read
+// through the Scripture layer as the program reads them. The library's
+// module list is read once, on the first look-up, and each Bible is opened
+// once.
 
 #include <memory>
 #include <optional>
@@ -24,7 +25,7 @@ public:
   PassageLibrary(const PassageLibrary &) = delete;
   PassageLibrary &operator=(const PassageLibrary &) = delete;
 
-  // False when the program was built without the SWORD library.
+  // False when the SWORD library cannot be loaded (not built, not there).
   static bool Available();
 
   // The passage from the Bible text module of the translation: the module

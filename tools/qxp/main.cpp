@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "marquee_command.h"
+#include "passages_command.h"
 #include "qxp/commands.h"
 #include "qxp/stdio_stream.h"
 #include "today_command.h"
@@ -21,6 +22,8 @@ int main(int argc, char **argv) {
     return arguments[0] == "today" ? qxp::RunTodayCommand(rest, stdout, stderr)
                                    : qxp::RunMarqueeCommand(rest, stdout, stderr);
   }
+  if (!arguments.empty() && arguments[0] == "passages")
+    return qxp::RunPassagesCommand({arguments.begin() + 1, arguments.end()}, stdout, stderr);
   qxp::StdioBuffer outBuffer(stdout);
   qxp::StdioBuffer errBuffer(stderr);
   std::ostream out(&outBuffer);

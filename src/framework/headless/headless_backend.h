@@ -79,6 +79,9 @@ public:
   void SetScreenSize(TSize size) { screen_ = size; }
   void RefuseTimers(bool refuse) { refuseTimers_ = refuse; }
   void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
+  // The language the interface is shown in ("en" until set).
+  std::string InterfaceLanguage() const override { return language_; }
+  void SetInterfaceLanguage(std::string language) { language_ = std::move(language); }
   // Presses Escape once, in the first wait for a DDE partner that is still
   // going on after the given time from now.
   void PressEscapeWhileBusy(std::chrono::milliseconds after) {
@@ -166,6 +169,7 @@ private:
   TFontDesc readableFont_;
   int menuRedraws_ = 0;
   bool refuseTimers_ = false;
+  std::string language_ = "en";
   bool clipboardBusy_ = false;
   int closeSignals_ = -1;
   bool closePending_ = false; // the main window is to close in the outermost loop

@@ -379,6 +379,19 @@ bool QtBackend::SetClipboardText(std::string_view text) {
   return true;
 }
 
+bool QtBackend::SetClipboardUtf8(std::string_view text) {
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr)
+    return false;
+  clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  return true;
+}
+
+std::string QtBackend::InterfaceLanguage() const {
+  return InterfaceTranslated() ? QLocale::languageToCode(QLocale().language()).toStdString()
+                               : std::string("en");
+}
+
 std::string QtBackend::Translate(const char *context, std::string_view source) const {
   return InterfaceTranslated() ? ToWindows1252(Translated(context, source)) : std::string(source);
 }

@@ -40,6 +40,8 @@ public:
   bool StartTimer(TWindow &window, unsigned id, unsigned periodMs) override;
   void StopTimer(TWindow &window, unsigned id) override;
   bool SetClipboardText(std::string_view text) override;
+  bool SetClipboardUtf8(std::string_view text) override;
+  std::string InterfaceLanguage() const override;
   bool PaintWhileBusy() override;
   // The session bus, connected at the first use; null when there is none.
   SessionBus *Bus() override;

@@ -25,6 +25,7 @@
 #include "framework/qt/qt_dialog_controls.h"
 #include "framework/qt/qt_frame_placement.h"
 #include "framework/qt/qt_translation.h"
+#include "framework/qt/qt_widgets.h"
 #include "framework/qt/text_codec.h"
 
 namespace {
@@ -151,7 +152,40 @@ DialogWidget::DialogWidget(TDialog &dialog, QWidget *owner)
   if (InterfaceTranslated())
     setFixedSize(size() + QSize(MakeRoomForTexts(widgets_), 0));
   MakeRoomForTitle();
+  for (size_t i = 0; i < widgets_.size(); ++i)
+    if (dialog.Controls()[i].Template.Kind == TControlKind::Document) {
+      documents_.push_back(widgets_[i]);
+      documentSizes_.push_back(widgets_[i]->size());
+      widgets_[i]->installEventFilter(this);
+    }
+  laidOut_ = size();
+  if (!documents_.empty()) {
+    // A document is read at the size its reader likes.
+    setMinimumSize(laidOut_ / 2);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+  }
   PlaceOnScreen(owner);
+}
+
+void DialogWidget::resizeEvent(QResizeEvent *event) {
+  QDialog::resizeEvent(event);
+  const QSize grown = size() - laidOut_;
+  for (size_t i = 0; i < documents_.size(); ++i)
+    documents_[i]->resize((documentSizes_[i] + grown).expandedTo(QSize(40, 40)));
+}
+
+bool DialogWidget::DialogKey(QKeyEvent *key, bool overriding) {
+  if (dialog_ == nullptr)
+    return false;
+  TKeyPress press;
+  press.ctrl = (key->modifiers() & Qt::ControlModifier) != 0;
+  press.virtualKey = VirtualKeyOfQt(key->key());
+  if (press.ctrl && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
+    press.character = static_cast<unsigned>(key->key() - Qt::Key_A + 1);
+  if (overriding) // asked whether the key is the control's or a shortcut's
+    return dialog_->TakesKey(press);
+  return dialog_->KeyDown(press);
 }
 
 void DialogWidget::MakeRoomForTitle() {
@@ -358,6 +392,14 @@ bool DialogWidget::ChoosableEvent(QObject *watched, QEvent *event) {
 bool DialogWidget::eventFilter(QObject *watched, QEvent *event) {
   if (dialog_ != nullptr && ChoosableEvent(watched, event))
     return true;
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+      std::find(documents_.begin(), documents_.end(), watched) != documents_.end()) {
+    const bool overriding = event->type() == QEvent::ShortcutOverride;
+    if (!DialogKey(static_cast<QKeyEvent *>(event), overriding))
+      return QDialog::eventFilter(watched, event);
+    event->accept(); // the key comes back as a key press, to the dialog
+    return !overriding;
+  }
   if (event->type() != QEvent::KeyPress || dialog_ == nullptr)
     return QDialog::eventFilter(watched, event);
   auto *key = static_cast<QKeyEvent *>(event);

@@ -38,6 +38,8 @@ protected:
   void closeEvent(QCloseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  // A dialog with a document grows it with itself.
+  void resizeEvent(QResizeEvent *event) override;
 
 private:
   void ConnectControl(size_t index);
@@ -57,11 +59,18 @@ private:
   // it, as far as the screen allows.
   void MakeRoomForEntries();
   void PlaceOnScreen(QWidget *owner);
+  // A key the dialog's accelerators take, before the focused control does.
+  bool DialogKey(QKeyEvent *key, bool overriding);
 
   TDialog *dialog_;
   DialogUnits units_;
   std::vector<QWidget *> widgets_; // one per control, in template order
   std::vector<int> ids_;
+  // The documents and the size the dialog was laid out at, which they grow
+  // from.
+  std::vector<QWidget *> documents_;
+  QSize laidOut_;
+  std::vector<QSize> documentSizes_;
   bool entriesPending_ = false; // MakeRoomForEntries is posted
 };
 

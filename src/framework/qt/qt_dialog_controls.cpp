@@ -1,4 +1,5 @@
 #include "framework/qt/qt_dialog_controls.h"
+#include "framework/qt/qt_document_view.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -415,6 +416,9 @@ QWidget *MakeControlWidget(const TControlTemplate &control, QWidget *dialog) {
     return MakeIcon(control, dialog);
   case TControlKind::Picture:
     return MakePicture(control, dialog);
+  case TControlKind::Document:
+    widget = new DocumentView(dialog);
+    break;
   }
   // Tab visits the template's tab stops; the others take focus by a click.
   // Radio buttons are always reachable by Tab, besides the arrow keys'
@@ -460,6 +464,9 @@ void ShowControlState(QWidget *widget, const TControlState &state, const char *c
     break;
   case TControlKind::Picture:
     static_cast<PictureFrame *>(widget)->Show(state);
+    break;
+  case TControlKind::Document:
+    static_cast<DocumentView *>(widget)->Show(state);
     break;
   }
 }

@@ -140,6 +140,10 @@ private:
   TWindow &window_;
 };
 
+unsigned VirtualKeyOfQt(int key) {
+  return VirtualKeyOf(key);
+}
+
 bool SendKeyToFrame(TFrameWindow &frame, QKeyEvent *event) {
   TKeyPress key;
   key.ctrl = (event->modifiers() & Qt::ControlModifier) != 0;

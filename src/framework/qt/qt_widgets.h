@@ -54,3 +54,7 @@ private:
 
 // Whether a key event is one the frame's accelerators should see.
 bool SendKeyToFrame(TFrameWindow &frame, QKeyEvent *event);
+
+// The virtual key of a Qt key (framework/accelerator.h); 0 for one the
+// program does not use.
+unsigned VirtualKeyOfQt(int key);
