@@ -79,6 +79,47 @@ TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
   EXPECT_LE(rightmost, whole.cx + 30 + 2);
 }
 
+// The layout measures a line again for each word it adds: a text measured
+// after a shorter one it begins with measures as it does on its own, also
+// where the shorter one ends inside a character or before a mark that joins
+// it, and after the font changed between the two.
+TEST(QtDCTest, ATextMeasuredAfterItsBeginningMeasuresAsOnItsOwn) {
+  testsupport::QtApp();
+  struct Case {
+    const char *first;
+    const char *then;
+    bool otherFont; // the font changes between the two measures
+  };
+  const Case cases[] = {
+      {"Grace", "Grace and peace", false},
+      {"Grace and", "Grace", false},                                   // shorter
+      {"P\xC3", "P\xC3\xA9tain", false},                               // inside an e acute's bytes
+      {"\xCE\xB1", "\xCE\xB1\xCC\x81\xCE\xB2", false},                 // alpha, then its accent
+      {"\xD7\xA9", "\xD7\xA9\xD7\x81\xD7\x9C\xD7\x95\xD7\x9D", false}, // shin, then its dot
+      {"\xE4\xB8\xAD", "\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97", false}, // Chinese
+      {"Grace", "Grace and peace", true},
+  };
+  QImage image(10, 10, QImage::Format_RGB32);
+  QPainter painter(&image);
+  const TFontDesc serif{"DejaVu Serif", 20, false};
+  const TFontDesc large{"DejaVu Sans", 31, true};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string(c.first) + " / " + c.then);
+    const std::string then = c.then;
+    QtDC alone(painter);
+    alone.SelectFont(c.otherFont ? large : serif);
+    const TSize expected = alone.GetTextExtent(then, static_cast<int>(then.size()));
+    QtDC after(painter);
+    after.SelectFont(serif);
+    after.GetTextExtent(c.first, static_cast<int>(std::string(c.first).size()));
+    if (c.otherFont)
+      after.SelectFont(large);
+    EXPECT_EQ(after.GetTextExtent(then, static_cast<int>(then.size())), expected);
+    // A count that ends earlier measures the shorter text.
+    EXPECT_EQ(after.GetTextExtent(then, 1), alone.GetTextExtent(then, 1));
+  }
+}
+
 } // namespace
 
 namespace {

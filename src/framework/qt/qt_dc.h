@@ -20,6 +20,7 @@
 #include <QRawFont>
 #include <array>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -77,6 +78,8 @@ public:
 
 private:
   int Width(std::string_view text);
+  // The width of text, from the last text measured when text begins with it.
+  int MeasuredWidth(std::string_view text);
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
   void DrawGlyphs(int x, int baseline, std::string_view line);
@@ -92,4 +95,8 @@ private:
   int bkMode_ = OPAQUE;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
+  // The text measured last in the selected face, and its width: the layout
+  // measures a line again each time it adds a word to it.
+  std::string measured_;
+  int measuredWidth_ = 0;
 };
