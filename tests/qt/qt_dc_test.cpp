@@ -206,4 +206,37 @@ TEST(QtDCTest, EveryCharacterIsDrawnWhereItWasMeasured) {
   EXPECT_GT(faces, 0) << "none of the fonts is installed";
 }
 
+// Text measured or drawn before any font is selected is in the default
+// face, which is made only then.
+TEST(QtDCTest, BeforeAnyFontIsSelectedTextIsInTheDefaultFace) {
+  testsupport::QtApp();
+  const std::string text = "Grace and peace";
+  auto drawn = [&text](bool selectFirst, TSize &extent) {
+    QImage image(300, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDC dc(painter);
+    if (selectFirst)
+      dc.SelectFont(TFontDesc{});
+    extent = dc.GetTextExtent(text, static_cast<int>(text.size()));
+    dc.TextOut(5, 5, text, static_cast<int>(text.size()));
+    painter.end();
+    return image;
+  };
+  TSize unselected, selected;
+  const QImage first = drawn(false, unselected);
+  const QImage second = drawn(true, selected);
+  EXPECT_EQ(unselected, selected);
+  EXPECT_GT(unselected.cx, 0);
+  EXPECT_EQ(DifferingPixels(first, second), 0);
+  // Drawing first, too.
+  QImage image(300, 40, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QtDC dc(painter);
+  dc.TextOut(5, 5, text, static_cast<int>(text.size()));
+  painter.end();
+  EXPECT_EQ(DifferingPixels(image, first), 0);
+}
+
 } // namespace

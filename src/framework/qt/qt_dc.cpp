@@ -180,8 +180,14 @@ std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
 
 } // namespace
 
-QtDC::QtDC(QPainter &painter) : painter_(painter), face_(FaceFor(TFontDesc{})) {
-  painter_.setFont(face_->font);
+QtDC::QtDC(QPainter &painter) : painter_(painter) {}
+
+QtDC::Face &QtDC::CurrentFace() {
+  if (!face_) {
+    face_ = FaceFor(TFontDesc{});
+    painter_.setFont(face_->font);
+  }
+  return *face_;
 }
 
 QFont QtDC::MakeFont(const TFontDesc &desc) {
@@ -246,7 +252,8 @@ int QtDC::MeasuredWidth(std::string_view text) {
 }
 
 TSize QtDC::GetTextExtent(std::string_view text, int count) {
-  return TSize{MeasuredWidth(Prefix(text, count)), face_->height};
+  const int height = CurrentFace().height;
+  return TSize{MeasuredWidth(Prefix(text, count)), height};
 }
 
 void QtDC::SetTextJustification(int extra, int breakCount) {
@@ -255,6 +262,7 @@ void QtDC::SetTextJustification(int extra, int breakCount) {
 }
 
 void QtDC::TextOut(int x, int y, std::string_view text, int count) {
+  CurrentFace();
   std::string_view line = Prefix(text, count);
   int extra = std::max(0, justifyExtra_);
   if (bkMode_ == OPAQUE)

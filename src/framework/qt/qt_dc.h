@@ -77,6 +77,11 @@ public:
   };
 
 private:
+  // The face text is measured and drawn in: until a font is selected the
+  // default one, made when it is first needed (a paint of the day selects
+  // its fonts before it measures, and making a face costs font lookups).
+  Face &CurrentFace();
+  // The widths below are of the current face, which CurrentFace() made.
   int Width(std::string_view text);
   // The width of text, from the last text measured when text begins with it.
   int MeasuredWidth(std::string_view text);
