@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/dc.h"
+#include "framework/text_clusters.h"
 
 class HeadlessDC : public TDC {
 public:
@@ -48,4 +49,5 @@ private:
   int bkMode_ = OPAQUE;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
+  TLastMeasure lastCount_; // of characters, whatever the font
 };

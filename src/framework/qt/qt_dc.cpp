@@ -5,7 +5,6 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <tuple>
 
@@ -215,45 +214,13 @@ int QtDC::Width(std::string_view text) {
   return width;
 }
 
-namespace {
-
-// Whether a cluster begins at text[pos] when text is measured whole: not
-// inside a character's bytes, and not at a mark that joins the character
-// before it.
-bool BeginsCluster(std::string_view text, std::size_t pos) {
-  if (pos == text.size())
-    return true;
-  const auto byte = static_cast<unsigned char>(text[pos]);
-  if (byte < 0x80)
-    return true;
-  if ((byte & 0xC0) == 0x80)
-    return false; // a continuation byte, or a byte that stands alone: measured whole
-  return !JoinsPrevious(platform::NextCharacter(text, pos));
-}
-
-} // namespace
-
-int QtDC::MeasuredWidth(std::string_view text) {
-  // A text's width is the sum of its clusters' advances, so a text that
-  // begins with the one measured last, up to a place where a cluster begins,
-  // is measured from there on: the layout's measures of a growing line cost
-  // the words added rather than the whole line each time.
-  const std::size_t known = measured_.size();
-  if (known > 0 && text.size() >= known && std::memcmp(text.data(), measured_.data(), known) == 0 &&
-      BeginsCluster(text, known)) {
-    const std::string_view added = text.substr(known);
-    measuredWidth_ += Width(added);
-    measured_.append(added);
-    return measuredWidth_;
-  }
-  measuredWidth_ = Width(text);
-  measured_.assign(text);
-  return measuredWidth_;
-}
-
 TSize QtDC::GetTextExtent(std::string_view text, int count) {
   const int height = CurrentFace().height;
-  return TSize{MeasuredWidth(Prefix(text, count)), height};
+  // The layout measures a line again for each word it adds: the advances add
+  // up cluster by cluster, so only the words added are measured.
+  const int width =
+      lastMeasure_.Of(Prefix(text, count), [this](std::string_view part) { return Width(part); });
+  return TSize{width, height};
 }
 
 void QtDC::SetTextJustification(int extra, int breakCount) {
@@ -329,6 +296,6 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
 
 void QtDC::SelectFont(const TFontDesc &font) {
   face_ = FaceFor(font);
-  measured_.clear(); // measured in another face
+  lastMeasure_.Forget(); // measured in another face
   painter_.setFont(face_->font);
 }

@@ -20,11 +20,11 @@
 #include <QRawFont>
 #include <array>
 #include <memory>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "framework/dc.h"
+#include "framework/text_clusters.h"
 
 class QtDC : public TDC {
 public:
@@ -83,8 +83,6 @@ private:
   Face &CurrentFace();
   // The widths below are of the current face, which CurrentFace() made.
   int Width(std::string_view text);
-  // The width of text, from the last text measured when text begins with it.
-  int MeasuredWidth(std::string_view text);
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
   void DrawGlyphs(int x, int baseline, std::string_view line);
@@ -100,8 +98,5 @@ private:
   int bkMode_ = OPAQUE;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
-  // The text measured last in the selected face, and its width: the layout
-  // measures a line again each time it adds a word to it.
-  std::string measured_;
-  int measuredWidth_ = 0;
+  TLastMeasure lastMeasure_; // in the current face
 };
