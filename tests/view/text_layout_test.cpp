@@ -216,25 +216,3 @@ TEST_F(LayoutTextTest, EveryScriptWrapsWithinTheWindow) {
 }
 
 } // namespace
-
-// The layout measures a line again for each word it adds, and the devices
-// measure only what was added: a text measured after a shorter one it begins
-// with measures as it does on its own, also where the shorter one ends inside
-// a character or before a mark that joins it.
-TEST(HeadlessDCTest, ATextMeasuredAfterItsBeginningMeasuresAsOnItsOwn) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"In the", "In the beginning"},
-      {"In the beginning", "In the"},
-      {"P\xC3", "P\xC3\xA9tain"},
-      {"\xCE\xB1", "\xCE\xB1\xCC\x81\xCE\xB2"},
-      {"\xE4\xB8\xAD", "\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97"},
-  };
-  for (const auto &[first, then] : cases) {
-    SCOPED_TRACE(first + " / " + then);
-    HeadlessDC alone;
-    const TSize expected = alone.GetTextExtent(then, static_cast<int>(then.size()));
-    HeadlessDC after;
-    after.GetTextExtent(first, static_cast<int>(first.size()));
-    EXPECT_EQ(after.GetTextExtent(then, static_cast<int>(then.size())), expected);
-  }
-}

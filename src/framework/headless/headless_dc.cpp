@@ -7,25 +7,23 @@
 
 namespace {
 
-// The characters of text, a character with the marks that join it taken as
-// one.
-int CharacterCount(std::string_view text) {
-  if (platform::IsAscii(text))
-    return static_cast<int>(text.size());
+// The characters of text's first count bytes, a character with the marks
+// that join it taken as one.
+int CharacterCount(std::string_view text, int count) {
+  const std::string_view counted =
+      text.substr(0, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(text.size()))));
+  if (platform::IsAscii(counted))
+    return static_cast<int>(counted.size());
   int characters = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++characters)
-    pos = ClusterEnd(text, pos);
+  for (std::size_t pos = 0; pos < counted.size(); ++characters)
+    pos = ClusterEnd(counted, pos);
   return characters;
 }
 
 } // namespace
 
 TSize HeadlessDC::GetTextExtent(std::string_view text, int count) {
-  const std::string_view counted =
-      text.substr(0, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(text.size()))));
-  // The layout measures a line again for each word it adds: only the words
-  // added are counted.
-  return TSize{lastCount_.Of(counted, CharacterCount) * CharWidth(font_.Height), font_.Height};
+  return TSize{CharacterCount(text, count) * CharWidth(font_.Height), font_.Height};
 }
 
 void HeadlessDC::SetTextJustification(int extra, int breakCount) {

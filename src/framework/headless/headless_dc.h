@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "framework/dc.h"
-#include "framework/text_clusters.h"
 
 class HeadlessDC : public TDC {
 public:
@@ -49,5 +48,4 @@ private:
   int bkMode_ = OPAQUE;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
-  TLastMeasure lastCount_; // of characters, whatever the font
 };
