@@ -178,12 +178,15 @@ TEST(StartProgramTest, TheCallReturnsWhenTheProgramEndsOrTheWaitRunsOut) {
   EXPECT_EQ(*outcome, StartOutcome::StillStarting);
   EXPECT_TRUE(NoChildLeft());
 
-  // The caller ends the wait when it says no: the third look here.
+  // The caller ends the wait when it says no: the third look here, while
+  // the program still runs.
+  folder.Write("lingering", "");
   int looks = 0;
   outcome = StartProgram(
       "lingers", {.service = "Lingers", .waitMs = 60000, .arguments = {}, .keepWaiting = [&] {
                     return ++looks < 3;
                   }});
+  std::filesystem::remove(flag);
   ASSERT_TRUE(outcome) << outcome.error();
   EXPECT_EQ(*outcome, StartOutcome::StillStarting);
   EXPECT_EQ(looks, 3);

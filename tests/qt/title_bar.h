@@ -115,8 +115,23 @@ inline void ExpectTitleWhole(QWidget &window) {
   });
   ASSERT_FALSE(whole.isNull()) << title << ": no title drawn in a wide title bar";
   // A pixel or two of the title's shadow may fall on the bar's edge colours.
-  EXPECT_LE(MissingPixels(shown, whole), whole.width() * whole.height() / 100)
-      << "the title bar cuts the title \"" << title << "\" short at a width of " << size.width();
+  const int allowed = whole.width() * whole.height() / 100;
+  // On a loaded machine the window manager may still be drawing the bar
+  // when it was taken: it is taken again until it shows the whole title or
+  // the bound passes. A title cut short stays cut however long one waits.
+  int missing = MissingPixels(shown, whole);
+  WaitUntil(
+      [&] {
+        if (missing <= allowed)
+          return true;
+        const QImage again = TitleBar(window);
+        if (!again.isNull())
+          missing = MissingPixels(again, whole);
+        return missing <= allowed;
+      },
+      std::chrono::seconds(20));
+  EXPECT_LE(missing, allowed) << "the title bar cuts the title \"" << title
+                              << "\" short at a width of " << size.width();
 }
 
 } // namespace testsupport
