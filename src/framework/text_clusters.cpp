@@ -41,3 +41,14 @@ bool HasRightToLeft(std::string_view text) {
   }
   return false;
 }
+
+bool BeginsCluster(std::string_view text, std::size_t pos) {
+  if (pos >= text.size())
+    return true;
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80)
+    return true;
+  if ((byte & 0xC0) == 0x80)
+    return false; // inside a character, or a byte that stands alone: not known here
+  return !JoinsPrevious(platform::NextCharacter(text, pos));
+}

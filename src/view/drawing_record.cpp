@@ -57,9 +57,7 @@ void DrawRecord(const TDrawingRecord &record, TDC &dc, TRows rows) {
 }
 
 TRecordingDC::TRecordingDC(TDC &target, TRows rows, TDrawingRecord &record)
-    : target_(target), rows_(rows), record_(record) {
-  fontHeight_ = target_.GetTextExtent("x", 1).cy;
-}
+    : target_(target), rows_(rows), record_(record) {}
 
 void TRecordingDC::Make(TDrawCall call) {
   MakeCall(call, target_, rows_);
@@ -79,6 +77,8 @@ void TRecordingDC::SetTextJustification(int extra, int breakCount) {
 void TRecordingDC::TextOut(int x, int y, std::string_view text, int count) {
   const auto length = static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(text.size())));
   TDrawCall call = CallOf(TDrawCall::Text, x, y);
+  if (fontHeight_ == Unmeasured)
+    fontHeight_ = target_.GetTextExtent("x", 1).cy;
   call.height = fontHeight_;
   call.text = std::string(text.substr(0, length));
   // Measured a character at a time: the device's widths add up. Every line
@@ -132,7 +132,7 @@ void TRecordingDC::SelectFont(const TFontDesc &font) {
   TDrawCall call = CallOf(TDrawCall::Font);
   call.font = font;
   Make(std::move(call));
-  fontHeight_ = target_.GetTextExtent("x", 1).cy;
+  fontHeight_ = Unmeasured;
   measured_.reset();
   otherAdvances_.clear();
 }

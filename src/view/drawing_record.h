@@ -74,7 +74,10 @@ private:
   TDC &target_;
   TRows rows_;
   TDrawingRecord &record_;
-  int fontHeight_ = 0;
+  // The selected font's height, measured when a line is first drawn in it:
+  // the device makes a font only when it is used.
+  static constexpr int Unmeasured = -1;
+  int fontHeight_ = Unmeasured;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
   std::array<int, 128> advances_{};

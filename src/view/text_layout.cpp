@@ -36,6 +36,9 @@ struct Line {
   std::size_t start = 0;
   std::size_t end = 0;
   std::int64_t gaps = 0;
+  // Whether width is the line's measured width; else it is to be measured.
+  bool measured = false;
+  std::int16_t width = 0;
 };
 
 std::size_t SkipSpaces(std::string_view text, std::size_t position) {
@@ -67,6 +70,7 @@ int HeightOf(TDC &dc, std::string_view text, std::size_t start) {
 // single word too wide for the window stays whole and runs past the right
 // margin. Only the space just before the word given back goes with it;
 // earlier spaces of the same run stay on this line and still count as gaps.
+// The line comes with its width when it ends where a measure ended.
 Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t usable,
                const std::vector<std::size_t> &breaks) {
   Line line{start, start, 0};
@@ -88,6 +92,8 @@ Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t u
     while (line.end < wordEnd && text[line.end] != Space)
       ++line.end;
     width = WidthOf(dc, text, line.start, line.end);
+    line.measured = true;
+    line.width = width;
     if (line.end == text.size() || width >= usable || line.end - line.start >= MaxLineLength)
       break;
   }
@@ -95,6 +101,8 @@ Line BreakLine(TDC &dc, std::string_view text, std::size_t start, std::int64_t u
     const std::size_t kept = spaces > 0 ? spaces - 1 : 0;
     line.end = before.end + kept;
     line.gaps = before.gaps + static_cast<std::int64_t>(kept);
+    line.measured = before.measured && kept == 0;
+    line.width = before.width;
   }
   return line;
 }
@@ -125,7 +133,7 @@ std::int16_t LayoutText(TDC &dc, const Settings &settings, std::string_view text
   for (;;) {
     const Line line = BreakLine(dc, text, SkipSpaces(text, position), usable, breaks);
     const bool last = line.end == text.size();
-    const std::int16_t width = WidthOf(dc, text, line.start, line.end);
+    const std::int16_t width = line.measured ? line.width : WidthOf(dc, text, line.start, line.end);
     // The last line of a paragraph keeps its natural spacing.
     if (justify && line.gaps > 0 && !last) {
       const std::int64_t extra = std::int64_t{rect.right} - rect.left - 2 * Margin - width;

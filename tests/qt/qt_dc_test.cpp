@@ -79,6 +79,47 @@ TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
   EXPECT_LE(rightmost, whole.cx + 30 + 2);
 }
 
+// The layout measures a line again for each word it adds: a text measured
+// after a shorter one it begins with measures as it does on its own, also
+// where the shorter one ends inside a character or before a mark that joins
+// it, and after the font changed between the two.
+TEST(QtDCTest, ATextMeasuredAfterItsBeginningMeasuresAsOnItsOwn) {
+  testsupport::QtApp();
+  struct Case {
+    const char *first;
+    const char *then;
+    bool otherFont; // the font changes between the two measures
+  };
+  const Case cases[] = {
+      {"Grace", "Grace and peace", false},
+      {"Grace and", "Grace", false},                                   // shorter
+      {"P\xC3", "P\xC3\xA9tain", false},                               // inside an e acute's bytes
+      {"\xCE\xB1", "\xCE\xB1\xCC\x81\xCE\xB2", false},                 // alpha, then its accent
+      {"\xD7\xA9", "\xD7\xA9\xD7\x81\xD7\x9C\xD7\x95\xD7\x9D", false}, // shin, then its dot
+      {"\xE4\xB8\xAD", "\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97", false}, // Chinese
+      {"Grace", "Grace and peace", true},
+  };
+  QImage image(10, 10, QImage::Format_RGB32);
+  QPainter painter(&image);
+  const TFontDesc serif{"DejaVu Serif", 20, false};
+  const TFontDesc large{"DejaVu Sans", 31, true};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string(c.first) + " / " + c.then);
+    const std::string then = c.then;
+    QtDC alone(painter);
+    alone.SelectFont(c.otherFont ? large : serif);
+    const TSize expected = alone.GetTextExtent(then, static_cast<int>(then.size()));
+    QtDC after(painter);
+    after.SelectFont(serif);
+    after.GetTextExtent(c.first, static_cast<int>(std::string(c.first).size()));
+    if (c.otherFont)
+      after.SelectFont(large);
+    EXPECT_EQ(after.GetTextExtent(then, static_cast<int>(then.size())), expected);
+    // A count that ends earlier measures the shorter text.
+    EXPECT_EQ(after.GetTextExtent(then, 1), alone.GetTextExtent(then, 1));
+  }
+}
+
 } // namespace
 
 namespace {
@@ -163,6 +204,36 @@ TEST(QtDCTest, EveryCharacterIsDrawnWhereItWasMeasured) {
       }
   }
   EXPECT_GT(faces, 0) << "none of the fonts is installed";
+}
+
+// Text measured or drawn before any font is selected is in the default
+// face, which is made only then.
+TEST(QtDCTest, BeforeAnyFontIsSelectedTextIsInTheDefaultFace) {
+  testsupport::QtApp();
+  const std::string text = "Grace and peace";
+  const int length = static_cast<int>(text.size());
+  auto drawn = [&](bool selectFirst, bool drawFirst, TSize &extent) {
+    QImage image(300, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtDC dc(painter);
+    if (selectFirst)
+      dc.SelectFont(TFontDesc{});
+    if (drawFirst)
+      dc.TextOut(5, 5, text, length);
+    extent = dc.GetTextExtent(text, length);
+    if (!drawFirst)
+      dc.TextOut(5, 5, text, length);
+    painter.end();
+    return image;
+  };
+  TSize selected, measuredFirst, drawnFirst;
+  const QImage expected = drawn(true, false, selected);
+  EXPECT_GT(selected.cx, 0);
+  EXPECT_EQ(DifferingPixels(drawn(false, false, measuredFirst), expected), 0);
+  EXPECT_EQ(DifferingPixels(drawn(false, true, drawnFirst), expected), 0);
+  EXPECT_EQ(measuredFirst, selected);
+  EXPECT_EQ(drawnFirst, selected);
 }
 
 } // namespace

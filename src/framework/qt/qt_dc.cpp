@@ -179,8 +179,14 @@ std::shared_ptr<QtDC::Face> FaceFor(const TFontDesc &desc) {
 
 } // namespace
 
-QtDC::QtDC(QPainter &painter) : painter_(painter), face_(FaceFor(TFontDesc{})) {
-  painter_.setFont(face_->font);
+QtDC::QtDC(QPainter &painter) : painter_(painter) {}
+
+QtDC::Face &QtDC::CurrentFace() {
+  if (!face_) {
+    face_ = FaceFor(TFontDesc{});
+    painter_.setFont(face_->font);
+  }
+  return *face_;
 }
 
 QFont QtDC::MakeFont(const TFontDesc &desc) {
@@ -209,7 +215,12 @@ int QtDC::Width(std::string_view text) {
 }
 
 TSize QtDC::GetTextExtent(std::string_view text, int count) {
-  return TSize{Width(Prefix(text, count)), face_->height};
+  const int height = CurrentFace().height;
+  // The layout measures a line again for each word it adds: the advances add
+  // up cluster by cluster, so only the words added are measured.
+  const int width =
+      lastMeasure_.Of(Prefix(text, count), [this](std::string_view part) { return Width(part); });
+  return TSize{width, height};
 }
 
 void QtDC::SetTextJustification(int extra, int breakCount) {
@@ -218,6 +229,7 @@ void QtDC::SetTextJustification(int extra, int breakCount) {
 }
 
 void QtDC::TextOut(int x, int y, std::string_view text, int count) {
+  CurrentFace();
   std::string_view line = Prefix(text, count);
   int extra = std::max(0, justifyExtra_);
   if (bkMode_ == OPAQUE)
@@ -284,5 +296,6 @@ void QtDC::DrawGlyphs(int x, int baseline, std::string_view line) {
 
 void QtDC::SelectFont(const TFontDesc &font) {
   face_ = FaceFor(font);
+  lastMeasure_.Forget(); // measured in another face
   painter_.setFont(face_->font);
 }

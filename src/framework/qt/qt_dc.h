@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "framework/dc.h"
+#include "framework/text_clusters.h"
 
 class QtDC : public TDC {
 public:
@@ -76,6 +77,11 @@ public:
   };
 
 private:
+  // The face text is measured and drawn in: until a font is selected the
+  // default one, made when it is first needed (a paint of the day selects
+  // its fonts before it measures, and making a face costs font lookups).
+  Face &CurrentFace();
+  // The widths below are of the current face, which CurrentFace() made.
   int Width(std::string_view text);
   // Draws line with its first character at x on the baseline, each space
   // widened by the justification in force.
@@ -92,4 +98,5 @@ private:
   int bkMode_ = OPAQUE;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 1;
+  TLastMeasure lastMeasure_; // in the current face
 };
