@@ -12,8 +12,6 @@ namespace {
 using Kind = TDocumentBlock::Kind;
 using Fault = TPassageRead::Fault;
 
-constexpr const char *Context = "READPASSAGES";
-
 // pattern with %1..%9 replaced by the arguments.
 std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> args) {
   std::string out;
