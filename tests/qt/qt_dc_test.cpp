@@ -79,6 +79,36 @@ TEST(QtDCTest, MeasuresAndJustifiesLikeTheLayoutExpects) {
   EXPECT_LE(rightmost, whole.cx + 30 + 2);
 }
 
+// A justified line of right-to-left text fills its room from end to end,
+// as a left-to-right one does: it begins at the right margin and ends at the
+// left one, instead of beginning extra pixels short of it.
+TEST(QtDCTest, ARightToLeftLineIsJustifiedAsOthersAre) {
+  testsupport::QtApp();
+  QImage image(400, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QtDC dc(painter);
+  dc.SelectFont(TFontDesc{"DejaVu Sans", 20, false});
+  const std::string text =
+      "\xD7\x91\xD7\xA8\xD7\x90\xD7\xA9\xD7\x99\xD7\xAA \xD7\x91\xD7\xA8\xD7\x90 "
+      "\xD7\x90\xD7\x9C\xD7\x94\xD7\x99\xD7\x9D"; // Hebrew, two spaces
+  const TSize whole = dc.GetTextExtent(text, static_cast<int>(text.size()));
+  dc.SetTextJustification(60, 2);
+  dc.TextOut(10, 0, text, static_cast<int>(text.size()));
+  dc.SetTextJustification(0, 1);
+  painter.end();
+  int leftmost = image.width(), rightmost = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (QColor(image.pixel(x, y)).lightness() < 128) {
+        leftmost = std::min(leftmost, x);
+        rightmost = std::max(rightmost, x);
+      }
+  EXPECT_LE(leftmost, 10 + 4) << rightmost << " " << whole.cx;
+  EXPECT_GE(rightmost, 10 + whole.cx + 60 - 4);
+  EXPECT_LE(rightmost, 10 + whole.cx + 60 + 2);
+}
+
 // The layout measures a line again for each word it adds: a text measured
 // after a shorter one it begins with measures as it does on its own, also
 // where the shorter one ends inside a character or before a mark that joins

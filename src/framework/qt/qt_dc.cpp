@@ -241,7 +241,36 @@ void QtDC::TextOut(int x, int y, std::string_view text, int count) {
     DrawGlyphs(x, y + face_->ascent, line);
 }
 
+bool QtDC::DrawJustified(int x, int top, const QString &text, int width) {
+  if (!text.trimmed().contains(QLatin1Char(' ')))
+    return false;
+  // Qt justifies no paragraph's last line: a word wider than the room
+  // follows the line, on a second line that is never drawn, after a zero
+  // width space (a blank there would take its width at the line's end).
+  const double xAdvance = std::max(1.0, QFontMetricsF(face_->font).horizontalAdvance(u'x'));
+  QTextLayout layout(text + QChar(0x200B) + QString(static_cast<int>(width / xAdvance) + 2, u'x'),
+                     face_->font);
+  QTextOption option;
+  option.setTextDirection(Qt::LayoutDirectionAuto);
+  option.setAlignment(Qt::AlignJustify);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine row = layout.createLine();
+  if (row.isValid())
+    row.setLineWidth(width);
+  layout.endLayout();
+  // Where Qt's shaping finds the line wider than it was measured, the line
+  // broke inside: it is drawn at its own width instead.
+  if (!row.isValid() || row.textStart() != 0 || row.textLength() < text.size())
+    return false;
+  row.draw(&painter_, QPointF(x, top + face_->ascent - row.ascent()));
+  return true;
+}
+
 void QtDC::DrawThroughLayout(int x, int top, std::string_view line, int width) {
+  // Justified as the layout asked, the line fills its room from end to end.
+  if (justifyExtra_ > 0 && DrawJustified(x, top, FromProgramText(line), width))
+    return;
   QTextLayout layout(FromProgramText(line), face_->font);
   QTextOption option;
   option.setTextDirection(Qt::LayoutDirectionAuto);

@@ -90,6 +90,9 @@ private:
   // puts it in its reading order, within the width it was measured at from x
   // (aligned to the end it reads from).
   void DrawThroughLayout(int x, int top, std::string_view line, int width);
+  // text justified to width, through Qt's layout; false (nothing drawn)
+  // where it has no space between words or Qt finds it wider than width.
+  bool DrawJustified(int x, int top, const QString &text, int width);
 
   QPainter &painter_;
   std::shared_ptr<Face> face_;
