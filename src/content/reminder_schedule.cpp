@@ -11,6 +11,7 @@
 #include "content/settings_file.h"
 #include "platform/profile.h"
 #include "platform/profile_file.h"
+#include "platform/profile_parse.h"
 #include "platform/run_program.h"
 
 namespace {
@@ -28,14 +29,6 @@ std::optional<int> TwoDigits(std::string_view &text) {
     return std::nullopt;
   text.remove_prefix(digits);
   return number;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-    text.remove_suffix(1);
-  return text;
 }
 
 // The program of a unit's command line as systemd reads it: in double
@@ -99,7 +92,7 @@ platform::Result<void> RemoveIfThere(const std::string &path) {
 } // namespace
 
 std::optional<ReminderTime> ParseReminderTime(std::string_view text) {
-  text = Trimmed(text);
+  text = platform::TrimBlanks(text);
   const std::optional<int> hour = TwoDigits(text);
   if (!hour || text.empty() || text.front() != ':')
     return std::nullopt;

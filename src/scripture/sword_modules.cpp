@@ -5,6 +5,7 @@
 
 #include "platform/ascii.h"
 #include "platform/name_choice.h"
+#include "platform/profile_parse.h"
 #include "platform/regular_file.h"
 #include "scripture/sword_conf.h"
 #include "scripture/sword_library.h"
@@ -13,20 +14,12 @@ namespace {
 
 constexpr std::size_t FieldLimit = 60;
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-    text.remove_suffix(1);
-  return text;
-}
-
 std::string Printable(std::string_view text) {
   std::string kept;
   for (char c : text)
     if (c >= ' ' && c <= '~' && kept.size() < FieldLimit)
       kept += c;
-  return std::string(Trimmed(kept));
+  return std::string(platform::TrimBlanks(kept));
 }
 
 bool OneOf(std::string_view value, std::initializer_list<std::string_view> names) {
@@ -35,16 +28,17 @@ bool OneOf(std::string_view value, std::initializer_list<std::string_view> names
 }
 
 std::optional<TModuleKind> KindOf(const TConfSection &section) {
-  std::string_view driver = Trimmed(section.Value("ModDrv"));
+  std::string_view driver = platform::TrimBlanks(section.Value("ModDrv"));
   if (OneOf(driver, {"zText", "zText4", "RawText", "RawText4"}))
     return TModuleKind::Bible;
   // A devotional says so in one of its Feature lines (a module may have
   // several) or in its Category.
   std::vector<std::string_view> features = section.Values("Feature");
   bool daily = std::any_of(features.begin(), features.end(), [](std::string_view feature) {
-    return platform::SameAscii(Trimmed(feature), "DailyDevotion");
+    return platform::SameAscii(platform::TrimBlanks(feature), "DailyDevotion");
   });
-  daily = daily || platform::SameAscii(Trimmed(section.Value("Category")), "Daily Devotional");
+  daily = daily ||
+          platform::SameAscii(platform::TrimBlanks(section.Value("Category")), "Daily Devotional");
   if (daily && OneOf(driver, {"RawLD", "RawLD4", "zLD"}))
     return TModuleKind::Devotional;
   return std::nullopt;
@@ -134,7 +128,7 @@ std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text, std::stri
   module.versification = Printable(section.Value("Versification"));
   module.compressType = Printable(section.Value("CompressType"));
   module.blockType = Printable(section.Value("BlockType"));
-  module.dataPath = DataPathIn(root, Trimmed(section.Value("DataPath")));
+  module.dataPath = DataPathIn(root, platform::TrimBlanks(section.Value("DataPath")));
   return module;
 }
 
