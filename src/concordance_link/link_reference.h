@@ -9,12 +9,8 @@
 
 struct TDayEntry;
 
-// The reading plan's title test, the package reader's and the plan
-// progress's own (titles compare with regard to case).
-bool IsReadingPlanTitle(std::string_view title);
-
-// The first entry from head whose title the command's rule accepts; null
-// when none does or the id is not a link.
+// The first entry from head of the kind the command reads (a plan, the
+// quiz, the daily verse); null when none is or the id is not a link.
 const TDayEntry *LinkEntry(const TDayEntry *head, unsigned commandId);
 // The command's reference cut from its entry.
 std::optional<std::string> LinkReference(const TDayEntry &entry, unsigned commandId);

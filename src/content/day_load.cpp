@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "content/day_selection.h"
+#include "content/day_sources.h"
 #include "content/day_state.h"
+#include "content/devotional_entry.h"
 #include "content/marquee_export.h"
 #include "content/package_font_settings.h"
 #include "content/package_reader.h"
 #include "content/settings.h"
 #include "content/text_export.h"
-#include "platform/file_search.h"
 #include "platform/profile.h"
 #include "platform/translatable.h"
 
@@ -26,17 +27,31 @@ DayLoadProblem TextNotSaved(const std::string &reason) {
           TR_NOOP("Messages", "Unable to Comply"), reason};
 }
 
-std::unique_ptr<TDayEntry> ReadEntry(const Settings &settings, const std::string &fileName,
-                                     const DayChoice &day, TextExport *exportFile,
-                                     bool &hasAnswer) {
+std::unique_ptr<TDayEntry> ReadPackage(const TDaySource &source, const DayChoice &day,
+                                       TextExport *exportFile, bool &hasAnswer) {
   auto entry = std::make_unique<TDayEntry>();
-  hasAnswer = ReadPackageEntry(fileName, day, *entry, entry->Marker, entry->Trailer, entry->Title,
-                               exportFile);
+  hasAnswer = ReadPackageEntry(source.name, day, *entry, entry->Marker, entry->Trailer,
+                               entry->Title, exportFile);
   if (entry->Text.empty())
     return nullptr;
-  entry->FontName = PackageFontName(settings, fileName);
-  entry->FontSize = static_cast<std::int16_t>(PackageFontSize(settings, fileName));
-  entry->FileName = platform::LowerCaseName(fileName);
+  entry->Kinds = PackageEntryKinds(entry->Title);
+  entry->FileName = source.key;
+  return entry;
+}
+
+// A devotional that cannot be read shows nothing; the load says why among
+// its skipped sources.
+std::unique_ptr<TDayEntry> ReadDevotional(const TDaySource &source, DevotionalDay date,
+                                          TextExport *exportFile,
+                                          std::vector<std::string> &skipped) {
+  platform::Result<std::unique_ptr<TDayEntry>> read = ReadDevotionalDay(source, date);
+  if (!read) {
+    skipped.push_back(read.error());
+    return nullptr;
+  }
+  std::unique_ptr<TDayEntry> entry = std::move(*read);
+  if (entry && exportFile != nullptr)
+    exportFile->AppendEntry(entry->Title, *entry, entry->Marker, entry->Trailer);
   return entry;
 }
 
@@ -45,8 +60,11 @@ std::unique_ptr<TDayEntry> ReadEntry(const Settings &settings, const std::string
 LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &localTime,
                   const TDayLoadOptions &options) {
   LoadedDay load;
-  std::vector<std::string> files = platform::FindFiles("*.QXP");
-  if (files.empty()) {
+  // One look at the settings file for all the sources' switches and font
+  // keys.
+  platform::ProfileReadBatch settingsBatch;
+  const std::vector<TDaySource> sources = DaySources(false);
+  if (sources.empty()) {
     load.Problems.push_back(
         {DayLoadProblem::Kind::NoPackages,
          TR_NOOP("Messages", "No package files were found in the current directory."),
@@ -54,10 +72,9 @@ LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &l
     return load;
   }
 
-  // One look at the settings file for all the packages' font keys.
-  platform::ProfileReadBatch settingsBatch;
   ChooseDayIndex(settings, dayState, localTime, options.ReadOnly);
   const DayChoice day = CurrentDayChoice(settings, dayState);
+  const DevotionalDay devotionalDay = DevotionalDayOf(day, localTime, dayState.DayOffset);
 
   TextExport textFile;
   TextExport *exportFile = nullptr;
@@ -71,14 +88,19 @@ LoadedDay LoadDay(const Settings &settings, DayState &dayState, const std::tm &l
   }
 
   std::unique_ptr<TDayEntry> *tail = &load.Entries;
-  for (const std::string &fileName : files) {
+  for (const TDaySource &source : sources) {
     // A name too long for the entry's field is passed over.
-    if (fileName.size() > LongestFileName)
+    if (source.name.size() > LongestFileName)
       continue;
     bool hasAnswer = false;
-    std::unique_ptr<TDayEntry> entry = ReadEntry(settings, fileName, day, exportFile, hasAnswer);
+    std::unique_ptr<TDayEntry> entry =
+        source.kind == TSourceKind::Package
+            ? ReadPackage(source, day, exportFile, hasAnswer)
+            : ReadDevotional(source, devotionalDay, exportFile, load.SkippedSources);
     if (!entry)
       continue;
+    entry->FontName = PackageFontName(settings, source.key);
+    entry->FontSize = static_cast<std::int16_t>(PackageFontSize(settings, source.key));
     ++load.Shown;
     load.HasAnswers = load.HasAnswers || hasAnswer;
     if (settings.ScreenSaver != 0 && !options.ReadOnly &&

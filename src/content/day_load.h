@@ -1,7 +1,8 @@
 #pragma once
 
-// The daily load: the day's entry of every enabled package in the working
-// directory, with the two exports. The load tells the user nothing itself:
+// The daily load: the day's entry of every enabled source (the packages in
+// the working directory, the SWORD library's devotionals), with the two
+// exports. The load tells the user nothing itself:
 // what went wrong comes back with the entries, for the caller to tell.
 
 #include <ctime>
@@ -37,7 +38,7 @@ struct TDayLoadOptions {
 // under the caption the program has always used.
 struct DayLoadProblem {
   enum class Kind {
-    NoPackages,      // the working directory holds no package: the day is empty
+    NoPackages,      // no package in the working directory, no devotional: the day is empty
     TextNotSaved,    // SELWARTH.TXT could not be made or written: the day shows all the same
     MarqueeNotSaved, // the screen saver text could not be written to CONTROL.INI
   };
@@ -49,14 +50,18 @@ struct DayLoadProblem {
 
 struct LoadedDay {
   std::unique_ptr<TDayEntry> Entries; // null when no package has anything for the day
-  std::size_t Shown = 0;              // packages with an entry for the day
+  std::size_t Shown = 0;              // sources with an entry for the day
   bool HasAnswers = false;            // some entry has a quiz answer
   std::vector<DayLoadProblem> Problems;
+  // Why a devotional whose files cannot be read shows nothing, a sentence
+  // each: the day shows the rest, and the window says nothing of them (About
+  // Packages does, and qxp today on its standard error).
+  std::vector<std::string> SkippedSources;
 };
 
 // Chooses the day slot for a load at localTime (the day's DayIndex, by the
-// quote method of the settings and the day state), reads the day's entry of every enabled package
-// and performs the exports. When the working directory has no package,
-// chooses nothing and says so among the problems.
+// quote method of the settings and the day state), reads the day's entry of every enabled
+// source and performs the exports. When there is no source, chooses nothing
+// and says so among the problems.
 LoadedDay LoadDay(const Settings &settings, DayState &day, const std::tm &localTime,
                   const TDayLoadOptions &options = {});

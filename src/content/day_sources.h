@@ -3,8 +3,8 @@
 // The sources of the day's entries: the packages of the working folder and
 // the daily devotionals of the SWORD library. Lists (Package Settings,
 // About Packages, the Screen Saver's list) and the daily load take them
-// from here, in one order: the packages by file name, then the devotionals
-// by module name.
+// from here, in one order: the packages as the file search gives them (the
+// .OFF files after the .QXP files), then the devotionals by module name.
 //
 // A package is on as a .QXP file and off as a .OFF file. A devotional's
 // files may be the system's (/usr/share/sword), so it is switched in the
@@ -44,6 +44,6 @@ std::vector<TDaySource> DaySources(bool withDisabled);
 platform::Result<void> SwitchSource(const TDaySource &source);
 
 // What About Packages says of a source: a package's description
-// (ReadPackageDescription), a devotional's Description from its conf;
-// empty when there is none.
+// (ReadPackageDescription), a devotional's Description from its conf, and
+// why its files cannot be read when they cannot; empty when there is none.
 std::string SourceDescription(const TDaySource &source);

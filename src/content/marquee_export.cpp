@@ -1,5 +1,7 @@
 #include "content/marquee_export.h"
 
+#include <algorithm>
+
 #include "content/day_entries.h"
 #include "content/package_format.h"
 #include "platform/code_page_1252.h"
@@ -7,6 +9,9 @@
 
 std::string MarqueeText(const TDayEntry &entry) {
   std::string text = entry.Text;
+  // One line in CONTROL.INI: a line end would end the key's value there and
+  // make the rest a line of its own.
+  std::replace(text.begin(), text.end(), ParagraphBreak, ' ');
   if (entry.Marker == package::AnswerMarker)
     text += "...";
   else if (entry.Marker != 0)

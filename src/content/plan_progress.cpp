@@ -135,7 +135,7 @@ PlanMarks ParsePlanMarks(std::string_view text) {
 }
 
 bool IsPlanEntry(const TDayEntry &entry) {
-  return entry.Title.starts_with(package::ReadingPlanPrefix);
+  return entry.Is(EntryReadingPlan);
 }
 
 std::optional<int> FirstMarkedDay(const PlanMarks &marks) {

@@ -38,8 +38,8 @@ std::string FormatPlanMarks(const PlanMarks &marks);
 // anything else, and a day outside 1..365, is passed over.
 PlanMarks ParsePlanMarks(std::string_view text);
 
-// Whether an entry of the day is a reading plan's (by its heading, as the
-// Links commands find it).
+// Whether an entry of the day is a reading plan's (its kind, as the Links
+// commands find it).
 bool IsPlanEntry(const TDayEntry &entry);
 
 // The plan day where keeping track began: the first one marked; nothing

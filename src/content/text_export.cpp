@@ -1,8 +1,10 @@
 #include "content/text_export.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "content/day_entries.h"
 #include "content/package_format.h"
 #include "platform/code_page_1252.h"
 #include "platform/export_file.h"
@@ -43,8 +45,16 @@ void TextExport::AppendEntry(std::string_view title, const TTextPiece &first, ch
     return;
   Write(title);
   Write(LineEnd);
-  for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get())
-    Write(piece->Text);
+  // The entry stays one line: a devotional's paragraphs are joined by blanks.
+  for (const TTextPiece *piece = &first; piece != nullptr; piece = piece->NextPiece.get()) {
+    if (piece->Text.find(ParagraphBreak) == std::string::npos) {
+      Write(piece->Text);
+      continue;
+    }
+    std::string line = piece->Text;
+    std::replace(line.begin(), line.end(), ParagraphBreak, ' ');
+    Write(line);
+  }
   if (marker != 0 && (answers_ || marker != package::AnswerMarker)) {
     Write(" ");
     Write(trailer);

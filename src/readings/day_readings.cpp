@@ -1,21 +1,9 @@
 #include "readings/day_readings.h"
 
 #include "content/day_entries.h"
-#include "content/package_format.h"
 #include "scripture/scripture_reference.h"
 
 namespace {
-
-bool IsPlan(std::string_view title) {
-  return title.starts_with(package::ReadingPlanPrefix);
-}
-
-const TDayEntry *First(const TDayEntry *head, bool (*accepts)(std::string_view)) {
-  for (const TDayEntry *entry = head; entry != nullptr; entry = entry->Next.get())
-    if (accepts(entry->Title))
-      return entry;
-  return nullptr;
-}
 
 void Add(std::vector<TDayReading> &readings, TReadingKind kind,
          const std::optional<std::string> &reference) {
@@ -27,13 +15,13 @@ void Add(std::vector<TDayReading> &readings, TReadingKind kind,
 
 std::vector<TDayReading> DayReadings(const TDayEntry *head) {
   std::vector<TDayReading> readings;
-  if (const TDayEntry *plan = First(head, IsPlan)) {
+  if (const TDayEntry *plan = FirstEntryOf(head, EntryReadingPlan)) {
     Add(readings, TReadingKind::Morning, CutMorningReading(plan->Text));
     Add(readings, TReadingKind::Evening, CutEveningReading(plan->Text));
   }
-  if (const TDayEntry *verse = First(head, IsDailyVerseTitle))
+  if (const TDayEntry *verse = FirstEntryOf(head, EntryDailyVerse))
     Add(readings, TReadingKind::DailyVerse, CutVerseReference(verse->Trailer));
-  if (const TDayEntry *proverb = First(head, IsProverbTitle))
+  if (const TDayEntry *proverb = FirstEntryOf(head, EntryProverb))
     Add(readings, TReadingKind::Proverb, CutProverbReference(proverb->Trailer));
   return readings;
 }

@@ -17,8 +17,14 @@ void AppendEntryText(const TDayEntry &entry, bool withAnswer, bool withProgress,
     text += entry.Progress;
     text += "\r\n";
   }
+  // A devotional's paragraphs each on a line of their own.
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
-    text += piece->Text;
+    for (char c : piece->Text) {
+      if (c == ParagraphBreak)
+        text += "\r\n";
+      else
+        text += c;
+    }
   if (withAnswer || entry.Marker != package::AnswerMarker) {
     text += ' ';
     text += entry.Trailer;

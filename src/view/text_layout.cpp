@@ -160,5 +160,11 @@ std::int16_t LayoutEntryText(TDC &dc, const Settings &settings, const TDayEntry 
   body.reserve(length);
   for (const TTextPiece *piece = &entry; piece != nullptr; piece = piece->NextPiece.get())
     body += piece->Text;
-  return LayoutText(dc, settings, body, rect, alignment);
+  // A devotional's paragraphs, each laid out as one.
+  std::string_view rest = body;
+  for (std::size_t end; (end = rest.find(ParagraphBreak)) != std::string_view::npos;) {
+    LayoutText(dc, settings, rest.substr(0, end), rect, alignment);
+    rest.remove_prefix(end + 1);
+  }
+  return LayoutText(dc, settings, rest, rect, alignment);
 }

@@ -79,9 +79,16 @@ std::optional<std::vector<TRect>> EntryCells(DrawnLines &drawn, const TDayEntry 
   // The title, a plan's progress, the body and, with a marker, the trailer,
   // as the painter draws them.
   const std::string body = JoinedText(entry);
-  std::vector<std::string_view> paragraphs{entry.Title, body};
+  std::vector<std::string_view> paragraphs{entry.Title};
   if (!entry.Progress.empty())
-    paragraphs.insert(paragraphs.begin() + 1, entry.Progress);
+    paragraphs.push_back(entry.Progress);
+  // A devotional's body is a paragraph each between its breaks.
+  std::string_view rest = body;
+  for (std::size_t end; (end = rest.find(ParagraphBreak)) != std::string_view::npos;) {
+    paragraphs.push_back(rest.substr(0, end));
+    rest.remove_prefix(end + 1);
+  }
+  paragraphs.push_back(rest);
   if (entry.Marker != 0)
     paragraphs.push_back(entry.Trailer);
   for (std::string_view paragraph : paragraphs) {

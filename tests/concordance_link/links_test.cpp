@@ -49,6 +49,7 @@ protected:
       place = &(*place)->Next;
     *place = std::make_unique<TDayEntry>();
     (*place)->Title = title;
+    (*place)->Kinds = PackageEntryKinds(title);
     (*place)->Text = text;
     (*place)->Trailer = trailer;
     return **place;

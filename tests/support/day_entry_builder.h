@@ -13,6 +13,7 @@ namespace testsupport {
 inline std::unique_ptr<TDayEntry> Entry(std::string title, std::string body, char marker = 0,
                                         std::string trailer = {}, int fontSize = 10) {
   auto entry = std::make_unique<TDayEntry>();
+  entry->Kinds = PackageEntryKinds(title);
   entry->Title = std::move(title);
   entry->Text = std::move(body);
   entry->Marker = marker;
