@@ -89,7 +89,7 @@ const TCommandTable<TVerseWindow> &TVerseWindow::Commands() {
       {CM_LINKVERSE, onLink, linked},
       // Whatever the concordance: the passages are read here.
       {CM_READPASSAGES, [](W &w, unsigned) { w.OpenReadingView(); },
-       [](const W &) { return !InstalledBibleModules(SwordModuleFolders()).empty(); }},
+       [](const W &w) { return w.biblesInstalled_; }},
       {CM_ABOUTPACKAGES, [](W &w, unsigned) { TAboutPackagesDialog(&w).Execute(); }},
       {CM_ABOUT, [](W &w, unsigned) { TAboutSelwarthDialog(&w).Execute(); }},
       {CM_DATE, [](W &w, unsigned) { w.OpenCalendar(); }},
@@ -155,6 +155,9 @@ void TVerseWindow::Load() {
   day_.ShowAnswers = false;
   TellDayLoadProblems(this, day_, day.Problems);
   shownDay_ = ShownDayText(now, day_.DayOffset);
+  // Asked once a load rather than at every look at the menu: a Bible
+  // installed meanwhile counts from the next load (File/New, a day step).
+  biblesInstalled_ = !InstalledBibleModules(SwordModuleFolders()).empty();
   ShowPlanProgress();
 }
 

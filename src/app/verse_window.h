@@ -123,6 +123,7 @@ private:
   std::string shownDay_;               // the date of the day shown, "" when unknown
   std::optional<PlanMarks> planMarks_; // the shown plan's marks; none without a plan
   int wheelTurn_ = 0;                  // the part of a wheel notch not yet zoomed by
+  bool biblesInstalled_ = false;       // a SWORD Bible was installed at the last load
   bool zoomFailureTold_ = false;       // a zoom that could not be kept is told once
 };
 

@@ -9,12 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/format_text.h"
 #include "platform/translatable.h"
 
 // The translation of source (code page 1252) in context, or source itself
 // when the backend shows English. lupdate reads calls of it as
 // QT_TRANSLATE_NOOP, so the literal is marked where it is written.
 std::string TranslatedText(const char *context, const char *source);
-
-// pattern with %1..%9 replaced by the arguments in order.
-std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args);

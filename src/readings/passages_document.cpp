@@ -1,8 +1,8 @@
 #include "readings/passages_document.h"
 
-#include <initializer_list>
 #include <string_view>
 
+#include "platform/format_text.h"
 #include "platform/translatable.h"
 #include "scripture/bible_passages.h"
 #include "scripture/passage_text.h"
@@ -11,22 +11,6 @@ namespace {
 
 using Kind = TDocumentBlock::Kind;
 using Fault = TPassageRead::Fault;
-
-// pattern with %1..%9 replaced by the arguments.
-std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> args) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    const auto n = static_cast<std::size_t>(next - '1');
-    if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
-      out += args.begin()[n];
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
 
 const char *Label(TReadingKind kind) {
   switch (kind) {
@@ -50,18 +34,20 @@ std::string FaultText(const TPassageRead &read, const TPassage &passage, TBible 
   const std::string book = bible.BookName(passage);
   switch (read.fault) {
   case Fault::NoBook:
-    return Filled(localize(TR_NOOP("READPASSAGES", "%1 cannot be read: the %2 has no such book.")),
-                  {written, name});
+    return FormatText(
+        localize(TR_NOOP("READPASSAGES", "%1 cannot be read: the %2 has no such book.")),
+        {written, name});
   case Fault::NoChapter:
-    return Filled(
+    return FormatText(
         localize(TR_NOOP("READPASSAGES", "%1 cannot be read: in the %2, %3 has %4 chapters.")),
         {written, name, book, std::to_string(read.count)});
   case Fault::NoVerse:
-    return Filled(
+    return FormatText(
         localize(TR_NOOP("READPASSAGES", "%1 cannot be read: in the %2, %3 %4 has %5 verses.")),
         {written, name, book, std::to_string(read.chapter), std::to_string(read.count)});
   case Fault::NoText:
-    return Filled(localize(TR_NOOP("READPASSAGES", "The %1 has no text for %2.")), {name, written});
+    return FormatText(localize(TR_NOOP("READPASSAGES", "The %1 has no text for %2.")),
+                      {name, written});
   case Fault::None:
     break;
   }
@@ -72,7 +58,7 @@ void AddPassage(TTextDocument &document, const TPassage &passage, const std::str
                 TBible &bible, const TTranslate &localize) {
   const std::string written = bible.LocalText(passage);
   document.Add(Kind::Heading,
-               Filled(localize(TR_NOOP("READPASSAGES", "%1: %2")), {label, written}));
+               FormatText(localize(TR_NOOP("READPASSAGES", "%1: %2")), {label, written}));
   TPassageRead read = bible.Read(passage);
   if (read.fault != Fault::None) {
     document.Add(Kind::Notice, FaultText(read, passage, bible, written, localize));
@@ -92,8 +78,8 @@ void AddPassage(TTextDocument &document, const TPassage &passage, const std::str
   if (read.cut)
     document.Add(
         Kind::Notice,
-        Filled(localize(TR_NOOP("READPASSAGES", "Only the first %1 verses of %2 are shown.")),
-               {std::to_string(MaxPassageVerses), written}));
+        FormatText(localize(TR_NOOP("READPASSAGES", "Only the first %1 verses of %2 are shown.")),
+                   {std::to_string(MaxPassageVerses), written}));
 }
 
 } // namespace
@@ -119,16 +105,16 @@ TTextDocument PassagesDocument(const std::vector<TDayReading> &readings, TBible 
         continue;
       }
       document.Add(Kind::Heading,
-                   Filled(localize(TR_NOOP("READPASSAGES", "%1: %2")), {label, piece.written}));
-      document.Add(
-          Kind::Notice,
-          Filled(localize(TR_NOOP("READPASSAGES", "%1 cannot be read as a passage of the Bible.")),
-                 {piece.written.empty() ? reading.reference : piece.written}));
+                   FormatText(localize(TR_NOOP("READPASSAGES", "%1: %2")), {label, piece.written}));
+      document.Add(Kind::Notice,
+                   FormatText(localize(TR_NOOP("READPASSAGES",
+                                               "%1 cannot be read as a passage of the Bible.")),
+                              {piece.written.empty() ? reading.reference : piece.written}));
     }
   }
   return document;
 }
 
 std::string PassagesTitle(const std::string &abbreviation, const TTranslate &localize) {
-  return Filled(localize(TR_NOOP("READPASSAGES", "Passages of the Day - %1")), {abbreviation});
+  return FormatText(localize(TR_NOOP("READPASSAGES", "Passages of the Day - %1")), {abbreviation});
 }

@@ -98,12 +98,18 @@ TEST_F(ReadingViewWindowTest, LibswordIsLoadedAtTheFirstPassageNotBeforeTheFirst
   }});
 }
 
-TEST_F(ReadingViewWindowTest, WithoutABibleTheCommandIsGrayed) {
-  testsupport::SwordSystemLibrary none;
+// The menu asks what the last load found, not the library at every look.
+TEST_F(ReadingViewWindowTest, WithoutABibleTheCommandIsGrayedUntilALoadFindsOne) {
+  testsupport::SwordSystemLibrary library;
   Run({[&] {
     EXPECT_FALSE(Enabled(CM_READPASSAGES));
     CtrlB();
     EXPECT_FALSE(program.ReadingViewOpen());
+    if (library.AddInstalledModule("engKJV2006eb")) {
+      EXPECT_FALSE(Enabled(CM_READPASSAGES));
+      Frame().MenuCommand(CM_NEW);
+      EXPECT_TRUE(Enabled(CM_READPASSAGES));
+    }
     Frame().MenuCommand(CM_EXIT);
   }});
 }

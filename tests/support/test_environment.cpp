@@ -14,7 +14,7 @@ namespace {
 
 const bool FixedEnvironment = [] {
   for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES",
-                           "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+                           "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "SWORD_PATH"})
     unsetenv(name);
   setenv("LANG", "C.UTF-8", 1);
   setenv("HOME", SELWARTH_TEST_HOME, 1);

@@ -255,6 +255,8 @@ int RunTodayCommand(const std::vector<std::string> &arguments, std::FILE *out, s
     else
       std::fprintf(errors, "%s: %s\n", problem.Caption.c_str(), problem.Text.c_str());
   }
+  for (const std::string &skipped : day.SkippedSources)
+    std::fprintf(errors, "qxp today: %s\n", EscapeC1Bytes(skipped).c_str());
   if (!printed)
     SayWhyNothing(CurrentDayChoice(settings, dayState), errors);
   // A full disk or a closed pipe must not pass for a printed day.
