@@ -16,11 +16,15 @@ a Spanish desktop), read as `qxp passages` prints them, and copied whole. A read
 marked with Ctrl+M shows its progress line with the plan's entry, also after
 a restart, and Catch Up (Settings menu, from the keyboard) moves the plan's
 start in the settings file. Under a Spanish and a German desktop, Package
-Settings' lists are named by their labels' words as shown. Every wait is
-bounded.
+Settings' lists are named by their labels' words as shown. A daily
+devotional of the reader's SWORD library (built with imp2ld) is among the
+day's entries, copied with its paragraphs, absent on a day it lacks, read
+on the leap day (faketime) and never taken from a mods.d among the
+packages. Every wait is bounded.
 """
 
 import argparse
+import datetime
 import os
 import pty
 import shutil
@@ -108,16 +112,22 @@ class ScreenReaderTest(unittest.TestCase):
         text = document.queryText()
         return document, text.getText(0, text.characterCount)
 
-    def start_program(self):
+    def start_program(self, at=None):
         """The running program's application on the accessibility bus, once
-        its document is there."""
+        its document is there; at a date of faketime's when at is given."""
         # Asking for the desktop starts the accessibility bus; Qt's bridge
         # looks for it as the program starts.
         self.pyatspi.Registry.getDesktop(0)
+        command = [os.path.join(ARGS.bin, "selwarth")]
+        env = self.environment()
+        if at is not None:
+            command = ["faketime", at] + command
+            # libfaketime comes before the sanitizer's runtime.
+            env.update(FAKETIME_DONT_FAKE_MONOTONIC="1",
+                       ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=0")
         with open(os.path.join(self.scratch, "program.log"), "wb") as log:
-            self.program = subprocess.Popen([os.path.join(ARGS.bin, "selwarth")], cwd=self.folder,
-                                            env=self.environment(), stdin=subprocess.DEVNULL,
-                                            stdout=log, stderr=log)
+            self.program = subprocess.Popen(command, cwd=self.folder, env=env,
+                                            stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         try:
             app = wait_for("selwarth on the accessibility bus", self.application, START_BOUND)
         except AssertionError:
@@ -402,6 +412,69 @@ class ScreenReaderTest(unittest.TestCase):
             self.key("Escape")
             wait_for("the window closed", lambda: passages() is None, STEP_BOUND)
             self.stop_program()
+
+    def devotional(self, root, name, days, description):
+        """A daily devotional built with imp2ld below the library root, its
+        conf in the root's mods.d: days maps "MM.DD" to the day's ThML."""
+        imp = os.path.join(self.scratch, name + ".imp")
+        with open(imp, "w", encoding="utf-8") as out:
+            for key, text in sorted(days.items()):
+                out.write("$$$%s\n%s\n" % (key, text))
+        relative = "modules/lexdict/rawld4/%s/%s" % (name.lower(), name.lower())
+        os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
+        subprocess.run(["imp2ld", imp, "-o", os.path.join(root, relative), "-4"], check=True,
+                       capture_output=True, timeout=STEP_BOUND)
+        os.makedirs(os.path.join(root, "mods.d"), exist_ok=True)
+        with open(os.path.join(root, "mods.d", name.lower() + ".conf"), "w") as conf:
+            conf.write("[%s]\nDataPath=./%s\nModDrv=RawLD4\nEncoding=UTF-8\nSourceType=ThML\n"
+                       "Feature=DailyDevotion\nDescription=%s\n" % (name, relative, description))
+
+    def test_a_devotional_is_among_the_days_entries(self):
+        if shutil.which("imp2ld") is None:
+            self.skipTest("imp2ld is not installed (libsword-utils)")
+        heading = "Daily Light on the Daily Path"
+        today = datetime.date.today()
+        lacking = today + datetime.timedelta(days=1)
+        key = lambda date: "%02d.%02d" % (date.month, date.day)
+        every = [datetime.date(2024, 1, 1) + datetime.timedelta(days=n) for n in range(366)]
+        days = {key(date): "<p>Morning of %s.</p><p>Evening thoughts, caf\u00e9.</p>" % key(date)
+                for date in every if key(date) != key(lacking)}
+        # The reader's own library, and a folder of the packages that carries
+        # a mods.d, as a download might: never read.
+        self.language = {"HOME": self.scratch}
+        self.devotional(os.path.join(self.scratch, ".sword"), "DailyLight", days, heading)
+        self.devotional(self.folder, "Intruder", {key(d): "<p>Not the reader's.</p>" for d in every},
+                        "Intruder's Devotional")
+        read = lambda: normalised(self.document_text(app)[1])
+        app = self.start_program()
+        shown = "%s\nMorning of %s.\nEvening thoughts, caf\u00e9." % (heading, key(today))
+        wait_for("the devotional shown", lambda: shown in read(), STEP_BOUND, read)
+        self.assertEqual(read(), self.qxp_today())
+        self.assertNotIn("Intruder", read())
+        document = self.document_text(app)[0]
+        document.queryComponent().grabFocus()
+        wait_for("the document focused", lambda: self.pyatspi.STATE_FOCUSED in
+                 document.getState().getStates(), STEP_BOUND)
+        self.key("ctrl+c")
+
+        def clipboard():
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                    env=self.environment(), capture_output=True, timeout=STEP_BOUND)
+            return normalised(result.stdout.decode("utf-8", errors="replace")
+                              if result.returncode == 0 else "")
+        wait_for("the devotional on the clipboard", lambda: shown in clipboard(), STEP_BOUND,
+                 clipboard)
+        # Tomorrow the module has nothing: no other day's text stands in.
+        self.key("ctrl+Right")
+        wait_for("the next day", lambda: read() == self.qxp_today("--offset", "1"), STEP_BOUND,
+                 read)
+        self.assertNotIn(heading, read())
+        self.stop_program()
+
+        app = self.start_program(at="2024-02-29 09:00:00")
+        leap = "%s\nMorning of 02.29." % heading
+        wait_for("the leap day's devotional", lambda: leap in read(), STEP_BOUND, read)
+        self.stop_program()
 
     def test_a_german_desktop_gets_the_german_menu_bar(self):
         self.language = {"LANGUAGE": "de"}
