@@ -5,6 +5,9 @@
 //  - Selwarth under Qt side by side with a minimal Qt Widgets program (a
 //    main window with a menu bar and a painted client), started in turn, and
 //    the ratio of their median times;
+//  - Selwarth under Qt with a SWORD library of 20 daily devotionals and 5
+//    Bibles in the user's ~/.sword (built with imp2ld and imp2vs), in turn
+//    with the same start without them, and the ratio of their medians;
 //  - `qxp today` beside the system's `fortune` and `verse` printing their
 //    text (skipped when they are not installed: fortune-mod, verse), and
 //    run turn about with `verse` and with a C++ program that does nothing
@@ -15,6 +18,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
@@ -166,6 +171,110 @@ void BM_StartupQtBesideMinimalQt(benchmark::State &state) {
   state.counters["ratio"] = Median(floor) > 0 ? Median(ours) / Median(floor) : 0;
 }
 BENCHMARK(BM_StartupQtBesideMinimalQt)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(21);
+
+// A home whose ~/.sword holds 20 daily devotionals (each of the three
+// kinds of dictionary, a year of entries) and 5 small Bibles, made once with
+// libsword-utils' imp2ld and imp2vs; and a home without any.
+struct SwordHomes {
+  fs::path root = Samples().root / "homes";
+  fs::path empty = root / "empty";
+  fs::path library = root / "library";
+  bool made = false;
+  SwordHomes() {
+    fs::create_directories(empty);
+    const fs::path sword = library / ".sword";
+    fs::create_directories(sword / "mods.d");
+    if (!fs::exists("/usr/bin/imp2ld") || !fs::exists("/usr/bin/imp2vs"))
+      return;
+    std::string days;
+    constexpr int Lengths[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= Lengths[month - 1]; ++day) {
+        char key[16];
+        std::snprintf(key, sizeof key, "%02d.%02d", month, day);
+        days += std::string("$$$") + key + "\n<p>The morning's words for " + key +
+                ", a paragraph of a devotional's usual length.</p><p>And a second one.</p>\n";
+      }
+    Write(root / "days.imp", days);
+    const char *drivers[] = {"RawLD", "RawLD4", "zLD"};
+    made = true;
+    for (int n = 0; n < 20 && made; ++n) {
+      const std::string name = "Devotional" + std::to_string(n);
+      const std::string driver = drivers[n % 3];
+      const std::string relative = "modules/lexdict/" + name + "/" + name;
+      fs::create_directories(sword / relative);
+      std::string command = "imp2ld " + (root / "days.imp").string() + " -o " +
+                            (sword / relative).string() +
+                            (driver == "RawLD4" ? " -4"
+                             : driver == "zLD"  ? " -z z"
+                                                : "") +
+                            " >/dev/null 2>&1";
+      made = std::system(command.c_str()) == 0;
+      Write(sword / "mods.d" / (name + ".conf"),
+            "[" + name + "]\nDataPath=./" + relative + "\nModDrv=" + driver +
+                "\nSourceType=ThML\nEncoding=UTF-8\nFeature=DailyDevotion\n"
+                "Description=Devotional number " +
+                std::to_string(n) + "\n" + (driver == "zLD" ? "CompressType=ZIP\n" : ""));
+    }
+    Write(root / "bible.imp",
+          "$$$Gen 1:1\nIn the beginning God created the heaven and the earth.\n");
+    for (int n = 0; n < 5 && made; ++n) {
+      const std::string name = "Bible" + std::to_string(n);
+      const std::string relative = "modules/texts/" + name + "/";
+      fs::create_directories(sword / relative);
+      std::string command = "imp2vs " + (root / "bible.imp").string() + " -o " +
+                            (sword / relative).string() + " >/dev/null 2>&1";
+      made = std::system(command.c_str()) == 0;
+      Write(sword / "mods.d" / (name + ".conf"), "[" + name + "]\nDataPath=./" + relative +
+                                                     "\nModDrv=RawText\nEncoding=UTF-8\n"
+                                                     "Lang=en\nDescription=Bible number " +
+                                                     std::to_string(n) + "\n");
+    }
+  }
+  static void Write(const fs::path &path, const std::string &text) {
+    if (FILE *file = std::fopen(path.c_str(), "wb")) {
+      std::fwrite(text.data(), 1, text.size(), file);
+      std::fclose(file);
+    }
+  }
+};
+
+// Each iteration starts Selwarth with the library and without it, in turn
+// (the one first that went second before). The figure that counts is the
+// counter "ratio": the median with the library over the median without.
+void BM_StartupQtWithSwordLibraryBesideNone(benchmark::State &state) {
+  static SwordHomes homes;
+  const std::string selwarth = Built("startup_probe");
+  if (!fs::exists(selwarth) || !homes.made) {
+    state.SkipWithError("the Qt probe is not built, or imp2ld and imp2vs failed");
+    return;
+  }
+  auto with = Offscreen, without = Offscreen;
+  with["HOME"] = homes.library.string();
+  without["HOME"] = homes.empty.string();
+  std::vector<double> library, none;
+  bool libraryFirst = true;
+  for (auto _ : state) {
+    const std::vector<std::string> mode{"qt-first-paint"};
+    Finished a = Run(selwarth, mode, libraryFirst ? with : without);
+    Finished b = Run(selwarth, mode, libraryFirst ? without : with);
+    if (a.status != 0 || b.status != 0) {
+      state.SkipWithError("a probe failed");
+      return;
+    }
+    library.push_back(libraryFirst ? a.seconds : b.seconds);
+    none.push_back(libraryFirst ? b.seconds : a.seconds);
+    state.SetIterationTime(libraryFirst ? a.seconds : b.seconds);
+    libraryFirst = !libraryFirst;
+  }
+  state.counters["library_ms"] = Median(library) * 1000;
+  state.counters["none_ms"] = Median(none) * 1000;
+  state.counters["ratio"] = Median(none) > 0 ? Median(library) / Median(none) : 0;
+}
+BENCHMARK(BM_StartupQtWithSwordLibraryBesideNone)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(21);

@@ -26,7 +26,7 @@ using testpackage::PackageLayout;
 constexpr int Bound = 60 * 1000; // a hang fails the test, not the run
 
 std::string Key(int month, int day) {
-  char key[8];
+  char key[16];
   std::snprintf(key, sizeof key, "%02d.%02d", month, day);
   return key;
 }
