@@ -58,7 +58,8 @@ inline BuiltModule BuildBible(const std::filesystem::path &root, const std::stri
   return {name, data};
 }
 
-// A dictionary of days: driver "RawLD", "RawLD4" or "zLD".
+// A dictionary of days: driver "RawLD", "RawLD4" or "zLD" (its blocks
+// compressed with zlib, which its conf says: libsword's default is LZSS).
 inline BuiltModule BuildDictionary(const std::filesystem::path &root, const std::string &name,
                                    const std::string &imp, const std::string &confExtra,
                                    const std::string &driver = "RawLD4") {
@@ -76,7 +77,8 @@ inline BuiltModule BuildDictionary(const std::filesystem::path &root, const std:
     throw std::runtime_error("imp2ld failed: " + made.errors);
   std::filesystem::remove(root / (name + ".imp"));
   WriteFile(root / "mods.d" / (name + ".conf"),
-            "[" + name + "]\nDataPath=./" + relative + "\nModDrv=" + driver + "\n" + confExtra);
+            "[" + name + "]\nDataPath=./" + relative + "\nModDrv=" + driver +
+                (driver == "zLD" ? "\nCompressType=ZIP" : "") + "\n" + confExtra);
   return {name, data};
 }
 
