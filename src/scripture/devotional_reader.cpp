@@ -84,18 +84,17 @@ platform::Result<std::optional<TDevotionalEntry>> ReadDevotionalEntry(const TSwo
     return Failure("The module " + module.name + " is no dictionary of days (its ModDrv is " +
                    module.driver + ").");
   const bool blocks = *driver == TDictionaryDriver::zLD;
+  TDictionaryFiles files;
   if (blocks) {
     // libsword takes a zLD module without a CompressType for LZSS.
     std::string_view compression = platform::TrimBlanks(module.compressType);
-    if (compression.empty())
-      compression = "LZSS";
-    if (!platform::SameAscii(compression, "ZIP"))
+    if (compression.empty() || platform::SameAscii(compression, "LZSS"))
+      files.compression = TBlockCompression::Lzss;
+    else if (!platform::SameAscii(compression, "ZIP"))
       return Failure("The module " + module.name +
                      " is compressed in a way this program does not read (" +
                      std::string(compression) + ").");
   }
-
-  TDictionaryFiles files;
   files.module = module.name;
   files.driver = *driver;
   std::array<OpenedFile, 4> opened;

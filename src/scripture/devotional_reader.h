@@ -45,8 +45,8 @@ struct TDevotionalEntry {
 // The files are the module's data path with .idx and .dat (and .zdx and
 // .zdt for zLD); each must be a regular file (a link to one is followed).
 // A zLD module's blocks are read when they are compressed with zlib
-// (CompressType=ZIP); another compression (LZSS, libsword's default, BZIP2,
-// XZ) is refused in words that name it.
+// (CompressType=ZIP) or LZSS (libsword's default); another compression
+// (BZIP2, XZ) is refused in words that name it.
 platform::Result<std::optional<TDevotionalEntry>> ReadDevotionalEntry(const TSwordModule &module,
                                                                       std::string_view key);
 

@@ -9,9 +9,9 @@
 //  - zLD: the index and text as RawLD4's, but a record holds after its key
 //    the number of a block (4 bytes) and of the entry in it (4 bytes). The
 //    block index (.zdx) holds per block its offset and size (4 bytes each)
-//    in the blocks (.zdt). A block, inflated (zlib), holds its count of
-//    entries (4 bytes), their offsets and sizes in the block (4 bytes each),
-//    then their texts, each ending with a NUL.
+//    in the blocks (.zdt). A block, unpacked (zlib, or libsword's LZSS),
+//    holds its count of entries (4 bytes), their offsets and sizes in the
+//    block (4 bytes each), then their texts, each ending with a NUL.
 // Keys are stored in upper case (A-Z) and compared so. A text "@LINK <key>"
 // stands for the entry of that key.
 //
@@ -32,6 +32,8 @@
 class TByteSource;
 
 enum class TDictionaryDriver { RawLD, RawLD4, zLD };
+// How a zLD module's blocks are packed (its CompressType).
+enum class TBlockCompression { Zip, Lzss };
 
 struct TDictionaryFile {
   std::string name; // as messages name it: "dailylight.idx"
@@ -41,6 +43,7 @@ struct TDictionaryFile {
 struct TDictionaryFiles {
   std::string module; // its name, for messages
   TDictionaryDriver driver = TDictionaryDriver::RawLD;
+  TBlockCompression compression = TBlockCompression::Zip;
   TDictionaryFile index, text;        // .idx, .dat
   TDictionaryFile blockIndex, blocks; // .zdx, .zdt: zLD only
 };

@@ -1,5 +1,6 @@
 #include "scripture/sword_dictionary_blocks.h"
 
+#include <algorithm>
 #include <zlib.h>
 
 #include "scripture/byte_source.h"
@@ -51,6 +52,46 @@ platform::Result<std::string> Inflate(const TDictionaryFiles &files, const std::
                  (stream.msg != nullptr ? stream.msg : "not a zlib stream") + ").");
 }
 
+// libsword's LZSS: a flag byte, then for each of its bits (the lowest
+// first) a byte as it is (1) or two bytes (0) that repeat 3 to 18 bytes of
+// the last 4096 written (12 bits of their place in a ring, first filled with
+// blanks, and 4 of their count); the blocks have no end mark but their end.
+platform::Result<std::string> Unlzss(const TDictionaryFiles &files, std::string_view packed) {
+  constexpr std::size_t Ring = 4096, Longest = 18, Shortest = 3;
+  char ring[Ring];
+  std::fill(ring, ring + Ring - Longest, ' ');
+  std::fill(ring + Ring - Longest, ring + Ring, '\0');
+  std::size_t written = Ring - Longest;
+  std::string out;
+  const auto put = [&](char c) {
+    out += c;
+    ring[written++ % Ring] = c;
+  };
+  std::size_t at = 0;
+  while (at < packed.size()) {
+    const unsigned flags = static_cast<unsigned char>(packed[at++]);
+    for (int bit = 0; bit < 8 && at < packed.size(); ++bit) {
+      if ((flags >> bit & 1) != 0) {
+        put(packed[at++]);
+      } else {
+        if (at + 2 > packed.size())
+          break;
+        const auto low = static_cast<unsigned char>(packed[at]);
+        const auto high = static_cast<unsigned char>(packed[at + 1]);
+        at += 2;
+        const std::size_t from = low | (high & 0xF0u) << 4;
+        const std::size_t count = (high & 0x0Fu) + Shortest;
+        for (std::size_t i = 0; i < count; ++i)
+          put(ring[(from + i) % Ring]);
+      }
+      if (out.size() > DevotionalBlockLimit)
+        return Failure(AboutBlocks(files) + "holds a block that unpacks to more than " +
+                       std::to_string(DevotionalBlockLimit >> 20) + " MiB.");
+    }
+  }
+  return out;
+}
+
 } // namespace
 
 platform::Result<std::string> ReadBlockEntry(const TDictionaryFiles &files, std::uint32_t block,
@@ -77,7 +118,9 @@ platform::Result<std::string> ReadBlockEntry(const TDictionaryFiles &files, std:
   platform::Result<std::string> packed = ReadRange(files, files.blocks, offset, size);
   if (!packed)
     return Failure(packed.error());
-  platform::Result<std::string> unpacked = Inflate(files, *packed);
+  platform::Result<std::string> unpacked = files.compression == TBlockCompression::Lzss
+                                               ? Unlzss(files, *packed)
+                                               : Inflate(files, *packed);
   if (!unpacked)
     return Failure(unpacked.error());
   packed->clear();

@@ -43,10 +43,13 @@ struct Library {
 };
 
 // The module built into a library of its own and read through the catalogue.
+// driver: "RawLD", "RawLD4", "zLD" (zlib) or "zLD LZSS".
 void Build(Library &library, const std::string &imp, const std::string &driver,
            const std::string &confExtra = "SourceType=ThML\n") {
+  const bool lzss = driver == "zLD LZSS";
   testsupport::BuildDictionary(library.root.Path(), "Days", imp,
-                               "Feature=DailyDevotion\n" + confExtra, driver);
+                               "Feature=DailyDevotion\n" + confExtra, lzss ? "zLD" : driver,
+                               lzss ? "LZSS" : "ZIP");
   std::vector<TSwordModule> modules =
       InstalledDevotionals({(library.root.Path() / "mods.d").string()});
   ASSERT_EQ(modules.size(), 1u);
@@ -118,7 +121,7 @@ TEST(DevotionalReaderTest, EachDriverGivesTheDayAskedForAndNoNeighbour) {
       // An entry of nothing but markup has no text for the day.
       {"04.01", std::nullopt},
   };
-  for (const char *driver : {"RawLD", "RawLD4", "zLD"}) {
+  for (const char *driver : {"RawLD", "RawLD4", "zLD", "zLD LZSS"}) {
     Library library;
     Build(library, DaysImp, driver);
     for (const auto &day : days)
@@ -170,7 +173,8 @@ TEST(DevotionalReaderTest, AZldRecordThatLinksReadsTheLinkedDay) {
   EXPECT_EQ(Read(library.module, "05.01"), Paragraphs{"The linked day."});
 }
 
-// Found as the program finds it: through the catalogue of the SWORD library.
+// Found as the program finds it: through the catalogue of the SWORD library;
+// a file that is a link to a regular file is read.
 TEST(DevotionalReaderTest, ADevotionalOfTheLibraryIsReadByItsName) {
   if (!testsupport::HaveSwordTools())
     GTEST_SKIP() << "imp2ld is not installed (libsword-utils)";
@@ -179,6 +183,10 @@ TEST(DevotionalReaderTest, ADevotionalOfTheLibraryIsReadByItsName) {
   testsupport::ScopedEnvironment homeIs("HOME", home.Path().string());
   testsupport::BuildDictionary(system.Root(), "Light", "$$$12.09\n<p>Daily light.</p>\n",
                                "Category=Daily Devotional\nSourceType=ThML\n", "zLD");
+  // Its blocks kept elsewhere, where a link leads.
+  const fs::path blocks = system.Root() / "modules/lexdict/Light/Light.zdt";
+  fs::rename(blocks, system.Root() / "Light.zdt");
+  fs::create_symlink("../../../Light.zdt", blocks);
   std::vector<TSwordModule> devotionals = InstalledDevotionals(SwordModuleFolders());
   const TSwordModule *light = FindModule(devotionals, "light");
   ASSERT_NE(light, nullptr);
@@ -294,17 +302,26 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
          testsupport::WriteFile(conf, text);
        },
        "has no DataPath inside its library", ""},
-      {"blocks compressed with LZSS", "zLD",
+      {"blocks compressed with bzip2", "zLD",
        [](const std::string &, const fs::path &conf) {
          std::string text = testsupport::ReadFileBytes(conf);
-         text.replace(text.find("CompressType=ZIP"), 16, "CompressType=LZSS");
+         text.replace(text.find("CompressType=ZIP"), 16, "CompressType=BZIP2");
          testsupport::WriteFile(conf, text);
        },
-       "is compressed in a way this program does not read (LZSS)", ""},
+       "is compressed in a way this program does not read (BZIP2)", ""},
+      {"LZSS blocks that unpack to more than the limit", "zLD LZSS",
+       [](const std::string &data, const fs::path &) {
+         // Each flag byte of nothing but repeats: 8 times 18 bytes of blanks.
+         std::string packed;
+         while (packed.size() < 1024 * 1024)
+           packed += std::string(1, '\0') + std::string(16, '\xFF');
+         ReplaceBlock(data, packed);
+       },
+       "unpacks to more than 4 MiB", "Days.zdt"},
   };
   // Each row harms a copy of the module of its driver, built once.
   std::map<std::string, Library> built;
-  for (const char *driver : {"RawLD", "RawLD4", "zLD"})
+  for (const char *driver : {"RawLD", "RawLD4", "zLD", "zLD LZSS"})
     Build(built[driver], DaysImp, driver);
   for (const auto &row : rows) {
     testsupport::TempDir library;
@@ -343,7 +360,7 @@ TEST(DevotionalReaderTest, LinksThatLoopOrLeadNowhereAreRefused) {
       {"05.05", "The entry 05.05 in Days.dat of Days links to no key."},
       {"07.01", "The entry 07.01 in Days.dat of Days links through more than 8 entries."},
   };
-  for (const char *driver : {"RawLD", "zLD"}) {
+  for (const std::string driver : {"RawLD", "zLD", "zLD LZSS"}) {
     Library library;
     Build(library, imp, driver);
     for (const auto &row : rows) {
@@ -352,7 +369,7 @@ TEST(DevotionalReaderTest, LinksThatLoopOrLeadNowhereAreRefused) {
       ASSERT_FALSE(entry) << driver << " " << row.key;
       // A zLD module keeps these links in its blocks.
       std::string expected = row.refused;
-      if (std::string(driver) == "zLD")
+      if (driver.starts_with("zLD"))
         expected.replace(expected.find("Days.dat"), 8, "Days.zdt");
       EXPECT_EQ(entry.error(), expected) << driver;
     }
