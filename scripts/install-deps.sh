@@ -19,6 +19,7 @@ build_packages=(
   libdbus-1-dev # the largest message a peer on the session bus may send
   qt6-wayland # the program's windows on a Wayland desktop
   libsword-dev sword-text-kjv # the passages' text in the concordance window
+  zlib1g-dev # the blocks of a compressed devotional (zLD), which we read ourselves
   qt6-l10n-tools qt6-tools-dev # lupdate, lrelease and their CMake package: the interface's catalogs
   qt6-translations-l10n # Qt's own catalogs, for its buttons in the interface's language
 )

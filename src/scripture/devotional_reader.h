@@ -41,5 +41,16 @@ struct TDevotionalEntry {
 // text is none). A failure, in a sentence that names the module and the
 // file ("The index of DailyLight points past its text."), when its files are
 // missing, are not regular files, are damaged or claim more than the limits.
+//
+// The files are the module's data path with .idx and .dat (and .zdx and
+// .zdt for zLD); each must be a regular file (a link to one is followed).
+// A zLD module's blocks are read when they are compressed with zlib
+// (CompressType=ZIP) or LZSS (libsword's default); another compression
+// (BZIP2, XZ) is refused in words that name it.
 platform::Result<std::optional<TDevotionalEntry>> ReadDevotionalEntry(const TSwordModule &module,
                                                                       std::string_view key);
+
+// The paragraphs of an entry's stored text (its bytes as the module keeps
+// them), none empty: each line (a paragraph, a line break, a plain text's
+// line end) one, in plain text with its blanks folded.
+std::vector<std::string> DevotionalParagraphs(std::string_view stored, const TSwordModule &module);

@@ -209,8 +209,15 @@ GbfEffect GbfToken(std::string_view token) {
 // Collects runs and paragraphs, folding white space.
 class Collector {
 public:
+  // lineEnds: a line end in the text ends a paragraph (plain text read by
+  // lines): "\n", "\r\n", or "\r" alone, which imp2ld leaves of a line end.
+  explicit Collector(bool lineEnds = false) : lineEnds_(lineEnds) {}
   void Text(std::string_view text, bool italic) {
     for (char c : text) {
+      if ((c == '\n' || c == '\r') && lineEnds_) {
+        EndParagraph();
+        continue;
+      }
       if (IsSpace(c)) {
         blank_ = !current_.empty();
         continue;
@@ -258,6 +265,7 @@ private:
   bool blank_ = false;
   bool softBlank_ = false; // something left out: a blank before a word
   bool opens_ = false;     // a paragraph began before the first word
+  bool lineEnds_ = false;
 };
 
 struct Open {
@@ -326,8 +334,12 @@ TMarkup MarkupOf(std::string_view sourceType) {
   return TMarkup::Plain;
 }
 
-std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup, bool *opensParagraph) {
-  Collector collector;
+namespace {
+
+// lines: a line break ends a paragraph, as a plain text's line end does.
+std::vector<TRuns> Paragraphs(std::string_view entry, TMarkup markup, bool lines,
+                              bool *opensParagraph) {
+  Collector collector(lines && markup == TMarkup::Plain);
   std::vector<Open> open;
   const bool tags = markup != TMarkup::Plain;
   const bool xml = tags && markup != TMarkup::GBF;
@@ -384,12 +396,22 @@ std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup, bool
       continue;
     if (wasSkipping)
       collector.SoftBlank();
-    if (effect.paragraph)
+    if (effect.paragraph || (effect.lineBreak && lines))
       collector.EndParagraph();
     else if (effect.lineBreak)
       collector.Blank();
   }
   return collector.Finish(opensParagraph);
+}
+
+} // namespace
+
+std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup, bool *opensParagraph) {
+  return Paragraphs(entry, markup, false, opensParagraph);
+}
+
+std::vector<TRuns> MarkupLines(std::string_view entry, TMarkup markup) {
+  return Paragraphs(entry, markup, true, nullptr);
 }
 
 TRuns MarkupRuns(std::string_view entry, TMarkup markup, bool *opensParagraph) {

@@ -35,6 +35,10 @@ using TRuns = std::vector<TDocumentRun>;
 // without runs).
 std::vector<TRuns> MarkupParagraphs(std::string_view entry, TMarkup markup,
                                     bool *opensParagraph = nullptr);
+// The paragraphs of an entry whose every line is one: a line break (<br/>,
+// <lb/>, a poem's <l>, GBF's <CL>) ends a paragraph, and so does a line end
+// of plain text. A devotional's day, whose window shows paragraphs only.
+std::vector<TRuns> MarkupLines(std::string_view entry, TMarkup markup);
 // The entry as one paragraph (a verse): its paragraphs joined by blanks.
 // opensParagraph, when given, tells whether the entry begins a paragraph (a
 // pilcrow or a paragraph mark before its first word).

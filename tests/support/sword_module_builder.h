@@ -58,10 +58,12 @@ inline BuiltModule BuildBible(const std::filesystem::path &root, const std::stri
   return {name, data};
 }
 
-// A dictionary of days: driver "RawLD", "RawLD4" or "zLD".
+// A dictionary of days: driver "RawLD", "RawLD4" or "zLD", whose blocks are
+// compressed with zlib ("ZIP") or "LZSS", as its conf says.
 inline BuiltModule BuildDictionary(const std::filesystem::path &root, const std::string &name,
                                    const std::string &imp, const std::string &confExtra,
-                                   const std::string &driver = "RawLD4") {
+                                   const std::string &driver = "RawLD4",
+                                   const std::string &compression = "ZIP") {
   const std::string relative = "modules/lexdict/" + name + "/" + name;
   const std::filesystem::path data = root / relative;
   std::filesystem::create_directories(data.parent_path());
@@ -70,13 +72,14 @@ inline BuiltModule BuildDictionary(const std::filesystem::path &root, const std:
   if (driver == "RawLD4")
     arguments.push_back("-4");
   if (driver == "zLD")
-    arguments.insert(arguments.end(), {"-z", "z"});
+    arguments.insert(arguments.end(), {"-z", compression == "LZSS" ? "l" : "z"});
   ProcessResult made = RunProcess(Imp2ld, arguments);
   if (made.exitStatus != 0)
     throw std::runtime_error("imp2ld failed: " + made.errors);
   std::filesystem::remove(root / (name + ".imp"));
   WriteFile(root / "mods.d" / (name + ".conf"),
-            "[" + name + "]\nDataPath=./" + relative + "\nModDrv=" + driver + "\n" + confExtra);
+            "[" + name + "]\nDataPath=./" + relative + "\nModDrv=" + driver +
+                (driver == "zLD" ? "\nCompressType=" + compression : "") + "\n" + confExtra);
   return {name, data};
 }
 
