@@ -2,13 +2,15 @@
 // files (a module's conf comes from module packages and downloads, the
 // system's sword.conf from its administrator). A module it accepts has a
 // name that is one word without a '/', fields of printable ASCII within
-// their length, files inside its library root, and is found again by its
+// their length (the description well-formed UTF-8 of at most 60 characters
+// without control characters), files inside its library root, and is found again by its
 // name and its abbreviation; every root a sword.conf names is absolute.
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "platform/utf8.h"
 #include "scripture/sword_conf.h"
 #include "scripture/sword_library.h"
 #include "scripture/sword_modules.h"
@@ -27,6 +29,18 @@ bool Printable(const std::string &text) {
   return text.size() <= 60;
 }
 
+bool Readable(const std::string &text) {
+  if (!platform::IsUtf8(text))
+    return false;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < text.size(); ++characters) {
+    const char32_t c = *platform::NextUtf8(text, at);
+    if (c < U' ' || c == U'\x7F' || (c >= U'\x80' && c < U'\xA0'))
+      return false;
+  }
+  return characters <= 60;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -35,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Require(!module->name.empty() && module->name.find_first_of("/ ") == std::string::npos);
     Require(!module->abbreviation.empty() && module->abbreviation.find('/') == std::string::npos);
     Require(Printable(module->name) && Printable(module->abbreviation) &&
-            Printable(module->description) && Printable(module->language));
+            Readable(module->description) && Printable(module->language));
     Require(module->dataPath.empty() || (module->dataPath.starts_with("/lib/") &&
                                          module->dataPath.find("/../") == std::string::npos &&
                                          !module->dataPath.ends_with("/..")));

@@ -5,15 +5,6 @@
 #include "scripture/sword_bible.h"
 #include "scripture/sword_loader.h"
 
-namespace {
-
-bool IsUtf8(const TSwordModule &module) {
-  return platform::SameAscii(module.encoding, "UTF-8") ||
-         platform::SameAscii(module.encoding, "UTF8");
-}
-
-} // namespace
-
 platform::Result<std::unique_ptr<TBible>> TBible::Open(const TSwordModule &module) {
   if (platform::Result<void> checked = CheckBibleFiles(module); !checked)
     return platform::Failure(checked.error());
@@ -71,7 +62,8 @@ TPassageRead TBible::Read(const TPassage &passage) {
         continue;
       anyEntry = anyEntry || !entry->empty();
       bool paragraph = false;
-      TRuns runs = MarkupRuns(IsUtf8(module_) ? *entry : Latin1ToUtf8(*entry), markup, &paragraph);
+      TRuns runs =
+          MarkupRuns(IsUtf8Module(module_) ? *entry : Latin1ToUtf8(*entry), markup, &paragraph);
       // A verse the Bible leaves out (some end a chapter early) shows
       // nothing.
       if (!runs.empty())

@@ -7,6 +7,8 @@
 #include "platform/name_choice.h"
 #include "platform/profile_parse.h"
 #include "platform/regular_file.h"
+#include "platform/utf8.h"
+#include "scripture/markup_text.h"
 #include "scripture/sword_conf.h"
 #include "scripture/sword_library.h"
 
@@ -19,6 +21,25 @@ std::string Printable(std::string_view text) {
   for (char c : text)
     if (c >= ' ' && c <= '~' && kept.size() < FieldLimit)
       kept += c;
+  return std::string(platform::TrimBlanks(kept));
+}
+
+// A text a reader sees (the description): the module's own letters kept,
+// read as UTF-8 from a UTF-8 module and as Latin-1 from any other, without
+// control characters, cut to FieldLimit characters.
+std::string Readable(std::string_view text, bool utf8) {
+  std::string unicode = utf8 ? std::string(text) : Latin1ToUtf8(text);
+  platform::ReplaceMalformedUtf8(unicode);
+  std::string kept;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < unicode.size() && characters < FieldLimit;) {
+    const std::size_t start = at;
+    const char32_t c = platform::NextUtf8(unicode, at).value_or(U'\uFFFD');
+    if (c < U' ' || c == U'\x7F' || (c >= U'\x80' && c < U'\xA0'))
+      continue;
+    kept.append(unicode, start, at - start);
+    ++characters;
+  }
   return std::string(platform::TrimBlanks(kept));
 }
 
@@ -104,6 +125,11 @@ std::vector<TSwordModule> OfKind(std::vector<TSwordModule> modules, TModuleKind 
 
 } // namespace
 
+bool IsUtf8Module(const TSwordModule &module) {
+  return platform::SameAscii(module.encoding, "UTF-8") ||
+         platform::SameAscii(module.encoding, "UTF8");
+}
+
 std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text, std::string_view root) {
   std::vector<TConfSection> sections = ReadConfSections(text);
   // The file's first section names the module; what follows it is not read.
@@ -120,11 +146,11 @@ std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text, std::stri
   module.abbreviation = Printable(section.Value("Abbreviation"));
   if (module.abbreviation.empty() || module.abbreviation.find('/') != std::string::npos)
     module.abbreviation = module.name;
-  module.description = Printable(section.Value("Description"));
   module.driver = Printable(section.Value("ModDrv"));
   module.language = Printable(section.Value("Lang"));
   module.sourceType = Printable(section.Value("SourceType"));
   module.encoding = Printable(section.Value("Encoding"));
+  module.description = Readable(section.Value("Description"), IsUtf8Module(module));
   module.versification = Printable(section.Value("Versification"));
   module.compressType = Printable(section.Value("CompressType"));
   module.blockType = Printable(section.Value("BlockType"));

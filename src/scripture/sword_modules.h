@@ -40,6 +40,10 @@ struct TSwordModule {
   std::string dataPath;
 };
 
+// Whether the module's texts are UTF-8 (Encoding=UTF-8, or UTF8 as some
+// confs write it); every other module's are Latin-1.
+bool IsUtf8Module(const TSwordModule &module);
+
 // The largest configuration file read, and the most files read in a folder
 // (the first by their names).
 inline constexpr std::uint64_t ConfLimit = 256 * 1024;
@@ -47,8 +51,10 @@ inline constexpr std::size_t FolderLimit = 1000;
 
 // The module that one configuration file describes, a Bible or a daily
 // devotional; nullopt when it describes another kind of module
-// (commentary, lexicon, book) or none. Only printable ASCII of the texts is
-// kept, and each is cut to 60 characters. The data path is the conf's
+// (commentary, lexicon, book) or none. Only printable ASCII of the names and
+// keys is kept, and each is cut to 60 characters; the description keeps its
+// letters (UTF-8, from Latin-1 in a module that is not UTF-8), without
+// control characters, cut to 60 characters. The data path is the conf's
 // DataPath joined to root, when it stays inside it: relative, without "..".
 std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text, std::string_view root = {});
 

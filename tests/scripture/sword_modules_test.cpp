@@ -78,4 +78,33 @@ TEST(SwordModulesTest, TheReadingFieldsComeFromTheConfAsPrintableText) {
   EXPECT_EQ(SpokenName(*module), "RV1909 - Reina Valera 1909");
 }
 
+// A reader's language keeps its letters in the description, whatever the
+// module's encoding; control characters go.
+TEST(SwordModulesTest, TheDescriptionKeepsItsLettersInTheModulesEncoding) {
+  struct Row {
+    const char *conf;
+    const char *description;
+  };
+  const std::string tooLong = "Encoding=UTF-8\nDescription=" + std::string(70, 'a') + "\n";
+  for (const Row &row : {
+           Row{"Encoding=UTF-8\nDescription=Die Losungen der Br\xC3\xBC"
+               "dergemeine\x07\n",
+               "Die Losungen der Br\xC3\xBC"
+               "dergemeine"},
+           Row{"Encoding=UTF8\nDescription=\xCE\x9A\xCE\xB1\xCE\xB8\xCE\xB7\xCE\xBC\n",
+               "\xCE\x9A\xCE\xB1\xCE\xB8\xCE\xB7\xCE\xBC"},
+           Row{"Description=M\xE9"
+               "ditations du jour\n",
+               "M\xC3\xA9"
+               "ditations du jour"},
+           Row{"Encoding=UTF-8\nDescription=broken \xC3\n", "broken \xEF\xBF\xBD"},
+           Row{tooLong.c_str(), nullptr},
+       }) {
+    std::optional<TSwordModule> module = ReadSwordModuleConf(
+        std::string("[Days]\nModDrv=RawLD4\nFeature=DailyDevotion\n") + row.conf);
+    ASSERT_TRUE(module) << row.conf;
+    EXPECT_EQ(module->description, row.description ? row.description : std::string(60, 'a'));
+  }
+}
+
 } // namespace
