@@ -951,6 +951,18 @@ It will be used until you exit.</source>
 %1
 Sie wird bis zum Beenden verwendet.</translation>
     </message>
+    <message>
+        <source>The devotional %1 could not be turned off: the settings file could not be written.
+%2</source>
+        <translation>Die Andacht %1 konnte nicht ausgeschaltet werden: Die Einstellungsdatei konnte nicht geschrieben werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The devotional %1 could not be turned on: the settings file could not be written.
+%2</source>
+        <translation>Die Andacht %1 konnte nicht eingeschaltet werden: Die Einstellungsdatei konnte nicht geschrieben werden.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

@@ -951,6 +951,18 @@ It will be used until you exit.</source>
 %1
 Se usará hasta que salga del programa.</translation>
     </message>
+    <message>
+        <source>The devotional %1 could not be turned off: the settings file could not be written.
+%2</source>
+        <translation>No se pudo desactivar el devocional %1: no se pudo escribir el archivo de configuración.
+%2</translation>
+    </message>
+    <message>
+        <source>The devotional %1 could not be turned on: the settings file could not be written.
+%2</source>
+        <translation>No se pudo activar el devocional %1: no se pudo escribir el archivo de configuración.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PACKAGESETTINGS</name>

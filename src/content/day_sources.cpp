@@ -57,14 +57,6 @@ void AddDevotionals(std::vector<TDaySource> &sources, bool withDisabled) {
   }
 }
 
-// The package's other name: .OFF for a .QXP file, .QXP for any other.
-std::string SwitchedPackageName(const std::string &name) {
-  const std::size_t dot = name.rfind('.');
-  const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
-  const char letter = dot == std::string::npos || dot + 1 == name.size() ? 0 : name[dot + 1];
-  return stem + (letter == 'q' || letter == 'Q' ? ".OFF" : ".QXP");
-}
-
 } // namespace
 
 std::vector<TDaySource> DaySources(bool withDisabled) {
@@ -74,6 +66,19 @@ std::vector<TDaySource> DaySources(bool withDisabled) {
   platform::ProfileReadBatch settingsBatch;
   AddDevotionals(sources, withDisabled);
   return sources;
+}
+
+const TDaySource *SourceNamed(const std::vector<TDaySource> &sources, std::string_view name) {
+  const auto found = std::find_if(sources.begin(), sources.end(),
+                                  [&](const TDaySource &source) { return source.name == name; });
+  return found == sources.end() ? nullptr : &*found;
+}
+
+std::string SwitchedPackageName(const std::string &name) {
+  const std::size_t dot = name.rfind('.');
+  const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+  const char letter = dot == std::string::npos || dot + 1 == name.size() ? 0 : name[dot + 1];
+  return stem + (letter == 'q' || letter == 'Q' ? ".OFF" : ".QXP");
 }
 
 platform::Result<void> SwitchSource(const TDaySource &source) {

@@ -12,6 +12,7 @@
 // a devotional is on until the reader turns it off.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/result.h"
@@ -42,6 +43,14 @@ std::vector<TDaySource> DaySources(bool withDisabled);
 // Turns a source on or off: a package is renamed between .QXP and .OFF, a
 // devotional's key written. A failure says why.
 platform::Result<void> SwitchSource(const TDaySource &source);
+
+// The source a list shows under name (names are unique: a package is a
+// .QXP or .OFF file, a devotional's name ends in ".sword"); null when none.
+const TDaySource *SourceNamed(const std::vector<TDaySource> &sources, std::string_view name);
+
+// The name a package takes when switched: .OFF for a .QXP file, .QXP for
+// any other.
+std::string SwitchedPackageName(const std::string &name);
 
 // What About Packages says of a source: a package's description
 // (ReadPackageDescription), a devotional's Description from its conf, and

@@ -1,6 +1,5 @@
 #include "dialogs/about_dialogs.h"
 
-#include "content/package_reader.h"
 #include "framework/controls.h"
 #include "framework/response_table.h"
 #include "framework/translation.h"
@@ -22,8 +21,9 @@ bool TAboutPackagesDialog::Respond(const TMessage &msg) {
 
 void TAboutPackagesDialog::SetupWindow() {
   TListBox list(*this, PackageList);
-  list.DirectoryList("*.QXP");
-  list.DirectoryList("*.OFF");
+  sources_ = DaySources(true);
+  for (const TDaySource &source : sources_)
+    list.AddString(source.name);
   if (list.GetCount() == 0) {
     TEdit(*this, DescriptionEdit)
         .SetText(TranslatedText("ABOUTPACKAGES",
@@ -40,7 +40,8 @@ void TAboutPackagesDialog::EvSelChange() {
 
 void TAboutPackagesDialog::ShowDescription() {
   TListBox list(*this, PackageList);
-  TEdit(*this, DescriptionEdit).SetText(ReadPackageDescription(list.GetString(list.GetSelIndex())));
+  const TDaySource *source = SourceNamed(sources_, list.GetString(list.GetSelIndex()));
+  TEdit(*this, DescriptionEdit).SetText(source != nullptr ? SourceDescription(*source) : "");
 }
 
 TAboutSelwarthDialog::TAboutSelwarthDialog(TWindow *parent)

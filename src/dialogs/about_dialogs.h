@@ -1,8 +1,12 @@
 #pragma once
 
-// The About Packages box (every package with its description) and the About
-// box (the program's name, version and platform).
+// The About Packages box (every source of the day's entries, enabled or
+// not, with its description) and the About box (the program's name, version
+// and platform).
 
+#include <vector>
+
+#include "content/day_sources.h"
 #include "framework/dialog.h"
 #include "platform/translatable.h"
 
@@ -20,6 +24,7 @@ protected:
 
 private:
   void ShowDescription();
+  std::vector<TDaySource> sources_;
 };
 
 class TAboutSelwarthDialog : public TDialog {

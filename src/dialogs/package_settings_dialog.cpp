@@ -13,8 +13,6 @@
 #include "framework/response_table.h"
 #include "framework/translation.h"
 #include "platform/ascii.h"
-#include "platform/file_rename.h"
-#include "platform/file_search.h"
 #include "resources/dialog_templates.h"
 #include "resources/package_settings_ids.h"
 
@@ -38,11 +36,6 @@ std::string DropTrailingDot(std::string text) {
   if (!text.empty() && text.back() == '.')
     text.pop_back();
   return text;
-}
-
-char LetterAfterLastDot(const std::string &name) {
-  std::size_t dot = name.rfind('.');
-  return dot == std::string::npos || dot + 1 >= name.size() ? '\0' : name[dot + 1];
 }
 
 } // namespace
@@ -88,13 +81,18 @@ void TPackageSettingsDialog::FillPackageLists() {
   TListBox disabled(*this, DisabledList);
   enabled.ClearList();
   disabled.ClearList();
-  enabled.DirectoryList("*.QXP");
-  disabled.DirectoryList("*.OFF");
+  sources_ = DaySources(true);
+  for (const TDaySource &source : sources_)
+    (source.enabled ? enabled : disabled).AddString(source.name);
+}
+
+const TDaySource *TPackageSettingsDialog::SelectedSource() const {
+  return selected_.empty() ? nullptr : SourceNamed(sources_, selected_);
 }
 
 bool TPackageSettingsDialog::EnabledPackageSelected() const {
-  char letter = LetterAfterLastDot(selected_);
-  return !selected_.empty() && letter != 'o' && letter != 'O';
+  const TDaySource *source = SelectedSource();
+  return source != nullptr && source->enabled;
 }
 
 void TPackageSettingsDialog::EvEnabledSelected() {
@@ -140,41 +138,61 @@ void TPackageSettingsDialog::EvDoubleClick() {
 void TPackageSettingsDialog::CmOnOff(unsigned) {
   TListBox(*this, FontList).SetSelIndex(-1);
   TListBox(*this, SizeList).SetSelIndex(-1);
-  if (selected_.empty()) {
+  const TDaySource *source = SelectedSource();
+  if (source == nullptr) {
     MessageBox(this, TR_NOOP("Messages", "First highlight a package to turn on or off."),
                TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
     return;
   }
-  std::size_t dot = selected_.rfind('.');
-  std::string stem = dot == std::string::npos ? selected_ : selected_.substr(0, dot);
-  char letter = LetterAfterLastDot(selected_);
-  std::string renamed = stem + (letter == 'q' || letter == 'Q' ? ".OFF" : ".QXP");
+  const bool switched =
+      source->kind == TSourceKind::Devotional ? SwitchDevotional(*source) : SwitchPackage(*source);
+  FillPackageLists();
+  selected_.clear();
+  if (!switched)
+    return;
+  dayState_.ReloadPending = true;
+  LastAction = OnOffButton;
+}
+
+bool TPackageSettingsDialog::SwitchPackage(const TDaySource &source) {
+  const std::string renamed = SwitchedPackageName(source.name);
   if (renamed.size() > LongestSwitchedName) {
     MessageBox(this,
                FormatText(TranslatedText("Messages",
                                          "The name of the package \"%1\" is too long to switch "
                                          "it on or off. Rename the file to a name of at most %2 "
                                          "characters first."),
-                          {selected_, std::to_string(LongestSwitchedName)}),
+                          {source.name, std::to_string(LongestSwitchedName)}),
                TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
-    return;
+    return false;
   }
-  // Switching never replaces a file: a package of the other state with the
-  // same name would be lost.
-  if (platform::Result<void> moved = platform::RenameNoReplace(selected_, renamed); !moved) {
+  if (platform::Result<void> moved = SwitchSource(source); !moved) {
     MessageBox(this,
                FormatText(TranslatedText("Messages",
                                          "The package \"%1\" could not be renamed to \"%2\": %3."),
-                          {selected_, renamed, moved.error()}),
+                          {source.name, renamed, moved.error()}),
                TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
-    FillPackageLists();
-    selected_.clear();
-    return;
+    return false;
   }
-  FillPackageLists();
-  selected_.clear();
-  dayState_.ReloadPending = true;
-  LastAction = OnOffButton;
+  return true;
+}
+
+bool TPackageSettingsDialog::SwitchDevotional(const TDaySource &source) {
+  // Its switch is a setting: the module's files, maybe the system's, stay
+  // as they are.
+  platform::Result<void> stored = SwitchSource(source);
+  if (stored)
+    return true;
+  MessageBox(
+      this,
+      FormatText(source.enabled
+                     ? TranslatedText("Messages", "The devotional %1 could not be turned off: the "
+                                                  "settings file could not be written.\n%2")
+                     : TranslatedText("Messages", "The devotional %1 could not be turned on: the "
+                                                  "settings file could not be written.\n%2"),
+                 {source.name, stored.error()}),
+      TR_NOOP("Messages", "Oops..."), MB_ICONSTOP | MB_TASKMODAL);
+  return false;
 }
 
 void TPackageSettingsDialog::CmAssign(unsigned) {

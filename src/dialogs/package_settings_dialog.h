@@ -1,10 +1,14 @@
 #pragma once
 
-// The Package Settings dialog: switching packages on (.QXP) and off (.OFF)
-// by renaming them, and giving each enabled package a font face and size,
-// or the default font for every package without a font of its own.
+// The Package Settings dialog: switching the day's sources on and off (a
+// package by renaming it between .QXP and .OFF, a devotional in the
+// settings file), and giving each enabled one a font face and size, or the
+// default font for every source without a font of its own.
 
 #include <string>
+#include <vector>
+
+#include "content/day_sources.h"
 
 #include "framework/dialog.h"
 
@@ -40,9 +44,13 @@ private:
   Settings &settings_;
   DayState &dayState_;
   void FillPackageLists();
-  // Whether the selected package is an enabled one (its extension starts
-  // with anything but "o").
+  // The source the lists show as selected_; null when none.
+  const TDaySource *SelectedSource() const;
   bool EnabledPackageSelected() const;
+  // Switches the selected source; false, after saying why, when it could
+  // not be.
+  bool SwitchPackage(const TDaySource &source);
+  bool SwitchDevotional(const TDaySource &source);
   // Stores the default font (an empty face: none) and shows the packages
   // it is for in it.
   void StoreDefaultFont(const std::string &face, int size, int action);
@@ -51,5 +59,7 @@ private:
   // the day is loaded again when the dialog closes.
   void ShowNewFonts(int action);
 
+  // The sources as the lists show them, read when the lists are filled.
+  std::vector<TDaySource> sources_;
   std::string selected_;
 };

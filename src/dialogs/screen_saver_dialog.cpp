@@ -1,5 +1,6 @@
 #include "dialogs/screen_saver_dialog.h"
 
+#include "content/day_sources.h"
 #include "content/day_state.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
@@ -7,7 +8,6 @@
 #include "framework/message_box.h"
 #include "framework/response_table.h"
 #include "framework/translation.h"
-#include "platform/file_search.h"
 #include "resources/dialog_templates.h"
 #include "resources/screen_saver_ids.h"
 
@@ -28,10 +28,11 @@ bool TScreenSaverDialog::Respond(const TMessage &msg) {
 
 void TScreenSaverDialog::SetupWindow() {
   dayState_.ReloadPending = false;
-  // The names as the daily load compares them: in lower case.
+  // The enabled sources by their keys, as the daily load compares them with
+  // the entries' FileName: the names in lower case.
   TListBox list(*this, PackageList);
-  for (const std::string &name : platform::FindFiles("*.QXP"))
-    list.AddString(platform::LowerCaseName(name));
+  for (const TDaySource &source : DaySources(false))
+    list.AddString(source.key);
   selection_.clear();
 }
 

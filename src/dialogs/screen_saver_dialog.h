@@ -1,8 +1,8 @@
 #pragma once
 
-// The Screen Saver dialog: the user picks the package whose daily text goes
-// to the screen saver. Accepting stores the choice at once, in the settings
-// file and in memory, and sets ReloadPending.
+// The Screen Saver dialog: the user picks the enabled source (a package or
+// a devotional) whose daily text goes to the screen saver. Accepting stores the choice at once, in
+// the settings file and in memory, and sets ReloadPending.
 
 #include <string>
 

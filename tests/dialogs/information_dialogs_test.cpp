@@ -12,7 +12,9 @@
 #include "resources/about_ids.h"
 #include "resources/reference_ids.h"
 #include "support/config_sandbox.h"
+#include "support/devotional_library.h"
 #include "support/layer_reset.h"
+#include "support/prepared_settings.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -40,6 +42,7 @@ protected:
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir folder;
   testsupport::WorkingDirectory cwd{folder.Path()};
+  testsupport::DevotionalLibrary library;
   HeadlessBackend backend;
 };
 
@@ -109,6 +112,44 @@ TEST_F(InformationDialogTest, AboutPackagesListsEveryPackageWithItsDescription) 
               "Daily Verse: One verse for every day");
     d.UserSelect(aboutpackages::PackageList, 1);
     EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(), "Quiz: Questions");
+    d.UserClick(IDOK);
+  });
+  EXPECT_EQ(TAboutPackagesDialog(nullptr).Execute(), IDOK);
+}
+
+// The devotionals are listed with the packages, turned off or not; a package
+// whose name is longer than the list's old field is described all the same.
+TEST_F(InformationDialogTest, AboutPackagesListsTheDevotionalsWithThePackages) {
+  testpackage::PackageLayout layout;
+  layout.Titles = {"Daily Verse"};
+  layout.Description = "One verse for every day";
+  const std::string longName = std::string(120, 'z') + ".QXP";
+  folder.Write(longName, testpackage::BuildPackage(layout));
+  folder.Write("b.off", testpackage::BuildPackage(layout));
+  folder.Write("notes.sword", "not a package");
+  library.AddDevotional("DailyLight", "Daily Light on the Daily Path");
+  library.AddDevotional("Grace", "Morning by Morning");
+  WriteSettingInt("grace.sword_enabled", 0);
+  backend.InDialog("ABOUTPACKAGES", [&](TDialog &d) {
+    TListBox list(d, aboutpackages::PackageList);
+    ASSERT_EQ(list.GetCount(), 4);
+    EXPECT_EQ(list.GetString(0), "b.off");
+    EXPECT_EQ(list.GetString(1), "DailyLight.sword");
+    EXPECT_EQ(list.GetString(2), "Grace.sword");
+    EXPECT_EQ(list.GetString(3), longName);
+    // A devotional's Description leads; where its files cannot be read the
+    // reason follows it.
+    d.UserSelect(aboutpackages::PackageList, 1);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit)
+                  .GetText()
+                  .rfind("Daily Light on the Daily Path", 0),
+              0u);
+    d.UserSelect(aboutpackages::PackageList, 2);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText().rfind("Morning by Morning", 0),
+              0u);
+    d.UserSelect(aboutpackages::PackageList, 3);
+    EXPECT_EQ(TEdit(d, aboutpackages::DescriptionEdit).GetText(),
+              "Daily Verse: One verse for every day");
     d.UserClick(IDOK);
   });
   EXPECT_EQ(TAboutPackagesDialog(nullptr).Execute(), IDOK);

@@ -17,7 +17,9 @@
 #include "resources/program_settings_ids.h"
 #include "resources/screen_saver_ids.h"
 #include "support/config_sandbox.h"
+#include "support/devotional_library.h"
 #include "support/layer_reset.h"
+#include "support/prepared_settings.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -39,6 +41,7 @@ protected:
   testsupport::ConfigSandbox sandbox;
   testsupport::TempDir packages;
   testsupport::WorkingDirectory cwd{packages.Path()};
+  testsupport::DevotionalLibrary library;
   HeadlessBackend backend;
 };
 
@@ -193,6 +196,28 @@ TEST_F(SettingsDialogTest, TheScreenSaverDialogNeedsASelection) {
   EXPECT_EQ(backend.Messages()[1].Caption, "Screen Saver Help");
   EXPECT_TRUE(day.ReloadPending);
   EXPECT_EQ(settings.SaverPackage, "verse.qxp");
+}
+
+// An enabled devotional is offered by its key, the FileName of its entries,
+// and can give the screen saver its text; a turned-off one is not offered.
+TEST_F(SettingsDialogTest, TheScreenSaverOffersTheEnabledDevotionals) {
+  packages.Write("Verse.QXP", "x");
+  packages.Write("greek.OFF", "x");
+  library.AddDevotional("DailyLight", "Daily Light on the Daily Path");
+  library.AddDevotional("Grace", "Morning by Morning");
+  WriteSettingInt("grace.sword_enabled", 0);
+  backend.InDialog("SCREENSAVER", [](TDialog &d) {
+    TListBox list(d, screensaver::PackageList);
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.GetString(0), "dailylight.sword");
+    EXPECT_EQ(list.GetString(1), "verse.qxp");
+    d.UserDoubleClick(screensaver::PackageList, 0);
+  });
+  EXPECT_EQ(TScreenSaverDialog(nullptr, settings, day).Execute(), IDOK);
+  EXPECT_TRUE(backend.Messages().empty());
+  EXPECT_TRUE(day.ReloadPending);
+  EXPECT_EQ(settings.SaverPackage, "dailylight.sword");
+  EXPECT_EQ(ReadSettingText("SaverTitle", "", 50), "dailylight.sword");
 }
 
 TEST_F(SettingsDialogTest, ANameTooLongForTheSettingIsRefused) {

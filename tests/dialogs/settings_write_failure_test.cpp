@@ -19,6 +19,7 @@
 #include "resources/screen_saver_ids.h"
 #include "resources/start_date_ids.h"
 #include "support/config_sandbox.h"
+#include "support/devotional_library.h"
 #include "support/layer_reset.h"
 #include "support/temp_dir.h"
 
@@ -32,6 +33,7 @@ struct Case {
   std::string ending; // what it says of the change
   std::string caption;
   std::function<void(const Settings &, const DayState &)> check; // the state afterwards
+  bool devotional = false;                                       // DailyLight is installed
 };
 
 template <class Dialog> int Run(Settings &settings, DayState &day) {
@@ -89,6 +91,21 @@ const Case Cases[] = {
        EXPECT_EQ(day.DayEntries->FontName, "System");
        EXPECT_FALSE(day.ReloadPending);
      }},
+    // A devotional is switched in the settings file: unwritten, it stays on.
+    {"PACKAGESETTINGS",
+     [](TDialog &d) {
+       TListBox enabled(d, packagesettings::EnabledList);
+       d.UserSelect(packagesettings::EnabledList, enabled.FindString("DailyLight.sword"));
+       d.UserClick(packagesettings::OnOffButton);
+       EXPECT_GE(enabled.FindString("DailyLight.sword"), 0);
+       EXPECT_EQ(TListBox(d, packagesettings::DisabledList).GetCount(), 0);
+       d.UserClick(IDOK);
+     },
+     Run<TPackageSettingsDialog>,
+     "The devotional DailyLight.sword could not be turned off: the settings file could not be "
+     "written.",
+     "", "Oops...", [](const Settings &, const DayState &day) { EXPECT_FALSE(day.ReloadPending); },
+     true},
 };
 
 TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange) {
@@ -106,6 +123,9 @@ TEST(SettingsWriteFailureTest, EachDialogTellsTheReasonAndWhatItDidWithTheChange
     entry->FileName = "verse.qxp";
     entry->FontName = "System";
     day.DayEntries = std::move(entry);
+    testsupport::DevotionalLibrary library;
+    if (c.devotional)
+      library.AddDevotional("DailyLight", "Daily Light on the Daily Path");
     HeadlessBackend backend;
     backend.InDialog(c.dialog, c.user);
     c.run(settings, day);

@@ -24,6 +24,9 @@
 #include <functional>
 #include <memory>
 
+#include "content/day_state.h"
+#include "content/settings.h"
+#include "dialogs/package_settings_dialog.h"
 #include "framework/controls.h"
 #include "framework/frame_window.h"
 #include "framework/qt/qt_backend.h"
@@ -34,6 +37,10 @@
 #include "qt/qt_dialog_user.h"
 #include "qt/title_bar.h"
 #include "resources/dialog_templates.h"
+#include "resources/package_settings_ids.h"
+#include "support/config_sandbox.h"
+#include "support/devotional_library.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -565,6 +572,34 @@ void ExpectTheProgramsDialogsShowTheirTextsWhole(const std::string &suffix = "")
 // screenshots show how they look.
 TEST_F(DialogQtTest, TheProgramsDialogsShowTheirTextsWhole) {
   ExpectTheProgramsDialogsShowTheirTextsWhole();
+}
+
+// A devotional of the SWORD library is listed among the packages under its
+// whole name, and picked, shows its font as a package's would.
+TEST_F(DialogQtTest, PackageSettingsShowsADevotionalsNameWholeAmongThePackages) {
+  testsupport::ConfigSandbox sandbox;
+  testsupport::TempDir folder;
+  for (const char *name : {"VERSE.QXP", "PROVERBS.QXP", "GREEK.OFF"})
+    folder.Write(name, "x");
+  testsupport::WorkingDirectory cwd(folder.Path());
+  testsupport::DevotionalLibrary library;
+  library.AddDevotional("DailyLight", "Daily Light on the Daily Path");
+  Settings settings;
+  DayState day;
+  TPackageSettingsDialog dialog(nullptr, settings, day);
+  dialog.Create();
+  DialogWidget *peer = DialogWidgetOf(dialog);
+  ASSERT_NE(peer, nullptr);
+  auto *enabled = qobject_cast<QListWidget *>(peer->ControlWidget(packagesettings::EnabledList));
+  EXPECT_EQ(Rows(enabled), "DailyLight.sword PROVERBS.QXP VERSE.QXP");
+  EXPECT_EQ(Rows(qobject_cast<QListWidget *>(peer->ControlWidget(packagesettings::DisabledList))),
+            "GREEK.OFF");
+  enabled->setCurrentRow(0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(TListBox(dialog, packagesettings::SizeList).GetSelIndex(), 4); // "10"
+  ExpectTextsFit(*peer);
+  SaveScreenshot(*peer, "package_settings_devotional.png");
+  dialog.Destroy();
 }
 
 using testsupport::Contrast;
