@@ -32,15 +32,18 @@ std::string DevotionalKey(int month, int day);
 
 // The entry's text as plain UTF-8, paragraph by paragraph (none empty), its
 // markup (the module's SourceType) read as scripture/markup_text.h reads
-// it, from Latin-1 unless the module is UTF-8.
+// it, from Latin-1 unless the module is UTF-8. A line break ends a
+// paragraph too, as does a plain text's line end: the day's window shows
+// each line apart.
 struct TDevotionalEntry {
   std::vector<std::string> paragraphs;
 };
 
 // The module's entry of key, nullopt when it has none (an entry without
 // text is none). A failure, in a sentence that names the module and the
-// file ("The index of DailyLight points past its text."), when its files are
-// missing, are not regular files, are damaged or claim more than the limits.
+// file ("The index dailylight.idx of DailyLight points past its text
+// dailylight.dat."), when its files are missing, are not regular files, are
+// damaged or claim more than the limits, or the entry links in a loop.
 //
 // The files are the module's data path with .idx and .dat (and .zdx and
 // .zdt for zLD); each must be a regular file (a link to one is followed).
