@@ -60,8 +60,7 @@ std::string DevotionalKey(int month, int day) {
 }
 
 std::vector<std::string> DevotionalParagraphs(std::string_view stored, const TSwordModule &module) {
-  const bool utf8 = platform::SameAscii(platform::TrimBlanks(module.encoding), "UTF-8");
-  const std::string text = utf8 ? std::string(stored) : Latin1ToUtf8(stored);
+  const std::string text = IsUtf8Module(module) ? std::string(stored) : Latin1ToUtf8(stored);
   std::vector<std::string> paragraphs;
   // The day's window shows plain text: the runs' italics go.
   for (const TRuns &runs : MarkupLines(text, MarkupOf(platform::TrimBlanks(module.sourceType)))) {
@@ -79,6 +78,10 @@ platform::Result<std::optional<TDevotionalEntry>> ReadDevotionalEntry(const TSwo
   if (module.dataPath.empty())
     return Failure("The module " + module.name +
                    " has no DataPath inside its library, so its files are not read.");
+  // A locked module's text is enciphered: read as it is, it would be junk.
+  if (module.enciphered)
+    return Failure("The module " + module.name +
+                   " is enciphered (a locked module), which this program does not read.");
   const std::optional<TDictionaryDriver> driver = DriverOf(platform::TrimBlanks(module.driver));
   if (!driver)
     return Failure("The module " + module.name + " is no dictionary of days (its ModDrv is " +

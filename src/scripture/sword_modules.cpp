@@ -154,6 +154,7 @@ std::optional<TSwordModule> ReadSwordModuleConf(std::string_view text, std::stri
   module.versification = Printable(section.Value("Versification"));
   module.compressType = Printable(section.Value("CompressType"));
   module.blockType = Printable(section.Value("BlockType"));
+  module.enciphered = !section.Values("CipherKey").empty();
   module.dataPath = DataPathIn(root, platform::TrimBlanks(section.Value("DataPath")));
   return module;
 }

@@ -34,6 +34,9 @@ struct TSwordModule {
   std::string versification; // Versification; empty: the KJV's
   std::string compressType;  // CompressType: "ZIP", "LZSS"...
   std::string blockType;     // BlockType: "BOOK", "CHAPTER", "VERSE"
+  // The conf has a CipherKey: the module's text is enciphered (a locked
+  // module, or one unlocked with the key the conf holds).
+  bool enciphered = false;
   // Where its files are: the library root joined with the conf's DataPath
   // (a folder for a Bible, the files' common start for a dictionary);
   // empty when the conf has none or one that would leave the library.

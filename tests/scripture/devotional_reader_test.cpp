@@ -309,6 +309,11 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
          testsupport::WriteFile(conf, text);
        },
        "is compressed in a way this program does not read (BZIP2)", ""},
+      {"a locked module", "RawLD4",
+       [](const std::string &, const fs::path &conf) {
+         testsupport::WriteFile(conf, testsupport::ReadFileBytes(conf) + "CipherKey=\n");
+       },
+       "is enciphered", ""},
       {"LZSS blocks that unpack to more than the limit", "zLD LZSS",
        [](const std::string &data, const fs::path &) {
          // Each flag byte of nothing but repeats: 8 times 18 bytes of blanks.
