@@ -149,15 +149,20 @@ TFrameWindow *TVerseWindow::Frame() const {
 
 void TVerseWindow::Load() {
   const std::tm &now = TodayLocalTime(day_);
-  LoadedDay day = LoadDay(settings_, day_, now);
+  LoadedDay day;
+  {
+    // The load's devotionals and the Bibles from one reading of the library.
+    ModuleCatalogueBatch catalogue;
+    day = LoadDay(settings_, day_, now);
+    // Asked once a load rather than at every look at the menu: a Bible
+    // installed meanwhile counts from the next load (File/New, a day step).
+    biblesInstalled_ = !InstalledBibleModules(SwordModuleFolders()).empty();
+  }
   day_.DayEntries = std::move(day.Entries); // the old day goes
   day_.HasAnswers = day.HasAnswers;
   day_.ShowAnswers = false;
   TellDayLoadProblems(this, day_, day.Problems);
   shownDay_ = ShownDayText(now, day_.DayOffset);
-  // Asked once a load rather than at every look at the menu: a Bible
-  // installed meanwhile counts from the next load (File/New, a day step).
-  biblesInstalled_ = !InstalledBibleModules(SwordModuleFolders()).empty();
   ShowPlanProgress();
 }
 

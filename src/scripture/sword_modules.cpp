@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "platform/ascii.h"
 #include "platform/name_choice.h"
@@ -166,7 +168,20 @@ std::vector<std::string> SwordModuleFolders() {
   return folders;
 }
 
-std::vector<TSwordModule> InstalledModules(const std::vector<std::string> &folders) {
+namespace {
+
+// What InstalledModules found while a ModuleCatalogueBatch lives.
+struct CatalogueBatch {
+  int depth = 0;
+  std::optional<std::pair<std::vector<std::string>, std::vector<TSwordModule>>> read;
+};
+
+CatalogueBatch &Batch() {
+  static CatalogueBatch batch;
+  return batch;
+}
+
+std::vector<TSwordModule> ReadInstalledModules(const std::vector<std::string> &folders) {
   std::vector<TSwordModule> modules;
   for (const std::string &folder : folders) {
     const std::string root = RootOf(folder);
@@ -187,6 +202,26 @@ std::vector<TSwordModule> InstalledModules(const std::vector<std::string> &folde
   std::sort(modules.begin(), modules.end(),
             [](const TSwordModule &a, const TSwordModule &b) { return a.name < b.name; });
   return modules;
+}
+
+} // namespace
+
+ModuleCatalogueBatch::ModuleCatalogueBatch() {
+  ++Batch().depth;
+}
+
+ModuleCatalogueBatch::~ModuleCatalogueBatch() {
+  if (--Batch().depth == 0)
+    Batch().read.reset();
+}
+
+std::vector<TSwordModule> InstalledModules(const std::vector<std::string> &folders) {
+  CatalogueBatch &batch = Batch();
+  if (batch.depth == 0)
+    return ReadInstalledModules(folders);
+  if (!batch.read || batch.read->first != folders)
+    batch.read.emplace(folders, ReadInstalledModules(folders));
+  return batch.read->second;
 }
 
 std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &folders) {

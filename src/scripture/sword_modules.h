@@ -68,6 +68,17 @@ std::vector<std::string> SwordModuleFolders();
 // its library root), one per name (the first found, names compared without
 // regard to case), in the order of their names.
 std::vector<TSwordModule> InstalledModules(const std::vector<std::string> &folders);
+// While one of these lives, the library's confs are read once: the
+// catalogue's later answers for the same folders are the first one's. For a
+// burst of questions (the day's load, then whether a Bible is installed).
+class ModuleCatalogueBatch {
+public:
+  ModuleCatalogueBatch();
+  ~ModuleCatalogueBatch();
+  ModuleCatalogueBatch(const ModuleCatalogueBatch &) = delete;
+  ModuleCatalogueBatch &operator=(const ModuleCatalogueBatch &) = delete;
+};
+
 // Those of one kind.
 std::vector<TSwordModule> InstalledBibleModules(const std::vector<std::string> &folders);
 std::vector<TSwordModule> InstalledDevotionals(const std::vector<std::string> &folders);

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
 namespace {
 
 TEST(SwordModulesTest, BiblesAndDailyDevotionalsAreKnownByTheirConfs) {
@@ -108,3 +112,37 @@ TEST(SwordModulesTest, TheDescriptionKeepsItsLettersInTheModulesEncoding) {
 }
 
 } // namespace
+
+// One burst of questions reads the confs once; a module installed meanwhile
+// counts from the next burst, and a question about other folders is read
+// anew.
+TEST(SwordModulesCatalogueTest, ABatchReadsTheConfsOnce) {
+  testsupport::TempDir library, other;
+  const auto conf = [](const std::string &name) {
+    return "[" + name + "]\nModDrv=RawLD4\nFeature=DailyDevotion\nDataPath=./days\n";
+  };
+  std::filesystem::create_directories(library.Path() / "mods.d");
+  std::filesystem::create_directories(other.Path() / "mods.d");
+  library.Write("mods.d/first.conf", conf("First"));
+  const std::vector<std::string> folders = {(library.Path() / "mods.d").string()};
+  const auto names = [](const std::vector<TSwordModule> &modules) {
+    std::vector<std::string> found;
+    for (const TSwordModule &module : modules)
+      found.push_back(module.name);
+    return found;
+  };
+  {
+    ModuleCatalogueBatch batch;
+    EXPECT_EQ(names(InstalledDevotionals(folders)), std::vector<std::string>{"First"});
+    library.Write("mods.d/second.conf", conf("Second"));
+    {
+      ModuleCatalogueBatch nested;
+      EXPECT_EQ(names(InstalledModules(folders)), std::vector<std::string>{"First"});
+    }
+    EXPECT_EQ(names(InstalledDevotionals(folders)), std::vector<std::string>{"First"});
+    other.Write("mods.d/third.conf", conf("Third"));
+    EXPECT_EQ(names(InstalledModules({(other.Path() / "mods.d").string()})),
+              std::vector<std::string>{"Third"});
+  }
+  EXPECT_EQ(names(InstalledDevotionals(folders)), (std::vector<std::string>{"First", "Second"}));
+}
