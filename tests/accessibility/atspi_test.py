@@ -19,8 +19,9 @@ start in the settings file. Under a Spanish and a German desktop, Package
 Settings' lists are named by their labels' words as shown. A daily
 devotional of the reader's SWORD library (built with imp2ld) is among the
 day's entries, copied with its paragraphs, absent on a day it lacks, read
-on the leap day (faketime) and never taken from a mods.d among the
-packages. Every wait is bounded.
+on the leap day (libfaketime), never taken from a mods.d among the
+packages, and turned off in Package Settings from the keyboard, also after
+a restart. Every wait is bounded.
 """
 
 import argparse
@@ -482,6 +483,32 @@ class ScreenReaderTest(unittest.TestCase):
         app = self.start_program(at="2024-02-29 09:00:00")
         leap = "%s\nMorning of 02.29." % heading
         wait_for("the leap day's devotional", lambda: leap in read(), STEP_BOUND, read)
+        self.stop_program()
+
+        # Off in Package Settings, from the keyboard, and still off after a
+        # restart; the module's files stay as they were.
+        app = self.start_program()
+        wait_for("the devotional shown", lambda: shown in read(), STEP_BOUND, read)
+        self.key("ctrl+k")
+        is_list = lambda node: node.getRole() == self.pyatspi.ROLE_LIST
+        lists = lambda: self.pyatspi.utils.findAllDescendants(app, is_list)
+        wait_for("the lists of Package Settings", lambda: len(lists()) == 4, STEP_BOUND)
+        named = lambda where: self.find(where, lambda node: node.name == "DailyLight.sword")
+        item = wait_for("the devotional among the enabled", lambda: named(lists()[0]), STEP_BOUND)
+        subprocess.run(["xdotool", "type", "--delay", "20", "DailyLight"], env=self.environment(),
+                       check=True, timeout=STEP_BOUND)
+        wait_for("the devotional selected", lambda: self.pyatspi.STATE_SELECTED in
+                 item.getState().getStates(), STEP_BOUND)
+        self.key("alt+slash")  # On/Off
+        wait_for("the devotional among the disabled", lambda: named(lists()[1]), STEP_BOUND)
+        self.key("Return")  # OK
+        wait_for("the day without it", lambda: heading not in read(), STEP_BOUND, read)
+        settings = Path(self.config, "selwarth", "SELWARTH.INI").read_text()
+        self.assertIn("dailylight.sword_enabled=0", settings)
+        self.stop_program()
+        app = self.start_program()
+        wait_for("the day", lambda: "Through the Bible" in read(), STEP_BOUND, read)
+        self.assertNotIn(heading, read())
         self.stop_program()
 
     def test_a_german_desktop_gets_the_german_menu_bar(self):
