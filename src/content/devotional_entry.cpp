@@ -8,12 +8,26 @@
 
 namespace {
 
-// The first length characters of a UTF-8 text.
-std::string FirstCharacters(const std::string &text, std::size_t length) {
+// A heading of at most length characters: a longer one ends at the last
+// blank that leaves room for an ellipsis, or inside its word when it has
+// none, so that no word is shown cut.
+std::string Heading(const std::string &text, std::size_t length) {
   std::size_t position = 0;
-  for (std::size_t count = 0; count < length && position < text.size(); ++count)
+  std::size_t blank = std::string::npos;
+  std::size_t count = 0;
+  for (; count + 1 < length && position < text.size(); ++count) {
+    if (text[position] == ' ')
+      blank = position;
     platform::NextUtf8(text, position);
-  return text.substr(0, position);
+  }
+  if (position == text.size())
+    return text;
+  std::size_t next = position;
+  platform::NextUtf8(text, next);
+  if (next == text.size())
+    return text; // exactly length characters
+  const std::size_t end = blank != std::string::npos && blank > 0 ? blank : position;
+  return text.substr(0, end) + "\u2026";
 }
 
 DevotionalDay MovedDate(const std::tm &time, int days) {
@@ -56,7 +70,7 @@ platform::Result<std::unique_ptr<TDayEntry>> ReadDevotionalDay(const TDaySource 
   entry->Kinds = EntryDevotional;
   const std::string &heading =
       source.module.description.empty() ? source.module.name : source.module.description;
-  entry->Title = FirstCharacters(heading, DevotionalHeadingLength);
+  entry->Title = Heading(heading, DevotionalHeadingLength);
   for (const std::string &paragraph : (*read)->paragraphs) {
     if (!entry->Text.empty())
       entry->Text += ParagraphBreak;

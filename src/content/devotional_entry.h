@@ -25,7 +25,8 @@ struct DevotionalDay {
 // the extra slot 365 being the leap day's.
 DevotionalDay DevotionalDayOf(const DayChoice &choice, const std::tm &loadTime, int dayOffset);
 
-// The longest heading, in characters, as a package's title.
+// The longest heading, in characters, as a package's title; a longer
+// description ends at a word with an ellipsis.
 inline constexpr std::size_t DevotionalHeadingLength = 40;
 
 // The devotional's entry for the day, without font (the load gives it);

@@ -171,3 +171,28 @@ TEST_F(DevotionalDayTest, AModuleNameThatCannotBeAKeyIsPassedOver) {
 }
 
 } // namespace
+
+namespace {
+
+// A heading longer than a package's title ends at a word, with an ellipsis.
+TEST_F(DevotionalDayTest, ALongDescriptionEndsAtAWordWithAnEllipsis) {
+  const struct {
+    const char *description, *heading;
+  } rows[] = {
+      {"Morning and Evening: Daily Readings for the Year",
+       "Morning and Evening: Daily Readings\xE2\x80\xA6"},
+      {"Exactly forty characters in this heading", "Exactly forty characters in this heading"},
+      {"Onewordthatislongerthanfortycharacterswithoutablank",
+       "Onewordthatislongerthanfortycharactersw\xE2\x80\xA6"},
+  };
+  for (const auto &row : rows) {
+    std::filesystem::remove_all(library.Root() / "mods.d");
+    AddDevotional("$$$03.01\n<p>March 1</p>\n", "Days",
+                  std::string("Description=") + row.description + "\nFeature=DailyDevotion\n");
+    Load();
+    ASSERT_NE(day.Entries, nullptr) << row.description;
+    EXPECT_EQ(day.Entries->Title, row.heading);
+  }
+}
+
+} // namespace
