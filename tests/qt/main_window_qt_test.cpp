@@ -26,8 +26,11 @@
 #include "framework/qt/qt_backend.h"
 #include "qt/qt_app_fixture.h"
 #include "support/config_sandbox.h"
+#include "support/fixed_clock.h"
 #include "support/prepared_settings.h"
 #include "support/run_process.h"
+#include "support/sword_module_builder.h"
+#include "support/sword_system_library.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -239,6 +242,47 @@ TEST_F(MainWindowQtTest, UnderADarkThemeTheDayReadsOnADarkPage) {
   }
   qApp->setStyleSheet("");
   QApplication::setStyle(lightStyle);
+}
+
+} // namespace
+
+namespace {
+
+// A devotional of the SWORD library among the sample packages on 1 March,
+// its paragraphs each a paragraph of the window: a screenshot to look at.
+TEST_F(MainWindowQtTest, ADevotionalShowsItsParagraphsAmongThePackages) {
+  if (!testsupport::HaveSwordTools())
+    GTEST_SKIP() << "imp2ld is not installed (libsword-utils)";
+  testsupport::SwordSystemLibrary library;
+  testsupport::BuildDictionary(
+      library.Root(), "DailyLight",
+      "$$$03.01\n<p>Morning. \xE2\x80\x9CThe LORD is my shepherd; I shall not want.\xE2\x80\x9D "
+      "He maketh me to lie down in green pastures.</p><p>Evening. He leadeth me beside the still "
+      "waters.</p>\n",
+      "Description=Daily Light on the Daily Path\nSourceType=ThML\nEncoding=UTF-8\n"
+      "Feature=DailyDevotion\n");
+  for (const char *name : {"PLAN.QXP", "QUIZ.QXP", "RV1909.QXP"})
+    std::filesystem::remove(folder.Path() / name);
+  testsupport::SetDate(2023, 3, 1);
+  QtBackend backend;
+  QImage shot;
+  std::string lastTitle;
+  TQXApp app(program);
+  QTimer::singleShot(800, [&] {
+    if (QMainWindow *frame = testsupport::ShownFrame()) {
+      frame->resize(520, 560);
+      QApplication::processEvents();
+      shot = frame->grab().toImage();
+    }
+    for (const TDayEntry *entry = program.day.DayEntries.get(); entry; entry = entry->Next.get())
+      lastTitle = entry->Title;
+    TheApplication()->GetMainWindow()->CloseWindow(0);
+  });
+  EXPECT_EQ(app.Run(), 0);
+  testsupport::DeleteDeferredWidgets();
+  ASSERT_FALSE(shot.isNull());
+  shot.save(QString::fromStdString((testsupport::ScreenshotFolder() / "devotional.png").string()));
+  EXPECT_EQ(lastTitle, "Daily Light on the Daily Path");
 }
 
 } // namespace
