@@ -3,6 +3,7 @@
 #include "content/calendar_facts.h"
 #include "content/day_sources.h"
 #include "content/package_format.h"
+#include "content/shown_day.h"
 #include "platform/utf8.h"
 #include "scripture/devotional_reader.h"
 
@@ -30,27 +31,12 @@ std::string Heading(const std::string &text, std::size_t length) {
   return text.substr(0, end) + "\u2026";
 }
 
-DevotionalDay MovedDate(const std::tm &time, int days) {
-  const long number = DayNumber(time.tm_year + 1900, time.tm_mon + 1, time.tm_mday) + days;
-  // Back from a day number to its date (the inverse of DayNumber).
-  const long z = number + 719468;
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long dayOfEra = z - era * 146097;
-  const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const long shifted = (5 * dayOfYear + 2) / 153;
-  DevotionalDay date;
-  date.day = static_cast<int>(dayOfYear - (153 * shifted + 2) / 5 + 1);
-  date.month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
-  return date;
-}
-
 } // namespace
 
 DevotionalDay DevotionalDayOf(const DayChoice &choice, const std::tm &loadTime, int dayOffset) {
-  if (choice.Method == QuoteMethod::Date && loadTime.tm_mon >= 0 && loadTime.tm_mon < 12 &&
-      loadTime.tm_mday >= 1 && loadTime.tm_mday <= 31)
-    return MovedDate(loadTime, dayOffset);
+  if (choice.Method == QuoteMethod::Date)
+    if (const std::optional<std::tm> shown = ShownDay(loadTime, dayOffset))
+      return {shown->tm_mon + 1, shown->tm_mday};
   if (choice.DayIndex == package::ExtraSlot)
     return {2, 29};
   DevotionalDay date;

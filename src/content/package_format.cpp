@@ -5,6 +5,8 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "platform/little_endian.h"
+
 namespace package {
 
 namespace {
@@ -13,11 +15,6 @@ namespace {
 constexpr std::size_t LeadSize = 4;
 constexpr std::size_t TitleRecordSize = 1 + TitleLength;
 constexpr std::size_t OffsetTableSize = OffsetCount * 4;
-
-std::uint32_t LittleEndian32(const unsigned char *bytes) {
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 platform::Result<void> ReadTitles(PackageBytes &bytes, int count, Header &header) {
   for (int i = 0; i < count; ++i) {
@@ -41,7 +38,7 @@ platform::Result<void> ReadMarkerAndOffsets(PackageBytes &bytes, Header &header)
     return platform::Failure("the file ends inside the slot offsets");
   header.TrailerMarker = static_cast<char>(marker);
   for (int k = 0; k < OffsetCount; ++k)
-    header.SlotOffsets[k] = LittleEndian32(table + 4 * k);
+    header.SlotOffsets[k] = platform::LittleEndian32(table + 4 * k);
   return {};
 }
 

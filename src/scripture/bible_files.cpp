@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ascii.h"
+#include "platform/little_endian.h"
 #include "platform/regular_file.h"
 #include "scripture/sword_modules.h"
 
@@ -15,13 +16,6 @@ namespace {
 
 using platform::Failure;
 using Checked = platform::Result<void>;
-
-std::uint64_t Little(const unsigned char *bytes, int count) {
-  std::uint64_t value = 0;
-  for (int i = count; i-- > 0;)
-    value = value << 8 | bytes[i];
-  return value;
-}
 
 // A file of the module, opened without waiting: nullopt when it is not
 // there at all (a Bible may lack a testament).
@@ -88,8 +82,9 @@ Checked CheckCompressed(const TSwordModule &module, const std::string &testament
   std::vector<std::uint64_t> unpacked;
   for (std::size_t at = 0; at < blockIndex->size(); at += 12) {
     const unsigned char *entry = blockIndex->data() + at;
-    std::uint64_t offset = Little(entry, 4), size = Little(entry + 4, 4);
-    std::uint64_t ucsize = Little(entry + 8, 4);
+    std::uint64_t offset = platform::LittleEndian(entry, 4),
+                  size = platform::LittleEndian(entry + 4, 4);
+    std::uint64_t ucsize = platform::LittleEndian(entry + 8, 4);
     if (offset + size > (*text)->file.Size())
       return PastItsData(module, **blocks);
     if (ucsize > BlockLimit)
@@ -103,8 +98,9 @@ Checked CheckCompressed(const TSwordModule &module, const std::string &testament
     return Failure(verseIndex.error());
   for (std::size_t at = 0; at < verseIndex->size(); at += entrySize) {
     const unsigned char *entry = verseIndex->data() + at;
-    std::uint64_t block = Little(entry, 4), offset = Little(entry + 4, 4);
-    std::uint64_t size = Little(entry + 8, verseSizeBytes);
+    std::uint64_t block = platform::LittleEndian(entry, 4),
+                  offset = platform::LittleEndian(entry + 4, 4);
+    std::uint64_t size = platform::LittleEndian(entry + 8, verseSizeBytes);
     if (size != 0 && (block >= unpacked.size() || offset + size > unpacked[block]))
       return PastItsData(module, **verses);
   }
@@ -128,7 +124,8 @@ Checked CheckRaw(const TSwordModule &module, const std::string &testament, int v
     return Failure(verseIndex.error());
   for (std::size_t at = 0; at < verseIndex->size(); at += entrySize) {
     const unsigned char *entry = verseIndex->data() + at;
-    if (Little(entry, 4) + Little(entry + 4, verseSizeBytes) > (*text)->file.Size())
+    if (platform::LittleEndian(entry, 4) + platform::LittleEndian(entry + 4, verseSizeBytes) >
+        (*text)->file.Size())
       return PastItsData(module, **verses);
   }
   return {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/little_endian.h"
 #include "platform/profile_parse.h"
 #include "scripture/byte_source.h"
 #include "scripture/devotional_reader.h"
@@ -110,9 +111,9 @@ private:
     if (!bytes)
       return Failure(bytes.error());
     Record record;
-    record.offset = LittleEndian32(bytes->data());
-    record.size =
-        entrySize == 6 ? LittleEndian16(bytes->data() + 4) : LittleEndian32(bytes->data() + 4);
+    record.offset = platform::LittleEndian32(bytes->data());
+    record.size = entrySize == 6 ? platform::LittleEndian16(bytes->data() + 4)
+                                 : platform::LittleEndian32(bytes->data() + 4);
     if (record.offset + record.size > files_.text.bytes->Size())
       return Failure(AboutIndex() + "points past its text " + files_.text.name + ".");
     if (record.size > DevotionalEntryLimit)
@@ -161,8 +162,8 @@ private:
     }
     if (body.size() < 8)
       return Failure(AboutFile(files_, files_.text, "text") + "holds a record cut short.");
-    platform::Result<std::string> text =
-        ReadBlockEntry(files_, LittleEndian32(body.data()), LittleEndian32(body.data() + 4));
+    platform::Result<std::string> text = ReadBlockEntry(
+        files_, platform::LittleEndian32(body.data()), platform::LittleEndian32(body.data() + 4));
     if (!text)
       return Failure(text.error());
     return Found{std::move(*text), &files_.blocks};

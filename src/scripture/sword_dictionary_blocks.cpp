@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <zlib.h>
 
+#include "platform/little_endian.h"
 #include "scripture/byte_source.h"
 #include "scripture/devotional_reader.h"
 #include "scripture/sword_dictionary.h"
@@ -107,8 +108,8 @@ platform::Result<std::string> ReadBlockEntry(const TDictionaryFiles &files, std:
       files, files.blockIndex, std::uint64_t{block} * BlockIndexEntrySize, BlockIndexEntrySize);
   if (!place)
     return Failure(place.error());
-  const std::uint64_t offset = LittleEndian32(place->data());
-  const std::uint64_t size = LittleEndian32(place->data() + 4);
+  const std::uint64_t offset = platform::LittleEndian32(place->data());
+  const std::uint64_t size = platform::LittleEndian32(place->data() + 4);
   if (size > DevotionalBlockLimit)
     return Failure(AboutFile(files, files.blockIndex, "block index") +
                    "claims a block too large to read.");
@@ -129,14 +130,14 @@ platform::Result<std::string> ReadBlockEntry(const TDictionaryFiles &files, std:
   const std::string &bytes = *unpacked;
   if (bytes.size() < 4)
     return Failure(AboutBlocks(files) + "holds a block cut short.");
-  const std::uint64_t count = LittleEndian32(bytes.data());
+  const std::uint64_t count = platform::LittleEndian32(bytes.data());
   if (count > (bytes.size() - 4) / BlockEntrySize)
     return Failure(AboutBlocks(files) + "holds a block that counts more entries than it holds.");
   if (entry >= count)
     return Failure(AboutFile(files, files.text, "text") + "names an entry its block lacks.");
   const char *at = bytes.data() + 4 + std::uint64_t{entry} * BlockEntrySize;
-  const std::uint64_t start = LittleEndian32(at);
-  const std::uint64_t length = LittleEndian32(at + 4);
+  const std::uint64_t start = platform::LittleEndian32(at);
+  const std::uint64_t length = platform::LittleEndian32(at + 4);
   if (start + length > bytes.size())
     return Failure(AboutBlocks(files) + "holds a block whose entry lies past its end.");
   if (length > DevotionalEntryLimit)

@@ -14,17 +14,6 @@
 struct TDictionaryFile;
 struct TDictionaryFiles;
 
-// Little-endian numbers.
-inline std::uint32_t LittleEndian32(const char *bytes) {
-  const auto *b = reinterpret_cast<const unsigned char *>(bytes);
-  return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-}
-inline std::uint32_t LittleEndian16(const char *bytes) {
-  const auto *b = reinterpret_cast<const unsigned char *>(bytes);
-  return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8;
-}
-
 // "The index dailylight.idx of DailyLight " and the like: what a message
 // about file begins with (what: "index", "text", "block index", "blocks").
 std::string AboutFile(const TDictionaryFiles &files, const TDictionaryFile &file,
