@@ -22,12 +22,16 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+#include "content/calendar_facts.h"
+#include "scripture/devotional_reader.h"
 
 namespace {
 
@@ -138,10 +142,40 @@ double Median(std::vector<double> values) {
   return values.empty() ? 0 : values[values.size() / 2];
 }
 
-// Each iteration starts Selwarth and the minimal program in turn (the one
-// first that went second before), so that the load of the machine falls on
-// both alike; both end the process right after their first painted frame. The figure that counts is
-// the counter "ratio": the median time of Selwarth over that of the minimal program.
+// One run of a program to its first paint.
+using Start = std::function<Finished()>;
+
+// Each iteration starts ours and the other in turn (the one first that went
+// second before), so that the load of the machine falls on both alike; the
+// iteration's time is ours. Counters: each one's median in milliseconds
+// under the names given, and "ratio", ours over the other's.
+void StartInTurn(benchmark::State &state, const Start &ours, const char *oursName,
+                 const Start &other, const char *otherName) {
+  std::vector<double> oursTimes, otherTimes;
+  bool oursFirst = true;
+  for (auto _ : state) {
+    Finished first = oursFirst ? ours() : other();
+    Finished second = oursFirst ? other() : ours();
+    const Finished &oursRun = oursFirst ? first : second;
+    const Finished &otherRun = oursFirst ? second : first;
+    if (oursRun.status != 0 || otherRun.status != 0) {
+      state.SkipWithError("a probe failed");
+      return;
+    }
+    oursTimes.push_back(oursRun.seconds);
+    otherTimes.push_back(otherRun.seconds);
+    state.SetIterationTime(oursRun.seconds);
+    oursFirst = !oursFirst;
+  }
+  state.counters[oursName] = Median(oursTimes) * 1000;
+  state.counters[otherName] = Median(otherTimes) * 1000;
+  state.counters["ratio"] = Median(otherTimes) > 0 ? Median(oursTimes) / Median(otherTimes) : 0;
+}
+
+const std::vector<std::string> FirstPaint{"qt-first-paint"};
+
+// Selwarth beside the minimal Qt program; both end the process right after
+// their first painted frame. The figure that counts is the counter "ratio".
 void BM_StartupQtBesideMinimalQt(benchmark::State &state) {
   const std::string selwarth = Built("startup_probe");
   const std::string minimal = Built("minimal_qt_probe");
@@ -149,26 +183,9 @@ void BM_StartupQtBesideMinimalQt(benchmark::State &state) {
     state.SkipWithError("the Qt probes are not built");
     return;
   }
-  std::vector<double> ours, floor;
-  bool oursFirst = true;
-  for (auto _ : state) {
-    const std::vector<std::string> mode{"qt-first-paint"};
-    Finished a = oursFirst ? Run(selwarth, mode, Offscreen) : Run(minimal, {}, Offscreen);
-    Finished b = oursFirst ? Run(minimal, {}, Offscreen) : Run(selwarth, mode, Offscreen);
-    const Finished &selwarthRun = oursFirst ? a : b;
-    const Finished &minimalRun = oursFirst ? b : a;
-    if (selwarthRun.status != 0 || minimalRun.status != 0) {
-      state.SkipWithError("a probe failed");
-      return;
-    }
-    ours.push_back(selwarthRun.seconds);
-    floor.push_back(minimalRun.seconds);
-    state.SetIterationTime(selwarthRun.seconds);
-    oursFirst = !oursFirst;
-  }
-  state.counters["selwarth_ms"] = Median(ours) * 1000;
-  state.counters["minimal_qt_ms"] = Median(floor) * 1000;
-  state.counters["ratio"] = Median(floor) > 0 ? Median(ours) / Median(floor) : 0;
+  StartInTurn(
+      state, [&] { return Run(selwarth, FirstPaint, Offscreen); }, "selwarth_ms",
+      [&] { return Run(minimal, {}, Offscreen); }, "minimal_qt_ms");
 }
 BENCHMARK(BM_StartupQtBesideMinimalQt)
     ->UseManualTime()
@@ -190,12 +207,10 @@ struct SwordHomes {
     if (!fs::exists("/usr/bin/imp2ld") || !fs::exists("/usr/bin/imp2vs"))
       return;
     std::string days;
-    constexpr int Lengths[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int month = 1; month <= 12; ++month)
-      for (int day = 1; day <= Lengths[month - 1]; ++day) {
-        char key[16];
-        std::snprintf(key, sizeof key, "%02d.%02d", month, day);
-        days += std::string("$$$") + key + "\n<p>The morning's words for " + key +
+      for (int day = 1; day <= DaysInMonth(month, 2024); ++day) {
+        const std::string key = DevotionalKey(month, day);
+        days += "$$$" + key + "\n<p>The morning's words for " + key +
                 ", a paragraph of a devotional's usual length.</p><p>And a second one.</p>\n";
       }
     Write(root / "days.imp", days);
@@ -242,9 +257,9 @@ struct SwordHomes {
   }
 };
 
-// Each iteration starts Selwarth with the library and without it, in turn
-// (the one first that went second before). The figure that counts is the
-// counter "ratio": the median with the library over the median without.
+// Selwarth with the library beside Selwarth without it. The figure that
+// counts is the counter "ratio": the median with the library over the median
+// without.
 void BM_StartupQtWithSwordLibraryBesideNone(benchmark::State &state) {
   static SwordHomes homes;
   const std::string selwarth = Built("startup_probe");
@@ -255,24 +270,9 @@ void BM_StartupQtWithSwordLibraryBesideNone(benchmark::State &state) {
   auto with = Offscreen, without = Offscreen;
   with["HOME"] = homes.library.string();
   without["HOME"] = homes.empty.string();
-  std::vector<double> library, none;
-  bool libraryFirst = true;
-  for (auto _ : state) {
-    const std::vector<std::string> mode{"qt-first-paint"};
-    Finished a = Run(selwarth, mode, libraryFirst ? with : without);
-    Finished b = Run(selwarth, mode, libraryFirst ? without : with);
-    if (a.status != 0 || b.status != 0) {
-      state.SkipWithError("a probe failed");
-      return;
-    }
-    library.push_back(libraryFirst ? a.seconds : b.seconds);
-    none.push_back(libraryFirst ? b.seconds : a.seconds);
-    state.SetIterationTime(libraryFirst ? a.seconds : b.seconds);
-    libraryFirst = !libraryFirst;
-  }
-  state.counters["library_ms"] = Median(library) * 1000;
-  state.counters["none_ms"] = Median(none) * 1000;
-  state.counters["ratio"] = Median(none) > 0 ? Median(library) / Median(none) : 0;
+  StartInTurn(
+      state, [&] { return Run(selwarth, FirstPaint, with); }, "library_ms",
+      [&] { return Run(selwarth, FirstPaint, without); }, "none_ms");
 }
 BENCHMARK(BM_StartupQtWithSwordLibraryBesideNone)
     ->UseManualTime()

@@ -56,6 +56,11 @@ def normalised(text):
     return "\n".join(line for line in lines if line)
 
 
+def days_of_a_leap_year():
+    """Every date of 2024, for a devotional's keys."""
+    return [datetime.date(2024, 1, 1) + datetime.timedelta(days=n) for n in range(366)]
+
+
 def today_slot():
     """Today's day slot as the Date method counts it: a common year's day,
     the leap day the extra slot 365."""
@@ -282,14 +287,31 @@ class ScreenReaderTest(unittest.TestCase):
         wait_for("the document focused", lambda: self.pyatspi.STATE_FOCUSED in
                  document.getState().getStates(), STEP_BOUND)
         self.key("ctrl+c")
-
-        def clipboard():
-            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                    env=self.environment(), capture_output=True, timeout=STEP_BOUND)
-            return result.stdout.decode("utf-8", errors="replace") if result.returncode == 0 else ""
-        copied = wait_for("the day on the clipboard", clipboard, STEP_BOUND)
-        self.assertEqual(normalised(copied), self.qxp_today())
+        copied = wait_for("the day on the clipboard", self.clipboard, STEP_BOUND)
+        self.assertEqual(copied, self.qxp_today())
         self.stop_program()
+
+    def open_from_menu(self, menu, item, what, opened):
+        """Opens the menu and chooses its item by their keys until opened()
+        finds what they open, and gives that: on a busy machine the item's
+        key may come before the menu is open, and is then sent anew."""
+        for _ in range(3):
+            self.key(menu)
+            time.sleep(0.5)
+            self.key(item)
+            try:
+                return wait_for(what, opened, 10)
+            except AssertionError:
+                self.key("Escape", "Escape")
+        return wait_for(what, opened, STEP_BOUND)
+
+    def clipboard(self):
+        """The desktop's clipboard as xclip reads it, normalised; "" while it
+        holds no text."""
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.environment(),
+                                capture_output=True, timeout=STEP_BOUND)
+        return normalised(result.stdout.decode("utf-8", errors="replace")
+                          if result.returncode == 0 else "")
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), env=self.environment(),
@@ -347,20 +369,10 @@ class ScreenReaderTest(unittest.TestCase):
 
         app = self.start_program()
         wait_for("the line after a restart", lambda: marked in read(), STEP_BOUND, read)
-        # The question is answered once it is up: on a busy machine "u" may
-        # come before the menu is open, and is then sent anew.
+        # The question is answered once it is up.
         yes = lambda node: (node.getRole() == self.pyatspi.ROLE_PUSH_BUTTON
                             and node.name.replace("&", "") == "Yes")
-        for _ in range(3):
-            self.key("alt+s")
-            time.sleep(0.5)
-            self.key("u")
-            try:
-                wait_for("the Catch Up question", lambda: self.find(app, yes), 10)
-                break
-            except AssertionError:
-                self.key("Escape", "Escape")
-        wait_for("the Catch Up question", lambda: self.find(app, yes), STEP_BOUND)
+        self.open_from_menu("alt+s", "u", "the Catch Up question", lambda: self.find(app, yes))
         self.key("Return")  # Yes: move the start
         moved = "PlanOffset=%d" % ((today_slot() - 1) % 365)
         wait_for(moved, lambda: moved in Path(settings).read_text(), STEP_BOUND)
@@ -409,14 +421,8 @@ class ScreenReaderTest(unittest.TestCase):
             wait_for("the passages read", lambda: read() == expected, STEP_BOUND,
                      lambda: read()[:400] + "\n-- expected --\n" + expected[:400])
             self.key("ctrl+c")
-
-            def clipboard():
-                result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                        env=self.environment(), capture_output=True,
-                                        timeout=STEP_BOUND)
-                return normalised(result.stdout.decode("utf-8", errors="replace")
-                                  if result.returncode == 0 else "")
-            wait_for("the passages on the clipboard", lambda: clipboard() == expected, STEP_BOUND)
+            wait_for("the passages on the clipboard", lambda: self.clipboard() == expected,
+                     STEP_BOUND)
             self.key("Escape")
             wait_for("the window closed", lambda: passages() is None, STEP_BOUND)
             self.stop_program()
@@ -444,7 +450,7 @@ class ScreenReaderTest(unittest.TestCase):
         today = datetime.date.today()
         lacking = today + datetime.timedelta(days=1)
         key = lambda date: "%02d.%02d" % (date.month, date.day)
-        every = [datetime.date(2024, 1, 1) + datetime.timedelta(days=n) for n in range(366)]
+        every = days_of_a_leap_year()
         days = {key(date): "<p>Morning of %s.</p><p>Evening thoughts, caf\u00e9.</p>" % key(date)
                 for date in every if key(date) != key(lacking)}
         # The reader's own library, and a folder of the packages that carries
@@ -466,14 +472,8 @@ class ScreenReaderTest(unittest.TestCase):
         wait_for("the document focused", lambda: self.pyatspi.STATE_FOCUSED in
                  document.getState().getStates(), STEP_BOUND)
         self.key("ctrl+c")
-
-        def clipboard():
-            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                    env=self.environment(), capture_output=True, timeout=STEP_BOUND)
-            return normalised(result.stdout.decode("utf-8", errors="replace")
-                              if result.returncode == 0 else "")
-        wait_for("the devotional on the clipboard", lambda: shown in clipboard(), STEP_BOUND,
-                 clipboard)
+        wait_for("the devotional on the clipboard", lambda: shown in self.clipboard(), STEP_BOUND,
+                 self.clipboard)
         # Tomorrow the module has nothing: no other day's text stands in.
         self.key("ctrl+Right")
         wait_for("the next day", lambda: read() == self.qxp_today("--offset", "1"), STEP_BOUND,
@@ -519,7 +519,7 @@ class ScreenReaderTest(unittest.TestCase):
         # module's text (a reader that opened it would wait for ever), an
         # index whose every entry claims gigabytes, a conf of junk.
         library = os.path.join(self.scratch, ".sword")
-        every = [datetime.date(2024, 1, 1) + datetime.timedelta(days=n) for n in range(366)]
+        every = days_of_a_leap_year()
         days = {"%02d.%02d" % (d.month, d.day): "<p>Never shown.</p>" for d in every}
         for name in ("Fifo", "Huge"):
             self.devotional(library, name, days, "The %s devotional" % name)
@@ -542,18 +542,8 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertNotIn("Never shown", read())
         # About Packages lists the module and says what is wrong with it.
         is_list = lambda node: node.getRole() == self.pyatspi.ROLE_LIST
-        # On a busy machine "p" may come before the menu is open: then anew.
-        for _ in range(3):
-            self.key("alt+h")
-            time.sleep(0.5)
-            self.key("p")
-            try:
-                wait_for("About Packages", lambda: self.find(app, is_list), 10)
-                break
-            except AssertionError:
-                self.key("Escape", "Escape")
-        packages = wait_for("the list of About Packages", lambda: self.find(app, is_list),
-                            STEP_BOUND)
+        packages = self.open_from_menu("alt+h", "p", "the list of About Packages",
+                                       lambda: self.find(app, is_list))
         item = wait_for("the FIFO's module listed", lambda: self.find(
             packages, lambda node: node.name == "Fifo.sword"), STEP_BOUND)
         subprocess.run(["xdotool", "type", "--delay", "20", "Fifo"], env=self.environment(),

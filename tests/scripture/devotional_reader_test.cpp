@@ -16,6 +16,7 @@
 #include <zlib.h>
 
 #include "scripture/sword_modules.h"
+#include "support/module_damage.h"
 #include "support/scoped_environment.h"
 #include "support/sword_module_builder.h"
 #include "support/sword_system_library.h"
@@ -64,19 +65,6 @@ std::optional<Paragraphs> Read(const TSwordModule &module, const std::string &ke
   return (*entry)->paragraphs;
 }
 
-void Overwrite(const fs::path &file, std::uint64_t at, const std::string &bytes) {
-  int fd = ::open(file.c_str(), O_WRONLY);
-  ASSERT_GE(fd, 0) << file;
-  ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(at)),
-            static_cast<ssize_t>(bytes.size()));
-  ::close(fd);
-}
-
-std::string Little32(std::uint32_t value) {
-  return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-          static_cast<char>(value >> 24)};
-}
-
 std::string Deflate(const std::string &bytes) {
   uLongf size = compressBound(bytes.size());
   std::string packed(size, '\0');
@@ -91,7 +79,8 @@ std::string Deflate(const std::string &bytes) {
 void ReplaceBlock(const fs::path &data, const std::string &packed) {
   testsupport::WriteFile(data.string() + ".zdt", packed);
   testsupport::WriteFile(data.string() + ".zdx",
-                         Little32(0) + Little32(static_cast<std::uint32_t>(packed.size())));
+                         testsupport::Little32(0) +
+                             testsupport::Little32(static_cast<std::uint32_t>(packed.size())));
 }
 
 TEST(DevotionalReaderTest, TheKeyOfADayIsItsMonthAndDayInTwoDigits) {
@@ -134,11 +123,11 @@ TEST(DevotionalReaderTest, EachDriverGivesTheDayAskedForAndNoNeighbour) {
 void ReplaceRecord(const fs::path &data, const std::string &driver, int entry,
                    const std::string &record) {
   const std::uint64_t end = fs::file_size(data.string() + ".dat");
-  Overwrite(data.string() + ".dat", end, record);
-  const std::string size = Little32(static_cast<std::uint32_t>(record.size()));
-  Overwrite(data.string() + ".idx", entry * (driver == "RawLD" ? 6 : 8),
-            Little32(static_cast<std::uint32_t>(end)) +
-                (driver == "RawLD" ? size.substr(0, 2) : size));
+  testsupport::OverwriteBytes(data.string() + ".dat", end, record);
+  const std::string size = testsupport::Little32(static_cast<std::uint32_t>(record.size()));
+  testsupport::OverwriteBytes(data.string() + ".idx", entry * (driver == "RawLD" ? 6 : 8),
+                              testsupport::Little32(static_cast<std::uint32_t>(end)) +
+                                  (driver == "RawLD" ? size.substr(0, 2) : size));
 }
 
 TEST(DevotionalReaderTest, PlainTextEndsAParagraphAtEachLineAndUtf8IsKept) {
@@ -217,18 +206,21 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        [](const std::string &data, const fs::path &) { fs::resize_file(data + ".zdt", 20); },
        "points past Days.zdt", "Days.zdx"},
       {"a block whose stream is cut", "zLD",
-       [](const std::string &data, const fs::path &) { Overwrite(data + ".zdx", 4, Little32(20)); },
+       [](const std::string &data, const fs::path &) {
+         testsupport::OverwriteBytes(data + ".zdx", 4, testsupport::Little32(20));
+       },
        "cut short", "Days.zdt"},
       {"an entry that claims gigabytes", "RawLD4",
        [](const std::string &data, const fs::path &) {
-         Overwrite(data + ".idx", 4, Little32(0xC0000000));
+         testsupport::OverwriteBytes(data + ".idx", 4, testsupport::Little32(0xC0000000));
        },
        "points past its text", "Days.idx"},
       {"a sparse text of gigabytes and an entry as large", "RawLD4",
        [](const std::string &data, const fs::path &) {
          fs::resize_file(data + ".dat", 3ull << 30);
          for (int entry = 0; entry < 7; ++entry)
-           Overwrite(data + ".idx", entry * 8 + 4, Little32(0x80000000));
+           testsupport::OverwriteBytes(data + ".idx", entry * 8 + 4,
+                                       testsupport::Little32(0x80000000));
        },
        "claims an entry too large", "Days.idx"},
       {"an index of gigabytes", "RawLD",
@@ -238,7 +230,7 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "is too large", "Days.idx"},
       {"a block that claims gigabytes", "zLD",
        [](const std::string &data, const fs::path &) {
-         Overwrite(data + ".zdx", 4, Little32(0xC0000000));
+         testsupport::OverwriteBytes(data + ".zdx", 4, testsupport::Little32(0xC0000000));
        },
        "claims a block too large", "Days.zdx"},
       {"a FIFO for its text", "RawLD",
@@ -265,12 +257,12 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "Days.zdt"},
       {"an index of junk", "RawLD",
        [](const std::string &data, const fs::path &) {
-         Overwrite(data + ".idx", 0, std::string(48, '\x5A'));
+         testsupport::OverwriteBytes(data + ".idx", 0, std::string(48, '\x5A'));
        },
        "points past its text", "Days.idx"},
       {"blocks of junk", "zLD",
        [](const std::string &data, const fs::path &) {
-         Overwrite(data + ".zdt", 0, std::string(64, '\x5A'));
+         testsupport::OverwriteBytes(data + ".zdt", 0, std::string(64, '\x5A'));
        },
        "holds a damaged block", "Days.zdt"},
       {"a block that unpacks to more than the limit", "zLD",
@@ -280,15 +272,16 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "unpacks to more than 4 MiB", "Days.zdt"},
       {"a block that counts more entries than it holds", "zLD",
        [](const std::string &data, const fs::path &) {
-         ReplaceBlock(data, Deflate(Little32(1000) + Little32(12) + Little32(3) + "ab"));
+         ReplaceBlock(data, Deflate(testsupport::Little32(1000) + testsupport::Little32(12) +
+                                    testsupport::Little32(3) + "ab"));
        },
        "counts more entries than it holds", "Days.zdt"},
       {"a block whose entry lies past its end", "zLD",
        [](const std::string &data, const fs::path &) {
          std::string table;
          for (int entry = 0; entry < 8; ++entry)
-           table += Little32(68) + Little32(400);
-         ReplaceBlock(data, Deflate(Little32(8) + table + "text"));
+           table += testsupport::Little32(68) + testsupport::Little32(400);
+         ReplaceBlock(data, Deflate(testsupport::Little32(8) + table + "text"));
        },
        "lies past its end", "Days.zdt"},
       {"a record that names a block the module lacks", "zLD",
@@ -296,10 +289,7 @@ TEST(DevotionalReaderTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "names a block that Days.zdx lacks", "Days.dat"},
       {"a DataPath that leaves the library", "RawLD",
        [](const std::string &, const fs::path &conf) {
-         std::string text = testsupport::ReadFileBytes(conf);
-         std::size_t start = text.find("DataPath=") + 9;
-         text.replace(start, text.find('\n', start) - start, "../../../days");
-         testsupport::WriteFile(conf, text);
+         testsupport::ReplaceDataPath(conf, "../../../days");
        },
        "has no DataPath inside its library", ""},
       {"blocks compressed with bzip2", "zLD",

@@ -11,33 +11,13 @@
 #include <unistd.h>
 
 #include "scripture/passage_text.h"
+#include "support/module_damage.h"
 #include "support/sword_module_builder.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void Overwrite(const fs::path &file, std::size_t at, const std::string &bytes) {
-  int fd = ::open(file.c_str(), O_WRONLY);
-  ASSERT_GE(fd, 0) << file;
-  ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(at)),
-            static_cast<ssize_t>(bytes.size()));
-  ::close(fd);
-}
-
-std::string Little32(std::uint32_t value) {
-  return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-          static_cast<char>(value >> 24)};
-}
-
-// The conf's DataPath made another.
-void NewDataPath(const fs::path &conf, const std::string &path) {
-  std::string text = testsupport::ReadFileBytes(conf);
-  std::size_t start = text.find("DataPath=") + 9;
-  text.replace(start, text.find('\n', start) - start, path);
-  testsupport::WriteFile(conf, text);
-}
 
 TEST(HostileBibleTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
   if (!testsupport::HaveSwordTools())
@@ -58,19 +38,20 @@ TEST(HostileBibleTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "points past its text"},
       {"a block that claims gigabytes",
        [](const fs::path &data, const fs::path &) {
-         Overwrite(data / "ot.bzs", 8, Little32(0xC0000000));
+         testsupport::OverwriteBytes(data / "ot.bzs", 8, testsupport::Little32(0xC0000000));
        },
        "claims a block too large"},
       {"a block past the end of the text",
        [](const fs::path &data, const fs::path &) {
-         Overwrite(data / "ot.bzs", 0, Little32(0x7FFFFFF0));
+         testsupport::OverwriteBytes(data / "ot.bzs", 0, testsupport::Little32(0x7FFFFFF0));
        },
        "points past its text"},
       {"a verse past the end of its block",
        [](const fs::path &data, const fs::path &) {
          // Genesis 1:1 is the fifth entry of the index (after the module's,
          // the testament's, the book's and the chapter's headings).
-         Overwrite(data / "ot.bzv", 4 * 10 + 4, Little32(0x00FFFFFF));
+         testsupport::OverwriteBytes(data / "ot.bzv", 4 * 10 + 4,
+                                     testsupport::Little32(0x00FFFFFF));
        },
        "points past its text"},
       {"an index of gigabytes",
@@ -104,10 +85,12 @@ TEST(HostileBibleTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
       {"a testament without its text",
        [](const fs::path &data, const fs::path &) { fs::remove(data / "ot.bzz"); }, "lacks a file"},
       {"a DataPath that leaves the library",
-       [](const fs::path &, const fs::path &conf) { NewDataPath(conf, "../../../"); },
+       [](const fs::path &, const fs::path &conf) {
+         testsupport::ReplaceDataPath(conf, "../../../");
+       },
        "has no DataPath inside its library"},
       {"a DataPath to the root",
-       [](const fs::path &, const fs::path &conf) { NewDataPath(conf, "/"); },
+       [](const fs::path &, const fs::path &conf) { testsupport::ReplaceDataPath(conf, "/"); },
        "has no DataPath inside its library"},
       {"a data folder that is a file",
        [](const fs::path &data, const fs::path &) {
@@ -117,7 +100,7 @@ TEST(HostileBibleTest, ADamagedOrHarmfulModuleIsRefusedWithItsReason) {
        "are not where its DataPath says"},
       {"compressed text of junk",
        [](const fs::path &data, const fs::path &) {
-         Overwrite(data / "ot.bzz", 0, std::string(64, '\x5A'));
+         testsupport::OverwriteBytes(data / "ot.bzz", 0, std::string(64, '\x5A'));
        },
        ""},
   };

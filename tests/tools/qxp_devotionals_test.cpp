@@ -13,6 +13,9 @@
 #include <fstream>
 #include <functional>
 
+#include "content/calendar_facts.h"
+#include "scripture/devotional_reader.h"
+#include "support/module_damage.h"
 #include "support/package_bytes.h"
 #include "support/run_process.h"
 #include "support/sword_module_builder.h"
@@ -25,27 +28,20 @@ using testpackage::PackageLayout;
 
 constexpr int Bound = 60 * 1000; // a hang fails the test, not the run
 
-std::string Key(int month, int day) {
-  char key[16];
-  std::snprintf(key, sizeof key, "%02d.%02d", month, day);
-  return key;
-}
-
 // Today's key as qxp, run in UTC, takes it.
 std::string TodayKey() {
   const std::time_t now = std::time(nullptr);
   std::tm parts{};
   gmtime_r(&now, &parts);
-  return Key(parts.tm_mon + 1, parts.tm_mday);
+  return DevotionalKey(parts.tm_mon + 1, parts.tm_mday);
 }
 
 // Every day of a leap year, each with its own words.
 std::string EveryDay(const std::string &words) {
-  constexpr int Days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   std::string imp;
   for (int month = 1; month <= 12; ++month)
-    for (int day = 1; day <= Days[month - 1]; ++day)
-      imp += "$$$" + Key(month, day) + "\n<p>" + words + " " + Key(month, day) +
+    for (int day = 1; day <= DaysInMonth(month, 2024); ++day)
+      imp += "$$$" + DevotionalKey(month, day) + "\n<p>" + words + " " + DevotionalKey(month, day) +
              ".</p><p>Second paragraph.</p>\n";
   return imp;
 }
@@ -111,21 +107,6 @@ struct Damage {
   bool named; // the module is named on standard error (a junk conf is no module)
 };
 
-void Rewrite(const std::filesystem::path &path, std::size_t at, const std::string &bytes) {
-  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-  file.seekp(static_cast<std::streamoff>(at));
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void ReplaceConfLine(const std::filesystem::path &conf, const std::string &line) {
-  std::ifstream in(conf);
-  std::string text, read;
-  while (std::getline(in, read))
-    text += (read.starts_with("DataPath=") ? line : read) + "\n";
-  in.close();
-  std::ofstream(conf) << text;
-}
-
 // Modules as a download or a damaged disk may leave them, each fault the
 // whole program meets beyond the reader's own (its every refusal is the
 // reader's test's): no hang on a FIFO, no memory for what an index claims,
@@ -139,7 +120,7 @@ TEST_F(QxpDevotionalsTest, AHostileModuleIsNamedAndTheRestOfTheDayPrinted) {
        [&](auto &m, auto &, auto &) {
          const auto size = std::filesystem::file_size(idx(m));
          for (std::size_t at = 4; at + 4 <= size; at += 8)
-           Rewrite(idx(m), at, std::string("\xF0\xFF\xFF\xFF", 4));
+           testsupport::OverwriteBytes(idx(m), at, testsupport::Little32(0xFFFFFFF0));
        },
        true},
       {"a FIFO as its text",
@@ -157,7 +138,7 @@ TEST_F(QxpDevotionalsTest, AHostileModuleIsNamedAndTheRestOfTheDayPrinted) {
        true},
       {"a DataPath that leaves the library",
        [&](auto &, auto &library, auto &) {
-         ReplaceConfLine(library / "mods.d" / "Broken.conf", "DataPath=../../../../etc/passwd");
+         testsupport::ReplaceDataPath(library / "mods.d" / "Broken.conf", "../../../../etc/passwd");
        },
        true},
       {"a conf of binary junk",
